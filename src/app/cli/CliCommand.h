@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+#include <vector>
+
+// Exit statuses shared by the commands.
+enum CliExit {
+    ExitOk = 0,
+    ExitFailure = 1,
+    ExitUsage = 2,
+    ExitMailWaiting = 3,   // a sweep stopped at a mailbox with waiting mail
+    ExitProfileBusy = 75,  // another Quillmere holds the profile
+};
+
+// One subcommand of quillmere-cli. Each command file defines a static instance,
+// which registers itself; main() dispatches on the first argument.
+class CliCommand {
+public:
+    using Handler = int (*)(const QStringList& args);
+
+    CliCommand(const char* name, const char* usage, const char* summary, Handler handler);
+
+    const char* name;
+    const char* usage;   // arguments after the name, for --help
+    const char* summary; // one line for --help
+    Handler handler;
+
+    // Every registered command, sorted by name.
+    static std::vector<const CliCommand*> all();
+};
+
+// Standard output and standard error, UTF-8.
+QTextStream& cliOut();
+QTextStream& cliErr();
+
+// Prints "quillmere-cli NAME USAGE" to standard error and returns ExitUsage.
+int cliUsage(const char* name);

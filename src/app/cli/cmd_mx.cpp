@@ -1,0 +1,2 @@
+// quillmere-cli mx: arrives with its layer.
+#include "CliCommand.h"

@@ -1,0 +1,2 @@
+// quillmere-cli rules: arrives with its layer.
+#include "CliCommand.h"

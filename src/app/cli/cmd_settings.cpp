@@ -1,0 +1,2 @@
+// quillmere-cli settings: arrives with its layer.
+#include "CliCommand.h"

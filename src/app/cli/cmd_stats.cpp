@@ -1,0 +1,2 @@
+// quillmere-cli stats: arrives with its layer.
+#include "CliCommand.h"

@@ -1,0 +1,62 @@
+// quillmere-cli: Quillmere's commands for scripts, timers and terminals.
+#include "CliCommand.h"
+
+#include "mail/Exceptions.h"
+
+#include <QCoreApplication>
+#include <cstring>
+
+namespace {
+void printHelp(QTextStream& s)
+{
+    s << "quillmere-cli " << QUILL_VERSION
+      << ": Quillmere's mail pre-filter from the command line.\n\n"
+      << "usage: quillmere-cli COMMAND [ARGS...]\n\ncommands:\n";
+    for (const CliCommand* c : CliCommand::all()) {
+        s << "  " << c->name << ' ' << c->usage << "\n      " << c->summary << '\n';
+    }
+    s.flush();
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILL_VERSION));
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h") || args.first() == QLatin1String("help")) {
+        printHelp(args.isEmpty() ? cliErr() : cliOut());
+        return args.isEmpty() ? ExitUsage : ExitOk;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        cliOut() << "quillmere-cli " << QUILL_VERSION << Qt::endl;
+        return ExitOk;
+    }
+
+    const QString name = args.takeFirst();
+    for (const CliCommand* c : CliCommand::all()) {
+        if (name == QLatin1String(c->name)) {
+            if (args.contains(QLatin1String("--help"))) {
+                cliOut() << "usage: quillmere-cli " << c->name << ' ' << c->usage << "\n  "
+                         << c->summary << Qt::endl;
+                return ExitOk;
+            }
+            try {
+                const int rc = c->handler(args);
+                cliOut().flush();
+                cliErr().flush();
+                return rc;
+            } catch (const Exception& e) {
+                cliOut().flush();
+                cliErr() << e.message() << Qt::endl;
+                return ExitFailure;
+            }
+        }
+    }
+    cliErr() << "quillmere-cli: unknown command \"" << name << "\" (see quillmere-cli --help)"
+             << Qt::endl;
+    return ExitUsage;
+}

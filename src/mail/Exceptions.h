@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <exception>
+
+// Base of every failure the program raises: a message text and nothing else.
+class Exception : public std::exception {
+public:
+    explicit Exception(QString message);
+    // The text shown to the user.
+    const QString& message() const noexcept { return m_message; }
+    const char* what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_message;
+    QByteArray m_utf8;
+};
+
+#define QUILL_DECLARE_EXCEPTION(Name)                                                             \
+    class Name : public Exception {                                                               \
+    public:                                                                                       \
+        using Exception::Exception;                                                               \
+    };
+
+// A transport failure, or a transport precondition that failed.
+QUILL_DECLARE_EXCEPTION(ESocketError)
+// A negative protocol reply; the message is the server's reply line.
+QUILL_DECLARE_EXCEPTION(EServerError)
+// A message or an encoded word that cannot be decoded.
+QUILL_DECLARE_EXCEPTION(EMessageParserError)
+// The user canceled: "Operation has been canceled".
+QUILL_DECLARE_EXCEPTION(ECanceledError)
+// The time-out ran out: "Operation timed out".
+QUILL_DECLARE_EXCEPTION(ETimedOutError)
+// A DNS response was rejected.
+QUILL_DECLARE_EXCEPTION(EResolverError)
+// A dial-up failure.
+QUILL_DECLARE_EXCEPTION(ERASError)
+// Text that should hold a number (or hexadecimal pairs) does not.
+QUILL_DECLARE_EXCEPTION(EConvertError)
+// A file or store that cannot be read or written.
+QUILL_DECLARE_EXCEPTION(EFileError)
+
+// The library's own message texts, by code (57000-57021, 57100-57118). Returns
+// an empty text for a code that has none.
+QString LibraryText(int code);
