@@ -51,12 +51,14 @@ std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter);
 // Loads mailbox n from the settings tree into client (anything with the public
 // fields Server, UserName and Password), after the one-time version step. Returns
 // whether it loaded; on the version step's own run the client is left as it was.
-// A password that cannot be deciphered is reported and not set.
+// A password that cannot be deciphered is reported and the client's password emptied.
 template <typename Client> bool GetRemotePOPSettings(int n, Client& client, Prompter& prompter) {
     const std::optional<RemotePOPLoad> load = LoadRemotePOPSettings(n, prompter);
     if (!load) return false;
     client.Server = load->mailbox.Server;
     client.UserName = load->mailbox.UserName;
-    if (load->passwordRead) client.Password = load->mailbox.Password;
+    // A password that could not be read is cleared, never kept from the slot
+    // loaded before: that one belongs to another server.
+    client.Password = load->passwordRead ? load->mailbox.Password : QString();
     return true;
 }

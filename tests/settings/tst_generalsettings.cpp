@@ -217,17 +217,19 @@ private Q_SLOTS:
         QVERIFY(prompter.shown().isEmpty());
     }
 
-    void undecipherableCurrentPasswordLeavesThePasswordAlone() {
+    // The client still holds the previous slot's password; sending that to
+    // this slot's server would leak it.
+    void undecipherableCurrentPasswordEmptiesThePassword() {
         TempProfile profile;
         ScriptedPrompter prompter;
         SettingsStore tree = SettingsStore::tree();
         tree.WriteString(Server, QStringLiteral("Version161"), QStringLiteral("161"));
         tree.WriteString(Server, QStringLiteral("Server4"), QStringLiteral("pop.four.test"));
         tree.WriteString(Server, QStringLiteral("Passwd4"), QStringLiteral("0A1"));
-        FakeClient client{{}, {}, QStringLiteral("kept")};
+        FakeClient client{QStringLiteral("pop.one.test"), {}, QStringLiteral("slot-one-secret")};
         QVERIFY(GetRemotePOPSettings(4, client, prompter));
         QCOMPARE(client.Server, QStringLiteral("pop.four.test"));
-        QCOMPARE(client.Password, QStringLiteral("kept"));
+        QCOMPARE(client.Password, QString());
         QCOMPARE(prompter.shown().size(), 1);
         QCOMPARE(prompter.shown().first().icon, Prompter::Icon::Error);
     }
