@@ -60,11 +60,11 @@ first_valid_uid = 1
 pop3_uidl_format = %08Xu%08Xv
 passdb {
   driver = passwd-file
-  args = @DIR@/passwd
+  args = @DIR@/users/%u
 }
 userdb {
   driver = passwd-file
-  args = @DIR@/passwd
+  args = @DIR@/users/%u
 }
 service pop3-login {
   inet_listener pop3 {
@@ -108,10 +108,9 @@ start() {
         esac
         shift
     done
-    mkdir -p "$dir/run" "$dir/mail"
+    mkdir -p "$dir/run" "$dir/mail" "$dir/users"
     chmod 755 "$dir"
-    touch "$dir/passwd"
-    chown "$dovecot_uid:$dovecot_gid" "$dir/passwd" "$dir/mail"
+    chown "$dovecot_uid:$dovecot_gid" "$dir/users" "$dir/mail"
     [ "$tls" = 1 ] && make_certificate
     rm -f "$dir/run/master.pid"
 
@@ -146,17 +145,18 @@ start() {
     die "Dovecot did not start; see $dir/dovecot.log and $dir/dovecot.out"
 }
 
+# One passwd file per user: Dovecot reads a changed passwd file again at most
+# once a second, which would hide a user added right after a sign-in.
 add_user() {
     local user=$1 password=$2
     [[ $user =~ ^[A-Za-z0-9._-]+$ ]] || die "bad user name $user"
-    mkdir -p "$dir/mail/$user/Maildir/new" "$dir/mail/$user/Maildir/cur" "$dir/mail/$user/Maildir/tmp"
+    mkdir -p "$dir/users" "$dir/mail/$user/Maildir/new" "$dir/mail/$user/Maildir/cur" \
+        "$dir/mail/$user/Maildir/tmp"
     chown -R "$dovecot_uid:$dovecot_gid" "$dir/mail/$user"
-    touch "$dir/passwd"
-    grep -v "^$user:" "$dir/passwd" >"$dir/passwd.new" || true
     printf '%s:{PLAIN}%s:%s:%s::%s\n' "$user" "$password" "$dovecot_uid" "$dovecot_gid" \
-        "$dir/mail/$user" >>"$dir/passwd.new"
-    chown "$dovecot_uid:$dovecot_gid" "$dir/passwd.new"
-    mv "$dir/passwd.new" "$dir/passwd"
+        "$dir/mail/$user" >"$dir/users/$user.new"
+    chown "$dovecot_uid:$dovecot_gid" "$dir/users" "$dir/users/$user.new"
+    mv "$dir/users/$user.new" "$dir/users/$user"
 }
 
 add_message() {

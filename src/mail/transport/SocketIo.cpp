@@ -37,6 +37,10 @@ qsizetype blockPart(const QByteArray& received, const QByteArray& ahead, bool* d
 
 void TagSocket::SendLine(const QString& Line)
 {
+    // A cancel between two waits (from an event handler) has closed the socket
+    // already: report the cancel, not the missing connection.
+    if (Canceled)
+        RaiseCanceled();
     if (!Connected())
         RaiseSocketError(57008);
     const QByteArray data = Line.toUtf8() + "\r\n";
@@ -75,6 +79,8 @@ void TagSocket::waitReadable()
 int TagSocket::ReadReplyLine(QString& Line)
 {
     int result = -1;
+    if (Canceled)
+        RaiseCanceled();
     if (!Connected())
         RaiseSocketError(57008);
     waitReadable();
@@ -125,6 +131,8 @@ int TagSocket::ReadReplyLine(QString& Line)
 
 void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize)
 {
+    if (Canceled)
+        RaiseCanceled();
     if (!Connected())
         RaiseSocketError(57008);
     waitReadable();

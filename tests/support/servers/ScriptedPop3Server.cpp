@@ -44,7 +44,7 @@ private:
             {
                 QMutexLocker lock(&m_owner->m_mutex);
                 c->index = int(m_owner->m_received.size());
-                m_owner->m_received.append({});
+                m_owner->m_received.append(QList<QByteArray>());
                 m_owner->m_closed.append(false);
                 if (c->index < m_owner->m_scripts.size())
                     c->script = m_owner->m_scripts.at(c->index);

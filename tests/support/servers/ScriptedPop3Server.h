@@ -34,6 +34,9 @@ using Pop3Script = QList<ScriptStep>;
 class ScriptedPop3Server {
 public:
     explicit ScriptedPop3Server(QList<Pop3Script> scripts);
+    // One connection only.
+    explicit ScriptedPop3Server(const Pop3Script& script)
+        : ScriptedPop3Server(QList<Pop3Script>{script}) {}
     ~ScriptedPop3Server();
     ScriptedPop3Server(const ScriptedPop3Server&) = delete;
     ScriptedPop3Server& operator=(const ScriptedPop3Server&) = delete;
