@@ -16,6 +16,8 @@
 #       into DIR/mail/USER/Maildir/new).
 #   dovecot.sh stop DIR
 #       Stops the server started in DIR and waits until it has gone.
+#   dovecot.sh cert DIR
+#       Only makes the self-signed certificate (DIR/cert.pem, DIR/key.pem).
 set -euo pipefail
 
 die() { echo "dovecot.sh: $*" >&2; exit 1; }
@@ -191,5 +193,6 @@ case $cmd in
     add-message) add_message "$@" ;;
     own) chown -R "$dovecot_uid:$dovecot_gid" "$dir/mail" ;;
     stop) stop ;;
+    cert) mkdir -p "$dir" && make_certificate ;;
     *) die "unknown command $cmd" ;;
 esac

@@ -246,13 +246,14 @@ void TagSocket::socketError(int error)
     const auto e = static_cast<QAbstractSocket::SocketError>(error);
     const QString host = m_host;
     if (e == QAbstractSocket::RemoteHostClosedError) {
-        if (peerReset()) {
-            setAsyncError(10054, SocketErrorText(10054));
-        } else {
+        const bool reset = peerReset();
+        if (!reset)
             PeerClosed = true;
-            if (m_handshaking)
-                setAsyncError(57007, FormatLibraryText(57007, {host, m_socket->errorString()}));
-        }
+        if (m_handshaking)
+            setAsyncError(57007, FormatLibraryText(57007, {host, reset ? SocketErrorText(10054)
+                                                                       : m_socket->errorString()}));
+        else if (reset)
+            setAsyncError(10054, SocketErrorText(10054));
     } else if (e == QAbstractSocket::SslHandshakeFailedError ||
                e == QAbstractSocket::SslInternalError ||
                e == QAbstractSocket::SslInvalidUserDataError) {

@@ -9,12 +9,13 @@ DovecotServer::DovecotServer(bool tls) : m_tls(tls) {}
 
 DovecotServer::~DovecotServer() { stop(); }
 
-bool DovecotServer::run(const QStringList& args, const QByteArray& input, QByteArray* output)
+bool DovecotServer::runScript(const QStringList& args, const QByteArray& input, QByteArray* output,
+                              QString* error)
 {
     QProcess p;
     p.start(QStringLiteral("bash"), QStringList{QStringLiteral(QUILL_DOVECOT_SCRIPT)} + args);
     if (!p.waitForStarted()) {
-        m_error = p.errorString();
+        *error = p.errorString();
         return false;
     }
     p.write(input);
@@ -23,10 +24,30 @@ bool DovecotServer::run(const QStringList& args, const QByteArray& input, QByteA
     if (output)
         *output = p.readAllStandardOutput();
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        m_error = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
+        *error = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
         return false;
     }
     return true;
+}
+
+bool DovecotServer::run(const QStringList& args, const QByteArray& input, QByteArray* output)
+{
+    return runScript(args, input, output, &m_error);
+}
+
+bool DovecotServer::makeCertificate(const QString& folder, QSslCertificate* certificate,
+                                    QSslKey* key)
+{
+    QString error;
+    if (!runScript({QStringLiteral("cert"), folder}, {}, nullptr, &error))
+        return false;
+    QFile cert(folder + QStringLiteral("/cert.pem"));
+    QFile pem(folder + QStringLiteral("/key.pem"));
+    if (!cert.open(QIODevice::ReadOnly) || !pem.open(QIODevice::ReadOnly))
+        return false;
+    *certificate = QSslCertificate(&cert);
+    *key = QSslKey(&pem, QSsl::Ec);
+    return !certificate->isNull() && !key->isNull();
 }
 
 bool DovecotServer::start()

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QSslCertificate>
+#include <QSslKey>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -43,7 +44,13 @@ public:
     QList<QSslCertificate> certificates() const;
     QString dir() const { return m_dir.path(); }
 
+    // Makes a self-signed certificate for "localhost" in folder (cert.pem,
+    // key.pem), for a server of the tests' own; false when openssl fails.
+    static bool makeCertificate(const QString& folder, QSslCertificate* certificate, QSslKey* key);
+
 private:
+    static bool runScript(const QStringList& args, const QByteArray& input, QByteArray* output,
+                          QString* error);
     bool run(const QStringList& args, const QByteArray& input = {}, QByteArray* output = nullptr);
 
     QTemporaryDir m_dir;

@@ -4,12 +4,27 @@
 #include <QEventLoop>
 #include <QMutexLocker>
 #include <QSemaphore>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <memory>
 #include <vector>
 #include <sys/socket.h>
+
+// Accepts every connection as a TLS-capable socket (plain until told otherwise).
+class TlsCapableServer : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto* socket = new QSslSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        addPendingConnection(socket);
+    }
+};
 
 // Lives in the server's thread: accepts connections and plays their scripts.
 class ScriptedPop3Worker : public QObject {
@@ -18,7 +33,7 @@ public:
 
     quint16 listen()
     {
-        m_server = new QTcpServer(this);
+        m_server = new TlsCapableServer(this);
         m_server->listen(QHostAddress::LocalHost, 0);
         connect(m_server, &QTcpServer::newConnection, this, &ScriptedPop3Worker::accept);
         return m_server->serverPort();
@@ -134,6 +149,16 @@ private:
         case ScriptStep::Stall:
             c->stalled = true;
             break;
+        case ScriptStep::StartTls: {
+            auto* tls = static_cast<QSslSocket*>(c->socket);
+            {
+                QMutexLocker lock(&m_owner->m_mutex);
+                tls->setLocalCertificate(m_owner->m_certificate);
+                tls->setPrivateKey(m_owner->m_key);
+            }
+            tls->startServerEncryption();
+            break;
+        }
         }
     }
 
@@ -160,6 +185,13 @@ ScriptedPop3Server::~ScriptedPop3Server()
 {
     m_thread.quit();
     m_thread.wait();
+}
+
+void ScriptedPop3Server::setTlsIdentity(const QSslCertificate& certificate, const QSslKey& key)
+{
+    QMutexLocker lock(&m_mutex);
+    m_certificate = certificate;
+    m_key = key;
 }
 
 QString ScriptedPop3Server::server() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }

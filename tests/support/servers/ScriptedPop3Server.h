@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
+#include <QSslCertificate>
+#include <QSslKey>
 #include <QString>
 #include <QStringList>
 #include <QThread>
@@ -16,6 +18,7 @@ struct ScriptStep {
         Close,    // close the connection in an orderly way
         Reset,    // reset the connection (RST)
         Stall,    // say nothing more, keep the connection open
+        StartTls, // go on over TLS (see setTlsIdentity)
     };
     QByteArray expect;
     QByteArray reply;
@@ -51,6 +54,8 @@ public:
     QList<QByteArray> receivedBytes(int connection = 0) const;
     // The lines the script of a connection expects, in order.
     QStringList expected(int connection = 0) const;
+    // The certificate and key the StartTls action presents.
+    void setTlsIdentity(const QSslCertificate& certificate, const QSslKey& key);
     // Waits (in the event loop) until the client has closed a connection.
     bool waitForClientClose(int connection = 0, int ms = 5000) const;
 
@@ -65,6 +70,8 @@ private:
     mutable QMutex m_mutex;
     QList<QList<QByteArray>> m_received;
     QList<bool> m_closed;
+    QSslCertificate m_certificate;
+    QSslKey m_key;
     QThread m_thread;
     quint16 m_port = 0;
 };
