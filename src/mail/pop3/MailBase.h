@@ -25,13 +25,11 @@ public:
 protected:
     // Runs step; when it raises, closes the connection (without signing off)
     // and passes the exception on.
-    template <class Step> void closeOnFailure(Step&& step)
-    {
+    template <class Step> void closeOnFailure(Step&& step) {
         try {
             step();
         } catch (...) {
-            if (Connected())
-                Close();
+            if (Connected()) Close();
             throw;
         }
     }

@@ -4,30 +4,28 @@
 
 #include <QSaveFile>
 
-void TmsRemotePOP::setMessageDirectory(const QString& folder)
-{
+void TmsRemotePOP::setMessageDirectory(const QString& folder) {
     m_messageDirectory = folder;
     if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
         m_messageDirectory += QLatin1Char('/');
 }
 
-void TmsRemotePOP::SaveMessage(int Index, const QByteArray& Contents)
-{
+void TmsRemotePOP::SaveMessage(int Index, const QByteArray& Contents) {
     if (OnUserMessageSave) {
         OnUserMessageSave(this, Index, Contents);
         return;
     }
-    const QString name =
-        m_messageDirectory + QStringLiteral("msg_") + QString::number(Index) + QStringLiteral(".eml");
+    const QString name = m_messageDirectory + QStringLiteral("msg_") + QString::number(Index) +
+                         QStringLiteral(".eml");
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly) || file.write(Contents) != Contents.size() ||
         !file.commit())
-        throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(name, file.errorString()));
+        throw EFileError(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(name, file.errorString()));
 }
 
 void TmsRemotePOP::FetchInfo(int Index, TmsRemoteInfoItem& Item, bool WithUID, bool WithHeaders,
-                             bool& Ok)
-{
+                             bool& Ok) {
     closeOnFailure([&] {
         const QString n = QString::number(Index + 1);
         if (WithUID) {
@@ -50,12 +48,10 @@ void TmsRemotePOP::FetchInfo(int Index, TmsRemoteInfoItem& Item, bool WithUID, b
     });
 }
 
-void TmsRemotePOP::UpdateInfo()
-{
+void TmsRemotePOP::UpdateInfo() {
     closeOnFailure([this] {
         Connect();
-        if (OnUpdatingInfo)
-            OnUpdatingInfo(this);
+        if (OnUpdatingInfo) OnUpdatingInfo(this);
         RemoteInfo.Clear();
         const int count = MessageCount;
         for (int index = 0; index < count; ++index) {
@@ -63,18 +59,14 @@ void TmsRemotePOP::UpdateInfo()
             bool ok = true;
             FetchInfo(index, *item, false, true, ok);
             RemoteInfo.Add(std::move(item));
-            if (OnNextInfoUpdated)
-                OnNextInfoUpdated(this, index);
+            if (OnNextInfoUpdated) OnNextInfoUpdated(this, index);
         }
-        if (!KeepConnection)
-            Disconnect();
-        if (OnInfoUpdated)
-            OnInfoUpdated(this);
+        if (!KeepConnection) Disconnect();
+        if (OnInfoUpdated) OnInfoUpdated(this);
     });
 }
 
-bool TmsRemotePOP::VerifyMessage(int Index)
-{
+bool TmsRemotePOP::VerifyMessage(int Index) {
     closeOnFailure([this, Index] {
         const TmsHeaders& listed = RemoteInfo.Items(Index).Headers;
         TmsRemoteInfoItem now;
@@ -83,40 +75,38 @@ bool TmsRemotePOP::VerifyMessage(int Index)
         bool same = true;
         const QString idNow = now.Headers.GetFieldValue(QStringLiteral("Message-ID"));
         const QString idListed = listed.GetFieldValue(QStringLiteral("Message-ID"));
-        if (!idNow.isEmpty() && !idListed.isEmpty() && idNow != idListed)
-            same = false;
+        if (!idNow.isEmpty() && !idListed.isEmpty() && idNow != idListed) same = false;
         const qsizetype lines = std::min(now.Headers.size(), listed.size());
         for (qsizetype i = 0; same && i < lines; ++i)
             same = now.Headers.at(i) == listed.at(i);
-        if (!same)
-            RaiseSocketError(57105);
+        if (!same) RaiseSocketError(57105);
     });
     return true;
 }
 
-void TmsRemotePOP::MarkRetrieve(int Index) { RemoteInfo.Items(Index).Marks |= mkRetrieve; }
+void TmsRemotePOP::MarkRetrieve(int Index) {
+    RemoteInfo.Items(Index).Marks |= mkRetrieve;
+}
 
-void TmsRemotePOP::MarkDelete(int Index) { RemoteInfo.Items(Index).Marks |= mkDelete; }
+void TmsRemotePOP::MarkDelete(int Index) {
+    RemoteInfo.Items(Index).Marks |= mkDelete;
+}
 
-void TmsRemotePOP::Unmark(int Index) { RemoteInfo.Items(Index).Marks = {}; }
+void TmsRemotePOP::Unmark(int Index) {
+    RemoteInfo.Items(Index).Marks = {};
+}
 
-void TmsRemotePOP::TransferData()
-{
-    if (RemoteInfo.Count() == 0)
-        return;
+void TmsRemotePOP::TransferData() {
+    if (RemoteInfo.Count() == 0) return;
     closeOnFailure([this] {
         Connect();
-        if (OnTransferringData)
-            OnTransferringData(this);
+        if (OnTransferringData) OnTransferringData(this);
         for (int index = 0; index < RemoteInfo.Count(); ++index) {
             const TmsMarks marks = RemoteInfo.Items(index).Marks;
-            if (marks.testFlag(mkRetrieve) && VerifyMessage(index))
-                RetrieveMessage(index);
-            if (marks.testFlag(mkDelete) && VerifyMessage(index))
-                DeleteMessage(index);
+            if (marks.testFlag(mkRetrieve) && VerifyMessage(index)) RetrieveMessage(index);
+            if (marks.testFlag(mkDelete) && VerifyMessage(index)) DeleteMessage(index);
         }
-        if (OnDataTransfered)
-            OnDataTransfered(this);
+        if (OnDataTransfered) OnDataTransfered(this);
         Disconnect();
     });
 }

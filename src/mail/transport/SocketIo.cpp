@@ -12,21 +12,18 @@ constexpr qint64 BlockChunk = 16384;
 const QByteArray Terminator = QByteArrayLiteral("\r\n.\r\n");
 
 // Stream position x 100 / expected, rounded to the nearest integer, halves to even.
-int percentage(qint64 position, qint64 expected)
-{
+int percentage(qint64 position, qint64 expected) {
     const qint64 scaled = position * 100;
     qint64 q = scaled / expected;
     const qint64 twice = (scaled % expected) * 2;
-    if (twice > expected || (twice == expected && (q & 1)))
-        ++q;
+    if (twice > expected || (twice == expected && (q & 1))) ++q;
     return static_cast<int>(q);
 }
 
 // How many bytes of ahead belong to the block whose bytes so far are received:
 // all of them, or up to and including the terminating line. The block follows
 // the CR LF of its status line, so a block that is only "." CR LF is complete.
-qsizetype blockPart(const QByteArray& received, const QByteArray& ahead, bool* done)
-{
+qsizetype blockPart(const QByteArray& received, const QByteArray& ahead, bool* done) {
     const QByteArray before = (QByteArrayLiteral("\r\n") + received).right(4);
     const qsizetype at = (before + ahead).indexOf(Terminator);
     *done = at >= 0;
@@ -35,14 +32,11 @@ qsizetype blockPart(const QByteArray& received, const QByteArray& ahead, bool* d
 
 } // namespace
 
-void TagSocket::SendLine(const QString& Line)
-{
+void TagSocket::SendLine(const QString& Line) {
     // A cancel between two waits (from an event handler) has closed the socket
     // already: report the cancel, not the missing connection.
-    if (Canceled)
-        RaiseCanceled();
-    if (!Connected())
-        RaiseSocketError(57008);
+    if (Canceled) RaiseCanceled();
+    if (!Connected()) RaiseSocketError(57008);
     const QByteArray data = Line.toUtf8() + "\r\n";
     m_counter.Start();
     // After the peer has closed, the line goes nowhere; the reply that never
@@ -54,35 +48,25 @@ void TagSocket::SendLine(const QString& Line)
     waitFor([this] { return !m_socket || PeerClosed || m_socket->bytesToWrite() == 0; },
             StopCanceled | StopTimedOut | StopAsyncError);
     m_counter.Stop();
-    if (m_counter.TimedOut)
-        RaiseTimedOut();
-    if (Canceled)
-        RaiseCanceled();
-    if (AsyncError)
-        RaiseSocketError(AsyncErrorCode);
+    if (m_counter.TimedOut) RaiseTimedOut();
+    if (Canceled) RaiseCanceled();
+    if (AsyncError) RaiseSocketError(AsyncErrorCode);
 }
 
 // Waits until data is there to read, and raises what stopped the wait otherwise.
-void TagSocket::waitReadable()
-{
+void TagSocket::waitReadable() {
     m_counter.Start();
     waitFor([this] { return bytesWaiting(); }, StopCanceled | StopTimedOut | StopAsyncError);
     m_counter.Stop();
-    if (Canceled)
-        RaiseCanceled();
-    if (m_counter.TimedOut)
-        RaiseTimedOut();
-    if (AsyncError)
-        RaiseSocketError(AsyncErrorCode);
+    if (Canceled) RaiseCanceled();
+    if (m_counter.TimedOut) RaiseTimedOut();
+    if (AsyncError) RaiseSocketError(AsyncErrorCode);
 }
 
-int TagSocket::ReadReplyLine(QString& Line)
-{
+int TagSocket::ReadReplyLine(QString& Line) {
     int result = -1;
-    if (Canceled)
-        RaiseCanceled();
-    if (!Connected())
-        RaiseSocketError(57008);
+    if (Canceled) RaiseCanceled();
+    if (!Connected()) RaiseSocketError(57008);
     waitReadable();
     m_counter.Start();
     Readable = false;
@@ -90,8 +74,7 @@ int TagSocket::ReadReplyLine(QString& Line)
     QByteArray line;
     bool found = false;
     for (;;) {
-        if (Canceled || m_counter.TimedOut || !m_socket)
-            break;
+        if (Canceled || m_counter.TimedOut || !m_socket) break;
         // Take what is buffered, up to and including the first LF only.
         char chunk[LineBufferSize + 1];
         const qint64 room = LineBufferSize - line.size();
@@ -99,17 +82,14 @@ int TagSocket::ReadReplyLine(QString& Line)
         if (got > 0) {
             line.append(chunk, got);
             found = line.endsWith('\n');
-            if (found)
-                break;
+            if (found) break;
         }
         if (line.size() >= LineBufferSize) {
             m_counter.Stop();
             RaiseSocketError(57006);
         }
-        if (AsyncError)
-            break;
-        if (PeerClosed && !bytesWaiting())
-            break;
+        if (AsyncError) break;
+        if (PeerClosed && !bytesWaiting()) break;
         waitFor([this] { return bytesWaiting() || PeerClosed; },
                 StopCanceled | StopTimedOut | StopAsyncError);
     }
@@ -120,21 +100,15 @@ int TagSocket::ReadReplyLine(QString& Line)
         Line = TextFromWireBytes(line);
         result = ReplyCode(Line);
     }
-    if (m_counter.TimedOut)
-        RaiseTimedOut();
-    if (Canceled)
-        RaiseCanceled();
-    if (!found && AsyncError)
-        RaiseSocketError(AsyncErrorCode);
+    if (m_counter.TimedOut) RaiseTimedOut();
+    if (Canceled) RaiseCanceled();
+    if (!found && AsyncError) RaiseSocketError(AsyncErrorCode);
     return result;
 }
 
-void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize)
-{
-    if (Canceled)
-        RaiseCanceled();
-    if (!Connected())
-        RaiseSocketError(57008);
+void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize) {
+    if (Canceled) RaiseCanceled();
+    if (!Connected()) RaiseSocketError(57008);
     waitReadable();
     Readable = false;
     const qsizetype start = Stream.size();
@@ -149,8 +123,7 @@ void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize)
                 received = m_socket->read(
                     blockPart(Stream.sliced(std::max(start, Stream.size() - 4)), ahead, &done));
         }
-        if (AsyncError && !Canceled)
-            RaiseSocketError(AsyncErrorCode);
+        if (AsyncError && !Canceled) RaiseSocketError(AsyncErrorCode);
         const qint64 position = Stream.size() - start;
         if (OnProgress)
             OnProgress(this, ExpectedSize > 0 ? percentage(position, ExpectedSize) : -1,
@@ -159,23 +132,17 @@ void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize)
             Stream.append(received);
             m_counter.Start();
         }
-        if (done || Canceled || m_counter.TimedOut)
-            break;
+        if (done || Canceled || m_counter.TimedOut) break;
         waitFor([this] { return bytesWaiting(); }, StopCanceled | StopTimedOut | StopAsyncError);
     }
     m_counter.Stop();
-    if (m_counter.TimedOut)
-        RaiseTimedOut();
-    if (Canceled)
-        RaiseCanceled();
+    if (m_counter.TimedOut) RaiseTimedOut();
+    if (Canceled) RaiseCanceled();
 }
 
-void TagSocket::StartTls()
-{
-    if (!Connected())
-        RaiseSocketError(57008);
-    if (Canceled)
-        RaiseCanceled();
+void TagSocket::StartTls() {
+    if (!Connected()) RaiseSocketError(57008);
+    if (Canceled) RaiseCanceled();
     // Whatever arrived before the handshake was not protected: drop it.
     while (m_socket->bytesAvailable() > 0)
         m_socket->read(m_socket->bytesAvailable());

@@ -9,27 +9,33 @@
 struct PopEvents {
     QStringList events;
 
-    void attach(TmsRemotePOP& pop)
-    {
+    void attach(TmsRemotePOP& pop) {
         pop.OnOpen = [this](QObject*) { events << "open"; };
         pop.OnClosing = [this](QObject*) { events << "closing"; };
         pop.OnClosed = [this](QObject*) { events << "closed"; };
         pop.OnCancel = [this](QObject*) { events << "cancel"; };
         pop.OnError = [this](QObject*, QString& m) { events << "error: " + m; };
         pop.OnUpdatingInfo = [this](QObject*) { events << "updating"; };
-        pop.OnNextInfoUpdated = [this](QObject*, int n) { events << QStringLiteral("next %1").arg(n); };
+        pop.OnNextInfoUpdated = [this](QObject*, int n) {
+            events << QStringLiteral("next %1").arg(n);
+        };
         pop.OnInfoUpdated = [this](QObject*) { events << "updated"; };
         pop.OnTransferringData = [this](QObject*) { events << "transferring"; };
         pop.OnDataTransfered = [this](QObject*) { events << "transfered"; };
-        pop.OnRetrieving = [this](QObject*, int n) { events << QStringLiteral("retrieving %1").arg(n); };
-        pop.OnRetrieved = [this](QObject*, int n) { events << QStringLiteral("retrieved %1").arg(n); };
-        pop.OnDeleting = [this](QObject*, int n) { events << QStringLiteral("deleting %1").arg(n); };
+        pop.OnRetrieving = [this](QObject*, int n) {
+            events << QStringLiteral("retrieving %1").arg(n);
+        };
+        pop.OnRetrieved = [this](QObject*, int n) {
+            events << QStringLiteral("retrieved %1").arg(n);
+        };
+        pop.OnDeleting = [this](QObject*, int n) {
+            events << QStringLiteral("deleting %1").arg(n);
+        };
     }
 };
 
 // The class and message of a failure, "EServerError: -ERR no" (or "none").
-template <class Operation> QString failureOf(Operation&& operation)
-{
+template <class Operation> QString failureOf(Operation&& operation) {
     try {
         operation();
     } catch (const EServerError& e) {

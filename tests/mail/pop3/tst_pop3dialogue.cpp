@@ -10,27 +10,29 @@
 
 namespace {
 
-QByteArray top(const QByteArray& headers) { return "+OK\r\n" + headers + "\r\nbody\r\n.\r\n"; }
+QByteArray top(const QByteArray& headers) {
+    return "+OK\r\n" + headers + "\r\nbody\r\n.\r\n";
+}
 
 const QByteArray headersOne = "Subject: one\r\nMessage-ID: <1@example.org>\r\n";
 const QByteArray headersTwo = "Subject: two\r\nMessage-ID: <2@example.org>\r\n";
 const QByteArray headersThree = "Subject: three\r\nMessage-ID: <3@example.org>\r\n";
 
 // A full listing of the given header blocks on a fresh connection.
-Pop3Script listing(const QList<QByteArray>& headers)
-{
-    Pop3Script script = ScriptedPop3Server::signIn(QByteArray("+OK ") + QByteArray::number(headers.size()) + " 999");
+Pop3Script listing(const QList<QByteArray>& headers) {
+    Pop3Script script = ScriptedPop3Server::signIn(QByteArray("+OK ") +
+                                                   QByteArray::number(headers.size()) + " 999");
     for (int i = 0; i < headers.size(); ++i) {
         const QByteArray n = QByteArray::number(i + 1);
-        script << ScriptStep{"LIST " + n, "+OK " + n + " " + QByteArray::number(100 * (i + 1)) + "\r\n"}
+        script << ScriptStep{"LIST " + n,
+                             "+OK " + n + " " + QByteArray::number(100 * (i + 1)) + "\r\n"}
                << ScriptStep{"TOP " + n + " 1", top(headers.at(i))};
     }
     script << ScriptStep{"QUIT", "+OK bye\r\n"};
     return script;
 }
 
-void configure(TmsRemotePOP& pop, const ScriptedPop3Server& server)
-{
+void configure(TmsRemotePOP& pop, const ScriptedPop3Server& server) {
     pop.Server = server.server();
     pop.UserName = QStringLiteral("tester");
     pop.Password = QStringLiteral("secret");
@@ -45,8 +47,7 @@ class TestPop3Dialogue : public QObject {
 private Q_SLOTS:
     void cleanup() { TagSocket::setExtraCaCertificates({}); }
 
-    void listingSendsTheCommandsAndFiresTheEvents()
-    {
+    void listingSendsTheCommandsAndFiresTheEvents() {
         Pop3Script script = listing({headersOne, headersTwo});
         script[3].expect = "PASS p\xc3\xa4ss w\xc3\xb6rd"; // the password's UTF-8 bytes
         ScriptedPop3Server server(script);
@@ -58,11 +59,12 @@ private Q_SLOTS:
 
         pop.UpdateInfo();
 
-        QCOMPARE(server.received(), (QStringList{"CAPA", "USER tester", u"PASS päss wörd"_qs, "STAT",
-                                                 "LIST 1", "TOP 1 1", "LIST 2", "TOP 2 1", "QUIT"}));
+        QCOMPARE(server.received(),
+                 (QStringList{"CAPA", "USER tester", u"PASS päss wörd"_qs, "STAT", "LIST 1",
+                              "TOP 1 1", "LIST 2", "TOP 2 1", "QUIT"}));
         QCOMPARE(server.receivedBytes().at(2), QByteArray("PASS p\xc3\xa4ss w\xc3\xb6rd"));
-        QCOMPARE(log.events, (QStringList{"open", "updating", "next 0", "next 1", "closing", "closed",
-                                          "updated"}));
+        QCOMPARE(log.events, (QStringList{"open", "updating", "next 0", "next 1", "closing",
+                                          "closed", "updated"}));
         QCOMPARE(pop.MessageCount, 2);
         QCOMPARE(pop.TotalSize, 999);
         QCOMPARE(pop.RemoteInfo.Count(), 2);
@@ -72,17 +74,16 @@ private Q_SLOTS:
         QVERIFY(!pop.Connected());
     }
 
-    void deletionVerifiesThenDeletes()
-    {
-        ScriptedPop3Server server(QList<Pop3Script>{
-            listing({headersOne, headersTwo, headersThree}),
-            ScriptedPop3Server::signIn("+OK 3 999") + Pop3Script{
-                {"UIDL 3", "+OK 3 uid-three\r\n"},
-                {"LIST 3", "+OK 3 300\r\n"},
-                {"TOP 3 1", top(headersThree)},
-                {"DELE 3", "+OK deleted\r\n"},
-                {"QUIT", "+OK bye\r\n"},
-            }});
+    void deletionVerifiesThenDeletes() {
+        ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne, headersTwo, headersThree}),
+                                                    ScriptedPop3Server::signIn("+OK 3 999") +
+                                                        Pop3Script{
+                                                            {"UIDL 3", "+OK 3 uid-three\r\n"},
+                                                            {"LIST 3", "+OK 3 300\r\n"},
+                                                            {"TOP 3 1", top(headersThree)},
+                                                            {"DELE 3", "+OK deleted\r\n"},
+                                                            {"QUIT", "+OK bye\r\n"},
+                                                        }});
         TmsRemotePOP pop;
         configure(pop, server);
         pop.UpdateInfo();
@@ -93,12 +94,11 @@ private Q_SLOTS:
         pop.TransferData();
 
         QCOMPARE(server.received(1), server.expected(1));
-        QCOMPARE(log.events, (QStringList{"open", "transferring", "deleting 2", "transfered", "closing",
-                                          "closed"}));
+        QCOMPARE(log.events, (QStringList{"open", "transferring", "deleting 2", "transfered",
+                                          "closing", "closed"}));
     }
 
-    void emptyMailbox()
-    {
+    void emptyMailbox() {
         ScriptedPop3Server server(ScriptedPop3Server::signIn("+OK 0 0") +
                                   Pop3Script{{"QUIT", "+OK bye\r\n"}});
         TmsRemotePOP pop;
@@ -115,8 +115,7 @@ private Q_SLOTS:
         QCOMPARE(log.events, QStringList());
     }
 
-    void statReply_data()
-    {
+    void statReply_data() {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("total");
@@ -126,8 +125,7 @@ private Q_SLOTS:
         QTest::newRow("nothing-after-ok-keeps-both") << QByteArray("+OK") << -1 << -1;
     }
 
-    void statReply()
-    {
+    void statReply() {
         QFETCH(QByteArray, reply);
         QFETCH(int, count);
         QFETCH(int, total);
@@ -139,8 +137,7 @@ private Q_SLOTS:
         QCOMPARE(pop.TotalSize, total);
     }
 
-    void listAndTopReplies_data()
-    {
+    void listAndTopReplies_data() {
         QTest::addColumn<QByteArray>("list");
         QTest::addColumn<QByteArray>("top");
         QTest::addColumn<int>("size");
@@ -151,23 +148,23 @@ private Q_SLOTS:
             << QStringList{"A: 1", " B: folded"};
         QTest::newRow("words-after-the-size-give-0")
             << QByteArray("+OK 1 120 octets") << top("A: 1\r\n") << 0 << QStringList{"A: 1"};
-        QTest::newRow("no-size-gives-the-number") << QByteArray("+OK 1") << top("A: 1\r\n") << 1
-                                                  << QStringList{"A: 1"};
+        QTest::newRow("no-size-gives-the-number")
+            << QByteArray("+OK 1") << top("A: 1\r\n") << 1 << QStringList{"A: 1"};
         QTest::newRow("top-without-empty-line-keeps-terminator")
             << QByteArray("+OK 1 7") << QByteArray("+OK\r\nA: 1\r\nB: 2\r\n.\r\n") << 7
             << QStringList{"A: 1", "B: 2", "."};
-        QTest::newRow("empty-top") << QByteArray("+OK 1 0") << QByteArray("+OK\r\n.\r\n") << 0
-                                   << QStringList{"."};
+        QTest::newRow("empty-top")
+            << QByteArray("+OK 1 0") << QByteArray("+OK\r\n.\r\n") << 0 << QStringList{"."};
     }
 
-    void listAndTopReplies()
-    {
+    void listAndTopReplies() {
         QFETCH(QByteArray, list);
         QFETCH(QByteArray, top);
         QFETCH(int, size);
         QFETCH(QStringList, headers);
-        ScriptedPop3Server server(ScriptedPop3Server::signIn("+OK 1 9") +
-                                  Pop3Script{{"LIST 1", list + "\r\n"}, {"TOP 1 1", top}, {"QUIT", "+OK\r\n"}});
+        ScriptedPop3Server server(
+            ScriptedPop3Server::signIn("+OK 1 9") +
+            Pop3Script{{"LIST 1", list + "\r\n"}, {"TOP 1 1", top}, {"QUIT", "+OK\r\n"}});
         TmsRemotePOP pop;
         configure(pop, server);
         pop.UpdateInfo();
@@ -175,8 +172,7 @@ private Q_SLOTS:
         QCOMPARE(QStringList(pop.RemoteInfo.Items(0).Headers), headers);
     }
 
-    void failures_data()
-    {
+    void failures_data() {
         QTest::addColumn<Pop3Script>("script");
         QTest::addColumn<QString>("failure");
         QTest::addColumn<bool>("reported"); // through OnError
@@ -188,10 +184,11 @@ private Q_SLOTS:
             s[step].action = action;
             return s.mid(0, step + 1);
         };
-        const Pop3Script listed = signIn + Pop3Script{{"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)}};
+        const Pop3Script listed =
+            signIn + Pop3Script{{"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)}};
 
-        QTest::newRow("negative-greeting") << with(signIn, 0, "-ERR go away\r\n")
-                                           << "EServerError: -ERR go away" << false;
+        QTest::newRow("negative-greeting")
+            << with(signIn, 0, "-ERR go away\r\n") << "EServerError: -ERR go away" << false;
         QTest::newRow("garbage-greeting") << with(signIn, 0, "\x16\x03\x01 garbage\r\n")
                                           << "EServerError: \x16\x03\x01 garbage" << false;
         QTest::newRow("wrong-password")
@@ -206,15 +203,15 @@ private Q_SLOTS:
             << with(listed, 5, "+OK 1 1", ScriptStep::Close) << "EServerError: " << false;
         QTest::newRow("reset-during-top") << with(listed, 6, "+OK\r\nSubj", ScriptStep::Reset)
                                           << "ESocketError: Connection reset by peer" << true;
-        QTest::newRow("oversized-reply") << with(signIn, 4, "+OK " + QByteArray(2000, '9') + "\r\n")
-                                         << "ESocketError: Reply line is longer than 1024 bytes" << true;
+        QTest::newRow("oversized-reply")
+            << with(signIn, 4, "+OK " + QByteArray(2000, '9') + "\r\n")
+            << "ESocketError: Reply line is longer than 1024 bytes" << true;
         QTest::newRow("silence") << with(signIn, 2, "", ScriptStep::Stall)
                                  << "ETimedOutError: Operation timed out" << true;
     }
 
     // Whatever fails, the client closes without QUIT: the server commits nothing.
-    void failures()
-    {
+    void failures() {
         QFETCH(Pop3Script, script);
         QFETCH(QString, failure);
         QFETCH(bool, reported);
@@ -233,17 +230,19 @@ private Q_SLOTS:
         QVERIFY(server.waitForClientClose());
     }
 
-    void missingSignInData_data()
-    {
+    void missingSignInData_data() {
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("user-name") << "" << "secret" << "ESocketError: UserName property is required";
-        QTest::newRow("password") << "tester" << "" << "ESocketError: Password property is required";
+        QTest::newRow("user-name") << ""
+                                   << "secret"
+                                   << "ESocketError: UserName property is required";
+        QTest::newRow("password") << "tester"
+                                  << ""
+                                  << "ESocketError: Password property is required";
     }
 
-    void missingSignInData()
-    {
+    void missingSignInData() {
         QFETCH(QString, user);
         QFETCH(QString, password);
         QFETCH(QString, failure);
@@ -259,35 +258,37 @@ private Q_SLOTS:
         QCOMPARE(server.connectionCount(), 0);
     }
 
-    void verifyBeforeDeleting_data()
-    {
+    void verifyBeforeDeleting_data() {
         QTest::addColumn<QByteArray>("uidl");
         QTest::addColumn<QByteArray>("headersNow");
         QTest::addColumn<bool>("same");
 
         QTest::newRow("same-message") << QByteArray("+OK 1 u1") << headersOne << true;
-        QTest::newRow("server-without-uidl") << QByteArray("-ERR unknown command") << headersOne << true;
+        QTest::newRow("server-without-uidl")
+            << QByteArray("-ERR unknown command") << headersOne << true;
         QTest::newRow("message-id-differs")
-            << QByteArray("+OK 1 u1") << QByteArray("Subject: one\r\nMessage-ID: <9@example.org>\r\n") << false;
-        QTest::newRow("a-line-differs") << QByteArray("+OK 1 u1") << QByteArray("Subject: One\r\n") << false;
+            << QByteArray("+OK 1 u1")
+            << QByteArray("Subject: one\r\nMessage-ID: <9@example.org>\r\n") << false;
+        QTest::newRow("a-line-differs")
+            << QByteArray("+OK 1 u1") << QByteArray("Subject: One\r\n") << false;
         QTest::newRow("more-lines-now-shared-lines-agree")
-            << QByteArray("+OK 1 u1") << headersOne + "X-Spam: yes\r\n" << true;
+            << QByteArray("+OK 1 u1") << headersOne + "X-Spam: yes\r\n"
+            << true;
         QTest::newRow("fewer-lines-now-shared-lines-agree")
             << QByteArray("+OK 1 u1") << QByteArray("Subject: one\r\n") << true;
     }
 
-    void verifyBeforeDeleting()
-    {
+    void verifyBeforeDeleting() {
         QFETCH(QByteArray, uidl);
         QFETCH(QByteArray, headersNow);
         QFETCH(bool, same);
-        Pop3Script transfer = ScriptedPop3Server::signIn("+OK 1 100") + Pop3Script{
-            {"UIDL 1", uidl + "\r\n"},
-            {"LIST 1", "+OK 1 100\r\n"},
-            {"TOP 1 1", top(headersNow)},
-        };
-        if (same)
-            transfer << ScriptStep{"DELE 1", "+OK\r\n"} << ScriptStep{"QUIT", "+OK\r\n"};
+        Pop3Script transfer =
+            ScriptedPop3Server::signIn("+OK 1 100") + Pop3Script{
+                                                          {"UIDL 1", uidl + "\r\n"},
+                                                          {"LIST 1", "+OK 1 100\r\n"},
+                                                          {"TOP 1 1", top(headersNow)},
+                                                      };
+        if (same) transfer << ScriptStep{"DELE 1", "+OK\r\n"} << ScriptStep{"QUIT", "+OK\r\n"};
         ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne}), transfer});
         TmsRemotePOP pop;
         configure(pop, server);
@@ -304,27 +305,25 @@ private Q_SLOTS:
         QVERIFY(!pop.Connected());
     }
 
-    void retrievedMessageIsSaved_data()
-    {
+    void retrievedMessageIsSaved_data() {
         QTest::addColumn<bool>("handler");
         QTest::newRow("to-a-file") << false;
         QTest::newRow("to-the-handler") << true;
     }
 
-    void retrievedMessageIsSaved()
-    {
+    void retrievedMessageIsSaved() {
         QFETCH(bool, handler);
         const QByteArray message = headersTwo + "\r\n..stuffed\r\nlast\r\n.\r\n";
-        ScriptedPop3Server server(QList<Pop3Script>{
-            listing({headersOne, headersTwo}),
-            ScriptedPop3Server::signIn("+OK 2 999") + Pop3Script{
-                {"UIDL 2", "+OK 2 u2\r\n"},
-                {"LIST 2", "+OK 2 200\r\n"},
-                {"TOP 2 1", top(headersTwo)},
-                {"LIST 2", "+OK 2 200\r\n"},
-                {"RETR 2", "+OK\r\n" + message},
-                {"QUIT", "+OK\r\n"},
-            }});
+        ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne, headersTwo}),
+                                                    ScriptedPop3Server::signIn("+OK 2 999") +
+                                                        Pop3Script{
+                                                            {"UIDL 2", "+OK 2 u2\r\n"},
+                                                            {"LIST 2", "+OK 2 200\r\n"},
+                                                            {"TOP 2 1", top(headersTwo)},
+                                                            {"LIST 2", "+OK 2 200\r\n"},
+                                                            {"RETR 2", "+OK\r\n" + message},
+                                                            {"QUIT", "+OK\r\n"},
+                                                        }});
         QTemporaryDir dir;
         TmsRemotePOP pop;
         configure(pop, server);
@@ -353,23 +352,24 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), message);
         }
-        QStringList expected{"open", "transferring", "retrieving 1", "retrieved 1", "transfered",
-                             "closing", "closed"};
-        if (handler)
-            expected.insert(3, "save 1");
+        QStringList expected{"open",       "transferring", "retrieving 1", "retrieved 1",
+                             "transfered", "closing",      "closed"};
+        if (handler) expected.insert(3, "save 1");
         QCOMPARE(log.events, expected);
     }
 
-    void cancelDuringRetrieval()
-    {
-        ScriptStep slow{"RETR 1", "+OK\r\n" + headersOne + "\r\n" + QByteArray(3000, 'x') + "\r\n.\r\n"};
+    void cancelDuringRetrieval() {
+        ScriptStep slow{"RETR 1",
+                        "+OK\r\n" + headersOne + "\r\n" + QByteArray(3000, 'x') + "\r\n.\r\n"};
         slow.pieces = 30;
         slow.gapMs = 50;
-        ScriptedPop3Server server(QList<Pop3Script>{
-            listing({headersOne}),
-            ScriptedPop3Server::signIn("+OK 1 100") + Pop3Script{
-                {"UIDL 1", "+OK 1 u1\r\n"}, {"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)},
-                {"LIST 1", "+OK 1 100\r\n"}, slow}});
+        ScriptedPop3Server server(
+            QList<Pop3Script>{listing({headersOne}), ScriptedPop3Server::signIn("+OK 1 100") +
+                                                         Pop3Script{{"UIDL 1", "+OK 1 u1\r\n"},
+                                                                    {"LIST 1", "+OK 1 100\r\n"},
+                                                                    {"TOP 1 1", top(headersOne)},
+                                                                    {"LIST 1", "+OK 1 100\r\n"},
+                                                                    slow}});
         TmsRemotePOP pop;
         configure(pop, server);
         pop.UpdateInfo();
@@ -379,25 +379,31 @@ private Q_SLOTS:
         log.attach(pop);
         int passes = 0;
         pop.OnProgress = [&](QObject*, int, int) {
-            if (++passes == 3)
-                QTimer::singleShot(0, &pop, [&] { pop.Cancel(); });
+            if (++passes == 3) QTimer::singleShot(0, &pop, [&] { pop.Cancel(); });
         };
 
-        QCOMPARE(failureOf([&] { pop.TransferData(); }), "ECanceledError: Operation has been canceled");
+        QCOMPARE(failureOf([&] { pop.TransferData(); }),
+                 "ECanceledError: Operation has been canceled");
 
-        QCOMPARE(log.events, (QStringList{"open", "transferring", "retrieving 0", "cancel", "closing",
-                                          "closed", "error: Operation has been canceled"}));
+        QCOMPARE(log.events,
+                 (QStringList{"open", "transferring", "retrieving 0", "cancel", "closing", "closed",
+                              "error: Operation has been canceled"}));
         QCOMPARE(server.received(1), server.expected(1)); // no DELE, no QUIT
     }
 
-    void keptConnectionIsReused()
-    {
-        ScriptedPop3Server server(ScriptedPop3Server::signIn("+OK 1 100") + Pop3Script{
-            {"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)},
-            {"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)}, // a second listing: no STAT
-            {"UIDL 1", "+OK 1 u1\r\n"}, {"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)},
-            {"DELE 1", "+OK\r\n"}, {"QUIT", "+OK\r\n"},
-        });
+    void keptConnectionIsReused() {
+        ScriptedPop3Server server(ScriptedPop3Server::signIn("+OK 1 100") +
+                                  Pop3Script{
+                                      {"LIST 1", "+OK 1 100\r\n"},
+                                      {"TOP 1 1", top(headersOne)},
+                                      {"LIST 1", "+OK 1 100\r\n"},
+                                      {"TOP 1 1", top(headersOne)}, // a second listing: no STAT
+                                      {"UIDL 1", "+OK 1 u1\r\n"},
+                                      {"LIST 1", "+OK 1 100\r\n"},
+                                      {"TOP 1 1", top(headersOne)},
+                                      {"DELE 1", "+OK\r\n"},
+                                      {"QUIT", "+OK\r\n"},
+                                  });
         TmsRemotePOP pop;
         configure(pop, server);
         pop.KeepConnection = true;
@@ -411,15 +417,17 @@ private Q_SLOTS:
         QVERIFY(!pop.Connected());
     }
 
-    void keptConnectionClosedByServerIsOpenedAnew()
-    {
+    void keptConnectionClosedByServerIsOpenedAnew() {
         Pop3Script first = ScriptedPop3Server::signIn("+OK 1 100") +
                            Pop3Script{{"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)}};
         first.last().action = ScriptStep::Close;
-        ScriptedPop3Server server(QList<Pop3Script>{
-            first, ScriptedPop3Server::signIn("+OK 1 100") + Pop3Script{
-                {"UIDL 1", "+OK 1 u1\r\n"}, {"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)},
-                {"DELE 1", "+OK\r\n"}, {"QUIT", "+OK\r\n"}}});
+        ScriptedPop3Server server(
+            QList<Pop3Script>{first, ScriptedPop3Server::signIn("+OK 1 100") +
+                                         Pop3Script{{"UIDL 1", "+OK 1 u1\r\n"},
+                                                    {"LIST 1", "+OK 1 100\r\n"},
+                                                    {"TOP 1 1", top(headersOne)},
+                                                    {"DELE 1", "+OK\r\n"},
+                                                    {"QUIT", "+OK\r\n"}}});
         TmsRemotePOP pop;
         configure(pop, server);
         pop.KeepConnection = true;
@@ -430,13 +438,13 @@ private Q_SLOTS:
         QCOMPARE(server.received(1), server.expected(1));
     }
 
-    void secureUpgradeRequired_data()
-    {
+    void secureUpgradeRequired_data() {
         QTest::addColumn<QByteArray>("stlsReply");
         QTest::addColumn<int>("action");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("upgrade-refused") << QByteArray("-ERR not now\r\n") << int(ScriptStep::Continue)
-                                         << "EServerError: -ERR not now";
+        QTest::newRow("upgrade-refused")
+            << QByteArray("-ERR not now\r\n") << int(ScriptStep::Continue)
+            << "EServerError: -ERR not now";
         // The server closes or resets, depending on whether the client's hello came first.
         QTest::newRow("handshake-fails")
             << QByteArray("+OK begin TLS\r\n") << int(ScriptStep::Close)
@@ -445,8 +453,7 @@ private Q_SLOTS:
 
     // After STLS the client asks CAPA again, and nothing the server sent before
     // the handshake is taken for a reply.
-    void upgradesWithStls()
-    {
+    void upgradesWithStls() {
         QTemporaryDir dir;
         QSslCertificate certificate;
         QSslKey key;
@@ -477,8 +484,7 @@ private Q_SLOTS:
 
     // A server that offers STLS gets nothing more, least of all the password,
     // unless the upgrade succeeds.
-    void secureUpgradeRequired()
-    {
+    void secureUpgradeRequired() {
         QFETCH(QByteArray, stlsReply);
         QFETCH(int, action);
         QFETCH(QString, failure);

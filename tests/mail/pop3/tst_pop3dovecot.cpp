@@ -8,8 +8,8 @@
 
 namespace {
 
-QByteArray message(const QByteArray& id, const QByteArray& headers = {}, const QByteArray& body = "Hello.\n")
-{
+QByteArray message(const QByteArray& id, const QByteArray& headers = {},
+                   const QByteArray& body = "Hello.\n") {
     return "From: Ann Example <ann@example.org>\nTo: tester@localhost\nMessage-ID: <" + id +
            "@example.org>\nSubject: message " + id + "\nDate: Mon, 5 Feb 2024 10:00:00 +0100\n" +
            headers + "\n" + body;
@@ -25,18 +25,15 @@ class TestPop3Dovecot : public QObject {
     int m_users = 0;
 
     // A fresh mailbox on server holding messages; returns its user name.
-    QString mailbox(DovecotServer& server, const QList<QByteArray>& messages)
-    {
+    QString mailbox(DovecotServer& server, const QList<QByteArray>& messages) {
         const QString user = QStringLiteral("user%1").arg(++m_users);
-        if (!server.addUser(user, "secret"))
-            qFatal("%s", qPrintable(server.errorString()));
+        if (!server.addUser(user, "secret")) qFatal("%s", qPrintable(server.errorString()));
         for (const QByteArray& m : messages)
             server.addMessage(user, m);
         return user;
     }
 
-    void configure(TmsRemotePOP& pop, const QString& server, const QString& user)
-    {
+    void configure(TmsRemotePOP& pop, const QString& server, const QString& user) {
         pop.Server = server;
         pop.UserName = user;
         pop.Password = QStringLiteral("secret");
@@ -44,8 +41,7 @@ class TestPop3Dovecot : public QObject {
     }
 
     // The Message-IDs now in a mailbox, oldest first.
-    QStringList idsIn(const DovecotServer& server, const QString& user)
-    {
+    QStringList idsIn(const DovecotServer& server, const QString& user) {
         QStringList ids;
         for (const QByteArray& m : server.messages(user)) {
             const qsizetype at = m.indexOf("Message-ID: <");
@@ -55,22 +51,21 @@ class TestPop3Dovecot : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY2(m_plain.start(), qPrintable(m_plain.errorString()));
         QVERIFY2(m_tls.start(), qPrintable(m_tls.errorString()));
     }
 
     void cleanup() { TagSocket::setExtraCaCertificates({}); }
 
-    void listsAMaildir()
-    {
-        const QString user = mailbox(m_plain, {
-            message("a", "X-Folded: first part\n\tsecond part\n"),
-            message("b", "X-Note: =?ISO-8859-1?Q?Gr=FC=DFe?=\n"),
-            "From: x@example.org\nSubject: =?UTF-8?B?w5xiZXIgZGllIEdyw7bDn2U=?=\n"
-            "Date: 31 Dec 99 23:59:60 GMT\n\nno id\n",
-        });
+    void listsAMaildir() {
+        const QString user = mailbox(
+            m_plain, {
+                         message("a", "X-Folded: first part\n\tsecond part\n"),
+                         message("b", "X-Note: =?ISO-8859-1?Q?Gr=FC=DFe?=\n"),
+                         "From: x@example.org\nSubject: =?UTF-8?B?w5xiZXIgZGllIEdyw7bDn2U=?=\n"
+                         "Date: 31 Dec 99 23:59:60 GMT\n\nno id\n",
+                     });
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         PopEvents log;
@@ -78,8 +73,8 @@ private Q_SLOTS:
 
         pop.UpdateInfo();
 
-        QCOMPARE(log.events, (QStringList{"open", "updating", "next 0", "next 1", "next 2", "closing",
-                                          "closed", "updated"}));
+        QCOMPARE(log.events, (QStringList{"open", "updating", "next 0", "next 1", "next 2",
+                                          "closing", "closed", "updated"}));
         QCOMPARE(pop.MessageCount, 3);
         QCOMPARE(pop.RemoteInfo.Count(), 3);
         const QList<QByteArray> stored = m_plain.messages(user);
@@ -95,8 +90,7 @@ private Q_SLOTS:
         QCOMPARE(c.GetFieldValue("Message-ID"), QString());
     }
 
-    void deletionTakesEffectAtQuit()
-    {
+    void deletionTakesEffectAtQuit() {
         const QString user = mailbox(m_plain, {message("a"), message("b"), message("c")});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
@@ -111,9 +105,9 @@ private Q_SLOTS:
         QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "c"}));
     }
 
-    void cancelDeletesNothing()
-    {
-        const QString user = mailbox(m_plain, {message("a"), message("big", {}, QByteArray(4 << 20, 'x') + "\n")});
+    void cancelDeletesNothing() {
+        const QString user =
+            mailbox(m_plain, {message("a"), message("big", {}, QByteArray(4 << 20, 'x') + "\n")});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         pop.UpdateInfo();
@@ -127,15 +121,16 @@ private Q_SLOTS:
             pop.OnProgress = [&](QObject*, int, int) { pop.Cancel(); };
         };
 
-        QCOMPARE(failureOf([&] { pop.TransferData(); }), "ECanceledError: Operation has been canceled");
+        QCOMPARE(failureOf([&] { pop.TransferData(); }),
+                 "ECanceledError: Operation has been canceled");
 
         QVERIFY(!pop.Connected());
         QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "big"}));
-        QCOMPARE(log.events.mid(2, 4), (QStringList{"deleting 0", "retrieving 1", "cancel", "closing"}));
+        QCOMPARE(log.events.mid(2, 4),
+                 (QStringList{"deleting 0", "retrieving 1", "cancel", "closing"}));
     }
 
-    void wrongPassword()
-    {
+    void wrongPassword() {
         const QString user = mailbox(m_plain, {message("a")});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
@@ -153,9 +148,9 @@ private Q_SLOTS:
 
     // Another client deletes b between the listing and the transfer: message 1
     // is still a, but message 3 is now d. Nothing may be deleted, not even a.
-    void concurrentDeletionIsNoticed()
-    {
-        const QString user = mailbox(m_plain, {message("a"), message("b"), message("c"), message("d")});
+    void concurrentDeletionIsNoticed() {
+        const QString user =
+            mailbox(m_plain, {message("a"), message("b"), message("c"), message("d")});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         pop.UpdateInfo();
@@ -174,15 +169,13 @@ private Q_SLOTS:
         QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "c", "d"}));
     }
 
-    void overTls_data()
-    {
+    void overTls_data() {
         QTest::addColumn<bool>("fromTheStart");
         QTest::newRow("tls-from-the-start") << true;
         QTest::newRow("stls-upgrade") << false;
     }
 
-    void overTls()
-    {
+    void overTls() {
         QFETCH(bool, fromTheStart);
         TagSocket::setExtraCaCertificates(m_tls.certificates());
         const QString user = mailbox(m_tls, {message("a"), message("b")});
@@ -198,34 +191,36 @@ private Q_SLOTS:
         QCOMPARE(idsIn(m_tls, user), QStringList{"b"});
     }
 
-    void certificateRejected_data()
-    {
+    void certificateRejected_data() {
         QTest::addColumn<bool>("trusted");
         QTest::addColumn<bool>("fromTheStart");
         QTest::addColumn<QString>("host");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("untrusted-from-the-start")
-            << false << true << "localhost" << "Certificate of localhost not accepted: The certificate is self-signed, and untrusted";
+        QTest::newRow("untrusted-from-the-start") << false << true << "localhost"
+                                                  << "Certificate of localhost not accepted: The "
+                                                     "certificate is self-signed, and untrusted";
         QTest::newRow("untrusted-on-stls") << false << false << "localhost"
-                                           << "Certificate of localhost not accepted: The certificate is self-signed, and untrusted";
+                                           << "Certificate of localhost not accepted: The "
+                                              "certificate is self-signed, and untrusted";
         QTest::newRow("host-name-mismatch")
             << true << true << "127.0.0.1"
-            << "Certificate of 127.0.0.1 not accepted: The host name did not match any of the valid hosts for this certificate";
+            << "Certificate of 127.0.0.1 not accepted: The host name did not match any of the "
+               "valid hosts for this certificate";
     }
 
     // The password never goes out over a connection whose certificate failed.
-    void certificateRejected()
-    {
+    void certificateRejected() {
         QFETCH(bool, trusted);
         QFETCH(bool, fromTheStart);
         QFETCH(QString, host);
         QFETCH(QString, reason);
-        if (trusted)
-            TagSocket::setExtraCaCertificates(m_tls.certificates());
+        if (trusted) TagSocket::setExtraCaCertificates(m_tls.certificates());
         const QString user = mailbox(m_tls, {message("a")});
         TmsRemotePOP pop;
         const quint16 port = fromTheStart ? m_tls.tlsPort() : m_tls.port();
-        configure(pop, QStringLiteral("%1%2:%3").arg(fromTheStart ? "pop3s://" : "", host).arg(port), user);
+        configure(pop,
+                  QStringLiteral("%1%2:%3").arg(fromTheStart ? "pop3s://" : "", host).arg(port),
+                  user);
         PopEvents log;
         log.attach(pop);
 

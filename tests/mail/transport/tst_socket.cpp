@@ -15,8 +15,7 @@ namespace {
 // Records the transport's events by name, in order.
 struct EventLog {
     QStringList events;
-    void attach(TagSocket& s)
-    {
+    void attach(TagSocket& s) {
         s.OnOpen = [this](QObject*) { events << "open"; };
         s.OnClosing = [this](QObject*) { events << "closing"; };
         s.OnClosed = [this](QObject*) { events << "closed"; };
@@ -25,8 +24,7 @@ struct EventLog {
     }
 };
 
-double cpuSeconds()
-{
+double cpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
@@ -34,8 +32,7 @@ double cpuSeconds()
 }
 
 // Opens and connects a transport to a scripted server.
-void connectTo(TagSocket& s, const ScriptedPop3Server& server)
-{
+void connectTo(TagSocket& s, const ScriptedPop3Server& server) {
     s.Server = server.server();
     s.ServiceName = QStringLiteral("pop3");
     s.ResetState();
@@ -51,25 +48,30 @@ class TestSocket : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void resolvesPort_data()
-    {
+    void resolvesPort_data() {
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("service");
         QTest::addColumn<int>("port");
         QTest::addColumn<bool>("serviceLookedUp");
 
-        QTest::newRow("port-after-colon") << "127.0.0.1:2345" << "pop3" << 2345 << false;
-        QTest::newRow("no-port-uses-services-database") << "127.0.0.1" << "pop3" << 110 << true;
-        QTest::newRow("text-after-colon-is-no-port") << "127.0.0.1:abc" << "pop3" << 110 << true;
-        QTest::newRow("zero-is-no-port") << "127.0.0.1:0" << "pop3" << 110 << true;
-        QTest::newRow("only-low-16-bits-count") << "127.0.0.1:65646" << "pop3" << 110 << false;
+        QTest::newRow("port-after-colon") << "127.0.0.1:2345"
+                                          << "pop3" << 2345 << false;
+        QTest::newRow("no-port-uses-services-database") << "127.0.0.1"
+                                                        << "pop3" << 110 << true;
+        QTest::newRow("text-after-colon-is-no-port") << "127.0.0.1:abc"
+                                                     << "pop3" << 110 << true;
+        QTest::newRow("zero-is-no-port") << "127.0.0.1:0"
+                                         << "pop3" << 110 << true;
+        QTest::newRow("only-low-16-bits-count") << "127.0.0.1:65646"
+                                                << "pop3" << 110 << false;
         QTest::newRow("unknown-service-uses-default-port")
-            << "127.0.0.1" << "no-such-service-here" << 4321 << true;
-        QTest::newRow("secure-scheme-uses-secure-service") << "pop3s://127.0.0.1" << "pop3" << 995 << true;
+            << "127.0.0.1"
+            << "no-such-service-here" << 4321 << true;
+        QTest::newRow("secure-scheme-uses-secure-service") << "pop3s://127.0.0.1"
+                                                           << "pop3" << 995 << true;
     }
 
-    void resolvesPort()
-    {
+    void resolvesPort() {
         QFETCH(QString, server);
         QFETCH(QString, service);
         QFETCH(int, port);
@@ -89,8 +91,7 @@ private Q_SLOTS:
         QVERIFY(s.Connected());
     }
 
-    void resolvesHostName()
-    {
+    void resolvesHostName() {
         TagSocket s;
         s.Server = QStringLiteral("localhost:110");
         s.ResetState();
@@ -99,19 +100,23 @@ private Q_SLOTS:
         QCOMPARE(s.RemoteAddress, QStringLiteral("127.0.0.1"));
     }
 
-    void preconditionFailures_data()
-    {
+    void preconditionFailures_data() {
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("service");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("server-empty") << "" << "pop3" << "Server property is required";
-        QTest::newRow("scheme-without-host") << "pop3s://" << "pop3" << "Server property is required";
-        QTest::newRow("no-port-and-no-service") << "127.0.0.1" << "" << "Service name is required";
+        QTest::newRow("server-empty") << ""
+                                      << "pop3"
+                                      << "Server property is required";
+        QTest::newRow("scheme-without-host") << "pop3s://"
+                                             << "pop3"
+                                             << "Server property is required";
+        QTest::newRow("no-port-and-no-service") << "127.0.0.1"
+                                                << ""
+                                                << "Service name is required";
     }
 
-    void preconditionFailures()
-    {
+    void preconditionFailures() {
         QFETCH(QString, server);
         QFETCH(QString, service);
         QFETCH(QString, message);
@@ -126,8 +131,7 @@ private Q_SLOTS:
         QVERIFY(!s.Connected());
     }
 
-    void operationsNeedASocket()
-    {
+    void operationsNeedASocket() {
         TagSocket s;
         QString line;
         QByteArray block;
@@ -146,8 +150,7 @@ private Q_SLOTS:
         }
     }
 
-    void refusedConnection()
-    {
+    void refusedConnection() {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
         const quint16 port = probe.serverPort();
@@ -166,8 +169,7 @@ private Q_SLOTS:
     }
 
     // Lines and blocks that arrive together: each read takes its own part only.
-    void readsExactlyWhatBelongsToIt()
-    {
+    void readsExactlyWhatBelongsToIt() {
         ScriptedPop3Server server(Pop3Script{
             {"", "+OK first\r\n+OK second\r\n..dot\r\nline\r\n.\r\n+OK after the block\r\n"},
         });
@@ -186,8 +188,7 @@ private Q_SLOTS:
         QCOMPARE(line, QStringLiteral("+OK after the block"));
     }
 
-    void readsDataBlocks_data()
-    {
+    void readsDataBlocks_data() {
         QTest::addColumn<QByteArray>("block");
         QTest::addColumn<int>("pieces");
         QTest::addColumn<int>("gapMs");
@@ -197,11 +198,11 @@ private Q_SLOTS:
         QTest::newRow("dot-stuffed-lines-kept") << QByteArray("..\r\n...x\r\n.\r\n") << 1 << 0;
         QTest::newRow("silences-shorter-than-timeout-add-up-beyond-it")
             << QByteArray("0123456789abcdef\r\n.\r\n") << 6 << 600;
-        QTest::newRow("larger-than-one-receive") << QByteArray(100000, 'x') + "\r\n.\r\n" << 3 << 20;
+        QTest::newRow("larger-than-one-receive") << QByteArray(100000, 'x') + "\r\n.\r\n"
+                                                 << 3 << 20;
     }
 
-    void readsDataBlocks()
-    {
+    void readsDataBlocks() {
         QFETCH(QByteArray, block);
         QFETCH(int, pieces);
         QFETCH(int, gapMs);
@@ -217,8 +218,7 @@ private Q_SLOTS:
         QCOMPARE(received, block);
     }
 
-    void reportsProgress()
-    {
+    void reportsProgress() {
         ScriptStep step{"", "abcde12345\r\n.\r\n"};
         step.pieces = 3;
         step.gapMs = 300;
@@ -235,16 +235,14 @@ private Q_SLOTS:
         QCOMPARE(progress, (QList<QPair<int, int>>{{0, 0}, {62, 5}, {125, 10}}));
     }
 
-    void replyLineLength_data()
-    {
+    void replyLineLength_data() {
         QTest::addColumn<int>("length");
         QTest::addColumn<bool>("fits");
         QTest::newRow("1024-bytes-with-crlf-fit") << 1024 << true;
         QTest::newRow("1025-bytes-are-too-long") << 1025 << false;
     }
 
-    void replyLineLength()
-    {
+    void replyLineLength() {
         QFETCH(int, length);
         QFETCH(bool, fits);
         const QByteArray line = "+OK " + QByteArray(length - 6, 'x') + "\r\n";
@@ -263,22 +261,23 @@ private Q_SLOTS:
             return;
         }
         QVERIFY_THROWS_EXCEPTION(ESocketError, s.ReadReplyLine(text));
-        QCOMPARE(log.events,
-                 (QStringList{"open", "error: Reply line is longer than 1024 bytes", "closing", "closed"}));
+        QCOMPARE(log.events, (QStringList{"open", "error: Reply line is longer than 1024 bytes",
+                                          "closing", "closed"}));
         QVERIFY(!s.Connected()); // nothing of the rest is taken for a reply
     }
 
-    void peerFailures_data()
-    {
+    void peerFailures_data() {
         QTest::addColumn<int>("action");
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("failure");
         QTest::addColumn<QStringList>("events");
 
         QTest::newRow("closed-in-the-middle-of-a-line")
-            << int(ScriptStep::Close) << QByteArray("+OK 2 3") << int(Failure::None) << QStringList{};
+            << int(ScriptStep::Close) << QByteArray("+OK 2 3") << int(Failure::None)
+            << QStringList{};
         QTest::newRow("reset") << int(ScriptStep::Reset) << QByteArray() << int(Failure::Socket)
-                               << QStringList{"error: Connection reset by peer", "closing", "closed"};
+                               << QStringList{"error: Connection reset by peer", "closing",
+                                              "closed"};
         QTest::newRow("closed-without-reply-times-out")
             << int(ScriptStep::Close) << QByteArray() << int(Failure::TimedOut)
             << QStringList{"error: Operation timed out", "closing", "closed"};
@@ -289,8 +288,7 @@ private Q_SLOTS:
 
     // A peer that closes, resets or falls silent while a reply is awaited; a
     // wait in the event loop uses next to no processor time meanwhile.
-    void peerFailures()
-    {
+    void peerFailures() {
         QFETCH(int, action);
         QFETCH(QByteArray, reply);
         QFETCH(int, failure);
@@ -317,7 +315,8 @@ private Q_SLOTS:
         } catch (const ETimedOutError& e) {
             QCOMPARE(failure, int(Failure::TimedOut));
             QCOMPARE(e.message(), QStringLiteral("Operation timed out"));
-            QVERIFY2(wall.elapsed() >= 1000 && wall.elapsed() < 4000, qPrintable(QString::number(wall.elapsed())));
+            QVERIFY2(wall.elapsed() >= 1000 && wall.elapsed() < 4000,
+                     qPrintable(QString::number(wall.elapsed())));
             const double used = cpuSeconds() - cpu;
             QVERIFY2(used < 0.1 * wall.elapsed() / 1000.0, qPrintable(QString::number(used)));
         }
@@ -331,8 +330,7 @@ private Q_SLOTS:
         QCOMPARE(log.events, events);
     }
 
-    void cancelDuringWait()
-    {
+    void cancelDuringWait() {
         ScriptedPop3Server server(Pop3Script{{"", "", ScriptStep::Stall}});
         TagSocket s;
         EventLog log;
@@ -345,28 +343,25 @@ private Q_SLOTS:
         t.start();
         QVERIFY_THROWS_EXCEPTION(ECanceledError, s.ReadReplyLine(line));
         QVERIFY(t.elapsed() < 2000);
-        QCOMPARE(log.events,
-                 (QStringList{"open", "cancel", "closing", "closed", "error: Operation has been canceled"}));
+        QCOMPARE(log.events, (QStringList{"open", "cancel", "closing", "closed",
+                                          "error: Operation has been canceled"}));
         QVERIFY(!s.Connected());
     }
 
-    void errorHandlerMayChangeText_data()
-    {
+    void errorHandlerMayChangeText_data() {
         QTest::addColumn<bool>("timeOut");
         QTest::addColumn<QString>("message");
         QTest::newRow("socket-error-takes-the-new-text") << false << "changed";
         QTest::newRow("time-out-keeps-its-text") << true << "Operation timed out";
     }
 
-    void errorHandlerMayChangeText()
-    {
+    void errorHandlerMayChangeText() {
         QFETCH(bool, timeOut);
         QFETCH(QString, message);
         ScriptedPop3Server server(Pop3Script{{"", "", ScriptStep::Stall}});
         TagSocket s;
         s.setTimeOut(0);
-        if (timeOut)
-            connectTo(s, server);
+        if (timeOut) connectTo(s, server);
         s.OnError = [](QObject*, QString& m) { m = QStringLiteral("changed"); };
         QString line;
         try {

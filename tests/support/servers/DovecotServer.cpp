@@ -7,11 +7,12 @@
 
 DovecotServer::DovecotServer(bool tls) : m_tls(tls) {}
 
-DovecotServer::~DovecotServer() { stop(); }
+DovecotServer::~DovecotServer() {
+    stop();
+}
 
 bool DovecotServer::runScript(const QStringList& args, const QByteArray& input, QByteArray* output,
-                              QString* error)
-{
+                              QString* error) {
     QProcess p;
     p.start(QStringLiteral("bash"), QStringList{QStringLiteral(QUILL_DOVECOT_SCRIPT)} + args);
     if (!p.waitForStarted()) {
@@ -21,8 +22,7 @@ bool DovecotServer::runScript(const QStringList& args, const QByteArray& input, 
     p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(30000);
-    if (output)
-        *output = p.readAllStandardOutput();
+    if (output) *output = p.readAllStandardOutput();
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         *error = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
         return false;
@@ -30,39 +30,32 @@ bool DovecotServer::runScript(const QStringList& args, const QByteArray& input, 
     return true;
 }
 
-bool DovecotServer::run(const QStringList& args, const QByteArray& input, QByteArray* output)
-{
+bool DovecotServer::run(const QStringList& args, const QByteArray& input, QByteArray* output) {
     return runScript(args, input, output, &m_error);
 }
 
 bool DovecotServer::makeCertificate(const QString& folder, QSslCertificate* certificate,
-                                    QSslKey* key)
-{
+                                    QSslKey* key) {
     QString error;
-    if (!runScript({QStringLiteral("cert"), folder}, {}, nullptr, &error))
-        return false;
+    if (!runScript({QStringLiteral("cert"), folder}, {}, nullptr, &error)) return false;
     QFile cert(folder + QStringLiteral("/cert.pem"));
     QFile pem(folder + QStringLiteral("/key.pem"));
-    if (!cert.open(QIODevice::ReadOnly) || !pem.open(QIODevice::ReadOnly))
-        return false;
+    if (!cert.open(QIODevice::ReadOnly) || !pem.open(QIODevice::ReadOnly)) return false;
     *certificate = QSslCertificate(&cert);
     *key = QSslKey(&pem, QSsl::Ec);
     return !certificate->isNull() && !key->isNull();
 }
 
-bool DovecotServer::start()
-{
+bool DovecotServer::start() {
     if (!m_dir.isValid()) {
         m_error = QStringLiteral("no temporary folder");
         return false;
     }
     QStringList args{QStringLiteral("start"), m_dir.path(), QStringLiteral("--owner"),
                      QString::number(QCoreApplication::applicationPid())};
-    if (m_tls)
-        args << QStringLiteral("--tls");
+    if (m_tls) args << QStringLiteral("--tls");
     QByteArray out;
-    if (!run(args, {}, &out))
-        return false;
+    if (!run(args, {}, &out)) return false;
     for (const QByteArray& line : out.split('\n')) {
         if (line.startsWith("port="))
             m_port = quint16(line.mid(5).toUInt());
@@ -73,27 +66,23 @@ bool DovecotServer::start()
     return m_port != 0;
 }
 
-void DovecotServer::stop()
-{
-    if (m_running)
-        run({QStringLiteral("stop"), m_dir.path()});
+void DovecotServer::stop() {
+    if (m_running) run({QStringLiteral("stop"), m_dir.path()});
     m_running = false;
 }
 
-bool DovecotServer::addUser(const QString& user, const QString& password)
-{
+bool DovecotServer::addUser(const QString& user, const QString& password) {
     return run({QStringLiteral("add-user"), m_dir.path(), user, password});
 }
 
-bool DovecotServer::addMessage(const QString& user, const QByteArray& message)
-{
+bool DovecotServer::addMessage(const QString& user, const QByteArray& message) {
     return run({QStringLiteral("add-message"), m_dir.path(), user}, message);
 }
 
-QList<QByteArray> DovecotServer::messages(const QString& user) const
-{
+QList<QByteArray> DovecotServer::messages(const QString& user) const {
     QStringList files;
-    const QString maildir = m_dir.path() + QStringLiteral("/mail/") + user + QStringLiteral("/Maildir/");
+    const QString maildir =
+        m_dir.path() + QStringLiteral("/mail/") + user + QStringLiteral("/Maildir/");
     for (const char* sub : {"new", "cur"}) {
         QDir d(maildir + QLatin1String(sub));
         for (const QString& name : d.entryList(QDir::Files))
@@ -106,20 +95,19 @@ QList<QByteArray> DovecotServer::messages(const QString& user) const
     QList<QByteArray> result;
     for (const QString& f : files) {
         QFile file(f);
-        if (file.open(QIODevice::ReadOnly))
-            result << file.readAll();
+        if (file.open(QIODevice::ReadOnly)) result << file.readAll();
     }
     return result;
 }
 
-QString DovecotServer::server() const { return QStringLiteral("localhost:%1").arg(m_port); }
+QString DovecotServer::server() const {
+    return QStringLiteral("localhost:%1").arg(m_port);
+}
 
-QString DovecotServer::secureServer() const
-{
+QString DovecotServer::secureServer() const {
     return QStringLiteral("pop3s://localhost:%1").arg(m_tlsPort);
 }
 
-QList<QSslCertificate> DovecotServer::certificates() const
-{
+QList<QSslCertificate> DovecotServer::certificates() const {
     return QSslCertificate::fromPath(m_dir.path() + QStringLiteral("/cert.pem"));
 }

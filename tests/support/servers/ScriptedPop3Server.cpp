@@ -9,8 +9,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <memory>
-#include <vector>
 #include <sys/socket.h>
+#include <vector>
 
 // Accepts every connection as a TLS-capable socket (plain until told otherwise).
 class TlsCapableServer : public QTcpServer {
@@ -18,8 +18,7 @@ public:
     using QTcpServer::QTcpServer;
 
 protected:
-    void incomingConnection(qintptr descriptor) override
-    {
+    void incomingConnection(qintptr descriptor) override {
         auto* socket = new QSslSocket(this);
         socket->setSocketDescriptor(descriptor);
         addPendingConnection(socket);
@@ -31,8 +30,7 @@ class ScriptedPop3Worker : public QObject {
 public:
     explicit ScriptedPop3Worker(ScriptedPop3Server* owner) : m_owner(owner) {}
 
-    quint16 listen()
-    {
+    quint16 listen() {
         m_server = new TlsCapableServer(this);
         m_server->listen(QHostAddress::LocalHost, 0);
         connect(m_server, &QTcpServer::newConnection, this, &ScriptedPop3Worker::accept);
@@ -50,8 +48,7 @@ private:
         bool stalled = false; // the script said to keep silent
     };
 
-    void accept()
-    {
+    void accept() {
         while (QTcpSocket* socket = m_server->nextPendingConnection()) {
             m_connections.push_back(std::make_unique<Connection>());
             Connection* c = m_connections.back().get();
@@ -77,28 +74,23 @@ private:
         }
     }
 
-    void readLines(Connection* c)
-    {
+    void readLines(Connection* c) {
         c->input += c->socket->readAll();
         processLines(c);
     }
 
-    void processLines(Connection* c)
-    {
+    void processLines(Connection* c) {
         while (!c->busy) {
             const qsizetype lf = c->input.indexOf('\n');
-            if (lf < 0)
-                return;
+            if (lf < 0) return;
             QByteArray line = c->input.left(lf);
             c->input.remove(0, lf + 1);
-            if (line.endsWith('\r'))
-                line.chop(1);
+            if (line.endsWith('\r')) line.chop(1);
             {
                 QMutexLocker lock(&m_owner->m_mutex);
                 m_owner->m_received[c->index].append(line);
             }
-            if (c->stalled)
-                continue;
+            if (c->stalled) continue;
             if (c->next < c->script.size())
                 play(c, c->script.at(c->next++));
             else
@@ -106,8 +98,7 @@ private:
         }
     }
 
-    void play(Connection* c, const ScriptStep& step)
-    {
+    void play(Connection* c, const ScriptStep& step) {
         c->busy = true;
         const int pieces = std::max(1, step.pieces);
         const qsizetype part = (step.reply.size() + pieces - 1) / pieces;
@@ -115,12 +106,10 @@ private:
             const QByteArray bytes = step.reply.mid(i * part, part);
             const bool last = i == pieces - 1;
             auto send = [this, c, bytes, last, step] {
-                if (c->socket->state() != QAbstractSocket::ConnectedState)
-                    return;
+                if (c->socket->state() != QAbstractSocket::ConnectedState) return;
                 c->socket->write(bytes);
                 c->socket->flush();
-                if (last)
-                    finish(c, step.action);
+                if (last) finish(c, step.action);
             };
             if (i == 0 || step.gapMs <= 0)
                 send();
@@ -129,8 +118,7 @@ private:
         }
     }
 
-    void finish(Connection* c, ScriptStep::Action action)
-    {
+    void finish(Connection* c, ScriptStep::Action action) {
         c->busy = false;
         switch (action) {
         case ScriptStep::Continue:
@@ -142,7 +130,8 @@ private:
         case ScriptStep::Reset: {
             c->socket->waitForBytesWritten(1000);
             linger off{1, 0};
-            ::setsockopt(int(c->socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &off, sizeof off);
+            ::setsockopt(int(c->socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &off,
+                         sizeof off);
             c->socket->abort();
             break;
         }
@@ -167,8 +156,7 @@ private:
     std::vector<std::unique_ptr<Connection>> m_connections;
 };
 
-ScriptedPop3Server::ScriptedPop3Server(QList<Pop3Script> scripts) : m_scripts(std::move(scripts))
-{
+ScriptedPop3Server::ScriptedPop3Server(QList<Pop3Script> scripts) : m_scripts(std::move(scripts)) {
     auto* worker = new ScriptedPop3Worker(this);
     worker->moveToThread(&m_thread);
     QObject::connect(&m_thread, &QThread::finished, worker, &QObject::deleteLater);
@@ -181,62 +169,54 @@ ScriptedPop3Server::ScriptedPop3Server(QList<Pop3Script> scripts) : m_scripts(st
     ready.acquire();
 }
 
-ScriptedPop3Server::~ScriptedPop3Server()
-{
+ScriptedPop3Server::~ScriptedPop3Server() {
     m_thread.quit();
     m_thread.wait();
 }
 
-void ScriptedPop3Server::setTlsIdentity(const QSslCertificate& certificate, const QSslKey& key)
-{
+void ScriptedPop3Server::setTlsIdentity(const QSslCertificate& certificate, const QSslKey& key) {
     QMutexLocker lock(&m_mutex);
     m_certificate = certificate;
     m_key = key;
 }
 
-QString ScriptedPop3Server::server() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+QString ScriptedPop3Server::server() const {
+    return QStringLiteral("127.0.0.1:%1").arg(m_port);
+}
 
-int ScriptedPop3Server::connectionCount() const
-{
+int ScriptedPop3Server::connectionCount() const {
     QMutexLocker lock(&m_mutex);
     return int(m_received.size());
 }
 
-QList<QByteArray> ScriptedPop3Server::receivedBytes(int connection) const
-{
+QList<QByteArray> ScriptedPop3Server::receivedBytes(int connection) const {
     QMutexLocker lock(&m_mutex);
     return connection < m_received.size() ? m_received.at(connection) : QList<QByteArray>();
 }
 
-QStringList ScriptedPop3Server::received(int connection) const
-{
+QStringList ScriptedPop3Server::received(int connection) const {
     QStringList lines;
     for (const QByteArray& line : receivedBytes(connection))
         lines << QString::fromUtf8(line);
     return lines;
 }
 
-QStringList ScriptedPop3Server::expected(int connection) const
-{
+QStringList ScriptedPop3Server::expected(int connection) const {
     QStringList lines;
     if (connection < m_scripts.size())
         for (const ScriptStep& step : m_scripts.at(connection))
-            if (!step.expect.isEmpty())
-                lines << QString::fromUtf8(step.expect);
+            if (!step.expect.isEmpty()) lines << QString::fromUtf8(step.expect);
     return lines;
 }
 
-bool ScriptedPop3Server::waitForClientClose(int connection, int ms) const
-{
+bool ScriptedPop3Server::waitForClientClose(int connection, int ms) const {
     QDeadlineTimer deadline(ms);
     for (;;) {
         {
             QMutexLocker lock(&m_mutex);
-            if (connection < m_closed.size() && m_closed.at(connection))
-                return true;
+            if (connection < m_closed.size() && m_closed.at(connection)) return true;
         }
-        if (deadline.hasExpired())
-            return false;
+        if (deadline.hasExpired()) return false;
         QEventLoop loop;
         QTimer::singleShot(10, &loop, &QEventLoop::quit);
         loop.exec();
@@ -244,13 +224,10 @@ bool ScriptedPop3Server::waitForClientClose(int connection, int ms) const
 }
 
 Pop3Script ScriptedPop3Server::signIn(const QByteArray& stat, const QByteArray& user,
-                                      const QByteArray& password)
-{
+                                      const QByteArray& password) {
     return {
-        {"", "+OK ready\r\n"},
-        {"CAPA", "-ERR unknown command\r\n"},
-        {"USER " + user, "+OK\r\n"},
-        {"PASS " + password, "+OK signed in\r\n"},
+        {"", "+OK ready\r\n"},       {"CAPA", "-ERR unknown command\r\n"},
+        {"USER " + user, "+OK\r\n"}, {"PASS " + password, "+OK signed in\r\n"},
         {"STAT", stat + "\r\n"},
     };
 }

@@ -60,8 +60,7 @@ public:
     bool waitForClientClose(int connection = 0, int ms = 5000) const;
 
     // The steps of a typical sign-in: greeting, CAPA refused, USER, PASS, STAT.
-    static Pop3Script signIn(const QByteArray& stat = "+OK 0 0",
-                             const QByteArray& user = "tester",
+    static Pop3Script signIn(const QByteArray& stat = "+OK 0 0", const QByteArray& user = "tester",
                              const QByteArray& password = "secret");
 
 private:
