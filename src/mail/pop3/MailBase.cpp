@@ -11,6 +11,10 @@ void TmsMailBase::Connect() {
 
 void TmsMailBase::Disconnect() {
     if (!Connected()) return;
+    if (PeerClosed) { // the server has gone: there is nobody to sign off from
+        Close();
+        return;
+    }
     closeOnFailure([this] { Logout(); });
     Close();
 }

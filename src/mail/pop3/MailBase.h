@@ -19,7 +19,7 @@ public:
     // Unless connected: Open, then Login. A connection the server has closed
     // meanwhile is closed and opened anew.
     void Connect();
-    // If connected: Logout, then Close.
+    // If connected: Logout, then Close (only Close when the server has closed).
     void Disconnect();
 
 protected:

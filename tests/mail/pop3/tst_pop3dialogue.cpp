@@ -4,6 +4,7 @@
 #include "support/servers/DovecotServer.h"
 #include "support/servers/ScriptedPop3Server.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -417,7 +418,15 @@ private Q_SLOTS:
         QVERIFY(!pop.Connected());
     }
 
-    void keptConnectionClosedByServerIsOpenedAnew() {
+    void keptConnectionClosedByServer_data() {
+        QTest::addColumn<bool>("transfer");
+        QTest::newRow("transfer-signs-in-anew") << true;
+        QTest::newRow("disconnect-just-closes") << false;
+    }
+
+    // A kept connection that the server has closed is not used again.
+    void keptConnectionClosedByServer() {
+        QFETCH(bool, transfer);
         Pop3Script first = ScriptedPop3Server::signIn("+OK 1 100") +
                            Pop3Script{{"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)}};
         first.last().action = ScriptStep::Close;
@@ -430,12 +439,23 @@ private Q_SLOTS:
                                                     {"QUIT", "+OK\r\n"}}});
         TmsRemotePOP pop;
         configure(pop, server);
+        pop.setTimeOut(10);
         pop.KeepConnection = true;
         pop.UpdateInfo();
         QTRY_VERIFY(pop.PeerClosed);
-        pop.MarkDelete(0);
-        pop.TransferData();
-        QCOMPARE(server.received(1), server.expected(1));
+        QElapsedTimer t;
+        t.start();
+        if (transfer) {
+            pop.MarkDelete(0);
+            pop.TransferData();
+            QCOMPARE(server.received(1), server.expected(1));
+        } else {
+            pop.Disconnect();
+            QCOMPARE(server.connectionCount(), 1);
+        }
+        QCOMPARE(server.received(0), server.expected(0)); // no QUIT into the void
+        QVERIFY(!pop.Connected());
+        QVERIFY(t.elapsed() < 5000);
     }
 
     void secureUpgradeRequired_data() {
