@@ -51,9 +51,8 @@ void ParseMailDate(const QString& Text, TDateTime& When, QString& Rest) {
 
     qsizetype space = s.indexOf(u' ');
     if (space < 0 || space == s.size() - 1) return;
-    bool ok = false;
-    const int day = TrimBlanks(QStringView(s).left(space)).toInt(&ok);
-    if (!ok) return;
+    const std::optional<int> day = ParseWholeNumber(TrimBlanks(QStringView(s).left(space)));
+    if (!day) return;
     s = TrimBlanks(QStringView(s).mid(space + 1));
 
     const int month = monthIn(s);
@@ -66,9 +65,11 @@ void ParseMailDate(const QString& Text, TDateTime& When, QString& Rest) {
     while (end < s.size() && s[end] != u' ' && s[end] != u',')
         ++end;
     if (end >= s.size() - 1) return;
-    int year = chopComma(TrimBlanks(QStringView(s).left(end))).toInt(&ok);
-    if (!ok || year < 0 || year > 0xFFFF) return;
-    year = year <= 50 ? 2000 + year : year <= 99 ? 1900 + year : year;
+    // The year is a 16-bit number.
+    const std::optional<int> token =
+        ParseWholeNumber(chopComma(TrimBlanks(QStringView(s).left(end))));
+    if (!token || *token < 0 || *token > 0xFFFF) return;
+    const int year = *token <= 50 ? 2000 + *token : *token <= 99 ? 1900 + *token : *token;
 
     s = TrimBlanks(QStringView(s).mid(end + 1));
     space = s.indexOf(u' ');
@@ -77,7 +78,7 @@ void ParseMailDate(const QString& Text, TDateTime& When, QString& Rest) {
         chopComma(TrimBlanks(space < 0 ? QStringView(s) : QStringView(s).left(space)));
     if (time.isEmpty()) return;
 
-    const QDate date(year, month, day);
+    const QDate date(year, month, *day);
     if (!date.isValid() || year > 9999) return;
     When = EncodeDateTime(date, timeOfDay(time));
     Rest = space < 0 ? QString() : TrimBlanks(QStringView(s).mid(space + 1));
