@@ -1,6 +1,7 @@
 #include "mail/mime/Text.h"
 
 #include <QStringDecoder>
+#include <climits>
 
 namespace {
 
@@ -16,6 +17,23 @@ bool isBlank(QChar c) {
 }
 
 } // namespace
+
+std::optional<int> ParseWholeNumber(QStringView Text) {
+    qsizetype i = 0;
+    const bool negative = !Text.isEmpty() && Text[0] == u'-';
+    if (!Text.isEmpty() && (Text[0] == u'-' || Text[0] == u'+')) ++i;
+    if (i == Text.size()) return std::nullopt;
+    qint64 value = 0;
+    for (; i < Text.size(); ++i) {
+        const char16_t c = Text[i].unicode();
+        if (c < u'0' || c > u'9') return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > qint64(INT_MAX) + 1) return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > INT_MAX) return std::nullopt;
+    return int(value);
+}
 
 QString TrimBlanks(QStringView Text) {
     qsizetype b = 0, e = Text.size();

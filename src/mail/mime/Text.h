@@ -6,6 +6,10 @@
 #include <QStringView>
 #include <optional>
 
+// The whole number the text spells: an optional sign and decimal digits, nothing
+// else (no blanks); empty when it is not one or does not fit an int.
+std::optional<int> ParseWholeNumber(QStringView Text);
+
 // Removes the blanks and control characters (codes 0 to 32) at both ends.
 QString TrimBlanks(QStringView Text);
 // Removes the blanks and control characters (codes 0 to 32) at the start.

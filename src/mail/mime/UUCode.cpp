@@ -17,9 +17,8 @@ int uuValue(char c) {
 
 bool IsUUBeginLine(const QString& Line) {
     if (Line.size() <= 8 || Line.left(5).toUpper() != QLatin1String("BEGIN")) return false;
-    bool ok = false;
-    TrimBlanks(QStringView(Line).mid(5)).left(3).toInt(&ok);
-    return ok;
+    const QString mode = TrimBlanks(QStringView(Line).mid(5));
+    return mode.size() >= 3 && ParseWholeNumber(QStringView(mode).left(3)).has_value();
 }
 
 QString UUFileName(const QString& Line) {
