@@ -22,7 +22,7 @@ set -euo pipefail
 
 die() { echo "dovecot.sh: $*" >&2; exit 1; }
 
-[ $# -ge 2 ] || die "usage: dovecot.sh start|add-user|add-message|own|stop DIR ..."
+[ $# -ge 2 ] || die "usage: dovecot.sh start|add-user|add-message|own|stop|cert DIR ..."
 cmd=$1
 dir=$(realpath -m "$2")
 shift 2
