@@ -8,6 +8,7 @@
 #include <QSslConfiguration>
 #include <QSslSocket>
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -168,7 +169,8 @@ void TagSocket::createSocket() {
         closeDescriptorCopy();
         // A copy of the descriptor outlives Qt's own, so that a reset can be
         // told from an orderly close after Qt has closed its side.
-        m_descriptorCopy = ::dup(static_cast<int>(s->socketDescriptor()));
+        // Not inherited by programs started later.
+        m_descriptorCopy = ::fcntl(static_cast<int>(s->socketDescriptor()), F_DUPFD_CLOEXEC, 0);
         s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         if (!m_implicitTls) {
             ConnectDone = true;
