@@ -1,0 +1,90 @@
+// Times one mailbox scan (UpdateInfo: LIST and TOP for every message), or the
+// processor time a wait on a silent server costs. Prints "key=value" lines.
+//   mailscan scan <server> <user>        (the password comes from QUILL_BENCH_PASSWORD)
+//   mailscan stall <seconds>
+#include "mail/Exceptions.h"
+#include "mail/pop3/RemotePOP.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+long peakKilobytes()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+int scan(const QString& server, const QString& user)
+{
+    TmsRemotePOP pop;
+    pop.Server = server;
+    pop.UserName = user;
+    pop.Password = qEnvironmentVariable("QUILL_BENCH_PASSWORD");
+    pop.setTimeOut(60);
+    const double cpu = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    pop.UpdateInfo();
+    const double seconds = wall.nsecsElapsed() / 1e9;
+    std::printf("messages=%d\nseconds=%.3f\ncpu=%.3f\npeak_kb=%ld\n", pop.RemoteInfo.Count(), seconds,
+                cpuSeconds() - cpu, peakKilobytes());
+    return 0;
+}
+
+int stall(int seconds)
+{
+    QTcpServer silent;
+    silent.listen(QHostAddress::LocalHost, 0);
+    QList<QTcpSocket*> accepted; // kept open, never answered
+    QObject::connect(&silent, &QTcpServer::newConnection, [&] { accepted << silent.nextPendingConnection(); });
+    TagSocket client;
+    client.Server = QStringLiteral("127.0.0.1:%1").arg(silent.serverPort());
+    client.setTimeOut(seconds);
+    client.ResetState();
+    client.Open();
+    client.ConnectSocket();
+    const double cpu = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QString line;
+    try {
+        client.ReadReplyLine(line);
+    } catch (const ETimedOutError&) {
+    }
+    std::printf("stall_seconds=%.3f\nstall_cpu=%.4f\n", wall.nsecsElapsed() / 1e9, cpuSeconds() - cpu);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    try {
+        if (args.size() == 4 && args[1] == QLatin1String("scan"))
+            return scan(args[2], args[3]);
+        if (args.size() == 3 && args[1] == QLatin1String("stall"))
+            return stall(args[2].toInt());
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "mailscan: %s\n", e.what());
+        return 1;
+    }
+    std::fprintf(stderr, "usage: mailscan scan <server> <user> | mailscan stall <seconds>\n");
+    return 2;
+}

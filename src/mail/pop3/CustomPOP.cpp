@@ -1,0 +1,154 @@
+#include "mail/pop3/CustomPOP.h"
+
+#include "mail/Exceptions.h"
+
+namespace {
+
+// An integer as a whole text: leading blanks, an optional sign, decimal digits
+// and nothing else; false when it is not one (or too large).
+bool toInteger(const QString& text, int* value) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char(' '))
+        ++i;
+    const QStringView number = QStringView(text).mid(i);
+    const qsizetype first = !number.isEmpty() && (number[0] == u'+' || number[0] == u'-') ? 1 : 0;
+    if (number.size() == first) return false;
+    for (qsizetype k = first; k < number.size(); ++k)
+        if (number[k] < u'0' || number[k] > u'9') return false;
+    bool ok = false;
+    *value = number.toInt(&ok, 10);
+    return ok;
+}
+
+// The standard conversion failure for a text that should be an integer.
+int integerOrThrow(const QString& text) {
+    int value = 0;
+    if (!toInteger(text, &value))
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return value;
+}
+
+bool offersStls(const QByteArray& capabilities) {
+    for (QByteArray line : capabilities.split('\n')) {
+        line = line.trimmed();
+        if (line.toUpper() == "STLS" || line.toUpper().startsWith("STLS ")) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TmsCustomPOP::TmsCustomPOP(QObject* parent) : TmsMailBase(parent) {
+    ServiceName = QStringLiteral("pop3");
+    DefaultPort = 110;
+    SecureScheme = QStringLiteral("pop3s");
+    SecureServiceName = QStringLiteral("pop3s");
+    SecurePort = 995;
+}
+
+void TmsCustomPOP::ResetState() {
+    TmsMailBase::ResetState();
+}
+
+int TmsCustomPOP::ReplyCode(const QString& Line) {
+    if (Line.startsWith(QLatin1Char('+'))) return 1;
+    if (Line.startsWith(QLatin1Char('-'))) return -1;
+    return 0;
+}
+
+void TmsCustomPOP::CheckLogin() {
+    if (UserName.isEmpty()) RaiseSocketError(57103);
+    if (Password.isEmpty()) RaiseSocketError(57104);
+}
+
+void TmsCustomPOP::Open() {
+    CheckLogin();
+    ResetState();
+    TmsMailBase::Open();
+}
+
+void TmsCustomPOP::requirePositive(int code) {
+    if (code != 1) throw EServerError(LastReply);
+}
+
+void TmsCustomPOP::command(const QString& Command) {
+    SendLine(Command);
+    requirePositive(ReadReplyLine(LastReply));
+}
+
+void TmsCustomPOP::Login() {
+    closeOnFailure([this] {
+        ResetState();
+        ConnectSocket();
+        requirePositive(ReadReplyLine(LastReply));
+        if (!IsSecure()) negotiateTls();
+        command(QStringLiteral("USER ") + UserName);
+        command(QStringLiteral("PASS ") + Password);
+        ReadStatistics();
+    });
+}
+
+// On a plain connection: CAPA, and when the server offers STLS, the upgrade,
+// which is then required, and CAPA once more on the protected connection. A
+// server that does not know CAPA is used as it is.
+void TmsCustomPOP::negotiateTls() {
+    SendLine(QStringLiteral("CAPA"));
+    if (ReadReplyLine(LastReply) != 1) return;
+    QByteArray capabilities;
+    ReadToStream(capabilities, -1);
+    if (!offersStls(capabilities)) return;
+    command(QStringLiteral("STLS"));
+    StartTls();
+    SendLine(QStringLiteral("CAPA"));
+    if (ReadReplyLine(LastReply) == 1) {
+        QByteArray again;
+        ReadToStream(again, -1);
+    }
+}
+
+void TmsCustomPOP::Logout() {
+    if (!Connected()) return;
+    command(QStringLiteral("QUIT"));
+}
+
+void TmsCustomPOP::ReadStatistics() {
+    closeOnFailure([this] {
+        command(QStringLiteral("STAT"));
+        QString rest = LastReply.mid(4);
+        const qsizetype space = rest.indexOf(QLatin1Char(' '));
+        if (space < 0) return;
+        MessageCount = integerOrThrow(rest.left(space));
+        rest.remove(0, space + 1);
+        const qsizetype next = rest.indexOf(QLatin1Char(' '));
+        TotalSize = integerOrThrow(next < 0 ? rest : rest.left(next));
+    });
+}
+
+int TmsCustomPOP::listedSize() const {
+    const QString rest = LastReply.mid(4);
+    const qsizetype space = rest.indexOf(QLatin1Char(' '));
+    int size = 0;
+    return toInteger(space < 0 ? rest : rest.mid(space + 1), &size) ? size : 0;
+}
+
+void TmsCustomPOP::RetrieveMessage(int Index) {
+    closeOnFailure([this, Index] {
+        const QString n = QString::number(Index + 1);
+        command(QStringLiteral("LIST ") + n);
+        const int expected = listedSize();
+        if (OnRetrieving) OnRetrieving(this, Index);
+        command(QStringLiteral("RETR ") + n);
+        QByteArray contents;
+        ReadToStream(contents, expected);
+        SaveMessage(Index, contents);
+        if (OnRetrieved) OnRetrieved(this, Index);
+    });
+}
+
+void TmsCustomPOP::DeleteMessage(int Index) {
+    closeOnFailure([this, Index] {
+        if (OnDeleting) OnDeleting(this, Index);
+        SendLine(QStringLiteral("DELE ") + QString::number(Index + 1));
+        ReadReplyLine(LastReply);
+    });
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "mail/pop3/MailBase.h"
+
+#include <QByteArray>
+
+// The POP3 dialogue: signing in (with STLS when the server offers it), the
+// mailbox statistics, retrieving and deleting single messages. Message
+// indexes are zero-based; the server's message number is Index + 1.
+class TmsCustomPOP : public TmsMailBase {
+    Q_OBJECT
+public:
+    explicit TmsCustomPOP(QObject* parent = nullptr);
+
+    QString UserName;
+    // Sent as its UTF-8 bytes; never shown anywhere.
+    QString Password;
+    // From the last STAT; -1 before the first.
+    int MessageCount = -1;
+    int TotalSize = -1;
+
+    std::function<void(QObject*, int Num)> OnRetrieving;
+    std::function<void(QObject*, int Num)> OnRetrieved;
+    std::function<void(QObject*, int Num)> OnDeleting;
+
+    void ResetState() override;
+    // 1 for a line that starts with '+', -1 for '-', 0 otherwise.
+    int ReplyCode(const QString& Line) override;
+    // Checks the user name and password, then opens the transport.
+    void Open() override;
+    // Greeting, CAPA (and STLS when offered), USER, PASS, STAT.
+    void Login() override;
+    // QUIT, when connected.
+    void Logout() override;
+    // Raises when the user name or the password is empty.
+    virtual void CheckLogin();
+
+    // STAT into MessageCount and TotalSize.
+    void ReadStatistics();
+    // LIST, RETR and SaveMessage for one message.
+    void RetrieveMessage(int Index);
+    // DELE for one message; the reply is not checked.
+    void DeleteMessage(int Index);
+    // Stores a retrieved message: the bytes after the status line, exactly as
+    // the server sent them, up to and including the terminating line.
+    virtual void SaveMessage(int Index, const QByteArray& Contents) = 0;
+
+protected:
+    // Sends Command and reads its reply into LastReply; raises EServerError
+    // with the reply unless it is positive.
+    void command(const QString& Command);
+    // Raises EServerError with LastReply unless code is positive.
+    void requirePositive(int code);
+    // The size in a LIST reply in LastReply; 0 when there is no number.
+    int listedSize() const;
+
+private:
+    void negotiateTls();
+};

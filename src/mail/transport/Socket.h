@@ -1,0 +1,158 @@
+#pragma once
+
+#include "mail/transport/DialLink.h"
+#include "mail/transport/TimeCounter.h"
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSslCertificate>
+#include <QSslError>
+#include <QString>
+#include <functional>
+
+class QEventLoop;
+class QHostInfo;
+class QSslSocket;
+
+// The TCP client transport of the mail library: resolves the server, connects
+// (in the clear, or with TLS from the start or after a protocol's upgrade
+// command), sends command lines and reads reply lines and dot-terminated data
+// blocks. Every wait blocks in a local event loop that wakes on a socket
+// signal, a tick of the one-second counter or a cancel, so the window stays
+// responsive and the process sleeps while the server is silent.
+//
+// Failures are reported through OnError and then raised: ESocketError,
+// ETimedOutError, ECanceledError (see mail/Exceptions.h).
+class TagSocket : public QObject {
+    Q_OBJECT
+public:
+    explicit TagSocket(QObject* parent = nullptr);
+    ~TagSocket() override;
+
+    // A host, or a host and a port separated by ':'; the host is a name or a
+    // dotted IPv4 address. "<SecureScheme>://host[:port]" asks for TLS from the start.
+    QString Server;
+    // The port used when neither Server nor the services database gives one.
+    quint16 DefaultPort = 0;
+    // The service looked up in the services database (/etc/services).
+    QString ServiceName;
+    // The scheme, service and port of the protocol's TLS-from-the-start variant
+    // ("pop3s", "pop3s", 995 for the POP3 client); empty and 0 when it has none.
+    QString SecureScheme;
+    QString SecureServiceName;
+    quint16 SecurePort = 0;
+    // Optional dial-up link: dialled by Open, released by Close.
+    QPointer<TagDialLink> RAS;
+
+    // Seconds a wait may last (the silence between two receipts for data blocks).
+    int TimeOut() const { return m_counter.Limit; }
+    void setTimeOut(int seconds) { m_counter.Limit = seconds; }
+
+    std::function<void(QObject*)> OnOpen;
+    std::function<void(QObject*)> OnClosing;
+    std::function<void(QObject*)> OnClosed;
+    std::function<void(QObject*)> OnCancel;
+    // Data-block progress: Perc is -1 when the size is not known in advance.
+    std::function<void(QObject*, int Perc, int Transferred)> OnProgress;
+    // Fired before a failure is raised; the handler may change the text.
+    std::function<void(QObject*, QString& Msg)> OnError;
+
+    // A socket exists: true from the end of Open until Close.
+    bool Connected() const { return m_socket != nullptr; }
+    // The connection is encrypted (TLS from the start, or after StartTls).
+    bool IsSecure() const;
+    // The port Open resolved.
+    quint16 RemotePort() const { return m_port; }
+
+    // Results kept for the protocol layers.
+    QString RemoteAddress;
+    QString LastReply;
+
+    // Per-operation flags, cleared by ResetState.
+    bool Canceled = false;
+    bool HostResolved = false;
+    bool ServiceResolved = false;
+    bool ConnectDone = false;
+    bool Readable = false;
+    bool Writable = false;
+    bool PeerClosed = false;
+    bool AsyncError = false;
+    int AsyncErrorCode = 0;
+    // The text that goes with AsyncErrorCode, when the socket gave one.
+    QString AsyncErrorText;
+    // Id of a host lookup in progress; 0 when none.
+    int PendingRequest = 0;
+
+    // Clears the per-operation flags.
+    virtual void ResetState();
+    // The first three characters as a number, -1 when they are not one.
+    virtual int ReplyCode(const QString& Line);
+    // Dials, fires OnOpen, resolves host and port and creates the socket.
+    virtual void Open();
+    // Closes the socket (OnClosing, OnClosed) and releases the dial-up link.
+    virtual void Close();
+    // Stops the operation in progress: OnCancel, then Close; the waiting
+    // operation raises ECanceledError.
+    virtual void Cancel();
+
+    // Connects to the resolved address (and completes TLS when asked for from the start).
+    void ConnectSocket();
+    // Sends Line followed by CR LF, as UTF-8.
+    void SendLine(const QString& Line);
+    // Reads exactly one line (nothing after it) and returns ReplyCode(Line), or
+    // -1 with an empty Line when the peer closed before the line was complete.
+    int ReadReplyLine(QString& Line);
+    // Appends to Stream the data block up to and including CR LF "." CR LF,
+    // exactly as received; ExpectedSize > 0 gives OnProgress a percentage.
+    void ReadToStream(QByteArray& Stream, int ExpectedSize);
+    // Upgrades the plain connection to TLS (after the protocol's upgrade
+    // command): drops what was received before, checks the certificate and the
+    // host name.
+    void StartTls();
+
+    // Reports Code's text through OnError and raises ESocketError; Code 0 does nothing.
+    void RaiseSocketError(int Code);
+    // Reports "Operation timed out", closes and raises ETimedOutError.
+    [[noreturn]] void RaiseTimedOut();
+    // Reports "Operation has been canceled" and raises ECanceledError.
+    [[noreturn]] void RaiseCanceled();
+
+    // Certificates that every transport of this process trusts besides the
+    // system's store (for a private test server); replaces the earlier set.
+    static void setExtraCaCertificates(const QList<QSslCertificate>& certificates);
+    static QList<QSslCertificate> extraCaCertificates();
+
+protected:
+    TTimeCounter& counter() { return m_counter; }
+
+private:
+    enum Stop { StopCanceled = 1, StopTimedOut = 2, StopAsyncError = 4 };
+    void waitFor(const std::function<bool()>& done, int stops);
+    void waitReadable();
+    void finishHandshakeWait();
+    void wake();
+    bool bytesWaiting() const;
+
+    void resolveHost(const QString& host);
+    void resolvePort(const QString& portText);
+    void createSocket();
+    void hostFound(const QHostInfo& info);
+    void socketError(int error);
+    void setAsyncError(int code, const QString& text);
+    bool peerReset() const;
+    void closeDescriptorCopy();
+
+    TTimeCounter m_counter;
+    QSslSocket* m_socket = nullptr;
+    QEventLoop* m_loop = nullptr;
+    QString m_host;
+    quint16 m_port = 0;
+    bool m_implicitTls = false;
+    bool m_handshaking = false;
+    QList<QSslError> m_sslErrors;
+    QList<QHostAddress> m_addresses;
+    int m_descriptorCopy = -1;
+};

@@ -1,0 +1,155 @@
+// Line and data-block traffic of the transport, and the TLS upgrade.
+#include "mail/Exceptions.h"
+#include "mail/transport/Socket.h"
+#include "mail/transport/WireText.h"
+
+#include <QSslSocket>
+
+namespace {
+
+constexpr int LineBufferSize = 1024;
+constexpr qint64 BlockChunk = 16384;
+const QByteArray Terminator = QByteArrayLiteral("\r\n.\r\n");
+
+// Stream position x 100 / expected, rounded to the nearest integer, halves to even.
+int percentage(qint64 position, qint64 expected) {
+    const qint64 scaled = position * 100;
+    qint64 q = scaled / expected;
+    const qint64 twice = (scaled % expected) * 2;
+    if (twice > expected || (twice == expected && (q & 1))) ++q;
+    return static_cast<int>(q);
+}
+
+// How many bytes of ahead belong to the block whose bytes so far are received:
+// all of them, or up to and including the terminating line. The block follows
+// the CR LF of its status line, so a block that is only "." CR LF is complete.
+qsizetype blockPart(const QByteArray& received, const QByteArray& ahead, bool* done) {
+    const QByteArray before = (QByteArrayLiteral("\r\n") + received).right(4);
+    const qsizetype at = (before + ahead).indexOf(Terminator);
+    *done = at >= 0;
+    return at < 0 ? ahead.size() : at + Terminator.size() - before.size();
+}
+
+} // namespace
+
+void TagSocket::SendLine(const QString& Line) {
+    // A cancel between two waits (from an event handler) has closed the socket
+    // already: report the cancel, not the missing connection.
+    if (Canceled) RaiseCanceled();
+    if (!Connected()) RaiseSocketError(57008);
+    const QByteArray data = Line.toUtf8() + "\r\n";
+    m_counter.Start();
+    // After the peer has closed, the line goes nowhere; the reply that never
+    // comes ends in a time-out, as on any silent connection.
+    if (!PeerClosed) {
+        m_socket->write(data);
+        m_socket->flush();
+    }
+    waitFor([this] { return !m_socket || PeerClosed || m_socket->bytesToWrite() == 0; },
+            StopCanceled | StopTimedOut | StopAsyncError);
+    m_counter.Stop();
+    if (m_counter.TimedOut) RaiseTimedOut();
+    if (Canceled) RaiseCanceled();
+    if (AsyncError) RaiseSocketError(AsyncErrorCode);
+}
+
+// Waits until data is there to read, and raises what stopped the wait otherwise.
+void TagSocket::waitReadable() {
+    m_counter.Start();
+    waitFor([this] { return bytesWaiting(); }, StopCanceled | StopTimedOut | StopAsyncError);
+    m_counter.Stop();
+    if (Canceled) RaiseCanceled();
+    if (m_counter.TimedOut) RaiseTimedOut();
+    if (AsyncError) RaiseSocketError(AsyncErrorCode);
+}
+
+int TagSocket::ReadReplyLine(QString& Line) {
+    int result = -1;
+    if (Canceled) RaiseCanceled();
+    if (!Connected()) RaiseSocketError(57008);
+    waitReadable();
+    m_counter.Start();
+    Readable = false;
+    Line.clear();
+    QByteArray line;
+    bool found = false;
+    for (;;) {
+        if (Canceled || m_counter.TimedOut || !m_socket) break;
+        // Take what is buffered, up to and including the first LF only.
+        char chunk[LineBufferSize + 1];
+        const qint64 room = LineBufferSize - line.size();
+        const qint64 got = room > 0 ? m_socket->readLine(chunk, room + 1) : 0;
+        if (got > 0) {
+            line.append(chunk, got);
+            found = line.endsWith('\n');
+            if (found) break;
+        }
+        if (line.size() >= LineBufferSize) {
+            m_counter.Stop();
+            RaiseSocketError(57006);
+        }
+        if (AsyncError) break;
+        if (PeerClosed && !bytesWaiting()) break;
+        waitFor([this] { return bytesWaiting() || PeerClosed; },
+                StopCanceled | StopTimedOut | StopAsyncError);
+    }
+    m_counter.Stop();
+    if (found) {
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        Line = TextFromWireBytes(line);
+        result = ReplyCode(Line);
+    }
+    if (m_counter.TimedOut) RaiseTimedOut();
+    if (Canceled) RaiseCanceled();
+    if (!found && AsyncError) RaiseSocketError(AsyncErrorCode);
+    return result;
+}
+
+void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize) {
+    if (Canceled) RaiseCanceled();
+    if (!Connected()) RaiseSocketError(57008);
+    waitReadable();
+    Readable = false;
+    const qsizetype start = Stream.size();
+    m_counter.Start();
+    bool done = false;
+    for (;;) {
+        QByteArray received;
+        if (m_socket && !Canceled) {
+            // Never take more than the block: what follows it stays buffered.
+            const QByteArray ahead = m_socket->peek(BlockChunk);
+            if (!ahead.isEmpty())
+                received = m_socket->read(
+                    blockPart(Stream.sliced(std::max(start, Stream.size() - 4)), ahead, &done));
+        }
+        if (AsyncError && !Canceled) RaiseSocketError(AsyncErrorCode);
+        const qint64 position = Stream.size() - start;
+        if (OnProgress)
+            OnProgress(this, ExpectedSize > 0 ? percentage(position, ExpectedSize) : -1,
+                       static_cast<int>(position));
+        if (!received.isEmpty()) {
+            Stream.append(received);
+            m_counter.Start();
+        }
+        if (done || Canceled || m_counter.TimedOut) break;
+        waitFor([this] { return bytesWaiting(); }, StopCanceled | StopTimedOut | StopAsyncError);
+    }
+    m_counter.Stop();
+    if (m_counter.TimedOut) RaiseTimedOut();
+    if (Canceled) RaiseCanceled();
+}
+
+void TagSocket::StartTls() {
+    if (!Connected()) RaiseSocketError(57008);
+    if (Canceled) RaiseCanceled();
+    // Whatever arrived before the handshake was not protected: drop it.
+    while (m_socket->bytesAvailable() > 0)
+        m_socket->read(m_socket->bytesAvailable());
+    ConnectDone = false;
+    m_handshaking = true;
+    m_sslErrors.clear();
+    m_counter.Start();
+    m_socket->startClientEncryption();
+    finishHandshakeWait();
+}

@@ -1,0 +1,528 @@
+// The POP3 client against a scripted server: the exact command lines, the
+// events in order, the replies' quirks and every failure of the dialogue.
+#include "PopEvents.h"
+#include "support/servers/DovecotServer.h"
+#include "support/servers/ScriptedPop3Server.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QByteArray top(const QByteArray& headers) {
+    return "+OK\r\n" + headers + "\r\nbody\r\n.\r\n";
+}
+
+const QByteArray headersOne = "Subject: one\r\nMessage-ID: <1@example.org>\r\n";
+const QByteArray headersTwo = "Subject: two\r\nMessage-ID: <2@example.org>\r\n";
+const QByteArray headersThree = "Subject: three\r\nMessage-ID: <3@example.org>\r\n";
+
+// A full listing of the given header blocks on a fresh connection.
+Pop3Script listing(const QList<QByteArray>& headers) {
+    Pop3Script script = ScriptedPop3Server::signIn(QByteArray("+OK ") +
+                                                   QByteArray::number(headers.size()) + " 999");
+    for (int i = 0; i < headers.size(); ++i) {
+        const QByteArray n = QByteArray::number(i + 1);
+        script << ScriptStep{"LIST " + n,
+                             "+OK " + n + " " + QByteArray::number(100 * (i + 1)) + "\r\n"}
+               << ScriptStep{"TOP " + n + " 1", top(headers.at(i))};
+    }
+    script << ScriptStep{"QUIT", "+OK bye\r\n"};
+    return script;
+}
+
+void configure(TmsRemotePOP& pop, const ScriptedPop3Server& server) {
+    pop.Server = server.server();
+    pop.UserName = QStringLiteral("tester");
+    pop.Password = QStringLiteral("secret");
+    pop.setTimeOut(3);
+}
+
+} // namespace
+
+class TestPop3Dialogue : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { TagSocket::setExtraCaCertificates({}); }
+
+    void listingSendsTheCommandsAndFiresTheEvents() {
+        Pop3Script script = listing({headersOne, headersTwo});
+        script[3].expect = "PASS p\xc3\xa4ss w\xc3\xb6rd"; // the password's UTF-8 bytes
+        ScriptedPop3Server server(script);
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.Password = u"päss wörd"_qs;
+        PopEvents log;
+        log.attach(pop);
+
+        pop.UpdateInfo();
+
+        QCOMPARE(server.received(),
+                 (QStringList{"CAPA", "USER tester", u"PASS päss wörd"_qs, "STAT", "LIST 1",
+                              "TOP 1 1", "LIST 2", "TOP 2 1", "QUIT"}));
+        QCOMPARE(server.receivedBytes().at(2), QByteArray("PASS p\xc3\xa4ss w\xc3\xb6rd"));
+        QCOMPARE(log.events, (QStringList{"open", "updating", "next 0", "next 1", "closing",
+                                          "closed", "updated"}));
+        QCOMPARE(pop.MessageCount, 2);
+        QCOMPARE(pop.TotalSize, 999);
+        QCOMPARE(pop.RemoteInfo.Count(), 2);
+        QCOMPARE(pop.RemoteInfo.Items(1).Size, 200);
+        QCOMPARE(QStringList(pop.RemoteInfo.Items(1).Headers),
+                 (QStringList{"Subject: two", "Message-ID: <2@example.org>"}));
+        QVERIFY(!pop.Connected());
+    }
+
+    void deletionVerifiesThenDeletes() {
+        ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne, headersTwo, headersThree}),
+                                                    ScriptedPop3Server::signIn("+OK 3 999") +
+                                                        Pop3Script{
+                                                            {"UIDL 3", "+OK 3 uid-three\r\n"},
+                                                            {"LIST 3", "+OK 3 300\r\n"},
+                                                            {"TOP 3 1", top(headersThree)},
+                                                            {"DELE 3", "+OK deleted\r\n"},
+                                                            {"QUIT", "+OK bye\r\n"},
+                                                        }});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.UpdateInfo();
+        PopEvents log;
+        log.attach(pop);
+        pop.MarkDelete(2);
+
+        pop.TransferData();
+
+        QCOMPARE(server.received(1), server.expected(1));
+        QCOMPARE(log.events, (QStringList{"open", "transferring", "deleting 2", "transfered",
+                                          "closing", "closed"}));
+    }
+
+    void emptyMailbox() {
+        ScriptedPop3Server server(ScriptedPop3Server::signIn("+OK 0 0") +
+                                  Pop3Script{{"QUIT", "+OK bye\r\n"}});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        PopEvents log;
+        log.attach(pop);
+        pop.UpdateInfo();
+        QCOMPARE(log.events, (QStringList{"open", "updating", "closing", "closed", "updated"}));
+        QCOMPARE(server.received(), server.expected());
+
+        log.events.clear();
+        pop.TransferData(); // nothing listed: no connection, no events
+        QCOMPARE(server.connectionCount(), 1);
+        QCOMPARE(log.events, QStringList());
+    }
+
+    void statReply_data() {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("total");
+        QTest::newRow("count-and-size") << QByteArray("+OK 2 320") << 2 << 320;
+        QTest::newRow("words-after-the-size") << QByteArray("+OK 2 320 octets") << 2 << 320;
+        QTest::newRow("count-only-keeps-both") << QByteArray("+OK 3") << -1 << -1;
+        QTest::newRow("nothing-after-ok-keeps-both") << QByteArray("+OK") << -1 << -1;
+    }
+
+    void statReply() {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, count);
+        QFETCH(int, total);
+        ScriptedPop3Server server(ScriptedPop3Server::signIn(reply));
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.Connect();
+        QCOMPARE(pop.MessageCount, count);
+        QCOMPARE(pop.TotalSize, total);
+    }
+
+    void listAndTopReplies_data() {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QByteArray>("top");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QStringList>("headers");
+
+        QTest::newRow("size-after-the-number")
+            << QByteArray("+OK 1 120") << top("A: 1\r\n B: folded\r\n") << 120
+            << QStringList{"A: 1", " B: folded"};
+        QTest::newRow("words-after-the-size-give-0")
+            << QByteArray("+OK 1 120 octets") << top("A: 1\r\n") << 0 << QStringList{"A: 1"};
+        QTest::newRow("no-size-gives-the-number")
+            << QByteArray("+OK 1") << top("A: 1\r\n") << 1 << QStringList{"A: 1"};
+        QTest::newRow("top-without-empty-line-keeps-terminator")
+            << QByteArray("+OK 1 7") << QByteArray("+OK\r\nA: 1\r\nB: 2\r\n.\r\n") << 7
+            << QStringList{"A: 1", "B: 2", "."};
+        QTest::newRow("empty-top")
+            << QByteArray("+OK 1 0") << QByteArray("+OK\r\n.\r\n") << 0 << QStringList{"."};
+    }
+
+    void listAndTopReplies() {
+        QFETCH(QByteArray, list);
+        QFETCH(QByteArray, top);
+        QFETCH(int, size);
+        QFETCH(QStringList, headers);
+        ScriptedPop3Server server(
+            ScriptedPop3Server::signIn("+OK 1 9") +
+            Pop3Script{{"LIST 1", list + "\r\n"}, {"TOP 1 1", top}, {"QUIT", "+OK\r\n"}});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.UpdateInfo();
+        QCOMPARE(pop.RemoteInfo.Items(0).Size, size);
+        QCOMPARE(QStringList(pop.RemoteInfo.Items(0).Headers), headers);
+    }
+
+    void failures_data() {
+        QTest::addColumn<Pop3Script>("script");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<bool>("reported"); // through OnError
+
+        const Pop3Script signIn = ScriptedPop3Server::signIn("+OK 1 100");
+        auto with = [](Pop3Script s, int step, const QByteArray& reply,
+                       ScriptStep::Action action = ScriptStep::Continue) {
+            s[step].reply = reply;
+            s[step].action = action;
+            return s.mid(0, step + 1);
+        };
+        const Pop3Script listed =
+            signIn + Pop3Script{{"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)}};
+
+        QTest::newRow("negative-greeting")
+            << with(signIn, 0, "-ERR go away\r\n") << "EServerError: -ERR go away" << false;
+        QTest::newRow("garbage-greeting") << with(signIn, 0, "\x16\x03\x01 garbage\r\n")
+                                          << "EServerError: \x16\x03\x01 garbage" << false;
+        QTest::newRow("wrong-password")
+            << with(signIn, 3, "-ERR [AUTH] Authentication failed.\r\n")
+            << "EServerError: -ERR [AUTH] Authentication failed." << false;
+        QTest::newRow("stat-count-not-a-number")
+            << with(signIn, 4, "+OK many 100\r\n")
+            << "EConvertError: 'many' is not a valid integer value" << false;
+        QTest::newRow("negative-top") << with(listed, 6, "-ERR no such message\r\n")
+                                      << "EServerError: -ERR no such message" << false;
+        QTest::newRow("closed-in-the-middle-of-a-reply")
+            << with(listed, 5, "+OK 1 1", ScriptStep::Close) << "EServerError: " << false;
+        QTest::newRow("reset-during-top") << with(listed, 6, "+OK\r\nSubj", ScriptStep::Reset)
+                                          << "ESocketError: Connection reset by peer" << true;
+        QTest::newRow("oversized-reply")
+            << with(signIn, 4, "+OK " + QByteArray(2000, '9') + "\r\n")
+            << "ESocketError: Reply line is longer than 1024 bytes" << true;
+        QTest::newRow("silence") << with(signIn, 2, "", ScriptStep::Stall)
+                                 << "ETimedOutError: Operation timed out" << true;
+    }
+
+    // Whatever fails, the client closes without QUIT: the server commits nothing.
+    void failures() {
+        QFETCH(Pop3Script, script);
+        QFETCH(QString, failure);
+        QFETCH(bool, reported);
+        ScriptedPop3Server server(script);
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.setTimeOut(1);
+        PopEvents log;
+        log.attach(pop);
+
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), failure);
+
+        QCOMPARE(log.events.filter("error: ").size(), reported ? 1 : 0);
+        QCOMPARE(server.received(), server.expected());
+        QVERIFY(!pop.Connected());
+        QVERIFY(server.waitForClientClose());
+    }
+
+    void missingSignInData_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("user-name") << ""
+                                   << "secret"
+                                   << "ESocketError: UserName property is required";
+        QTest::newRow("password") << "tester"
+                                  << ""
+                                  << "ESocketError: Password property is required";
+    }
+
+    void missingSignInData() {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(QString, failure);
+        ScriptedPop3Server server(Pop3Script{});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.UserName = user;
+        pop.Password = password;
+        PopEvents log;
+        log.attach(pop);
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), failure);
+        QCOMPARE(log.events, QStringList{"error: " + failure.section(": ", 1)}); // before OnOpen
+        QCOMPARE(server.connectionCount(), 0);
+    }
+
+    void verifyBeforeDeleting_data() {
+        QTest::addColumn<QByteArray>("uidl");
+        QTest::addColumn<QByteArray>("headersNow");
+        QTest::addColumn<bool>("same");
+
+        QTest::newRow("same-message") << QByteArray("+OK 1 u1") << headersOne << true;
+        QTest::newRow("server-without-uidl")
+            << QByteArray("-ERR unknown command") << headersOne << true;
+        QTest::newRow("message-id-differs")
+            << QByteArray("+OK 1 u1")
+            << QByteArray("Subject: one\r\nMessage-ID: <9@example.org>\r\n") << false;
+        QTest::newRow("a-line-differs")
+            << QByteArray("+OK 1 u1") << QByteArray("Subject: One\r\n") << false;
+        QTest::newRow("more-lines-now-shared-lines-agree")
+            << QByteArray("+OK 1 u1") << headersOne + "X-Spam: yes\r\n"
+            << true;
+        QTest::newRow("fewer-lines-now-shared-lines-agree")
+            << QByteArray("+OK 1 u1") << QByteArray("Subject: one\r\n") << true;
+    }
+
+    void verifyBeforeDeleting() {
+        QFETCH(QByteArray, uidl);
+        QFETCH(QByteArray, headersNow);
+        QFETCH(bool, same);
+        Pop3Script transfer =
+            ScriptedPop3Server::signIn("+OK 1 100") + Pop3Script{
+                                                          {"UIDL 1", uidl + "\r\n"},
+                                                          {"LIST 1", "+OK 1 100\r\n"},
+                                                          {"TOP 1 1", top(headersNow)},
+                                                      };
+        if (same) transfer << ScriptStep{"DELE 1", "+OK\r\n"} << ScriptStep{"QUIT", "+OK\r\n"};
+        ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne}), transfer});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.UpdateInfo();
+        pop.MarkDelete(0);
+        PopEvents log;
+        log.attach(pop);
+
+        const QString failure = failureOf([&] { pop.TransferData(); });
+
+        QCOMPARE(failure, same ? "none" : "ESocketError: IDs are different");
+        QCOMPARE(log.events.contains("error: IDs are different"), !same);
+        QCOMPARE(server.received(1), server.expected(1));
+        QVERIFY(!pop.Connected());
+    }
+
+    void retrievedMessageIsSaved_data() {
+        QTest::addColumn<bool>("handler");
+        QTest::newRow("to-a-file") << false;
+        QTest::newRow("to-the-handler") << true;
+    }
+
+    void retrievedMessageIsSaved() {
+        QFETCH(bool, handler);
+        const QByteArray message = headersTwo + "\r\n..stuffed\r\nlast\r\n.\r\n";
+        ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne, headersTwo}),
+                                                    ScriptedPop3Server::signIn("+OK 2 999") +
+                                                        Pop3Script{
+                                                            {"UIDL 2", "+OK 2 u2\r\n"},
+                                                            {"LIST 2", "+OK 2 200\r\n"},
+                                                            {"TOP 2 1", top(headersTwo)},
+                                                            {"LIST 2", "+OK 2 200\r\n"},
+                                                            {"RETR 2", "+OK\r\n" + message},
+                                                            {"QUIT", "+OK\r\n"},
+                                                        }});
+        QTemporaryDir dir;
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.setMessageDirectory(dir.path() + "/mails");
+        QCOMPARE(pop.MessageDirectory(), dir.path() + "/mails/");
+        QVERIFY(QDir(dir.path()).mkdir("mails"));
+        pop.UpdateInfo();
+        PopEvents log;
+        log.attach(pop);
+        QByteArray handed;
+        if (handler)
+            pop.OnUserMessageSave = [&](QObject*, int n, const QByteArray& contents) {
+                log.events << QStringLiteral("save %1").arg(n);
+                handed = contents;
+            };
+        pop.MarkRetrieve(1);
+
+        pop.TransferData();
+
+        QCOMPARE(server.received(1), server.expected(1));
+        QFile file(dir.path() + "/mails/msg_1.eml"); // the index, not the server's number
+        if (handler) {
+            QCOMPARE(handed, message);
+            QVERIFY(!file.exists());
+        } else {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), message);
+        }
+        QStringList expected{"open",       "transferring", "retrieving 1", "retrieved 1",
+                             "transfered", "closing",      "closed"};
+        if (handler) expected.insert(3, "save 1");
+        QCOMPARE(log.events, expected);
+    }
+
+    void cancelDuringRetrieval() {
+        ScriptStep slow{"RETR 1",
+                        "+OK\r\n" + headersOne + "\r\n" + QByteArray(3000, 'x') + "\r\n.\r\n"};
+        slow.pieces = 30;
+        slow.gapMs = 50;
+        ScriptedPop3Server server(
+            QList<Pop3Script>{listing({headersOne}), ScriptedPop3Server::signIn("+OK 1 100") +
+                                                         Pop3Script{{"UIDL 1", "+OK 1 u1\r\n"},
+                                                                    {"LIST 1", "+OK 1 100\r\n"},
+                                                                    {"TOP 1 1", top(headersOne)},
+                                                                    {"LIST 1", "+OK 1 100\r\n"},
+                                                                    slow}});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.UpdateInfo();
+        pop.MarkRetrieve(0);
+        pop.MarkDelete(0);
+        PopEvents log;
+        log.attach(pop);
+        int passes = 0;
+        pop.OnProgress = [&](QObject*, int, int) {
+            if (++passes == 3) QTimer::singleShot(0, &pop, [&] { pop.Cancel(); });
+        };
+
+        QCOMPARE(failureOf([&] { pop.TransferData(); }),
+                 "ECanceledError: Operation has been canceled");
+
+        QCOMPARE(log.events,
+                 (QStringList{"open", "transferring", "retrieving 0", "cancel", "closing", "closed",
+                              "error: Operation has been canceled"}));
+        QCOMPARE(server.received(1), server.expected(1)); // no DELE, no QUIT
+    }
+
+    void keptConnectionIsReused() {
+        ScriptedPop3Server server(ScriptedPop3Server::signIn("+OK 1 100") +
+                                  Pop3Script{
+                                      {"LIST 1", "+OK 1 100\r\n"},
+                                      {"TOP 1 1", top(headersOne)},
+                                      {"LIST 1", "+OK 1 100\r\n"},
+                                      {"TOP 1 1", top(headersOne)}, // a second listing: no STAT
+                                      {"UIDL 1", "+OK 1 u1\r\n"},
+                                      {"LIST 1", "+OK 1 100\r\n"},
+                                      {"TOP 1 1", top(headersOne)},
+                                      {"DELE 1", "+OK\r\n"},
+                                      {"QUIT", "+OK\r\n"},
+                                  });
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.KeepConnection = true;
+        pop.UpdateInfo();
+        QVERIFY(pop.Connected());
+        pop.UpdateInfo();
+        pop.MarkDelete(0);
+        pop.TransferData();
+        QCOMPARE(server.received(), server.expected());
+        QCOMPARE(server.connectionCount(), 1);
+        QVERIFY(!pop.Connected());
+    }
+
+    void keptConnectionClosedByServer_data() {
+        QTest::addColumn<bool>("transfer");
+        QTest::newRow("transfer-signs-in-anew") << true;
+        QTest::newRow("disconnect-just-closes") << false;
+    }
+
+    // A kept connection that the server has closed is not used again.
+    void keptConnectionClosedByServer() {
+        QFETCH(bool, transfer);
+        Pop3Script first = ScriptedPop3Server::signIn("+OK 1 100") +
+                           Pop3Script{{"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)}};
+        first.last().action = ScriptStep::Close;
+        ScriptedPop3Server server(
+            QList<Pop3Script>{first, ScriptedPop3Server::signIn("+OK 1 100") +
+                                         Pop3Script{{"UIDL 1", "+OK 1 u1\r\n"},
+                                                    {"LIST 1", "+OK 1 100\r\n"},
+                                                    {"TOP 1 1", top(headersOne)},
+                                                    {"DELE 1", "+OK\r\n"},
+                                                    {"QUIT", "+OK\r\n"}}});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.setTimeOut(10);
+        pop.KeepConnection = true;
+        pop.UpdateInfo();
+        QTRY_VERIFY(pop.PeerClosed);
+        QElapsedTimer t;
+        t.start();
+        if (transfer) {
+            pop.MarkDelete(0);
+            pop.TransferData();
+            QCOMPARE(server.received(1), server.expected(1));
+        } else {
+            pop.Disconnect();
+            QCOMPARE(server.connectionCount(), 1);
+        }
+        QCOMPARE(server.received(0), server.expected(0)); // no QUIT into the void
+        QVERIFY(!pop.Connected());
+        QVERIFY(t.elapsed() < 5000);
+    }
+
+    void secureUpgradeRequired_data() {
+        QTest::addColumn<QByteArray>("stlsReply");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("upgrade-refused")
+            << QByteArray("-ERR not now\r\n") << int(ScriptStep::Continue)
+            << "EServerError: -ERR not now";
+        // The server closes or resets, depending on whether the client's hello came first.
+        QTest::newRow("handshake-fails")
+            << QByteArray("+OK begin TLS\r\n") << int(ScriptStep::Close)
+            << "ESocketError: Secure connection to 127.0.0.1 failed: ";
+    }
+
+    // After STLS the client asks CAPA again, and nothing the server sent before
+    // the handshake is taken for a reply.
+    void upgradesWithStls() {
+        QTemporaryDir dir;
+        QSslCertificate certificate;
+        QSslKey key;
+        QVERIFY(DovecotServer::makeCertificate(dir.path(), &certificate, &key));
+        TagSocket::setExtraCaCertificates({certificate});
+        ScriptedPop3Server server(Pop3Script{
+            {"", "+OK ready\r\n"},
+            {"CAPA", "+OK\r\nSTLS\r\nUSER\r\n.\r\n"},
+            {"STLS", "+OK begin TLS\r\n-ERR sent before the handshake\r\n", ScriptStep::StartTls},
+            {"CAPA", "+OK\r\nUSER\r\n.\r\n"},
+            {"USER tester", "+OK\r\n"},
+            {"PASS secret", "+OK\r\n"},
+            {"STAT", "+OK 0 0\r\n"},
+            {"QUIT", "+OK\r\n"},
+        });
+        server.setTlsIdentity(certificate, key);
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.Server = QStringLiteral("localhost:%1").arg(server.port());
+        bool secure = false;
+        pop.OnUpdatingInfo = [&](QObject*) { secure = pop.IsSecure(); };
+
+        pop.UpdateInfo();
+
+        QVERIFY(secure);
+        QCOMPARE(server.received(), server.expected());
+    }
+
+    // A server that offers STLS gets nothing more, least of all the password,
+    // unless the upgrade succeeds.
+    void secureUpgradeRequired() {
+        QFETCH(QByteArray, stlsReply);
+        QFETCH(int, action);
+        QFETCH(QString, failure);
+        ScriptedPop3Server server(Pop3Script{
+            {"", "+OK ready\r\n"},
+            {"CAPA", "+OK\r\nTOP\r\nSTLS\r\nUSER\r\n.\r\n"},
+            {"STLS", stlsReply, ScriptStep::Action(action)},
+        });
+        TmsRemotePOP pop;
+        configure(pop, server);
+        const QString got = failureOf([&] { pop.UpdateInfo(); });
+        QVERIFY2(got.startsWith(failure), qPrintable(got));
+        QCOMPARE(server.received().mid(0, 2), (QStringList{"CAPA", "STLS"}));
+        QVERIFY(!server.received().join('\n').contains("USER"));
+        QVERIFY(!server.received().join('\n').contains("secret"));
+        QVERIFY(!pop.Connected());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPop3Dialogue)
+#include "tst_pop3dialogue.moc"

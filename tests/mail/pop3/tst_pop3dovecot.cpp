@@ -1,0 +1,238 @@
+// The POP3 client against a real Dovecot server: listing a maildir, deleting,
+// cancelling, failures, concurrent changes, and TLS from the start or by STLS.
+#include "PopEvents.h"
+#include "support/servers/DovecotServer.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+QByteArray message(const QByteArray& id, const QByteArray& headers = {},
+                   const QByteArray& body = "Hello.\n") {
+    return "From: Ann Example <ann@example.org>\nTo: tester@localhost\nMessage-ID: <" + id +
+           "@example.org>\nSubject: message " + id + "\nDate: Mon, 5 Feb 2024 10:00:00 +0100\n" +
+           headers + "\n" + body;
+}
+
+} // namespace
+
+class TestPop3Dovecot : public QObject {
+    Q_OBJECT
+
+    DovecotServer m_plain;
+    DovecotServer m_tls{true};
+    int m_users = 0;
+
+    // A fresh mailbox on server holding messages; returns its user name.
+    QString mailbox(DovecotServer& server, const QList<QByteArray>& messages) {
+        const QString user = QStringLiteral("user%1").arg(++m_users);
+        if (!server.addUser(user, "secret")) qFatal("%s", qPrintable(server.errorString()));
+        for (const QByteArray& m : messages)
+            server.addMessage(user, m);
+        return user;
+    }
+
+    void configure(TmsRemotePOP& pop, const QString& server, const QString& user) {
+        pop.Server = server;
+        pop.UserName = user;
+        pop.Password = QStringLiteral("secret");
+        pop.setTimeOut(10);
+    }
+
+    // The Message-IDs now in a mailbox, oldest first.
+    QStringList idsIn(const DovecotServer& server, const QString& user) {
+        QStringList ids;
+        for (const QByteArray& m : server.messages(user)) {
+            const qsizetype at = m.indexOf("Message-ID: <");
+            ids << QString::fromLatin1(m.mid(at + 13, m.indexOf('@', at) - at - 13));
+        }
+        return ids;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(m_plain.start(), qPrintable(m_plain.errorString()));
+        QVERIFY2(m_tls.start(), qPrintable(m_tls.errorString()));
+    }
+
+    void cleanup() { TagSocket::setExtraCaCertificates({}); }
+
+    void listsAMaildir() {
+        const QString user = mailbox(
+            m_plain, {
+                         message("a", "X-Folded: first part\n\tsecond part\n"),
+                         message("b", "X-Note: =?ISO-8859-1?Q?Gr=FC=DFe?=\n"),
+                         "From: x@example.org\nSubject: =?UTF-8?B?w5xiZXIgZGllIEdyw7bDn2U=?=\n"
+                         "Date: 31 Dec 99 23:59:60 GMT\n\nno id\n",
+                     });
+        TmsRemotePOP pop;
+        configure(pop, m_plain.server(), user);
+        PopEvents log;
+        log.attach(pop);
+
+        pop.UpdateInfo();
+
+        QCOMPARE(log.events, (QStringList{"open", "updating", "next 0", "next 1", "next 2",
+                                          "closing", "closed", "updated"}));
+        QCOMPARE(pop.MessageCount, 3);
+        QCOMPARE(pop.RemoteInfo.Count(), 3);
+        const QList<QByteArray> stored = m_plain.messages(user);
+        for (int i = 0; i < 3; ++i) // sizes count CR LF line ends, as the server sends them
+            QCOMPARE(pop.RemoteInfo.Items(i).Size, stored.at(i).size() + stored.at(i).count('\n'));
+        const TmsHeaders& a = pop.RemoteInfo.Items(0).Headers;
+        QCOMPARE(a.GetFieldValue("X-Folded"), QStringLiteral("first part second part"));
+        QVERIFY(!a.contains("Hello.")); // the body line went with StripBody
+        QCOMPARE(pop.RemoteInfo.Items(1).Headers.GetFieldValue("X-Note"), u"Grüße"_qs);
+        const TmsHeaders& c = pop.RemoteInfo.Items(2).Headers;
+        QCOMPARE(c.GetFieldValue("Subject"), u"Über die Größe"_qs);
+        QCOMPARE(c.GetFieldValue("Date"), QStringLiteral("31 Dec 99 23:59:60 GMT"));
+        QCOMPARE(c.GetFieldValue("Message-ID"), QString());
+    }
+
+    void deletionTakesEffectAtQuit() {
+        const QString user = mailbox(m_plain, {message("a"), message("b"), message("c")});
+        TmsRemotePOP pop;
+        configure(pop, m_plain.server(), user);
+        pop.UpdateInfo();
+        pop.MarkDelete(1);
+        QStringList beforeQuit;
+        pop.OnDataTransfered = [&](QObject*) { beforeQuit = idsIn(m_plain, user); };
+
+        pop.TransferData();
+
+        QCOMPARE(beforeQuit, (QStringList{"a", "b", "c"}));
+        QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "c"}));
+    }
+
+    void cancelDeletesNothing() {
+        const QString user =
+            mailbox(m_plain, {message("a"), message("big", {}, QByteArray(4 << 20, 'x') + "\n")});
+        TmsRemotePOP pop;
+        configure(pop, m_plain.server(), user);
+        pop.UpdateInfo();
+        pop.MarkDelete(0);
+        pop.MarkRetrieve(1);
+        PopEvents log;
+        log.attach(pop);
+        pop.OnUserMessageSave = [](QObject*, int, const QByteArray&) { QFAIL("saved"); };
+        pop.OnRetrieving = [&](QObject*, int n) {
+            log.events << QStringLiteral("retrieving %1").arg(n);
+            pop.OnProgress = [&](QObject*, int, int) { pop.Cancel(); };
+        };
+
+        QCOMPARE(failureOf([&] { pop.TransferData(); }),
+                 "ECanceledError: Operation has been canceled");
+
+        QVERIFY(!pop.Connected());
+        QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "big"}));
+        QCOMPARE(log.events.mid(2, 4),
+                 (QStringList{"deleting 0", "retrieving 1", "cancel", "closing"}));
+    }
+
+    void wrongPassword() {
+        const QString user = mailbox(m_plain, {message("a")});
+        TmsRemotePOP pop;
+        configure(pop, m_plain.server(), user);
+        pop.Password = QStringLiteral("not the password");
+        PopEvents log;
+        log.attach(pop);
+
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }),
+                 "EServerError: -ERR [AUTH] Authentication failed.");
+
+        QCOMPARE(log.events.filter("error").size(), 0);
+        QVERIFY(!pop.Connected()); // not left half open
+        QCOMPARE(idsIn(m_plain, user), QStringList{"a"});
+    }
+
+    // Another client deletes b between the listing and the transfer: message 1
+    // is still a, but message 3 is now d. Nothing may be deleted, not even a.
+    void concurrentDeletionIsNoticed() {
+        const QString user =
+            mailbox(m_plain, {message("a"), message("b"), message("c"), message("d")});
+        TmsRemotePOP pop;
+        configure(pop, m_plain.server(), user);
+        pop.UpdateInfo();
+        pop.MarkDelete(0);
+        pop.MarkDelete(2);
+
+        TmsRemotePOP other;
+        configure(other, m_plain.server(), user);
+        other.UpdateInfo();
+        other.MarkDelete(1);
+        other.TransferData();
+        QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "c", "d"}));
+
+        QCOMPARE(failureOf([&] { pop.TransferData(); }), "ESocketError: IDs are different");
+        QVERIFY(!pop.Connected());
+        QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "c", "d"}));
+    }
+
+    void overTls_data() {
+        QTest::addColumn<bool>("fromTheStart");
+        QTest::newRow("tls-from-the-start") << true;
+        QTest::newRow("stls-upgrade") << false;
+    }
+
+    void overTls() {
+        QFETCH(bool, fromTheStart);
+        TagSocket::setExtraCaCertificates(m_tls.certificates());
+        const QString user = mailbox(m_tls, {message("a"), message("b")});
+        TmsRemotePOP pop;
+        configure(pop, fromTheStart ? m_tls.secureServer() : m_tls.server(), user);
+        bool secure = false;
+        pop.OnNextInfoUpdated = [&](QObject*, int) { secure = pop.IsSecure(); };
+        pop.UpdateInfo();
+        QVERIFY(secure);
+        QCOMPARE(pop.RemoteInfo.Count(), 2);
+        pop.MarkDelete(0);
+        pop.TransferData();
+        QCOMPARE(idsIn(m_tls, user), QStringList{"b"});
+    }
+
+    void certificateRejected_data() {
+        QTest::addColumn<bool>("trusted");
+        QTest::addColumn<bool>("fromTheStart");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("untrusted-from-the-start") << false << true << "localhost"
+                                                  << "Certificate of localhost not accepted: The "
+                                                     "certificate is self-signed, and untrusted";
+        QTest::newRow("untrusted-on-stls") << false << false << "localhost"
+                                           << "Certificate of localhost not accepted: The "
+                                              "certificate is self-signed, and untrusted";
+        QTest::newRow("host-name-mismatch")
+            << true << true << "127.0.0.1"
+            << "Certificate of 127.0.0.1 not accepted: The host name did not match any of the "
+               "valid hosts for this certificate";
+    }
+
+    // The password never goes out over a connection whose certificate failed.
+    void certificateRejected() {
+        QFETCH(bool, trusted);
+        QFETCH(bool, fromTheStart);
+        QFETCH(QString, host);
+        QFETCH(QString, reason);
+        if (trusted) TagSocket::setExtraCaCertificates(m_tls.certificates());
+        const QString user = mailbox(m_tls, {message("a")});
+        TmsRemotePOP pop;
+        const quint16 port = fromTheStart ? m_tls.tlsPort() : m_tls.port();
+        configure(pop,
+                  QStringLiteral("%1%2:%3").arg(fromTheStart ? "pop3s://" : "", host).arg(port),
+                  user);
+        PopEvents log;
+        log.attach(pop);
+
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), "ESocketError: " + reason);
+
+        QVERIFY(log.events.contains("error: " + reason));
+        QVERIFY(!pop.Connected());
+        QFile serverLog(m_tls.dir() + "/dovecot.log");
+        QVERIFY(serverLog.open(QIODevice::ReadOnly));
+        QVERIFY(!serverLog.readAll().contains("user=<" + user.toUtf8() + ">"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPop3Dovecot)
+#include "tst_pop3dovecot.moc"

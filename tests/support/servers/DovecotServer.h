@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QString>
+#include <QTemporaryDir>
+
+// A private Dovecot POP3 server on 127.0.0.1 for one test (needs root, as the
+// tests run here). It is driven by scripts/lib/dovecot.sh, which demo and
+// benchmark scripts use the same way. Everything lives in a temporary folder
+// that goes with the object; the server stops with it, and by itself should
+// the test process die.
+class DovecotServer {
+public:
+    // With tls, the server also offers STLS and listens for TLS from the start,
+    // with a self-signed certificate for "localhost" made for it.
+    explicit DovecotServer(bool tls = false);
+    ~DovecotServer();
+    DovecotServer(const DovecotServer&) = delete;
+    DovecotServer& operator=(const DovecotServer&) = delete;
+
+    // Starts the server on free ports; false (see errorString) when it cannot.
+    bool start();
+    // Stops the server; the mailboxes stay readable through messages().
+    void stop();
+    QString errorString() const { return m_error; }
+
+    // Adds a mailbox; before or after start.
+    bool addUser(const QString& user, const QString& password);
+    // Stores a message as the newest of user's mailbox.
+    bool addMessage(const QString& user, const QByteArray& message);
+    // The messages now in user's mailbox, oldest first.
+    QList<QByteArray> messages(const QString& user) const;
+
+    quint16 port() const { return m_port; }
+    quint16 tlsPort() const { return m_tlsPort; }
+    // "localhost:<port>": the plain port (with STLS when tls was asked for).
+    QString server() const;
+    // "pop3s://localhost:<tlsport>": TLS from the start.
+    QString secureServer() const;
+    // The server's certificate, for the client to trust.
+    QList<QSslCertificate> certificates() const;
+    QString dir() const { return m_dir.path(); }
+
+    // Makes a self-signed certificate for "localhost" in folder (cert.pem,
+    // key.pem), for a server of the tests' own; false when openssl fails.
+    static bool makeCertificate(const QString& folder, QSslCertificate* certificate, QSslKey* key);
+
+private:
+    static bool runScript(const QStringList& args, const QByteArray& input, QByteArray* output,
+                          QString* error);
+    bool run(const QStringList& args, const QByteArray& input = {}, QByteArray* output = nullptr);
+
+    QTemporaryDir m_dir;
+    bool m_tls;
+    bool m_running = false;
+    quint16 m_port = 0;
+    quint16 m_tlsPort = 0;
+    QString m_error;
+};
