@@ -8,108 +8,92 @@ namespace {
 constexpr int kDays = 7;
 constexpr int kSlots = 48;
 
-SlotSeries zeroSeries(int n)
-{
+SlotSeries zeroSeries(int n) {
     return {QList<qint64>(n, 0), QList<qint64>(n, 0), QList<qint64>(n, 0)};
 }
 
-int slotOfTime(const QTime& t) { return 2 * t.hour() + (t.minute() >= 30 ? 1 : 0); }
+int slotOfTime(const QTime& t) {
+    return 2 * t.hour() + (t.minute() >= 30 ? 1 : 0);
+}
 
 // 0 for Sunday to 6 for Saturday.
-int weekdayIndex(const QDate& d) { return d.dayOfWeek() % 7; }
+int weekdayIndex(const QDate& d) {
+    return d.dayOfWeek() % 7;
+}
 
-bool equalAsciiUpper(const QString& a, const QString& b)
-{
-    if (a.size() != b.size())
-        return false;
+bool equalAsciiUpper(const QString& a, const QString& b) {
+    if (a.size() != b.size()) return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
         char16_t x = a[i].unicode(), y = b[i].unicode();
-        if (x >= u'a' && x <= u'z')
-            x -= 32;
-        if (y >= u'a' && y <= u'z')
-            y -= 32;
-        if (x != y)
-            return false;
+        if (x >= u'a' && x <= u'z') x -= 32;
+        if (y >= u'a' && y <= u'z') y -= 32;
+        if (x != y) return false;
     }
     return true;
 }
 
-QList<TallyEntry> bars(const QStringList& values)
-{
+QList<TallyEntry> bars(const QStringList& values) {
     QList<TallyEntry> out;
     for (TallyEntry& e : TopTen(values)) {
-        if (!e.Value.isEmpty())
-            out.append(std::move(e));
+        if (!e.Value.isEmpty()) out.append(std::move(e));
     }
     return out;
 }
 } // namespace
 
-qint64 WholeNumber(const QString& text)
-{
+qint64 WholeNumber(const QString& text) {
     bool ok = false;
     const qint64 n = text.toLongLong(&ok, 10);
-    if (!ok)
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    if (!ok) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
     return n;
 }
 
 ChartData::ChartData(ActivityRecords records, const QLocale& locale, const Clock& clock)
-    : m_records(std::move(records)), m_locale(locale), m_clock(clock)
-{
+    : m_records(std::move(records)), m_locale(locale), m_clock(clock) {
     setRange(QDateTime(QDate(1998, 1, 1), QTime(0, 0)), m_clock.now());
     DayOfWeek = zeroSeries(kDays);
     HourOfDay = zeroSeries(kSlots);
 }
 
 ChartData::ChartData(ActivityRecords records)
-    : ChartData(std::move(records), QLocale(), Clock::current())
-{
-}
+    : ChartData(std::move(records), QLocale(), Clock::current()) {}
 
-QStringList ChartData::EmailTrafficColumns()
-{
+QStringList ChartData::EmailTrafficColumns() {
     return {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Server"),
             QStringLiteral("Mailbox"), QStringLiteral("# Mail")};
 }
 
-QStringList ChartData::SpamDeletedColumns()
-{
-    return {QStringLiteral("Date"),    QStringLiteral("Time"),   QStringLiteral("Server"),
-            QStringLiteral("Mailbox"), QStringLiteral("Size"),   QStringLiteral("Sender"),
+QStringList ChartData::SpamDeletedColumns() {
+    return {QStringLiteral("Date"),    QStringLiteral("Time"), QStringLiteral("Server"),
+            QStringLiteral("Mailbox"), QStringLiteral("Size"), QStringLiteral("Sender"),
             QStringLiteral("Domain")};
 }
 
-void ChartData::setRange(const QDateTime& start, const QDateTime& end)
-{
+void ChartData::setRange(const QDateTime& start, const QDateTime& end) {
     m_start = start;
     m_end = end;
     m_startMs = start.toMSecsSinceEpoch();
     m_endMs = end.toMSecsSinceEpoch();
 }
 
-const ChartData::DateInfo& ChartData::dateOf(const QString& text) const
-{
+const ChartData::DateInfo& ChartData::dateOf(const QString& text) const {
     auto it = m_dates.constFind(text);
     if (it == m_dates.cend()) {
         DateInfo info;
         info.date = ReadLogDate(text, m_locale);
         info.readable = info.date.isValid();
-        if (info.readable)
-            info.msecs = QDateTime(info.date, QTime(0, 0)).toMSecsSinceEpoch();
+        if (info.readable) info.msecs = QDateTime(info.date, QTime(0, 0)).toMSecsSinceEpoch();
         it = m_dates.insert(text, info);
     }
     return *it;
 }
 
-QDate ChartData::dayOf(const QString& dateText) const
-{
+QDate ChartData::dayOf(const QString& dateText) const {
     const DateInfo& info = dateOf(dateText);
     return info.readable ? info.date : m_clock.now().date();
 }
 
-int ChartData::slotOf(const QString& timeText) const
-{
+int ChartData::slotOf(const QString& timeText) const {
     auto it = m_slots.constFind(timeText);
     if (it == m_slots.cend()) {
         const QTime t = ReadLogTime(timeText, m_locale);
@@ -118,27 +102,22 @@ int ChartData::slotOf(const QString& timeText) const
     return *it >= 0 ? *it : slotOfTime(m_clock.now().time());
 }
 
-bool ChartData::inRange(const QString& dateText) const
-{
+bool ChartData::inRange(const QString& dateText) const {
     const DateInfo& info = dateOf(dateText);
     const qint64 ms = info.readable ? info.msecs : m_clock.now().toMSecsSinceEpoch();
     return ms >= m_startMs && ms <= m_endMs;
 }
 
-bool ChartData::mailboxOK(const QString& mailbox) const
-{
-    if (SelectedMailbox <= 0 || SelectedMailbox >= m_records.Mailboxes.size())
-        return true;
+bool ChartData::mailboxOK(const QString& mailbox) const {
+    if (SelectedMailbox <= 0 || SelectedMailbox >= m_records.Mailboxes.size()) return true;
     return equalAsciiUpper(mailbox, m_records.Mailboxes[SelectedMailbox]);
 }
 
-bool ChartData::qMailboxOK(const QString& date, const QString& mailbox) const
-{
+bool ChartData::qMailboxOK(const QString& date, const QString& mailbox) const {
     return inRange(date) && mailboxOK(mailbox);
 }
 
-void ChartData::fillInGrids()
-{
+void ChartData::fillInGrids() {
     EmailTraffic.clear();
     SpamDeleted.clear();
     for (const CheckRecord& r : m_records.Checks) {
@@ -151,24 +130,20 @@ void ChartData::fillInGrids()
     }
 }
 
-void ChartData::RecomputePie()
-{
+void ChartData::RecomputePie() {
     PieSlices pie;
     qint64 found = 0;
     for (const QStringList& row : EmailTraffic) {
-        if (inRange(row[0]))
-            found += WholeNumber(row[4]);
+        if (inRange(row[0])) found += WholeNumber(row[4]);
     }
     for (const QStringList& row : SpamDeleted) {
-        if (inRange(row[0]))
-            ++pie.Deleted;
+        if (inRange(row[0])) ++pie.Deleted;
     }
     pie.Normal = found - pie.Deleted;
     Pie = pie;
 }
 
-void ChartData::PlotReadings()
-{
+void ChartData::PlotReadings() {
     DayOfWeek = zeroSeries(kDays);
     HourOfDay = zeroSeries(kSlots);
     DayByDay = DaySeries();
@@ -179,16 +154,13 @@ void ChartData::PlotReadings()
     const QString* runDate = nullptr;
     qint64 runCount = 0, runFound = 0;
     const auto endCheckRun = [&] {
-        if (!runDate)
-            return;
+        if (!runDate) return;
         const QDate d = dayOf(*runDate);
         DayByDay.Checks.append({d, runCount});
-        if (runFound > 0)
-            DayByDay.Found.append({d, runFound});
+        if (runFound > 0) DayByDay.Found.append({d, runFound});
     };
     for (const CheckRecord& r : m_records.Checks) {
-        if (!qMailboxOK(r.Date, r.Mailbox))
-            continue;
+        if (!qMailboxOK(r.Date, r.Mailbox)) continue;
         const qint64 n = WholeNumber(r.Number);
         const int day = weekdayIndex(dayOf(r.Date));
         const int slot = slotOf(r.Time);
@@ -213,8 +185,7 @@ void ChartData::PlotReadings()
     runCount = 0;
     QStringList domains, senders;
     for (const DeletionRecord& r : m_records.Deletions) {
-        if (!qMailboxOK(r.Date, r.Mailbox))
-            continue;
+        if (!qMailboxOK(r.Date, r.Mailbox)) continue;
         ++DayOfWeek.Deleted[weekdayIndex(dayOf(r.Date))];
         ++HourOfDay.Deleted[slotOf(r.Time)];
         domains.append(r.Domain);
@@ -229,22 +200,19 @@ void ChartData::PlotReadings()
         }
         ++runCount;
     }
-    if (runDate)
-        DayByDay.Deleted.append({dayOf(*runDate), runCount});
+    if (runDate) DayByDay.Deleted.append({dayOf(*runDate), runCount});
 
     TopDomains = bars(domains);
     TopSpammers = bars(senders);
 }
 
-void ChartData::Redraw()
-{
+void ChartData::Redraw() {
     fillInGrids();
     RecomputePie();
     PlotReadings();
 }
 
-QString ChartData::Title() const
-{
+QString ChartData::Title() const {
     const int i = (SelectedMailbox >= 0 && SelectedMailbox < m_records.Mailboxes.size())
                       ? SelectedMailbox
                       : 0;
@@ -253,16 +221,14 @@ QString ChartData::Title() const
            m_locale.toString(m_end.date(), QLocale::ShortFormat);
 }
 
-QStringList ChartData::DayOfWeekLabels() const
-{
+QStringList ChartData::DayOfWeekLabels() const {
     QStringList names;
     for (int d : {7, 1, 2, 3, 4, 5, 6})
         names.append(m_locale.dayName(d, QLocale::LongFormat));
     return names;
 }
 
-QStringList ChartData::HourOfDayLabels() const
-{
+QStringList ChartData::HourOfDayLabels() const {
     QStringList labels;
     for (int slot = 0; slot < kSlots; ++slot)
         labels.append(m_locale.toString(QTime(slot / 2, (slot % 2) * 30), QLocale::ShortFormat));

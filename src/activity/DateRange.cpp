@@ -1,7 +1,6 @@
 #include "activity/DateRange.h"
 
-QDate decrementMonths(const QDate& today, int months)
-{
+QDate decrementMonths(const QDate& today, int months) {
     int year = today.year();
     int month = today.month() - months;
     if (month <= 0) {
@@ -14,8 +13,7 @@ QDate decrementMonths(const QDate& today, int months)
     return QDate(year, month, day);
 }
 
-DateRange computeStartEnd(const DateRangeChoice& choice, const QDate& today)
-{
+DateRange computeStartEnd(const DateRangeChoice& choice, const QDate& today) {
     const auto midnight = [](const QDate& d) { return QDateTime(d, QTime(0, 0)); };
     switch (choice.kind) {
     case DateRangeChoice::Months:

@@ -2,19 +2,15 @@
 
 #include "mail/Exceptions.h"
 
-bool LogFile::IsBlank(const QString& path)
-{
+bool LogFile::IsBlank(const QString& path) {
     for (QChar c : path) {
-        if (c != u' ' && c != u'\r' && c != u'\n' && c != QChar(8))
-            return false;
+        if (c != u' ' && c != u'\r' && c != u'\n' && c != QChar(8)) return false;
     }
     return true;
 }
 
-void LogFile::OpenLogFile(const QString& path)
-{
-    if (IsOpen() || IsBlank(path))
-        return;
+void LogFile::OpenLogFile(const QString& path) {
+    if (IsOpen() || IsBlank(path)) return;
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         const QString reason = m_file.errorString();
@@ -23,10 +19,8 @@ void LogFile::OpenLogFile(const QString& path)
     }
 }
 
-void LogFile::WriteLogLine(const QString& text)
-{
-    if (!IsOpen())
-        return;
+void LogFile::WriteLogLine(const QString& text) {
+    if (!IsOpen()) return;
     const QByteArray bytes = text.toUtf8() + "\r\n";
     if (m_file.write(bytes) != bytes.size() || !m_file.flush()) {
         throw EFileError(QStringLiteral("Cannot write to file \"%1\". %2")
@@ -34,20 +28,16 @@ void LogFile::WriteLogLine(const QString& text)
     }
 }
 
-void LogFile::WriteLogLines(const QStringList& lines)
-{
+void LogFile::WriteLogLines(const QStringList& lines) {
     for (const QString& line : lines)
         WriteLogLine(line);
 }
 
-void LogFile::CloseLogFile()
-{
-    if (IsOpen())
-        m_file.close();
+void LogFile::CloseLogFile() {
+    if (IsOpen()) m_file.close();
 }
 
-void LogFile::AppendLogEntry(const QString& path, const QString& text)
-{
+void LogFile::AppendLogEntry(const QString& path, const QString& text) {
     OpenLogFile(path);
     try {
         WriteLogLine(text);

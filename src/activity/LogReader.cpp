@@ -21,8 +21,7 @@ public:
     explicit LineSource(QIODevice& device) : m_device(device) {}
 
     // The next line, or false at the end of the device.
-    bool next(QString& line)
-    {
+    bool next(QString& line) {
         for (;;) {
             const char* begin = m_buf.constData() + m_pos;
             const auto* nl =
@@ -33,8 +32,7 @@ public:
                 return true;
             }
             if (m_eof) {
-                if (m_pos >= m_buf.size())
-                    return false;
+                if (m_pos >= m_buf.size()) return false;
                 line = decode(QByteArrayView(begin, m_buf.size() - m_pos));
                 m_pos = m_buf.size();
                 return true;
@@ -42,17 +40,14 @@ public:
             m_buf.remove(0, m_pos);
             m_pos = 0;
             const QByteArray more = m_device.read(kBlock);
-            if (more.isEmpty())
-                m_eof = true;
+            if (more.isEmpty()) m_eof = true;
             m_buf += more;
         }
     }
 
 private:
-    QString decode(QByteArrayView bytes)
-    {
-        if (!bytes.isEmpty() && bytes.back() == '\r')
-            bytes.chop(1);
+    QString decode(QByteArrayView bytes) {
+        if (!bytes.isEmpty() && bytes.back() == '\r') bytes.chop(1);
         bool ascii = true;
         for (char c : bytes) {
             if (uchar(c) >= 0x80) {
@@ -60,10 +55,8 @@ private:
                 break;
             }
         }
-        if (ascii)
-            return QString::fromLatin1(bytes);
-        if (bytes.isValidUtf8())
-            return QString::fromUtf8(bytes);
+        if (ascii) return QString::fromLatin1(bytes);
+        if (bytes.isValidUtf8()) return QString::fromUtf8(bytes);
         return m_cp1252.decode(bytes);
     }
 
@@ -77,14 +70,11 @@ private:
 // Shares one copy of each field text among the records that hold it.
 class FieldPool {
 public:
-    QString operator()(QStringView text)
-    {
+    QString operator()(QStringView text) {
         QString field = TrimField(text);
-        if (field.isEmpty())
-            return QString();
+        if (field.isEmpty()) return QString();
         const auto it = m_pool.constFind(field);
-        if (it != m_pool.cend())
-            return *it;
+        if (it != m_pool.cend()) return *it;
         m_pool.insert(field);
         return field;
     }
@@ -94,30 +84,23 @@ private:
 };
 
 // The characters from index from up to, not including, the next stop, or to the end.
-QStringView upTo(QStringView line, qsizetype from, QChar stop)
-{
-    if (from < 0 || from >= line.size())
-        return {};
+QStringView upTo(QStringView line, qsizetype from, QChar stop) {
+    if (from < 0 || from >= line.size()) return {};
     qsizetype end = line.indexOf(stop, from);
-    if (end < 0)
-        end = line.size();
+    if (end < 0) end = line.size();
     return line.mid(from, end - from);
 }
 
 // The rest of line from index from, at most kMaxField characters.
-QStringView restOf(QStringView line, qsizetype from)
-{
-    if (from < 0 || from >= line.size())
-        return {};
+QStringView restOf(QStringView line, qsizetype from) {
+    if (from < 0 || from >= line.size()) return {};
     return line.mid(from, kMaxField);
 }
 
-QString asciiLower(const QString& s)
-{
+QString asciiLower(const QString& s) {
     QString out = s;
     for (QChar& c : out) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + 32);
+        if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + 32);
     }
     return out;
 }
@@ -125,23 +108,18 @@ QString asciiLower(const QString& s)
 class Parser {
 public:
     Parser(const QLocale& locale, const Clock& clock, ActivityRecords& out)
-        : m_locale(locale), m_clock(clock), m_out(out)
-    {
-    }
+        : m_locale(locale), m_clock(clock), m_out(out) {}
 
-    void mailCheck(QStringView line)
-    {
+    void mailCheck(QStringView line) {
         const QString number = m_pool(upTo(line, 11, u' '));
 
         QString user;
         const qsizetype forAt = line.indexOf(u"for \"");
-        if (forAt >= 0)
-            user = m_pool(upTo(line, forAt + 5, u'"'));
+        if (forAt >= 0) user = m_pool(upTo(line, forAt + 5, u'"'));
 
         QString server;
         const qsizetype serverAt = line.indexOf(u"on server ");
-        if (serverAt >= 0)
-            server = m_pool(upTo(line, serverAt + 10, u' '));
+        if (serverAt >= 0) server = m_pool(upTo(line, serverAt + 10, u' '));
 
         QString date, time;
         const qsizetype at = line.indexOf(u" at ");
@@ -150,46 +128,37 @@ public:
             time = m_pool(LogTimeOfLine(line, m_locale, m_clock));
         }
 
-        if (!number.isEmpty())
-            m_out.Checks.append(CheckRecord{number, user, server, date, time});
+        if (!number.isEmpty()) m_out.Checks.append(CheckRecord{number, user, server, date, time});
         offerMailbox(user);
     }
 
-    void deletion(QStringView first, QStringView server, QStringView subject,
-                  QStringView sender, QStringView size)
-    {
+    void deletion(QStringView first, QStringView server, QStringView subject, QStringView sender,
+                  QStringView size) {
         Q_UNUSED(subject);
         DeletionRecord r;
         r.Date = m_pool(upTo(first, 19, u' '));
         r.Time = m_pool(LogTimeOfLine(first, m_locale, m_clock));
-        if (server.contains(u"Server:"))
-            r.Server = m_pool(upTo(server, 12, u' '));
+        if (server.contains(u"Server:")) r.Server = m_pool(upTo(server, 12, u' '));
         const qsizetype mailboxAt = server.indexOf(u"Mailbox:");
-        if (mailboxAt >= 0)
-            r.Mailbox = m_pool(restOf(server, mailboxAt + 9));
+        if (mailboxAt >= 0) r.Mailbox = m_pool(restOf(server, mailboxAt + 9));
         const qsizetype senderAt = sender.indexOf(u"Sender:");
         if (senderAt >= 0) {
             const QString raw = TrimField(restOf(sender, senderAt + 9));
             r.Sender = m_pool(asciiLower(raw));
             const qsizetype atSign = r.Sender.indexOf(u'@');
-            if (atSign >= 0)
-                r.Domain = m_pool(QStringView(r.Sender).mid(atSign + 1, kMaxField));
+            if (atSign >= 0) r.Domain = m_pool(QStringView(r.Sender).mid(atSign + 1, kMaxField));
         }
         const qsizetype sizeAt = size.indexOf(u"Size:");
-        if (sizeAt >= 0)
-            r.Size = m_pool(upTo(size, sizeAt + 9, u' '));
+        if (sizeAt >= 0) r.Size = m_pool(upTo(size, sizeAt + 9, u' '));
         m_out.Deletions.append(std::move(r));
     }
 
 private:
-    void offerMailbox(const QString& user)
-    {
-        if (m_seen.contains(user))
-            return;
+    void offerMailbox(const QString& user) {
+        if (m_seen.contains(user)) return;
         m_seen.insert(user);
         const QString key = user.toLower();
-        if (m_seenFolded.contains(key))
-            return;
+        if (m_seenFolded.contains(key)) return;
         m_seenFolded.insert(key);
         m_out.Mailboxes.append(user);
     }
@@ -202,39 +171,34 @@ private:
 };
 } // namespace
 
-QString LogReader::AllMailboxes() { return QStringLiteral("All mailboxes"); }
+QString LogReader::AllMailboxes() {
+    return QStringLiteral("All mailboxes");
+}
 
-QString LogReader::MissingFileText()
-{
+QString LogReader::MissingFileText() {
     return QStringLiteral("The activity log file does not exist!  Either you have "
                           "cleared/deleted the activity log or you have not yet begun to use "
                           "Quillmere.");
 }
 
-QString LogReader::UnreadableFileText()
-{
+QString LogReader::UnreadableFileText() {
     return QStringLiteral("Could not open Activity log file for reading!");
 }
 
 LogReader::LogReader(const QLocale& locale) : LogReader(locale, Clock::current()) {}
 
-LogReader::LogReader(const QLocale& locale, const Clock& clock) : m_locale(locale), m_clock(clock)
-{
-}
+LogReader::LogReader(const QLocale& locale, const Clock& clock)
+    : m_locale(locale), m_clock(clock) {}
 
-ActivityRecords LogReader::readInLogFile(const QString& path)
-{
+ActivityRecords LogReader::readInLogFile(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists())
-        throw EFileError(MissingFileText());
+    if (!info.exists()) throw EFileError(MissingFileText());
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw EFileError(UnreadableFileText());
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) throw EFileError(UnreadableFileText());
     return read(file, info.size());
 }
 
-ActivityRecords LogReader::read(QIODevice& device, qint64 size)
-{
+ActivityRecords LogReader::read(QIODevice& device, qint64 size) {
     ActivityRecords out;
     out.Mailboxes.append(AllMailboxes());
     Parser parser(m_locale, m_clock, out);
@@ -242,8 +206,7 @@ ActivityRecords LogReader::read(QIODevice& device, qint64 size)
     qint64 lineNo = 0;
     const auto nextLine = [&](QString& line) {
         ++lineNo;
-        if (OnProgress)
-            OnProgress(qMin(size, 60 * lineNo), size);
+        if (OnProgress) OnProgress(qMin(size, 60 * lineNo), size);
         return source.next(line);
     };
 
@@ -254,8 +217,7 @@ ActivityRecords LogReader::read(QIODevice& device, qint64 size)
             parser.mailCheck(line);
         } else if (line.contains(u"DELETE SPAM")) {
             for (QString& next : block) {
-                if (!nextLine(next))
-                    next.clear();
+                if (!nextLine(next)) next.clear();
             }
             parser.deletion(line, block[0], block[1], block[2], block[3]);
         }

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-QList<TallyEntry> TopTen(QStringList values)
-{
+QList<TallyEntry> TopTen(QStringList values) {
     std::sort(values.begin(), values.end());
 
     QStringList entries;

@@ -11,54 +11,47 @@ namespace {
 const QLocale kUs(QStringLiteral("en_US"));
 const QDateTime kNow(QDate(2026, 12, 8), QTime(12, 0)); // a Tuesday
 
-CheckRecord check(const char* date, const char* time, const char* mailbox, const char* number)
-{
+CheckRecord check(const char* date, const char* time, const char* mailbox, const char* number) {
     return {QString::fromUtf8(number), QString::fromUtf8(mailbox), QStringLiteral("pop"),
             QString::fromUtf8(date), QString::fromUtf8(time)};
 }
 
 DeletionRecord deletion(const char* date, const char* time, const char* mailbox, const char* size,
-                        const char* sender)
-{
+                        const char* sender) {
     const QString s = QString::fromUtf8(sender);
     const qsizetype at = s.indexOf(u'@');
-    return {QString::fromUtf8(mailbox), QStringLiteral("pop"), QString::fromUtf8(date),
-            QString::fromUtf8(time),    QString::fromUtf8(size), s,
+    return {QString::fromUtf8(mailbox),        QStringLiteral("pop"),   QString::fromUtf8(date),
+            QString::fromUtf8(time),           QString::fromUtf8(size), s,
             at < 0 ? QString() : s.mid(at + 1)};
 }
 
 // The non-zero slots of a series, as "slot:value ...".
-QString nonZero(const QList<qint64>& series)
-{
+QString nonZero(const QList<qint64>& series) {
     QStringList out;
     for (int i = 0; i < series.size(); ++i) {
-        if (series[i])
-            out << QStringLiteral("%1:%2").arg(i).arg(series[i]);
+        if (series[i]) out << QStringLiteral("%1:%2").arg(i).arg(series[i]);
     }
     return out.join(u' ');
 }
 
-QString points(const QList<DayPoint>& series)
-{
+QString points(const QList<DayPoint>& series) {
     QStringList out;
     for (const DayPoint& p : series)
         out << p.Date.toString(Qt::ISODate) + u':' + QString::number(p.Value);
     return out.join(u' ');
 }
 
-QStringList tally(const QList<TallyEntry>& entries)
-{
+QStringList tally(const QList<TallyEntry>& entries) {
     QStringList out;
     for (const TallyEntry& e : entries)
         out << e.Value + u'=' + QString::number(e.Count);
     return out;
 }
 
-ActivityRecords sampleLog()
-{
+ActivityRecords sampleLog() {
     ActivityRecords r;
-    r.Mailboxes = QStringList{QStringLiteral("All mailboxes"), QStringLiteral("bob"),
-                              QStringLiteral("ann")};
+    r.Mailboxes =
+        QStringList{QStringLiteral("All mailboxes"), QStringLiteral("bob"), QStringLiteral("ann")};
     r.Checks = {
         check("12/6/2026", "9:57 PM", "bob", "3"),  check("12/6/2026", "10:10 PM", "ann", "0"),
         check("12/7/2026", "12:00 AM", "bob", "2"), check("12/6/2026", "11:30 PM", "bob", "1"),
@@ -80,8 +73,7 @@ class TestChartData : public QObject {
     FixedClock m_clock{kNow};
 
 private Q_SLOTS:
-    void filter_data()
-    {
+    void filter_data() {
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("mailbox");
         QTest::addColumn<int>("selected");
@@ -89,26 +81,34 @@ private Q_SLOTS:
         QTest::addColumn<QDateTime>("end");
         QTest::addColumn<bool>("passes");
         const QDateTime initial;
-        const QDateTime dec1(QDate(2026, 12, 1), QTime(0, 0)), dec8(QDate(2026, 12, 8), QTime(0, 0));
-        QTest::newRow("initial-range-includes-today")
-            << "12/8/2026" << "bob" << 0 << initial << initial << true;
-        QTest::newRow("initial-range-starts-1998")
-            << "1/1/1998" << "bob" << 0 << initial << initial << true;
-        QTest::newRow("before-1998") << "12/31/1997" << "bob" << 0 << initial << initial << false;
-        QTest::newRow("end-day-included") << "12/8/2026" << "bob" << 0 << dec1 << dec8 << true;
-        QTest::newRow("start-day-included") << "12/1/2026" << "bob" << 0 << dec1 << dec8 << true;
-        QTest::newRow("after-end") << "12/9/2026" << "bob" << 0 << dec1 << dec8 << false;
-        QTest::newRow("iso-date") << "2026-12-05" << "bob" << 0 << dec1 << dec8 << true;
-        QTest::newRow("mailbox-in-ascii-upper-case")
-            << "12/5/2026" << "BOB" << 1 << dec1 << dec8 << true;
-        QTest::newRow("other-mailbox") << "12/5/2026" << "ann" << 1 << dec1 << dec8 << false;
+        const QDateTime dec1(QDate(2026, 12, 1), QTime(0, 0)),
+            dec8(QDate(2026, 12, 8), QTime(0, 0));
+        QTest::newRow("initial-range-includes-today") << "12/8/2026"
+                                                      << "bob" << 0 << initial << initial << true;
+        QTest::newRow("initial-range-starts-1998") << "1/1/1998"
+                                                   << "bob" << 0 << initial << initial << true;
+        QTest::newRow("before-1998") << "12/31/1997"
+                                     << "bob" << 0 << initial << initial << false;
+        QTest::newRow("end-day-included") << "12/8/2026"
+                                          << "bob" << 0 << dec1 << dec8 << true;
+        QTest::newRow("start-day-included") << "12/1/2026"
+                                            << "bob" << 0 << dec1 << dec8 << true;
+        QTest::newRow("after-end") << "12/9/2026"
+                                   << "bob" << 0 << dec1 << dec8 << false;
+        QTest::newRow("iso-date") << "2026-12-05"
+                                  << "bob" << 0 << dec1 << dec8 << true;
+        QTest::newRow("mailbox-in-ascii-upper-case") << "12/5/2026"
+                                                     << "BOB" << 1 << dec1 << dec8 << true;
+        QTest::newRow("other-mailbox") << "12/5/2026"
+                                       << "ann" << 1 << dec1 << dec8 << false;
         QTest::newRow("unreadable-date-is-now-in-initial-range")
-            << "08.12.2026" << "bob" << 0 << initial << initial << true;
+            << "08.12.2026"
+            << "bob" << 0 << initial << initial << true;
         QTest::newRow("unreadable-date-falls-out-of-range-ending-before-now")
-            << "08.12.2026" << "bob" << 0 << dec1 << dec8 << false;
+            << "08.12.2026"
+            << "bob" << 0 << dec1 << dec8 << false;
     }
-    void filter()
-    {
+    void filter() {
         QFETCH(QString, date);
         QFETCH(QString, mailbox);
         QFETCH(int, selected);
@@ -118,13 +118,11 @@ private Q_SLOTS:
         ChartData data(sampleLog(), kUs, m_clock);
         QCOMPARE(data.EndDate(), kNow);
         data.SelectedMailbox = selected;
-        if (start.isValid())
-            data.setRange(start, end);
+        if (start.isValid()) data.setRange(start, end);
         QCOMPARE(data.qMailboxOK(date, mailbox), passes);
     }
 
-    void emptyLog()
-    {
+    void emptyLog() {
         ActivityRecords none;
         none.Mailboxes = QStringList{QStringLiteral("All mailboxes")};
         ChartData data(none, kUs, m_clock);
@@ -140,8 +138,7 @@ private Q_SLOTS:
         QVERIFY(data.TopDomains.isEmpty() && data.TopSpammers.isEmpty());
     }
 
-    void allMailboxes()
-    {
+    void allMailboxes() {
         ChartData data(sampleLog(), kUs, m_clock);
         data.Redraw();
         QCOMPARE(data.EmailTraffic.size(), 5);
@@ -175,8 +172,7 @@ private Q_SLOTS:
         QCOMPARE(data.HourOfDayLabels().value(47), QStringLiteral("11:30 PM"));
     }
 
-    void oneMailboxAndRange()
-    {
+    void oneMailboxAndRange() {
         ChartData data(sampleLog(), kUs, m_clock);
         data.SelectedMailbox = 1;
         data.setRange(QDateTime(QDate(2026, 12, 7), QTime(0, 0)), kNow);
@@ -190,8 +186,7 @@ private Q_SLOTS:
         QVERIFY(data.TopSpammers.isEmpty());
     }
 
-    void numberThatIsNotWhole()
-    {
+    void numberThatIsNotWhole() {
         ActivityRecords r = sampleLog();
         r.Checks.append(check("12/8/2026", "9:15 AM", "ann", "lots"));
         ChartData data(r, kUs, m_clock);
@@ -205,38 +200,33 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(EConvertError, data.RecomputePie());
     }
 
-    void tallies_data()
-    {
+    void tallies_data() {
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<QStringList>("top");
         QStringList eleven, emptiesAndTen;
         for (int i = 0; i <= 10; ++i)
             eleven << QStringLiteral("s%1@x").arg(i, 2, 10, QLatin1Char('0'));
         emptiesAndTen << QString() << QString() << eleven.mid(0, 10);
-        QTest::newRow("largest-first") << QStringList{"b", "a", "a", "a"}
-                                       << QStringList{"a=3", "b=1"};
+        QTest::newRow("largest-first")
+            << QStringList{"b", "a", "a", "a"} << QStringList{"a=3", "b=1"};
         QTest::newRow("equal-counts-value-sorting-last-first")
             << QStringList{"x", "z", "y"} << QStringList{"z=1", "y=1", "x=1"};
         QTest::newRow("padded-counts-order-by-number")
             << (QStringList(12, "a") + QStringList(9, "b")) << QStringList{"a=12", "b=9"};
         QTest::newRow("ten-places-the-last-sorting-addresses")
-            << eleven
-            << QStringList{"s10@x=1", "s09@x=1", "s08@x=1", "s07@x=1", "s06@x=1",
-                           "s05@x=1", "s04@x=1", "s03@x=1", "s02@x=1", "s01@x=1"};
+            << eleven << QStringList{"s10@x=1", "s09@x=1", "s08@x=1", "s07@x=1", "s06@x=1",
+                                     "s05@x=1", "s04@x=1", "s03@x=1", "s02@x=1", "s01@x=1"};
         QTest::newRow("empty-value-uses-a-place")
-            << emptiesAndTen
-            << QStringList{"=2",      "s09@x=1", "s08@x=1", "s07@x=1", "s06@x=1",
-                           "s05@x=1", "s04@x=1", "s03@x=1", "s02@x=1", "s01@x=1"};
+            << emptiesAndTen << QStringList{"=2",      "s09@x=1", "s08@x=1", "s07@x=1", "s06@x=1",
+                                            "s05@x=1", "s04@x=1", "s03@x=1", "s02@x=1", "s01@x=1"};
     }
-    void tallies()
-    {
+    void tallies() {
         QFETCH(QStringList, values);
         QFETCH(QStringList, top);
         QCOMPARE(tally(TopTen(values)), top);
     }
 
-    void decrementMonths_data()
-    {
+    void decrementMonths_data() {
         QTest::addColumn<QDate>("today");
         QTest::addColumn<int>("months");
         QTest::addColumn<QDate>("back");
@@ -247,16 +237,14 @@ private Q_SLOTS:
         QTest::newRow("across-new-year") << QDate(2026, 1, 15) << 1 << QDate(2025, 12, 15);
         QTest::newRow("twelve-months") << QDate(2026, 12, 31) << 12 << QDate(2025, 12, 31);
     }
-    void decrementMonths()
-    {
+    void decrementMonths() {
         QFETCH(QDate, today);
         QFETCH(int, months);
         QFETCH(QDate, back);
         QCOMPARE(::decrementMonths(today, months), back);
     }
 
-    void rangeChoices()
-    {
+    void rangeChoices() {
         const QDate today(2026, 3, 31);
         DateRangeChoice months;
         months.kind = DateRangeChoice::Months;
@@ -272,8 +260,7 @@ private Q_SLOTS:
         QCOMPARE(r.end, QDateTime(QDate(2026, 1, 9), QTime(0, 0)));
     }
 
-    void daysOneCoversYesterdayAndToday()
-    {
+    void daysOneCoversYesterdayAndToday() {
         DateRangeChoice days;
         days.kind = DateRangeChoice::Days;
         const DateRange r = computeStartEnd(days, kNow.date());

@@ -13,14 +13,11 @@
 #include <QtTest>
 
 namespace {
-QString show(const CheckRecord& r)
-{
+QString show(const CheckRecord& r) {
     return QStringList{r.Number, r.Mailbox, r.Server, r.Date, r.Time}.join(u'|');
 }
-QString show(const DeletionRecord& r)
-{
-    return QStringList{r.Mailbox, r.Server, r.Date, r.Time, r.Size, r.Sender, r.Domain}.join(
-        u'|');
+QString show(const DeletionRecord& r) {
+    return QStringList{r.Mailbox, r.Server, r.Date, r.Time, r.Size, r.Sender, r.Domain}.join(u'|');
 }
 const QDateTime kNow(QDate(2026, 12, 10), QTime(14, 5, 9));
 } // namespace
@@ -33,8 +30,7 @@ class TestLogReading : public QObject {
 private Q_SLOTS:
     void cleanup() { QLocale::setDefault(m_savedDefault); }
 
-    void entries_data()
-    {
+    void entries_data() {
         QTest::addColumn<QByteArray>("log");
         QTest::addColumn<QStringList>("checks");
         QTest::addColumn<QStringList>("deletions");
@@ -56,15 +52,15 @@ private Q_SLOTS:
             << "MAIL CHECK 0 msg(s) for \"bob\" on server pop at " + stamp + "\r\n"
             << QStringList{"0|bob|pop|12/8/2026|9:57 PM"} << QStringList{} << QStringList{"bob"};
         QTest::newRow("nothing-after-prefix-offers-empty-mailbox")
-            << QByteArray("MAIL CHECK \r\n") << QStringList{} << QStringList{}
-            << QStringList{""};
+            << QByteArray("MAIL CHECK \r\n") << QStringList{} << QStringList{} << QStringList{""};
         QTest::newRow("no-at-leaves-date-and-time-empty")
             << QByteArray("MAIL CHECK 4 msg(s) for \"bob\" on server pop\r\n")
             << QStringList{"4|bob|pop||"} << QStringList{} << QStringList{"bob"};
         QTest::newRow("24-hour-time-is-the-last-word")
-            << QByteArray("MAIL CHECK 3 msg(s) for \"anna\" on server mx at Di. 08.12.2026 21:57\r\n"
-                          "MAIL CHECK 1 msg(s) for \"anna\" on server mx at Tue 2026-12-08 "
-                          "07:05:00\r\n")
+            << QByteArray(
+                   "MAIL CHECK 3 msg(s) for \"anna\" on server mx at Di. 08.12.2026 21:57\r\n"
+                   "MAIL CHECK 1 msg(s) for \"anna\" on server mx at Tue 2026-12-08 "
+                   "07:05:00\r\n")
             << QStringList{"3|anna|mx|08.12.2026|21:57", "1|anna|mx|2026-12-08|07:05:00"}
             << QStringList{} << QStringList{"anna"};
         QTest::newRow("mailboxes-without-regard-to-case")
@@ -115,8 +111,7 @@ private Q_SLOTS:
             << QByteArray("DELETE SPAM\r\n") << QStringList{} << QStringList{"|||NOW|||"}
             << QStringList{};
     }
-    void entries()
-    {
+    void entries() {
         QFETCH(QByteArray, log);
         QFETCH(QStringList, checks);
         QFETCH(QStringList, deletions);
@@ -139,8 +134,7 @@ private Q_SLOTS:
         QCOMPARE(r.Mailboxes, QStringList{LogReader::AllMailboxes()} + mailboxes);
     }
 
-    void fileFailures()
-    {
+    void fileFailures() {
         QTemporaryDir dir;
         LogReader reader;
         try {
@@ -162,8 +156,7 @@ private Q_SLOTS:
 
     // Every locale writes a log that reads back into the moments written and
     // counts them in the right half hour.
-    void writtenLogReadsBack_data()
-    {
+    void writtenLogReadsBack_data() {
         QTest::addColumn<QString>("locale");
         QTest::newRow("english-12-hour") << "en_US";
         QTest::newRow("german-24-hour") << "de_DE";
@@ -171,8 +164,7 @@ private Q_SLOTS:
         QTest::newRow("c-locale") << "C";
         QTest::newRow("designator-before-time") << "ko_KR";
     }
-    void writtenLogReadsBack()
-    {
+    void writtenLogReadsBack() {
         QFETCH(QString, locale);
         QLocale::setDefault(QLocale(locale));
         const FixedClock clock(QDateTime(QDate(2027, 6, 1), QTime(8, 0)));

@@ -12,42 +12,43 @@
 class TestLogWriting : public QObject {
     Q_OBJECT
 
-    static QByteArray contents(const QString& path)
-    {
+    static QByteArray contents(const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
 private Q_SLOTS:
-    void fix2000_data()
-    {
+    void fix2000_data() {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("fixed");
-        QTest::newRow("two-digit-year") << "M/d/yy" << "M/d/yyyy";
-        QTest::newRow("dotted") << "dd.MM.yy" << "dd.MM.yyyy";
-        QTest::newRow("year-first") << "yy. M. d." << "yyyy. M. d.";
-        QTest::newRow("already-four-digits") << "dd/MM/yyyy" << "dd/MM/yyyy";
-        QTest::newRow("no-year") << "d MMM" << "d MMM";
+        QTest::newRow("two-digit-year") << "M/d/yy"
+                                        << "M/d/yyyy";
+        QTest::newRow("dotted") << "dd.MM.yy"
+                                << "dd.MM.yyyy";
+        QTest::newRow("year-first") << "yy. M. d."
+                                    << "yyyy. M. d.";
+        QTest::newRow("already-four-digits") << "dd/MM/yyyy"
+                                             << "dd/MM/yyyy";
+        QTest::newRow("no-year") << "d MMM"
+                                 << "d MMM";
     }
-    void fix2000()
-    {
+    void fix2000() {
         QFETCH(QString, format);
         QFETCH(QString, fixed);
         QCOMPARE(::fix2000(format), fixed);
     }
 
-    void stamp_data()
-    {
+    void stamp_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QDateTime>("at");
         QTest::addColumn<QString>("stamp");
         const QDate d(2026, 12, 8);
-        QTest::newRow("us-12-hour-evening") << "en_US" << QDateTime(d, QTime(21, 57))
-                                            << "Tue 12/8/2026 9:57 PM";
-        QTest::newRow("us-12-hour-morning") << "en_US" << QDateTime(d, QTime(9, 5))
-                                            << "Tue 12/8/2026 9:05 AM";
-        QTest::newRow("german-three-char-day") << "de_DE" << QDateTime(d, QTime(21, 57))
-                                               << "Di. 08.12.2026 21:57";
+        QTest::newRow("us-12-hour-evening")
+            << "en_US" << QDateTime(d, QTime(21, 57)) << "Tue 12/8/2026 9:57 PM";
+        QTest::newRow("us-12-hour-morning")
+            << "en_US" << QDateTime(d, QTime(9, 5)) << "Tue 12/8/2026 9:05 AM";
+        QTest::newRow("german-three-char-day")
+            << "de_DE" << QDateTime(d, QTime(21, 57)) << "Di. 08.12.2026 21:57";
         QTest::newRow("french-four-char-day-gets-english")
             << "fr_FR" << QDateTime(d, QTime(0, 15)) << "Tue 08/12/2026 00:15";
         QTest::newRow("c-date-with-spaces-gets-iso")
@@ -56,16 +57,14 @@ private Q_SLOTS:
             << "ko_KR" << QDateTime(d, QTime(21, 57))
             << QString::fromUtf8("Tue 2026-12-08 \xEC\x98\xA4\xED\x9B\x84 9:57");
     }
-    void stamp()
-    {
+    void stamp() {
         QFETCH(QString, locale);
         QFETCH(QDateTime, at);
         QFETCH(QString, stamp);
         QCOMPARE(LogStamp(at, QLocale(locale)), stamp);
     }
 
-    void entryTexts()
-    {
+    void entryTexts() {
         const QString s = QStringLiteral("Tue 12/8/2026 9:57 PM");
         QCOMPARE(MailCheckEntry(3, QStringLiteral("bob"), QStringLiteral("pop.example.com"), s),
                  "MAIL CHECK 3 msg(s) for \"bob\" on server pop.example.com at " + s);
@@ -80,26 +79,23 @@ private Q_SLOTS:
                                  QStringLiteral("Cheap %1 pills"),
                                  QStringLiteral("spam@junk.example"), QStringLiteral("2345"),
                                  QStringLiteral("12/7/2026 3:00 AM")),
-                 QStringList({"DELETE SPAM on " + s,
-                              "   Server:  pop.example.com Mailbox: bob",
+                 QStringList({"DELETE SPAM on " + s, "   Server:  pop.example.com Mailbox: bob",
                               "   Subject: Cheap %1 pills", "   Sender:  spam@junk.example",
                               "   Size:    2345  Date: 12/7/2026 3:00 AM"}));
     }
 
-    void lineBreakInValueStaysOnItsLine()
-    {
+    void lineBreakInValueStaysOnItsLine() {
         const QStringList block =
             DeleteSpamEntry(QStringLiteral("Tue 12/8/2026 9:57 PM"), QStringLiteral("pop"),
                             QStringLiteral("bob"), QStringLiteral("Win\r\nMAIL CHECK 9 msg(s)"),
                             QStringLiteral("a@b"), QStringLiteral("1"), QString());
         QCOMPARE(block.value(2), QStringLiteral("   Subject: Win  MAIL CHECK 9 msg(s)"));
-        QCOMPARE(ErrorEntry(QStringLiteral("bad\nreply"), QStringLiteral("u"),
-                            QStringLiteral("s"), QStringLiteral("t")),
+        QCOMPARE(ErrorEntry(QStringLiteral("bad\nreply"), QStringLiteral("u"), QStringLiteral("s"),
+                            QStringLiteral("t")),
                  QStringLiteral("ERROR bad reply FOR u ON s AT t"));
     }
 
-    void firstEntryCreatesLaterOnesAppend()
-    {
+    void firstEntryCreatesLaterOnesAppend() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("logfile.txt"));
         LogFile log;
@@ -120,15 +116,13 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("other.txt"))));
     }
 
-    void blankPathWritesNothing_data()
-    {
+    void blankPathWritesNothing_data() {
         QTest::addColumn<QString>("path");
         QTest::newRow("empty") << QString();
         QTest::newRow("spaces") << QStringLiteral("   ");
         QTest::newRow("line-ends-and-backspace") << QStringLiteral(" \r\n\b ");
     }
-    void blankPathWritesNothing()
-    {
+    void blankPathWritesNothing() {
         QFETCH(QString, path);
         QTemporaryDir dir;
         const QString before = QDir::currentPath();
@@ -141,8 +135,7 @@ private Q_SLOTS:
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
-    void failedOpenThrowsAndStaysClosed()
-    {
+    void failedOpenThrowsAndStaysClosed() {
         QTemporaryDir dir;
         LogFile log;
         const QString path = dir.filePath(QStringLiteral("missing/folder/log.txt"));
@@ -159,8 +152,7 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("ok.txt"))), QByteArray("x\r\n"));
     }
 
-    void currentLogPath_data()
-    {
+    void currentLogPath_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("naming");
         QTest::addColumn<QDate>("today");
@@ -172,14 +164,13 @@ private Q_SLOTS:
         QTest::newRow("empty-gets-default") << "" << asis << dec8 << "/app/logfile.txt";
         QTest::newRow("month") << "/logs/mine.log" << month << dec8 << "/logs/Dec26.txt";
         QTest::newRow("quarter") << "/logs/mine.log" << quarter << dec8 << "/logs/Q4_26.txt";
-        QTest::newRow("quarter-one") << "/logs/Dec26.txt" << quarter << QDate(2027, 3, 31)
-                                     << "/logs/Q1_27.txt";
+        QTest::newRow("quarter-one")
+            << "/logs/Dec26.txt" << quarter << QDate(2027, 3, 31) << "/logs/Q1_27.txt";
         QTest::newRow("empty-month-in-app-folder") << "" << month << dec8 << "/app/Dec26.txt";
-        QTest::newRow("no-folder-gives-name-alone") << "mine.log" << month << QDate(2027, 1, 2)
-                                                    << "Jan27.txt";
+        QTest::newRow("no-folder-gives-name-alone")
+            << "mine.log" << month << QDate(2027, 1, 2) << "Jan27.txt";
     }
-    void currentLogPath()
-    {
+    void currentLogPath() {
         QFETCH(QString, path);
         QFETCH(int, naming);
         QFETCH(QDate, today);
@@ -189,8 +180,7 @@ private Q_SLOTS:
                  current);
     }
 
-    void namingFromStoredChoices()
-    {
+    void namingFromStoredChoices() {
         QCOMPARE(LogNamingFrom(true, false, false), LogNaming::AsIs);
         QCOMPARE(LogNamingFrom(false, true, false), LogNaming::Month);
         QCOMPARE(LogNamingFrom(false, false, true), LogNaming::Quarter);
