@@ -1,6 +1,7 @@
 #include "activity/LogFile.h"
 
 #include "mail/Exceptions.h"
+#include "settings/Prompter.h"
 
 bool LogFile::IsBlank(const QString& path) {
     for (QChar c : path) {
@@ -46,4 +47,14 @@ void LogFile::AppendLogEntry(const QString& path, const QString& text) {
         throw;
     }
     CloseLogFile();
+}
+
+bool LogFile::ClearLogFile(const QString& path, Prompter& prompter) {
+    const Prompter::Answer answer = prompter.message(
+        QStringLiteral("If you answer Yes, you will lose any statistics related to this log "
+                       "file. Really clear out log file?"),
+        Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    if (answer != Prompter::Answer::Yes) return false;
+    if (QFile::exists(path)) QFile::remove(path);
+    return true;
 }

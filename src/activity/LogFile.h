@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class Prompter;
+
 // The activity log as it is written: one handle that is open only while entries
 // are written. A one-line entry is written as OpenLogFile, WriteLogLine,
 // CloseLogFile (AppendLogEntry); a deletion opens the log once, writes a block
@@ -33,6 +35,13 @@ public:
 
     // The file of the open log, or empty.
     QString FileName() const { return m_file.isOpen() ? m_file.fileName() : QString(); }
+
+    // "Clear log file": asks whether to lose the statistics of the log at path and
+    // deletes the file on Yes. Returns whether the user answered Yes.
+    static bool ClearLogFile(const QString& path, Prompter& prompter);
+
+    // The error shown when the log cannot be opened for viewing.
+    static QString ViewFailedText() { return QStringLiteral("Unable to open log file. "); }
 
     // One entry as open, write, close: a blank path writes nothing.
     void AppendLogEntry(const QString& path, const QString& text);

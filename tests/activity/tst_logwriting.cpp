@@ -5,6 +5,7 @@
 #include "activity/LogNaming.h"
 #include "activity/LogStamp.h"
 #include "mail/Exceptions.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -150,6 +151,34 @@ private Q_SLOTS:
         // The handle is usable again for a good path.
         log.AppendLogEntry(dir.filePath(QStringLiteral("ok.txt")), QStringLiteral("x"));
         QCOMPARE(contents(dir.filePath(QStringLiteral("ok.txt"))), QByteArray("x\r\n"));
+    }
+
+    void clearLogFile_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("yes-deletes") << true << true;
+        QTest::newRow("no-keeps") << false << true;
+        QTest::newRow("yes-without-a-file") << true << false;
+    }
+    void clearLogFile() {
+        QFETCH(bool, yes);
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("logfile.txt"));
+        LogFile log;
+        if (exists) log.AppendLogEntry(path, QStringLiteral("entry"));
+        ScriptedPrompter prompter;
+        prompter.answerNext(yes ? Prompter::Answer::Yes : Prompter::Answer::No);
+        QCOMPARE(LogFile::ClearLogFile(path, prompter), yes);
+        QCOMPARE(prompter.texts(),
+                 QStringList{"If you answer Yes, you will lose any statistics related to this "
+                             "log file. Really clear out log file?"});
+        QCOMPARE(prompter.shown().first().buttons, Prompter::Buttons::YesNo);
+        QCOMPARE(QFile::exists(path), exists && !yes);
+        // The next entry creates the file anew.
+        log.AppendLogEntry(path, QStringLiteral("next"));
+        QCOMPARE(contents(path),
+                 exists && !yes ? QByteArray("entry\r\nnext\r\n") : QByteArray("next\r\n"));
     }
 
     void currentLogPath_data() {
