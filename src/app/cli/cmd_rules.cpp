@@ -1,2 +1,113 @@
-// quillmere-cli rules: arrives with its layer.
+// quillmere-cli rules: the four rule lists and the blacklist as tables.
 #include "CliCommand.h"
+#include "mail/Exceptions.h"
+#include "rules/Blacklist.h"
+#include "rules/SpamSettings.h"
+
+#include <QFileInfo>
+
+namespace {
+QString title(RuleListKind kind) {
+    switch (kind) {
+    case RuleListKind::Subject:
+        return QStringLiteral("Subject rules");
+    case RuleListKind::Header:
+        return QStringLiteral("Header rules");
+    case RuleListKind::Sender:
+        return QStringLiteral("Sender rules");
+    case RuleListKind::Exception:
+        return QStringLiteral("Exceptions");
+    }
+    return {};
+}
+
+QString imageName(int image) {
+    if (image == ImageCheck) return QStringLiteral("delete");
+    if (image == ImageQuestion) return QStringLiteral("question");
+    return QString::number(image);
+}
+
+QString oneLine(QString text) {
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+void printTable(const QList<QStringList>& rows) {
+    QList<qsizetype> widths;
+    for (const QStringList& r : rows)
+        for (qsizetype c = 0; c < r.size(); ++c) {
+            if (widths.size() <= c) widths.append(0);
+            widths[c] = std::max(widths[c], r[c].size());
+        }
+    for (const QStringList& r : rows) {
+        QString line = QStringLiteral("  ");
+        for (qsizetype c = 0; c < r.size(); ++c)
+            line += c + 1 < r.size() ? r[c].leftJustified(widths[c] + 2) : r[c];
+        cliOut() << line << '\n';
+    }
+}
+
+// The list's rules as table rows: number, mark or picture, then the text columns.
+QList<QStringList> tableOf(const RuleList& list) {
+    const bool exception = list.kind() == RuleListKind::Exception;
+    const QStringList headings = list.headings();
+    QStringList head{QStringLiteral("#"),
+                     exception ? QStringLiteral("Picture") : QStringLiteral("Mark")};
+    for (int c = exception ? 0 : 1; c < (exception ? RuleList::PictureColumn : 6); ++c)
+        head << headings[c];
+    QList<QStringList> rows{head};
+    for (int r = 1; r < list.rowCount(); ++r) {
+        QStringList row{QString::number(r), imageName(list.image(r))};
+        for (int c = exception ? 0 : 1; c < (exception ? RuleList::PictureColumn : 6); ++c)
+            row << oneLine(list.cell(c, r));
+        rows << row;
+    }
+    return rows;
+}
+
+int run(const QStringList& args) {
+    if (!args.isEmpty()) return cliUsage("rules");
+    int rc = ExitOk;
+    SpamSettings settings;
+    for (RuleList* list : settings.lists()) {
+        const QString path = SpamSettings::listPath(*list);
+        cliOut() << title(list->kind()) << " (" << path << "): ";
+        if (!QFileInfo::exists(path)) {
+            cliOut() << "no file, no rules\n\n";
+            continue;
+        }
+        try {
+            list->loadFromFile(path);
+        } catch (const EFileError& e) {
+            cliOut() << "not readable\n\n";
+            cliErr() << e.message() << Qt::endl;
+            rc = ExitFailure;
+            continue;
+        }
+        if (list->isEmpty()) {
+            cliOut() << "no rules\n\n";
+            continue;
+        }
+        cliOut() << list->ruleCount() << (list->ruleCount() == 1 ? " rule\n" : " rules\n");
+        printTable(tableOf(*list));
+        cliOut() << '\n';
+    }
+
+    Blacklist blacklist;
+    const QString path = Blacklist::defaultPath();
+    blacklist.load(path);
+    cliOut() << "Blacklist (" << path << "): ";
+    if (!QFileInfo::exists(path))
+        cliOut() << "no file\n";
+    else
+        cliOut() << blacklist.count() << (blacklist.count() == 1 ? " entry\n" : " entries\n");
+    for (const QString& entry : blacklist.entries())
+        cliOut() << "  " << entry << '\n';
+    return rc;
+}
+
+const CliCommand command("rules", "",
+                         "show the subject, header, sender and exception rules and the blacklist",
+                         run);
+} // namespace

@@ -1,2 +1,74 @@
-// quillmere-cli settings: arrives with its layer.
+// quillmere-cli settings: every key with its effective value, one key, or a
+// new text for one key.
 #include "CliCommand.h"
+#include "mail/Exceptions.h"
+#include "settings/ProfileLock.h"
+#include "settings/SettingsKeys.h"
+
+namespace {
+QString shown(const SettingsKey& key) {
+    const QString value = key.readEffective();
+    if (key.secret) return value.isEmpty() ? QStringLiteral("(empty)") : QStringLiteral("(set)");
+    return value;
+}
+
+void printKey(const SettingsKey& key) {
+    cliOut() << key.section << '/' << key.ident << '=' << shown(key) << '\n';
+}
+
+// Lists every key; a value that cannot be read is named and the listing goes on.
+int printAll() {
+    int rc = ExitOk;
+    bool treeHeader = false, iniHeader = false;
+    for (const SettingsKey& key : AllSettingsKeys()) {
+        const bool tree = key.store == SettingsStore::Kind::Tree;
+        bool& header = tree ? treeHeader : iniHeader;
+        if (!header) {
+            cliOut() << (iniHeader || treeHeader ? "\n" : "")
+                     << (tree ? "# settings tree: " : "# settings file: ") << key.openStore().path()
+                     << '\n';
+            header = true;
+        }
+        try {
+            printKey(key);
+        } catch (const Exception& e) {
+            cliOut() << key.section << '/' << key.ident << "=(unreadable)\n";
+            cliErr() << e.message() << Qt::endl;
+            rc = ExitFailure;
+        }
+    }
+    return rc;
+}
+
+const SettingsKey* parseKey(const QString& arg) {
+    const qsizetype slash = arg.indexOf(QLatin1Char('/'));
+    const SettingsKey* key =
+        slash > 0 ? FindSettingsKey(arg.left(slash), arg.mid(slash + 1)) : nullptr;
+    if (!key)
+        cliErr() << "quillmere-cli settings: unknown key \"" << arg
+                 << "\" (quillmere-cli settings lists them)" << Qt::endl;
+    return key;
+}
+
+int run(const QStringList& args) {
+    if (args.isEmpty()) return printAll();
+    if (args.size() > 2) return cliUsage("settings");
+    const SettingsKey* key = parseKey(args[0]);
+    if (!key) return ExitUsage;
+    if (args.size() == 2) {
+        ProfileLock lock;
+        if (!lock.tryLock()) {
+            cliErr() << ProfileLock::busyText() << Qt::endl;
+            return ExitProfileBusy;
+        }
+        key->openStore().WriteString(key->section, key->ident, args[1]);
+    }
+    printKey(*key);
+    return ExitOk;
+}
+
+const CliCommand command("settings", "[SECTION/IDENT [VALUE]]",
+                         "show every setting with its effective value, show one, or write the "
+                         "text VALUE into one (passwords show only as set or empty)",
+                         run);
+} // namespace

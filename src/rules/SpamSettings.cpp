@@ -1,0 +1,108 @@
+#include "rules/SpamSettings.h"
+
+#include "mail/Exceptions.h"
+#include "settings/AppPaths.h"
+#include "settings/SettingsStore.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString SmallerSection = QStringLiteral("Smaller");
+const QString LargerSection = QStringLiteral("Larger");
+const QString KnownSection = QStringLiteral("Known");
+} // namespace
+
+QString SpamSettings::listPath(const RuleList& list) {
+    return AppPaths::appFile(list.fileName());
+}
+
+int SpamSettings::indexOf(const RuleList& list) const {
+    return lists().indexOf(&list);
+}
+
+bool SpamSettings::isWritable(const RuleList& list) const {
+    const int i = indexOf(list);
+    return i >= 0 && m_listWritable[i];
+}
+
+void SpamSettings::allowWriteBack() {
+    for (bool& w : m_listWritable)
+        w = true;
+    m_valuesWritable = true;
+}
+
+void SpamSettings::readSettings() {
+    // Whatever this load does not reach stays as it was and is not written back.
+    for (bool& w : m_listWritable)
+        w = false;
+    m_valuesWritable = false;
+
+    const QList<RuleList*> all = lists();
+    for (int i = 0; i < all.size(); ++i) {
+        RuleList& list = *all[i];
+        const QString path = listPath(list);
+        if (QFileInfo::exists(path)) {
+            list.loadFromFile(path);
+        } else {
+            list.reset();
+            list.SetGridHeadings();
+            list.deriveImages();
+        }
+        m_listWritable[i] = true;
+    }
+    readValues();
+    m_valuesWritable = true;
+}
+
+void SpamSettings::readValues() {
+    const SettingsStore ini = SettingsStore::iniFile();
+    Known.QMonitor = ini.ReadBool(KnownSection, QStringLiteral("QMonitor"), true);
+    Smaller.QSmaller = ini.ReadBool(SmallerSection, QStringLiteral("QSmaller"), false);
+    Smaller.Num = ini.ReadInteger(SmallerSection, QStringLiteral("Num"), 100);
+    Smaller.Check = ini.ReadBool(SmallerSection, QStringLiteral("Check"), true);
+    Larger.QLarger = ini.ReadBool(LargerSection, QStringLiteral("QLarger"), false);
+    Larger.Num = ini.ReadInteger(LargerSection, QStringLiteral("Num"), 20000);
+    Larger.Check = ini.ReadBool(LargerSection, QStringLiteral("Check"), true);
+    Known.Valid = ini.ReadBool(KnownSection, QStringLiteral("Valid"), true);
+    Known.Question = ini.ReadBool(KnownSection, QStringLiteral("Question"), false);
+    Known.Num = ini.ReadString(KnownSection, QStringLiteral("Num"), QStringLiteral("0"));
+}
+
+void SpamSettings::writeValues() {
+    SettingsStore ini = SettingsStore::iniFile();
+    ini.WriteBool(SmallerSection, QStringLiteral("QSmaller"), Smaller.QSmaller);
+    ini.WriteInteger(SmallerSection, QStringLiteral("Num"), Smaller.Num);
+    ini.WriteBool(SmallerSection, QStringLiteral("Check"), Smaller.Check);
+    ini.WriteBool(LargerSection, QStringLiteral("QLarger"), Larger.QLarger);
+    ini.WriteInteger(LargerSection, QStringLiteral("Num"), Larger.Num);
+    ini.WriteBool(LargerSection, QStringLiteral("Check"), Larger.Check);
+    ini.WriteBool(KnownSection, QStringLiteral("QMonitor"), Known.QMonitor);
+    ini.WriteBool(KnownSection, QStringLiteral("Valid"), Known.Valid);
+    ini.WriteBool(KnownSection, QStringLiteral("Question"), Known.Question);
+    ini.WriteString(KnownSection, QStringLiteral("Num"), Known.Num);
+}
+
+void SpamSettings::Savesettings() {
+    QStringList failures;
+    const QList<const RuleList*> all = std::as_const(*this).lists();
+    for (int i = 0; i < all.size(); ++i) {
+        if (!m_listWritable[i]) continue;
+        try {
+            all[i]->saveToFile(listPath(*all[i]));
+        } catch (const EFileError& e) {
+            failures << e.message();
+        }
+    }
+    if (m_valuesWritable) {
+        try {
+            writeValues();
+        } catch (const EFileError& e) {
+            failures << e.message();
+        }
+    }
+    if (!failures.isEmpty()) throw EFileError(failures.join(QLatin1Char('\n')));
+}
+
+void SpamSettings::bumpUnknown() {
+    Known.Num = BumpCounterText(Known.Num);
+}

@@ -1,0 +1,78 @@
+#include "settings/GeneralSettings.h"
+
+#include "mail/Exceptions.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+const QString General = QStringLiteral("General");
+const QString LogfileSection = QStringLiteral("Logfile");
+const QString Server = QStringLiteral("Server");
+} // namespace
+
+void GeneralSettings::load(Prompter& prompter) {
+    const SettingsStore tree = SettingsStore::tree();
+    Logfile = tree.ReadString(General, QStringLiteral("Logfile"), QString());
+    Mailer = tree.ReadString(General, QStringLiteral("Mailer"), QString());
+    AlarmFile = tree.ReadString(General, QStringLiteral("AlarmFile"), QString());
+    Automatic = tree.ReadBool(General, QStringLiteral("Automatic"), false);
+    Ask = tree.ReadBool(General, QStringLiteral("Ask"), true);
+    Kill = tree.ReadBool(General, QStringLiteral("Kill"), false);
+    Minutes = tree.ReadInteger(General, QStringLiteral("Minutes"), 10);
+    Launch = tree.ReadBool(General, QStringLiteral("Launch"), true);
+    Exit = tree.ReadBool(General, QStringLiteral("Exit"), false);
+    Alarm = tree.ReadBool(General, QStringLiteral("Alarm"), true);
+    Repeat = tree.ReadBool(General, QStringLiteral("Repeat"), true);
+    RAS = tree.ReadInteger(General, QStringLiteral("RAS"), 0);
+    Count = tree.ReadString(General, QStringLiteral("Count"), QStringLiteral("0"));
+    SysTray = tree.ReadBool(General, QStringLiteral("SysTray"), false);
+    Points = tree.ReadInteger(General, QStringLiteral("Points"), 0);
+
+    Asis = tree.ReadBool(LogfileSection, QStringLiteral("Asis"), true);
+    Quarter = tree.ReadBool(LogfileSection, QStringLiteral("Quarter"), false);
+    Month = tree.ReadBool(LogfileSection, QStringLiteral("Month"), false);
+
+    loadMailboxes(prompter);
+}
+
+void GeneralSettings::save() const {
+    SettingsStore tree = SettingsStore::tree();
+    tree.WriteString(General, QStringLiteral("Logfile"), Logfile);
+    tree.WriteString(General, QStringLiteral("Mailer"), Mailer);
+    tree.WriteString(General, QStringLiteral("AlarmFile"), AlarmFile);
+    tree.WriteBool(General, QStringLiteral("Automatic"), Automatic);
+    tree.WriteBool(General, QStringLiteral("Ask"), Ask);
+    tree.WriteBool(General, QStringLiteral("Kill"), Kill);
+    tree.WriteInteger(General, QStringLiteral("Minutes"), Minutes);
+    tree.WriteBool(General, QStringLiteral("Launch"), Launch);
+    tree.WriteBool(General, QStringLiteral("Exit"), Exit);
+    tree.WriteBool(General, QStringLiteral("Alarm"), Alarm);
+    tree.WriteBool(General, QStringLiteral("Repeat"), Repeat);
+    tree.WriteInteger(General, QStringLiteral("RAS"), RAS);
+    tree.WriteString(General, QStringLiteral("Count"), Count);
+    tree.WriteBool(General, QStringLiteral("SysTray"), SysTray);
+
+    tree.WriteBool(LogfileSection, QStringLiteral("Asis"), Asis);
+    tree.WriteBool(LogfileSection, QStringLiteral("Quarter"), Quarter);
+    tree.WriteBool(LogfileSection, QStringLiteral("Month"), Month);
+}
+
+void GeneralSettings::loadMailboxes(Prompter& prompter) {
+    Which = SettingsStore::tree().ReadInteger(Server, QStringLiteral("Which"), 1);
+    for (int n = 1; n <= MailboxConfig::Count; ++n) {
+        try {
+            mailbox(n).read(n);
+        } catch (const EConvertError& e) {
+            prompter.error(e.message());
+        }
+    }
+}
+
+void GeneralSettings::saveMailboxes() const {
+    SettingsStore::tree().WriteInteger(Server, QStringLiteral("Which"), Which);
+    for (int n = 1; n <= MailboxConfig::Count; ++n)
+        mailbox(n).store(n);
+}
+
+void GeneralSettings::savePoints() const {
+    SettingsStore::tree().WriteInteger(General, QStringLiteral("Points"), Points);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "settings/MailboxConfig.h"
+#include "settings/Prompter.h"
+
+#include <QString>
+#include <array>
+
+// The general settings: sections "General" and "Logfile" of the settings tree,
+// the twelve mailboxes and the current one. Fields carry their defaults; each
+// is named after its ident.
+class GeneralSettings {
+public:
+    // Section "General".
+    QString Logfile;   // activity log path; empty: the dialog puts the default
+    QString Mailer;    // the user's mail program
+    QString AlarmFile; // sound played when mail is waiting
+    bool Automatic = false;
+    bool Ask = true;
+    bool Kill = false;
+    int Minutes = 10;
+    bool Launch = true;
+    bool Exit = false;
+    bool Alarm = true;
+    bool Repeat = true;
+    int RAS = 0;
+    QString Count = QStringLiteral("0"); // spam messages deleted so far, decimal text
+    bool SysTray = false;
+    int Points = 0; // the About box's score
+
+    // Section "Logfile": the log's naming mode, exactly one true.
+    bool Asis = true;
+    bool Quarter = false;
+    bool Month = false;
+
+    // Section "Server": the current mailbox and the twelve slots.
+    int Which = 1;
+    std::array<MailboxConfig, MailboxConfig::Count> Mailboxes;
+
+    // Mailbox n (1 to 12).
+    MailboxConfig& mailbox(int n) { return Mailboxes.at(n - 1); }
+    const MailboxConfig& mailbox(int n) const { return Mailboxes.at(n - 1); }
+
+    // Reads sections "General" and "Logfile", then the mailboxes (loadMailboxes).
+    void load(Prompter& prompter);
+    // Writes section "General" (all but Points) and section "Logfile". Throws EFileError.
+    void save() const;
+
+    // Reads "Which" and the twelve slots, deciphering the passwords; a password
+    // that cannot be deciphered is reported through prompter and left as it was.
+    void loadMailboxes(Prompter& prompter);
+    // Writes "Which" first, then slots 1 to 12 with enciphered passwords.
+    void saveMailboxes() const;
+
+    // Writes "Points" alone (the About box, when it closes).
+    void savePoints() const;
+};

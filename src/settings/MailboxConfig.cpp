@@ -1,0 +1,82 @@
+#include "settings/MailboxConfig.h"
+
+#include "mail/Exceptions.h"
+#include "settings/SettingsStore.h"
+#include "settings/StringCipher.h"
+
+namespace {
+const QString Section = QStringLiteral("Server");
+const QString VersionIdent = QStringLiteral("Version161");
+const QString CurrentVersion = QStringLiteral("161");
+const QString ReenterWarning = QStringLiteral("Warning: You will have to re-enter your passwords "
+                                              "for all of your mailboxes!  Sorry for the "
+                                              "inconvenience.");
+} // namespace
+
+QString MailboxConfig::serverIdent(int n) {
+    return QStringLiteral("Server%1").arg(n);
+}
+QString MailboxConfig::userIdent(int n) {
+    return QStringLiteral("Mailbox%1").arg(n);
+}
+QString MailboxConfig::passwordIdent(int n) {
+    return QStringLiteral("Passwd%1").arg(n);
+}
+
+QString EncipherPassword(const QString& plain) {
+    TStringCipher cipher;
+    cipher.Key = PasswordCipherKey;
+    cipher.Action = atEncryption;
+    cipher.Input = plain;
+    cipher.Execute();
+    return cipher.Output;
+}
+
+QString DecipherPassword(const QString& stored) {
+    TStringCipher cipher;
+    cipher.Key = PasswordCipherKey;
+    cipher.Action = atDecryption;
+    cipher.Input = stored;
+    cipher.Execute();
+    return cipher.Output;
+}
+
+void MailboxConfig::store(int n) const {
+    SettingsStore tree = SettingsStore::tree();
+    tree.WriteString(Section, serverIdent(n), Server);
+    tree.WriteString(Section, userIdent(n), UserName);
+    tree.WriteString(Section, passwordIdent(n), EncipherPassword(Password));
+}
+
+void MailboxConfig::read(int n) {
+    const SettingsStore tree = SettingsStore::tree();
+    Server = tree.ReadString(Section, serverIdent(n), QString());
+    UserName = tree.ReadString(Section, userIdent(n), QString());
+    Password = DecipherPassword(tree.ReadString(Section, passwordIdent(n), QString()));
+}
+
+std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter) {
+    SettingsStore tree = SettingsStore::tree();
+    const QString storedPassword = tree.ReadString(Section, MailboxConfig::passwordIdent(n), {});
+    const QString version = tree.ReadString(Section, VersionIdent, QStringLiteral("xx"));
+    tree.WriteString(Section, VersionIdent, CurrentVersion);
+
+    if (version != CurrentVersion) {
+        if (!storedPassword.isEmpty()) {
+            prompter.message(ReenterWarning, Prompter::Icon::Warning, Prompter::Buttons::Ok);
+            for (int i = 1; i <= MailboxConfig::Count; ++i)
+                tree.WriteString(Section, MailboxConfig::passwordIdent(i), QString());
+        }
+        return std::nullopt;
+    }
+
+    RemotePOPLoad load;
+    try {
+        load.mailbox.read(n);
+    } catch (const EConvertError& e) {
+        prompter.error(e.message());
+        load.mailbox.Password.clear();
+        load.passwordRead = false;
+    }
+    return load;
+}

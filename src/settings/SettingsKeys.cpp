@@ -1,0 +1,93 @@
+#include "settings/SettingsKeys.h"
+
+#include "settings/MailboxConfig.h"
+
+namespace {
+using Kind = SettingsStore::Kind;
+using Type = SettingsKey::Type;
+
+QList<SettingsKey> buildKeys() {
+    QList<SettingsKey> keys;
+    auto tree = [&](const char* section, const char* ident, Type type, const char* def) {
+        keys.append(
+            {Kind::Tree, QLatin1String(section), QLatin1String(ident), type, QLatin1String(def)});
+    };
+    tree("General", "Logfile", Type::String, "");
+    tree("General", "Mailer", Type::String, "");
+    tree("General", "AlarmFile", Type::String, "");
+    tree("General", "Automatic", Type::Boolean, "0");
+    tree("General", "Ask", Type::Boolean, "1");
+    tree("General", "Kill", Type::Boolean, "0");
+    tree("General", "Minutes", Type::Integer, "10");
+    tree("General", "Launch", Type::Boolean, "1");
+    tree("General", "Exit", Type::Boolean, "0");
+    tree("General", "Alarm", Type::Boolean, "1");
+    tree("General", "Repeat", Type::Boolean, "1");
+    tree("General", "RAS", Type::Integer, "0");
+    tree("General", "Count", Type::String, "0");
+    tree("General", "SysTray", Type::Boolean, "0");
+    tree("General", "Points", Type::Integer, "0");
+    tree("Logfile", "Asis", Type::Boolean, "1");
+    tree("Logfile", "Quarter", Type::Boolean, "0");
+    tree("Logfile", "Month", Type::Boolean, "0");
+    tree("Server", "Which", Type::Integer, "1");
+    for (int n = 1; n <= MailboxConfig::Count; ++n) {
+        const QString server = QStringLiteral("Server");
+        keys.append({Kind::Tree, server, MailboxConfig::serverIdent(n), Type::String, {}});
+        keys.append({Kind::Tree, server, MailboxConfig::userIdent(n), Type::String, {}});
+        keys.append({Kind::Tree, server, MailboxConfig::passwordIdent(n), Type::String, {}, true});
+    }
+    tree("Server", "Version161", Type::String, "xx");
+    for (const char* grid : {"Subject", "Headers", "Sender", "Exceptions"})
+        for (int col = 0; col <= 5; ++col)
+            keys.append({Kind::Tree, QLatin1String(grid), QStringLiteral("col%1").arg(col),
+                         Type::Integer, QStringLiteral("-1")});
+
+    auto ini = [&](const char* section, const char* ident, Type type, const char* def) {
+        keys.append(
+            {Kind::Ini, QLatin1String(section), QLatin1String(ident), type, QLatin1String(def)});
+    };
+    ini("Smaller", "QSmaller", Type::Boolean, "0");
+    ini("Smaller", "Num", Type::Integer, "100");
+    ini("Smaller", "Check", Type::Boolean, "1");
+    ini("Larger", "QLarger", Type::Boolean, "0");
+    ini("Larger", "Num", Type::Integer, "20000");
+    ini("Larger", "Check", Type::Boolean, "1");
+    ini("Known", "QMonitor", Type::Boolean, "1");
+    ini("Known", "Valid", Type::Boolean, "1");
+    ini("Known", "Question", Type::Boolean, "0");
+    ini("Known", "Num", Type::String, "0");
+    return keys;
+}
+} // namespace
+
+SettingsStore SettingsKey::openStore() const {
+    return store == Kind::Tree ? SettingsStore::tree() : SettingsStore::iniFile();
+}
+
+QString SettingsKey::readEffective() const {
+    const SettingsStore s = openStore();
+    switch (type) {
+    case Type::Integer:
+        return QString::number(s.ReadInteger(section, ident, def.toInt()));
+    case Type::Boolean:
+        return s.ReadBool(section, ident, def == QLatin1String("1")) ? QStringLiteral("true")
+                                                                     : QStringLiteral("false");
+    case Type::String:
+        break;
+    }
+    return s.ReadString(section, ident, def);
+}
+
+const QList<SettingsKey>& AllSettingsKeys() {
+    static const QList<SettingsKey> keys = buildKeys();
+    return keys;
+}
+
+const SettingsKey* FindSettingsKey(const QString& section, const QString& ident) {
+    for (const SettingsKey& k : AllSettingsKeys())
+        if (k.section.compare(section, Qt::CaseInsensitive) == 0 &&
+            k.ident.compare(ident, Qt::CaseInsensitive) == 0)
+            return &k;
+    return nullptr;
+}

@@ -1,0 +1,160 @@
+#include "settings/SettingsStore.h"
+
+#include "mail/Exceptions.h"
+#include "settings/AppPaths.h"
+#include "settings/IniText.h"
+#include "settings/TextFiles.h"
+
+namespace {
+// Settings-tree values are kept exactly: backslash, CR and LF are escaped.
+QString escapeTreeValue(const QString& value) {
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\\'))
+            out += QLatin1String("\\\\");
+        else if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else if (c == QLatin1Char('\r'))
+            out += QLatin1String("\\r");
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::optional<QString> unescapeTreeValue(const QString& raw) {
+    QString out;
+    out.reserve(raw.size());
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] != QLatin1Char('\\')) {
+            out += raw[i];
+            continue;
+        }
+        if (++i >= raw.size()) return std::nullopt;
+        switch (raw[i].unicode()) {
+        case '\\':
+            out += QLatin1Char('\\');
+            break;
+        case 'n':
+            out += QLatin1Char('\n');
+            break;
+        case 'r':
+            out += QLatin1Char('\r');
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+// An INI value as the profile functions read it: trimmed, one pair of quotes removed.
+QString iniValue(const QString& raw) {
+    QString v = raw.trimmed();
+    if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\'')) &&
+        v.back() == v.front())
+        v = v.mid(1, v.size() - 2);
+    return v.left(SettingsStore::IniReadLimit);
+}
+
+bool hasLineBreak(const QString& s) {
+    return s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r'));
+}
+} // namespace
+
+SettingsStore::SettingsStore(Kind kind, QString path) : m_kind(kind), m_path(std::move(path)) {}
+
+SettingsStore SettingsStore::tree() {
+    return {Kind::Tree, AppPaths::settingsTreeFile()};
+}
+
+SettingsStore SettingsStore::iniFile() {
+    return {Kind::Ini, AppPaths::appFile(QStringLiteral("quillmere.ini"))};
+}
+
+std::optional<QString> SettingsStore::readRaw(const QString& section, const QString& ident) const {
+    const std::optional<QString> raw = IniText::load(m_path).value(section, ident);
+    if (!raw) return std::nullopt;
+    if (m_kind == Kind::Ini) return iniValue(*raw);
+    const std::optional<QString> value = unescapeTreeValue(*raw);
+    if (!value) throw EFileError(QStringLiteral("Invalid data type for '%1'").arg(ident));
+    return value;
+}
+
+QString SettingsStore::ReadString(const QString& section, const QString& ident,
+                                  const QString& def) const {
+    return readRaw(section, ident).value_or(def);
+}
+
+void SettingsStore::WriteString(const QString& section, const QString& ident,
+                                const QString& value) {
+    IniText doc = IniText::load(m_path);
+    const bool sectionExisted = doc.hasSection(section);
+    bool ok = IniText::validSection(section) && IniText::validIdent(ident);
+    if (ok) {
+        if (m_kind == Kind::Tree) {
+            doc.set(section, ident, escapeTreeValue(value));
+            ok = TextFiles::replaceAtomically(m_path, doc.bytes(),
+                                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        } else {
+            // A plain INI line cannot hold a line break.
+            ok = !hasLineBreak(value);
+            if (ok) {
+                doc.set(section, ident, value);
+                ok = TextFiles::replaceAtomically(m_path, doc.bytes());
+            }
+        }
+    }
+    if (ok) return;
+    if (m_kind == Kind::Ini) throw EFileError(QStringLiteral("Unable to write to %1").arg(m_path));
+    if (!sectionExisted)
+        throw EFileError(QStringLiteral("Failed to create key %1 [%2]").arg(m_path, section));
+    throw EFileError(QStringLiteral("Failed to set data for '%1'").arg(ident));
+}
+
+std::optional<int> SettingsStore::parseInteger(const QString& text) {
+    bool ok = false;
+    if (text.size() > 2 && text[0] == QLatin1Char('0') &&
+        (text[1] == QLatin1Char('x') || text[1] == QLatin1Char('X'))) {
+        const QStringView digits = QStringView(text).mid(2);
+        if (digits.size() > 8) return std::nullopt;
+        for (const QChar c : digits) {
+            const char16_t u = c.unicode();
+            if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F')))
+                return std::nullopt;
+        }
+        const uint v = digits.toUInt(&ok, 16);
+        return ok ? std::optional<int>(static_cast<int>(v)) : std::nullopt;
+    }
+    QStringView digits(text);
+    if (digits.startsWith(QLatin1Char('-')) || digits.startsWith(QLatin1Char('+')))
+        digits = digits.mid(1);
+    if (digits.isEmpty()) return std::nullopt;
+    for (const QChar c : digits)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+    const int v = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(v) : std::nullopt;
+}
+
+int SettingsStore::ReadInteger(const QString& section, const QString& ident, int def) const {
+    const std::optional<QString> raw = readRaw(section, ident);
+    if (!raw) return def;
+    return parseInteger(*raw).value_or(def);
+}
+
+void SettingsStore::WriteInteger(const QString& section, const QString& ident, int value) {
+    WriteString(section, ident, QString::number(value));
+}
+
+bool SettingsStore::ReadBool(const QString& section, const QString& ident, bool def) const {
+    return ReadInteger(section, ident, def ? 1 : 0) != 0;
+}
+
+void SettingsStore::WriteBool(const QString& section, const QString& ident, bool value) {
+    WriteString(section, ident, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool SettingsStore::hasSection(const QString& section) const {
+    return IniText::load(m_path).hasSection(section);
+}

@@ -1,0 +1,46 @@
+#include "settings/TextFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <cstdio>
+#include <unistd.h>
+
+QString TextFiles::decode(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError()) return text;
+    QStringDecoder cp1252("windows-1252");
+    if (cp1252.isValid()) return cp1252(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+QString TextFiles::temporaryPath(const QString& path) {
+    return path + QStringLiteral(".new");
+}
+
+bool TextFiles::replaceAtomically(const QString& path, const QByteArray& data,
+                                  std::optional<QFileDevice::Permissions> permissions) {
+    const QFileInfo target(path);
+    if (!QDir().mkpath(target.absolutePath())) return false;
+    QFileDevice::Permissions perms = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                     QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (permissions)
+        perms = *permissions;
+    else if (target.isFile())
+        perms = QFile::permissions(path);
+
+    const QString tmpPath = temporaryPath(path);
+    QFile tmp(tmpPath);
+    if (!tmp.open(QIODevice::WriteOnly | QIODevice::Truncate, perms)) return false;
+    // A temporary file left over from an earlier crash keeps its old mode: set it again.
+    bool ok = tmp.setPermissions(perms) && tmp.write(data) == data.size() && tmp.flush() &&
+              ::fsync(tmp.handle()) == 0;
+    tmp.close();
+    ok = ok && tmp.error() == QFileDevice::NoError;
+    ok = ok && std::rename(QFile::encodeName(tmpPath).constData(),
+                           QFile::encodeName(path).constData()) == 0;
+    if (!ok) QFile::remove(tmpPath);
+    return ok;
+}

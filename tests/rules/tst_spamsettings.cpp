@@ -1,0 +1,199 @@
+// Loading and saving the spam settings: defaults, the order and failure of
+// readSettings, no write-back of a list that failed to load, and failed saves
+// that leave the old files whole.
+#include "mail/Exceptions.h"
+#include "rules/SpamSettings.h"
+#include "settings/SettingsStore.h"
+#include "settings/TextFiles.h"
+#include "support/TempProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QString failureOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const EFileError& e) {
+        return e.message();
+    }
+    return QStringLiteral("(no failure)");
+}
+
+const QByteArray SubjectFile = "6,2\r\n1,1,Contains\r\n2,1,free\r\n3,1,No\r\n4,1,Yes\r\n5,1,41\r\n";
+const QByteArray SenderFile = "6,2\r\n1,1,Domain name\r\n2,1,Equals\r\n3,1,spam.test\r\n"
+                              "4,1,No\r\n5,1,0\r\n";
+const QByteArray ExceptFile = "7,2\r\n0,1,E-mail address\r\n1,1,Equals\r\n"
+                              "2,1,friend@example.org\r\n3,1,No\r\n4,1,2\r\n6,1,5\r\n";
+const QByteArray IniFile = "[Smaller]\nNum=5\n";
+} // namespace
+
+class TestSpamSettings : public QObject {
+    Q_OBJECT
+
+    // A profile whose files hold one rule each and a settings file; headerFile
+    // goes into "header.lst".
+    static void writeProfile(const TempProfile& p, const QByteArray& headerFile) {
+        writeFile(p.appFile(QStringLiteral("subj.lst")), SubjectFile);
+        writeFile(p.appFile(QStringLiteral("header.lst")), headerFile);
+        writeFile(p.appFile(QStringLiteral("from.lst")), SenderFile);
+        writeFile(p.appFile(QStringLiteral("except.lst")), ExceptFile);
+        writeFile(p.appFile(QStringLiteral("quillmere.ini")), IniFile);
+    }
+
+private Q_SLOTS:
+    void nothingOnDiskGivesDefaults() {
+        TempProfile profile;
+        SpamSettings s;
+        s.Smaller.Num = 1;
+        s.Known.Num = QStringLiteral("9");
+        s.readSettings();
+        for (const RuleList* list : s.lists())
+            QVERIFY(list->isEmpty());
+        QCOMPARE(s.Smaller.QSmaller, false);
+        QCOMPARE(s.Smaller.Num, 100);
+        QCOMPARE(s.Smaller.Check, true);
+        QCOMPARE(s.Larger.QLarger, false);
+        QCOMPARE(s.Larger.Num, 20000);
+        QCOMPARE(s.Larger.Check, true);
+        QCOMPARE(s.Known.QMonitor, true);
+        QCOMPARE(s.Known.Valid, true);
+        QCOMPARE(s.Known.Question, false);
+        QCOMPARE(s.Known.Num, QStringLiteral("0"));
+        QVERIFY(QDir(profile.appFolder()).isEmpty());
+
+        s.Savesettings();
+        QVERIFY(readAll(profile.appFile(QStringLiteral("subj.lst"))).startsWith("6,2\r\n"));
+        QVERIFY(readAll(profile.appFile(QStringLiteral("from.lst"))).startsWith("6,2\r\n"));
+        QVERIFY(readAll(profile.appFile(QStringLiteral("except.lst"))).startsWith("7,2\r\n"));
+        QCOMPARE(SettingsStore::iniFile().ReadString(QStringLiteral("Larger"),
+                                                     QStringLiteral("Num"), {}),
+                 QStringLiteral("20000"));
+    }
+
+    void savedSettingsReadBack() {
+        TempProfile profile;
+        SpamSettings s;
+        s.readSettings();
+        s.Smaller = {true, 250, false};
+        s.Larger = {true, 99999999, false};
+        s.Known = {false, false, true, QStringLiteral("x")};
+        s.bumpUnknown();
+        s.gridSubject.appendRule({QString(), QStringLiteral("Equals"), QStringLiteral("a,b"),
+                                  QStringLiteral("Yes"), QStringLiteral("No"),
+                                  QStringLiteral("0")});
+        s.gridSubject.bumpHits(1);
+        s.Savesettings();
+
+        SpamSettings back;
+        back.readSettings();
+        QCOMPARE(back.Smaller.QSmaller, true);
+        QCOMPARE(back.Smaller.Num, 250);
+        QCOMPARE(back.Smaller.Check, false);
+        QCOMPARE(back.Larger.Num, 99999999);
+        QCOMPARE(back.Larger.Check, false);
+        QCOMPARE(back.Known.QMonitor, false);
+        QCOMPARE(back.Known.Valid, false);
+        QCOMPARE(back.Known.Question, true);
+        QCOMPARE(back.Known.Num, QStringLiteral("1"));
+        QCOMPARE(back.gridSubject.cell(2, 1), QStringLiteral("a,b"));
+        QCOMPARE(back.gridSubject.cell(5, 1), QStringLiteral("1"));
+        QCOMPARE(back.gridSubject.image(1), int(ImageQuestion));
+    }
+
+    void nothingIsWrittenBeforeTheFirstLoad() {
+        TempProfile profile;
+        writeProfile(profile, SenderFile);
+        SpamSettings s;
+        s.Savesettings();
+        QCOMPARE(readAll(profile.appFile(QStringLiteral("subj.lst"))), SubjectFile);
+        QCOMPARE(readAll(profile.appFile(QStringLiteral("quillmere.ini"))), IniFile);
+    }
+
+    void aListThatFailedToLoadIsNotWrittenBack() {
+        TempProfile profile;
+        writeProfile(profile, "corrupt\r\n");
+        const QString headerPath = profile.appFile(QStringLiteral("header.lst"));
+        SpamSettings s;
+        QCOMPARE(failureOf([&] { s.readSettings(); }),
+                 QStringLiteral("File contains no data or corrupt file %1").arg(headerPath));
+        // The lists before the failure loaded; the ones after it and the values did not.
+        QCOMPARE(s.gridSubject.cell(2, 1), QStringLiteral("free"));
+        QVERIFY(s.gridFrom.isEmpty());
+        QCOMPARE(s.Smaller.Num, 100);
+
+        // The save after a mail check keeps the user's files.
+        s.gridSubject.bumpHits(1);
+        s.bumpUnknown();
+        s.Savesettings();
+        QVERIFY(readAll(profile.appFile(QStringLiteral("subj.lst"))).contains("\r\n5,1,42\r\n"));
+        QCOMPARE(readAll(headerPath), QByteArray("corrupt\r\n"));
+        QCOMPARE(readAll(profile.appFile(QStringLiteral("from.lst"))), SenderFile);
+        QCOMPARE(readAll(profile.appFile(QStringLiteral("except.lst"))), ExceptFile);
+        QCOMPARE(readAll(profile.appFile(QStringLiteral("quillmere.ini"))), IniFile);
+
+        // A later successful load makes them writable again.
+        writeFile(headerPath, SenderFile);
+        s.readSettings();
+        QCOMPARE(s.Smaller.Num, 5);
+        s.gridFrom.bumpHits(1);
+        s.Savesettings();
+        QVERIFY(readAll(profile.appFile(QStringLiteral("from.lst"))).contains("\r\n5,1,1\r\n"));
+    }
+
+    void theUsersConfirmationWritesEverything() {
+        TempProfile profile;
+        writeProfile(profile, "corrupt\r\n");
+        const QString headerPath = profile.appFile(QStringLiteral("header.lst"));
+        SpamSettings s;
+        QVERIFY_THROWS_EXCEPTION(EFileError, s.readSettings());
+        QVERIFY(!s.isWritable(s.gridHeader));
+        QVERIFY(s.isWritable(s.gridSubject));
+        s.allowWriteBack();
+        s.Savesettings();
+        QVERIFY(readAll(headerPath).startsWith("6,2\r\n"));
+        QVERIFY(readAll(profile.appFile(QStringLiteral("from.lst"))).startsWith("6,2\r\n"));
+        QCOMPARE(SettingsStore::iniFile().ReadInteger(QStringLiteral("Smaller"),
+                                                      QStringLiteral("Num"), 0),
+                 100);
+    }
+
+    void failedSaveKeepsTheOldFiles() {
+        TempProfile profile;
+        writeProfile(profile, SenderFile);
+        SpamSettings s;
+        s.readSettings();
+        const QString fromPath = profile.appFile(QStringLiteral("from.lst"));
+        const QString iniPath = profile.appFile(QStringLiteral("quillmere.ini"));
+        // Directories where the temporary files must go.
+        QVERIFY(QDir().mkpath(TextFiles::temporaryPath(fromPath)));
+        QVERIFY(QDir().mkpath(TextFiles::temporaryPath(iniPath)));
+        for (RuleList* list : s.lists())
+            list->bumpHits(1);
+        s.Smaller.Num = 77;
+
+        QCOMPARE(
+            failureOf([&] { s.Savesettings(); }),
+            QStringLiteral("Unable to write to %1\nUnable to write to %2").arg(fromPath, iniPath));
+        QCOMPARE(readAll(fromPath), SenderFile);
+        QCOMPARE(readAll(iniPath), IniFile);
+        // The files that could be written were.
+        QVERIFY(readAll(profile.appFile(QStringLiteral("subj.lst"))).contains("\r\n5,1,42\r\n"));
+        QVERIFY(readAll(profile.appFile(QStringLiteral("except.lst"))).contains("\r\n4,1,3\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpamSettings)
+#include "tst_spamsettings.moc"

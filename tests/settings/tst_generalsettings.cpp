@@ -1,0 +1,237 @@
+// The general settings model, the twelve mailboxes with their enciphered
+// passwords, and the loading of one mailbox with its one-time version step.
+#include "settings/GeneralSettings.h"
+#include "settings/SettingsStore.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempProfile.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+// Anything with the three fields loads a mailbox.
+struct FakeClient {
+    QString Server, UserName, Password;
+};
+
+const QString Server = QStringLiteral("Server");
+const QString Warning = QStringLiteral("Warning: You will have to re-enter your passwords for all "
+                                       "of your mailboxes!  Sorry for the inconvenience.");
+
+QString stored(const QString& section, const QString& ident) {
+    return SettingsStore::tree().ReadString(section, ident, QStringLiteral("(missing)"));
+}
+
+QByteArray treeBytes() {
+    QFile f(SettingsStore::tree().path());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+class TestGeneralSettings : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void emptyStoreGivesTheDefaults() {
+        TempProfile profile;
+        ScriptedPrompter prompter;
+        GeneralSettings g;
+        g.Minutes = 99;
+        g.Asis = false;
+        g.Which = 5;
+        g.load(prompter);
+        QCOMPARE(g.Automatic, false);
+        QCOMPARE(g.Minutes, 10);
+        QCOMPARE(g.Which, 1);
+        QCOMPARE(g.SysTray, false);
+        QCOMPARE(g.Asis, true);
+        QCOMPARE(g.Quarter, false);
+        QCOMPARE(g.Month, false);
+        QCOMPARE(g.Ask, true);
+        QCOMPARE(g.Launch, true);
+        QCOMPARE(g.Exit, false);
+        QCOMPARE(g.Alarm, true);
+        QCOMPARE(g.Repeat, true);
+        QCOMPARE(g.Kill, false);
+        QCOMPARE(g.RAS, 0);
+        QCOMPARE(g.Count, QStringLiteral("0"));
+        QCOMPARE(g.Logfile, QString());
+        QVERIFY(!g.mailbox(1).inUse());
+        QVERIFY(prompter.shown().isEmpty());
+        QVERIFY(!QFile::exists(SettingsStore::tree().path()));
+
+        // The first load of a mailbox sets the marker, silently.
+        FakeClient client;
+        QVERIFY(!GetRemotePOPSettings(1, client, prompter));
+        QCOMPARE(stored(Server, QStringLiteral("Version161")), QStringLiteral("161"));
+        QVERIFY(prompter.shown().isEmpty());
+    }
+
+    void savedSettingsLoadBack() {
+        TempProfile profile;
+        ScriptedPrompter prompter;
+        GeneralSettings g;
+        g.Logfile = QStringLiteral("/var/log/q.txt");
+        g.Mailer = QStringLiteral("/usr/bin/mail program");
+        g.AlarmFile = QStringLiteral("harp tune.wav");
+        g.Automatic = true;
+        g.Ask = false;
+        g.Kill = true;
+        g.Minutes = 600;
+        g.Launch = false;
+        g.Exit = true;
+        g.Alarm = false;
+        g.Repeat = false;
+        g.RAS = 3;
+        g.Count = QStringLiteral("1234");
+        g.SysTray = true;
+        g.Points = 77;
+        g.Asis = false;
+        g.Month = true;
+        g.save();
+
+        GeneralSettings back;
+        back.load(prompter);
+        QCOMPARE(back.Logfile, g.Logfile);
+        QCOMPARE(back.Mailer, g.Mailer);
+        QCOMPARE(back.AlarmFile, g.AlarmFile);
+        QCOMPARE(back.Automatic, true);
+        QCOMPARE(back.Ask, false);
+        QCOMPARE(back.Kill, true);
+        QCOMPARE(back.Minutes, 600);
+        QCOMPARE(back.Launch, false);
+        QCOMPARE(back.Exit, true);
+        QCOMPARE(back.Alarm, false);
+        QCOMPARE(back.Repeat, false);
+        QCOMPARE(back.RAS, 3);
+        QCOMPARE(back.Count, QStringLiteral("1234"));
+        QCOMPARE(back.SysTray, true);
+        QCOMPARE(back.Asis, false);
+        QCOMPARE(back.Quarter, false);
+        QCOMPARE(back.Month, true);
+        // The score belongs to the About box, which writes it alone.
+        QCOMPARE(back.Points, 0);
+        g.savePoints();
+        back.load(prompter);
+        QCOMPARE(back.Points, 77);
+    }
+
+    void mailboxesAreStoredEnciphered() {
+        TempProfile profile;
+        ScriptedPrompter prompter;
+        GeneralSettings g;
+        g.Which = 12;
+        g.mailbox(1) = {QStringLiteral("pop.one.test"), QStringLiteral("ann"), QString()};
+        g.mailbox(12) = {QStringLiteral("pop.twelve.test"), QStringLiteral("bob"),
+                         QStringLiteral("hünter2")};
+        g.saveMailboxes();
+
+        QCOMPARE(stored(Server, QStringLiteral("Which")), QStringLiteral("12"));
+        QCOMPARE(stored(Server, QStringLiteral("Server12")), QStringLiteral("pop.twelve.test"));
+        QCOMPARE(stored(Server, QStringLiteral("Mailbox12")), QStringLiteral("bob"));
+        QCOMPARE(stored(Server, QStringLiteral("Passwd1")), QString());
+        QCOMPARE(stored(Server, QStringLiteral("Passwd12")).size(), 2 + 2 * 8);
+        QVERIFY(!treeBytes().contains("nter2"));
+
+        GeneralSettings back;
+        back.load(prompter);
+        QCOMPARE(back.Which, 12);
+        QCOMPARE(back.mailbox(12).Password, QStringLiteral("hünter2"));
+        QCOMPARE(back.mailbox(12).UserName, QStringLiteral("bob"));
+        QCOMPARE(back.mailbox(1).Server, QStringLiteral("pop.one.test"));
+        QCOMPARE(back.mailbox(1).Password, QString());
+        QVERIFY(!back.mailbox(2).inUse());
+        QVERIFY(prompter.shown().isEmpty());
+    }
+
+    void undecipherablePasswordIsReportedAndNotSet() {
+        TempProfile profile;
+        ScriptedPrompter prompter;
+        GeneralSettings g;
+        g.mailbox(2) = {QStringLiteral("pop.two.test"), QStringLiteral("cy"), QStringLiteral("pw")};
+        g.mailbox(3) = {QStringLiteral("pop.three.test"), QStringLiteral("di"),
+                        QStringLiteral("pw3")};
+        g.saveMailboxes();
+        SettingsStore::tree().WriteString(Server, QStringLiteral("Passwd2"),
+                                          QStringLiteral("not hex"));
+
+        GeneralSettings back;
+        back.mailbox(2).Password = QStringLiteral("typed before");
+        back.loadMailboxes(prompter);
+        QCOMPARE(prompter.shown().size(), 1);
+        QCOMPARE(prompter.shown().first().icon, Prompter::Icon::Error);
+        QCOMPARE(back.mailbox(2).Server, QStringLiteral("pop.two.test"));
+        QCOMPARE(back.mailbox(2).Password, QStringLiteral("typed before"));
+        QCOMPARE(back.mailbox(3).Password, QStringLiteral("pw3"));
+    }
+
+    void versionStep_data() {
+        QTest::addColumn<QString>("marker"); // "-" for none
+        QTest::addColumn<bool>("currentHasPassword");
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<bool>("warns");
+        QTest::newRow("older-store-with-password") << "-" << true << false << true;
+        QTest::newRow("older-marker-with-password") << "160" << true << false << true;
+        QTest::newRow("older-store-current-without-password") << "xx" << false << false << false;
+        QTest::newRow("current-store") << "161" << true << true << false;
+    }
+    void versionStep() {
+        QFETCH(QString, marker);
+        QFETCH(bool, currentHasPassword);
+        QFETCH(bool, loads);
+        QFETCH(bool, warns);
+        TempProfile profile;
+        ScriptedPrompter prompter;
+        SettingsStore tree = SettingsStore::tree();
+        GeneralSettings g;
+        g.mailbox(1) = {QStringLiteral("pop.one.test"), QStringLiteral("ann"),
+                        currentHasPassword ? QStringLiteral("pw1") : QString()};
+        g.mailbox(7) = {QStringLiteral("pop.seven.test"), QStringLiteral("eve"),
+                        QStringLiteral("pw7")};
+        g.saveMailboxes();
+        if (marker != QLatin1String("-"))
+            tree.WriteString(Server, QStringLiteral("Version161"), marker);
+
+        FakeClient client{QStringLiteral("before"), QStringLiteral("before"),
+                          QStringLiteral("before")};
+        QCOMPARE(GetRemotePOPSettings(1, client, prompter), loads);
+        QCOMPARE(stored(Server, QStringLiteral("Version161")), QStringLiteral("161"));
+        QCOMPARE(prompter.texts(), warns ? QStringList{Warning} : QStringList{});
+        if (warns) QCOMPARE(prompter.shown().first().icon, Prompter::Icon::Warning);
+
+        // The step clears every password when it warns; servers and users stay.
+        QCOMPARE(stored(Server, QStringLiteral("Passwd7")).isEmpty(), warns);
+        QCOMPARE(stored(Server, QStringLiteral("Server7")), QStringLiteral("pop.seven.test"));
+        QCOMPARE(stored(Server, QStringLiteral("Mailbox7")), QStringLiteral("eve"));
+
+        if (!loads) {
+            QCOMPARE(client.Server, QStringLiteral("before"));
+            QCOMPARE(client.Password, QStringLiteral("before"));
+        }
+        // From now on the mailbox loads, without another warning.
+        prompter.clear();
+        QVERIFY(GetRemotePOPSettings(1, client, prompter));
+        QCOMPARE(client.Server, QStringLiteral("pop.one.test"));
+        QCOMPARE(client.UserName, QStringLiteral("ann"));
+        QCOMPARE(client.Password, currentHasPassword && !warns ? QStringLiteral("pw1") : QString());
+        QVERIFY(prompter.shown().isEmpty());
+    }
+
+    void undecipherableCurrentPasswordLeavesThePasswordAlone() {
+        TempProfile profile;
+        ScriptedPrompter prompter;
+        SettingsStore tree = SettingsStore::tree();
+        tree.WriteString(Server, QStringLiteral("Version161"), QStringLiteral("161"));
+        tree.WriteString(Server, QStringLiteral("Server4"), QStringLiteral("pop.four.test"));
+        tree.WriteString(Server, QStringLiteral("Passwd4"), QStringLiteral("0A1"));
+        FakeClient client{{}, {}, QStringLiteral("kept")};
+        QVERIFY(GetRemotePOPSettings(4, client, prompter));
+        QCOMPARE(client.Server, QStringLiteral("pop.four.test"));
+        QCOMPARE(client.Password, QStringLiteral("kept"));
+        QCOMPARE(prompter.shown().size(), 1);
+        QCOMPARE(prompter.shown().first().icon, Prompter::Icon::Error);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGeneralSettings)
+#include "tst_generalsettings.moc"
