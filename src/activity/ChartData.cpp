@@ -1,0 +1,236 @@
+#include "activity/ChartData.h"
+
+#include "activity/LogStamp.h"
+#include "mail/Exceptions.h"
+#include "settings/Clock.h"
+
+namespace {
+constexpr int kDays = 7;
+constexpr int kSlots = 48;
+
+SlotSeries zeroSeries(int n) {
+    return {QList<qint64>(n, 0), QList<qint64>(n, 0), QList<qint64>(n, 0)};
+}
+
+int slotOfTime(const QTime& t) {
+    return 2 * t.hour() + (t.minute() >= 30 ? 1 : 0);
+}
+
+// 0 for Sunday to 6 for Saturday.
+int weekdayIndex(const QDate& d) {
+    return d.dayOfWeek() % 7;
+}
+
+bool equalAsciiUpper(const QString& a, const QString& b) {
+    if (a.size() != b.size()) return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode(), y = b[i].unicode();
+        if (x >= u'a' && x <= u'z') x -= 32;
+        if (y >= u'a' && y <= u'z') y -= 32;
+        if (x != y) return false;
+    }
+    return true;
+}
+
+QList<TallyEntry> bars(const QStringList& values) {
+    QList<TallyEntry> out;
+    for (TallyEntry& e : TopTen(values)) {
+        if (!e.Value.isEmpty()) out.append(std::move(e));
+    }
+    return out;
+}
+} // namespace
+
+qint64 WholeNumber(const QString& text) {
+    bool ok = false;
+    const qint64 n = text.toLongLong(&ok, 10);
+    if (!ok) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return n;
+}
+
+ChartData::ChartData(ActivityRecords records, const QLocale& locale, const Clock& clock)
+    : m_records(std::move(records)), m_locale(locale), m_clock(clock) {
+    setRange(QDateTime(QDate(1998, 1, 1), QTime(0, 0)), m_clock.now());
+    DayOfWeek = zeroSeries(kDays);
+    HourOfDay = zeroSeries(kSlots);
+}
+
+ChartData::ChartData(ActivityRecords records)
+    : ChartData(std::move(records), QLocale(), Clock::current()) {}
+
+QStringList ChartData::EmailTrafficColumns() {
+    return {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Server"),
+            QStringLiteral("Mailbox"), QStringLiteral("# Mail")};
+}
+
+QStringList ChartData::SpamDeletedColumns() {
+    return {QStringLiteral("Date"),    QStringLiteral("Time"), QStringLiteral("Server"),
+            QStringLiteral("Mailbox"), QStringLiteral("Size"), QStringLiteral("Sender"),
+            QStringLiteral("Domain")};
+}
+
+void ChartData::setRange(const QDateTime& start, const QDateTime& end) {
+    m_start = start;
+    m_end = end;
+    m_startMs = start.toMSecsSinceEpoch();
+    m_endMs = end.toMSecsSinceEpoch();
+}
+
+const ChartData::DateInfo& ChartData::dateOf(const QString& text) const {
+    auto it = m_dates.constFind(text);
+    if (it == m_dates.cend()) {
+        DateInfo info;
+        info.date = ReadLogDate(text, m_locale);
+        info.readable = info.date.isValid();
+        if (info.readable) info.msecs = QDateTime(info.date, QTime(0, 0)).toMSecsSinceEpoch();
+        it = m_dates.insert(text, info);
+    }
+    return *it;
+}
+
+QDate ChartData::dayOf(const QString& dateText) const {
+    const DateInfo& info = dateOf(dateText);
+    return info.readable ? info.date : m_clock.now().date();
+}
+
+int ChartData::slotOf(const QString& timeText) const {
+    auto it = m_slots.constFind(timeText);
+    if (it == m_slots.cend()) {
+        const QTime t = ReadLogTime(timeText, m_locale);
+        it = m_slots.insert(timeText, t.isValid() ? slotOfTime(t) : -1);
+    }
+    return *it >= 0 ? *it : slotOfTime(m_clock.now().time());
+}
+
+bool ChartData::inRange(const QString& dateText) const {
+    const DateInfo& info = dateOf(dateText);
+    const qint64 ms = info.readable ? info.msecs : m_clock.now().toMSecsSinceEpoch();
+    return ms >= m_startMs && ms <= m_endMs;
+}
+
+bool ChartData::mailboxOK(const QString& mailbox) const {
+    if (SelectedMailbox <= 0 || SelectedMailbox >= m_records.Mailboxes.size()) return true;
+    return equalAsciiUpper(mailbox, m_records.Mailboxes[SelectedMailbox]);
+}
+
+bool ChartData::qMailboxOK(const QString& date, const QString& mailbox) const {
+    return inRange(date) && mailboxOK(mailbox);
+}
+
+void ChartData::fillInGrids() {
+    EmailTraffic.clear();
+    SpamDeleted.clear();
+    for (const CheckRecord& r : m_records.Checks) {
+        if (qMailboxOK(r.Date, r.Mailbox))
+            EmailTraffic.append({r.Date, r.Time, r.Server, r.Mailbox, r.Number});
+    }
+    for (const DeletionRecord& r : m_records.Deletions) {
+        if (qMailboxOK(r.Date, r.Mailbox))
+            SpamDeleted.append({r.Date, r.Time, r.Server, r.Mailbox, r.Size, r.Sender, r.Domain});
+    }
+}
+
+void ChartData::RecomputePie() {
+    PieSlices pie;
+    qint64 found = 0;
+    for (const QStringList& row : EmailTraffic) {
+        if (inRange(row[0])) found += WholeNumber(row[4]);
+    }
+    for (const QStringList& row : SpamDeleted) {
+        if (inRange(row[0])) ++pie.Deleted;
+    }
+    pie.Normal = found - pie.Deleted;
+    Pie = pie;
+}
+
+void ChartData::PlotReadings() {
+    DayOfWeek = zeroSeries(kDays);
+    HourOfDay = zeroSeries(kSlots);
+    DayByDay = DaySeries();
+    TopDomains.clear();
+    TopSpammers.clear();
+
+    // Runs of consecutive passing records with the same date text.
+    const QString* runDate = nullptr;
+    qint64 runCount = 0, runFound = 0;
+    const auto endCheckRun = [&] {
+        if (!runDate) return;
+        const QDate d = dayOf(*runDate);
+        DayByDay.Checks.append({d, runCount});
+        if (runFound > 0) DayByDay.Found.append({d, runFound});
+    };
+    for (const CheckRecord& r : m_records.Checks) {
+        if (!qMailboxOK(r.Date, r.Mailbox)) continue;
+        const qint64 n = WholeNumber(r.Number);
+        const int day = weekdayIndex(dayOf(r.Date));
+        const int slot = slotOf(r.Time);
+        ++DayOfWeek.Checks[day];
+        DayOfWeek.Found[day] += n;
+        ++HourOfDay.Checks[slot];
+        HourOfDay.Found[slot] += n;
+        if (runDate && *runDate != r.Date) {
+            endCheckRun();
+            runDate = nullptr;
+        }
+        if (!runDate) {
+            runDate = &r.Date;
+            runCount = runFound = 0;
+        }
+        ++runCount;
+        runFound += n;
+    }
+    endCheckRun();
+
+    runDate = nullptr;
+    runCount = 0;
+    QStringList domains, senders;
+    for (const DeletionRecord& r : m_records.Deletions) {
+        if (!qMailboxOK(r.Date, r.Mailbox)) continue;
+        ++DayOfWeek.Deleted[weekdayIndex(dayOf(r.Date))];
+        ++HourOfDay.Deleted[slotOf(r.Time)];
+        domains.append(r.Domain);
+        senders.append(r.Sender);
+        if (runDate && *runDate != r.Date) {
+            DayByDay.Deleted.append({dayOf(*runDate), runCount});
+            runDate = nullptr;
+        }
+        if (!runDate) {
+            runDate = &r.Date;
+            runCount = 0;
+        }
+        ++runCount;
+    }
+    if (runDate) DayByDay.Deleted.append({dayOf(*runDate), runCount});
+
+    TopDomains = bars(domains);
+    TopSpammers = bars(senders);
+}
+
+void ChartData::Redraw() {
+    fillInGrids();
+    RecomputePie();
+    PlotReadings();
+}
+
+QString ChartData::Title() const {
+    const int i = (SelectedMailbox >= 0 && SelectedMailbox < m_records.Mailboxes.size())
+                      ? SelectedMailbox
+                      : 0;
+    return m_records.Mailboxes.value(i) + QStringLiteral(" from ") +
+           m_locale.toString(m_start.date(), QLocale::ShortFormat) + QStringLiteral(" thru ") +
+           m_locale.toString(m_end.date(), QLocale::ShortFormat);
+}
+
+QStringList ChartData::DayOfWeekLabels() const {
+    QStringList names;
+    for (int d : {7, 1, 2, 3, 4, 5, 6})
+        names.append(m_locale.dayName(d, QLocale::LongFormat));
+    return names;
+}
+
+QStringList ChartData::HourOfDayLabels() const {
+    QStringList labels;
+    for (int slot = 0; slot < kSlots; ++slot)
+        labels.append(m_locale.toString(QTime(slot / 2, (slot % 2) * 30), QLocale::ShortFormat));
+    return labels;
+}
