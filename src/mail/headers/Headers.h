@@ -10,6 +10,9 @@
 class TmsHeaders : public QStringList {
 public:
     using QStringList::QStringList;
+    TmsHeaders() = default;
+    // The given lines, as they stand.
+    TmsHeaders(const QStringList& lines) : QStringList(lines) {}
 
     // Replaces the lines with those of raw, split at CR LF, LF or CR. Each line
     // is read as UTF-8 when it is valid UTF-8, else as Windows-1252.
