@@ -8,15 +8,24 @@
 #include "rules/Blacklist.h"
 #include "rules/SpamSettings.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const QString Yes = QStringLiteral("Yes");
 const QString MailboxMarker = QStringLiteral(" - MailBox #");
+// Separates the header lines joined for a search; a needle holding it is searched line by line.
+constexpr QChar LineSeparator = QChar(0);
 
 // Columns of the subject and header lists (the sender list shifts them by one).
 constexpr int ColCondition = 1, ColMatch = 2, ColCase = 3, ColDelete = 4;
 // Columns of the exception list.
 constexpr int ExKind = 0, ExCondition = 1, ExMatch = 2, ExCase = 3;
+// The cells each list's rules are read from; the hits cell is not among them.
+constexpr int RuleColumns[] = {1, 2, 3, 4};
+constexpr int ExceptionColumns[] = {ExKind, ExCondition, ExMatch, ExCase,
+                                    RuleList::PictureIndexColumn};
 
 QString addressPart(const QString& fieldValue) {
     QString address, name;
@@ -38,12 +47,265 @@ qsizetype examinedLines(const TmsHeaders& headers) {
     return headers.size() > 0 ? headers.size() - 1 : 0;
 }
 
+const QString& cellOf(const RuleRow& row, int col) {
+    static const QString none;
+    return col < row.Cells.size() ? row.Cells[col] : none;
+}
+
+// GetFieldValue reads "To" and "to:" alike.
+bool sameFieldName(QStringView a, QStringView b) {
+    if (a.endsWith(u':')) a.chop(1);
+    if (b.endsWith(u':')) b.chop(1);
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Which pairs of adjacent characters a text holds, hashed into a fixed set of
+// bits: a text that lacks one of a needle's pairs cannot contain the needle.
+class PairSet {
+public:
+    static constexpr int Bits = 8192;
+
+    static quint16 slot(QChar a, QChar b) {
+        return quint16((a.unicode() * 131u + b.unicode()) % Bits);
+    }
+    // The slots of the needle's pairs, the pairs of less common characters first.
+    static std::vector<quint16> slotsOf(QStringView needle) {
+        std::vector<std::pair<int, quint16>> ranked;
+        for (qsizetype i = 0; i + 1 < needle.size(); ++i)
+            ranked.emplace_back(Commonness(needle[i]) + Commonness(needle[i + 1]),
+                                slot(needle[i], needle[i + 1]));
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const auto& x, const auto& y) { return x.first < y.first; });
+        std::vector<quint16> slots;
+        for (const auto& r : ranked)
+            if (std::find(slots.begin(), slots.end(), r.second) == slots.end())
+                slots.push_back(r.second);
+        return slots;
+    }
+
+    explicit PairSet(QStringView text) {
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            const quint16 s = slot(text[i], text[i + 1]);
+            m_bits[s / 64] |= quint64(1) << (s % 64);
+        }
+    }
+    // False when the text surely lacks one of the pairs.
+    bool mayHold(const std::vector<quint16>& slots) const {
+        for (const quint16 s : slots)
+            if (!(m_bits[s / 64] & (quint64(1) << (s % 64)))) return false;
+        return true;
+    }
+
+private:
+    quint64 m_bits[Bits / 64] = {};
+};
+
 } // namespace
+
+// One rule row as the scans use it, worked out from its cells once.
+struct Classifier::Rule {
+    enum Form {
+        Plain,            // a condition on the subject, the sender or each header line
+        DomainName,       // exception: the sender ends with the match text
+        EmailAddress,     // exception: the sender starts with the match text
+        SubjectException, // exception on the row's subject
+        AnyHeader,        // exception on each header line
+        Field,            // exception on the value of the header field named by kind
+        ToDoesNotContain,
+        SenderForm,
+    };
+    enum SenderPart { WholeSender, SenderDomain, SenderLocalPart };
+
+    int row = 0;
+    Form form = Plain;
+    QString kind; // the exception kind or the sender rule's kind
+    QString conditionText;
+    QString match;
+    Condition condition = Condition::Unknown;
+    bool caseSensitive = false;
+    bool rowDeletes = false;
+    int picture = FirstExceptionMark;
+    SenderPart part = WholeSender;
+    // Comparisons that ignore case are made between upper-cased texts: then testMatch
+    // is the upper-cased match text and the tested text is upper-cased too.
+    bool folded = false;
+    QString testMatch;
+    TextFinder finder; // testMatch, for "Contains" and whole words
+    // The slots of testMatch's adjacent character pairs in a PairSet, rarest pairs
+    // first. A text that passes a condition with a match text holds all of them.
+    std::vector<quint16> pairs;
+    // "To does not contain": the mailbox slot (0 when the text names none) and the address.
+    int slot = 0;
+    QString address;
+
+    void prepare(bool foldCase) {
+        folded = foldCase;
+        testMatch = folded ? UpperAscii(match) : match;
+        if (condition == Condition::Contains || condition == Condition::ContainsWholeWord)
+            finder = TextFinder(testMatch);
+        if (ConditionUsesMatch(condition)) pairs = PairSet::slotsOf(testMatch);
+    }
+    // Whether the condition holds for text, which is upper-cased when the rule is folded.
+    bool passes(QStringView text) const {
+        switch (condition) {
+        case Condition::Contains:
+            return finder.indexIn(text) >= 0;
+        case Condition::ContainsWholeWord:
+            return finder.indexIn(text) >= 0 && WholeWordCheck(text, testMatch, true);
+        default:
+            return TestCondition(condition, text, testMatch, true);
+        }
+    }
+    // Whether the joined header lines can be searched for the match at once.
+    bool searchesJoinedLines() const {
+        return (condition == Condition::Contains || condition == Condition::ContainsWholeWord) &&
+               !testMatch.isEmpty() && !testMatch.contains(LineSeparator);
+    }
+};
+
+// The rules of one list and copies of the rows they were compiled from. A copy
+// shares its row's cells, and shared cells are never changed in place, so a row
+// whose cells are still at the same address holds the same texts. Counting a hit
+// gives a row new cells: then the texts the rules read are compared.
+struct Classifier::RuleSet {
+    QList<QStringList> rows; // from row 1
+    std::vector<Rule> rules;
+
+    template <std::size_t N> bool current(const RuleList& list, const int (&columns)[N]) {
+        if (list.rowCount() - 1 != rows.size()) return false;
+        for (int r = 1; r < list.rowCount(); ++r) {
+            const QStringList& cells = list.row(r).Cells;
+            QStringList& copy = rows[r - 1];
+            if (cells.constData() == copy.constData() && cells.size() == copy.size()) continue;
+            for (const int col : columns) {
+                const QString& cell = col < cells.size() ? cells[col] : QString();
+                const QString& was = col < copy.size() ? copy[col] : QString();
+                if (cell != was) return false;
+            }
+            copy = cells;
+        }
+        return true;
+    }
+    void remember(const RuleList& list) {
+        rows.clear();
+        rules.clear();
+        for (int r = 1; r < list.rowCount(); ++r)
+            rows.append(list.row(r).Cells);
+    }
+};
+
+// One message as the scans read it: the upper-cased texts, the joined header
+// lines and the field values are each worked out once, when first needed.
+class Classifier::Message {
+public:
+    Message(const Classifier& owner, int index, const QString& subject, const QString& sender)
+        : Subject(subject), Sender(sender), m_owner(owner), m_index(index),
+          m_at(sender.indexOf(u'@')) {}
+
+    const QString& Subject;
+    const QString& Sender;
+
+    QStringView subject(bool upper) { return upper ? upperOf(Subject, m_upperSubject) : Subject; }
+    QStringView sender(bool upper) { return upper ? upperOf(Sender, m_upperSender) : Sender; }
+    QStringView senderPart(Rule::SenderPart part, bool upper) {
+        const QStringView whole = sender(upper);
+        if (m_at < 0 || part == Rule::WholeSender) return whole;
+        return part == Rule::SenderDomain ? whole.mid(m_at + 1) : whole.left(m_at);
+    }
+
+    const TmsHeaders& headers() {
+        if (!m_headers) m_headers = &m_owner.m_headers(m_index);
+        return *m_headers;
+    }
+
+    // The value of a header field (GetFieldValue), upper-cased when asked.
+    const QString& field(const QString& name, bool upper = false) {
+        for (FieldValue& f : m_fields)
+            if (sameFieldName(f.name, name)) return upper ? upperOf(f.value, f.upper) : f.value;
+        m_fields.append({name, headers().GetFieldValue(name), std::nullopt});
+        FieldValue& f = m_fields.last();
+        return upper ? upperOf(f.value, f.upper) : f.value;
+    }
+
+    // Calls found(line) for every examined header line that passes the rule, in
+    // order, until found returns false.
+    template <typename Found> void eachPassingLine(const Rule& rule, Found&& found) {
+        joinLines();
+        const qsizetype count = m_starts.size() - 1;
+        const QString& text = rule.folded ? upperOf(m_joined, m_upperJoined) : m_joined;
+        if (!rule.pairs.empty()) {
+            std::optional<PairSet>& pairs = rule.folded ? m_upperPairs : m_pairs;
+            if (!pairs) pairs.emplace(text);
+            if (!pairs->mayHold(rule.pairs)) return;
+        }
+        if (rule.searchesJoinedLines()) {
+            // The needle holds no separator: every occurrence lies within one line.
+            for (qsizetype from = 0;;) {
+                const qsizetype at = rule.finder.indexIn(text, from);
+                if (at < 0) return;
+                const qsizetype l = std::upper_bound(m_starts.cbegin(), m_starts.cend(), at) -
+                                    m_starts.cbegin() - 1;
+                if (rule.condition == Condition::Contains || rule.passes(line(l, rule.folded)))
+                    if (!found(l)) return;
+                from = m_starts[l + 1];
+            }
+        }
+        for (qsizetype l = 0; l < count; ++l)
+            if (rule.passes(line(l, rule.folded)) && !found(l)) return;
+    }
+
+private:
+    struct FieldValue {
+        QString name;
+        QString value;
+        std::optional<QString> upper;
+    };
+
+    static const QString& upperOf(const QString& text, std::optional<QString>& upper) {
+        if (!upper) upper = UpperAscii(text);
+        return *upper;
+    }
+
+    // The examined lines, each followed by the separator, and where each starts.
+    void joinLines() {
+        if (!m_starts.isEmpty()) return;
+        const TmsHeaders& lines = headers();
+        const qsizetype count = examinedLines(lines);
+        qsizetype length = 0;
+        for (qsizetype l = 0; l < count; ++l)
+            length += lines[l].size() + 1;
+        m_joined.reserve(length);
+        m_starts.reserve(count + 1);
+        for (qsizetype l = 0; l < count; ++l) {
+            m_starts.append(m_joined.size());
+            m_joined += lines[l];
+            m_joined += LineSeparator;
+        }
+        m_starts.append(m_joined.size());
+    }
+    QStringView line(qsizetype l, bool upper) {
+        const QString& text = upper ? upperOf(m_joined, m_upperJoined) : m_joined;
+        return QStringView(text).sliced(m_starts[l], m_starts[l + 1] - m_starts[l] - 1);
+    }
+
+    const Classifier& m_owner;
+    const int m_index;
+    const qsizetype m_at; // the first "@" of the sender
+    std::optional<QString> m_upperSubject, m_upperSender;
+    const TmsHeaders* m_headers = nullptr;
+    QString m_joined;
+    std::optional<QString> m_upperJoined;
+    std::optional<PairSet> m_pairs, m_upperPairs;
+    QList<qsizetype> m_starts;
+    QList<FieldValue> m_fields;
+};
 
 Classifier::Classifier(QList<MessageRow>& rows, HeaderSource headers, SpamSettings& settings,
                        const Blacklist& known, UnknownDomainCheck* domains)
     : m_rows(rows), m_headers(std::move(headers)), m_settings(settings), m_known(known),
       m_domains(domains) {}
+
+Classifier::~Classifier() = default;
 
 void Classifier::MarkForDeletion(int index) {
     if (index == -1) {
@@ -61,9 +323,10 @@ bool Classifier::stopsHere(int index) const {
 void Classifier::classify(int index) {
     const QString subject = m_rows[index].Subject;
     const QString sender = m_rows[index].Sender;
+    Message message(*this, index, subject, sender);
 
     int icon = FirstExceptionMark;
-    if (qIsInException(index, subject, sender, icon)) {
+    if (exceptionScan(message, icon)) {
         m_rows[index].Mark = MarkState(icon);
         return;
     }
@@ -83,11 +346,11 @@ void Classifier::classify(int index) {
             mark = QuestionMark;
     };
 
-    if (qMarkThisSubject(subject, deleteFlag)) raise(deleteFlag);
+    if (subjectScan(message, deleteFlag)) raise(deleteFlag);
     if (stopsHere(index)) return;
-    if (qmarkThisSender(sender, deleteFlag)) raise(deleteFlag);
+    if (senderScan(message, deleteFlag)) raise(deleteFlag);
     if (stopsHere(index)) return;
-    if (qMarkThisHeader(index, deleteFlag)) raise(deleteFlag);
+    if (headerScan(message, deleteFlag)) raise(deleteFlag);
     if (stopsHere(index)) return;
 
     if (m_settings.Known.Valid) {
@@ -109,49 +372,142 @@ void Classifier::classify(int index) {
     }
 }
 
+const Classifier::RuleSet& Classifier::rules(ListIndex which) {
+    std::unique_ptr<RuleSet>& set = m_rules[which];
+    if (!set) set = std::make_unique<RuleSet>();
+    if (which == ExceptionList) {
+        const RuleList& grid = m_settings.gridExcept;
+        if (set->current(grid, ExceptionColumns)) return *set;
+        set->remember(grid);
+        for (int r = 1; r < grid.rowCount(); ++r) {
+            const RuleRow& cells = grid.row(r);
+            Rule rule;
+            rule.row = r;
+            rule.kind = cellOf(cells, ExKind);
+            if (rule.kind.isEmpty()) continue;
+            const std::optional<int> picture =
+                exceptionPicture(cellOf(cells, RuleList::PictureIndexColumn));
+            if (!picture) continue;
+            rule.picture = *picture;
+            rule.conditionText = cellOf(cells, ExCondition);
+            rule.match = cellOf(cells, ExMatch);
+            rule.caseSensitive = cellOf(cells, ExCase) == Yes;
+            if (rule.kind == QLatin1String("Domain name") ||
+                rule.kind == QLatin1String("E-mail address")) {
+                rule.form = rule.kind == QLatin1String("Domain name") ? Rule::DomainName
+                                                                      : Rule::EmailAddress;
+                rule.prepare(true);
+            } else {
+                rule.condition = ConditionFromText(rule.conditionText);
+                if (!ConditionAllowed(rule.condition, ConditionScope::Header)) continue;
+                rule.form = rule.kind == QLatin1String("Subject")      ? Rule::SubjectException
+                            : rule.kind == QLatin1String("Any Header") ? Rule::AnyHeader
+                                                                       : Rule::Field;
+                rule.prepare(!rule.caseSensitive);
+            }
+            set->rules.push_back(std::move(rule));
+        }
+        return *set;
+    }
+
+    const RuleList& grid = which == SubjectList  ? m_settings.gridSubject
+                           : which == HeaderList ? m_settings.gridHeader
+                                                 : m_settings.gridFrom;
+    if (set->current(grid, RuleColumns)) return *set;
+    set->remember(grid);
+    // Each scan stops at the first row whose column 1 is empty.
+    for (int r = 1; r < grid.rowCount() && !cellOf(grid.row(r), 1).isEmpty(); ++r) {
+        const RuleRow& cells = grid.row(r);
+        Rule rule;
+        rule.row = r;
+        if (which == SenderList) {
+            // Every sender test ignores case.
+            rule.kind = cellOf(cells, 1);
+            rule.conditionText = cellOf(cells, 2);
+            rule.condition = ConditionFromText(rule.conditionText);
+            if (!ConditionAllowed(rule.condition, ConditionScope::Sender)) continue;
+            rule.match = cellOf(cells, 3);
+            rule.rowDeletes = cellOf(cells, 4) == Yes;
+            const bool wholeAddress =
+                ConditionUsesMatch(rule.condition) || rule.condition == Condition::IsBlank;
+            rule.part = rule.kind == QLatin1String("Domain name") ? Rule::SenderDomain
+                        : wholeAddress                            ? Rule::WholeSender
+                                                                  : Rule::SenderLocalPart;
+            rule.prepare(ConditionUsesMatch(rule.condition));
+            set->rules.push_back(std::move(rule));
+            continue;
+        }
+        rule.conditionText = cellOf(cells, ColCondition);
+        rule.match = cellOf(cells, ColMatch);
+        rule.caseSensitive = cellOf(cells, ColCase) == Yes;
+        rule.rowDeletes = cellOf(cells, ColDelete) == Yes;
+        if (which == HeaderList && rule.conditionText == QLatin1String("To does not contain")) {
+            // "address - MailBox #n" applies to the mailbox of slot n only. A text not
+            // in that form, or with no address, is not a rule the editors write: skipped.
+            rule.form = Rule::ToDoesNotContain;
+            const qsizetype marker = rule.match.lastIndexOf(MailboxMarker);
+            if (marker <= 0) continue;
+            const std::optional<int> slot =
+                ParseWholeNumber(QStringView(rule.match).mid(marker + MailboxMarker.size()));
+            if (!slot || *slot < 1) continue;
+            rule.slot = *slot;
+            rule.address = rule.match.left(marker);
+            rule.finder = TextFinder(UpperAscii(rule.address));
+        } else if (which == HeaderList && rule.conditionText == QLatin1String("Sender")) {
+            rule.form = Rule::SenderForm;
+        } else {
+            rule.condition = ConditionFromText(rule.conditionText);
+            if (!ConditionAllowed(rule.condition, which == SubjectList ? ConditionScope::Subject
+                                                                       : ConditionScope::Header))
+                continue;
+            rule.prepare(!rule.caseSensitive && ConditionUsesMatch(rule.condition));
+        }
+        set->rules.push_back(std::move(rule));
+    }
+    return *set;
+}
+
 bool Classifier::qIsInException(int index, const QString& subject, const QString& sender,
                                 int& icon) {
-    RuleList& grid = m_settings.gridExcept;
-    for (int r = 1; r < grid.rowCount(); ++r) {
-        const QString kind = grid.cell(ExKind, r);
-        if (kind.isEmpty()) continue;
-        const std::optional<int> picture =
-            exceptionPicture(grid.cell(RuleList::PictureIndexColumn, r));
-        if (!picture) continue;
-        const QString conditionText = grid.cell(ExCondition, r);
-        const QString match = grid.cell(ExMatch, r);
-        const bool caseSensitive = grid.cell(ExCase, r) == Yes;
+    Message message(*this, index, subject, sender);
+    return exceptionScan(message, icon);
+}
 
+bool Classifier::exceptionScan(Message& message, int& icon) {
+    for (const Rule& rule : rules(ExceptionList).rules) {
         bool matched = false;
-        if (kind == QLatin1String("Domain name") || kind == QLatin1String("E-mail address")) {
-            matched = kind == QLatin1String("Domain name") ? EndsWithText(sender, match, false)
-                                                           : StartsWithText(sender, match, false);
-            if (matched) whyExcept(kind, QStringLiteral("Equals"), false, match);
-        } else {
-            const Condition condition = ConditionFromText(conditionText);
-            if (!ConditionAllowed(condition, ConditionScope::Header)) continue;
-            if (kind == QLatin1String("Subject")) {
-                matched = TestCondition(condition, subject, match, caseSensitive);
-                if (matched) whyExcept(kind, conditionText, caseSensitive, match);
-            } else if (kind == QLatin1String("Any Header")) {
-                const TmsHeaders& headers = m_headers(index);
-                for (qsizetype l = 0; l < examinedLines(headers); ++l) {
-                    if (!TestCondition(condition, headers[l], match, caseSensitive)) continue;
-                    matched = true;
-                    whyExcept(QStringLiteral("Any Header ") + headers[l], conditionText,
-                              caseSensitive, match);
-                    if (!WhyMode) break;
-                }
-            } else {
-                const QString value = m_headers(index).GetFieldValue(kind);
-                matched = TestCondition(condition, value, match, caseSensitive);
-                if (matched)
-                    whyExcept(kind + QLatin1Char(' ') + value, conditionText, caseSensitive, match);
-            }
+        switch (rule.form) {
+        case Rule::DomainName:
+        case Rule::EmailAddress: {
+            const QStringView sender = message.sender(true);
+            matched = rule.form == Rule::DomainName ? EndsWithText(sender, rule.testMatch, true)
+                                                    : StartsWithText(sender, rule.testMatch, true);
+            if (matched) whyExcept(rule.kind, QStringLiteral("Equals"), false, rule.match);
+            break;
+        }
+        case Rule::SubjectException:
+            matched = rule.passes(message.subject(rule.folded));
+            if (matched) whyExcept(rule.kind, rule.conditionText, rule.caseSensitive, rule.match);
+            break;
+        case Rule::AnyHeader:
+            message.eachPassingLine(rule, [&](qsizetype l) {
+                matched = true;
+                whyExcept(QStringLiteral("Any Header ") + message.headers()[l], rule.conditionText,
+                          rule.caseSensitive, rule.match);
+                return WhyMode;
+            });
+            break;
+        default: {
+            matched = rule.passes(message.field(rule.kind, rule.folded));
+            if (matched)
+                whyExcept(rule.kind + QLatin1Char(' ') + message.field(rule.kind),
+                          rule.conditionText, rule.caseSensitive, rule.match);
+            break;
+        }
         }
         if (matched) {
-            icon = *picture;
-            BumpUpGrid(grid, r);
+            icon = rule.picture;
+            BumpUpGrid(m_settings.gridExcept, rule.row);
             return true;
         }
     }
@@ -178,131 +534,111 @@ bool Classifier::tooBigSmall(const QString& size, bool& deleteFlag) {
 }
 
 bool Classifier::qMarkThisSubject(const QString& subject, bool& deleteFlag) {
+    Message message(*this, -1, subject, QString());
+    return subjectScan(message, deleteFlag);
+}
+
+bool Classifier::subjectScan(Message& message, bool& deleteFlag) {
     deleteFlag = false;
     bool matched = false;
-    RuleList& grid = m_settings.gridSubject;
-    for (int r = 1; r < grid.rowCount() && !grid.cell(ColCondition, r).isEmpty(); ++r) {
-        const QString conditionText = grid.cell(ColCondition, r);
-        const Condition condition = ConditionFromText(conditionText);
-        if (!ConditionAllowed(condition, ConditionScope::Subject)) continue;
-        const QString match = grid.cell(ColMatch, r);
-        const bool caseSensitive = grid.cell(ColCase, r) == Yes;
-        const bool rowDeletes = grid.cell(ColDelete, r) == Yes;
-        if (!TestCondition(condition, subject, match, caseSensitive)) continue;
+    for (const Rule& rule : rules(SubjectList).rules) {
+        if (!rule.passes(message.subject(rule.folded))) continue;
 
         matched = true;
-        BumpUpGrid(grid, r);
-        deleteFlag = deleteFlag || rowDeletes;
-        whyAdd(rowDeletes, QStringLiteral("Subject"), conditionText,
-               ConditionUsesMatch(condition) ? std::optional<QString>(match) : std::nullopt,
-               caseSensitive);
-        if (!WhyMode && rowDeletes) break;
+        BumpUpGrid(m_settings.gridSubject, rule.row);
+        deleteFlag = deleteFlag || rule.rowDeletes;
+        whyAdd(rule.rowDeletes, QStringLiteral("Subject"), rule.conditionText,
+               ConditionUsesMatch(rule.condition) ? std::optional<QString>(rule.match)
+                                                  : std::nullopt,
+               rule.caseSensitive);
+        if (!WhyMode && rule.rowDeletes) break;
     }
     return matched;
 }
 
 bool Classifier::qmarkThisSender(const QString& sender, bool& deleteFlag) {
+    Message message(*this, -1, QString(), sender);
+    return senderScan(message, deleteFlag);
+}
+
+bool Classifier::senderScan(Message& message, bool& deleteFlag) {
     deleteFlag = false;
     bool matched = false;
-    const qsizetype at = sender.indexOf(u'@');
-    const QStringView domain = at < 0 ? QStringView(sender) : QStringView(sender).mid(at + 1);
-    const QStringView localPart = at < 0 ? QStringView(sender) : QStringView(sender).left(at);
-
-    RuleList& grid = m_settings.gridFrom;
-    for (int r = 1; r < grid.rowCount() && !grid.cell(1, r).isEmpty(); ++r) {
-        const bool domainKind = grid.cell(1, r) == QLatin1String("Domain name");
-        const QString conditionText = grid.cell(2, r);
-        const Condition condition = ConditionFromText(conditionText);
-        if (!ConditionAllowed(condition, ConditionScope::Sender)) continue;
-        const QString match = grid.cell(3, r);
-        const bool rowDeletes = grid.cell(4, r) == Yes;
-
-        const bool wholeAddress = ConditionUsesMatch(condition) || condition == Condition::IsBlank;
-        const QStringView text =
-            domainKind ? domain : (wholeAddress ? QStringView(sender) : localPart);
-        if (!TestCondition(condition, text, match, false)) continue;
+    for (const Rule& rule : rules(SenderList).rules) {
+        if (!rule.passes(message.senderPart(rule.part, rule.folded))) continue;
 
         matched = true;
-        BumpUpGrid(grid, r);
-        deleteFlag = deleteFlag || rowDeletes;
-        whyAdd(rowDeletes,
-               domainKind ? QStringLiteral("Domain name") : QStringLiteral("E-mail address"),
-               conditionText,
-               ConditionUsesMatch(condition) ? std::optional<QString>(match) : std::nullopt, false);
-        if (!WhyMode && rowDeletes) break;
+        BumpUpGrid(m_settings.gridFrom, rule.row);
+        deleteFlag = deleteFlag || rule.rowDeletes;
+        whyAdd(rule.rowDeletes,
+               rule.part == Rule::SenderDomain ? QStringLiteral("Domain name")
+                                               : QStringLiteral("E-mail address"),
+               rule.conditionText,
+               ConditionUsesMatch(rule.condition) ? std::optional<QString>(rule.match)
+                                                  : std::nullopt,
+               false);
+        if (!WhyMode && rule.rowDeletes) break;
     }
     return matched;
 }
 
 bool Classifier::qMarkThisHeader(int index, bool& deleteFlag) {
+    const QString none;
+    Message message(*this, index, none, none);
+    return headerScan(message, deleteFlag);
+}
+
+bool Classifier::headerScan(Message& message, bool& deleteFlag) {
     deleteFlag = false;
     bool matched = false;
-    const TmsHeaders& headers = m_headers(index);
-    RuleList& grid = m_settings.gridHeader;
-    for (int r = 1; r < grid.rowCount() && !grid.cell(ColCondition, r).isEmpty(); ++r) {
-        const QString form = grid.cell(ColCondition, r);
-        const QString match = grid.cell(ColMatch, r);
-        const bool caseSensitive = grid.cell(ColCase, r) == Yes;
-        const bool rowDeletes = grid.cell(ColDelete, r) == Yes;
-
+    for (const Rule& rule : rules(HeaderList).rules) {
         bool rowMatched = false;
-        if (form == QLatin1String("To does not contain") || form == QLatin1String("Sender")) {
-            rowMatched = form == QLatin1String("Sender")
-                             ? senderForm(headers, match, rowDeletes)
-                             : toDoesNotContain(headers, match, caseSensitive, rowDeletes);
-            if (rowMatched) BumpUpGrid(grid, r);
+        if (rule.form == Rule::ToDoesNotContain || rule.form == Rule::SenderForm) {
+            rowMatched = rule.form == Rule::SenderForm ? senderForm(message, rule)
+                                                       : toDoesNotContain(message, rule);
+            if (rowMatched) BumpUpGrid(m_settings.gridHeader, rule.row);
         } else {
-            const Condition condition = ConditionFromText(form);
-            if (!ConditionAllowed(condition, ConditionScope::Header)) continue;
-            for (qsizetype l = 0; l < examinedLines(headers); ++l) {
-                if (!TestCondition(condition, headers[l], match, caseSensitive)) continue;
+            message.eachPassingLine(rule, [&](qsizetype) {
                 rowMatched = true;
-                BumpUpGrid(grid, r);
-                whyAdd(rowDeletes, QStringLiteral("Header"), form, match, caseSensitive);
-                if (!WhyMode && rowDeletes) break;
-            }
+                BumpUpGrid(m_settings.gridHeader, rule.row);
+                whyAdd(rule.rowDeletes, QStringLiteral("Header"), rule.conditionText, rule.match,
+                       rule.caseSensitive);
+                return WhyMode || !rule.rowDeletes;
+            });
         }
         if (!rowMatched) continue;
         matched = true;
-        deleteFlag = deleteFlag || rowDeletes;
-        if (!WhyMode && rowDeletes) break;
+        deleteFlag = deleteFlag || rule.rowDeletes;
+        if (!WhyMode && rule.rowDeletes) break;
     }
     return matched;
 }
 
-bool Classifier::toDoesNotContain(const TmsHeaders& headers, const QString& match,
-                                  bool caseSensitive, bool rowDeletes) {
-    // "address - MailBox #n" applies to the mailbox of slot n only. A text not
-    // in that form, or with no address, is not a rule the editors write: skipped.
-    const qsizetype marker = match.lastIndexOf(MailboxMarker);
-    if (marker <= 0) return false;
-    const std::optional<int> slot =
-        ParseWholeNumber(QStringView(match).mid(marker + MailboxMarker.size()));
-    if (!slot || *slot < 1 || *slot != MailboxSlot) return false;
-    const QString address = match.left(marker);
-
-    const QString to = headers.GetFieldValue(QStringLiteral("To"));
-    if (to.isEmpty() || ContainsText(to, address, false)) return false;
-    whyAdd(rowDeletes, QStringLiteral("Header \"") + to + QLatin1Char('"'),
-           QStringLiteral("To does not contain"), address, caseSensitive);
+bool Classifier::toDoesNotContain(Message& message, const Rule& rule) {
+    if (rule.slot < 1 || rule.slot != MailboxSlot) return false;
+    const QString& to = message.field(QStringLiteral("To"));
+    if (to.isEmpty() || rule.finder.indexIn(message.field(QStringLiteral("To"), true)) >= 0)
+        return false;
+    whyAdd(rule.rowDeletes, QStringLiteral("Header \"") + to + QLatin1Char('"'),
+           QStringLiteral("To does not contain"), rule.address, rule.caseSensitive);
     return true;
 }
 
-bool Classifier::senderForm(const TmsHeaders& headers, const QString& match, bool rowDeletes) {
-    const QString from = addressPart(headers.GetFieldValue(QStringLiteral("From")));
-    if (match == QLatin1String("does not match Reply-to")) {
-        const QString replyTo = headers.GetFieldValue(QStringLiteral("Reply-to"));
+bool Classifier::senderForm(Message& message, const Rule& rule) {
+    const QString from = addressPart(message.field(QStringLiteral("From")));
+    if (rule.match == QLatin1String("does not match Reply-to")) {
+        const QString& replyTo = message.field(QStringLiteral("Reply-to"));
         if (replyTo.isEmpty() || ContainsText(replyTo, from, false) ||
             ContainsText(from, replyTo, false))
             return false;
-        whyAdd(rowDeletes, QStringLiteral("Header"), QStringLiteral("Sender"),
+        whyAdd(rule.rowDeletes, QStringLiteral("Header"), QStringLiteral("Sender"),
                replyTo + QStringLiteral(" does not match Reply-to ") + from, false);
         return true;
     }
-    const QString to = addressPart(headers.GetFieldValue(QStringLiteral("To")));
+    const QString to = addressPart(message.field(QStringLiteral("To")));
     if (to.isEmpty() || !(ContainsText(to, from, false) || ContainsText(from, to, false)))
         return false;
-    whyAdd(rowDeletes, QStringLiteral("Header"), QStringLiteral("Sender"),
+    whyAdd(rule.rowDeletes, QStringLiteral("Header"), QStringLiteral("Sender"),
            to + QStringLiteral(" equals To field ") + from, false);
     return true;
 }

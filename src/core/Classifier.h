@@ -5,7 +5,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class Blacklist;
@@ -31,6 +33,7 @@ public:
     // check is then never made.
     Classifier(QList<MessageRow>& rows, HeaderSource headers, SpamSettings& settings,
                const Blacklist& known, UnknownDomainCheck* domains);
+    ~Classifier();
 
     // The slot (1 to 12) of the mailbox the rows come from; 0 when it is none.
     // "To does not contain" rules apply only to their own slot.
@@ -69,16 +72,28 @@ public:
                    const std::optional<QString>& match);
 
 private:
+    struct Rule;
+    struct RuleSet;
+    class Message;
+    enum ListIndex { SubjectList, HeaderList, SenderList, ExceptionList };
+
     void classify(int index);
     bool stopsHere(int index) const;
+    // The rules of a list as the scans read them, compiled again whenever one of
+    // the cells they come from has changed.
+    const RuleSet& rules(ListIndex which);
+    bool exceptionScan(Message& message, int& icon);
+    bool subjectScan(Message& message, bool& deleteFlag);
+    bool senderScan(Message& message, bool& deleteFlag);
+    bool headerScan(Message& message, bool& deleteFlag);
     // The header-rule forms that are not plain conditions.
-    bool toDoesNotContain(const TmsHeaders& headers, const QString& match, bool caseSensitive,
-                          bool rowDeletes);
-    bool senderForm(const TmsHeaders& headers, const QString& match, bool rowDeletes);
+    bool toDoesNotContain(Message& message, const Rule& rule);
+    bool senderForm(Message& message, const Rule& rule);
 
     QList<MessageRow>& m_rows;
     HeaderSource m_headers;
     SpamSettings& m_settings;
     const Blacklist& m_known;
     UnknownDomainCheck* m_domains;
+    std::array<std::unique_ptr<RuleSet>, 4> m_rules;
 };

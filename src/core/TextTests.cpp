@@ -17,6 +17,18 @@ bool matchesAt(QStringView text, qsizetype pos, QStringView match, bool caseSens
     return true;
 }
 
+// The 35 word delimiters (all below 128), by character code.
+struct DelimiterTable {
+    bool is[128] = {};
+    constexpr DelimiterTable() {
+        constexpr char16_t delimiters[] = u"\t'\r\n ,./?;:`\"<>[]{}-=\\+|()%@&^$#!~*";
+        static_assert(sizeof delimiters / sizeof delimiters[0] == 35 + 1);
+        for (const char16_t d : delimiters)
+            if (d != 0) is[d] = true;
+    }
+};
+constexpr DelimiterTable Delimiters;
+
 inline bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -51,22 +63,21 @@ bool IsBlank(QStringView text) {
 }
 
 bool IsWordDelimiter(QChar c) {
-    static constexpr char16_t delimiters[] = u"\t'\r\n ,./?;:`\"<>[]{}-=\\+|()%@&^$#!~*";
-    static_assert(sizeof delimiters / sizeof delimiters[0] == 35 + 1);
-    for (const char16_t d : delimiters)
-        if (d != 0 && c.unicode() == d) return true;
-    return false;
+    return c.unicode() < 128 && Delimiters.is[c.unicode()];
 }
 
 bool WholeWordCheck(QStringView text, QStringView match, bool caseSensitive) {
     if (IsBlank(text) || IsBlank(match)) return false;
     // The words are the non-empty runs between delimiters; a match holding a
-    // delimiter equals none of them.
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !IsWordDelimiter(text[i])) continue;
-        if (i - start == match.size() && matchesAt(text, start, match, caseSensitive)) return true;
-        start = i + 1;
+    // delimiter equals none of them. Otherwise an occurrence of the match with a
+    // delimiter or an end of the text on either side is one of the words.
+    for (const QChar c : match)
+        if (IsWordDelimiter(c)) return false;
+    const qsizetype last = text.size() - match.size();
+    for (qsizetype pos = 0; pos <= last; ++pos) {
+        if (pos > 0 && !IsWordDelimiter(text[pos - 1])) continue;
+        if (pos < last && !IsWordDelimiter(text[pos + match.size()])) continue;
+        if (matchesAt(text, pos, match, caseSensitive)) return true;
     }
     return false;
 }
@@ -80,6 +91,7 @@ int DigitCount(QStringView text) {
 
 bool ContainsText(QStringView haystack, QStringView needle, bool caseSensitive) {
     if (needle.isEmpty()) return false;
+    if (caseSensitive) return haystack.indexOf(needle) >= 0;
     for (qsizetype pos = 0; pos + needle.size() <= haystack.size(); ++pos)
         if (matchesAt(haystack, pos, needle, caseSensitive)) return true;
     return false;
@@ -172,4 +184,37 @@ bool TestCondition(Condition condition, QStringView text, QStringView match, boo
         return !text.isEmpty() && isDigit(text[0]);
     }
     return false;
+}
+
+int Commonness(QChar c) {
+    static constexpr char byFrequency[] = "ETAOINSRHLDCUMFPGWYBVKXJQZ";
+    const char16_t u = upper(c.unicode());
+    if (u >= u'A' && u <= u'Z') {
+        for (int i = 0; byFrequency[i]; ++i)
+            if (byFrequency[i] == u) return 60 - 2 * i;
+    }
+    if (c == u' ') return 100;
+    if (isDigit(c)) return 40;
+    if (c.unicode() < 128 && QStringView(u".-:=;/@<>\",_").contains(c)) return 35;
+    return 5;
+}
+
+TextFinder::TextFinder(const QString& needle) : m_needle(needle) {
+    for (qsizetype i = 1; i < m_needle.size(); ++i)
+        if (Commonness(m_needle[i]) < Commonness(m_needle[m_anchor])) m_anchor = i;
+}
+
+qsizetype TextFinder::indexIn(QStringView text, qsizetype from) const {
+    const qsizetype length = m_needle.size();
+    if (length == 0 || from < 0) return -1;
+    const QChar anchor = m_needle[m_anchor];
+    // The anchor of an occurrence that fits lies between these.
+    const qsizetype last = text.size() - length + m_anchor;
+    for (qsizetype pos = from + m_anchor; pos <= last; ++pos) {
+        pos = text.indexOf(anchor, pos);
+        if (pos < 0 || pos > last) return -1;
+        const qsizetype start = pos - m_anchor;
+        if (text.sliced(start, length) == QStringView(m_needle)) return start;
+    }
+    return -1;
 }

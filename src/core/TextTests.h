@@ -57,3 +57,24 @@ bool StartsWithText(QStringView text, QStringView match, bool caseSensitive);
 bool EndsWithText(QStringView text, QStringView match, bool caseSensitive);
 // Whether the two texts are equal.
 bool EqualText(QStringView a, QStringView b, bool caseSensitive);
+
+// Roughly how often a character turns up in header lines, letters by their
+// frequency in English: searches look for the rarest characters first.
+int Commonness(QChar c);
+
+// A text to search for many times, case-sensitively. Each search skips ahead to
+// the text's least common character, so long texts without it are passed over quickly.
+class TextFinder {
+public:
+    TextFinder() = default;
+    explicit TextFinder(const QString& needle);
+
+    const QString& needle() const { return m_needle; }
+    // The position of the first occurrence at or after from; -1 when there is
+    // none or the needle is empty.
+    qsizetype indexIn(QStringView text, qsizetype from = 0) const;
+
+private:
+    QString m_needle;
+    qsizetype m_anchor = 0; // the position of the character the search looks for first
+};
