@@ -569,6 +569,44 @@ private Q_SLOTS:
         if (!senderRules.isEmpty()) QTEST(hitsOf(box.settings.gridFrom), "senderHits");
         if (!exceptRules.isEmpty()) QTEST(hitsOf(box.settings.gridExcept), "exceptHits");
     }
+
+    // The classifier keeps each list's rules worked out between calls; every
+    // kind of edit the dialogs and commands make must be seen by the next call.
+    void ruleEditsBetweenCallsAreSeen() {
+        Mailbox box;
+        RuleList& subjects = box.settings.gridSubject;
+        setRules(subjects, {subjectRule("Contains", "viagra", false, true),
+                            subjectRule("Contains", "lottery", false, false)});
+        const int i = box.add("Lottery win", "a@b.test");
+        const auto verdict = [&] {
+            box.rows[i].Mark = NoMark;
+            box.classifier.MarkForDeletion(i);
+            return box.rows[i].Mark;
+        };
+        QCOMPARE(verdict(), QuestionMark);
+
+        subjects.setCell(4, 2, QStringLiteral("Yes")); // the editor turns the rule into a delete rule
+        QCOMPARE(verdict(), CheckMark);
+
+        subjects.setCell(2, 2, QStringLiteral("bingo")); // its text changes
+        QCOMPARE(verdict(), NoMark);
+
+        subjects.insertAtTop(subjectRule("Starts with", "LOTT", true, false)); // a new first rule
+        QCOMPARE(verdict(), NoMark); // case-sensitive: "Lott" is not "LOTT"
+        subjects.setCell(3, 1, QStringLiteral("No"));
+        QCOMPARE(verdict(), QuestionMark);
+
+        subjects.removeRow(1);
+        QCOMPARE(verdict(), NoMark);
+
+        subjects.writeRow(1, subjectRule("Ends with", "win", false, true));
+        QVERIFY(subjects.exchangeRows(1, 2));
+        QCOMPARE(verdict(), CheckMark);
+
+        subjects.clearRow(2);
+        subjects.clearRow(1);
+        QCOMPARE(verdict(), NoMark); // an empty condition ends the list
+    }
 };
 
 QTEST_GUILESS_MAIN(TestClassifier)
