@@ -40,7 +40,9 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
     msRemotePOP1.setTimeOut(120);
     msRemotePOP1.OnOpen = [this](QObject* s) { msRemotePOP1Open(s); };
     msRemotePOP1.OnUpdatingInfo = [this](QObject* s) { msRemotePOP1UpdatingInfo(s); };
-    msRemotePOP1.OnNextInfoUpdated = [this](QObject* s, int n) { msRemotePOP1NextInfoUpdated(s, n); };
+    msRemotePOP1.OnNextInfoUpdated = [this](QObject* s, int n) {
+        msRemotePOP1NextInfoUpdated(s, n);
+    };
     msRemotePOP1.OnInfoUpdated = [this](QObject* s) { msRemotePOP1InfoUpdated(s); };
     msRemotePOP1.OnTransferringData = [this](QObject* s) { msRemotePOP1TransferringData(s); };
     msRemotePOP1.OnDataTransfered = [this](QObject* s) { msRemotePOP1DataTransfered(s); };
@@ -74,9 +76,9 @@ int MainController::MarkedCount() const {
 }
 
 QString MainController::logPath() const {
-    return CurrentLogPath(General.Logfile, LogNamingFrom(General.Asis, General.Month, General.Quarter),
-                          Clock::current().now().date(),
-                          AppPaths::appFile(QStringLiteral("logfile.txt")));
+    return CurrentLogPath(
+        General.Logfile, LogNamingFrom(General.Asis, General.Month, General.Quarter),
+        Clock::current().now().date(), AppPaths::appFile(QStringLiteral("logfile.txt")));
 }
 
 bool MainController::WhyMode() const {
