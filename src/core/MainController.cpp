@@ -110,8 +110,12 @@ void MainController::FormCreate() {
 
     // 7.-8. The blacklist, then the current mailbox with the one-time version
     // step, before anything reads the stored passwords.
-    LoadUpKnownList();
-    GetRemotePOPSettings(iWhich);
+    try {
+        LoadUpKnownList();
+        GetRemotePOPSettings(iWhich);
+    } catch (const Exception& e) {
+        m_prompter.error(e.message()); // start-up goes on with what it has
+    }
 
     // The settings models the dialogs edit, as the dialogs load them when the
     // program creates them.
