@@ -161,6 +161,7 @@ bool MainController::FormCloseQuery() {
 void MainController::btExitClick(ExitSender sender) {
     playAlarmSound(false);
     if (m_state.btExitFace == ExitFace::Busy) {
+        MXResolver.Cancel(); // a domain look-up under way must not hold the cancel up
         msRemotePOP1.Cancel();
         if (Retrieving) clearRows();
         Retrieving = false;
@@ -179,6 +180,7 @@ void MainController::btExitClick(ExitSender sender) {
 }
 
 void MainController::btCancelClick() {
+    MXResolver.Cancel();
     msRemotePOP1.Cancel();
     if (Retrieving) clearRows();
     enableAllButtons();

@@ -36,6 +36,8 @@ MxAnswer ResolverMxLookup::lookup(const QString& domain) {
         m_resolver.Resolve();
     } catch (const ETimedOutError&) {
         return MxAnswer::Unreachable;
+    } catch (const ECanceledError&) {
+        return MxAnswer::Unreachable; // the user canceled the check: ask nothing more in it
     } catch (const ESocketError&) {
         return MxAnswer::Unreachable;
     } catch (const EResolverError& e) {

@@ -4,6 +4,9 @@
 #include "ClassifierFixture.h"
 #include "ControllerFixture.h"
 
+#include "support/dns/ScriptedDnsServer.h"
+
+#include <QElapsedTimer>
 #include <QtTest>
 
 class TestMainCheck : public QObject {
@@ -153,6 +156,33 @@ private Q_SLOTS:
         QVERIFY(h.logLinesStartingWith("MAIL CHECK").isEmpty());
         QVERIFY(!c.msRemotePOP1.Connected());
         QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c"}));
+    }
+
+    void cancelDuringADomainLookup() {
+        // The unknown-domain check waits for a name server that never answers:
+        // Cancel ends the check then, not a minute later at the look-up's time-out.
+        ScriptedDnsServer silent;
+        silent.setReply(QByteArray());
+        Harness h;
+        const QString user = mailbox({mail("a", "one"), mail("b", "two", "Bob <bob@other.test>")});
+        Harness::slot(1, m_server.server(), user);
+        h.controller = std::make_unique<MainController>(h.view, h.prompter, h.sound, h.shell);
+        MainController& c = *h.controller;
+        c.FormCreate();
+        c.msRemotePOP1.setTimeOut(20);
+        c.MXResolver.DNSAddress = silent.address();
+        c.MXResolver.Port = silent.port();
+        c.MXResolver.setTimeOut(60);
+        QTimer::singleShot(500, &c, [&c] { c.btExitClick(); });
+
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!c.btListClick());
+        QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(h.prompter.texts(), QStringList{"Operation has been canceled"});
+        QCOMPARE(silent.queries().size(), 1); // no further domain is asked
+        QVERIFY(c.rows().isEmpty());
+        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b"}));
     }
 
     void mailboxChoice() {

@@ -84,9 +84,21 @@ QString TmsMXResolver::DefaultDNSAddress(const QString& resolvConf) {
     return FallbackDNSAddress();
 }
 
+void TmsMXResolver::Cancel() {
+    if (!m_resolving) return;
+    m_canceled = true;
+    if (m_wait) m_wait->quit();
+}
+
 void TmsMXResolver::Resolve() {
     m_counter.TimedOut = false;
     m_socketFailed = false;
+    m_canceled = false;
+    struct Resolving {
+        bool& flag;
+        Resolving(bool& f) : flag(f) { flag = true; }
+        ~Resolving() { flag = false; }
+    } resolving{m_resolving};
     MXList.Clear();
     fire(OnSendingQuery, this);
 
@@ -143,8 +155,14 @@ QByteArray TmsMXResolver::receive(QUdpSocket& socket) {
         if (m_socketFailed) raiseSocketError(socket);
         if (const int code = takeNetworkError(socket)) throw ESocketError(qt_error_string(code));
         if (m_counter.TimedOut) throw ETimedOutError(LibraryText(57000));
+        if (m_canceled) throw ECanceledError(LibraryText(57001));
 
         QEventLoop wait;
+        m_wait = &wait;
+        struct Forget {
+            QEventLoop*& wait;
+            ~Forget() { wait = nullptr; }
+        } forget{m_wait};
         connect(&socket, &QIODevice::readyRead, &wait, &QEventLoop::quit);
         connect(&socket, &QAbstractSocket::errorOccurred, &wait, &QEventLoop::quit);
         connect(&m_counter, &TTimeCounter::ticked, &wait, &QEventLoop::quit);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+class QEventLoop;
 class QUdpSocket;
 
 // Asks one DNS server over UDP for the mail exchangers of a domain. Set Domain
@@ -42,6 +43,11 @@ public:
     // malformed or not ours; MXList is then empty.
     void Resolve();
 
+    // Ends a Resolve that is waiting for its answer with ECanceledError, at once
+    // (the user canceled the check that asked). Without a Resolve under way it
+    // does nothing.
+    void Cancel();
+
     // The result of the last Resolve; emptied when the next one starts.
     TMXList MXList;
 
@@ -58,4 +64,7 @@ private:
 
     TTimeCounter m_counter;
     bool m_socketFailed = false;
+    bool m_resolving = false;
+    bool m_canceled = false;
+    QEventLoop* m_wait = nullptr; // the wait under way, if any
 };

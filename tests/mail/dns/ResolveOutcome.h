@@ -13,6 +13,8 @@ inline QString resolveOutcome(TmsMXResolver& resolver) {
         resolver.Resolve();
     } catch (const ETimedOutError& e) {
         return QStringLiteral("ETimedOutError: ") + e.message();
+    } catch (const ECanceledError& e) {
+        return QStringLiteral("ECanceledError: ") + e.message();
     } catch (const ESocketError& e) {
         return QStringLiteral("ESocketError: ") + e.message();
     } catch (const EResolverError& e) {

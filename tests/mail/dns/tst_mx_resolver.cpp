@@ -42,6 +42,7 @@ private Q_SLOTS:
     void eventsAndCleanUp_data();
     void eventsAndCleanUp();
     void nothingListening();
+    void cancelEndsTheWaitAtOnce();
 };
 
 void TestMXResolver::answers_data() {
@@ -314,6 +315,31 @@ void TestMXResolver::nothingListening() {
     clock.start();
     QCOMPARE(resolveOutcome(resolver), QStringLiteral("ESocketError: Connection refused"));
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestMXResolver::cancelEndsTheWaitAtOnce() {
+    // The user cancels a check while a look-up waits for a silent server: the
+    // look-up ends then, not at its time-out, and closes its socket.
+    ScriptedDnsServer server;
+    server.setReply(QByteArray());
+    TmsMXResolver resolver;
+    resolver.DNSAddress = server.address();
+    resolver.Port = server.port();
+    resolver.Domain = QString::fromLatin1(Domain);
+    resolver.setTimeOut(30);
+    bool closed = false;
+    resolver.OnClosingConnection = [&closed](QObject*) { closed = true; };
+    QTimer::singleShot(200, &resolver, [&resolver] { resolver.Cancel(); });
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(resolveOutcome(resolver), QStringLiteral("ECanceledError: Operation has been canceled"));
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(closed);
+
+    // A cancel belongs to the look-up it interrupted, not to the next one.
+    resolver.Cancel();
+    server.setReply(DnsPacket::mxAnswer(Domain, {{5, "mx.example.org"}}));
+    QCOMPARE(resolveOutcome(resolver), QStringLiteral("5 mx.example.org."));
 }
 
 QTEST_GUILESS_MAIN(TestMXResolver)
