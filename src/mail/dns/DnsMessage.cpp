@@ -187,9 +187,9 @@ TMXList ParseMXResponse(const QByteArray& response) {
     TDnsReader in(response);
     const TDnsHeader header = readHeader(in);
     if (header.ID != Dns::QueryID) throw EResolverError(LibraryText(57015));
-    const TQuerySpec spec(header.Flags);
-    if (!spec.QR()) throw EResolverError(LibraryText(57016));
-    if (spec.RCODE() != 0) throw EResolverError(rcodeText(spec.RCODE()));
+    const TQuerySpec flags(header.Flags);
+    if (!flags.QR()) throw EResolverError(LibraryText(57016));
+    if (flags.RCODE() != 0) throw EResolverError(rcodeText(flags.RCODE()));
 
     readQuestion(in);
     TMXList list;
