@@ -1,0 +1,84 @@
+#pragma once
+
+#include "core/MessageRow.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class Blacklist;
+class RuleList;
+class SpamSettings;
+class TmsHeaders;
+class UnknownDomainCheck;
+
+// Gives message rows their marks from the spam settings' rule lists and options,
+// the messages' header lines and the blacklist, and counts the rules' hits. In
+// WhyMode it explains one message instead: every category is evaluated, every
+// reason is written to memoWhy, and no hit is counted.
+//
+// It never clears a mark: a row keeps its Mark when nothing matches. The domain
+// check may wait for the DNS in the event loop; rows may change meanwhile, and
+// the classifier reads them again by index afterwards.
+class Classifier {
+public:
+    // The header lines of the message shown in row index.
+    using HeaderSource = std::function<const TmsHeaders&(int index)>;
+
+    // Every argument must outlive the classifier. domains may be null: the domain
+    // check is then never made.
+    Classifier(QList<MessageRow>& rows, HeaderSource headers, SpamSettings& settings,
+               const Blacklist& known, UnknownDomainCheck* domains);
+
+    // The slot (1 to 12) of the mailbox the rows come from; 0 when it is none.
+    // "To does not contain" rules apply only to their own slot.
+    int MailboxSlot = 0;
+    bool WhyMode = false;
+    bool WhyException = false;
+    // The reasons recorded in WhyMode, one line each.
+    QStringList memoWhy;
+
+    // Classifies row index, or every row in order for -1; sets their Mark.
+    void MarkForDeletion(int index);
+
+    // The first exception row that matches the message: its picture number in icon.
+    bool qIsInException(int index, const QString& subject, const QString& sender, int& icon);
+    // The size limits; deleteFlag tells the check mark from the question mark.
+    bool tooBigSmall(const QString& size, bool& deleteFlag);
+    // The subject rules; deleteFlag is set when a matching row deletes.
+    bool qMarkThisSubject(const QString& subject, bool& deleteFlag);
+    // The sender rules; deleteFlag is set when a matching row deletes.
+    bool qmarkThisSender(const QString& sender, bool& deleteFlag);
+    // The header rules for the message of row index; deleteFlag as above.
+    bool qMarkThisHeader(int index, bool& deleteFlag);
+    // The unknown-domain check for the message of row index.
+    bool CheckDomain(int index, bool& deleteFlag);
+    // Looks the sender up in the blacklist, then its domain: kind is "E-mail" or
+    // "Domain", matched the text found.
+    bool isInKnownList(const QString& sender, QString& kind, QString& matched) const;
+
+    // Counts one hit for a rule row, except in WhyMode.
+    void BumpUpGrid(RuleList& grid, int row);
+    // In WhyMode, appends one reason line to memoWhy.
+    void whyAdd(bool deleteFlag, const QString& name, const QString& condition,
+                const std::optional<QString>& match, bool caseSensitive);
+    // whyAdd for an exception: prefix "Exception : ".
+    void whyExcept(const QString& name, const QString& condition, bool caseSensitive,
+                   const std::optional<QString>& match);
+
+private:
+    void classify(int index);
+    bool stopsHere(int index) const;
+    // The header-rule forms that are not plain conditions.
+    bool toDoesNotContain(const TmsHeaders& headers, const QString& match, bool caseSensitive,
+                          bool rowDeletes);
+    bool senderForm(const TmsHeaders& headers, const QString& match, bool rowDeletes);
+
+    QList<MessageRow>& m_rows;
+    HeaderSource m_headers;
+    SpamSettings& m_settings;
+    const Blacklist& m_known;
+    UnknownDomainCheck* m_domains;
+};

@@ -1,0 +1,280 @@
+#pragma once
+
+#include "activity/LogFile.h"
+#include "core/Classifier.h"
+#include "core/MainViewState.h"
+#include "core/MessageRow.h"
+#include "core/UnknownDomain.h"
+#include "mail/dns/MXResolver.h"
+#include "mail/pop3/RemotePOP.h"
+#include "rules/Blacklist.h"
+#include "rules/SpamSettings.h"
+#include "settings/GeneralSettings.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <memory>
+
+class AlarmSound;
+class MainView;
+class Prompter;
+class Shell;
+
+// One mailbox of an automatic sweep, as it was left.
+struct SweptMailbox {
+    int Slot = 0;
+    QString UserName;
+    QString Server;
+    int Messages = 0; // rows after the check (after the deletion's refresh with "Kill")
+    int Marked = 0;   // marked rows the check found
+    int Deleted = 0;  // messages the sweep deleted there
+    QString Failure;  // the failure a hidden run swallowed; empty when none
+};
+
+// The main controller: everything the main window decides, without a widget.
+// It holds the message list (one MessageRow per waiting message of the mailbox
+// checked last, in server order), the POP3 client, the resolver and the
+// classifier, the blacklist, the activity log, the automatic-mode timer, and the
+// settings models that the settings dialogs edit. The windows render state() and
+// the rows, and forward their commands to the methods named after them; every
+// box and question goes through the Prompter, everything else it asks of the
+// outside world through MainView, AlarmSound and Shell.
+class MainController : public QObject {
+    Q_OBJECT
+public:
+    // Who pressed "exit": the button on the window or the tray menu's item.
+    enum class ExitSender { btExit, Exit1 };
+
+    // lookup answers the unknown-domain check; null uses the resolver MXResolver.
+    MainController(MainView& view, Prompter& prompter, AlarmSound& sound, Shell& shell,
+                   MxLookup* lookup = nullptr, QObject* parent = nullptr);
+    ~MainController() override;
+
+    // --- Components and settings models -------------------------------------
+
+    TmsRemotePOP msRemotePOP1;
+    TmsMXResolver MXResolver;
+    // The known-spammer blacklist ("known.lst").
+    Blacklist lbKnown;
+    // The activity log writer; open only while entries are written.
+    LogFile Log;
+    // The automatic-mode timer: 60000 ms, off until automatic mode starts it.
+    QTimer Timer1;
+    // The general settings (mailboxes, modes, alarm, log, counter) that the general
+    // settings dialog edits; loaded by FormCreate.
+    GeneralSettings General;
+    // The spam settings (rule lists and options) that the spam settings dialog
+    // edits; loaded by FormCreate.
+    SpamSettings Spam;
+
+    Classifier& classifier() { return *m_classifier; }
+    UnknownDomainCheck& domainCheck() { return *m_domains; }
+
+    // --- State ----------------------------------------------------------------
+
+    int iWhich = 1;                 // the current mailbox slot
+    bool SysTray = false;           // started for the tray: exit hides ("SysTray")
+    int MinutesLeft = 10;           // the automatic-mode countdown
+    bool Retrieving = false;        // a header download runs
+    bool TimerRun = false;          // the running check was started by the timer
+    bool Deleting = false;          // the delete command runs
+    int DeleteTotal = 0;            // messages being deleted
+    int DeleteDone = 0;             // the next one's position, from 1
+    QString IniFilePath;            // the settings file "quillmere.ini"
+    QString ShortDateFormat;        // the locale's short date with a four-digit year
+    QString HelpFile;               // the help page the help command opens
+
+    // The rows of the list, in server order.
+    const QList<MessageRow>& rows() const { return m_rows; }
+    // The rows marked for deletion (check mark or blacklist mark).
+    int MarkedCount() const;
+    // What the window shows.
+    const MainViewState& state() const { return m_state; }
+    // The text of the last failure shown to the user by a command; empty when the
+    // last command that ran ended without one.
+    const QString& LastFailure() const { return m_lastFailure; }
+    // The activity log's path today: "Logfile", or "logfile.txt" in the
+    // application folder when that is empty, named by the naming mode.
+    QString logPath() const;
+    // The WhyMode of the classifier.
+    bool WhyMode() const;
+
+    // --- Start-up and the main window -------------------------------------------
+
+    // Start-up: the four-digit year, the stored switches, the blacklist, the current
+    // mailbox into the POP3 client (with its one-time version step), the settings
+    // models, the leftover message files, the captions, the window or the tray, and
+    // the timer in automatic mode.
+    void FormCreate();
+    // Signs off a connection still open; closing is always allowed.
+    bool FormCloseQuery();
+    // Cancels the running operation when busy; else closes the log and ends the
+    // program, or hides it to the tray with "SysTray".
+    void btExitClick(ExitSender sender = ExitSender::btExit);
+    // The progress window's "Click to cancel".
+    void btCancelClick();
+    // Toolbar state while idle: btList and btOptions enabled; the row buttons shown
+    // (and the banner hidden) when the list has rows.
+    void enableAllButtons();
+    // Toolbar state while busy: btList and btOptions disabled, row buttons hidden,
+    // banner shown.
+    void disableAllButtons();
+    // Status: "Message Total: n Number Marked: m".
+    void ShowTotalCount();
+    // The first slot holding the POP3 client's server and user name (compared in
+    // upper case), or 0.
+    int serverToIndex() const;
+    // True exactly when slot 1 is the only slot with a server.
+    bool OnlyOneMailbox() const;
+    // The general settings' current mailbox becomes iWhich.
+    void synchronizeIwhich();
+    // (Re)loads the blacklist from "known.lst".
+    void LoadUpKnownList();
+
+    // --- The check -----------------------------------------------------------
+
+    // Loads slot n into the POP3 client, after the one-time version step; false
+    // (client unchanged) on that step's own run.
+    bool GetRemotePOPSettings(int n);
+    // "Check e-mail": checks the current mailbox (or the one chosen when several are
+    // configured), fills and marks the list, logs it and saves the hit counters.
+    // True when the check ran to its end.
+    bool btListClick();
+    // The automatic sweep: the countdown caption while minutes are left; at zero,
+    // every configured slot in turn (with deletion when "Kill" is set), stopping at
+    // the first with waiting mail.
+    void CheckAllMailBoxes();
+    // Classifies row index, or every row for -1.
+    void MarkForDeletion(int index);
+
+    // Notifications of the POP3 client.
+    void msRemotePOP1Open(QObject* sender);
+    void msRemotePOP1UpdatingInfo(QObject* sender);
+    void msRemotePOP1NextInfoUpdated(QObject* sender, int index);
+    void msRemotePOP1InfoUpdated(QObject* sender);
+    void msRemotePOP1TransferringData(QObject* sender);
+    void msRemotePOP1DataTransfered(QObject* sender);
+    void msRemotePOP1Closing(QObject* sender);
+    void msRemotePOP1Closed(QObject* sender);
+    void msRemotePOP1Cancel(QObject* sender);
+    void msRemotePOP1Error(QObject* sender, QString& message);
+    void msRemotePOP1Deleting(QObject* sender, int index);
+
+    // --- Marks and deletion ----------------------------------------------------
+
+    // Toggles the selected rows (row positions): marked ones lose their mark, any
+    // other gets the check mark. Nothing selected: NadaSelected.
+    void btMarkClick(const QList<int>& selection);
+    // The list's double click: btMarkClick.
+    void ListView1DblClick(const QList<int>& selection);
+    // Clears every mark.
+    void ResetButtonClick();
+    // Clears every mark and classifies the list again.
+    void btRemarkClick();
+    // "Delete marked messages": DeleteMessages, unless one already runs. True when
+    // the deletion ran to its end (also when there was nothing to delete).
+    bool btDeleteClick();
+    // Deletes the marked messages on the server (asking first in manual mode with
+    // confirmation), logs each, counts them and refreshes the list. Throws on failure.
+    void DeleteMessages();
+
+    // --- Automatic mode, tray and alarm -----------------------------------------
+
+    // A minute has passed: count down, and sweep at zero.
+    void Timer1Timer();
+    // The captions, the timer, the menu checks and the tray picture for the mode.
+    void UpdateAutomaticCaptions(bool automatic, int minutes);
+    // The tray picture: animated in automatic mode, static otherwise.
+    void UpdateTrayIcons(bool automatic);
+    // "Enable automatic check" (on) or "Disable automatic check" (off).
+    void EnableAutomatic1Click(bool on);
+    // The tray's "Check e-mail for spam": show the window and check.
+    void Show1Click();
+    // The tray's "Main screen".
+    void ShowMainScreen1Click();
+    // The tray menu opens: the alarm stops.
+    void popTrayPopup();
+    // The spam settings dialog, with the timer held while it is open.
+    void btSpamSetupClick();
+    // The general settings dialog; afterwards the mode, the current mailbox and the
+    // countdown follow it.
+    void btGeneralClick();
+    // The statistics window, unless it is open already.
+    void Statistics1Click();
+    // The About box, with the timer held while it is open.
+    void btAboutClick();
+    // The help page.
+    void btHelpClick();
+    // The log file in the user's viewer.
+    void Viewlogfile1Click();
+    // Starts the alarm (the sound file, once or looping, or the beep when the
+    // file is missing), or stops it.
+    void playAlarmSound(bool play);
+
+    // --- Inspection ------------------------------------------------------------
+
+    // A click or a key in the list: the alarm stops.
+    void ListView1Click();
+    void ListView1KeyUp();
+    // Tells the user that no row is selected (or that the list is empty).
+    void NadaSelected();
+    // Starts the mail program and empties the list.
+    void btLaunchClick();
+    // Explains the first selected row's mark in the text window; returns the lines
+    // shown (none when nothing was selected). Never changes a mark or a counter.
+    QStringList Why1Click(const QList<int>& selection);
+    // Removes msg_0.eml to msg_100.eml from the folder messages are written to.
+    void CleanUpEMLFiles();
+
+Q_SIGNALS:
+    // state() changed.
+    void stateChanged();
+    // The list was emptied or replaced.
+    void rowsReset();
+    // A row was added at the end.
+    void rowAppended(int index);
+    // One row's mark changed.
+    void rowChanged(int index);
+    // Marks of any rows changed.
+    void rowsChanged();
+    // One mailbox of a sweep was done.
+    void mailboxSwept(const SweptMailbox& mailbox);
+    // A deletion removed count messages from the server.
+    void messagesDeleted(int count);
+
+private:
+    bool checkMailbox();
+    void runDeletion();
+    void sweep();
+    void showFailure(const QString& text);
+    void writeLogLine(const QString& text);
+    void setStatus(const QString& text);
+    void setIdleExitFace();
+    void setBusyExitFace();
+    void setListFace();
+    void clearRows();
+    void hideToTray();
+    void holdTimer();
+    void restartTimerIfAutomatic();
+    MessageRow rowFor(int index) const;
+    QStringList mailboxChoiceEntries(int& preselected) const;
+    void changed();
+
+    MainView& m_view;
+    Prompter& m_prompter;
+    AlarmSound& m_sound;
+    Shell& m_shell;
+    std::unique_ptr<MxLookup> m_ownLookup;
+    std::unique_ptr<UnknownDomainCheck> m_domains;
+    std::unique_ptr<Classifier> m_classifier;
+    QList<MessageRow> m_rows;
+    MainViewState m_state;
+    QString m_lastFailure;
+    bool m_timerWasActive = false;
+    bool m_toldNoTray = false;
+    int m_sweepDeleted = 0;
+    QString m_swallowed;
+};
