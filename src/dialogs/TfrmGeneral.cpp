@@ -446,6 +446,11 @@ bool TfrmGeneral::saveServerSettings() {
 }
 
 int TfrmGeneral::exec() {
+    FormShow();
+    return QDialog::exec();
+}
+
+void TfrmGeneral::FormShow() {
     // Edits that were not confirmed before are dropped.
     readServerSettings();
     if (edAlarm->text().isEmpty()) edAlarm->setText(AppPaths::appFile(QStringLiteral("harptune.wav")));
@@ -453,7 +458,6 @@ int TfrmGeneral::exec() {
     m_killWhenShown = cbKill->isChecked();
     m_sysTrayWhenShown = cbSysTray->isChecked();
     showPanels();
-    return QDialog::exec();
 }
 
 void TfrmGeneral::btOKClick() {

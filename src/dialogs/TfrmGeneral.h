@@ -41,7 +41,10 @@ public:
     // slots. Returns whether every slot passed.
     bool saveServerSettings();
 
-    // Shows the dialog modally after bringing it up to date from the settings tree.
+    // Brings the dialog up to date for showing: the mailboxes from the settings
+    // tree (unconfirmed edits dropped), the default alarm and log paths.
+    void FormShow();
+    // Shows the dialog modally after FormShow.
     int exec() override;
     // Cancel: reloads everything from the settings tree and closes.
     void reject() override;

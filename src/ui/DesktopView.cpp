@@ -12,6 +12,8 @@
 #include "ui/TrayIcon.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 QToolButton* toolButton(const char* name, const QString& hint, const QString& icon, int size) {
@@ -195,17 +196,19 @@ void TfrmMain::buildOptionsPanel() {
         v->addWidget(b);
 
     // The panel closes before the command runs, so a dialog never sits under it.
-    auto forward = [this](QToolButton* b, void (MainController::*command)()) {
-        connect(b, &QToolButton::clicked, &m_controller, [this, command] {
-            pnlOptions->hide();
-            (m_controller.*command)();
-        });
+    MainController* c = &m_controller;
+    const std::pair<QToolButton*, std::function<void()>> commands[] = {
+        {btGeneral, [c] { c->btGeneralClick(); }},
+        {btSpamSetup, [c] { c->btSpamSetupClick(); }},
+        {btStats, [c] { c->Statistics1Click(); }},
+        {btAbout, [c] { c->btAboutClick(); }},
+        {btHelp, [c] { c->btHelpClick(); }},
     };
-    forward(btGeneral, &MainController::btGeneralClick);
-    forward(btSpamSetup, &MainController::btSpamSetupClick);
-    forward(btStats, &MainController::Statistics1Click);
-    forward(btAbout, &MainController::btAboutClick);
-    forward(btHelp, &MainController::btHelpClick);
+    for (const auto& [button, command] : commands)
+        connect(button, &QToolButton::clicked, c, [this, command] {
+            pnlOptions->hide();
+            command();
+        });
 }
 
 void TfrmMain::showOptionsPanel() {
