@@ -28,9 +28,9 @@ bool SingleInstance::askFirstToComeForward() {
     socket.connectToServer(serverName());
     if (!socket.waitForConnected(WaitMs)) return false;
     socket.write(Request);
+    // Once written the request waits in the socket for the first instance, even
+    // after this one has ended.
     socket.waitForBytesWritten(WaitMs);
-    // The first instance closes the connection once it has read the request.
-    socket.waitForDisconnected(WaitMs);
     return true;
 }
 
