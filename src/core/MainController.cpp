@@ -1,9 +1,28 @@
+// The main controller: construction, start-up, the exit command, the toolbar
+// state and the small helpers the other parts share.
 #include "core/MainController.h"
 
+#include "activity/LogNaming.h"
+#include "activity/LogStamp.h"
 #include "core/AlarmSound.h"
 #include "core/MainView.h"
 #include "core/Shell.h"
+#include "mail/Exceptions.h"
+#include "settings/AppPaths.h"
+#include "settings/Clock.h"
 #include "settings/Prompter.h"
+#include "settings/SettingsStore.h"
+
+#include <QFile>
+#include <QLocale>
+
+namespace {
+const QString GeneralSection = QStringLiteral("General");
+const QString NoTrayText =
+    QStringLiteral("This desktop has no system tray, so Quillmere cannot hide there. Its main "
+                   "window stays on the screen instead; minimize it or close it to end the "
+                   "program.");
+} // namespace
 
 MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& sound, Shell& shell,
                                MxLookup* lookup, QObject* parent)
@@ -14,65 +33,281 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
     }
     m_domains = std::make_unique<UnknownDomainCheck>(*lookup, Spam);
     m_classifier = std::make_unique<Classifier>(
-        m_rows, [this](int i) -> const TmsHeaders& { return msRemotePOP1.RemoteInfo.Items(i).Headers; },
+        m_rows,
+        [this](int i) -> const TmsHeaders& { return msRemotePOP1.RemoteInfo.Items(i).Headers; },
         Spam, lbKnown, m_domains.get());
+
+    msRemotePOP1.setTimeOut(120);
+    msRemotePOP1.OnOpen = [this](QObject* s) { msRemotePOP1Open(s); };
+    msRemotePOP1.OnUpdatingInfo = [this](QObject* s) { msRemotePOP1UpdatingInfo(s); };
+    msRemotePOP1.OnNextInfoUpdated = [this](QObject* s, int n) { msRemotePOP1NextInfoUpdated(s, n); };
+    msRemotePOP1.OnInfoUpdated = [this](QObject* s) { msRemotePOP1InfoUpdated(s); };
+    msRemotePOP1.OnTransferringData = [this](QObject* s) { msRemotePOP1TransferringData(s); };
+    msRemotePOP1.OnDataTransfered = [this](QObject* s) { msRemotePOP1DataTransfered(s); };
+    msRemotePOP1.OnClosing = [this](QObject* s) { msRemotePOP1Closing(s); };
+    msRemotePOP1.OnClosed = [this](QObject* s) { msRemotePOP1Closed(s); };
+    msRemotePOP1.OnCancel = [this](QObject* s) { msRemotePOP1Cancel(s); };
+    msRemotePOP1.OnError = [this](QObject* s, QString& m) { msRemotePOP1Error(s, m); };
+    msRemotePOP1.OnDeleting = [this](QObject* s, int n) { msRemotePOP1Deleting(s, n); };
+
     Timer1.setInterval(60000);
+    connect(&Timer1, &QTimer::timeout, this, &MainController::Timer1Timer);
+
+    ShortDateFormat = fix2000(QLocale().dateFormat(QLocale::ShortFormat));
+    HelpFile = AppPaths::appFile(QStringLiteral("quillmere.html"));
 }
 
-MainController::~MainController() = default;
+MainController::~MainController() {
+    // Nothing may call back into a controller that is going.
+    msRemotePOP1.OnOpen = nullptr;
+    msRemotePOP1.OnClosing = nullptr;
+    msRemotePOP1.OnClosed = nullptr;
+    msRemotePOP1.OnCancel = nullptr;
+    msRemotePOP1.OnError = nullptr;
+}
 
-int MainController::MarkedCount() const { return 0; }
-QString MainController::logPath() const { return {}; }
-bool MainController::WhyMode() const { return m_classifier->WhyMode; }
-void MainController::FormCreate() {}
-bool MainController::FormCloseQuery() { return true; }
-void MainController::btExitClick(ExitSender) {}
-void MainController::btCancelClick() {}
-void MainController::enableAllButtons() {}
-void MainController::disableAllButtons() {}
-void MainController::ShowTotalCount() {}
-int MainController::serverToIndex() const { return 0; }
-bool MainController::OnlyOneMailbox() const { return false; }
-void MainController::synchronizeIwhich() {}
-void MainController::LoadUpKnownList() {}
-bool MainController::GetRemotePOPSettings(int) { return false; }
-bool MainController::btListClick() { return false; }
-void MainController::CheckAllMailBoxes() {}
-void MainController::MarkForDeletion(int) {}
-void MainController::msRemotePOP1Open(QObject*) {}
-void MainController::msRemotePOP1UpdatingInfo(QObject*) {}
-void MainController::msRemotePOP1NextInfoUpdated(QObject*, int) {}
-void MainController::msRemotePOP1InfoUpdated(QObject*) {}
-void MainController::msRemotePOP1TransferringData(QObject*) {}
-void MainController::msRemotePOP1DataTransfered(QObject*) {}
-void MainController::msRemotePOP1Closing(QObject*) {}
-void MainController::msRemotePOP1Closed(QObject*) {}
-void MainController::msRemotePOP1Cancel(QObject*) {}
-void MainController::msRemotePOP1Error(QObject*, QString&) {}
-void MainController::msRemotePOP1Deleting(QObject*, int) {}
-void MainController::btMarkClick(const QList<int>&) {}
-void MainController::ListView1DblClick(const QList<int>&) {}
-void MainController::ResetButtonClick() {}
-void MainController::btRemarkClick() {}
-bool MainController::btDeleteClick() { return false; }
-void MainController::DeleteMessages() {}
-void MainController::Timer1Timer() {}
-void MainController::UpdateAutomaticCaptions(bool, int) {}
-void MainController::UpdateTrayIcons(bool) {}
-void MainController::EnableAutomatic1Click(bool) {}
-void MainController::Show1Click() {}
-void MainController::ShowMainScreen1Click() {}
-void MainController::popTrayPopup() {}
-void MainController::btSpamSetupClick() {}
-void MainController::btGeneralClick() {}
-void MainController::Statistics1Click() {}
-void MainController::btAboutClick() {}
-void MainController::btHelpClick() {}
-void MainController::Viewlogfile1Click() {}
-void MainController::playAlarmSound(bool) {}
-void MainController::ListView1Click() {}
-void MainController::ListView1KeyUp() {}
-void MainController::NadaSelected() {}
-void MainController::btLaunchClick() {}
-QStringList MainController::Why1Click(const QList<int>&) { return {}; }
-void MainController::CleanUpEMLFiles() {}
+int MainController::MarkedCount() const {
+    int n = 0;
+    for (const MessageRow& row : m_rows)
+        if (isMarked(row.Mark)) ++n;
+    return n;
+}
+
+QString MainController::logPath() const {
+    return CurrentLogPath(General.Logfile, LogNamingFrom(General.Asis, General.Month, General.Quarter),
+                          Clock::current().now().date(),
+                          AppPaths::appFile(QStringLiteral("logfile.txt")));
+}
+
+bool MainController::WhyMode() const {
+    return m_classifier->WhyMode;
+}
+
+void MainController::FormCreate() {
+    // 1. Dates in the list get a four-digit year.
+    ShortDateFormat = fix2000(QLocale().dateFormat(QLocale::ShortFormat));
+
+    // 2. The few values start-up reads itself.
+    const SettingsStore tree = SettingsStore::tree();
+    SysTray = tree.ReadBool(GeneralSection, QStringLiteral("SysTray"), false);
+    const bool automatic = tree.ReadBool(GeneralSection, QStringLiteral("Automatic"), false);
+    MinutesLeft = tree.ReadInteger(GeneralSection, QStringLiteral("Minutes"), 10);
+    iWhich = tree.ReadInteger(QStringLiteral("Server"), QStringLiteral("Which"), 1);
+    if (iWhich < 1 || iWhich > MailboxConfig::Count) iWhich = 1;
+
+    // 3.-6.
+    TimerRun = false;
+    m_state.Tray.EnableAutomatic1Checked = automatic;
+    m_state.Tray.DisableAutomatic1Checked = !automatic;
+    m_state.Tray.Active = SysTray;
+    Retrieving = false;
+    m_classifier->WhyMode = false;
+    m_classifier->WhyException = false;
+    Log.CloseLogFile();
+    IniFilePath = SettingsStore::iniFile().path();
+
+    // 7.-8. The blacklist, then the current mailbox with the one-time version
+    // step, before anything reads the stored passwords.
+    LoadUpKnownList();
+    GetRemotePOPSettings(iWhich);
+
+    // The settings models the dialogs edit, as the dialogs load them when the
+    // program creates them.
+    General.load(m_prompter);
+    try {
+        Spam.readSettings();
+    } catch (const Exception& e) {
+        m_prompter.error(e.message());
+    }
+
+    // 9. Messages are written to the application folder; old ones go.
+    msRemotePOP1.setMessageDirectory(AppPaths::appFolder());
+    CleanUpEMLFiles();
+
+    // 11.-13.
+    UpdateAutomaticCaptions(automatic, MinutesLeft);
+    setIdleExitFace();
+    if (!SysTray)
+        m_view.ShowApplication();
+    else if (!m_view.SystemTrayAvailable())
+        hideToTray(); // shows the window and says why
+    changed();
+
+    // 14.
+    if (automatic) {
+        if (!Timer1.isActive()) Timer1.start();
+        m_state.Tray.Animated = true;
+        changed();
+    }
+}
+
+bool MainController::FormCloseQuery() {
+    if (msRemotePOP1.Connected()) {
+        try {
+            msRemotePOP1.Disconnect();
+        } catch (const Exception&) {
+            // The connection is closed either way; the program ends.
+        }
+    }
+    return true;
+}
+
+void MainController::btExitClick(ExitSender sender) {
+    playAlarmSound(false);
+    if (m_state.btExitFace == ExitFace::Busy) {
+        msRemotePOP1.Cancel();
+        if (Retrieving) clearRows();
+        Retrieving = false;
+        enableAllButtons();
+        m_state.Progress.Visible = false;
+        changed();
+        return;
+    }
+    Log.CloseLogFile();
+    if (sender == ExitSender::Exit1)
+        m_view.Terminate();
+    else if (SysTray)
+        hideToTray();
+    else
+        m_view.CloseMainWindow();
+}
+
+void MainController::btCancelClick() {
+    msRemotePOP1.Cancel();
+    if (Retrieving) clearRows();
+    enableAllButtons();
+    m_state.Progress.Visible = false;
+    changed();
+}
+
+void MainController::enableAllButtons() {
+    m_state.btListEnabled = true;
+    m_state.btOptionsEnabled = true;
+    if (!m_rows.isEmpty()) {
+        m_state.RowButtonsVisible = true;
+        m_state.lblAdVisible = false;
+    }
+    changed();
+}
+
+void MainController::disableAllButtons() {
+    m_state.btListEnabled = false;
+    m_state.btOptionsEnabled = false;
+    m_state.RowButtonsVisible = false;
+    m_state.lblAdVisible = true;
+    changed();
+}
+
+void MainController::ShowTotalCount() {
+    setStatus(QStringLiteral("Message Total: %1 Number Marked: %2")
+                  .arg(m_rows.size())
+                  .arg(MarkedCount()));
+}
+
+int MainController::serverToIndex() const {
+    const QString server = msRemotePOP1.Server.toUpper();
+    const QString user = msRemotePOP1.UserName.toUpper();
+    for (int n = 1; n <= MailboxConfig::Count; ++n) {
+        const MailboxConfig& box = General.mailbox(n);
+        if (box.Server.toUpper() == server && box.UserName.toUpper() == user) return n;
+    }
+    return 0;
+}
+
+bool MainController::OnlyOneMailbox() const {
+    if (General.mailbox(1).Server.isEmpty()) return false;
+    for (int n = 2; n <= MailboxConfig::Count; ++n)
+        if (!General.mailbox(n).Server.isEmpty()) return false;
+    return true;
+}
+
+void MainController::synchronizeIwhich() {
+    General.Which = iWhich;
+}
+
+void MainController::LoadUpKnownList() {
+    lbKnown.load(Blacklist::defaultPath());
+}
+
+// --- Shared helpers ------------------------------------------------------------
+
+void MainController::changed() {
+    Q_EMIT stateChanged();
+}
+
+void MainController::setStatus(const QString& text) {
+    m_state.StatusText = text;
+    changed();
+}
+
+void MainController::showFailure(const QString& text) {
+    m_lastFailure = text;
+    m_prompter.error(text);
+}
+
+void MainController::writeLogLine(const QString& text) {
+    // A log that cannot be written is reported; the command goes on.
+    try {
+        Log.AppendLogEntry(logPath(), text);
+    } catch (const Exception& e) {
+        m_prompter.error(e.message());
+    }
+}
+
+QString MainController::stamp() const {
+    return LogStamp(Clock::current().now());
+}
+
+void MainController::setIdleExitFace() {
+    m_state.btExitFace = ExitFace::Idle;
+    m_state.btExitCaption = SysTray ? QStringLiteral("Hide") : QStringLiteral("Goodbye");
+    m_state.Exit1Caption = QStringLiteral("Exit");
+    changed();
+}
+
+void MainController::setBusyExitFace() {
+    m_state.btExitFace = ExitFace::Busy;
+    m_state.btExitCaption = QStringLiteral("Cancel");
+    m_state.Exit1Caption = QStringLiteral("Cancel");
+    changed();
+}
+
+void MainController::setListFace() {
+    m_state.btListFace = m_rows.isEmpty() ? ListFace::Down : ListFace::Up;
+    changed();
+}
+
+void MainController::showProgress(const QString& title) {
+    ProgressState& p = m_state.Progress;
+    if (!p.Visible) {
+        p.lblMsg.clear();
+        p.Server = msRemotePOP1.Server;
+        p.Mailbox = msRemotePOP1.UserName;
+        p.BarVisible = false;
+        p.Visible = true;
+    }
+    p.Title = title;
+    changed();
+}
+
+void MainController::clearRows() {
+    m_rows.clear();
+    Q_EMIT rowsReset();
+}
+
+void MainController::hideToTray() {
+    if (m_view.SystemTrayAvailable()) {
+        m_view.HideApplication();
+        return;
+    }
+    // Without a tray a hidden window could not be reached again.
+    m_view.ShowApplication();
+    if (!m_toldNoTray) {
+        m_toldNoTray = true;
+        m_prompter.information(NoTrayText);
+    }
+}
+
+void MainController::restartTimerIfAutomatic() {
+    if (General.Automatic && !Timer1.isActive()) Timer1.start();
+}

@@ -86,6 +86,9 @@ public:
     QString IniFilePath;            // the settings file "quillmere.ini"
     QString ShortDateFormat;        // the locale's short date with a four-digit year
     QString HelpFile;               // the help page the help command opens
+    // Deletions run as in automatic mode (no question, no mail program) without
+    // changing the mode: the command line's unattended deletions.
+    bool Unattended = false;
 
     // The rows of the list, in server order.
     const QList<MessageRow>& rows() const { return m_rows; }
@@ -248,16 +251,16 @@ Q_SIGNALS:
 private:
     bool checkMailbox();
     void runDeletion();
-    void sweep();
     void showFailure(const QString& text);
     void writeLogLine(const QString& text);
+    QString stamp() const;
     void setStatus(const QString& text);
     void setIdleExitFace();
     void setBusyExitFace();
     void setListFace();
+    void showProgress(const QString& title);
     void clearRows();
     void hideToTray();
-    void holdTimer();
     void restartTimerIfAutomatic();
     MessageRow rowFor(int index) const;
     QStringList mailboxChoiceEntries(int& preselected) const;
@@ -271,10 +274,11 @@ private:
     std::unique_ptr<UnknownDomainCheck> m_domains;
     std::unique_ptr<Classifier> m_classifier;
     QList<MessageRow> m_rows;
+    int m_rowsSlot = 0; // the slot the rows were listed from
     MainViewState m_state;
     QString m_lastFailure;
+    QString m_swallowed;     // the failure a hidden timer run went on after
+    int m_deleted = 0;       // messages the last deletion removed
     bool m_timerWasActive = false;
     bool m_toldNoTray = false;
-    int m_sweepDeleted = 0;
-    QString m_swallowed;
 };

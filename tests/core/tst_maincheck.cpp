@@ -1,0 +1,422 @@
+// The main controller's mail check against a real Dovecot: rows, marks, the
+// log line and the hit counters; failures, cancels, the mailbox choice, the
+// empty manual check, the automatic sweep, the explanation and the marks.
+#include "ClassifierFixture.h"
+#include "ControllerFixture.h"
+
+#include <QtTest>
+
+class TestMainCheck : public QObject {
+    Q_OBJECT
+
+    DovecotServer m_server;
+    int m_users = 0;
+
+    // A fresh mailbox holding messages; returns its user name.
+    QString mailbox(const QList<QByteArray>& messages = {}) {
+        const QString user = QStringLiteral("check%1").arg(++m_users);
+        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
+        for (const QByteArray& m : messages)
+            m_server.addMessage(user, m);
+        return user;
+    }
+
+    // Slot 1 with six messages that the rules below mark in every way.
+    QString markedMailbox(Harness& h) {
+        const QString user = mailbox({
+            mail("a", "Hello there"),
+            mail("b", "Cheap pills"),
+            mail("c", "A maybe offer"),
+            mail("d", "Quarterly report", "Bob <bob@bad.test>"),
+            mail("e", "pills from a friend", "friend@good.test"),
+            mail("f", "Undated", "ann@example.org", "sometime soon"),
+        });
+        Harness::slot(1, m_server.server(), user);
+        QFile known(h.profile.appFile(QStringLiteral("known.lst")));
+        known.open(QIODevice::WriteOnly);
+        known.write("bad.test\r\n");
+        return user;
+    }
+
+    static void markingRules(MainController& c) {
+        setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true),
+                                      subjectRule("Contains", "offer", false, false)});
+        setRules(c.Spam.gridExcept,
+                 {exceptionRule("Domain name", "Equals", "good.test", false, "7")});
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
+    }
+
+    void checkFillsTheListInServerOrder() {
+        Harness h;
+        const QString user = markedMailbox(h);
+        MainController& c = h.start();
+        markingRules(c);
+
+        QVERIFY(c.btListClick());
+
+        QCOMPARE(h.subjects(), (QStringList{"Hello there", "Cheap pills", "A maybe offer",
+                                            "Quarterly report", "pills from a friend", "Undated"}));
+        QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, QuestionMark, BlacklistMark, 7, NoMark}));
+        const MessageRow& first = c.rows().at(0);
+        QCOMPARE(first.Sender, QStringLiteral("ann@example.org"));
+        QCOMPARE(first.Size.toInt(), m_server.messages(user).at(0).size() +
+                                         m_server.messages(user).at(0).count('\n'));
+        QCOMPARE(first.Date, QStringLiteral("2/5/2024 10:00:00 AM")); // the zone is not applied
+        QCOMPARE(c.rows().at(5).Date, QStringLiteral("sometime soon"));
+
+        const QStringList checks = h.logLinesStartingWith("MAIL CHECK");
+        QCOMPARE(checks.size(), 1);
+        QVERIFY2(checks[0].startsWith(QStringLiteral("MAIL CHECK 6 msg(s) for \"%1\" on server %2 at ")
+                                          .arg(user, m_server.server())),
+                 qPrintable(checks[0]));
+
+        // The rows are classified on arrival and again at the end; a row that
+        // has its check mark already stops before the rules the second time.
+        RuleList saved(RuleListKind::Subject);
+        saved.loadFromFile(SpamSettings::listPath(saved));
+        QCOMPARE(hitsOf(saved), (QList<int>{1, 2}));
+
+        const MainViewState& s = c.state();
+        QCOMPARE(s.StatusText, QStringLiteral("Message Total: 6 Number Marked: 2"));
+        QCOMPARE(s.btExitFace, ExitFace::Idle);
+        QCOMPARE(s.btExitCaption, QStringLiteral("Goodbye"));
+        QVERIFY(s.btListEnabled && s.btOptionsEnabled && s.RowButtonsVisible && !s.lblAdVisible);
+        QVERIFY(!s.Progress.Visible);
+        QCOMPARE(s.btListFace, ListFace::Up);
+        QVERIFY(h.view.choiceEntries.isEmpty()); // one mailbox: no choice
+        QVERIFY(c.msRemotePOP1.Connected());     // kept for the deletion
+        QVERIFY(h.prompter.shown().isEmpty());
+    }
+
+    void wrongPasswordStaysBusyUntilCancel() {
+        Harness h;
+        const QString user = mailbox({mail("a", "Hello")});
+        Harness::slot(1, m_server.server(), user, QStringLiteral("not the password"));
+        MainController& c = h.start();
+
+        QVERIFY(!c.btListClick());
+
+        QCOMPARE(h.prompter.texts(), QStringList{"-ERR [AUTH] Authentication failed."});
+        QCOMPARE(c.LastFailure(), QStringLiteral("-ERR [AUTH] Authentication failed."));
+        QCOMPARE(c.state().btExitFace, ExitFace::Busy);
+        QCOMPARE(c.state().btExitCaption, QStringLiteral("Cancel"));
+        QVERIFY(!c.state().btListEnabled);
+        QVERIFY(c.state().Progress.Visible);
+        QVERIFY(h.logLinesStartingWith("MAIL CHECK").isEmpty());
+        QVERIFY(h.logLines().filter("not the password").isEmpty());
+
+        c.btExitClick();
+        QCOMPARE(c.state().btExitFace, ExitFace::Idle);
+        QVERIFY(c.state().btListEnabled);
+        QVERIFY(!c.state().Progress.Visible);
+        QCOMPARE(h.logLinesStartingWith("OPERATION CANCELED FOR " + user).size(), 1);
+        QVERIFY(h.view.calls.filter("close").isEmpty()); // Cancel does not exit
+    }
+
+    void cancelDuringACheck_data() {
+        QTest::addColumn<bool>("fromProgressWindow");
+        QTest::newRow("exit-button") << false;
+        QTest::newRow("progress-window") << true;
+    }
+
+    void cancelDuringACheck() {
+        QFETCH(bool, fromProgressWindow);
+        Harness h;
+        const QString user = mailbox({mail("a", "one"), mail("b", "two"), mail("c", "three")});
+        Harness::slot(1, m_server.server(), user);
+        MainController& c = h.start();
+        connect(&c, &MainController::rowAppended, this, [&](int row) {
+            if (row != 0) return;
+            if (fromProgressWindow)
+                c.btCancelClick();
+            else
+                c.btExitClick();
+        });
+
+        QVERIFY(!c.btListClick());
+
+        QVERIFY(c.rows().isEmpty());
+        QCOMPARE(h.prompter.texts(), QStringList{"Operation has been canceled"});
+        QCOMPARE(c.state().btExitFace, ExitFace::Idle);
+        QVERIFY(c.state().btListEnabled);
+        QVERIFY(!c.state().Progress.Visible);
+        QVERIFY(c.state().Tray.HammerPicture);
+        QCOMPARE(h.logLinesStartingWith("OPERATION CANCELED FOR " + user).size(), 1);
+        QCOMPARE(h.logLinesStartingWith("ERROR Operation has been canceled FOR " + user).size(), 1);
+        QVERIFY(h.logLinesStartingWith("MAIL CHECK").isEmpty());
+        QVERIFY(!c.msRemotePOP1.Connected());
+        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c"}));
+    }
+
+    void mailboxChoice() {
+        Harness h;
+        const QString u1 = mailbox({mail("one", "in slot 1")});
+        const QString u3 = mailbox({mail("three", "in slot 3")});
+        Harness::slot(1, m_server.server(), u1);
+        Harness::slot(3, m_server.server(), u3);
+        SettingsStore::tree().WriteInteger("Server", "Which", 3);
+        MainController& c = h.start();
+
+        // OK on the preselected current slot.
+        QVERIFY(c.btListClick());
+        const QStringList entries{QStringLiteral("1) Mailbox %1 - Server %2").arg(u1, m_server.server()),
+                                  QStringLiteral("3) Mailbox %1 - Server %2").arg(u3, m_server.server())};
+        QCOMPARE(h.view.choiceEntries.value(0), entries);
+        QCOMPARE(h.view.choicePreselected.value(0), 1);
+        QCOMPARE(h.subjects(), QStringList{"in slot 3"});
+        QVERIFY(!c.msRemotePOP1.Connected()); // two mailboxes: nothing kept
+
+        // Cancel (or OK with nothing selected) changes nothing.
+        h.view.choices = {-1};
+        QVERIFY(!c.btListClick());
+        QCOMPARE(h.subjects(), QStringList{"in slot 3"});
+        QCOMPARE(c.iWhich, 3);
+        QCOMPARE(c.msRemotePOP1.UserName, u3);
+        QCOMPARE(h.logLinesStartingWith("MAIL CHECK").size(), 1);
+        QVERIFY(h.prompter.shown().isEmpty());
+
+        // Another slot becomes the current one.
+        h.view.choices = {0};
+        QVERIFY(c.btListClick());
+        QCOMPARE(c.iWhich, 1);
+        QCOMPARE(c.General.Which, 1);
+        QCOMPARE(h.subjects(), QStringList{"in slot 1"});
+    }
+
+    void emptyManualCheck_data() {
+        QTest::addColumn<QString>("general"); // ident=value pairs
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<int>("notices");
+        QTest::newRow("exit-ends-the-program") << "Exit=1" << true << QStringList{"show", "close"} << 0;
+        QTest::newRow("exit-off-stays") << "Exit=0" << true << QStringList{"show"} << 0;
+        QTest::newRow("automatic-never-exits") << "Exit=1,Automatic=1" << true << QStringList{"show"} << 0;
+        QTest::newRow("tray-hides") << "Exit=1,SysTray=1" << true << QStringList{"hide"} << 0;
+        QTest::newRow("no-tray-shows-and-tells-once")
+            << "Exit=1,SysTray=1" << false << QStringList{"show", "show"} << 1;
+    }
+
+    void emptyManualCheck() {
+        QFETCH(QString, general);
+        QFETCH(bool, tray);
+        QFETCH(QStringList, calls);
+        QFETCH(int, notices);
+        Harness h;
+        Harness::slot(1, m_server.server(), mailbox());
+        for (const QString& pair : general.split(','))
+            Harness::setGeneral(pair.section('=', 0, 0), pair.section('=', 1));
+        h.view.tray = tray;
+        MainController& c = h.start();
+
+        QVERIFY(c.btListClick());
+
+        QCOMPARE(h.view.calls, calls);
+        QCOMPARE(h.prompter.texts().filter("no system tray").size(), notices);
+        QCOMPARE(c.state().btListFace, ListFace::Down);
+        QCOMPARE(h.logLinesStartingWith("MAIL CHECK 0 msg(s)").size(), 1);
+    }
+
+    void missingMailboxOpensTheSettings_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no-user") << "pop.test" << " " << "You need to enter your e-mail username in the settings.";
+        QTest::newRow("no-server") << "" << "ann" << "You need to enter the name of your mail server in the settings.";
+    }
+
+    void missingMailboxOpensTheSettings() {
+        QFETCH(QString, server);
+        QFETCH(QString, user);
+        QFETCH(QString, text);
+        Harness h;
+        Harness::slot(1, server, user);
+        MainController& c = h.start();
+        QVERIFY(!c.btListClick());
+        QCOMPARE(h.prompter.texts(), QStringList{text});
+        QCOMPARE(h.view.calls.filter("general").size(), 1);
+        QCOMPARE(c.state().btExitFace, ExitFace::Idle);
+        QVERIFY(h.logLines().isEmpty());
+    }
+
+    void sweepStopsAtTheFirstMailboxWithMail_data() {
+        QTest::addColumn<QString>("firstPassword");
+        QTest::addColumn<bool>("mailInSlot2");
+        QTest::newRow("mail-in-slot-2") << "secret" << true;
+        QTest::newRow("failing-slot-1-is-passed") << "wrong" << true;
+        QTest::newRow("nothing-waits") << "secret" << false;
+    }
+
+    void sweepStopsAtTheFirstMailboxWithMail() {
+        QFETCH(QString, firstPassword);
+        QFETCH(bool, mailInSlot2);
+        Harness h;
+        const QString u1 = mailbox();
+        const QString u2 =
+            mailInSlot2 ? mailbox({mail("x", "waiting 1"), mail("y", "waiting 2")}) : mailbox();
+        Harness::slot(1, m_server.server(), u1, firstPassword);
+        Harness::slot(2, m_server.server(), u2);
+        for (int n = 3; n <= 12; ++n)
+            Harness::slot(n, m_server.server(), mailbox({mail("z", "later")}));
+        SettingsStore::tree().WriteInteger("Server", "Which", 4);
+        Harness::setGeneral("Minutes", "15");
+        MainController& c = h.start();
+        h.view.visible = false; // hidden in the tray
+        QList<SweptMailbox> swept;
+        connect(&c, &MainController::mailboxSwept, this,
+                [&](const SweptMailbox& m) { swept << m; });
+        c.MinutesLeft = 1;
+
+        c.Timer1Timer();
+
+        QVERIFY(!c.TimerRun);
+        QCOMPARE(c.MinutesLeft, 15);
+        QVERIFY(c.Timer1.isActive());
+        QVERIFY(h.prompter.shown().isEmpty()); // a hidden run swallows failures
+        if (mailInSlot2) {
+            QCOMPARE(swept.size(), 2);
+            QCOMPARE(swept[1].Slot, 2);
+            QCOMPARE(swept[1].Messages, 2);
+            QCOMPARE(h.logLinesStartingWith("MAIL CHECK").size(), 2);
+            const QString caption = QStringLiteral("Quillmere - MailBox %1 - 2 messages").arg(u2);
+            QCOMPARE(c.state().Caption, caption);
+            QCOMPARE(c.state().lblTitle, caption);
+            QVERIFY(!c.state().Label1Visible);
+            QCOMPARE(h.view.calls.last(), QStringLiteral("show"));
+            QVERIFY(h.view.visible);
+            QVERIFY(h.sound.events.contains("beep")); // no alarm file: the beep
+            // The slot with mail stays current until the next check.
+            QCOMPARE(c.iWhich, 2);
+            QCOMPARE(c.msRemotePOP1.UserName, u2);
+        } else {
+            QCOMPARE(swept.size(), 3); // slot 3 has mail
+            QCOMPARE(c.state().Caption, QStringLiteral("Quillmere - MailBox %1 - 1 messages")
+                                            .arg(swept[2].UserName));
+            QCOMPARE(c.iWhich, 3);
+        }
+        QCOMPARE(swept[0].Slot, 1);
+        QCOMPARE(swept[0].Failure.isEmpty(), firstPassword == "secret");
+    }
+
+    void sweepWithNothingWaitingReturnsToTheCurrentMailbox() {
+        Harness h;
+        const QString u1 = mailbox(), u2 = mailbox(), u4 = mailbox();
+        Harness::slot(1, m_server.server(), u1);
+        Harness::slot(2, m_server.server(), u2);
+        Harness::slot(4, m_server.server(), u4);
+        SettingsStore::tree().WriteInteger("Server", "Which", 2);
+        MainController& c = h.start();
+        h.view.visible = false;
+        c.MinutesLeft = 0;
+
+        c.Timer1Timer();
+
+        QCOMPARE(h.logLinesStartingWith("MAIL CHECK 0").size(), 3);
+        QCOMPARE(c.state().Caption, QStringLiteral("Quillmere - No waiting messages found"));
+        QCOMPARE(c.state().Tray.Hint, QStringLiteral("Quillmere - No waiting messages found"));
+        QCOMPARE(c.iWhich, 2);
+        QCOMPARE(c.msRemotePOP1.UserName, u2);
+        QVERIFY(h.view.calls.filter("show").size() == 1); // only the start-up's
+    }
+
+    void everyCheckIsANewSession() {
+        Harness h;
+        const QString user = mailbox({mail("a", "first")});
+        Harness::slot(1, m_server.server(), user);
+        Harness::setGeneral("Automatic", "1");
+        MainController& c = h.start();
+        int opens = 0, opensAtTransfer = -1;
+        const auto open = c.msRemotePOP1.OnOpen;
+        c.msRemotePOP1.OnOpen = [&](QObject* s) {
+            ++opens;
+            open(s);
+        };
+        const auto transferring = c.msRemotePOP1.OnTransferringData;
+        c.msRemotePOP1.OnTransferringData = [&](QObject* s) {
+            opensAtTransfer = opens;
+            transferring(s);
+        };
+
+        QVERIFY(c.btListClick());
+        QVERIFY(c.msRemotePOP1.Connected());
+        m_server.addMessage(user, mail("b", "arrived meanwhile"));
+        QVERIFY(c.btListClick());
+        QCOMPARE(h.subjects(), (QStringList{"first", "arrived meanwhile"}));
+        QCOMPARE(opens, 2);
+
+        // The deletion after a check still uses that check's session.
+        c.btMarkClick({0});
+        QVERIFY(c.btDeleteClick());
+        QCOMPARE(opensAtTransfer, 2);
+        QCOMPARE(idsIn(m_server, user), QStringList{"b"});
+    }
+
+    void whyExplainsWithoutChangingAnything() {
+        Harness h;
+        markedMailbox(h);
+        MainController& c = h.start();
+        markingRules(c);
+        QVERIFY(c.btListClick());
+        c.btMarkClick({0, 1}); // the user marks a, un-marks b
+        const QList<int> marks = h.marks();
+        const QList<int> hits = hitsOf(c.Spam.gridSubject);
+
+        QCOMPARE(c.Why1Click({0}),
+                 (QStringList{"Message from ann@example.org", "Subject of   Hello there", "",
+                              "Message was neither on the exception list nor on the list of "
+                              "matching criteria",
+                              "** You marked this message **"}));
+        const QStringList b = c.Why1Click({3, 1});
+        QCOMPARE(b.mid(0, 3), (QStringList{"Message from ann@example.org",
+                                           "Subject of   Cheap pills", ""}));
+        QCOMPARE(b.size(), 5);
+        QVERIFY2(b[3].startsWith("Delete   : ") && b[3].contains("\"pills\""), qPrintable(b[3]));
+        QCOMPARE(b[4], QStringLiteral("** You un-marked this message **"));
+        QCOMPARE(h.prompter.texts().filter("more than one message").size(), 1);
+        QCOMPARE(h.view.texts.size(), 2);
+        QCOMPARE(h.view.texts[1], b);
+
+        QCOMPARE(h.marks(), marks);
+        QCOMPARE(hitsOf(c.Spam.gridSubject), hits);
+        QVERIFY(c.Why1Click({}).isEmpty());
+        QVERIFY(h.prompter.texts().last().startsWith("No messages were selected."));
+    }
+
+    void marksByHand() {
+        Harness h;
+        markedMailbox(h);
+        MainController& c = h.start();
+        markingRules(c);
+        QVERIFY(c.btListClick());
+        QList<int> changed;
+        connect(&c, &MainController::rowChanged, this, [&](int r) { changed << r; });
+
+        // Marked rows lose their mark; question, exception and none get the check mark.
+        c.btMarkClick({4, 3, 2, 1, 0, 99});
+        QCOMPARE(h.marks(), (QList<int>{CheckMark, NoMark, CheckMark, NoMark, CheckMark, NoMark}));
+        QCOMPARE(changed, (QList<int>{0, 1, 2, 3, 4}));
+        QCOMPARE(c.state().StatusText, QStringLiteral("Message Total: 6 Number Marked: 3"));
+
+        c.ResetButtonClick();
+        QCOMPARE(h.marks(), QList<int>(6, NoMark));
+        c.btRemarkClick();
+        QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, QuestionMark, BlacklistMark, 7, NoMark}));
+        QVERIFY(h.prompter.shown().isEmpty());
+
+        c.Spam.gridSubject.reset();
+        c.lbKnown.clear();
+        c.btRemarkClick();
+        QCOMPARE(h.prompter.texts(),
+                 QStringList{"None of the messages matched any of the spam criteria."});
+
+        c.btMarkClick({});
+        QVERIFY(h.prompter.texts().last().startsWith("No messages were selected."));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMainCheck)
+#include "tst_maincheck.moc"
