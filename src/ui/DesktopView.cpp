@@ -3,7 +3,7 @@
 #include "core/MainController.h"
 #include "dialogs/NotBuiltYet.h"
 #include "dialogs/TfrmGeneral.h"
-#include "ui/AlarmPlayer.h"
+#include "core/AlarmSound.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmRetrieving.h"
@@ -19,12 +19,21 @@
 #include <QSystemTrayIcon>
 #include <memory>
 
-DesktopView::DesktopView(Prompter& prompter, AlarmPlayer& sound, QObject* parent)
+DesktopView::DesktopView(Prompter& prompter, AlarmSound& sound, QObject* parent)
     : QObject(parent), m_prompter(prompter), m_sound(sound) {}
 
 DesktopView::~DesktopView() {
+    destroyWindows();
+}
+
+void DesktopView::destroyWindows() {
     // The progress window and the general settings belong to the main window.
     delete m_main;
+    m_main = nullptr;
+    m_retrieving = nullptr;
+    m_general = nullptr;
+    delete m_tray;
+    m_tray = nullptr;
 }
 
 void DesktopView::createMainWindow(MainController& controller) {

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-class AlarmPlayer;
+class AlarmSound;
 class MainController;
 class Prompter;
 class TfrmGeneral;
@@ -19,7 +19,7 @@ class TrayIcon;
 class DesktopView : public QObject, public MainView {
     Q_OBJECT
 public:
-    DesktopView(Prompter& prompter, AlarmPlayer& sound, QObject* parent = nullptr);
+    DesktopView(Prompter& prompter, AlarmSound& sound, QObject* parent = nullptr);
     ~DesktopView() override;
 
     // Creates the main window and the tray icon for controller (before its FormCreate).
@@ -27,6 +27,9 @@ public:
     // Creates the progress window and the general settings dialog (after FormCreate,
     // which loads the settings they show).
     void createDialogs();
+
+    // Closes and frees every window (before the controller they show goes).
+    void destroyWindows();
 
     TfrmMain* main() const { return m_main; }
     TrayIcon* tray() const { return m_tray; }
@@ -53,7 +56,7 @@ private:
     void connectTray();
 
     Prompter& m_prompter;
-    AlarmPlayer& m_sound;
+    AlarmSound& m_sound;
     MainController* m_controller = nullptr;
     TfrmMain* m_main = nullptr;
     TrayIcon* m_tray = nullptr;

@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
     // Closing signs off a connection still open; the general settings in force
     // are stored, as the settings dialog would on its way out.
     controller.FormCloseQuery();
+    view.destroyWindows();
     try {
         controller.General.save();
     } catch (const Exception& e) {
