@@ -36,7 +36,7 @@ QToolButton* captionButton(const char* name, const QString& caption, const QStri
     QToolButton* b = toolButton(name, hint, icon, 32);
     b->setText(caption);
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFixedSize(76, 62);
+    b->setFixedSize(88, 62);
     return b;
 }
 
@@ -88,6 +88,8 @@ TfrmMain::TfrmMain(MainController& controller, QWidget* parent)
     StatusPanel0->setFixedWidth(300);
     StatusPanel1 = new QLabel;
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
+    // A long status text is cut, never widens the window.
+    StatusPanel1->setMinimumWidth(1);
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->addWidget(StatusPanel1, 1);
     setStatusBar(StatusBar1);
@@ -124,6 +126,8 @@ QWidget* TfrmMain::buildTopPanel() {
     title.setBold(true);
     lblTitle->setFont(title);
     lblTitle->setStyleSheet(QStringLiteral("color: #155050;"));
+    // Long captions (the countdown, a sweep's result) are cut, never widen the window.
+    lblTitle->setMinimumWidth(1);
     Label1 = new QLabel(QStringLiteral("mail pre-filter %1").arg(QStringLiteral(QUILL_VERSION)));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(QStringLiteral("color: #707070;"));
@@ -133,6 +137,7 @@ QWidget* TfrmMain::buildTopPanel() {
     ad.setItalic(true);
     lblAd->setFont(ad);
     lblAd->setStyleSheet(QStringLiteral("color: #8c2a10;"));
+    lblAd->setMinimumWidth(1);
 
     btMark = toolButton("btMark", QStringLiteral("Mark messages"), QStringLiteral("mark"), 28);
     btDelete = toolButton("btDelete", QStringLiteral("Delete marked messages"),
