@@ -1,0 +1,71 @@
+#include "HeadlessSession.h"
+
+#include "CliCommand.h"
+
+int HeadlessView::ChooseMailbox(const QStringList& entries, int preselected) {
+    if (wantedSlot == 0) return preselected;
+    const QString prefix = QString::number(wantedSlot) + u')';
+    for (int i = 0; i < entries.size(); ++i)
+        if (entries[i].startsWith(prefix)) return i;
+    return -1;
+}
+
+int HeadlessSession::start() {
+    if (!m_lock.tryLock()) {
+        cliErr() << ProfileLock::busyText() << Qt::endl;
+        return ExitProfileBusy;
+    }
+    m_controller = std::make_unique<MainController>(view, prompter, sound, shell);
+    m_controller->FormCreate();
+    // Nothing here waits for the clock: the timer only runs when asked to.
+    m_controller->Timer1.stop();
+    return ExitOk;
+}
+
+int HeadlessSession::check(int slot) {
+    MainController& c = *m_controller;
+    if (slot != 0) c.iWhich = slot;
+    view.wantedSlot = slot;
+    if (c.btListClick()) return ExitOk;
+    if (c.LastFailure().isEmpty())
+        cliErr() << "mailbox " << c.iWhich << " was not checked" << Qt::endl;
+    return ExitFailure;
+}
+
+bool takeMailboxOption(QStringList& args, int& slot, const char* command) {
+    slot = 0;
+    const qsizetype at = args.indexOf(QStringLiteral("--mailbox"));
+    if (at < 0) return true;
+    bool ok = false;
+    slot = args.value(at + 1).toInt(&ok);
+    if (!ok || slot < 1 || slot > MailboxConfig::Count) {
+        cliErr() << "quillmere-cli " << command << ": --mailbox takes a slot number from 1 to 12"
+                 << Qt::endl;
+        return false;
+    }
+    args.remove(at, 2);
+    return true;
+}
+
+QString markName(int mark) {
+    switch (mark) {
+    case NoMark: return QStringLiteral("-");
+    case CheckMark: return QStringLiteral("delete");
+    case QuestionMark: return QStringLiteral("question");
+    case BlacklistMark: return QStringLiteral("blacklist");
+    }
+    return QStringLiteral("exception %1").arg(mark);
+}
+
+void printRows(const MainController& controller, bool markedOnly) {
+    const QList<MessageRow>& rows = controller.rows();
+    for (int i = 0; i < rows.size(); ++i) {
+        const MessageRow& row = rows[i];
+        if (markedOnly && !isMarked(row.Mark)) continue;
+        cliOut() << QStringLiteral("%1  %2  %3  (%4, %5 bytes, %6)")
+                        .arg(i, 3)
+                        .arg(markName(row.Mark), -12)
+                        .arg(row.Subject, row.Sender, row.Size, row.Date)
+                 << '\n';
+    }
+}

@@ -1,0 +1,41 @@
+// quillmere-cli delete: checks a mailbox and deletes its marked messages as an
+// automatic-mode deletion does, or only shows what it would delete.
+#include "CliCommand.h"
+#include "HeadlessSession.h"
+
+namespace {
+int run(const QStringList& arguments) {
+    QStringList args = arguments;
+    int slot = 0;
+    if (!takeMailboxOption(args, slot, "delete")) return ExitUsage;
+    const bool yes = args.removeAll(QStringLiteral("--yes")) > 0;
+    if (!args.isEmpty()) return cliUsage("delete");
+
+    HeadlessSession session;
+    if (const int rc = session.start(); rc != ExitOk) return rc;
+    if (const int rc = session.check(slot); rc != ExitOk) return rc;
+    MainController& c = session.controller();
+    const int marked = c.MarkedCount();
+    const QString where = QStringLiteral("mailbox %1 (%2 on %3)")
+                              .arg(c.iWhich)
+                              .arg(c.msRemotePOP1.UserName, c.msRemotePOP1.Server);
+    if (!yes) {
+        cliOut() << "would delete " << marked << " of " << c.rows().size() << " message(s) from "
+                 << where << " (run with --yes to delete them):\n";
+        printRows(c, true);
+        return ExitOk;
+    }
+    int deleted = 0;
+    QObject::connect(&c, &MainController::messagesDeleted, [&deleted](int n) { deleted = n; });
+    c.Unattended = true;
+    if (!c.btDeleteClick()) return ExitFailure;
+    cliOut() << "deleted " << deleted << " message(s) from " << where << ", " << c.rows().size()
+             << " left\n";
+    return ExitOk;
+}
+
+const CliCommand command("delete", "[--mailbox N] [--yes]",
+                         "check the mailbox and delete its marked messages without asking (log "
+                         "blocks, spam counter); without --yes only show what would go",
+                         run);
+} // namespace

@@ -1,0 +1,129 @@
+// quillmere-cli mailbox: the twelve mailbox slots; one slot stored as the
+// general settings store it; the current slot.
+#include "CliCommand.h"
+#include "ConsolePrompter.h"
+#include "mail/Exceptions.h"
+#include "settings/MailboxConfig.h"
+#include "settings/ProfileLock.h"
+#include "settings/SettingsStore.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+const QString Server = QStringLiteral("Server");
+
+int currentSlot() {
+    return SettingsStore::tree().ReadInteger(Server, QStringLiteral("Which"), 1);
+}
+
+// One slot as stored, the password only as set or empty.
+void printSlot(int n, int current) {
+    const SettingsStore tree = SettingsStore::tree();
+    const QString server = tree.ReadString(Server, MailboxConfig::serverIdent(n), {});
+    const QString user = tree.ReadString(Server, MailboxConfig::userIdent(n), {});
+    const bool password = !tree.ReadString(Server, MailboxConfig::passwordIdent(n), {}).isEmpty();
+    cliOut() << (n == current ? "* " : "  ") << QString::number(n).rightJustified(2) << "  "
+             << (server.isEmpty() ? QStringLiteral("-") : server).leftJustified(30) << ' '
+             << (user.isEmpty() ? QStringLiteral("-") : user).leftJustified(24) << ' '
+             << "password " << (password ? "(set)" : "(empty)") << '\n';
+}
+
+int slotNumber(const QString& text) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && n >= 1 && n <= MailboxConfig::Count ? n : 0;
+}
+
+// The first line of standard input, without its line end.
+QString readPasswordLine() {
+    QByteArray line;
+    for (int c = std::getchar(); c != EOF && c != '\n'; c = std::getchar())
+        line += char(c);
+    if (line.endsWith('\r')) line.chop(1);
+    return QString::fromUtf8(line);
+}
+
+// What the general settings' OK says about a stored slot; empty when complete.
+QString slotProblem(int n, const MailboxConfig& box) {
+    if (!box.Server.isEmpty() && box.UserName.isEmpty())
+        return QStringLiteral("Mailbox %1 has a server %2 but no mailbox").arg(n).arg(box.Server);
+    if (box.Server.isEmpty() && !box.UserName.isEmpty())
+        return QStringLiteral("Mailbox %1 %2 has a blank server").arg(n).arg(box.UserName);
+    if (!box.Server.isEmpty() && !box.UserName.isEmpty() && box.Password.isEmpty())
+        return QStringLiteral("Mailbox %1 - there is no password set").arg(n);
+    return {};
+}
+
+int run(const QStringList& arguments) {
+    QStringList args = arguments;
+    if (args.isEmpty()) {
+        const int current = currentSlot();
+        for (int n = 1; n <= MailboxConfig::Count; ++n)
+            printSlot(n, current);
+        return ExitOk;
+    }
+
+    int setCurrent = 0, slot = 0;
+    std::optional<QString> server, user, password;
+    while (!args.isEmpty()) {
+        const QString arg = args.takeFirst();
+        if (arg == QLatin1String("--current") && !args.isEmpty()) {
+            if (!(setCurrent = slotNumber(args.takeFirst()))) return cliUsage("mailbox");
+        } else if (arg == QLatin1String("--server") && !args.isEmpty()) {
+            server = args.takeFirst().trimmed();
+        } else if (arg == QLatin1String("--user") && !args.isEmpty()) {
+            user = args.takeFirst().trimmed();
+        } else if (arg == QLatin1String("--password-stdin")) {
+            password = QString();
+        } else if (!slot && (slot = slotNumber(arg))) {
+        } else {
+            return cliUsage("mailbox");
+        }
+    }
+    const bool editsSlot = server || user || password;
+    if (editsSlot != (slot != 0) || (!editsSlot && !setCurrent)) return cliUsage("mailbox");
+
+    ProfileLock lock;
+    if (!lock.tryLock()) {
+        cliErr() << ProfileLock::busyText() << Qt::endl;
+        return ExitProfileBusy;
+    }
+    // Start as the program starts: the one-time step for stores of the old
+    // password form runs now, so that it never takes a password stored here
+    // for one of that form.
+    ConsolePrompter prompter;
+    LoadRemotePOPSettings(currentSlot(), prompter);
+
+    int rc = ExitOk;
+    if (slot) {
+        MailboxConfig box;
+        try {
+            box.read(slot);
+        } catch (const EConvertError& e) {
+            cliErr() << e.message() << Qt::endl; // the old password is unreadable: none
+            box.Password.clear();
+        }
+        if (server) box.Server = *server;
+        if (user) box.UserName = *user;
+        if (password) box.Password = readPasswordLine();
+        box.store(slot);
+        if (const QString problem = slotProblem(slot, box); !problem.isEmpty()) {
+            cliErr() << "error: " << problem << Qt::endl;
+            rc = ExitFailure;
+        }
+    }
+    if (setCurrent) SettingsStore::tree().WriteInteger(Server, QStringLiteral("Which"), setCurrent);
+    const int current = currentSlot();
+    if (slot) printSlot(slot, current);
+    if (setCurrent && setCurrent != slot) printSlot(setCurrent, current);
+    return rc;
+}
+
+const CliCommand command("mailbox",
+                         "[N [--server HOST] [--user NAME] [--password-stdin]] [--current N]",
+                         "list the twelve mailbox slots (passwords only as set or empty), store "
+                         "slot N as the general settings do (the password read from the first "
+                         "line of standard input), or make slot N the current one",
+                         run);
+} // namespace

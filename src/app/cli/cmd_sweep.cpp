@@ -1,0 +1,46 @@
+// quillmere-cli sweep: one automatic sweep over every configured mailbox, as
+// the hidden program runs it when the countdown reaches zero.
+#include "CliCommand.h"
+#include "HeadlessSession.h"
+
+namespace {
+int run(const QStringList& args) {
+    if (!args.isEmpty()) return cliUsage("sweep");
+
+    HeadlessSession session;
+    session.view.visible = false; // a hidden timer run
+    if (const int rc = session.start(); rc != ExitOk) return rc;
+    MainController& c = session.controller();
+    c.Unattended = true;
+
+    bool failed = false;
+    QObject::connect(&c, &MainController::mailboxSwept, [&failed](const SweptMailbox& m) {
+        cliOut() << "mailbox " << m.Slot << ": " << m.UserName << " on " << m.Server << " - "
+                 << m.Messages << " message(s), " << m.Marked << " marked, " << m.Deleted
+                 << " deleted\n";
+        cliOut().flush();
+        if (!m.Failure.isEmpty()) {
+            failed = true;
+            cliErr() << "mailbox " << m.Slot << ": " << m.UserName << " on " << m.Server << ": "
+                     << m.Failure << Qt::endl;
+        }
+    });
+    c.MinutesLeft = 1;
+    c.Timer1Timer();
+    c.Timer1.stop();
+
+    const bool waiting = !c.General.Kill && !c.rows().isEmpty();
+    if (waiting) {
+        cliOut() << "mail waits in mailbox " << c.iWhich << ":\n";
+        printRows(c);
+    }
+    if (failed || !c.LastFailure().isEmpty()) return ExitFailure;
+    return waiting ? ExitMailWaiting : ExitOk;
+}
+
+const CliCommand command("sweep", "",
+                         "one unattended sweep over every configured mailbox: one line per "
+                         "mailbox; with \"Kill\" set it deletes marked spam everywhere, otherwise "
+                         "it stops at the first mailbox with mail and exits with status 3",
+                         run);
+} // namespace

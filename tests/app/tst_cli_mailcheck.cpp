@@ -1,0 +1,299 @@
+// quillmere-cli mailbox, check, why, delete and sweep on a private profile
+// against a private Dovecot.
+#include "settings/MailboxConfig.h"
+#include "settings/ProfileLock.h"
+#include "settings/SettingsStore.h"
+#include "support/TempProfile.h"
+#include "support/servers/DovecotServer.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int code;
+    QString out, err;
+};
+
+// The command with the C locale, so that dates print the same everywhere.
+Run cli(const QStringList& args, const QByteArray& input = {}) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(QUILL_CLI), args);
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray mail(const QByteArray& id, const QByteArray& subject,
+                const QByteArray& from = "Ann <ann@example.org>") {
+    return "From: " + from + "\nMessage-ID: <" + id + "@example.org>\nSubject: " + subject +
+           "\nDate: Mon, 5 Feb 2024 10:00:00 +0100\n\nHello.\n";
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QString readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+} // namespace
+
+class TestCliMailCheck : public QObject {
+    Q_OBJECT
+
+    DovecotServer m_server;
+    int m_users = 0;
+
+    QString mailbox(const QList<QByteArray>& messages = {}) {
+        const QString user = QStringLiteral("cli%1").arg(++m_users);
+        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
+        for (const QByteArray& m : messages)
+            m_server.addMessage(user, m);
+        return user;
+    }
+
+    // A profile of the program's own making: the version marker in place, no
+    // domain look-ups, a subject rule that deletes "pills".
+    static void profileWithRules(TempProfile& profile) {
+        SettingsStore::tree().WriteString("Server", "Version161", "161");
+        SettingsStore::iniFile().WriteBool("Known", "Valid", false);
+        writeFile(profile.appFile("subj.lst"),
+                  "6,2\r\n1,1,Contains\r\n2,1,pills\r\n3,1,No\r\n4,1,Yes\r\n5,1,0\r\n");
+    }
+    void slot(int n, const QString& user, const QString& password = QStringLiteral("secret")) {
+        MailboxConfig{m_server.server(), user, password}.store(n);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.errorString())); }
+
+    // A password stored from the command line on a fresh profile survives the
+    // program's first start, which has no version marker to go by yet.
+    void mailboxStoredOnAFreshProfileIsUsable() {
+        TempProfile profile;
+        const QString user = mailbox({mail("a", "Hello")});
+        SettingsStore::iniFile().WriteBool("Known", "Valid", false);
+
+        Run r = cli({"mailbox", "2", "--server", m_server.server(), "--user", user,
+                     "--password-stdin"},
+                    "secret\n");
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.contains(QRegularExpression("^   2  " + QRegularExpression::escape(m_server.server()) +
+                                                  " +" + user + " +password \\(set\\)\n$")));
+        MailboxConfig stored;
+        stored.read(2);
+        QCOMPARE(stored.Password, QStringLiteral("secret"));
+        QVERIFY(!readFile(SettingsStore::tree().path()).contains("secret"));
+
+        QCOMPARE(cli({"mailbox", "--current", "2"}).code, 0);
+        r = cli({"mailbox"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out.count('\n'), 12);
+        QVERIFY(r.out.contains(QRegularExpression("\n\\*  2  ")));
+        QVERIFY(!r.out.contains("secret"));
+
+        r = cli({"check", "--json"});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains("\"subject\": \"Hello\""), qPrintable(r.err));
+        QVERIFY(r.err.isEmpty());
+    }
+
+    void mailboxChecksWhatTheSettingsCheck_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("server-without-user")
+            << QStringList{"mailbox", "3", "--server", "pop.test"}
+            << "Mailbox 3 has a server pop.test but no mailbox";
+        QTest::newRow("user-without-server")
+            << QStringList{"mailbox", "3", "--user", "ann"} << "Mailbox 3 ann has a blank server";
+        QTest::newRow("no-password") << QStringList{"mailbox", "3", "--server", "pop.test", "--user", "ann"}
+                                     << "Mailbox 3 - there is no password set";
+    }
+
+    void mailboxChecksWhatTheSettingsCheck() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, error);
+        TempProfile profile;
+        const Run r = cli(args);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(error), qPrintable(r.err));
+        QCOMPARE(cli({"mailbox", "0", "--server", "x"}).code, 2);
+    }
+
+    void checkPrintsTheRowsAsJson() {
+        TempProfile profile;
+        profileWithRules(profile);
+        const QString user =
+            mailbox({mail("a", "Cheap pills"), mail("b", "Say \"hi\" \\ =?UTF-8?Q?Gr=C3=BC=C3=9Fe?="),
+                     "From: x@example.org\nSubject: undated\n\nbody\n"});
+        slot(1, user);
+
+        const Run r = cli({"check", "--json"});
+        QCOMPARE(r.code, 0);
+        const QList<QByteArray> stored = m_server.messages(user);
+        const auto size = [&](int i) { return stored[i].size() + stored[i].count('\n'); };
+        QCOMPARE(r.out,
+                 QStringLiteral("{\"mailbox\": 1, \"server\": \"%1\", \"user\": \"%2\", \"messages\": "
+                                "[{\"index\": 0, \"subject\": \"Cheap pills\", \"sender\": "
+                                "\"ann@example.org\", \"size\": \"%3\", \"date\": \"5 Feb 2024 "
+                                "10:00:00\", \"mark\": 0}, {\"index\": 1, \"subject\": \"Say "
+                                "\\\"hi\\\" \\\\ Grüße\", \"sender\": \"ann@example.org\", \"size\": "
+                                "\"%4\", \"date\": \"5 Feb 2024 10:00:00\", \"mark\": -1}, "
+                                "{\"index\": 2, \"subject\": \"undated\", \"sender\": "
+                                "\"x@example.org\", \"size\": \"%5\", \"date\": \"\", \"mark\": -1}]}\n")
+                     .arg(m_server.server(), user)
+                     .arg(size(0))
+                     .arg(size(1))
+                     .arg(size(2)));
+        QVERIFY(readFile(profile.appFile("logfile.txt"))
+                    .startsWith("MAIL CHECK 3 msg(s) for \"" + user + "\""));
+        QVERIFY(readFile(profile.appFile("subj.lst")).contains("5,1,1\r\n")); // hit counted, saved
+
+        const Run plain = cli({"check"});
+        QCOMPARE(plain.code, 0);
+        QVERIFY(plain.out.startsWith("mailbox 1: " + user + " on " + m_server.server() +
+                                     ", 3 message(s), 1 marked\n"));
+        QVERIFY(plain.out.contains(QRegularExpression("\n +0  delete +Cheap pills  \\(ann@example.org")));
+    }
+
+    void checkFailureGoesToStandardError() {
+        TempProfile profile;
+        profileWithRules(profile);
+        slot(1, mailbox({mail("a", "Hello")}), "wrong");
+        const Run r = cli({"check", "--json"});
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.contains("-ERR [AUTH] Authentication failed."), qPrintable(r.err));
+        QVERIFY(!r.err.contains("wrong"));
+
+        QCOMPARE(cli({"check", "--mailbox", "13"}).code, 2);
+        const Run empty = cli({"check", "--mailbox", "5"});
+        QCOMPARE(empty.code, 1);
+        QVERIFY(empty.err.contains("You need to enter your e-mail username in the settings."));
+    }
+
+    void whyPrintsTheExplanation() {
+        TempProfile profile;
+        profileWithRules(profile);
+        slot(4, mailbox({mail("a", "Hello"), mail("b", "Cheap pills")}));
+        slot(1, mailbox());
+        const Run r = cli({"why", "1", "--mailbox", "4"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("Message from ann@example.org\nSubject of   Cheap pills\n\n"
+                                       "Delete   :  Subject Contains \"pills\" \n"));
+        const Run none = cli({"why", "0", "--mailbox", "4"});
+        QCOMPARE(none.out, QStringLiteral("Message from ann@example.org\nSubject of   Hello\n\n"
+                                          "Message was neither on the exception list nor on the "
+                                          "list of matching criteria\n"));
+        QCOMPARE(cli({"why", "2", "--mailbox", "4"}).code, 1);
+        QCOMPARE(cli({"why"}).code, 2);
+    }
+
+    void deleteShowsThenDeletes() {
+        TempProfile profile;
+        profileWithRules(profile);
+        const QString user = mailbox({mail("a", "Hello"), mail("b", "Cheap pills"),
+                                      mail("c", "more pills")});
+        slot(1, user);
+        Run r = cli({"delete"});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.startsWith("would delete 2 of 3 message(s) from mailbox 1"));
+        QCOMPARE(r.out.count('\n'), 3);
+        QCOMPARE(m_server.messages(user).size(), 3);
+
+        r = cli({"delete", "--yes"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("deleted 2 message(s) from mailbox 1 (%1 on %2), 1 left\n")
+                            .arg(user, m_server.server()));
+        QCOMPARE(m_server.messages(user).size(), 1);
+        QCOMPARE(SettingsStore::tree().ReadString("General", "Count", {}), QStringLiteral("2"));
+        // The mode the user chose is left as it was.
+        QVERIFY(!SettingsStore::tree().ReadBool("General", "Automatic", true));
+        QCOMPARE(readFile(profile.appFile("logfile.txt")).count("DELETE SPAM on "), 2);
+    }
+
+    void sweep_data() {
+        QTest::addColumn<bool>("kill");
+        QTest::addColumn<QString>("password1");
+        QTest::addColumn<bool>("mailIn2");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("lines"); // mailbox lines printed
+        QTest::newRow("mail-waits-in-slot-2") << false << "secret" << true << 3 << 2;
+        QTest::newRow("nothing-waits") << false << "secret" << false << 0 << 3;
+        QTest::newRow("failing-mailbox-goes-on") << false << "wrong" << true << 1 << 2;
+        QTest::newRow("kill-cleans-everywhere") << true << "secret" << true << 0 << 3;
+    }
+
+    void sweep() {
+        QFETCH(bool, kill);
+        QFETCH(QString, password1);
+        QFETCH(bool, mailIn2);
+        QFETCH(int, code);
+        QFETCH(int, lines);
+        TempProfile profile;
+        profileWithRules(profile);
+        SettingsStore::tree().WriteBool("General", "Kill", kill);
+        const QString u1 = mailbox();
+        const QString u2 = mailIn2 ? mailbox({mail("a", "Hello"), mail("b", "Cheap pills")})
+                                   : mailbox();
+        const QString u7 = mailbox(kill ? QList<QByteArray>{mail("c", "pills")} : QList<QByteArray>{});
+        slot(1, u1, password1);
+        slot(2, u2);
+        slot(7, u7);
+
+        const Run r = cli({"sweep"});
+
+        QCOMPARE(r.code, code);
+        QCOMPARE(r.out.count(QRegularExpression("^mailbox \\d+: ", QRegularExpression::MultilineOption)),
+                 lines);
+        QVERIFY(r.out.startsWith("mailbox 1: " + u1 + " on " + m_server.server() + " - 0 message(s)"));
+        if (code == 3 || (code == 1 && mailIn2)) {
+            QVERIFY(r.out.contains("mailbox 2: " + u2 + " on " + m_server.server() +
+                                   " - 2 message(s), 1 marked, 0 deleted\n"));
+            QVERIFY(r.out.contains("mail waits in mailbox 2:\n"));
+            QVERIFY(r.out.contains(QRegularExpression("\n +1  delete +Cheap pills")));
+            QVERIFY(!r.out.contains(u7)); // later slots are not checked
+        }
+        QCOMPARE(r.err.contains("mailbox 1: " + u1), password1 != "secret");
+        if (kill) {
+            QVERIFY(r.out.contains(" - 1 message(s), 1 marked, 1 deleted\n"));
+            QCOMPARE(m_server.messages(u2).size(), 1);
+            QCOMPARE(m_server.messages(u7).size(), 0);
+        }
+    }
+
+    void everyWriterWaitsForNoOne() {
+        TempProfile profile;
+        profileWithRules(profile);
+        slot(1, mailbox({mail("a", "Cheap pills")}));
+        const QString tree = readFile(SettingsStore::tree().path());
+        ProfileLock held;
+        QVERIFY(held.tryLock());
+        for (const QStringList& args :
+             QList<QStringList>{{"check"}, {"why", "0"}, {"delete", "--yes"}, {"sweep"},
+                                {"mailbox", "1", "--server", "other"}, {"mailbox", "--current", "3"}}) {
+            const Run r = cli(args, "pw\n");
+            QCOMPARE(r.code, 75);
+            QCOMPARE(r.err, QStringLiteral("Quillmere is already running for this profile\n"));
+            QVERIFY(r.out.isEmpty());
+        }
+        QCOMPARE(readFile(SettingsStore::tree().path()), tree);
+        QVERIFY(!QFile::exists(profile.appFile("logfile.txt")));
+        QCOMPARE(cli({"mailbox"}).code, 0); // listing only reads
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliMailCheck)
+#include "tst_cli_mailcheck.moc"

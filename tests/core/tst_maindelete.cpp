@@ -1,0 +1,271 @@
+// Deleting marked messages through the main controller against a real Dovecot:
+// what goes and what stays, the question, the counter, the log blocks, cancel,
+// a mailbox changed by another client, the guard, and the sweep with "Kill".
+#include "ClassifierFixture.h"
+#include "ControllerFixture.h"
+
+#include <QtTest>
+
+class TestMainDelete : public QObject {
+    Q_OBJECT
+
+    DovecotServer m_server;
+    int m_users = 0;
+
+    QString mailbox(const QList<QByteArray>& messages = {}) {
+        const QString user = QStringLiteral("del%1").arg(++m_users);
+        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
+        for (const QByteArray& m : messages)
+            m_server.addMessage(user, m);
+        return user;
+    }
+
+    // a and c are kept; b (subject rule) and d (blacklist) are marked.
+    QString fourMessages() {
+        return mailbox({mail("a", "Hello"), mail("b", "Cheap pills"), mail("c", "Minutes"),
+                        mail("d", "Report", "spam@bad.test")});
+    }
+
+    static void rules(Harness& h) {
+        QFile known(h.profile.appFile(QStringLiteral("known.lst")));
+        known.open(QIODevice::WriteOnly);
+        known.write("bad.test\r\n");
+    }
+    static void subjectRules(MainController& c) {
+        setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
+    }
+    static QString storedCount() {
+        return SettingsStore::tree().ReadString("General", "Count", "0");
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.errorString())); }
+
+    void deletion_data() {
+        QTest::addColumn<QString>("general");
+        QTest::addColumn<Prompter::Answer>("answer");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QStringList>("rowsAfter");
+        QTest::addColumn<QStringList>("programs");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("manual-asks-then-refreshes")
+            << "Automatic=0,Ask=1,Launch=0" << Prompter::Answer::Yes << 1
+            << QStringList{"a", "c"} << QStringList{"Hello", "Minutes"} << QStringList{} << "7";
+        QTest::newRow("manual-launches-the-mail-program")
+            << "Automatic=0,Ask=1,Launch=1,Mailer=mailer" << Prompter::Answer::Yes << 1
+            << QStringList{"a", "c"} << QStringList{} << QStringList{"mailer"} << "7";
+        QTest::newRow("automatic-asks-nothing")
+            << "Automatic=1,Ask=1,Launch=0" << Prompter::Answer::No << 0
+            << QStringList{"a", "c"} << QStringList{"Hello", "Minutes"} << QStringList{} << "7";
+        QTest::newRow("no-keeps-everything")
+            << "Automatic=0,Ask=1,Launch=0" << Prompter::Answer::No << 1
+            << QStringList{"a", "b", "c", "d"}
+            << QStringList{"Hello", "Cheap pills", "Minutes", "Report"} << QStringList{} << "5";
+    }
+
+    void deletion() {
+        QFETCH(QString, general);
+        QFETCH(Prompter::Answer, answer);
+        QFETCH(int, questions);
+        QFETCH(QStringList, left);
+        QFETCH(QStringList, rowsAfter);
+        QFETCH(QStringList, programs);
+        QFETCH(QString, count);
+        Harness h;
+        rules(h);
+        const QString user = fourMessages();
+        Harness::slot(1, m_server.server(), user);
+        Harness::setGeneral("Count", "5");
+        for (const QString& pair : general.split(','))
+            Harness::setGeneral(pair.section('=', 0, 0), pair.section('=', 1));
+        MainController& c = h.start();
+        subjectRules(c);
+        QVERIFY(c.btListClick());
+        QCOMPARE(c.MarkedCount(), 2);
+        h.prompter.answerNext(answer);
+
+        QVERIFY(c.btDeleteClick());
+
+        QCOMPARE(h.prompter.texts().filter("Really delete 2 messages from server?").size(),
+                 questions);
+        QCOMPARE(idsIn(m_server, user), left);
+        QCOMPARE(h.subjects(), rowsAfter);
+        QCOMPARE(h.shell.programs, programs);
+        QCOMPARE(storedCount(), count);
+        QCOMPARE(c.General.Count, count);
+        QVERIFY(!c.Deleting);
+        QVERIFY(!c.Log.IsOpen());
+        const QStringList log = h.logLines();
+        if (left.size() == 2) {
+            QCOMPARE(log.filter(QRegularExpression("^DELETE SPAM on ")).size(), 2);
+            qsizetype at = 0;
+            while (at < log.size() && !log[at].startsWith("DELETE SPAM on "))
+                ++at;
+            QCOMPARE(log.mid(at + 1, 3),
+                     (QStringList{"   Server:  " + m_server.server() + " Mailbox: " + user,
+                                  "   Subject: Cheap pills", "   Sender:  ann@example.org"}));
+            QVERIFY(log.value(at + 4).startsWith("   Size:    ") &&
+                    log.value(at + 4).contains("  Date: "));
+            if (programs.isEmpty())
+                QCOMPARE(c.state().StatusText, QStringLiteral("There were 2 messages deleted"));
+        } else {
+            QVERIFY(log.filter("DELETE SPAM").isEmpty());
+            QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, BlacklistMark}));
+        }
+        QCOMPARE(c.state().btExitFace, ExitFace::Idle);
+        QVERIFY(!c.state().Progress.Visible);
+    }
+
+    void nothingMarked_data() {
+        QTest::addColumn<QString>("automatic");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("manual-tells") << "0" << QStringList{"There were no messages marked to delete!"};
+        QTest::newRow("automatic-is-silent") << "1" << QStringList{};
+    }
+
+    void nothingMarked() {
+        QFETCH(QString, automatic);
+        QFETCH(QStringList, texts);
+        Harness h;
+        const QString user = mailbox({mail("a", "Hello")});
+        Harness::slot(1, m_server.server(), user);
+        Harness::setGeneral("Automatic", automatic);
+        MainController& c = h.start();
+        QVERIFY(c.btListClick());
+        QVERIFY(c.btDeleteClick());
+        QCOMPARE(h.prompter.texts(), texts);
+        QCOMPARE(idsIn(m_server, user), QStringList{"a"});
+        QCOMPARE(storedCount(), QStringLiteral("0"));
+    }
+
+    // A cancel before the sign-off deletes nothing and leaves list and counter;
+    // a mark the user takes away afterwards is not deleted by the next try.
+    void cancelInTheMiddleDeletesNothing() {
+        Harness h;
+        rules(h);
+        const QString user = fourMessages();
+        Harness::slot(1, m_server.server(), user);
+        Harness::setGeneral("Automatic", "1");
+        Harness::setGeneral("Launch", "0");
+        MainController& c = h.start();
+        subjectRules(c);
+        QVERIFY(c.btListClick());
+        const auto deleting = c.msRemotePOP1.OnDeleting;
+        c.msRemotePOP1.OnDeleting = [&](QObject* s, int n) {
+            deleting(s, n);
+            if (n == 3) c.btExitClick();
+        };
+
+        QVERIFY(!c.btDeleteClick());
+
+        QCOMPARE(c.LastFailure(), QStringLiteral("Operation has been canceled"));
+        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
+        QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, BlacklistMark}));
+        QCOMPARE(storedCount(), QStringLiteral("0"));
+        QVERIFY(!c.Deleting);
+        QCOMPARE(c.state().btExitFace, ExitFace::Idle);
+
+        c.msRemotePOP1.OnDeleting = deleting;
+        c.btMarkClick({1}); // b is kept after all
+        QVERIFY(c.btDeleteClick());
+        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c"}));
+        QCOMPARE(storedCount(), QStringLiteral("1"));
+    }
+
+    // With two mailboxes no connection is kept; another client removes a
+    // message before the deletion, so the numbers have moved.
+    void anotherClientInBetween() {
+        Harness h;
+        const QString user = mailbox({mail("a", "Hello"), mail("b", "Cheap pills"),
+                                      mail("c", "Minutes"), mail("d", "more pills")});
+        Harness::slot(1, m_server.server(), user);
+        Harness::slot(2, m_server.server(), mailbox());
+        Harness::setGeneral("Automatic", "1");
+        Harness::setGeneral("Launch", "0");
+        MainController& c = h.start();
+        subjectRules(c);
+        QVERIFY(c.btListClick());
+        QVERIFY(!c.msRemotePOP1.Connected());
+        QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, CheckMark}));
+
+        TmsRemotePOP other;
+        other.Server = m_server.server();
+        other.UserName = user;
+        other.Password = QStringLiteral("secret");
+        other.UpdateInfo();
+        other.MarkDelete(0);
+        other.TransferData();
+
+        QVERIFY(!c.btDeleteClick());
+
+        QCOMPARE(h.prompter.texts(), QStringList{"IDs are different"});
+        QCOMPARE(idsIn(m_server, user), (QStringList{"b", "c", "d"}));
+        QCOMPARE(h.subjects(), (QStringList{"Hello", "Cheap pills", "Minutes", "more pills"}));
+        QCOMPARE(storedCount(), QStringLiteral("0"));
+        QVERIFY(!c.Deleting);
+    }
+
+    void aSecondClickWhileDeletingDoesNothing() {
+        Harness h;
+        rules(h);
+        const QString user = fourMessages();
+        Harness::slot(1, m_server.server(), user);
+        Harness::setGeneral("Launch", "0");
+        MainController& c = h.start();
+        subjectRules(c);
+        QVERIFY(c.btListClick());
+        QList<bool> inner;
+        const auto deleting = c.msRemotePOP1.OnDeleting;
+        c.msRemotePOP1.OnDeleting = [&](QObject* s, int n) {
+            deleting(s, n);
+            inner << c.btDeleteClick();
+        };
+        h.prompter.answerNext(Prompter::Answer::Yes);
+
+        QVERIFY(c.btDeleteClick());
+
+        QCOMPARE(inner, (QList<bool>{false, false}));
+        QCOMPARE(h.prompter.texts().filter("Really delete").size(), 1);
+        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "c"}));
+        QCOMPARE(storedCount(), QStringLiteral("2"));
+        QCOMPARE(h.logLines().filter(QRegularExpression("^DELETE SPAM on ")).size(), 2);
+    }
+
+    void sweepWithKillCleansEveryMailbox() {
+        Harness h;
+        rules(h);
+        const QString u1 = fourMessages();
+        const QString u2 = mailbox({mail("e", "pills again"), mail("f", "Lunch")});
+        const QString u3 = mailbox();
+        Harness::slot(1, m_server.server(), u1);
+        Harness::slot(2, m_server.server(), u2);
+        Harness::slot(5, m_server.server(), u3);
+        Harness::setGeneral("Automatic", "1");
+        Harness::setGeneral("Kill", "1");
+        MainController& c = h.start();
+        subjectRules(c);
+        h.view.visible = false;
+        QList<SweptMailbox> swept;
+        connect(&c, &MainController::mailboxSwept, this, [&](const SweptMailbox& m) { swept << m; });
+        c.MinutesLeft = 1;
+
+        c.Timer1Timer();
+
+        QCOMPARE(idsIn(m_server, u1), (QStringList{"a", "c"}));
+        QCOMPARE(idsIn(m_server, u2), QStringList{"f"});
+        QCOMPARE(swept.size(), 3);
+        QCOMPARE(swept[0].Deleted, 2);
+        QCOMPARE(swept[1].Deleted, 1);
+        QCOMPARE(swept[1].Messages, 1); // what was left, after the refresh
+        QCOMPARE(swept[2].Deleted, 0);
+        QCOMPARE(storedCount(), QStringLiteral("3"));
+        QCOMPARE(c.state().Caption, QStringLiteral("Quillmere - No waiting messages found"));
+        QVERIFY(h.prompter.shown().isEmpty());
+        QVERIFY(h.shell.programs.isEmpty()); // a hidden run launches nothing
+        QCOMPARE(h.logLines().filter(QRegularExpression("^DELETE SPAM on ")).size(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMainDelete)
+#include "tst_maindelete.moc"
