@@ -115,7 +115,9 @@ void DesktopView::CloseMainWindow() {
 }
 
 void DesktopView::Terminate() {
-    QCoreApplication::quit();
+    // Leaves the event loops at once; quit() would first ask every window to
+    // close, which a window in the middle of a command may refuse.
+    QCoreApplication::exit(0);
 }
 
 bool DesktopView::SystemTrayAvailable() const {

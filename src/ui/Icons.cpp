@@ -5,21 +5,23 @@
 #include <QSvgRenderer>
 
 namespace {
+QPixmap draw(QSvgRenderer& svg, int size) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    svg.render(&p, QRectF(0, 0, size, size));
+    return pm;
+}
+
 // Renders an SVG into an icon at the sizes the windows use, so that small
 // pictures come out crisp instead of scaled down from a large one.
 QIcon render(const QString& path) {
     QSvgRenderer svg(path);
     QIcon icon;
     if (!svg.isValid()) return icon;
-    for (int size : {16, 22, 24, 32, 48, 64}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        svg.render(&p, QRectF(0, 0, size, size));
-        p.end();
-        icon.addPixmap(pm);
-    }
+    for (int size : {16, 22, 24, 32, 48, 64})
+        icon.addPixmap(draw(svg, size));
     return icon;
 }
 
@@ -46,6 +48,11 @@ QPixmap markPixmap(int state) {
 
 QIcon named(const QString& name) {
     return cached(name);
+}
+
+QPixmap pixmap(const QString& name, int size) {
+    QSvgRenderer svg(QStringLiteral(":/icons/%1.svg").arg(name));
+    return svg.isValid() ? draw(svg, size) : QPixmap();
 }
 
 } // namespace Icons

@@ -20,6 +20,8 @@ constexpr int MarkCount = 15;
 // "bye", "door", "stop", "up", "down", "settings", "mark", "delete", "remark",
 // "reset", "launch", "general", "spam", "stats", "about", "help").
 QIcon named(const QString& name);
+// A named picture drawn at exactly size x size pixels (for large pictures).
+QPixmap pixmap(const QString& name, int size);
 // The program's own icon.
 inline QIcon program() { return named(QStringLiteral("quillmere")); }
 

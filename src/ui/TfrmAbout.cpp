@@ -77,7 +77,7 @@ TfrmAbout::TfrmAbout(GeneralSettings& settings, QWidget* parent)
     setModal(true);
 
     auto* logo = new QLabel;
-    logo->setPixmap(Icons::program().pixmap(64, 64));
+    logo->setPixmap(Icons::pixmap(QStringLiteral("quillmere"), 64));
     auto* name = new QLabel(QStringLiteral("Quillmere"));
     QFont big = name->font();
     big.setPointSize(20);

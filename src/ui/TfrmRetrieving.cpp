@@ -2,6 +2,7 @@
 
 #include "ui/Icons.h"
 
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPainter>
@@ -117,4 +118,13 @@ void TfrmRetrieving::hideEvent(QHideEvent* event) {
 
 void TfrmRetrieving::reject() {
     if (OnCancel) OnCancel();
+}
+
+void TfrmRetrieving::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        if (OnCancel) OnCancel();
+        event->ignore(); // the controller's state hides the window
+        return;
+    }
+    event->accept();
 }

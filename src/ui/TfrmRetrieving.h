@@ -55,6 +55,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    // Escape and the window's close box cancel like the button.
+    // Escape and the window's close box cancel like the button; a close the
+    // program itself asks for (at its end) just closes.
     void reject() override;
+    void closeEvent(QCloseEvent* event) override;
 };

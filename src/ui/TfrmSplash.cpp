@@ -14,7 +14,7 @@ QWidget* picture(const QString& icon, const QString& caption, const char* name) 
     panel->setObjectName(QLatin1String(name));
     auto* v = new QVBoxLayout(panel);
     auto* image = new QLabel;
-    image->setPixmap(Icons::named(icon).pixmap(128, 128));
+    image->setPixmap(Icons::pixmap(icon, 128));
     image->setAlignment(Qt::AlignCenter);
     auto* text = new QLabel(caption);
     text->setAlignment(Qt::AlignCenter);

@@ -136,6 +136,13 @@ void TestSmallWindows::progressCancel() {
     QTest::keyClick(&w, Qt::Key_Escape);
     QCOMPARE(cancels, 2);
     QVERIFY(w.isVisible());
+
+    // The program's end closes it without a cancel and is not held up by it.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(cancels, 2);
 }
 
 void TestSmallWindows::textWindowTitles_data() {

@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
     MainController controller(view, prompter, sound, shell);
     view.createMainWindow(controller);
     QObject::connect(&guard, &SingleInstance::comeForward, &view, [&view] { view.ShowApplication(); });
-    QObject::connect(view.main(), &TfrmMain::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(
+        view.main(), &TfrmMain::closed, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
 
     controller.FormCreate();
     view.createDialogs();
