@@ -67,9 +67,9 @@ public:
     }
 };
 
-const QStringList Words{"offer", "meeting", "pills",  "invoice", "winner", "lunch",
-                        "report", "free",   "urgent", "hello",   "notes",  "prize",
-                        "agenda", "cheap",  "family", "loan"};
+const QStringList Words{"offer",  "meeting", "pills",  "invoice", "winner", "lunch",
+                        "report", "free",    "urgent", "hello",   "notes",  "prize",
+                        "agenda", "cheap",   "family", "loan"};
 const QStringList Domains{"example.org", "bulk.test", "friends.test", "shop.test", "news.test"};
 
 QString pick(QRandomGenerator& rng, const QStringList& from) {
@@ -85,12 +85,12 @@ void randomRules(MainController& c, QRandomGenerator& rng) {
     SpamSettings& s = c.Spam;
     s.gridSubject.reset();
     for (int i = 0, n = 1 + int(rng.bounded(3)); i < n; ++i)
-        s.gridSubject.appendRule({QString(), "Contains", pick(rng, Words), "No",
-                                  yesNo(rng.bounded(4) != 0), "0"});
+        s.gridSubject.appendRule(
+            {QString(), "Contains", pick(rng, Words), "No", yesNo(rng.bounded(4) != 0), "0"});
     s.gridFrom.reset();
     if (rng.bounded(2))
-        s.gridFrom.appendRule({QString(), "Domain name", "Equals", pick(rng, Domains),
-                               yesNo(rng.bounded(2)), "0"});
+        s.gridFrom.appendRule(
+            {QString(), "Domain name", "Equals", pick(rng, Domains), yesNo(rng.bounded(2)), "0"});
     s.gridExcept.reset();
     if (rng.bounded(3) == 0)
         s.gridExcept.appendRule(
@@ -159,12 +159,18 @@ int main(int argc, char** argv) {
     QStringList users;
     while (!args.isEmpty()) {
         const QString a = args.takeFirst();
-        if (a == "--dir") dir = args.takeFirst();
-        else if (a == "--port") port = args.takeFirst().toInt();
-        else if (a == "--password") password = args.takeFirst();
-        else if (a == "--sweeps") sweeps = args.takeFirst().toInt();
-        else if (a == "--disturber") disturber = args.takeFirst();
-        else users << a;
+        if (a == "--dir")
+            dir = args.takeFirst();
+        else if (a == "--port")
+            port = args.takeFirst().toInt();
+        else if (a == "--password")
+            password = args.takeFirst();
+        else if (a == "--sweeps")
+            sweeps = args.takeFirst().toInt();
+        else if (a == "--disturber")
+            disturber = args.takeFirst();
+        else
+            users << a;
     }
     QTextStream out(stdout);
     QRandomGenerator rng(20240205);
@@ -212,7 +218,8 @@ int main(int argc, char** argv) {
     QObject::connect(&c, &MainController::messagesDeleted, [&](int n) {
         ++completed;
         signedOff = true;
-        if (n != batch.size()) out << "warning: deleted " << n << " of a batch of " << batch.size() << "\n";
+        if (n != batch.size())
+            out << "warning: deleted " << n << " of a batch of " << batch.size() << "\n";
         committedMarked.unite(batch);
     });
     int checks = 0, swallowed = 0;
@@ -223,7 +230,8 @@ int main(int argc, char** argv) {
 
     QProcess other;
     other.start("python3", QStringList{disturber, "run", dir, otherLog, "99", QString::number(port),
-                                       password} + users);
+                                       password} +
+                               users);
     other.waitForStarted();
 
     for (int sweep = 0; sweep < sweeps; ++sweep) {
@@ -280,7 +288,8 @@ int main(int argc, char** argv) {
         << " deleted by Quillmere, " << deletedByOther.size() << " by the other client, "
         << present.size() << " left\n";
     out << "deleted but not marked at their check: " << notMarked.size() << "\n";
-    out << "marked at a completed deletion but still on the server: " << markedSurvived.size() << "\n";
+    out << "marked at a completed deletion but still on the server: " << markedSurvived.size()
+        << "\n";
     out << "marked messages a failed deletion left (deleted later or still there): "
         << QSet<QString>(attemptedMarked).subtract(committedMarked).size() << "\n";
     out << "deletions with their log block: " << withBlock << " of " << deletedByUs.size()
@@ -288,5 +297,6 @@ int main(int argc, char** argv) {
         << "\n";
     out << "log blocks of messages a failed deletion kept: " << blocksNotDeleted << "\n";
     out.flush();
-    return notMarked.isEmpty() && markedSurvived.isEmpty() && withBlock == deletedByUs.size() ? 0 : 1;
+    return notMarked.isEmpty() && markedSurvived.isEmpty() && withBlock == deletedByUs.size() ? 0
+                                                                                              : 1;
 }

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 void MainController::Timer1Timer() {
+    m_lastFailure.clear();
     --MinutesLeft;
     UpdateAutomaticCaptions(General.Automatic, General.Minutes);
     TimerRun = true;

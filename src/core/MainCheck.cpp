@@ -55,9 +55,8 @@ MessageRow MainController::rowFor(int index) const {
     QString zone;
     ParseMailDate(date, when, zone);
     const QDateTime at = when != 0 ? DateTimeToQDateTime(when) : QDateTime();
-    row.Date = at.isValid()
-                   ? QLocale().toString(at, ShortDateFormat + u' ' + listTimeFormat())
-                   : date;
+    row.Date =
+        at.isValid() ? QLocale().toString(at, ShortDateFormat + u' ' + listTimeFormat()) : date;
     row.Mark = NoMark;
     return row;
 }
@@ -69,7 +68,8 @@ QStringList MainController::mailboxChoiceEntries(int& preselected) const {
         const MailboxConfig& box = General.mailbox(n);
         if (box.Server.isEmpty()) continue;
         if (n == iWhich) preselected = int(entries.size());
-        entries << QStringLiteral("%1) Mailbox %2 - Server %3").arg(n).arg(box.UserName, box.Server);
+        entries
+            << QStringLiteral("%1) Mailbox %2 - Server %3").arg(n).arg(box.UserName, box.Server);
     }
     return entries;
 }
@@ -169,8 +169,8 @@ bool MainController::checkMailbox() {
     if (m_timerWasActive && !Timer1.isActive()) Timer1.start();
 
     // 13.
-    writeLogLine(MailCheckEntry(int(m_rows.size()), msRemotePOP1.UserName, msRemotePOP1.Server,
-                                stamp()));
+    writeLogLine(
+        MailCheckEntry(int(m_rows.size()), msRemotePOP1.UserName, msRemotePOP1.Server, stamp()));
 
     // 14. Nothing waits: a manual check may end the program.
     if (m_rows.isEmpty() && !General.Automatic && General.Exit) {
@@ -206,6 +206,9 @@ void MainController::msRemotePOP1UpdatingInfo(QObject*) {
 }
 
 void MainController::msRemotePOP1NextInfoUpdated(QObject*, int index) {
+    // Row i is message i + 1: a row out of step (the list was emptied by a
+    // cancel meanwhile) is never added, so that no row names another message.
+    if (index != m_rows.size()) return;
     m_rows.append(rowFor(index));
     const int row = int(m_rows.size()) - 1;
     Q_EMIT rowAppended(row);
@@ -278,7 +281,7 @@ void MainController::CheckAllMailBoxes() {
     bool found = false;
     for (int n = 1; n <= MailboxConfig::Count; ++n) {
         iWhich = n;
-        GetRemotePOPSettings(n);
+        if (!GetRemotePOPSettings(n)) continue; // the store's one-time step ran instead
         if (msRemotePOP1.Server.isEmpty() || msRemotePOP1.UserName.isEmpty()) continue;
 
         const QString user = msRemotePOP1.UserName;

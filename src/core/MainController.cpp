@@ -40,7 +40,9 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
     msRemotePOP1.setTimeOut(120);
     msRemotePOP1.OnOpen = [this](QObject* s) { msRemotePOP1Open(s); };
     msRemotePOP1.OnUpdatingInfo = [this](QObject* s) { msRemotePOP1UpdatingInfo(s); };
-    msRemotePOP1.OnNextInfoUpdated = [this](QObject* s, int n) { msRemotePOP1NextInfoUpdated(s, n); };
+    msRemotePOP1.OnNextInfoUpdated = [this](QObject* s, int n) {
+        msRemotePOP1NextInfoUpdated(s, n);
+    };
     msRemotePOP1.OnInfoUpdated = [this](QObject* s) { msRemotePOP1InfoUpdated(s); };
     msRemotePOP1.OnTransferringData = [this](QObject* s) { msRemotePOP1TransferringData(s); };
     msRemotePOP1.OnDataTransfered = [this](QObject* s) { msRemotePOP1DataTransfered(s); };
@@ -74,9 +76,9 @@ int MainController::MarkedCount() const {
 }
 
 QString MainController::logPath() const {
-    return CurrentLogPath(General.Logfile, LogNamingFrom(General.Asis, General.Month, General.Quarter),
-                          Clock::current().now().date(),
-                          AppPaths::appFile(QStringLiteral("logfile.txt")));
+    return CurrentLogPath(
+        General.Logfile, LogNamingFrom(General.Asis, General.Month, General.Quarter),
+        Clock::current().now().date(), AppPaths::appFile(QStringLiteral("logfile.txt")));
 }
 
 bool MainController::WhyMode() const {
@@ -108,8 +110,12 @@ void MainController::FormCreate() {
 
     // 7.-8. The blacklist, then the current mailbox with the one-time version
     // step, before anything reads the stored passwords.
-    LoadUpKnownList();
-    GetRemotePOPSettings(iWhich);
+    try {
+        LoadUpKnownList();
+        GetRemotePOPSettings(iWhich);
+    } catch (const Exception& e) {
+        m_prompter.error(e.message()); // start-up goes on with what it has
+    }
 
     // The settings models the dialogs edit, as the dialogs load them when the
     // program creates them.

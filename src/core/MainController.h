@@ -75,17 +75,17 @@ public:
 
     // --- State ----------------------------------------------------------------
 
-    int iWhich = 1;                 // the current mailbox slot
-    bool SysTray = false;           // started for the tray: exit hides ("SysTray")
-    int MinutesLeft = 10;           // the automatic-mode countdown
-    bool Retrieving = false;        // a header download runs
-    bool TimerRun = false;          // the running check was started by the timer
-    bool Deleting = false;          // the delete command runs
-    int DeleteTotal = 0;            // messages being deleted
-    int DeleteDone = 0;             // the next one's position, from 1
-    QString IniFilePath;            // the settings file "quillmere.ini"
-    QString ShortDateFormat;        // the locale's short date with a four-digit year
-    QString HelpFile;               // the help page the help command opens
+    int iWhich = 1;          // the current mailbox slot
+    bool SysTray = false;    // started for the tray: exit hides ("SysTray")
+    int MinutesLeft = 10;    // the automatic-mode countdown
+    bool Retrieving = false; // a header download runs
+    bool TimerRun = false;   // the running check was started by the timer
+    bool Deleting = false;   // the delete command runs
+    int DeleteTotal = 0;     // messages being deleted
+    int DeleteDone = 0;      // the next one's position, from 1
+    QString IniFilePath;     // the settings file "quillmere.ini"
+    QString ShortDateFormat; // the locale's short date with a four-digit year
+    QString HelpFile;        // the help page the help command opens
     // Deletions run as in automatic mode (no question, no mail program) without
     // changing the mode: the command line's unattended deletions.
     bool Unattended = false;
@@ -277,8 +277,8 @@ private:
     int m_rowsSlot = 0; // the slot the rows were listed from
     MainViewState m_state;
     QString m_lastFailure;
-    QString m_swallowed;     // the failure a hidden timer run went on after
-    int m_deleted = 0;       // messages the last deletion removed
+    QString m_swallowed; // the failure a hidden timer run went on after
+    int m_deleted = 0;   // messages the last deletion removed
     bool m_timerWasActive = false;
     bool m_toldNoTray = false;
 };

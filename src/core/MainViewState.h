@@ -43,7 +43,8 @@ struct MainViewState {
     QString Caption = QStringLiteral("Quillmere"); // the window caption
     QString lblTitle = QStringLiteral("Quillmere");
     bool Label1Visible = true;
-    QString StatusText = QStringLiteral("Click \"Check e-mail\" to look at your mailbox"); // panel 1
+    QString StatusText =
+        QStringLiteral("Click \"Check e-mail\" to look at your mailbox"); // panel 1
 
     ExitFace btExitFace = ExitFace::Idle;
     QString btExitCaption = QStringLiteral("Goodbye");

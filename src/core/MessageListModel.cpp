@@ -46,16 +46,21 @@ QVariant MessageListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
-        case SubjectColumn: return row.Subject;
-        case SenderColumn: return row.Sender;
-        case SizeColumn: return row.Size;
-        case DateColumn: return row.Date;
+        case SubjectColumn:
+            return row.Subject;
+        case SenderColumn:
+            return row.Sender;
+        case SizeColumn:
+            return row.Size;
+        case DateColumn:
+            return row.Date;
         }
         return {};
     case Qt::TextAlignmentRole:
         if (index.column() == SizeColumn) return int(Qt::AlignRight | Qt::AlignVCenter);
         return {};
-    case MarkRole: return int(row.Mark);
+    case MarkRole:
+        return int(row.Mark);
     }
     return {};
 }
@@ -66,10 +71,14 @@ QVariant MessageListModel::headerData(int section, Qt::Orientation orientation, 
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     switch (section) {
-    case SubjectColumn: return QStringLiteral("Subject");
-    case SenderColumn: return QStringLiteral("Sender");
-    case SizeColumn: return QStringLiteral("Size");
-    case DateColumn: return QStringLiteral("Date");
+    case SubjectColumn:
+        return QStringLiteral("Subject");
+    case SenderColumn:
+        return QStringLiteral("Sender");
+    case SizeColumn:
+        return QStringLiteral("Size");
+    case DateColumn:
+        return QStringLiteral("Date");
     }
     return {};
 }

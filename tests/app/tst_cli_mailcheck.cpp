@@ -86,11 +86,12 @@ private Q_SLOTS:
         const QString user = mailbox({mail("a", "Hello")});
         SettingsStore::iniFile().WriteBool("Known", "Valid", false);
 
-        Run r = cli({"mailbox", "2", "--server", m_server.server(), "--user", user,
-                     "--password-stdin"},
-                    "secret\n");
+        Run r =
+            cli({"mailbox", "2", "--server", m_server.server(), "--user", user, "--password-stdin"},
+                "secret\n");
         QCOMPARE(r.code, 0);
-        QVERIFY(r.out.contains(QRegularExpression("^   2  " + QRegularExpression::escape(m_server.server()) +
+        QVERIFY(r.out.contains(QRegularExpression("^   2  " +
+                                                  QRegularExpression::escape(m_server.server()) +
                                                   " +" + user + " +password \\(set\\)\n$")));
         MailboxConfig stored;
         stored.read(2);
@@ -113,13 +114,13 @@ private Q_SLOTS:
     void mailboxChecksWhatTheSettingsCheck_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("error");
-        QTest::newRow("server-without-user")
-            << QStringList{"mailbox", "3", "--server", "pop.test"}
-            << "Mailbox 3 has a server pop.test but no mailbox";
+        QTest::newRow("server-without-user") << QStringList{"mailbox", "3", "--server", "pop.test"}
+                                             << "Mailbox 3 has a server pop.test but no mailbox";
         QTest::newRow("user-without-server")
             << QStringList{"mailbox", "3", "--user", "ann"} << "Mailbox 3 ann has a blank server";
-        QTest::newRow("no-password") << QStringList{"mailbox", "3", "--server", "pop.test", "--user", "ann"}
-                                     << "Mailbox 3 - there is no password set";
+        QTest::newRow("no-password")
+            << QStringList{"mailbox", "3", "--server", "pop.test", "--user", "ann"}
+            << "Mailbox 3 - there is no password set";
     }
 
     void mailboxChecksWhatTheSettingsCheck() {
@@ -135,28 +136,29 @@ private Q_SLOTS:
     void checkPrintsTheRowsAsJson() {
         TempProfile profile;
         profileWithRules(profile);
-        const QString user =
-            mailbox({mail("a", "Cheap pills"), mail("b", "Say \"hi\" \\ =?UTF-8?Q?Gr=C3=BC=C3=9Fe?="),
-                     "From: x@example.org\nSubject: undated\n\nbody\n"});
+        const QString user = mailbox({mail("a", "Cheap pills"),
+                                      mail("b", "Say \"hi\" \\ =?UTF-8?Q?Gr=C3=BC=C3=9Fe?="),
+                                      "From: x@example.org\nSubject: undated\n\nbody\n"});
         slot(1, user);
 
         const Run r = cli({"check", "--json"});
         QCOMPARE(r.code, 0);
         const QList<QByteArray> stored = m_server.messages(user);
         const auto size = [&](int i) { return stored[i].size() + stored[i].count('\n'); };
-        QCOMPARE(r.out,
-                 QStringLiteral("{\"mailbox\": 1, \"server\": \"%1\", \"user\": \"%2\", \"messages\": "
-                                "[{\"index\": 0, \"subject\": \"Cheap pills\", \"sender\": "
-                                "\"ann@example.org\", \"size\": \"%3\", \"date\": \"5 Feb 2024 "
-                                "10:00:00\", \"mark\": 0}, {\"index\": 1, \"subject\": \"Say "
-                                "\\\"hi\\\" \\\\ Grüße\", \"sender\": \"ann@example.org\", \"size\": "
-                                "\"%4\", \"date\": \"5 Feb 2024 10:00:00\", \"mark\": -1}, "
-                                "{\"index\": 2, \"subject\": \"undated\", \"sender\": "
-                                "\"x@example.org\", \"size\": \"%5\", \"date\": \"\", \"mark\": -1}]}\n")
-                     .arg(m_server.server(), user)
-                     .arg(size(0))
-                     .arg(size(1))
-                     .arg(size(2)));
+        QCOMPARE(
+            r.out,
+            QStringLiteral("{\"mailbox\": 1, \"server\": \"%1\", \"user\": \"%2\", \"messages\": "
+                           "[{\"index\": 0, \"subject\": \"Cheap pills\", \"sender\": "
+                           "\"ann@example.org\", \"size\": \"%3\", \"date\": \"5 Feb 2024 "
+                           "10:00:00\", \"mark\": 0}, {\"index\": 1, \"subject\": \"Say "
+                           "\\\"hi\\\" \\\\ Grüße\", \"sender\": \"ann@example.org\", \"size\": "
+                           "\"%4\", \"date\": \"5 Feb 2024 10:00:00\", \"mark\": -1}, "
+                           "{\"index\": 2, \"subject\": \"undated\", \"sender\": "
+                           "\"x@example.org\", \"size\": \"%5\", \"date\": \"\", \"mark\": -1}]}\n")
+                .arg(m_server.server(), user)
+                .arg(size(0))
+                .arg(size(1))
+                .arg(size(2)));
         QVERIFY(readFile(profile.appFile("logfile.txt"))
                     .startsWith("MAIL CHECK 3 msg(s) for \"" + user + "\""));
         QVERIFY(readFile(profile.appFile("subj.lst")).contains("5,1,1\r\n")); // hit counted, saved
@@ -165,7 +167,8 @@ private Q_SLOTS:
         QCOMPARE(plain.code, 0);
         QVERIFY(plain.out.startsWith("mailbox 1: " + user + " on " + m_server.server() +
                                      ", 3 message(s), 1 marked\n"));
-        QVERIFY(plain.out.contains(QRegularExpression("\n +0  delete +Cheap pills  \\(ann@example.org")));
+        QVERIFY(plain.out.contains(
+            QRegularExpression("\n +0  delete +Cheap pills  \\(ann@example.org")));
     }
 
     void checkFailureGoesToStandardError() {
@@ -204,8 +207,8 @@ private Q_SLOTS:
     void deleteShowsThenDeletes() {
         TempProfile profile;
         profileWithRules(profile);
-        const QString user = mailbox({mail("a", "Hello"), mail("b", "Cheap pills"),
-                                      mail("c", "more pills")});
+        const QString user =
+            mailbox({mail("a", "Hello"), mail("b", "Cheap pills"), mail("c", "more pills")});
         slot(1, user);
         Run r = cli({"delete"});
         QCOMPARE(r.code, 0);
@@ -246,9 +249,10 @@ private Q_SLOTS:
         profileWithRules(profile);
         SettingsStore::tree().WriteBool("General", "Kill", kill);
         const QString u1 = mailbox();
-        const QString u2 = mailIn2 ? mailbox({mail("a", "Hello"), mail("b", "Cheap pills")})
-                                   : mailbox();
-        const QString u7 = mailbox(kill ? QList<QByteArray>{mail("c", "pills")} : QList<QByteArray>{});
+        const QString u2 =
+            mailIn2 ? mailbox({mail("a", "Hello"), mail("b", "Cheap pills")}) : mailbox();
+        const QString u7 =
+            mailbox(kill ? QList<QByteArray>{mail("c", "pills")} : QList<QByteArray>{});
         slot(1, u1, password1);
         slot(2, u2);
         slot(7, u7);
@@ -256,9 +260,11 @@ private Q_SLOTS:
         const Run r = cli({"sweep"});
 
         QCOMPARE(r.code, code);
-        QCOMPARE(r.out.count(QRegularExpression("^mailbox \\d+: ", QRegularExpression::MultilineOption)),
-                 lines);
-        QVERIFY(r.out.startsWith("mailbox 1: " + u1 + " on " + m_server.server() + " - 0 message(s)"));
+        QCOMPARE(
+            r.out.count(QRegularExpression("^mailbox \\d+: ", QRegularExpression::MultilineOption)),
+            lines);
+        QVERIFY(
+            r.out.startsWith("mailbox 1: " + u1 + " on " + m_server.server() + " - 0 message(s)"));
         if (code == 3 || (code == 1 && mailIn2)) {
             QVERIFY(r.out.contains("mailbox 2: " + u2 + " on " + m_server.server() +
                                    " - 2 message(s), 1 marked, 0 deleted\n"));
@@ -281,9 +287,12 @@ private Q_SLOTS:
         const QString tree = readFile(SettingsStore::tree().path());
         ProfileLock held;
         QVERIFY(held.tryLock());
-        for (const QStringList& args :
-             QList<QStringList>{{"check"}, {"why", "0"}, {"delete", "--yes"}, {"sweep"},
-                                {"mailbox", "1", "--server", "other"}, {"mailbox", "--current", "3"}}) {
+        for (const QStringList& args : QList<QStringList>{{"check"},
+                                                          {"why", "0"},
+                                                          {"delete", "--yes"},
+                                                          {"sweep"},
+                                                          {"mailbox", "1", "--server", "other"},
+                                                          {"mailbox", "--current", "3"}}) {
             const Run r = cli(args, "pw\n");
             QCOMPARE(r.code, 75);
             QCOMPARE(r.err, QStringLiteral("Quillmere is already running for this profile\n"));

@@ -21,8 +21,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("exitCaption");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("window") << false << false << QStringList{"show"} << "Goodbye" << "Quillmere";
-        QTest::newRow("tray") << true << false << QStringList{} << "Hide" << "Quillmere";
+        QTest::newRow("window") << false << false << QStringList{"show"} << "Goodbye"
+                                << "Quillmere";
+        QTest::newRow("tray") << true << false << QStringList{} << "Hide"
+                              << "Quillmere";
         QTest::newRow("window-automatic") << false << true << QStringList{"show"} << "Goodbye"
                                           << "Quillmere - next e-mail check in 4 minutes";
     }
@@ -64,7 +66,8 @@ private Q_SLOTS:
                                     << "Quillmere - next e-mail check in 1 minute";
         QTest::newRow("two-minutes") << true << 2 << "Quillmere - next e-mail check in 2 minutes"
                                      << "Quillmere - next e-mail check in 2 minutes";
-        QTest::newRow("manual") << false << 2 << "Quillmere" << "Quillmere";
+        QTest::newRow("manual") << false << 2 << "Quillmere"
+                                << "Quillmere";
     }
 
     void countdownCaptions() {
@@ -248,9 +251,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("works");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("programs");
-        QTest::newRow("none-set") << " " << true
-                                  << QStringList{"Mail program not specified in the general settings. "}
-                                  << QStringList{};
+        QTest::newRow("none-set")
+            << " " << true << QStringList{"Mail program not specified in the general settings. "}
+            << QStringList{};
         QTest::newRow("fails") << "/opt/mail" << false
                                << QStringList{"Unable to launch mail program. "}
                                << QStringList{"/opt/mail"};
@@ -282,9 +285,8 @@ private Q_SLOTS:
         c.btHelpClick();
         c.Viewlogfile1Click();
         QCOMPARE(h.shell.documents, (QStringList{c.HelpFile, c.logPath()}));
-        QCOMPARE(h.prompter.texts(),
-                 (QStringList{"Unable to open help file - " + c.HelpFile + ".",
-                              "Unable to open log file. "}));
+        QCOMPARE(h.prompter.texts(), (QStringList{"Unable to open help file - " + c.HelpFile + ".",
+                                                  "Unable to open log file. "}));
         QCOMPARE(c.logPath(), h.profile.appFile("logfile.txt"));
     }
 

@@ -61,19 +61,21 @@ private Q_SLOTS:
 
         QCOMPARE(h.subjects(), (QStringList{"Hello there", "Cheap pills", "A maybe offer",
                                             "Quarterly report", "pills from a friend", "Undated"}));
-        QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, QuestionMark, BlacklistMark, 7, NoMark}));
+        QCOMPARE(h.marks(),
+                 (QList<int>{NoMark, CheckMark, QuestionMark, BlacklistMark, 7, NoMark}));
         const MessageRow& first = c.rows().at(0);
         QCOMPARE(first.Sender, QStringLiteral("ann@example.org"));
-        QCOMPARE(first.Size.toInt(), m_server.messages(user).at(0).size() +
-                                         m_server.messages(user).at(0).count('\n'));
+        QCOMPARE(first.Size.toInt(),
+                 m_server.messages(user).at(0).size() + m_server.messages(user).at(0).count('\n'));
         QCOMPARE(first.Date, QStringLiteral("2/5/2024 10:00:00 AM")); // the zone is not applied
         QCOMPARE(c.rows().at(5).Date, QStringLiteral("sometime soon"));
 
         const QStringList checks = h.logLinesStartingWith("MAIL CHECK");
         QCOMPARE(checks.size(), 1);
-        QVERIFY2(checks[0].startsWith(QStringLiteral("MAIL CHECK 6 msg(s) for \"%1\" on server %2 at ")
-                                          .arg(user, m_server.server())),
-                 qPrintable(checks[0]));
+        QVERIFY2(
+            checks[0].startsWith(QStringLiteral("MAIL CHECK 6 msg(s) for \"%1\" on server %2 at ")
+                                     .arg(user, m_server.server())),
+            qPrintable(checks[0]));
 
         // The rows are classified on arrival and again at the end; a row that
         // has its check mark already stops before the rules the second time.
@@ -164,8 +166,9 @@ private Q_SLOTS:
 
         // OK on the preselected current slot.
         QVERIFY(c.btListClick());
-        const QStringList entries{QStringLiteral("1) Mailbox %1 - Server %2").arg(u1, m_server.server()),
-                                  QStringLiteral("3) Mailbox %1 - Server %2").arg(u3, m_server.server())};
+        const QStringList entries{
+            QStringLiteral("1) Mailbox %1 - Server %2").arg(u1, m_server.server()),
+            QStringLiteral("3) Mailbox %1 - Server %2").arg(u3, m_server.server())};
         QCOMPARE(h.view.choiceEntries.value(0), entries);
         QCOMPARE(h.view.choicePreselected.value(0), 1);
         QCOMPARE(h.subjects(), QStringList{"in slot 3"});
@@ -193,9 +196,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("tray");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<int>("notices");
-        QTest::newRow("exit-ends-the-program") << "Exit=1" << true << QStringList{"show", "close"} << 0;
+        QTest::newRow("exit-ends-the-program")
+            << "Exit=1" << true << QStringList{"show", "close"} << 0;
         QTest::newRow("exit-off-stays") << "Exit=0" << true << QStringList{"show"} << 0;
-        QTest::newRow("automatic-never-exits") << "Exit=1,Automatic=1" << true << QStringList{"show"} << 0;
+        QTest::newRow("automatic-never-exits")
+            << "Exit=1,Automatic=1" << true << QStringList{"show"} << 0;
         QTest::newRow("tray-hides") << "Exit=1,SysTray=1" << true << QStringList{"hide"} << 0;
         QTest::newRow("no-tray-shows-and-tells-once")
             << "Exit=1,SysTray=1" << false << QStringList{"show", "show"} << 1;
@@ -225,8 +230,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("text");
-        QTest::newRow("no-user") << "pop.test" << " " << "You need to enter your e-mail username in the settings.";
-        QTest::newRow("no-server") << "" << "ann" << "You need to enter the name of your mail server in the settings.";
+        QTest::newRow("no-user") << "pop.test"
+                                 << " "
+                                 << "You need to enter your e-mail username in the settings.";
+        QTest::newRow("no-server")
+            << ""
+            << "ann"
+            << "You need to enter the name of your mail server in the settings.";
     }
 
     void missingMailboxOpensTheSettings() {
@@ -294,8 +304,8 @@ private Q_SLOTS:
             QCOMPARE(c.msRemotePOP1.UserName, u2);
         } else {
             QCOMPARE(swept.size(), 3); // slot 3 has mail
-            QCOMPARE(c.state().Caption, QStringLiteral("Quillmere - MailBox %1 - 1 messages")
-                                            .arg(swept[2].UserName));
+            QCOMPARE(c.state().Caption,
+                     QStringLiteral("Quillmere - MailBox %1 - 1 messages").arg(swept[2].UserName));
             QCOMPARE(c.iWhich, 3);
         }
         QCOMPARE(swept[0].Slot, 1);
@@ -371,8 +381,8 @@ private Q_SLOTS:
                               "matching criteria",
                               "** You marked this message **"}));
         const QStringList b = c.Why1Click({3, 1});
-        QCOMPARE(b.mid(0, 3), (QStringList{"Message from ann@example.org",
-                                           "Subject of   Cheap pills", ""}));
+        QCOMPARE(b.mid(0, 3),
+                 (QStringList{"Message from ann@example.org", "Subject of   Cheap pills", ""}));
         QCOMPARE(b.size(), 5);
         QVERIFY2(b[3].startsWith("Delete   : ") && b[3].contains("\"pills\""), qPrintable(b[3]));
         QCOMPARE(b[4], QStringLiteral("** You un-marked this message **"));
@@ -404,7 +414,8 @@ private Q_SLOTS:
         c.ResetButtonClick();
         QCOMPARE(h.marks(), QList<int>(6, NoMark));
         c.btRemarkClick();
-        QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, QuestionMark, BlacklistMark, 7, NoMark}));
+        QCOMPARE(h.marks(),
+                 (QList<int>{NoMark, CheckMark, QuestionMark, BlacklistMark, 7, NoMark}));
         QVERIFY(h.prompter.shown().isEmpty());
 
         c.Spam.gridSubject.reset();

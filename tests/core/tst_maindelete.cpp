@@ -50,14 +50,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("programs");
         QTest::addColumn<QString>("count");
         QTest::newRow("manual-asks-then-refreshes")
-            << "Automatic=0,Ask=1,Launch=0" << Prompter::Answer::Yes << 1
-            << QStringList{"a", "c"} << QStringList{"Hello", "Minutes"} << QStringList{} << "7";
+            << "Automatic=0,Ask=1,Launch=0" << Prompter::Answer::Yes << 1 << QStringList{"a", "c"}
+            << QStringList{"Hello", "Minutes"} << QStringList{} << "7";
         QTest::newRow("manual-launches-the-mail-program")
             << "Automatic=0,Ask=1,Launch=1,Mailer=mailer" << Prompter::Answer::Yes << 1
             << QStringList{"a", "c"} << QStringList{} << QStringList{"mailer"} << "7";
         QTest::newRow("automatic-asks-nothing")
-            << "Automatic=1,Ask=1,Launch=0" << Prompter::Answer::No << 0
-            << QStringList{"a", "c"} << QStringList{"Hello", "Minutes"} << QStringList{} << "7";
+            << "Automatic=1,Ask=1,Launch=0" << Prompter::Answer::No << 0 << QStringList{"a", "c"}
+            << QStringList{"Hello", "Minutes"} << QStringList{} << "7";
         QTest::newRow("no-keeps-everything")
             << "Automatic=0,Ask=1,Launch=0" << Prompter::Answer::No << 1
             << QStringList{"a", "b", "c", "d"}
@@ -120,7 +120,8 @@ private Q_SLOTS:
     void nothingMarked_data() {
         QTest::addColumn<QString>("automatic");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("manual-tells") << "0" << QStringList{"There were no messages marked to delete!"};
+        QTest::newRow("manual-tells")
+            << "0" << QStringList{"There were no messages marked to delete!"};
         QTest::newRow("automatic-is-silent") << "1" << QStringList{};
     }
 
@@ -247,7 +248,8 @@ private Q_SLOTS:
         subjectRules(c);
         h.view.visible = false;
         QList<SweptMailbox> swept;
-        connect(&c, &MainController::mailboxSwept, this, [&](const SweptMailbox& m) { swept << m; });
+        connect(&c, &MainController::mailboxSwept, this,
+                [&](const SweptMailbox& m) { swept << m; });
         c.MinutesLeft = 1;
 
         c.Timer1Timer();

@@ -49,10 +49,14 @@ bool takeMailboxOption(QStringList& args, int& slot, const char* command) {
 
 QString markName(int mark) {
     switch (mark) {
-    case NoMark: return QStringLiteral("-");
-    case CheckMark: return QStringLiteral("delete");
-    case QuestionMark: return QStringLiteral("question");
-    case BlacklistMark: return QStringLiteral("blacklist");
+    case NoMark:
+        return QStringLiteral("-");
+    case CheckMark:
+        return QStringLiteral("delete");
+    case QuestionMark:
+        return QStringLiteral("question");
+    case BlacklistMark:
+        return QStringLiteral("blacklist");
     }
     return QStringLiteral("exception %1").arg(mark);
 }
