@@ -1,0 +1,6 @@
+#pragma once
+
+class QLineEdit;
+
+// Makes a password field show every character as "*".
+void UseStarPasswordCharacter(QLineEdit* field);

@@ -1,0 +1,503 @@
+#include "dialogs/TfrmGeneral.h"
+
+#include "activity/LogFile.h"
+#include "dialogs/PasswordStyle.h"
+#include "mail/Exceptions.h"
+#include "settings/AppPaths.h"
+#include "settings/Prompter.h"
+#include "settings/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+template <typename W> W* named(W* w, const char* name) {
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QLabel* note(const QString& text) {
+    auto* l = new QLabel(text);
+    l->setWordWrap(true);
+    return l;
+}
+
+// A field with a browse button beside it.
+QWidget* withBrowse(QLineEdit* field, QPushButton* button) {
+    auto* w = new QWidget;
+    auto* h = new QHBoxLayout(w);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->addWidget(field, 1);
+    h->addWidget(button);
+    return w;
+}
+} // namespace
+
+TfrmGeneral::TfrmGeneral(GeneralSettings& model, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_model(model), m_prompter(prompter) {
+    setObjectName(QStringLiteral("frmGeneral"));
+    setWindowTitle(QStringLiteral("General settings"));
+    setModal(true);
+
+    pages = named(new QTabWidget, "pages");
+    pages->addTab(buildMailboxesPage(), QStringLiteral("Mailboxes"));
+    pages->addTab(buildConnectionPage(), QStringLiteral("Connection"));
+    pages->addTab(buildAutomaticPage(), QStringLiteral("Automatic"));
+    pages->addTab(buildStartUpPage(), QStringLiteral("Start Up"));
+    pages->addTab(buildLogPage(), QStringLiteral("Activity Log"));
+    pages->addTab(buildMailerPage(), QStringLiteral("Mail program"));
+
+    auto* buttons = new QDialogButtonBox;
+    btOK = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "btOK");
+    btCancel = named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole),
+                     "btCancel");
+    btHelp = named(buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole), "btHelp");
+    btOK->setDefault(true);
+    connect(btOK, &QPushButton::clicked, this, &TfrmGeneral::btOKClick);
+    connect(btCancel, &QPushButton::clicked, this, &TfrmGeneral::reject);
+    connect(btHelp, &QPushButton::clicked, this, [this] {
+        if (OnHelp) OnHelp();
+    });
+
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(pages);
+    v->addWidget(buttons);
+    resize(560, 470);
+
+    // Creation: the model as it is now, "Mailboxes" in front.
+    generalToControls();
+    mailboxesToControls();
+    pages->setCurrentIndex(0);
+}
+
+TfrmGeneral::~TfrmGeneral() = default;
+
+QWidget* TfrmGeneral::buildMailboxesPage() {
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    v->addWidget(note(QStringLiteral(
+        "You need the name of your POP server, your user name on it and your password. "
+        "Your Internet provider can tell you all three.")));
+
+    auto* rows = new QWidget;
+    auto* g = new QGridLayout(rows);
+    g->addWidget(new QLabel(QStringLiteral("POP Server")), 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("User Name/Mailbox")), 0, 2);
+    g->addWidget(new QLabel(QStringLiteral("Password")), 0, 3);
+    for (int i = 0; i < MailboxConfig::Count; ++i) {
+        const int n = i + 1;
+        rb[i] = new QRadioButton(QStringLiteral("Mailbox %1").arg(n));
+        rb[i]->setObjectName(QStringLiteral("rb%1").arg(n));
+        edServe[i] = new QLineEdit;
+        edServe[i]->setObjectName(QStringLiteral("edServe%1").arg(n));
+        edName[i] = new QLineEdit;
+        edName[i]->setObjectName(QStringLiteral("edName%1").arg(n));
+        edPass[i] = new QLineEdit;
+        edPass[i]->setObjectName(QStringLiteral("edPass%1").arg(n));
+        edPass[i]->setEchoMode(QLineEdit::Password);
+        UseStarPasswordCharacter(edPass[i]);
+        g->addWidget(rb[i], n, 0);
+        g->addWidget(edServe[i], n, 1);
+        g->addWidget(edName[i], n, 2);
+        g->addWidget(edPass[i], n, 3);
+    }
+    rb[0]->setChecked(true);
+    g->setColumnStretch(1, 3);
+    g->setColumnStretch(2, 3);
+    g->setColumnStretch(3, 2);
+
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("scrollMailboxes"));
+    scroll->setWidget(rows);
+    scroll->setWidgetResizable(true);
+    v->addWidget(scroll, 1);
+    return page;
+}
+
+QWidget* TfrmGeneral::buildConnectionPage() {
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    v->addWidget(new QLabel(QStringLiteral("Specify a default connection to the internet:")));
+    RASComboBox = named(new QComboBox, "RASComboBox");
+    RASComboBox->addItem(QStringLiteral("None"));
+    v->addWidget(RASComboBox);
+    v->addWidget(note(QStringLiteral("Select 'none' if you do not dial in to the internet.")));
+    v->addStretch(1);
+    return page;
+}
+
+QWidget* TfrmGeneral::buildAutomaticPage() {
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    v->addWidget(note(QStringLiteral(
+        "Quillmere can run unattended and may delete e-mail without confirmation.")));
+    rbManual = named(new QRadioButton(QStringLiteral("Check e-mail manually")), "rbManual");
+    rbAuto = named(new QRadioButton(QStringLiteral("Check e-mail unattended or automatically")),
+                   "rbAuto");
+    rbManual->setChecked(true);
+    v->addWidget(rbManual);
+    v->addWidget(rbAuto);
+
+    pnlManual = named(new QWidget, "pnlManual");
+    auto* m = new QVBoxLayout(pnlManual);
+    m->addWidget(note(QStringLiteral("These options only apply if checking e-mail manually.  "
+                                     "They do not apply when e-mail is checked automatically.")));
+    cbConfirmation = named(
+        new QCheckBox(QStringLiteral("When deleting messages interactively, ask for confirmation")),
+        "cbConfirmation");
+    cbLaunch = named(new QCheckBox(QStringLiteral(
+                         "After deleting spam, launch e-mail program if there is e-mail to read")),
+                     "cbLaunch");
+    cbExit = named(
+        new QCheckBox(QStringLiteral("If no mail is on the server, exit after checking e-mail")),
+        "cbExit");
+    m->addWidget(cbConfirmation);
+    m->addWidget(cbLaunch);
+    m->addWidget(cbExit);
+    v->addWidget(pnlManual);
+
+    pnlAuto = named(new QWidget, "pnlAuto");
+    auto* a = new QVBoxLayout(pnlAuto);
+    auto* every = new QHBoxLayout;
+    nMinutes = named(new QSpinBox, "nMinutes");
+    nMinutes->setRange(2, 600);
+    nMinutes->setSingleStep(1);
+    every->addWidget(new QLabel(QStringLiteral("Check for mail every ")));
+    every->addWidget(nMinutes);
+    every->addWidget(new QLabel(QStringLiteral("minutes")));
+    every->addStretch(1);
+    a->addLayout(every);
+    cbKill = named(new QCheckBox(QStringLiteral(
+                       "Delete spam automatically from all mailboxes - no confirmation?")),
+                   "cbKill");
+    a->addWidget(cbKill);
+    pnlSound = named(new QWidget, "pnlSound");
+    auto* s = new QVBoxLayout(pnlSound);
+    s->setContentsMargins(0, 0, 0, 0);
+    cbAlarm = named(
+        new QCheckBox(QStringLiteral("&Play this sound file if there is e-mail on the server")),
+        "cbAlarm");
+    edAlarm = named(new QLineEdit, "edAlarm");
+    auto* browseSound = new QPushButton(QStringLiteral("..."));
+    connect(browseSound, &QPushButton::clicked, this, [this] {
+        browse(edAlarm, false, QStringLiteral("Sound files"),
+               QStringLiteral("Sound files (*.wav);;All files (*)"));
+    });
+    sbTest = named(new QPushButton(QStringLiteral("Test")), "sbTest");
+    connect(sbTest, &QPushButton::clicked, this, &TfrmGeneral::sbTestClick);
+    cbRepeat = named(
+        new QCheckBox(QStringLiteral("Repeat the alarm until keypress or mouse click?")), "cbRepeat");
+    s->addWidget(cbAlarm);
+    auto* soundRow = new QHBoxLayout;
+    soundRow->addWidget(withBrowse(edAlarm, browseSound), 1);
+    soundRow->addWidget(sbTest);
+    s->addLayout(soundRow);
+    s->addWidget(cbRepeat);
+    a->addWidget(pnlSound);
+    v->addWidget(pnlAuto);
+    v->addStretch(1);
+
+    connect(rbManual, &QRadioButton::toggled, this, &TfrmGeneral::showPanels);
+    connect(cbKill, &QCheckBox::toggled, this, &TfrmGeneral::showPanels);
+    return page;
+}
+
+QWidget* TfrmGeneral::buildStartUpPage() {
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    v->addWidget(note(QStringLiteral(
+        "If this option is checked, the next time you start up Quillmere, it will not display "
+        "the main screen.  It instead will start up in the system tray of your desktop's panel.")));
+    v->addWidget(note(QStringLiteral(
+        "Use this option if you are automatically checking new e-mail in the background.  Changes "
+        "will not take effect until the next time you launch Quillmere.")));
+    v->addWidget(note(QStringLiteral(
+        "To start from the system tray, right click on the small icon representing Quillmere.")));
+    cbSysTray = named(new QCheckBox(QStringLiteral("Start Quillmere up in the system tray?")),
+                      "cbSysTray");
+    v->addWidget(cbSysTray);
+    v->addStretch(1);
+    return page;
+}
+
+QWidget* TfrmGeneral::buildLogPage() {
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    v->addWidget(new QLabel(QStringLiteral("Store results in activity log file:")));
+    Edit1 = named(new QLineEdit, "Edit1");
+    auto* browseLog = new QPushButton(QStringLiteral("Browse for log file"));
+    connect(browseLog, &QPushButton::clicked, this, [this] {
+        browse(Edit1, true, QStringLiteral("Activity log"),
+               QStringLiteral("Text files (*.txt);;All files (*)"));
+    });
+    v->addWidget(withBrowse(Edit1, browseLog));
+    auto* logButtons = new QHBoxLayout;
+    auto* view = new QPushButton(QStringLiteral("&View log file"));
+    auto* clear = new QPushButton(QStringLiteral("&Clear log file"));
+    connect(view, &QPushButton::clicked, this, [this] {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(Edit1->text())))
+            m_prompter.error(LogFile::ViewFailedText());
+    });
+    connect(clear, &QPushButton::clicked, this,
+            [this] { LogFile::ClearLogFile(Edit1->text(), m_prompter); });
+    logButtons->addWidget(view);
+    logButtons->addWidget(clear);
+    logButtons->addStretch(1);
+    v->addLayout(logButtons);
+    rbAsIs = named(
+        new QRadioButton(QStringLiteral("&Use the name of the log file AS IS (no changes)?")), "rbAsIs");
+    rbMonth = named(new QRadioButton(QStringLiteral(
+                        "Automatically pick a new name every &month? (i.e. Jan98.txt, Feb98.txt, ...)")),
+                    "rbMonth");
+    rbQuarter = named(new QRadioButton(QStringLiteral(
+                          "Automatically pick a new name every &quarter? (Q1_98.txt, Q2_98.txt, ...)")),
+                      "rbQuarter");
+    rbAsIs->setChecked(true);
+    v->addWidget(rbAsIs);
+    v->addWidget(rbMonth);
+    v->addWidget(rbQuarter);
+    auto* count = new QHBoxLayout;
+    edCount = named(new QLabel(QStringLiteral("0")), "edCount");
+    count->addWidget(edCount);
+    count->addWidget(new QLabel(QStringLiteral("Spams have been deleted up till now")));
+    count->addStretch(1);
+    v->addLayout(count);
+    auto* countButtons = new QHBoxLayout;
+    auto* reset = new QPushButton(QStringLiteral("&Reset counter"));
+    connect(reset, &QPushButton::clicked, this, &TfrmGeneral::resetCounterClick);
+    auto* stats = new QPushButton(QStringLiteral("View &Statistics"));
+    connect(stats, &QPushButton::clicked, this, [this] {
+        if (OnViewStatistics) OnViewStatistics();
+    });
+    countButtons->addWidget(reset);
+    countButtons->addWidget(stats);
+    countButtons->addStretch(1);
+    v->addLayout(countButtons);
+    v->addStretch(1);
+    return page;
+}
+
+QWidget* TfrmGeneral::buildMailerPage() {
+    auto* page = new QWidget;
+    auto* v = new QVBoxLayout(page);
+    v->addWidget(new QLabel(QStringLiteral("Mail program path/name:")));
+    edMail = named(new QLineEdit, "edMail");
+    auto* find = new QPushButton(QStringLiteral("Find mail program"));
+    connect(find, &QPushButton::clicked, this, [this] {
+        browse(edMail, false, QStringLiteral("Mail program"), QStringLiteral("All files (*)"));
+    });
+    v->addWidget(withBrowse(edMail, find));
+    auto* launch = new QPushButton(QStringLiteral("Launch mail program"));
+    connect(launch, &QPushButton::clicked, this, [this] {
+        if (OnLaunchMailer) OnLaunchMailer();
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(launch);
+    row->addStretch(1);
+    v->addLayout(row);
+    v->addStretch(1);
+    return page;
+}
+
+void TfrmGeneral::browse(QLineEdit* field, bool save, const QString& title, const QString& filter) {
+    const QString chosen = save ? QFileDialog::getSaveFileName(this, title, field->text(), filter)
+                                : QFileDialog::getOpenFileName(this, title, field->text(), filter);
+    if (!chosen.isEmpty()) field->setText(chosen);
+}
+
+void TfrmGeneral::generalToControls() {
+    const GeneralSettings& g = m_model;
+    rbAuto->setChecked(g.Automatic);
+    rbManual->setChecked(!g.Automatic);
+    cbConfirmation->setChecked(g.Ask);
+    cbLaunch->setChecked(g.Launch);
+    cbExit->setChecked(g.Exit);
+    nMinutes->setValue(g.Minutes);
+    cbKill->setChecked(g.Kill);
+    cbAlarm->setChecked(g.Alarm);
+    edAlarm->setText(g.AlarmFile);
+    cbRepeat->setChecked(g.Repeat);
+    cbSysTray->setChecked(g.SysTray);
+    Edit1->setText(g.Logfile);
+    rbQuarter->setChecked(g.Quarter);
+    rbMonth->setChecked(!g.Quarter && g.Month);
+    rbAsIs->setChecked(!g.Quarter && !g.Month);
+    edCount->setText(g.Count);
+    edMail->setText(g.Mailer);
+    RASComboBox->setCurrentIndex(g.RAS >= 0 && g.RAS < RASComboBox->count() ? g.RAS : 0);
+    showPanels();
+}
+
+void TfrmGeneral::controlsToGeneral() {
+    GeneralSettings& g = m_model;
+    g.Automatic = rbAuto->isChecked();
+    g.Ask = cbConfirmation->isChecked();
+    g.Launch = cbLaunch->isChecked();
+    g.Exit = cbExit->isChecked();
+    g.Minutes = nMinutes->value();
+    g.Kill = cbKill->isChecked();
+    g.Alarm = cbAlarm->isChecked();
+    g.AlarmFile = edAlarm->text();
+    g.Repeat = cbRepeat->isChecked();
+    g.SysTray = cbSysTray->isChecked();
+    g.Logfile = Edit1->text();
+    g.Asis = rbAsIs->isChecked();
+    g.Month = rbMonth->isChecked();
+    g.Quarter = rbQuarter->isChecked();
+    g.Count = edCount->text();
+    g.Mailer = edMail->text();
+    g.RAS = RASComboBox->currentIndex();
+}
+
+void TfrmGeneral::mailboxesToControls() {
+    for (int i = 0; i < MailboxConfig::Count; ++i) {
+        const MailboxConfig& box = m_model.Mailboxes[i];
+        edServe[i]->setText(box.Server);
+        edName[i]->setText(box.UserName);
+        edPass[i]->setText(box.Password);
+    }
+    const int which = m_model.Which >= 1 && m_model.Which <= MailboxConfig::Count ? m_model.Which : 1;
+    rb[which - 1]->setChecked(true);
+}
+
+void TfrmGeneral::showPanels() {
+    const bool manual = rbManual->isChecked();
+    pnlManual->setVisible(manual);
+    pnlAuto->setVisible(!manual);
+    pnlSound->setVisible(!cbKill->isChecked());
+}
+
+void TfrmGeneral::ReadGeneralSettings() {
+    GeneralSettings stored;
+    // load() also reads the mailboxes; only the general part is taken here.
+    class Silent : public Prompter {
+        Answer message(const QString&, Icon, Buttons) override { return Answer::Ok; }
+    } silent;
+    stored.load(silent);
+    stored.Which = m_model.Which;
+    stored.Mailboxes = m_model.Mailboxes;
+    m_model = stored;
+    generalToControls();
+}
+
+void TfrmGeneral::SaveGeneralSettings() {
+    controlsToGeneral();
+    m_model.save();
+}
+
+void TfrmGeneral::readServerSettings() {
+    m_model.loadMailboxes(m_prompter);
+    mailboxesToControls();
+}
+
+int TfrmGeneral::currentMailbox() const {
+    for (int i = 0; i < MailboxConfig::Count; ++i)
+        if (rb[i]->isChecked()) return i + 1;
+    return 1;
+}
+
+bool TfrmGeneral::saveServerSettings() {
+    m_model.Which = currentMailbox();
+    for (int i = 0; i < MailboxConfig::Count; ++i) {
+        m_model.Mailboxes[i].Server = edServe[i]->text();
+        m_model.Mailboxes[i].UserName = edName[i]->text();
+        m_model.Mailboxes[i].Password = edPass[i]->text();
+    }
+    SettingsStore::tree().WriteInteger(QStringLiteral("Server"), QStringLiteral("Which"),
+                                       m_model.Which);
+    for (int n = 1; n <= MailboxConfig::Count; ++n) {
+        const MailboxConfig& box = m_model.mailbox(n);
+        box.store(n);
+        QString problem;
+        QLineEdit* missing = nullptr;
+        if (!box.Server.isEmpty() && box.UserName.isEmpty()) {
+            problem = QStringLiteral("Mailbox %1 has a server %2 but no mailbox").arg(n).arg(box.Server);
+            missing = edName[n - 1];
+        } else if (box.Server.isEmpty() && !box.UserName.isEmpty()) {
+            problem = QStringLiteral("Mailbox %1 %2 has a blank server").arg(n).arg(box.UserName);
+            missing = edServe[n - 1];
+        } else if (!box.Server.isEmpty() && box.Password.isEmpty()) {
+            problem = QStringLiteral("Mailbox %1 - there is no password set").arg(n);
+            missing = edPass[n - 1];
+        }
+        if (missing) {
+            m_prompter.error(problem);
+            pages->setCurrentIndex(0);
+            missing->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+int TfrmGeneral::exec() {
+    FormShow();
+    return QDialog::exec();
+}
+
+void TfrmGeneral::FormShow() {
+    // Edits that were not confirmed before are dropped.
+    readServerSettings();
+    if (edAlarm->text().isEmpty()) edAlarm->setText(AppPaths::appFile(QStringLiteral("harptune.wav")));
+    if (Edit1->text().isEmpty()) Edit1->setText(AppPaths::appFile(QStringLiteral("logfile.txt")));
+    m_killWhenShown = cbKill->isChecked();
+    m_sysTrayWhenShown = cbSysTray->isChecked();
+    showPanels();
+}
+
+void TfrmGeneral::btOKClick() {
+    if (cbKill->isChecked() && !m_killWhenShown && rbAuto->isChecked())
+        m_prompter.warning(QStringLiteral(
+            "Just a warning that you selected to automatically delete marked messages without "
+            "confirmation.  It is possible to OVER delete by using this setting."));
+    if (cbSysTray->isChecked() != m_sysTrayWhenShown)
+        m_prompter.information(
+            QStringLiteral("Exit and restart for the Start Up changes to take effect."));
+    bool stored = false;
+    try {
+        SaveGeneralSettings();
+        stored = saveServerSettings();
+    } catch (const Exception& e) {
+        m_prompter.error(e.message());
+        return;
+    }
+    if (stored) accept();
+}
+
+void TfrmGeneral::reject() {
+    ReadGeneralSettings();
+    readServerSettings();
+    QDialog::reject();
+}
+
+void TfrmGeneral::sbTestClick() {
+    const bool exists = QFileInfo::exists(edAlarm->text());
+    if (sbTest->text() == QLatin1String("Test")) {
+        if (cbRepeat->isChecked()) sbTest->setText(QStringLiteral("Stop"));
+        if (exists && OnTestSound) OnTestSound(true);
+    } else {
+        sbTest->setText(QStringLiteral("Test"));
+        if (exists && OnTestSound) OnTestSound(false);
+    }
+}
+
+void TfrmGeneral::resetCounterClick() {
+    if (m_prompter.message(QStringLiteral("Really reset spam counter?"), Prompter::Icon::Question,
+                           Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
+        edCount->setText(QStringLiteral("0"));
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "settings/GeneralSettings.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class Prompter;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+class QWidget;
+
+// The general settings dialog: the twelve mailboxes and the current one, manual
+// or automatic checking with their options, the alarm sound, start-up in the
+// tray, the activity log and the mail program. It edits the GeneralSettings
+// model it is given, which the rest of the program reads; OK stores it.
+class TfrmGeneral : public QDialog {
+    Q_OBJECT
+public:
+    TfrmGeneral(GeneralSettings& model, Prompter& prompter, QWidget* parent = nullptr);
+    ~TfrmGeneral() override;
+
+    // Loads the "General" and "Logfile" values from the settings tree into the
+    // model and the controls.
+    void ReadGeneralSettings();
+    // Takes the general values from the controls into the model and stores them
+    // (everything but "Points"). Throws EFileError.
+    void SaveGeneralSettings();
+    // Loads the current mailbox and the twelve slots from the settings tree into
+    // the model and the controls.
+    void readServerSettings();
+    // Stores the current mailbox and then slot after slot, checking each; at the
+    // first incomplete slot it reports it, shows its field and stores no further
+    // slots. Returns whether every slot passed.
+    bool saveServerSettings();
+
+    // Brings the dialog up to date for showing: the mailboxes from the settings
+    // tree (unconfirmed edits dropped), the default alarm and log paths.
+    void FormShow();
+    // Shows the dialog modally after FormShow.
+    int exec() override;
+    // Cancel: reloads everything from the settings tree and closes.
+    void reject() override;
+
+    // The slot chosen with the radio buttons (1 to 12).
+    int currentMailbox() const;
+
+    // Controls, named as the rest of the program calls them. Index n-1 is slot n.
+    QTabWidget* pages = nullptr;
+    std::array<QRadioButton*, MailboxConfig::Count> rb{};
+    std::array<QLineEdit*, MailboxConfig::Count> edServe{};
+    std::array<QLineEdit*, MailboxConfig::Count> edName{};
+    std::array<QLineEdit*, MailboxConfig::Count> edPass{};
+    QComboBox* RASComboBox = nullptr;
+    QRadioButton* rbManual = nullptr;
+    QRadioButton* rbAuto = nullptr;
+    QWidget* pnlManual = nullptr;
+    QWidget* pnlAuto = nullptr;
+    QWidget* pnlSound = nullptr;
+    QCheckBox* cbConfirmation = nullptr;
+    QCheckBox* cbLaunch = nullptr;
+    QCheckBox* cbExit = nullptr;
+    QSpinBox* nMinutes = nullptr;
+    QCheckBox* cbKill = nullptr;
+    QCheckBox* cbAlarm = nullptr;
+    QLineEdit* edAlarm = nullptr;
+    QPushButton* sbTest = nullptr;
+    QCheckBox* cbRepeat = nullptr;
+    QCheckBox* cbSysTray = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QRadioButton* rbAsIs = nullptr;
+    QRadioButton* rbMonth = nullptr;
+    QRadioButton* rbQuarter = nullptr;
+    QLabel* edCount = nullptr;
+    QLineEdit* edMail = nullptr;
+    QPushButton* btOK = nullptr;
+    QPushButton* btCancel = nullptr;
+    QPushButton* btHelp = nullptr;
+
+    // Called by "Test"/"Stop" with true to start the alarm and false to stop it.
+    std::function<void(bool play)> OnTestSound;
+    // Called by "Launch mail program".
+    std::function<void()> OnLaunchMailer;
+    // Called by "View Statistics".
+    std::function<void()> OnViewStatistics;
+    // Called by Help.
+    std::function<void()> OnHelp;
+
+private:
+    QWidget* buildMailboxesPage();
+    QWidget* buildConnectionPage();
+    QWidget* buildAutomaticPage();
+    QWidget* buildStartUpPage();
+    QWidget* buildLogPage();
+    QWidget* buildMailerPage();
+
+    void generalToControls();
+    void controlsToGeneral();
+    void mailboxesToControls();
+    void showPanels();
+    void btOKClick();
+    void sbTestClick();
+    void resetCounterClick();
+    void browse(QLineEdit* field, bool save, const QString& title, const QString& filter);
+
+    GeneralSettings& m_model;
+    Prompter& m_prompter;
+    bool m_killWhenShown = false;
+    bool m_sysTrayWhenShown = false;
+};

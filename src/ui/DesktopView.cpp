@@ -1,0 +1,156 @@
+#include "ui/DesktopView.h"
+
+#include "core/MainController.h"
+#include "dialogs/NotBuiltYet.h"
+#include "dialogs/TfrmGeneral.h"
+#include "core/AlarmSound.h"
+#include "ui/TfrmAbout.h"
+#include "ui/TfrmMain.h"
+#include "ui/TfrmRetrieving.h"
+#include "ui/TfrmViewHeader.h"
+#include "ui/TfrmWhichMailbox.h"
+#include "ui/TrayIcon.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <memory>
+
+DesktopView::DesktopView(Prompter& prompter, AlarmSound& sound, QObject* parent)
+    : QObject(parent), m_prompter(prompter), m_sound(sound) {}
+
+DesktopView::~DesktopView() {
+    destroyWindows();
+}
+
+void DesktopView::destroyWindows() {
+    // The progress window and the general settings belong to the main window.
+    delete m_main;
+    m_main = nullptr;
+    m_retrieving = nullptr;
+    m_general = nullptr;
+    delete m_tray;
+    m_tray = nullptr;
+}
+
+void DesktopView::createMainWindow(MainController& controller) {
+    m_controller = &controller;
+    m_main = new TfrmMain(controller);
+    m_main->centre();
+    m_tray = new TrayIcon(this);
+    connectTray();
+    connect(&controller, &MainController::stateChanged, this, &DesktopView::render);
+    render();
+}
+
+void DesktopView::createDialogs() {
+    m_retrieving = new TfrmRetrieving(m_main);
+    m_retrieving->OnCancel = [this] { m_controller->btCancelClick(); };
+
+    m_general = new TfrmGeneral(m_controller->General, m_prompter, m_main);
+    m_general->OnTestSound = [this](bool play) {
+        if (play)
+            m_sound.Play(m_general->edAlarm->text(), m_general->cbRepeat->isChecked());
+        else
+            m_sound.Stop();
+    };
+    m_general->OnLaunchMailer = [this] { m_controller->btLaunchClick(); };
+    m_general->OnViewStatistics = [this] { m_controller->Statistics1Click(); };
+    m_general->OnHelp = [this] { m_controller->btHelpClick(); };
+    render();
+}
+
+void DesktopView::connectTray() {
+    MainController* c = m_controller;
+    TrayIcon* t = m_tray;
+    connect(t->Show1, &QAction::triggered, c, [c] { c->Show1Click(); });
+    connect(t->LaunchEmailprogram1, &QAction::triggered, c, [c] { c->btLaunchClick(); });
+    connect(t->ShowMainScreen1, &QAction::triggered, c, [c] { c->ShowMainScreen1Click(); });
+    connect(t->Spam1, &QAction::triggered, c, [c] { c->btSpamSetupClick(); });
+    connect(t->General1, &QAction::triggered, c, [c] { c->btGeneralClick(); });
+    connect(t->Viewlogfile1, &QAction::triggered, c, [c] { c->Viewlogfile1Click(); });
+    connect(t->Statistics1, &QAction::triggered, c, [c] { c->Statistics1Click(); });
+    connect(t->EnableAutomatic1, &QAction::triggered, c, [c] { c->EnableAutomatic1Click(true); });
+    connect(t->DisableAutomatic1, &QAction::triggered, c, [c] { c->EnableAutomatic1Click(false); });
+    connect(t->Help2, &QAction::triggered, c, [c] { c->btHelpClick(); });
+    connect(t->About1, &QAction::triggered, c, [c] { c->btAboutClick(); });
+    connect(t->Exit1, &QAction::triggered, c,
+            [c] { c->btExitClick(MainController::ExitSender::Exit1); });
+    connect(t->popTray, &QMenu::aboutToShow, c, [c] { c->popTrayPopup(); });
+    connect(t->trayIcon, &QSystemTrayIcon::activated, c,
+            [c](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                    c->ShowMainScreen1Click();
+            });
+}
+
+void DesktopView::render() {
+    if (!m_controller) return;
+    const MainViewState& state = m_controller->state();
+    if (m_tray) m_tray->render(state.Tray, state.Exit1Caption);
+    if (m_retrieving) m_retrieving->render(state.Progress);
+}
+
+bool DesktopView::MainWindowVisible() const {
+    return m_main && m_main->isVisible() && !m_main->isMinimized();
+}
+
+void DesktopView::ShowApplication() {
+    if (!m_main) return;
+    m_main->showNormal();
+    m_main->raise();
+    m_main->activateWindow();
+}
+
+void DesktopView::HideApplication() {
+    if (m_retrieving) m_retrieving->hide();
+    if (m_main) m_main->hide();
+}
+
+void DesktopView::CloseMainWindow() {
+    if (m_main) m_main->close();
+}
+
+void DesktopView::Terminate() {
+    // Leaves the event loops at once; quit() would first ask every window to
+    // close, which a window in the middle of a command may refuse.
+    QCoreApplication::exit(0);
+}
+
+bool DesktopView::SystemTrayAvailable() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+int DesktopView::ChooseMailbox(const QStringList& entries, int preselected) {
+    return TfrmWhichMailbox::choose(entries, preselected, m_main);
+}
+
+void DesktopView::ShowGeneralSettings() {
+    if (m_general) m_general->exec();
+}
+
+void DesktopView::ShowSpamSettings() {
+    std::unique_ptr<NotBuiltYet> dialog(NotBuiltYet::spamSettings(m_main));
+    dialog->exec();
+}
+
+void DesktopView::ShowStatistics() {
+    m_statisticsOpen = true;
+    std::unique_ptr<NotBuiltYet> dialog(NotBuiltYet::statistics(m_main));
+    dialog->exec();
+    m_statisticsOpen = false;
+}
+
+void DesktopView::ShowAbout() {
+    TfrmAbout about(m_controller->General, m_main);
+    about.exec();
+}
+
+void DesktopView::ShowTextWindow(TextKind kind, const QStringList& lines) {
+    TfrmViewHeader window(m_main);
+    window.setContents(kind, lines);
+    window.exec();
+}

@@ -1,0 +1,311 @@
+#include "ui/TfrmMain.h"
+
+#include "core/MainController.h"
+#include "core/MessageListModel.h"
+#include "ui/Icons.h"
+#include "ui/MarkIconProxy.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <functional>
+
+namespace {
+QToolButton* toolButton(const char* name, const QString& hint, const QString& icon, int size) {
+    auto* b = new QToolButton;
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(hint);
+    b->setIcon(Icons::named(icon));
+    b->setIconSize(QSize(size, size));
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+// The big buttons at the right: picture with its caption below.
+QToolButton* captionButton(const char* name, const QString& caption, const QString& hint,
+                           const QString& icon) {
+    QToolButton* b = toolButton(name, hint, icon, 32);
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFixedSize(88, 62);
+    return b;
+}
+
+// btOptions' panel: a picture and its caption.
+QToolButton* panelButton(const char* name, const QString& caption, const QString& icon) {
+    QToolButton* b = toolButton(name, caption, icon, 24);
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return b;
+}
+
+// The exit button's idle face: imDoor at rest, imBye under the mouse.
+QIcon idleExitIcon() {
+    QIcon icon;
+    for (int size : {32, 48}) {
+        icon.addPixmap(Icons::named(QStringLiteral("door")).pixmap(size, size), QIcon::Normal);
+        icon.addPixmap(Icons::named(QStringLiteral("bye")).pixmap(size, size), QIcon::Active);
+    }
+    return icon;
+}
+} // namespace
+
+TfrmMain::TfrmMain(MainController& controller, QWidget* parent)
+    : QMainWindow(parent), m_controller(controller) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillmere"));
+    setWindowIcon(Icons::program());
+
+    auto* central = new QWidget;
+    auto* v = new QVBoxLayout(central);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    v->addWidget(buildTopPanel());
+    Bevel1 = new QFrame;
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+    v->addWidget(Bevel1);
+    buildList();
+    v->addWidget(ListView1, 1);
+    setCentralWidget(central);
+    buildOptionsPanel();
+
+    StatusBar1 = new QStatusBar;
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusPanel0 = new QLabel(MainViewState::StatusPanel0());
+    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusPanel0->setFixedWidth(300);
+    StatusPanel1 = new QLabel;
+    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
+    // A long status text is cut, never widens the window.
+    StatusPanel1->setMinimumWidth(1);
+    StatusBar1->addWidget(StatusPanel0);
+    StatusBar1->addWidget(StatusPanel1, 1);
+    setStatusBar(StatusBar1);
+
+    connect(btList, &QToolButton::clicked, &m_controller, [this] { m_controller.btListClick(); });
+    connect(btExit, &QToolButton::clicked, &m_controller,
+            [this] { m_controller.btExitClick(MainController::ExitSender::btExit); });
+    connect(btMark, &QToolButton::clicked, &m_controller,
+            [this] { m_controller.btMarkClick(selection()); });
+    connect(btDelete, &QToolButton::clicked, &m_controller, [this] { m_controller.btDeleteClick(); });
+    connect(btRemark, &QToolButton::clicked, &m_controller, [this] { m_controller.btRemarkClick(); });
+    connect(btResetAll, &QToolButton::clicked, &m_controller,
+            [this] { m_controller.ResetButtonClick(); });
+    connect(btLaunch, &QToolButton::clicked, &m_controller, [this] { m_controller.btLaunchClick(); });
+    connect(btOptions, &QToolButton::clicked, this, &TfrmMain::showOptionsPanel);
+    connect(&m_controller, &MainController::stateChanged, this,
+            [this] { render(m_controller.state()); });
+
+    resize(DefaultWidth, DefaultHeight);
+    render(m_controller.state());
+}
+
+TfrmMain::~TfrmMain() = default;
+
+QWidget* TfrmMain::buildTopPanel() {
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("pnlTop"));
+    panel->setFixedHeight(TopPanelHeight);
+
+    lblTitle = new QLabel(QStringLiteral("Quillmere"));
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    QFont title = lblTitle->font();
+    title.setPointSize(title.pointSize() + 5);
+    title.setBold(true);
+    lblTitle->setFont(title);
+    lblTitle->setStyleSheet(QStringLiteral("color: #155050;"));
+    // Long captions (the countdown, a sweep's result) are cut, never widen the window.
+    lblTitle->setMinimumWidth(1);
+    Label1 = new QLabel(QStringLiteral("mail pre-filter %1").arg(QStringLiteral(QUILL_VERSION)));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setStyleSheet(QStringLiteral("color: #707070;"));
+    lblAd = new QLabel(QStringLiteral("Quickly eliminate junk e-mail before it gets to your mailbox"));
+    lblAd->setObjectName(QStringLiteral("lblAd"));
+    QFont ad = lblAd->font();
+    ad.setItalic(true);
+    lblAd->setFont(ad);
+    lblAd->setStyleSheet(QStringLiteral("color: #8c2a10;"));
+    lblAd->setMinimumWidth(1);
+
+    btMark = toolButton("btMark", QStringLiteral("Mark messages"), QStringLiteral("mark"), 28);
+    btDelete = toolButton("btDelete", QStringLiteral("Delete marked messages"),
+                          QStringLiteral("delete"), 28);
+    btRemark = toolButton("btRemark", QStringLiteral("Auto-mark messages"),
+                          QStringLiteral("remark"), 28);
+    btResetAll = toolButton("btResetAll", QStringLiteral("Reset all marks"),
+                            QStringLiteral("reset"), 28);
+    btLaunch = toolButton("btLaunch", QStringLiteral("Launch e-mail program"),
+                          QStringLiteral("launch"), 28);
+
+    auto* titleRow = new QHBoxLayout;
+    titleRow->setSpacing(8);
+    titleRow->addWidget(lblTitle);
+    titleRow->addWidget(Label1, 0, Qt::AlignBottom);
+    titleRow->addStretch(1);
+    auto* secondRow = new QHBoxLayout;
+    secondRow->setSpacing(2);
+    secondRow->addWidget(lblAd);
+    for (QToolButton* b : {btMark, btDelete, btRemark, btResetAll, btLaunch}) {
+        b->hide();
+        secondRow->addWidget(b);
+    }
+    secondRow->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->setContentsMargins(10, 6, 0, 4);
+    left->addLayout(titleRow);
+    left->addLayout(secondRow);
+
+    btList = captionButton("btList", QStringLiteral("Check e-mail"), QStringLiteral("Check e-mail"),
+                           QStringLiteral("up"));
+    btOptions = captionButton("btOptions", QStringLiteral("Settings"),
+                              QStringLiteral("Settings and more"), QStringLiteral("settings"));
+    btExit = captionButton("btExit", QStringLiteral("Goodbye"), QStringLiteral("Goodbye"),
+                           QStringLiteral("door"));
+    btExit->setIcon(idleExitIcon());
+
+    auto* h = new QHBoxLayout(panel);
+    h->setContentsMargins(0, 0, 6, 0);
+    h->setSpacing(2);
+    h->addLayout(left, 1);
+    h->addWidget(btList);
+    h->addWidget(btOptions);
+    h->addWidget(btExit);
+    return panel;
+}
+
+void TfrmMain::buildOptionsPanel() {
+    pnlOptions = new QFrame(this, Qt::Popup);
+    pnlOptions->setObjectName(QStringLiteral("pnlOptions"));
+    pnlOptions->setFrameShape(QFrame::StyledPanel);
+    btGeneral = panelButton("btGeneral", QStringLiteral("General settings"), QStringLiteral("general"));
+    btSpamSetup = panelButton("btSpamSetup", QStringLiteral("Spam settings"), QStringLiteral("spam"));
+    btStats = panelButton("btStats", QStringLiteral("Stats"), QStringLiteral("stats"));
+    btAbout = panelButton("btAbout", QStringLiteral("About"), QStringLiteral("about"));
+    btHelp = panelButton("btHelp", QStringLiteral("Help"), QStringLiteral("help"));
+    auto* v = new QVBoxLayout(pnlOptions);
+    v->setContentsMargins(3, 3, 3, 3);
+    v->setSpacing(1);
+    for (QToolButton* b : {btGeneral, btSpamSetup, btStats, btAbout, btHelp})
+        v->addWidget(b);
+
+    // The panel closes before the command runs, so a dialog never sits under it.
+    MainController* c = &m_controller;
+    const std::pair<QToolButton*, std::function<void()>> commands[] = {
+        {btGeneral, [c] { c->btGeneralClick(); }},
+        {btSpamSetup, [c] { c->btSpamSetupClick(); }},
+        {btStats, [c] { c->Statistics1Click(); }},
+        {btAbout, [c] { c->btAboutClick(); }},
+        {btHelp, [c] { c->btHelpClick(); }},
+    };
+    for (const auto& [button, command] : commands)
+        connect(button, &QToolButton::clicked, c, [this, command] {
+            pnlOptions->hide();
+            command();
+        });
+}
+
+void TfrmMain::showOptionsPanel() {
+    pnlOptions->adjustSize();
+    QPoint below = btOptions->mapToGlobal(QPoint(0, btOptions->height()));
+    below.rx() -= pnlOptions->width() - btOptions->width();
+    pnlOptions->move(below);
+    pnlOptions->show();
+}
+
+void TfrmMain::buildList() {
+    ListView1 = new QTreeView;
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    m_model = new MessageListModel(m_controller, this);
+    m_proxy = new MarkIconProxy(MessageListModel::MarkRole, this);
+    m_proxy->setSourceModel(m_model);
+    ListView1->setModel(m_proxy);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setSortingEnabled(false);
+    ListView1->setIconSize(QSize(16, 16));
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    QHeaderView* header = ListView1->header();
+    header->setSectionsClickable(false);
+    header->setSectionsMovable(false);
+    header->setStretchLastSection(false);
+    const int widths[] = {220, 200, 60, 130};
+    for (int c = 0; c < 4; ++c)
+        header->resizeSection(c, widths[c]);
+    ListView1->installEventFilter(this);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Why1 = PopupMenu1->addAction(QStringLiteral("Why was this e-mail marked?"));
+    Why1->setObjectName(QStringLiteral("Why1"));
+    connect(Why1, &QAction::triggered, &m_controller,
+            [this] { m_controller.Why1Click(selection()); });
+    connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at));
+    });
+    connect(ListView1, &QTreeView::clicked, &m_controller, [this] { m_controller.ListView1Click(); });
+    connect(ListView1, &QTreeView::doubleClicked, &m_controller,
+            [this] { m_controller.ListView1DblClick(selection()); });
+}
+
+QList<int> TfrmMain::selection() const {
+    QList<int> rows;
+    for (const QModelIndex& index : ListView1->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void TfrmMain::centre() {
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TfrmMain::render(const MainViewState& state) {
+    setWindowTitle(state.Caption);
+    lblTitle->setText(state.lblTitle);
+    Label1->setVisible(state.Label1Visible);
+    StatusPanel1->setText(state.StatusText);
+
+    btExit->setText(state.btExitCaption);
+    btExit->setToolTip(state.btExitCaption);
+    if (state.btExitFace == ExitFace::Busy)
+        btExit->setIcon(Icons::named(QStringLiteral("stop")));
+    else
+        btExit->setIcon(idleExitIcon());
+
+    btList->setEnabled(state.btListEnabled);
+    btOptions->setEnabled(state.btOptionsEnabled);
+    btList->setIcon(Icons::named(state.btListFace == ListFace::Up ? QStringLiteral("up")
+                                                                  : QStringLiteral("down")));
+    for (QToolButton* b : {btMark, btResetAll, btLaunch, btDelete, btRemark})
+        b->setVisible(state.RowButtonsVisible);
+    lblAd->setVisible(state.lblAdVisible);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    m_controller.FormCloseQuery();
+    event->accept();
+    Q_EMIT closed();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListView1 && event->type() == QEvent::KeyRelease) m_controller.ListView1KeyUp();
+    return QMainWindow::eventFilter(watched, event);
+}

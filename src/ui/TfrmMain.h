@@ -1,0 +1,86 @@
+#pragma once
+
+#include "core/MainViewState.h"
+
+#include <QList>
+#include <QMainWindow>
+
+class MainController;
+class MarkIconProxy;
+class MessageListModel;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QToolButton;
+class QTreeView;
+
+// The main window: the title, the banner, the toolbar with its drop-down panel
+// of settings commands, the message list and the status bar. It shows the
+// controller's MainViewState and rows and hands every click to the controller;
+// it decides nothing itself.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int DefaultWidth = 650;
+    static constexpr int DefaultHeight = 409;
+    static constexpr int TopPanelHeight = 81;
+
+    explicit TfrmMain(MainController& controller, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Shows state (called on every stateChanged()).
+    void render(const MainViewState& state);
+    // The selected rows, in list order.
+    QList<int> selection() const;
+    // Centres the window on its screen.
+    void centre();
+
+    // Controls, named as the rest of the program calls them.
+    QLabel* lblTitle = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblAd = nullptr;
+    QToolButton* btList = nullptr;
+    QToolButton* btOptions = nullptr;
+    QToolButton* btExit = nullptr;
+    QToolButton* btMark = nullptr;
+    QToolButton* btDelete = nullptr;
+    QToolButton* btRemark = nullptr;
+    QToolButton* btResetAll = nullptr;
+    QToolButton* btLaunch = nullptr;
+    QFrame* pnlOptions = nullptr; // btOptions' drop-down panel
+    QToolButton* btGeneral = nullptr;
+    QToolButton* btSpamSetup = nullptr;
+    QToolButton* btStats = nullptr;
+    QToolButton* btAbout = nullptr;
+    QToolButton* btHelp = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QTreeView* ListView1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusPanel0 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Why1 = nullptr;
+
+    // The list's model (the controller's rows with their mark pictures).
+    MarkIconProxy* listModel() const { return m_proxy; }
+
+Q_SIGNALS:
+    // The window was closed (the program ends).
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildTopPanel();
+    void buildOptionsPanel();
+    void buildList();
+    void showOptionsPanel();
+
+    MainController& m_controller;
+    MessageListModel* m_model = nullptr;
+    MarkIconProxy* m_proxy = nullptr;
+};

@@ -1,0 +1,130 @@
+#include "ui/TfrmRetrieving.h"
+
+#include "ui/Icons.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+MailAnimation::MailAnimation(QWidget* parent) : QWidget(parent), m_timer(new QTimer(this)) {
+    setObjectName(QStringLiteral("anMail"));
+    setFixedHeight(40);
+    setMinimumWidth(200);
+    m_timer->setInterval(FrameMs);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        m_frame = (m_frame + 1) % FrameCount;
+        update();
+    });
+}
+
+void MailAnimation::start() {
+    m_frame = 0;
+    m_timer->start();
+    update();
+}
+
+void MailAnimation::stop() {
+    m_timer->stop();
+}
+
+bool MailAnimation::isRunning() const {
+    return m_timer->isActive();
+}
+
+void MailAnimation::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int h = height() - 8;
+    // The server on the left, the mailbox on the right, the envelope between.
+    Icons::named(QStringLiteral("stats")).paint(&p, QRect(0, 4, h, h));
+    Icons::named(QStringLiteral("up")).paint(&p, QRect(width() - h, 4, h, h));
+    const int span = width() - 3 * h;
+    const int x = h + span * m_frame / (FrameCount - 1);
+    Icons::named(QStringLiteral("launch")).paint(&p, QRect(x, 4 + (m_frame % 2), h, h));
+}
+
+TfrmRetrieving::TfrmRetrieving(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("frmRetrieving"));
+    setWindowTitle(QStringLiteral("Retrieving ..."));
+    setModal(false);
+
+    lblTitle = new QLabel(QStringLiteral("Retrieving messages ... standby"));
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    QFont bold = lblTitle->font();
+    bold.setBold(true);
+    lblTitle->setFont(bold);
+    lblMsg = new QLabel;
+    lblMsg->setObjectName(QStringLiteral("lblMsg"));
+    lblServer = new QLabel;
+    lblServer->setObjectName(QStringLiteral("lblServer"));
+    lblMailbox = new QLabel;
+    lblMailbox->setObjectName(QStringLiteral("lblMailbox"));
+    anMail = new MailAnimation;
+    progbar = new QProgressBar;
+    progbar->setObjectName(QStringLiteral("progbar"));
+    btCancel = new QPushButton(QStringLiteral("Click to cancel"));
+    btCancel->setObjectName(QStringLiteral("btCancel"));
+    connect(btCancel, &QPushButton::clicked, this, [this] {
+        if (OnCancel) OnCancel();
+    });
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Server:"), lblServer);
+    form->addRow(QStringLiteral("Mailbox:"), lblMailbox);
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(lblTitle);
+    v->addLayout(form);
+    v->addWidget(anMail);
+    v->addWidget(lblMsg);
+    v->addWidget(progbar);
+    v->addWidget(btCancel, 0, Qt::AlignHCenter);
+    progbar->hide();
+    setFixedSize(360, 230);
+}
+
+void TfrmRetrieving::render(const ProgressState& state) {
+    lblTitle->setText(state.Title);
+    lblMsg->setText(state.lblMsg);
+    lblServer->setText(state.Server);
+    lblMailbox->setText(state.Mailbox);
+    progbar->setVisible(state.BarVisible);
+    progbar->setMaximum(std::max(0, state.BarMax));
+    progbar->setValue(std::clamp(state.BarPosition, 0, std::max(0, state.BarMax)));
+    if (state.Visible && !isVisible()) {
+        if (QWidget* owner = parentWidget(); owner && owner->isVisible())
+            move(owner->geometry().center() - rect().center());
+        show();
+        raise();
+    } else if (!state.Visible && isVisible()) {
+        hide();
+    }
+}
+
+void TfrmRetrieving::showEvent(QShowEvent* event) {
+    anMail->start();
+    QDialog::showEvent(event);
+}
+
+void TfrmRetrieving::hideEvent(QHideEvent* event) {
+    anMail->stop();
+    QDialog::hideEvent(event);
+}
+
+void TfrmRetrieving::reject() {
+    if (OnCancel) OnCancel();
+}
+
+void TfrmRetrieving::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        if (OnCancel) OnCancel();
+        event->ignore(); // the controller's state hides the window
+        return;
+    }
+    event->accept();
+}

@@ -1,0 +1,111 @@
+#include "ui/TrayIcon.h"
+
+#include "ui/Icons.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+namespace {
+QAction* item(QMenu* menu, const char* name, const QString& text) {
+    QAction* a = menu->addAction(text);
+    a->setObjectName(QLatin1String(name));
+    return a;
+}
+} // namespace
+
+TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
+    popTray = new QMenu;
+    popTray->setObjectName(QStringLiteral("popTray"));
+    Show1 = item(popTray, "Show1", QStringLiteral("Check e-mail for spam"));
+    LaunchEmailprogram1 = item(popTray, "LaunchEmailprogram1", QStringLiteral("Launch e-mail program"));
+    popTray->addSeparator();
+    ShowMainScreen1 = item(popTray, "ShowMainScreen1", QStringLiteral("Main screen"));
+    Settings1 = popTray->addMenu(QStringLiteral("Settings"));
+    Settings1->setObjectName(QStringLiteral("Settings1"));
+    Settings1->menuAction()->setObjectName(QStringLiteral("Settings1"));
+    Spam1 = item(Settings1, "Spam1", QStringLiteral("Spam"));
+    General1 = item(Settings1, "General1", QStringLiteral("General"));
+    Viewlogfile1 = item(Settings1, "Viewlogfile1", QStringLiteral("View log file"));
+    Statistics1 = item(popTray, "Statistics1", QStringLiteral("Statistics"));
+    popTray->addSeparator();
+    EnableAutomatic1 = item(popTray, "EnableAutomatic1", QStringLiteral("Enable automatic check"));
+    DisableAutomatic1 = item(popTray, "DisableAutomatic1", QStringLiteral("Disable automatic check"));
+    m_automatic = new QActionGroup(this);
+    m_automatic->setExclusive(true);
+    for (QAction* a : {EnableAutomatic1, DisableAutomatic1}) {
+        a->setCheckable(true);
+        m_automatic->addAction(a);
+    }
+    DisableAutomatic1->setChecked(true);
+    popTray->addSeparator();
+    Help1 = popTray->addMenu(QStringLiteral("Help/Info"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    Help1->menuAction()->setObjectName(QStringLiteral("Help1"));
+    Help2 = item(Help1, "Help2", QStringLiteral("Help"));
+    About1 = item(Help1, "About1", QStringLiteral("About"));
+    popTray->addSeparator();
+    Exit1 = item(popTray, "Exit1", QStringLiteral("Exit"));
+
+    trayIcon = new QSystemTrayIcon(this);
+    trayIcon->setObjectName(QStringLiteral("trayIcon"));
+    trayIcon->setContextMenu(popTray);
+    trayIcon->setToolTip(QStringLiteral("Quillmere (right click)"));
+
+    m_animation = new QTimer(this);
+    m_animation->setInterval(AnimationMs);
+    connect(m_animation, &QTimer::timeout, this, [this] { setPicture(m_picture == 1 ? 2 : 1); });
+    setPicture(0);
+}
+
+TrayIcon::~TrayIcon() {
+    delete popTray;
+}
+
+bool TrayIcon::animating() const {
+    return m_animation->isActive();
+}
+
+void TrayIcon::setPicture(int picture) {
+    if (picture == m_picture) return;
+    m_picture = picture;
+    switch (picture) {
+    case 1: trayIcon->setIcon(Icons::named(QStringLiteral("ANIM1"))); break;
+    case 2: trayIcon->setIcon(Icons::named(QStringLiteral("ANIM2"))); break;
+    case 3: trayIcon->setIcon(Icons::named(QStringLiteral("hammer"))); break;
+    default: trayIcon->setIcon(Icons::program()); break;
+    }
+}
+
+void TrayIcon::render(const TrayState& state, const QString& exitCaption) {
+    trayIcon->setToolTip(state.Hint);
+    EnableAutomatic1->setChecked(state.EnableAutomatic1Checked);
+    DisableAutomatic1->setChecked(state.DisableAutomatic1Checked || !state.EnableAutomatic1Checked);
+    Exit1->setText(exitCaption);
+
+    if (state.HammerPicture) {
+        m_animation->stop();
+        setPicture(3);
+    } else if (state.Animated) {
+        if (!m_animation->isActive()) {
+            setPicture(1);
+            m_animation->start();
+        }
+    } else {
+        m_animation->stop();
+        setPicture(0);
+    }
+
+    // While a check runs the menu does not open.
+    if (state.MenuSuspended != m_menuSuspended) {
+        m_menuSuspended = state.MenuSuspended;
+        popTray->setEnabled(!m_menuSuspended);
+        trayIcon->setContextMenu(m_menuSuspended ? nullptr : popTray);
+    }
+
+    if (state.Active && QSystemTrayIcon::isSystemTrayAvailable())
+        trayIcon->show();
+    else
+        trayIcon->hide();
+}

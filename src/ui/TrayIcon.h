@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/MainViewState.h"
+
+#include <QObject>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QSystemTrayIcon;
+class QTimer;
+
+// The tray icon trayIcon with its menu popTray, showing the controller's
+// TrayState: the hint, static or animated (two pictures alternating), the
+// hammer after a cancel, the menu suspended while a check runs. Its items are
+// public for the owner to connect to the controller.
+class TrayIcon : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int AnimationMs = 500;
+
+    explicit TrayIcon(QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    // Shows state; exitCaption is the Exit1 caption ("Exit" or "Cancel").
+    void render(const TrayState& state, const QString& exitCaption);
+
+    // Which picture shows now: 0 static, 1 and 2 the animation, 3 the hammer.
+    int picture() const { return m_picture; }
+    bool animating() const;
+    // Whether the menu is held back (a check runs).
+    bool menuSuspended() const { return m_menuSuspended; }
+
+    QSystemTrayIcon* trayIcon = nullptr;
+    QMenu* popTray = nullptr;
+    QAction* Show1 = nullptr;
+    QAction* LaunchEmailprogram1 = nullptr;
+    QAction* ShowMainScreen1 = nullptr;
+    QMenu* Settings1 = nullptr;
+    QAction* Spam1 = nullptr;
+    QAction* General1 = nullptr;
+    QAction* Viewlogfile1 = nullptr;
+    QAction* Statistics1 = nullptr;
+    QAction* EnableAutomatic1 = nullptr;
+    QAction* DisableAutomatic1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Help2 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* Exit1 = nullptr;
+
+private:
+    void setPicture(int picture);
+
+    QActionGroup* m_automatic = nullptr;
+    QTimer* m_animation = nullptr;
+    int m_picture = -1;
+    bool m_menuSuspended = false;
+};

@@ -1,0 +1,392 @@
+// The main window over the real controller and a real Dovecot: a check fills
+// the list in server order with the mark pictures, the window shows the busy
+// face while it runs and after a failure until Cancel, the mailbox choice
+// lists the configured slots, and the commands open their windows.
+#include "core/ClassifierFixture.h"
+#include "core/ControllerFixture.h"
+#include "core/MessageListModel.h"
+#include "dialogs/TfrmGeneral.h"
+#include "ui/DesktopView.h"
+#include "ui/Icons.h"
+#include "ui/MarkIconProxy.h"
+#include "ui/TfrmMain.h"
+#include "ui/TfrmRetrieving.h"
+#include "ui/TfrmViewHeader.h"
+#include "ui/TfrmWhichMailbox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <functional>
+
+namespace {
+// The controller with the desktop windows around it, in a private profile.
+struct Desktop {
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    ScriptedSound sound;
+    ScriptedShell shell;
+    KnownDomains dns;
+    std::unique_ptr<DesktopView> view;
+    std::unique_ptr<MainController> controller;
+
+    Desktop() {
+        SettingsStore::tree().WriteString(QStringLiteral("Server"), QStringLiteral("Version161"),
+                                          QStringLiteral("161"));
+    }
+    ~Desktop() {
+        view.reset(); // the windows before the controller they show
+        controller.reset();
+    }
+    MainController& start() {
+        view = std::make_unique<DesktopView>(prompter, sound);
+        controller = std::make_unique<MainController>(*view, prompter, sound, shell, &dns);
+        view->createMainWindow(*controller);
+        controller->FormCreate();
+        view->createDialogs();
+        controller->msRemotePOP1.setTimeOut(20);
+        return *controller;
+    }
+    TfrmMain& main() const { return *view->main(); }
+    QAbstractItemModel* list() const { return main().ListView1->model(); }
+    QStringList column(int c) const {
+        QStringList out;
+        for (int r = 0; r < list()->rowCount(); ++r)
+            out << list()->index(r, c).data().toString();
+        return out;
+    }
+};
+
+// Runs inspect on the next modal window once it is up, then closes it with the
+// button of that name (or rejects it).
+void onNextModal(std::function<void(QWidget*)> inspect, const QString& button = {}) {
+    QTimer::singleShot(0, [inspect, button] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        inspect(modal);
+        if (!button.isEmpty()) {
+            auto* b = modal->findChild<QPushButton*>(button);
+            QVERIFY(b);
+            QTest::mouseClick(b, Qt::LeftButton);
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        }
+    });
+}
+
+QImage pictureOf(const QAbstractItemModel* model, int row) {
+    return model->index(row, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
+}
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    DovecotServer m_server;
+    int m_users = 0;
+
+    QString mailbox(const QList<QByteArray>& messages) {
+        const QString user = QStringLiteral("win%1").arg(++m_users);
+        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
+        for (const QByteArray& m : messages)
+            m_server.addMessage(user, m);
+        return user;
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void windowAsDrawn();
+    void checkShowsRowsWithTheirPictures();
+    void failedCheckStaysBusyUntilCancel();
+    void mailboxChoice_data();
+    void mailboxChoice();
+    void listCommands();
+    void settingsCommandsOpenTheirWindows_data();
+    void settingsCommandsOpenTheirWindows();
+};
+
+void TestMainWindow::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
+}
+
+void TestMainWindow::windowAsDrawn() {
+    Desktop d;
+    d.start();
+    TfrmMain& w = d.main();
+    QVERIFY(w.isVisible()); // no "SysTray": shown at start
+    QCOMPARE(w.size(), QSize(TfrmMain::DefaultWidth, TfrmMain::DefaultHeight));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quillmere"));
+    QCOMPARE(w.lblTitle->text(), QStringLiteral("Quillmere"));
+    QCOMPARE(w.lblAd->text(), QStringLiteral("Quickly eliminate junk e-mail before it gets to your mailbox"));
+    QVERIFY(w.lblAd->isVisible());
+    QVERIFY(!w.btMark->isVisible());
+    QCOMPARE(w.btExit->text(), QStringLiteral("Goodbye"));
+    QCOMPARE(w.StatusPanel0->text(), QStringLiteral("Right click for more options, double click to mark"));
+    QCOMPARE(w.StatusPanel0->width(), 300);
+    QCOMPARE(w.StatusPanel1->text(), d.controller->state().StatusText);
+
+    QHeaderView* header = w.ListView1->header();
+    const QStringList captions{"Subject", "Sender", "Size", "Date"};
+    const int widths[] = {220, 200, 60, 130};
+    for (int c = 0; c < 4; ++c) {
+        QCOMPARE(d.list()->headerData(c, Qt::Horizontal).toString(), captions[c]);
+        QCOMPARE(header->sectionSize(c), widths[c]);
+    }
+    QCOMPARE(w.ListView1->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QCOMPARE(w.ListView1->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QVERIFY(!w.ListView1->isSortingEnabled());
+    QVERIFY(!header->sectionsClickable());
+
+    // Every control the rest of the program names is there under its name.
+    for (const char* name : {"lblTitle", "Label1", "lblAd", "btList", "btOptions", "btExit", "btMark",
+                             "btDelete", "btRemark", "btResetAll", "btLaunch", "btGeneral",
+                             "btSpamSetup", "btStats", "btAbout", "btHelp", "ListView1", "StatusBar1",
+                             "Bevel1", "PopupMenu1"})
+        QVERIFY2(w.findChild<QObject*>(QLatin1String(name)), name);
+    QCOMPARE(w.Why1->text(), QStringLiteral("Why was this e-mail marked?"));
+}
+
+void TestMainWindow::checkShowsRowsWithTheirPictures() {
+    Desktop d;
+    const QString user = mailbox({
+        mail("a", "Hello there"),
+        mail("b", "Cheap pills"),
+        mail("c", "A maybe offer"),
+        mail("d", "Quarterly report", "Bob <bob@bad.test>"),
+        mail("e", "pills from a friend", "friend@good.test"),
+        mail("f", "Undated", "ann@example.org", "sometime soon"),
+    });
+    Harness::slot(1, m_server.server(), user);
+    QFile known(d.profile.appFile(QStringLiteral("known.lst")));
+    QVERIFY(known.open(QIODevice::WriteOnly));
+    known.write("bad.test\r\n");
+    known.close();
+    MainController& c = d.start();
+    setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true),
+                                  subjectRule("Contains", "offer", false, false)});
+    setRules(c.Spam.gridExcept, {exceptionRule("Domain name", "Equals", "good.test", false, "7")});
+
+    // What the window shows while the check runs, at its second row (the first
+    // row's own progress is drawn after it is added).
+    TfrmMain& w = d.main();
+    struct Busy {
+        QString exit, status;
+        bool listEnabled = true, progress = false, bar = false, rowButtons = true;
+    } busy;
+    bool seen = false;
+    connect(&c, &MainController::rowAppended, this, [&](int row) {
+        if (seen || row != 1) return;
+        seen = true;
+        busy = {w.btExit->text(), w.StatusPanel1->text(), w.btList->isEnabled(),
+                d.view->retrieving()->isVisible(), d.view->retrieving()->progbar->isVisible(),
+                w.btMark->isVisible()};
+    });
+    QTest::mouseClick(w.btList, Qt::LeftButton);
+
+    QVERIFY(seen);
+    QCOMPARE(busy.exit, QStringLiteral("Cancel"));
+    QVERIFY(!busy.listEnabled);
+    QVERIFY(busy.progress);
+    QVERIFY(busy.bar);
+    QVERIFY(!busy.rowButtons);
+    QVERIFY2(busy.status.startsWith(QStringLiteral("Checking message ")), qPrintable(busy.status));
+
+    // Server order, the columns as built, and each row's picture.
+    QCOMPARE(d.column(0), QStringList({"Hello there", "Cheap pills", "A maybe offer", "Quarterly report",
+                                       "pills from a friend", "Undated"}));
+    QCOMPARE(d.column(1).at(3), QStringLiteral("bob@bad.test"));
+    QCOMPARE(d.column(3).at(5), QStringLiteral("sometime soon"));
+    QCOMPARE(d.column(2).at(0), c.rows().at(0).Size);
+    QCOMPARE(d.list()->index(0, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    const int expected[] = {NoMark, CheckMark, QuestionMark, BlacklistMark, 7, NoMark};
+    for (int r = 0; r < 6; ++r) {
+        QCOMPARE(d.list()->index(r, 0).data(MessageListModel::MarkRole).toInt(), expected[r]);
+        const QImage picture = pictureOf(d.list(), r);
+        QCOMPARE(picture.size(), QSize(16, 16));
+        if (expected[r] == NoMark)
+            QVERIFY2(picture != Icons::markPixmap(CheckMark).toImage(), qPrintable(QString::number(r)));
+        else
+            QCOMPARE(picture, Icons::markPixmap(expected[r]).toImage());
+    }
+
+    // Idle again, with the row commands in place of the banner.
+    QCOMPARE(w.btExit->text(), QStringLiteral("Goodbye"));
+    QVERIFY(w.btList->isEnabled());
+    QVERIFY(!d.view->retrieving()->isVisible());
+    QVERIFY(w.btMark->isVisible());
+    QVERIFY(w.btDelete->isVisible());
+    QVERIFY(!w.lblAd->isVisible());
+    QCOMPARE(w.StatusPanel1->text(), QStringLiteral("Message Total: 6 Number Marked: 2"));
+    QVERIFY(d.prompter.texts().isEmpty());
+
+    // A double click marks the selected row; the picture follows.
+    const QPoint at = w.ListView1->visualRect(d.list()->index(0, 1)).center();
+    // A real double click: the first press selects, the second one counts.
+    QTest::mouseClick(w.ListView1->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(w.ListView1->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(int(c.rows().at(0).Mark), int(CheckMark));
+    QCOMPARE(pictureOf(d.list(), 0), Icons::markPixmap(CheckMark).toImage());
+    QCOMPARE(w.StatusPanel1->text(), QStringLiteral("Message Total: 6 Number Marked: 3"));
+}
+
+void TestMainWindow::failedCheckStaysBusyUntilCancel() {
+    Desktop d;
+    const QString user = mailbox({mail("a", "Hello")});
+    Harness::slot(1, m_server.server(), user, QStringLiteral("wrong password"));
+    d.start();
+    TfrmMain& w = d.main();
+    QTest::mouseClick(w.btList, Qt::LeftButton);
+
+    // The server's refusal is shown in a box; the window stays busy.
+    QCOMPARE(d.prompter.shown().size(), 1);
+    QCOMPARE(d.prompter.shown().first().icon, Prompter::Icon::Error);
+    QVERIFY(!d.prompter.texts().first().isEmpty());
+    QCOMPARE(w.btExit->text(), QStringLiteral("Cancel"));
+    QVERIFY(!w.btList->isEnabled());
+    QVERIFY(!w.btOptions->isEnabled());
+    QVERIFY(d.view->retrieving()->isVisible());
+
+    // The progress window's Cancel brings the idle face back.
+    QTest::mouseClick(d.view->retrieving()->btCancel, Qt::LeftButton);
+    QCOMPARE(w.btExit->text(), QStringLiteral("Goodbye"));
+    QVERIFY(w.btList->isEnabled());
+    QVERIFY(w.btOptions->isEnabled());
+    QVERIFY(!d.view->retrieving()->isVisible());
+    QCOMPARE(d.list()->rowCount(), 0);
+}
+
+void TestMainWindow::mailboxChoice_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("ok-checks-the-chosen-slot") << "btOK";
+    QTest::newRow("cancel-changes-nothing") << "btCancel";
+}
+
+void TestMainWindow::mailboxChoice() {
+    QFETCH(QString, button);
+    Desktop d;
+    const QString one = mailbox({mail("a", "For slot one")});
+    const QString three = mailbox({mail("b", "For slot three"), mail("c", "Also three")});
+    Harness::slot(1, m_server.server(), one);
+    Harness::slot(3, m_server.server(), three);
+    SettingsStore::tree().WriteInteger(QStringLiteral("Server"), QStringLiteral("Which"), 3);
+    MainController& c = d.start();
+    const QString statusBefore = d.main().StatusPanel1->text();
+
+    QStringList entries;
+    int current = -2;
+    onNextModal(
+        [&](QWidget* modal) {
+            auto* choice = qobject_cast<TfrmWhichMailbox*>(modal);
+            QVERIFY(choice);
+            for (int i = 0; i < choice->cbWhich->count(); ++i)
+                entries << choice->cbWhich->itemText(i);
+            current = choice->cbWhich->currentIndex();
+        },
+        button);
+    QTest::mouseClick(d.main().btList, Qt::LeftButton);
+
+    QCOMPARE(entries, QStringList({QStringLiteral("1) Mailbox %1 - Server %2").arg(one, m_server.server()),
+                                   QStringLiteral("3) Mailbox %1 - Server %2").arg(three, m_server.server())}));
+    QCOMPARE(current, 1);
+    if (button == QLatin1String("btOK")) {
+        QCOMPARE(d.column(0), QStringList({"For slot three", "Also three"}));
+        QCOMPARE(c.iWhich, 3);
+    } else {
+        QCOMPARE(d.list()->rowCount(), 0);
+        QCOMPARE(d.main().StatusPanel1->text(), statusBefore);
+        QCOMPARE(d.main().btExit->text(), QStringLiteral("Goodbye"));
+    }
+}
+
+void TestMainWindow::listCommands() {
+    Desktop d;
+    Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Cheap pills")}));
+    MainController& c = d.start();
+    setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
+    TfrmMain& w = d.main();
+
+    // Nothing there yet: the pop-up's "Why" says so.
+    w.Why1->trigger();
+    QCOMPARE(d.prompter.texts().size(), 1);
+    QVERIFY(d.prompter.texts().first().startsWith(QStringLiteral("Either there are no e-mail messages")));
+
+    QTest::mouseClick(w.btList, Qt::LeftButton);
+    QCOMPARE(d.list()->rowCount(), 2);
+    w.ListView1->selectionModel()->select(d.list()->index(1, 0),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QCOMPARE(w.selection(), QList<int>{1});
+
+    // "Why" shows the controller's explanation in the text window.
+    QString title;
+    QStringList lines;
+    onNextModal(
+        [&](QWidget* modal) {
+            auto* text = qobject_cast<TfrmViewHeader*>(modal);
+            QVERIFY(text);
+            title = text->lblTitle->text();
+            lines = text->Memo1->toPlainText().split(QLatin1Char('\n'));
+        },
+        QStringLiteral("btOK"));
+    w.Why1->trigger();
+    QCOMPARE(title, QStringLiteral("Reasons that e-mail is marked or not marked"));
+    QCOMPARE(lines.value(0), QStringLiteral("Message from ann@example.org"));
+    QCOMPARE(lines.value(1), QStringLiteral("Subject of   Cheap pills"));
+    QCOMPARE(lines.value(3), QStringLiteral("Delete   :  Subject Contains \"pills\" "));
+
+    // The row buttons reach the controller: reset clears, auto-mark marks again.
+    QTest::mouseClick(w.btResetAll, Qt::LeftButton);
+    QCOMPARE(w.StatusPanel1->text(), QStringLiteral("Message Total: 2 Number Marked: 0"));
+    QCOMPARE(pictureOf(d.list(), 1).pixelColor(8, 8).alpha(), 0);
+    QTest::mouseClick(w.btRemark, Qt::LeftButton);
+    QCOMPARE(w.StatusPanel1->text(), QStringLiteral("Message Total: 2 Number Marked: 1"));
+    QCOMPARE(pictureOf(d.list(), 1), Icons::markPixmap(CheckMark).toImage());
+}
+
+void TestMainWindow::settingsCommandsOpenTheirWindows_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("general") << "btGeneral" << "frmGeneral" << "General settings";
+    QTest::newRow("spam-not-built-yet") << "btSpamSetup" << "frmNotBuiltYet" << "Spam settings";
+    QTest::newRow("stats-not-built-yet") << "btStats" << "frmNotBuiltYet" << "Statistics";
+    QTest::newRow("about") << "btAbout" << "frmAbout" << "About Quillmere";
+}
+
+void TestMainWindow::settingsCommandsOpenTheirWindows() {
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    Desktop d;
+    d.start();
+    TfrmMain& w = d.main();
+    QTest::mouseClick(w.btOptions, Qt::LeftButton);
+    QVERIFY(w.pnlOptions->isVisible());
+
+    QString shownName, shownTitle, text;
+    onNextModal([&](QWidget* modal) {
+        shownName = modal->objectName();
+        shownTitle = modal->windowTitle();
+        if (auto* label = modal->findChild<QLabel*>(QStringLiteral("lblText"))) text = label->text();
+    });
+    QTest::mouseClick(w.pnlOptions->findChild<QToolButton*>(button), Qt::LeftButton);
+    QCOMPARE(shownName, window);
+    QCOMPARE(shownTitle, title);
+    QVERIFY(!w.pnlOptions->isVisible());
+    if (window == QLatin1String("frmNotBuiltYet"))
+        QVERIFY(text.contains(button == QLatin1String("btStats") ? QStringLiteral("quillmere-cli stats")
+                                                                  : QStringLiteral("quillmere-cli rules")));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
