@@ -45,6 +45,7 @@ QVariant MessageListModel::data(const QModelIndex& index, int role) const {
     const MessageRow& row = m_controller.rows().at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::ToolTipRole: // the whole text, where a narrow column cuts it
         switch (index.column()) {
         case SubjectColumn:
             return row.Subject;
