@@ -1,19 +1,15 @@
 #include "settings/TextFiles.h"
 
+#include "mail/mime/Text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <cstdio>
 #include <unistd.h>
 
 QString TextFiles::decode(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) return text;
-    QStringDecoder cp1252("windows-1252");
-    if (cp1252.isValid()) return cp1252(bytes);
-    return QString::fromLatin1(bytes);
+    return TextFromBytes(bytes);
 }
 
 QString TextFiles::temporaryPath(const QString& path) {
