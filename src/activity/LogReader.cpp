@@ -2,12 +2,12 @@
 
 #include "activity/LogStamp.h"
 #include "mail/Exceptions.h"
+#include "mail/mime/Text.h"
 #include "settings/Clock.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QStringDecoder>
 #include <cstring>
 
 namespace {
@@ -57,14 +57,13 @@ private:
         }
         if (ascii) return QString::fromLatin1(bytes);
         if (bytes.isValidUtf8()) return QString::fromUtf8(bytes);
-        return m_cp1252.decode(bytes);
+        return Windows1252ToString(bytes);
     }
 
     QIODevice& m_device;
     QByteArray m_buf;
     qsizetype m_pos = 0;
     bool m_eof = false;
-    QStringDecoder m_cp1252{"windows-1252"};
 };
 
 // Shares one copy of each field text among the records that hold it.

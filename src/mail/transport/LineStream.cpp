@@ -1,6 +1,6 @@
 #include "mail/transport/LineStream.h"
 
-#include "mail/transport/WireText.h"
+#include "mail/mime/Text.h"
 
 #include <QList>
 
@@ -52,7 +52,7 @@ void TLineStream::refill() {
         qsizetype end = from;
         while (end < chunk.size() && chunk[end] != '\n' && chunk[end] != '\r')
             ++end;
-        m_lines << TextFromWireBytes(chunk.mid(from, end - from));
+        m_lines << TextFromBytes(chunk.mid(from, end - from));
         if (end < chunk.size() && chunk[end] == '\r' && end + 1 < chunk.size() &&
             chunk[end + 1] == '\n')
             ++end;

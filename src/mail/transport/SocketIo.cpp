@@ -1,7 +1,7 @@
 // Line and data-block traffic of the transport, and the TLS upgrade.
 #include "mail/Exceptions.h"
 #include "mail/transport/Socket.h"
-#include "mail/transport/WireText.h"
+#include "mail/mime/Text.h"
 
 #include <QSslSocket>
 
@@ -97,7 +97,7 @@ int TagSocket::ReadReplyLine(QString& Line) {
     if (found) {
         while (line.endsWith('\n') || line.endsWith('\r'))
             line.chop(1);
-        Line = TextFromWireBytes(line);
+        Line = TextFromBytes(line);
         result = ReplyCode(Line);
     }
     if (m_counter.TimedOut) RaiseTimedOut();
