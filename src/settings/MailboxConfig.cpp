@@ -23,22 +23,23 @@ QString MailboxConfig::passwordIdent(int n) {
     return QStringLiteral("Passwd%1").arg(n);
 }
 
-QString EncipherPassword(const QString& plain) {
+namespace {
+QString runCipher(TActionType action, const QString& input) {
     TStringCipher cipher;
     cipher.Key = PasswordCipherKey;
-    cipher.Action = atEncryption;
-    cipher.Input = plain;
+    cipher.Action = action;
+    cipher.Input = input;
     cipher.Execute();
     return cipher.Output;
 }
+} // namespace
+
+QString EncipherPassword(const QString& plain) {
+    return runCipher(atEncryption, plain);
+}
 
 QString DecipherPassword(const QString& stored) {
-    TStringCipher cipher;
-    cipher.Key = PasswordCipherKey;
-    cipher.Action = atDecryption;
-    cipher.Input = stored;
-    cipher.Execute();
-    return cipher.Output;
+    return runCipher(atDecryption, stored);
 }
 
 void MailboxConfig::store(int n) const {

@@ -8,6 +8,8 @@
 
 #include <QFile>
 #include <QProcess>
+#include "support/TestFiles.h"
+
 #include <QtTest>
 
 namespace {
@@ -37,15 +39,8 @@ QByteArray mail(const QByteArray& id, const QByteArray& subject,
            "\nDate: Mon, 5 Feb 2024 10:00:00 +0100\n\nHello.\n";
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QString readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    return QString::fromUtf8(readAll(path));
 }
 
 } // namespace

@@ -103,6 +103,23 @@ inline QByteArray mail(const QByteArray& id, const QByteArray& subject,
            "@example.org>\nSubject: " + subject + "\nDate: " + date + "\n\nHello.\n";
 }
 
+// Six messages that markingRules-style rules mark in every way: none, check,
+// question, blacklist (bad.test, with markedKnownList), exception (good.test)
+// and one with an unreadable date.
+inline QList<QByteArray> markedMessages() {
+    return {
+        mail("a", "Hello there"),
+        mail("b", "Cheap pills"),
+        mail("c", "A maybe offer"),
+        mail("d", "Quarterly report", "Bob <bob@bad.test>"),
+        mail("e", "pills from a friend", "friend@good.test"),
+        mail("f", "Undated", "ann@example.org", "sometime soon"),
+    };
+}
+
+// The blacklist that goes with markedMessages.
+inline const QByteArray markedKnownList = "bad.test\r\n";
+
 // The Message-IDs in a mailbox of the server, oldest first.
 inline QStringList idsIn(const DovecotServer& server, const QString& user) {
     QStringList ids;

@@ -26,18 +26,11 @@ class TestMainCheck : public QObject {
 
     // Slot 1 with six messages that the rules below mark in every way.
     QString markedMailbox(Harness& h) {
-        const QString user = mailbox({
-            mail("a", "Hello there"),
-            mail("b", "Cheap pills"),
-            mail("c", "A maybe offer"),
-            mail("d", "Quarterly report", "Bob <bob@bad.test>"),
-            mail("e", "pills from a friend", "friend@good.test"),
-            mail("f", "Undated", "ann@example.org", "sometime soon"),
-        });
+        const QString user = mailbox(markedMessages());
         Harness::slot(1, m_server.server(), user);
         QFile known(h.profile.appFile(QStringLiteral("known.lst")));
         known.open(QIODevice::WriteOnly);
-        known.write("bad.test\r\n");
+        known.write(markedKnownList);
         return user;
     }
 

@@ -8,20 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include "support/TestFiles.h"
+
 #include <QtTest>
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 bool isSorted(const QStringList& entries) {
     for (qsizetype i = 1; i < entries.size(); ++i)
         if (BlacklistCompare(entries[i - 1], entries[i]) > 0) return false;

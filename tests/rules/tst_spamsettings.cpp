@@ -9,20 +9,11 @@
 
 #include <QDir>
 #include <QFile>
+#include "support/TestFiles.h"
+
 #include <QtTest>
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 QString failureOf(const std::function<void()>& f) {
     try {
         f();

@@ -8,23 +8,13 @@
 
 #include <QDir>
 #include <QFile>
+#include "support/TestFiles.h"
+
 #include <QtTest>
 
 using Kind = SettingsStore::Kind;
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QString failureOf(const std::function<void()>& f) {
     try {
         f();

@@ -159,18 +159,11 @@ void TestMainWindow::windowAsDrawn() {
 
 void TestMainWindow::checkShowsRowsWithTheirPictures() {
     Desktop d;
-    const QString user = mailbox({
-        mail("a", "Hello there"),
-        mail("b", "Cheap pills"),
-        mail("c", "A maybe offer"),
-        mail("d", "Quarterly report", "Bob <bob@bad.test>"),
-        mail("e", "pills from a friend", "friend@good.test"),
-        mail("f", "Undated", "ann@example.org", "sometime soon"),
-    });
+    const QString user = mailbox(markedMessages());
     Harness::slot(1, m_server.server(), user);
     QFile known(d.profile.appFile(QStringLiteral("known.lst")));
     QVERIFY(known.open(QIODevice::WriteOnly));
-    known.write("bad.test\r\n");
+    known.write(markedKnownList);
     known.close();
     MainController& c = d.start();
     setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true),
