@@ -39,6 +39,11 @@ void LogFile::CloseLogFile() {
 }
 
 void LogFile::AppendLogEntry(const QString& path, const QString& text) {
+    // A log held open (a deletion writing its blocks) stays open for them.
+    if (IsOpen()) {
+        WriteLogLine(text);
+        return;
+    }
     OpenLogFile(path);
     try {
         WriteLogLine(text);

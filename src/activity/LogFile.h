@@ -43,7 +43,9 @@ public:
     // The error shown when the log cannot be opened for viewing.
     static QString ViewFailedText() { return QStringLiteral("Unable to open log file. "); }
 
-    // One entry as open, write, close: a blank path writes nothing.
+    // One entry as open, write, close: a blank path writes nothing. When the log
+    // is open already (a deletion holds it), the entry goes there and the log
+    // stays open.
     void AppendLogEntry(const QString& path, const QString& text);
 
 private:

@@ -12,28 +12,46 @@
 #include <QFileInfo>
 
 void MainController::Timer1Timer() {
+    // A tick that comes while an operation runs is skipped; the countdown goes
+    // on from the next one.
+    if (OperationRunning()) return;
     m_lastFailure.clear();
     --MinutesLeft;
     UpdateAutomaticCaptions(General.Automatic, General.Minutes);
     TimerRun = true;
-    try {
+    command(Kind::Command, [this] {
+        // A failure ends the sweep here; the countdown stays at zero, so the
+        // next tick sweeps again.
         CheckAllMailBoxes();
-    } catch (const Exception& e) {
-        // The sweep ends here; the countdown stays at zero, so the next tick
-        // sweeps again.
-        showFailure(e.message());
-    }
+        return true;
+    });
     TimerRun = false;
     m_state.lblTitle = m_state.Caption;
     m_state.Tray.Hint = m_state.Caption;
     changed();
-    if (!Timer1.isActive()) Timer1.start();
+    startTimer1();
+}
+
+void MainController::SweepNow() {
+    if (OperationRunning()) return;
+    m_lastFailure.clear();
+    MinutesLeft = 0;
+    TimerRun = true;
+    command(Kind::Command, [this] {
+        CheckAllMailBoxes();
+        return true;
+    });
+    TimerRun = false;
+    m_state.lblTitle = m_state.Caption;
+    m_state.Tray.Hint = m_state.Caption;
+    changed();
+    restartTimerIfAutomatic();
 }
 
 void MainController::UpdateAutomaticCaptions(bool automatic, int minutes) {
     m_state.Caption = QStringLiteral("Quillmere");
     if (automatic) {
-        if (!Timer1.isActive()) Timer1.start();
+        startTimer1();
         m_state.Caption += QStringLiteral(" - next e-mail check in %1 minute%2")
                                .arg(minutes)
                                .arg(minutes == 1 ? QString() : QStringLiteral("s"));
@@ -50,24 +68,32 @@ void MainController::UpdateAutomaticCaptions(bool automatic, int minutes) {
 }
 
 void MainController::UpdateTrayIcons(bool automatic) {
+    // The mode decides the picture: a hammer from a cancel or a launch lasts
+    // only until then.
+    m_state.Tray.HammerPicture = false;
     m_state.Tray.Animated = automatic;
     changed();
 }
 
 void MainController::EnableAutomatic1Click(bool on) {
-    try {
-        SettingsStore::tree().WriteBool(QStringLiteral("General"), QStringLiteral("Automatic"), on);
-    } catch (const Exception& e) {
-        m_prompter.error(e.message());
-    }
-    // Switching on keeps the countdown where it is; switching off resets it.
-    if (!on) MinutesLeft = General.Minutes;
-    General.Automatic = on;
-    UpdateAutomaticCaptions(General.Automatic, General.Minutes);
-    writeLogLine(AutomaticModeEntry(on, stamp()));
+    command(Kind::Command, [this, on] {
+        try {
+            SettingsStore::tree().WriteBool(QStringLiteral("General"), QStringLiteral("Automatic"),
+                                            on);
+        } catch (const Exception& e) {
+            m_prompter.error(e.message());
+        }
+        // Switching on keeps the countdown where it is; switching off resets it.
+        if (!on) MinutesLeft = General.Minutes;
+        General.Automatic = on;
+        UpdateAutomaticCaptions(General.Automatic, General.Minutes);
+        writeLogLine(AutomaticModeEntry(on, stamp()));
+        return true;
+    });
 }
 
 void MainController::Show1Click() {
+    if (OperationRunning()) return;
     m_view.ShowApplication();
     TimerRun = false;
     btListClick();
@@ -83,14 +109,24 @@ void MainController::popTrayPopup() {
 }
 
 void MainController::btSpamSetupClick() {
-    playAlarmSound(false);
-    const bool running = Timer1.isActive();
-    Timer1.stop();
-    m_view.ShowSpamSettings();
-    if (running && !Timer1.isActive()) Timer1.start();
+    command(Kind::Command, [this] {
+        playAlarmSound(false);
+        const bool running = Timer1.isActive();
+        Timer1.stop();
+        m_view.ShowSpamSettings();
+        if (running) startTimer1();
+        return true;
+    });
 }
 
 void MainController::btGeneralClick() {
+    command(Kind::Command, [this] {
+        openGeneralSettings();
+        return true;
+    });
+}
+
+void MainController::openGeneralSettings() {
     playAlarmSound(false);
     Timer1.stop();
     m_view.ShowGeneralSettings();
@@ -101,15 +137,20 @@ void MainController::btGeneralClick() {
 }
 
 void MainController::Statistics1Click() {
-    if (m_view.StatisticsOpen()) return;
-    m_view.ShowStatistics();
+    command(Kind::Command, [this] {
+        if (!m_view.StatisticsOpen()) m_view.ShowStatistics();
+        return true;
+    });
 }
 
 void MainController::btAboutClick() {
-    playAlarmSound(false);
-    Timer1.stop();
-    m_view.ShowAbout();
-    restartTimerIfAutomatic();
+    command(Kind::Command, [this] {
+        playAlarmSound(false);
+        Timer1.stop();
+        m_view.ShowAbout();
+        restartTimerIfAutomatic();
+        return true;
+    });
 }
 
 void MainController::playAlarmSound(bool play) {

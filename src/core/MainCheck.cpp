@@ -11,6 +11,7 @@
 #include "settings/Prompter.h"
 
 #include <QLocale>
+#include <optional>
 
 namespace {
 
@@ -40,7 +41,7 @@ QString countdownCaption(int minutes) {
 } // namespace
 
 bool MainController::GetRemotePOPSettings(int n) {
-    return ::GetRemotePOPSettings(n, msRemotePOP1, m_prompter);
+    return loadMailbox(n);
 }
 
 MessageRow MainController::rowFor(int index) const {
@@ -76,37 +77,21 @@ QStringList MainController::mailboxChoiceEntries(int& preselected) const {
 
 bool MainController::btListClick() {
     m_lastFailure.clear();
-    try {
-        return checkMailbox();
-    } catch (const Exception& e) {
-        showFailure(e.message());
-        return false;
-    }
+    return command(Kind::Operation, [this] { return checkMailbox(); });
 }
 
 bool MainController::checkMailbox() {
-    // The rows address messages by position in the mailbox the client holds: a
-    // check that stops before emptying the list leaves the client as it was.
-    const QString keptServer = msRemotePOP1.Server;
-    const QString keptUser = msRemotePOP1.UserName;
-    const QString keptPassword = msRemotePOP1.Password;
-    const auto keepClient = [&] {
-        msRemotePOP1.Server = keptServer;
-        msRemotePOP1.UserName = keptUser;
-        msRemotePOP1.Password = keptPassword;
-    };
-
-    // 1.-3.
-    GetRemotePOPSettings(iWhich);
+    // 1.-3. The slot is read first: the POP3 client (and with it the list, whose
+    // rows address its messages) changes only when the check goes ahead.
+    std::optional<RemotePOPLoad> load = LoadRemotePOPSettings(iWhich, m_prompter);
     playAlarmSound(false);
-    if (IsBlank(msRemotePOP1.UserName) || IsBlank(msRemotePOP1.Server)) {
-        const QString text =
-            IsBlank(msRemotePOP1.UserName)
-                ? QStringLiteral("You need to enter your e-mail username in the settings.")
-                : QStringLiteral("You need to enter the name of your mail server in the settings.");
-        keepClient();
-        showFailure(text);
-        btGeneralClick();
+    if (!load) return false; // the store's one-time step ran instead
+    if (IsBlank(load->mailbox.UserName) || IsBlank(load->mailbox.Server)) {
+        showFailure(IsBlank(load->mailbox.UserName)
+                        ? QStringLiteral("You need to enter your e-mail username in the settings.")
+                        : QStringLiteral(
+                              "You need to enter the name of your mail server in the settings."));
+        openGeneralSettings();
         return false;
     }
 
@@ -119,29 +104,24 @@ bool MainController::checkMailbox() {
             int preselected = -1;
             const QStringList entries = mailboxChoiceEntries(preselected);
             const int chosen = m_view.ChooseMailbox(entries, preselected);
-            if (chosen < 0 || chosen >= entries.size()) {
-                keepClient();
-                return false;
-            }
+            if (chosen < 0 || chosen >= entries.size()) return false;
             const QString& entry = entries.at(chosen);
             iWhich = entry.left(entry.indexOf(u')')).toInt();
         }
         synchronizeIwhich();
-        GetRemotePOPSettings(iWhich);
     }
+    if (!loadMailbox(iWhich)) return false;
 
     // 5.-10.
     msRemotePOP1.KeepConnection = OnlyOneMailbox();
     m_timerWasActive = Timer1.isActive();
     Timer1.stop();
-    if (!m_rows.isEmpty()) clearRows();
-    m_rowsSlot = iWhich;
+    clearRows();
     setBusyExitFace();
     disableAllButtons();
     if (m_view.MainWindowVisible() || !TimerRun) showProgress(Standby);
     m_state.Progress.Title = Standby;
     Retrieving = true;
-    m_state.Tray.MenuSuspended = true;
     changed();
 
     // 11. Every check is a session of its own: one kept open since the last
@@ -153,12 +133,9 @@ bool MainController::checkMailbox() {
         if (msRemotePOP1.Connected()) msRemotePOP1.Disconnect();
         msRemotePOP1.UpdateInfo();
     } catch (const Exception& e) {
-        m_state.Tray.MenuSuspended = false;
-        changed();
         if (!TimerRun || m_view.MainWindowVisible()) throw;
         m_swallowed = e.message(); // a hidden timer run goes on with what arrived
     }
-    m_state.Tray.MenuSuspended = false;
 
     // 12.
     Retrieving = false;
@@ -166,14 +143,14 @@ bool MainController::checkMailbox() {
     enableAllButtons();
     setIdleExitFace();
     setListFace();
-    if (m_timerWasActive && !Timer1.isActive()) Timer1.start();
+    if (m_timerWasActive) startTimer1();
 
     // 13.
     writeLogLine(
-        MailCheckEntry(int(m_rows.size()), msRemotePOP1.UserName, msRemotePOP1.Server, stamp()));
+        MailCheckEntry(int(rows().size()), msRemotePOP1.UserName, msRemotePOP1.Server, stamp()));
 
     // 14. Nothing waits: a manual check may end the program.
-    if (m_rows.isEmpty() && !General.Automatic && General.Exit) {
+    if (rows().isEmpty() && !General.Automatic && General.Exit) {
         if (SysTray)
             hideToTray();
         else
@@ -208,16 +185,15 @@ void MainController::msRemotePOP1UpdatingInfo(QObject*) {
 void MainController::msRemotePOP1NextInfoUpdated(QObject*, int index) {
     // Row i is message i + 1: a row out of step (the list was emptied by a
     // cancel meanwhile) is never added, so that no row names another message.
-    if (index != m_rows.size()) return;
-    m_rows.append(rowFor(index));
-    const int row = int(m_rows.size()) - 1;
+    if (index != rows().size() || !m_list.append(index, rowFor(index))) return;
+    const int row = int(rows().size()) - 1;
     Q_EMIT rowAppended(row);
     const int count = msRemotePOP1.MessageCount;
     setStatus(QStringLiteral("Checking message %1 of %2 total waiting messages")
                   .arg(index + 1)
                   .arg(count));
     MarkForDeletion(row);
-    if (row < m_rows.size()) Q_EMIT rowChanged(row);
+    if (row < rows().size()) Q_EMIT rowChanged(row);
     ProgressState& p = m_state.Progress;
     p.lblMsg = QStringLiteral("Message %1 of %2").arg(index + 1).arg(count);
     p.BarVisible = true;
@@ -271,48 +247,70 @@ void MainController::msRemotePOP1Error(QObject*, QString& message) {
 // --- The automatic sweep ------------------------------------------------------------
 
 void MainController::CheckAllMailBoxes() {
+    if (OperationRunning()) return;
     if (MinutesLeft > 0) {
         m_state.Caption = countdownCaption(MinutesLeft);
         changed();
         return;
     }
+    OperationScope operation(*this);
+    m_sweeping = true;
+    try {
+        runSweep();
+    } catch (...) {
+        m_sweeping = false;
+        throw;
+    }
+    m_sweeping = false;
+}
 
+void MainController::runSweep() {
     Timer1.stop();
     bool found = false;
     for (int n = 1; n <= MailboxConfig::Count; ++n) {
+        // A slot whose server or user name is empty or only blanks is not in
+        // use: skipped before it touches the client, so that the rows of the
+        // slot checked before stay paired with their own server.
+        MailboxConfig box;
+        try {
+            box.read(n);
+        } catch (const EConvertError&) {
+            // The password is reported when the slot is checked.
+        }
+        if (IsBlank(box.Server) || IsBlank(box.UserName)) continue;
         iWhich = n;
-        if (!GetRemotePOPSettings(n)) continue; // the store's one-time step ran instead
-        if (msRemotePOP1.Server.isEmpty() || msRemotePOP1.UserName.isEmpty()) continue;
 
-        const QString user = msRemotePOP1.UserName;
-        m_state.Caption = QStringLiteral("Quillmere - Now checking e-mail for ") + user;
+        m_state.Caption = QStringLiteral("Quillmere - Now checking e-mail for ") + box.UserName;
         m_state.lblTitle = m_state.Caption;
         m_state.Tray.Hint = m_state.Caption;
         changed();
 
         SweptMailbox swept;
         swept.Slot = n;
-        swept.UserName = user;
-        swept.Server = msRemotePOP1.Server;
+        swept.UserName = box.UserName;
+        swept.Server = box.Server;
         m_swallowed.clear();
-        checkMailbox();
+        if (!checkMailbox()) continue; // the store's one-time step ran instead
         swept.Failure = m_swallowed;
-        swept.Messages = int(m_rows.size());
+        swept.Messages = int(rows().size());
         swept.Marked = MarkedCount();
 
         if (General.Kill) {
             m_deleted = 0;
+            m_refused = 0;
             runDeletion();
             swept.Deleted = m_deleted;
-            swept.Messages = int(m_rows.size());
+            swept.Refused = m_refused;
+            swept.Messages = int(rows().size());
             Q_EMIT mailboxSwept(swept);
             continue;
         }
         Q_EMIT mailboxSwept(swept);
-        if (!m_rows.isEmpty()) {
+        if (!rows().isEmpty()) {
             found = true;
-            m_state.Caption =
-                QStringLiteral("Quillmere - MailBox %1 - %2 messages").arg(user).arg(m_rows.size());
+            m_state.Caption = QStringLiteral("Quillmere - MailBox %1 - %2 messages")
+                                  .arg(box.UserName)
+                                  .arg(rows().size());
             m_state.Label1Visible = false;
             changed();
             m_view.ShowApplication();
@@ -330,11 +328,10 @@ void MainController::CheckAllMailBoxes() {
     // Back to the user's mailbox: the slot whose rows the list shows stays
     // current until the next check, so that a deletion reaches the right
     // mailbox; with an empty list the general settings' current mailbox returns.
-    if (!m_rows.isEmpty()) {
-        iWhich = m_rowsSlot;
-    } else {
+    if (!rows().isEmpty())
+        iWhich = rowsSlot();
+    else
         iWhich = General.Which >= 1 && General.Which <= MailboxConfig::Count ? General.Which : 1;
-    }
-    GetRemotePOPSettings(iWhich);
+    loadMailbox(iWhich);
     changed();
 }

@@ -15,6 +15,8 @@
 
 #include <QFile>
 #include <QLocale>
+#include <exception>
+#include <optional>
 
 namespace {
 const QString GeneralSection = QStringLiteral("General");
@@ -26,14 +28,16 @@ const QString NoTrayText =
 
 MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& sound, Shell& shell,
                                MxLookup* lookup, QObject* parent)
-    : QObject(parent), m_view(view), m_prompter(prompter), m_sound(sound), m_shell(shell) {
+    : QObject(parent), m_view(view), m_prompter(prompter), m_sound(sound), m_shell(shell),
+      m_list(msRemotePOP1) {
+    m_list.OnCleared = [this] { Q_EMIT rowsReset(); };
     if (!lookup) {
         m_ownLookup = std::make_unique<ResolverMxLookup>(MXResolver);
         lookup = m_ownLookup.get();
     }
     m_domains = std::make_unique<UnknownDomainCheck>(*lookup, Spam);
     m_classifier = std::make_unique<Classifier>(
-        m_rows,
+        m_list.markableRows(),
         [this](int i) -> const TmsHeaders& { return msRemotePOP1.RemoteInfo.Items(i).Headers; },
         Spam, lbKnown, m_domains.get());
 
@@ -51,6 +55,8 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
     msRemotePOP1.OnCancel = [this](QObject* s) { msRemotePOP1Cancel(s); };
     msRemotePOP1.OnError = [this](QObject* s, QString& m) { msRemotePOP1Error(s, m); };
     msRemotePOP1.OnDeleting = [this](QObject* s, int n) { msRemotePOP1Deleting(s, n); };
+    msRemotePOP1.OnDeleted = [this](QObject* s, int n) { msRemotePOP1Deleted(s, n); };
+    msRemotePOP1.OnDeleteRefused = [this](QObject* s, int n) { msRemotePOP1DeleteRefused(s, n); };
 
     Timer1.setInterval(60000);
     connect(&Timer1, &QTimer::timeout, this, &MainController::Timer1Timer);
@@ -70,7 +76,7 @@ MainController::~MainController() {
 
 int MainController::MarkedCount() const {
     int n = 0;
-    for (const MessageRow& row : m_rows)
+    for (const MessageRow& row : m_list.rows())
         if (isMarked(row.Mark)) ++n;
     return n;
 }
@@ -112,7 +118,7 @@ void MainController::FormCreate() {
     // step, before anything reads the stored passwords.
     try {
         LoadUpKnownList();
-        GetRemotePOPSettings(iWhich);
+        loadMailbox(iWhich);
     } catch (const Exception& e) {
         m_prompter.error(e.message()); // start-up goes on with what it has
     }
@@ -141,13 +147,20 @@ void MainController::FormCreate() {
 
     // 14.
     if (automatic) {
-        if (!Timer1.isActive()) Timer1.start();
+        startTimer1();
         m_state.Tray.Animated = true;
         changed();
     }
 }
 
 bool MainController::FormCloseQuery() {
+    if (OperationRunning()) {
+        // Closing in the middle of an operation ends it without signing off, so
+        // that the server commits nothing of it.
+        MXResolver.Cancel();
+        msRemotePOP1.Cancel();
+        return true;
+    }
     if (msRemotePOP1.Connected()) {
         try {
             msRemotePOP1.Disconnect();
@@ -160,6 +173,13 @@ bool MainController::FormCloseQuery() {
 
 void MainController::btExitClick(ExitSender sender) {
     playAlarmSound(false);
+    if (m_state.btExitFace != ExitFace::Busy && OperationRunning()) {
+        // An operation that shows no cancel face (an explanation waiting for the
+        // DNS, a check ending after its cancel) is not a reason to end: its
+        // look-up ends instead.
+        MXResolver.Cancel();
+        return;
+    }
     if (m_state.btExitFace == ExitFace::Busy) {
         MXResolver.Cancel(); // a domain look-up under way must not hold the cancel up
         msRemotePOP1.Cancel();
@@ -191,7 +211,7 @@ void MainController::btCancelClick() {
 void MainController::enableAllButtons() {
     m_state.btListEnabled = true;
     m_state.btOptionsEnabled = true;
-    if (!m_rows.isEmpty()) {
+    if (!m_list.rows().isEmpty()) {
         m_state.RowButtonsVisible = true;
         m_state.lblAdVisible = false;
     }
@@ -208,7 +228,7 @@ void MainController::disableAllButtons() {
 
 void MainController::ShowTotalCount() {
     setStatus(QStringLiteral("Message Total: %1 Number Marked: %2")
-                  .arg(m_rows.size())
+                  .arg(m_list.rows().size())
                   .arg(MarkedCount()));
 }
 
@@ -238,6 +258,43 @@ void MainController::LoadUpKnownList() {
 }
 
 // --- Shared helpers ------------------------------------------------------------
+
+bool MainController::command(Kind kind, const std::function<bool()>& body) {
+    if (OperationRunning()) return false;
+    std::optional<OperationScope> operation;
+    if (kind == Kind::Operation) operation.emplace(*this);
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        // Ours, or a fault of the program: shown like any failure rather than
+        // ending the program from the event loop.
+        showFailure(FailureText(e));
+    }
+    return false;
+}
+
+void MainController::setBusy(bool busy) {
+    m_state.Busy = busy;
+    m_state.Tray.Busy = busy;
+    changed();
+}
+
+bool MainController::loadMailbox(int n) {
+    const std::optional<RemotePOPLoad> load = LoadRemotePOPSettings(n, m_prompter);
+    if (!load) return false;
+    MailboxConfig box = load->mailbox;
+    // A password that could not be read is cleared, never kept from the slot
+    // loaded before: that one belongs to another server.
+    if (!load->passwordRead) box.Password.clear();
+    m_list.load(n, box);
+    return true;
+}
+
+void MainController::startTimer1() {
+    // A sweep is one operation: the timer starts again only when it has ended.
+    if (m_sweeping || Timer1.isActive()) return;
+    Timer1.start();
+}
 
 void MainController::changed() {
     Q_EMIT stateChanged();
@@ -281,7 +338,7 @@ void MainController::setBusyExitFace() {
 }
 
 void MainController::setListFace() {
-    m_state.btListFace = m_rows.isEmpty() ? ListFace::Down : ListFace::Up;
+    m_state.btListFace = m_list.rows().isEmpty() ? ListFace::Down : ListFace::Up;
     changed();
 }
 
@@ -299,8 +356,7 @@ void MainController::showProgress(const QString& title) {
 }
 
 void MainController::clearRows() {
-    m_rows.clear();
-    Q_EMIT rowsReset();
+    m_list.clear();
 }
 
 void MainController::hideToTray() {
@@ -317,5 +373,5 @@ void MainController::hideToTray() {
 }
 
 void MainController::restartTimerIfAutomatic() {
-    if (General.Automatic && !Timer1.isActive()) Timer1.start();
+    if (General.Automatic) startTimer1();
 }

@@ -2,6 +2,7 @@
 
 #include "activity/LogFile.h"
 #include "core/Classifier.h"
+#include "core/ListedMailbox.h"
 #include "core/MainViewState.h"
 #include "core/MessageRow.h"
 #include "core/UnknownDomain.h"
@@ -16,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 class AlarmSound;
@@ -30,7 +32,8 @@ struct SweptMailbox {
     QString Server;
     int Messages = 0; // rows after the check (after the deletion's refresh with "Kill")
     int Marked = 0;   // marked rows the check found
-    int Deleted = 0;  // messages the sweep deleted there
+    int Deleted = 0;  // messages the sweep deleted there (the server accepted)
+    int Refused = 0;  // marked messages whose deletion the server refused
     QString Failure;  // the failure a hidden run swallowed; empty when none
 };
 
@@ -42,6 +45,12 @@ struct SweptMailbox {
 // the rows, and forward their commands to the methods named after them; every
 // box and question goes through the Prompter, everything else it asks of the
 // outside world through MainView, AlarmSound and Shell.
+//
+// One operation at a time: while a check, a deletion, a sweep or an explanation
+// runs (each waits for the network in the event loop), every command is refused
+// but the cancels (the exit button's and the progress window's) and "Main
+// screen"; a tick of the timer is skipped. A failure of any kind that reaches a
+// command is shown to the user like any other; nothing escapes to the event loop.
 class MainController : public QObject {
     Q_OBJECT
 public:
@@ -91,7 +100,13 @@ public:
     bool Unattended = false;
 
     // The rows of the list, in server order.
-    const QList<MessageRow>& rows() const { return m_rows; }
+    const QList<MessageRow>& rows() const { return m_list.rows(); }
+    // The slot whose mailbox the POP3 client holds and the rows come from.
+    int rowsSlot() const { return m_list.slot(); }
+    // Whether a check, a deletion, a sweep or an explanation runs now.
+    bool OperationRunning() const { return m_operations > 0; }
+    // Marked messages whose deletion the server refused in the last deletion.
+    int RefusedDeletions() const { return m_refused; }
     // The rows marked for deletion (check mark or blacklist mark).
     int MarkedCount() const;
     // What the window shows.
@@ -140,7 +155,8 @@ public:
     // --- The check -----------------------------------------------------------
 
     // Loads slot n into the POP3 client, after the one-time version step; false
-    // (client unchanged) on that step's own run.
+    // (client unchanged) on that step's own run. Loading another mailbox than the
+    // one the rows came from empties the list.
     bool GetRemotePOPSettings(int n);
     // "Check e-mail": checks the current mailbox (or the one chosen when several are
     // configured), fills and marks the list, logs it and saves the hit counters.
@@ -148,8 +164,12 @@ public:
     bool btListClick();
     // The automatic sweep: the countdown caption while minutes are left; at zero,
     // every configured slot in turn (with deletion when "Kill" is set), stopping at
-    // the first with waiting mail.
+    // the first with waiting mail. Slots whose server or user name is blank are
+    // skipped.
     void CheckAllMailBoxes();
+    // One sweep now, as the timer runs it when the countdown reaches zero (the
+    // command line's unattended sweep). The countdown starts again afterwards.
+    void SweepNow();
     // Classifies row index, or every row for -1.
     void MarkForDeletion(int index);
 
@@ -165,6 +185,10 @@ public:
     void msRemotePOP1Cancel(QObject* sender);
     void msRemotePOP1Error(QObject* sender, QString& message);
     void msRemotePOP1Deleting(QObject* sender, int index);
+    // The server accepted the deletion of message index: its "DELETE SPAM" block.
+    void msRemotePOP1Deleted(QObject* sender, int index);
+    // The server refused the deletion of message index.
+    void msRemotePOP1DeleteRefused(QObject* sender, int index);
 
     // --- Marks and deletion ----------------------------------------------------
 
@@ -181,7 +205,9 @@ public:
     // the deletion ran to its end (also when there was nothing to delete).
     bool btDeleteClick();
     // Deletes the marked messages on the server (asking first in manual mode with
-    // confirmation), logs each, counts them and refreshes the list. Throws on failure.
+    // confirmation), logs each one the server accepted before the session commits,
+    // counts them and refreshes the list; tells the user how many the server
+    // refused. Throws on failure.
     void DeleteMessages();
 
     // --- Automatic mode, tray and alarm -----------------------------------------
@@ -249,8 +275,20 @@ Q_SIGNALS:
     void messagesDeleted(int count);
 
 private:
+    friend class OperationScope;
+    enum class Kind { Command, Operation };
+    // Runs a command: refused (false) while an operation runs; as an operation it
+    // holds every other command off until it ends. A failure is shown; false.
+    bool command(Kind kind, const std::function<bool()>& body);
+    void setBusy(bool busy);
+    bool loadMailbox(int n);
     bool checkMailbox();
     void runDeletion();
+    void runSweep();
+    void openGeneralSettings();
+    void launchMailer();
+    QStringList explain(const QList<int>& selection);
+    void startTimer1();
     void showFailure(const QString& text);
     void writeLogLine(const QString& text);
     QString stamp() const;
@@ -273,12 +311,31 @@ private:
     std::unique_ptr<MxLookup> m_ownLookup;
     std::unique_ptr<UnknownDomainCheck> m_domains;
     std::unique_ptr<Classifier> m_classifier;
-    QList<MessageRow> m_rows;
-    int m_rowsSlot = 0; // the slot the rows were listed from
+    ListedMailbox m_list;
     MainViewState m_state;
+    int m_operations = 0;    // operations running (nested: a sweep's checks)
+    bool m_sweeping = false; // a sweep runs: the timer starts again only at its end
     QString m_lastFailure;
-    QString m_swallowed; // the failure a hidden timer run went on after
-    int m_deleted = 0;   // messages the last deletion removed
+    QString m_swallowed;       // the failure a hidden timer run went on after
+    int m_deleted = 0;         // messages the last deletion removed
+    int m_refused = 0;         // marked messages whose deletion the server refused
+    int* m_accepted = nullptr; // counts the deletions the server accepts while one runs
     bool m_timerWasActive = false;
     bool m_toldNoTray = false;
+};
+
+// Holds every other command of the controller off while an operation runs.
+class OperationScope {
+public:
+    explicit OperationScope(MainController& c) : m_c(c) {
+        if (m_c.m_operations++ == 0) m_c.setBusy(true);
+    }
+    ~OperationScope() {
+        if (--m_c.m_operations == 0) m_c.setBusy(false);
+    }
+    OperationScope(const OperationScope&) = delete;
+    OperationScope& operator=(const OperationScope&) = delete;
+
+private:
+    MainController& m_c;
 };

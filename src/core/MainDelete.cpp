@@ -27,18 +27,22 @@ QString addToCounter(const QString& counter, int n) {
 } // namespace
 
 void MainController::btMarkClick(const QList<int>& selection) {
-    playAlarmSound(false);
-    const QList<int> rows = rowsOf(selection, m_rows.size());
-    if (rows.isEmpty()) {
-        NadaSelected();
-        return;
-    }
-    for (int i : rows) {
-        MarkState& mark = m_rows[i].Mark;
-        mark = isMarked(mark) ? NoMark : CheckMark;
-        Q_EMIT rowChanged(i);
-    }
-    ShowTotalCount();
+    command(Kind::Command, [this, &selection] {
+        playAlarmSound(false);
+        const QList<int> picked = rowsOf(selection, rows().size());
+        if (picked.isEmpty()) {
+            NadaSelected();
+            return true;
+        }
+        QList<MessageRow>& list = m_list.markableRows();
+        for (int i : picked) {
+            MarkState& mark = list[i].Mark;
+            mark = isMarked(mark) ? NoMark : CheckMark;
+            Q_EMIT rowChanged(i);
+        }
+        ShowTotalCount();
+        return true;
+    });
 }
 
 void MainController::ListView1DblClick(const QList<int>& selection) {
@@ -46,34 +50,38 @@ void MainController::ListView1DblClick(const QList<int>& selection) {
 }
 
 void MainController::ResetButtonClick() {
-    for (MessageRow& row : m_rows)
-        row.Mark = NoMark;
-    Q_EMIT rowsChanged();
-    ShowTotalCount();
+    command(Kind::Command, [this] {
+        for (MessageRow& row : m_list.markableRows())
+            row.Mark = NoMark;
+        Q_EMIT rowsChanged();
+        ShowTotalCount();
+        return true;
+    });
 }
 
 void MainController::btRemarkClick() {
-    playAlarmSound(false);
-    for (MessageRow& row : m_rows)
-        row.Mark = NoMark;
-    MarkForDeletion(-1);
-    Q_EMIT rowsChanged();
-    if (MarkedCount() == 0)
-        m_prompter.information(
-            QStringLiteral("None of the messages matched any of the spam criteria."));
-    ShowTotalCount();
+    // The domain check may wait for the DNS: an operation of its own.
+    command(Kind::Operation, [this] {
+        playAlarmSound(false);
+        for (MessageRow& row : m_list.markableRows())
+            row.Mark = NoMark;
+        MarkForDeletion(-1);
+        Q_EMIT rowsChanged();
+        if (MarkedCount() == 0)
+            m_prompter.information(
+                QStringLiteral("None of the messages matched any of the spam criteria."));
+        ShowTotalCount();
+        return true;
+    });
 }
 
 bool MainController::btDeleteClick() {
-    if (Deleting) return false; // a deletion runs already
+    if (Deleting || OperationRunning()) return false; // a deletion or another operation runs
     m_lastFailure.clear();
-    try {
+    return command(Kind::Operation, [this] {
         runDeletion();
         return true;
-    } catch (const Exception& e) {
-        showFailure(e.message());
-        return false;
-    }
+    });
 }
 
 void MainController::runDeletion() {
@@ -95,8 +103,9 @@ void MainController::runDeletion() {
 void MainController::DeleteMessages() {
     // 1.-3.
     m_deleted = 0;
+    m_refused = 0;
     const int marked = MarkedCount();
-    const int total = int(m_rows.size());
+    const int total = int(rows().size());
     const bool manual = !General.Automatic && !Unattended;
     if (marked == 0) {
         if (manual && General.Ask)
@@ -117,12 +126,16 @@ void MainController::DeleteMessages() {
             msRemotePOP1.Unmark(i);
     };
     unmarkAll();
-    for (int i = 0; i < m_rows.size() && i < info.Count(); ++i)
-        if (isMarked(m_rows[i].Mark)) msRemotePOP1.MarkDelete(i);
+    for (int i = 0; i < rows().size() && i < info.Count(); ++i)
+        if (isMarked(rows()[i].Mark)) msRemotePOP1.MarkDelete(i);
 
-    // 5.-8.
+    // 5.-8. Each message's block is written once the server has accepted its
+    // deletion and before the sign-off commits it; a block that cannot be
+    // written ends the session without signing off, so nothing is deleted
+    // without its record.
     DeleteTotal = marked;
     DeleteDone = 1;
+    int accepted = 0;
     disableAllButtons();
     try {
         Log.OpenLogFile(logPath());
@@ -131,23 +144,27 @@ void MainController::DeleteMessages() {
             showProgress(QStringLiteral("Deleting messages ... standby"));
         m_state.Progress.Title = QStringLiteral("Deleting messages ... standby");
         changed();
+        m_accepted = &accepted;
         msRemotePOP1.TransferData();
+        m_accepted = nullptr;
     } catch (...) {
+        m_accepted = nullptr;
         Log.CloseLogFile();
         unmarkAll();
         throw;
     }
 
-    // 9.-10. The server has removed them.
+    // 9.-10. The server has removed what it accepted.
     Log.CloseLogFile();
-    m_deleted = marked;
-    General.Count = addToCounter(General.Count, marked);
+    m_deleted = accepted;
+    m_refused = marked - accepted;
+    General.Count = addToCounter(General.Count, accepted);
     General.save();
-    Q_EMIT messagesDeleted(marked);
+    Q_EMIT messagesDeleted(accepted);
 
     // 11.-12.
     clearRows();
-    const bool left = total > marked;
+    const bool left = total > accepted;
     if (!(left && manual && General.Launch)) {
         if (m_view.MainWindowVisible() || !TimerRun)
             showProgress(QStringLiteral("Retrieving messages ... standby"));
@@ -159,17 +176,22 @@ void MainController::DeleteMessages() {
     // 13.-16.
     enableAllButtons();
     setIdleExitFace();
-    m_state.StatusText = QStringLiteral("There were %1 messages deleted").arg(marked);
-    m_state.Tray.Hint = QStringLiteral("%1 spams deleted").arg(marked);
+    m_state.StatusText = QStringLiteral("There were %1 messages deleted").arg(accepted);
+    m_state.Tray.Hint = QStringLiteral("%1 spams deleted").arg(accepted);
     setListFace();
     m_state.Progress.Visible = false;
     changed();
+    if (m_refused > 0)
+        showFailure(QStringLiteral("The server refused to delete %1 of the %2 marked messages; "
+                                   "they are still on the server.")
+                        .arg(m_refused)
+                        .arg(marked));
     if (left && (m_view.MainWindowVisible() || !TimerRun) && General.Launch && !Unattended)
-        btLaunchClick();
+        launchMailer();
 }
 
 void MainController::msRemotePOP1Deleting(QObject*, int index) {
-    const MessageRow row = index >= 0 && index < m_rows.size() ? m_rows.at(index) : MessageRow();
+    const MessageRow row = index >= 0 && index < rows().size() ? rows().at(index) : MessageRow();
     ProgressState& p = m_state.Progress;
     p.lblMsg = QStringLiteral("Deleting ") + row.Subject;
     p.BarVisible = true;
@@ -177,9 +199,19 @@ void MainController::msRemotePOP1Deleting(QObject*, int index) {
     p.BarPosition = DeleteDone;
     ++DeleteDone;
     setStatus(QStringLiteral("Deleting %1 %2").arg(index + 1).arg(row.Subject));
-    // A block that cannot be written stops the deletion before this message
-    // goes: no message is deleted without its record.
-    if (Log.IsOpen())
-        Log.WriteLogLines(DeleteSpamEntry(stamp(), msRemotePOP1.Server, msRemotePOP1.UserName,
-                                          row.Subject, row.Sender, row.Size, row.Date));
+}
+
+void MainController::msRemotePOP1Deleted(QObject*, int index) {
+    const MessageRow row = index >= 0 && index < rows().size() ? rows().at(index) : MessageRow();
+    // Throws when the block cannot be written: the session then ends without
+    // signing off, and the server keeps the message.
+    Log.OpenLogFile(logPath());
+    Log.WriteLogLines(DeleteSpamEntry(stamp(), msRemotePOP1.Server, msRemotePOP1.UserName,
+                                      row.Subject, row.Sender, row.Size, row.Date));
+    if (m_accepted) ++*m_accepted;
+}
+
+void MainController::msRemotePOP1DeleteRefused(QObject*, int index) {
+    const MessageRow row = index >= 0 && index < rows().size() ? rows().at(index) : MessageRow();
+    setStatus(QStringLiteral("The server refused to delete %1 %2").arg(index + 1).arg(row.Subject));
 }

@@ -10,15 +10,21 @@
 #include <QFile>
 
 void MainController::ListView1Click() {
-    playAlarmSound(false);
+    command(Kind::Command, [this] {
+        playAlarmSound(false);
+        return true;
+    });
 }
 
 void MainController::ListView1KeyUp() {
-    playAlarmSound(false);
+    command(Kind::Command, [this] {
+        playAlarmSound(false);
+        return true;
+    });
 }
 
 void MainController::NadaSelected() {
-    if (!m_rows.isEmpty())
+    if (!rows().isEmpty())
         m_prompter.information(QStringLiteral(
             "No messages were selected.  To select one message click on a subject.  To select "
             "multiple messages drag the mouse over the list of desired subjects."));
@@ -29,6 +35,13 @@ void MainController::NadaSelected() {
 }
 
 void MainController::btLaunchClick() {
+    command(Kind::Command, [this] {
+        launchMailer();
+        return true;
+    });
+}
+
+void MainController::launchMailer() {
     playAlarmSound(false);
     Timer1.stop();
     if (IsBlank(General.Mailer)) {
@@ -46,14 +59,25 @@ void MainController::btLaunchClick() {
 }
 
 QStringList MainController::Why1Click(const QList<int>& selection) {
-    playAlarmSound(false);
-    Timer1.stop();
+    // The explanation runs the classifier in its explaining mode, and the
+    // domain check may wait for the DNS: an operation of its own.
+    QStringList lines;
+    command(Kind::Operation, [this, &selection, &lines] {
+        playAlarmSound(false);
+        Timer1.stop();
+        lines = explain(selection);
+        restartTimerIfAutomatic();
+        return true;
+    });
+    return lines;
+}
+
+QStringList MainController::explain(const QList<int>& selection) {
     int first = -1;
     for (int i : selection)
-        if (i >= 0 && i < m_rows.size() && (first < 0 || i < first)) first = i;
+        if (i >= 0 && i < rows().size() && (first < 0 || i < first)) first = i;
     if (first < 0) {
         NadaSelected();
-        restartTimerIfAutomatic();
         return {};
     }
     if (selection.size() > 1)
@@ -61,20 +85,28 @@ QStringList MainController::Why1Click(const QList<int>& selection) {
             "You have selected more than one message to view.  Only one message can be viewed "
             "at one time.  The first one selected will be displayed."));
 
-    const MessageRow& row = m_rows.at(first);
+    QList<MessageRow>& list = m_list.markableRows();
+    const MessageRow row = list.at(first);
     QStringList lines{QStringLiteral("Message from ") + row.Sender,
                       QStringLiteral("Subject of   ") + row.Subject, QString()};
     Classifier& c = *m_classifier;
     c.memoWhy.clear();
     const MarkState old = row.Mark;
-    m_rows[first].Mark = NoMark;
+    list[first].Mark = NoMark;
     c.WhyMode = true;
-    c.MarkForDeletion(first);
+    try {
+        c.MarkForDeletion(first);
+    } catch (...) {
+        c.WhyMode = false;
+        c.memoWhy.clear();
+        if (first < list.size()) list[first].Mark = old;
+        throw;
+    }
     c.WhyMode = false;
     lines += c.memoWhy;
     c.memoWhy.clear();
-    if (first < m_rows.size()) { // the domain look-up may have let the list change
-        const MarkState now = m_rows[first].Mark;
+    if (first < list.size()) { // a cancel during the domain look-up may have emptied the list
+        const MarkState now = list[first].Mark;
         if (lines.size() == 3)
             lines << QStringLiteral(
                 "Message was neither on the exception list nor on the list of matching criteria");
@@ -82,10 +114,9 @@ QStringList MainController::Why1Click(const QList<int>& selection) {
             lines << QStringLiteral("** You marked this message **");
         if (old == NoMark && now != NoMark)
             lines << QStringLiteral("** You un-marked this message **");
-        m_rows[first].Mark = old;
+        list[first].Mark = old;
     }
     m_view.ShowTextWindow(MainView::TextKind::Reasons, lines);
-    restartTimerIfAutomatic();
     return lines;
 }
 
@@ -100,14 +131,20 @@ void MainController::CleanUpEMLFiles() {
 }
 
 void MainController::btHelpClick() {
-    playAlarmSound(false);
-    Timer1.stop();
-    if (!m_shell.OpenDocument(HelpFile))
-        m_prompter.error(QStringLiteral("Unable to open help file - %1.").arg(HelpFile));
-    restartTimerIfAutomatic();
+    command(Kind::Command, [this] {
+        playAlarmSound(false);
+        Timer1.stop();
+        if (!m_shell.OpenDocument(HelpFile))
+            m_prompter.error(QStringLiteral("Unable to open help file - %1.").arg(HelpFile));
+        restartTimerIfAutomatic();
+        return true;
+    });
 }
 
 void MainController::Viewlogfile1Click() {
-    if (!m_shell.OpenDocument(logPath()))
-        m_prompter.error(QStringLiteral("Unable to open log file. "));
+    command(Kind::Command, [this] {
+        if (!m_shell.OpenDocument(logPath()))
+            m_prompter.error(QStringLiteral("Unable to open log file. "));
+        return true;
+    });
 }

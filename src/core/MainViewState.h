@@ -19,7 +19,9 @@ struct TrayState {
     bool Active = true;         // the icon is there (removed at start without "SysTray")
     bool Animated = false;      // the two animation pictures alternate (automatic mode)
     bool HammerPicture = false; // the picture is the hammer (after a cancel)
-    bool MenuSuspended = false; // the menu does not open while a check runs
+    // An operation runs: the menu opens with only "Main screen" and the exit item
+    // (then "Cancel") enabled.
+    bool Busy = false;
     bool EnableAutomatic1Checked = false;
     bool DisableAutomatic1Checked = true;
     QString Hint = QStringLiteral("Quillmere (right click)");
@@ -56,6 +58,9 @@ struct MainViewState {
     // btMark, btResetAll, btLaunch, btDelete and btRemark.
     bool RowButtonsVisible = false;
     bool lblAdVisible = true;
+
+    // An operation runs: the list's commands (its pop-up menu, double click) are off.
+    bool Busy = false;
 
     ProgressState Progress;
     TrayState Tray;

@@ -4,8 +4,7 @@
 
 Exception::Exception(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
 
-QString LibraryText(int code)
-{
+QString LibraryText(int code) {
     static const QHash<int, QString> texts = {
         {57000, QStringLiteral("Operation timed out")},
         {57001, QStringLiteral("Operation has been canceled")},
@@ -32,4 +31,11 @@ QString LibraryText(int code)
         {57105, QStringLiteral("IDs are different")},
     };
     return texts.value(code);
+}
+
+QString FailureText(const std::exception& e) {
+    if (const auto* ours = dynamic_cast<const Exception*>(&e)) return ours->message();
+    const QString what = QString::fromLocal8Bit(e.what());
+    return QStringLiteral("Internal error: %1")
+        .arg(what.isEmpty() ? QStringLiteral("unknown") : what);
 }

@@ -17,10 +17,10 @@ private:
     QByteArray m_utf8;
 };
 
-#define QUILL_DECLARE_EXCEPTION(Name)                                                             \
-    class Name : public Exception {                                                               \
-    public:                                                                                       \
-        using Exception::Exception;                                                               \
+#define QUILL_DECLARE_EXCEPTION(Name)                                                              \
+    class Name : public Exception {                                                                \
+    public:                                                                                        \
+        using Exception::Exception;                                                                \
     };
 
 // A transport failure, or a transport precondition that failed.
@@ -45,3 +45,7 @@ QUILL_DECLARE_EXCEPTION(EFileError)
 // The library's own message texts, by code (57000-57021, 57100-57118). Returns
 // an empty text for a code that has none.
 QString LibraryText(int code);
+
+// The text shown for a failure: ours carry their message; anything else is a
+// fault of the program, shown as "Internal error: ..." with what it says.
+QString FailureText(const std::exception& e);

@@ -1,9 +1,9 @@
 #include "ui/DesktopView.h"
 
+#include "core/AlarmSound.h"
 #include "core/MainController.h"
 #include "dialogs/NotBuiltYet.h"
 #include "dialogs/TfrmGeneral.h"
-#include "core/AlarmSound.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmRetrieving.h"
@@ -13,8 +13,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <memory>
@@ -95,7 +95,8 @@ void DesktopView::render() {
 }
 
 bool DesktopView::MainWindowVisible() const {
-    return m_main && m_main->isVisible() && !m_main->isMinimized();
+    // A minimised window is still on the screen: only a hidden one is hidden.
+    return m_main && m_main->isVisible();
 }
 
 void DesktopView::ShowApplication() {

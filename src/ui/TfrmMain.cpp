@@ -99,11 +99,14 @@ TfrmMain::TfrmMain(MainController& controller, QWidget* parent)
             [this] { m_controller.btExitClick(MainController::ExitSender::btExit); });
     connect(btMark, &QToolButton::clicked, &m_controller,
             [this] { m_controller.btMarkClick(selection()); });
-    connect(btDelete, &QToolButton::clicked, &m_controller, [this] { m_controller.btDeleteClick(); });
-    connect(btRemark, &QToolButton::clicked, &m_controller, [this] { m_controller.btRemarkClick(); });
+    connect(btDelete, &QToolButton::clicked, &m_controller,
+            [this] { m_controller.btDeleteClick(); });
+    connect(btRemark, &QToolButton::clicked, &m_controller,
+            [this] { m_controller.btRemarkClick(); });
     connect(btResetAll, &QToolButton::clicked, &m_controller,
             [this] { m_controller.ResetButtonClick(); });
-    connect(btLaunch, &QToolButton::clicked, &m_controller, [this] { m_controller.btLaunchClick(); });
+    connect(btLaunch, &QToolButton::clicked, &m_controller,
+            [this] { m_controller.btLaunchClick(); });
     connect(btOptions, &QToolButton::clicked, this, &TfrmMain::showOptionsPanel);
     connect(&m_controller, &MainController::stateChanged, this,
             [this] { render(m_controller.state()); });
@@ -131,7 +134,8 @@ QWidget* TfrmMain::buildTopPanel() {
     Label1 = new QLabel(QStringLiteral("mail pre-filter %1").arg(QStringLiteral(QUILL_VERSION)));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(QStringLiteral("color: #707070;"));
-    lblAd = new QLabel(QStringLiteral("Quickly eliminate junk e-mail before it gets to your mailbox"));
+    lblAd =
+        new QLabel(QStringLiteral("Quickly eliminate junk e-mail before it gets to your mailbox"));
     lblAd->setObjectName(QStringLiteral("lblAd"));
     QFont ad = lblAd->font();
     ad.setItalic(true);
@@ -142,10 +146,10 @@ QWidget* TfrmMain::buildTopPanel() {
     btMark = toolButton("btMark", QStringLiteral("Mark messages"), QStringLiteral("mark"), 28);
     btDelete = toolButton("btDelete", QStringLiteral("Delete marked messages"),
                           QStringLiteral("delete"), 28);
-    btRemark = toolButton("btRemark", QStringLiteral("Auto-mark messages"),
-                          QStringLiteral("remark"), 28);
-    btResetAll = toolButton("btResetAll", QStringLiteral("Reset all marks"),
-                            QStringLiteral("reset"), 28);
+    btRemark =
+        toolButton("btRemark", QStringLiteral("Auto-mark messages"), QStringLiteral("remark"), 28);
+    btResetAll =
+        toolButton("btResetAll", QStringLiteral("Reset all marks"), QStringLiteral("reset"), 28);
     btLaunch = toolButton("btLaunch", QStringLiteral("Launch e-mail program"),
                           QStringLiteral("launch"), 28);
 
@@ -189,8 +193,10 @@ void TfrmMain::buildOptionsPanel() {
     pnlOptions = new QFrame(this, Qt::Popup);
     pnlOptions->setObjectName(QStringLiteral("pnlOptions"));
     pnlOptions->setFrameShape(QFrame::StyledPanel);
-    btGeneral = panelButton("btGeneral", QStringLiteral("General settings"), QStringLiteral("general"));
-    btSpamSetup = panelButton("btSpamSetup", QStringLiteral("Spam settings"), QStringLiteral("spam"));
+    btGeneral =
+        panelButton("btGeneral", QStringLiteral("General settings"), QStringLiteral("general"));
+    btSpamSetup =
+        panelButton("btSpamSetup", QStringLiteral("Spam settings"), QStringLiteral("spam"));
     btStats = panelButton("btStats", QStringLiteral("Stats"), QStringLiteral("stats"));
     btAbout = panelButton("btAbout", QStringLiteral("About"), QStringLiteral("about"));
     btHelp = panelButton("btHelp", QStringLiteral("Help"), QStringLiteral("help"));
@@ -203,10 +209,8 @@ void TfrmMain::buildOptionsPanel() {
     // The panel closes before the command runs, so a dialog never sits under it.
     MainController* c = &m_controller;
     const std::pair<QToolButton*, std::function<void()>> commands[] = {
-        {btGeneral, [c] { c->btGeneralClick(); }},
-        {btSpamSetup, [c] { c->btSpamSetupClick(); }},
-        {btStats, [c] { c->Statistics1Click(); }},
-        {btAbout, [c] { c->btAboutClick(); }},
+        {btGeneral, [c] { c->btGeneralClick(); }}, {btSpamSetup, [c] { c->btSpamSetupClick(); }},
+        {btStats, [c] { c->Statistics1Click(); }}, {btAbout, [c] { c->btAboutClick(); }},
         {btHelp, [c] { c->btHelpClick(); }},
     };
     for (const auto& [button, command] : commands)
@@ -259,7 +263,8 @@ void TfrmMain::buildList() {
     connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at));
     });
-    connect(ListView1, &QTreeView::clicked, &m_controller, [this] { m_controller.ListView1Click(); });
+    connect(ListView1, &QTreeView::clicked, &m_controller,
+            [this] { m_controller.ListView1Click(); });
     connect(ListView1, &QTreeView::doubleClicked, &m_controller,
             [this] { m_controller.ListView1DblClick(selection()); });
 }
@@ -297,6 +302,9 @@ void TfrmMain::render(const MainViewState& state) {
     for (QToolButton* b : {btMark, btResetAll, btLaunch, btDelete, btRemark})
         b->setVisible(state.RowButtonsVisible);
     lblAd->setVisible(state.lblAdVisible);
+    // The list's commands wait while an operation runs.
+    for (QAction* a : PopupMenu1->actions())
+        a->setEnabled(!state.Busy);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -19,7 +19,8 @@ TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
     popTray = new QMenu;
     popTray->setObjectName(QStringLiteral("popTray"));
     Show1 = item(popTray, "Show1", QStringLiteral("Check e-mail for spam"));
-    LaunchEmailprogram1 = item(popTray, "LaunchEmailprogram1", QStringLiteral("Launch e-mail program"));
+    LaunchEmailprogram1 =
+        item(popTray, "LaunchEmailprogram1", QStringLiteral("Launch e-mail program"));
     popTray->addSeparator();
     ShowMainScreen1 = item(popTray, "ShowMainScreen1", QStringLiteral("Main screen"));
     Settings1 = popTray->addMenu(QStringLiteral("Settings"));
@@ -31,7 +32,8 @@ TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
     Statistics1 = item(popTray, "Statistics1", QStringLiteral("Statistics"));
     popTray->addSeparator();
     EnableAutomatic1 = item(popTray, "EnableAutomatic1", QStringLiteral("Enable automatic check"));
-    DisableAutomatic1 = item(popTray, "DisableAutomatic1", QStringLiteral("Disable automatic check"));
+    DisableAutomatic1 =
+        item(popTray, "DisableAutomatic1", QStringLiteral("Disable automatic check"));
     m_automatic = new QActionGroup(this);
     m_automatic->setExclusive(true);
     for (QAction* a : {EnableAutomatic1, DisableAutomatic1}) {
@@ -71,10 +73,18 @@ void TrayIcon::setPicture(int picture) {
     if (picture == m_picture) return;
     m_picture = picture;
     switch (picture) {
-    case 1: trayIcon->setIcon(Icons::named(QStringLiteral("ANIM1"))); break;
-    case 2: trayIcon->setIcon(Icons::named(QStringLiteral("ANIM2"))); break;
-    case 3: trayIcon->setIcon(Icons::named(QStringLiteral("hammer"))); break;
-    default: trayIcon->setIcon(Icons::program()); break;
+    case 1:
+        trayIcon->setIcon(Icons::named(QStringLiteral("ANIM1")));
+        break;
+    case 2:
+        trayIcon->setIcon(Icons::named(QStringLiteral("ANIM2")));
+        break;
+    case 3:
+        trayIcon->setIcon(Icons::named(QStringLiteral("hammer")));
+        break;
+    default:
+        trayIcon->setIcon(Icons::program());
+        break;
     }
 }
 
@@ -97,11 +107,12 @@ void TrayIcon::render(const TrayState& state, const QString& exitCaption) {
         setPicture(0);
     }
 
-    // While a check runs the menu does not open.
-    if (state.MenuSuspended != m_menuSuspended) {
-        m_menuSuspended = state.MenuSuspended;
-        popTray->setEnabled(!m_menuSuspended);
-        trayIcon->setContextMenu(m_menuSuspended ? nullptr : popTray);
+    // While an operation runs the menu still opens, with only "Main screen" and
+    // the exit item (then "Cancel") enabled.
+    if (state.Busy != m_busy) {
+        m_busy = state.Busy;
+        for (QAction* a : popTray->actions())
+            a->setEnabled(!m_busy || a == ShowMainScreen1 || a == Exit1);
     }
 
     if (state.Active && QSystemTrayIcon::isSystemTrayAvailable())

@@ -12,7 +12,8 @@ class QTimer;
 
 // The tray icon trayIcon with its menu popTray, showing the controller's
 // TrayState: the hint, static or animated (two pictures alternating), the
-// hammer after a cancel, the menu suspended while a check runs. Its items are
+// hammer after a cancel, the menu reduced to "Main screen" and the exit item
+// (then "Cancel") while an operation runs. Its items are
 // public for the owner to connect to the controller.
 class TrayIcon : public QObject {
     Q_OBJECT
@@ -28,8 +29,8 @@ public:
     // Which picture shows now: 0 static, 1 and 2 the animation, 3 the hammer.
     int picture() const { return m_picture; }
     bool animating() const;
-    // Whether the menu is held back (a check runs).
-    bool menuSuspended() const { return m_menuSuspended; }
+    // Whether the menu offers only "Main screen" and the exit item (an operation runs).
+    bool busy() const { return m_busy; }
 
     QSystemTrayIcon* trayIcon = nullptr;
     QMenu* popTray = nullptr;
@@ -54,5 +55,5 @@ private:
     QActionGroup* m_automatic = nullptr;
     QTimer* m_animation = nullptr;
     int m_picture = -1;
-    bool m_menuSuspended = false;
+    bool m_busy = false;
 };

@@ -110,10 +110,15 @@ private Q_SLOTS:
         log.OpenLogFile(dir.filePath(QStringLiteral("other.txt")));
         QCOMPARE(log.FileName(), path);
         log.WriteLogLines({QStringLiteral("two"), QString::fromUtf8("caf\xC3\xA9")});
+        // An entry written meanwhile (an error, a cancel) leaves it open for the
+        // blocks that follow.
+        log.AppendLogEntry(path, QStringLiteral("entry"));
+        QVERIFY(log.IsOpen());
+        log.WriteLogLine(QStringLiteral("three"));
         log.CloseLogFile();
         log.CloseLogFile();
         log.WriteLogLine(QStringLiteral("lost"));
-        QCOMPARE(contents(path), QByteArray("one\r\ntwo\r\ncaf\xC3\xA9\r\n"));
+        QCOMPARE(contents(path), QByteArray("one\r\ntwo\r\ncaf\xC3\xA9\r\nentry\r\nthree\r\n"));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("other.txt"))));
     }
 

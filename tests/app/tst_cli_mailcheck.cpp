@@ -4,12 +4,12 @@
 #include "settings/ProfileLock.h"
 #include "settings/SettingsStore.h"
 #include "support/TempProfile.h"
+#include "support/TestFiles.h"
 #include "support/servers/DovecotServer.h"
+#include "support/servers/ScriptedPop3Server.h"
 
 #include <QFile>
 #include <QProcess>
-#include "support/TestFiles.h"
-
 #include <QtTest>
 
 namespace {
@@ -220,6 +220,41 @@ private Q_SLOTS:
         // The mode the user chose is left as it was.
         QVERIFY(!SettingsStore::tree().ReadBool("General", "Automatic", true));
         QCOMPARE(readFile(profile.appFile("logfile.txt")).count("DELETE SPAM on "), 2);
+    }
+
+    // The server refuses one of the two deletions: it is neither logged nor
+    // counted, the user is told, and the command does not report success.
+    void deleteReportsWhatTheServerRefused() {
+        const auto scan = [](int n, const QByteArray& subject) {
+            const QByteArray number = QByteArray::number(n);
+            return Pop3Script{{"LIST " + number, "+OK " + number + " 100\r\n"},
+                              {"TOP " + number + " 1", "+OK\r\nFrom: ann@example.org\r\nSubject: " +
+                                                           subject + "\r\n\r\nHello.\r\n.\r\n"}};
+        };
+        const auto uidl = [](int n) {
+            const QByteArray number = QByteArray::number(n);
+            return Pop3Script{{"UIDL " + number, "+OK " + number + " u" + number + "\r\n"}};
+        };
+        ScriptedPop3Server server(QList<Pop3Script>{
+            ScriptedPop3Server::signIn("+OK 2 200") + scan(1, "pills one") + scan(2, "pills two") +
+                uidl(1) + scan(1, "pills one") + Pop3Script{{"DELE 1", "-ERR locked\r\n"}} +
+                uidl(2) + scan(2, "pills two") +
+                Pop3Script{{"DELE 2", "+OK\r\n"}, {"QUIT", "+OK bye\r\n"}},
+            ScriptedPop3Server::signIn("+OK 1 100") + scan(1, "pills one"),
+        });
+        TempProfile profile;
+        profileWithRules(profile);
+        MailboxConfig{server.server(), QStringLiteral("tester"), QStringLiteral("secret")}.store(1);
+
+        const Run r = cli({"delete", "--yes"});
+
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("The server refused to delete 1 of the 2 marked messages"),
+                 qPrintable(r.err));
+        QVERIFY(r.out.startsWith("deleted 1 message(s) from mailbox 1"));
+        QCOMPARE(server.received(0), server.expected(0));
+        QCOMPARE(SettingsStore::tree().ReadString("General", "Count", {}), QStringLiteral("1"));
+        QCOMPARE(readFile(profile.appFile("logfile.txt")).count("DELETE SPAM on "), 1);
     }
 
     void sweep_data() {

@@ -3,8 +3,35 @@
 // a mailbox changed by another client, the guard, and the sweep with "Kill".
 #include "ClassifierFixture.h"
 #include "ControllerFixture.h"
+#include "support/servers/ScriptedPop3Server.h"
 
 #include <QtTest>
+
+namespace {
+// A message of a scripted mailbox as TOP n 1 sends it.
+QByteArray top(const QByteArray& subject) {
+    return "+OK\r\nFrom: ann@example.org\r\nSubject: " + subject + "\r\nMessage-ID: <" +
+           subject.toHex() + "@example.org>\r\n\r\nHello.\r\n.\r\n";
+}
+
+// LIST n and TOP n 1 for each subject, numbered from first.
+Pop3Script scan(const QList<QByteArray>& subjects, int first = 1) {
+    Pop3Script script;
+    for (int i = 0; i < subjects.size(); ++i) {
+        const QByteArray n = QByteArray::number(first + i);
+        script << ScriptStep{"LIST " + n, "+OK " + n + " 100\r\n"}
+               << ScriptStep{"TOP " + n + " 1", top(subjects[i])};
+    }
+    return script;
+}
+
+// The verification of message n before its deletion, and DELE with reply.
+Pop3Script verifiedDeletion(int n, const QByteArray& subject, const QByteArray& reply) {
+    const QByteArray number = QByteArray::number(n);
+    return Pop3Script{{"UIDL " + number, "+OK " + number + " u" + number + "\r\n"}} +
+           scan({subject}, n) + Pop3Script{{"DELE " + number, reply}};
+}
+} // namespace
 
 class TestMainDelete : public QObject {
     Q_OBJECT
@@ -266,6 +293,62 @@ private Q_SLOTS:
         QVERIFY(h.prompter.shown().isEmpty());
         QVERIFY(h.shell.programs.isEmpty()); // a hidden run launches nothing
         QCOMPARE(h.logLines().filter(QRegularExpression("^DELETE SPAM on ")).size(), 3);
+    }
+
+    // The server refuses one of two deletions: only the one it accepted is
+    // logged and counted, and the user is told about the other.
+    void aRefusedDeletionIsNeitherLoggedNorCounted() {
+        ScriptedPop3Server server(QList<Pop3Script>{
+            ScriptedPop3Server::signIn("+OK 2 200") + scan({"pills one", "pills two"}) +
+                verifiedDeletion(1, "pills one", "-ERR message is locked\r\n") +
+                verifiedDeletion(2, "pills two", "+OK\r\n") + Pop3Script{{"QUIT", "+OK bye\r\n"}},
+            ScriptedPop3Server::signIn("+OK 1 100") + scan({"pills one"}),
+        });
+        Harness h;
+        Harness::slot(1, server.server(), QStringLiteral("tester"));
+        Harness::setGeneral("Automatic", "1");
+        Harness::setGeneral("Launch", "0");
+        MainController& c = h.start();
+        subjectRules(c);
+        QVERIFY(c.btListClick());
+        QCOMPARE(c.MarkedCount(), 2);
+
+        QVERIFY(c.btDeleteClick());
+
+        QCOMPARE(server.received(0), server.expected(0));
+        QCOMPARE(c.RefusedDeletions(), 1);
+        QCOMPARE(h.prompter.texts(),
+                 QStringList{"The server refused to delete 1 of the 2 marked messages; they are "
+                             "still on the server."});
+        const QStringList log = h.logLines();
+        QCOMPARE(log.filter(QRegularExpression("^DELETE SPAM on ")).size(), 1);
+        QCOMPARE(log.filter("   Subject: ").join('|'), QStringLiteral("   Subject: pills two"));
+        QCOMPARE(storedCount(), QStringLiteral("1"));
+        QCOMPARE(c.state().StatusText, QStringLiteral("There were 1 messages deleted"));
+        QCOMPARE(h.subjects(), QStringList{"pills one"});
+    }
+
+    // A block that cannot be written ends the session without QUIT: the server
+    // deletes nothing that has no record.
+    void aBlockThatCannotBeWrittenDeletesNothing() {
+        ScriptedPop3Server server(ScriptedPop3Server::signIn("+OK 2 200") +
+                                  scan({"pills one", "hello"}) +
+                                  verifiedDeletion(1, "pills one", "+OK\r\n"));
+        Harness h;
+        Harness::slot(1, server.server(), QStringLiteral("tester"));
+        Harness::setGeneral("Automatic", "1");
+        Harness::setGeneral("Logfile", "/dev/full");
+        MainController& c = h.start();
+        subjectRules(c);
+        QVERIFY(c.btListClick());
+
+        QVERIFY(!c.btDeleteClick());
+
+        QVERIFY(server.waitForClientClose());
+        QCOMPARE(server.received(), server.expected()); // no QUIT
+        QVERIFY(c.LastFailure().startsWith(QStringLiteral("Cannot write to file \"/dev/full\"")));
+        QCOMPARE(storedCount(), QStringLiteral("0"));
+        QVERIFY(!c.Log.IsOpen());
     }
 };
 

@@ -13,6 +13,7 @@
 #include "ui/TfrmRetrieving.h"
 #include "ui/TfrmViewHeader.h"
 #include "ui/TfrmWhichMailbox.h"
+#include "ui/TrayIcon.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -113,6 +114,7 @@ private Q_SLOTS:
     void listCommands();
     void settingsCommandsOpenTheirWindows_data();
     void settingsCommandsOpenTheirWindows();
+    void minimisedIsNotHiddenAndCommandsWaitDuringACheck();
 };
 
 void TestMainWindow::initTestCase() {
@@ -128,11 +130,13 @@ void TestMainWindow::windowAsDrawn() {
     QCOMPARE(w.size(), QSize(TfrmMain::DefaultWidth, TfrmMain::DefaultHeight));
     QCOMPARE(w.windowTitle(), QStringLiteral("Quillmere"));
     QCOMPARE(w.lblTitle->text(), QStringLiteral("Quillmere"));
-    QCOMPARE(w.lblAd->text(), QStringLiteral("Quickly eliminate junk e-mail before it gets to your mailbox"));
+    QCOMPARE(w.lblAd->text(),
+             QStringLiteral("Quickly eliminate junk e-mail before it gets to your mailbox"));
     QVERIFY(w.lblAd->isVisible());
     QVERIFY(!w.btMark->isVisible());
     QCOMPARE(w.btExit->text(), QStringLiteral("Goodbye"));
-    QCOMPARE(w.StatusPanel0->text(), QStringLiteral("Right click for more options, double click to mark"));
+    QCOMPARE(w.StatusPanel0->text(),
+             QStringLiteral("Right click for more options, double click to mark"));
     QCOMPARE(w.StatusPanel0->width(), 300);
     QCOMPARE(w.StatusPanel1->text(), d.controller->state().StatusText);
 
@@ -149,10 +153,10 @@ void TestMainWindow::windowAsDrawn() {
     QVERIFY(!header->sectionsClickable());
 
     // Every control the rest of the program names is there under its name.
-    for (const char* name : {"lblTitle", "Label1", "lblAd", "btList", "btOptions", "btExit", "btMark",
-                             "btDelete", "btRemark", "btResetAll", "btLaunch", "btGeneral",
-                             "btSpamSetup", "btStats", "btAbout", "btHelp", "ListView1", "StatusBar1",
-                             "Bevel1", "PopupMenu1"})
+    for (const char* name :
+         {"lblTitle", "Label1",   "lblAd",      "btList",     "btOptions", "btExit",      "btMark",
+          "btDelete", "btRemark", "btResetAll", "btLaunch",   "btGeneral", "btSpamSetup", "btStats",
+          "btAbout",  "btHelp",   "ListView1",  "StatusBar1", "Bevel1",    "PopupMenu1"})
         QVERIFY2(w.findChild<QObject*>(QLatin1String(name)), name);
     QCOMPARE(w.Why1->text(), QStringLiteral("Why was this e-mail marked?"));
 }
@@ -181,8 +185,11 @@ void TestMainWindow::checkShowsRowsWithTheirPictures() {
     connect(&c, &MainController::rowAppended, this, [&](int row) {
         if (seen || row != 1) return;
         seen = true;
-        busy = {w.btExit->text(), w.StatusPanel1->text(), w.btList->isEnabled(),
-                d.view->retrieving()->isVisible(), d.view->retrieving()->progbar->isVisible(),
+        busy = {w.btExit->text(),
+                w.StatusPanel1->text(),
+                w.btList->isEnabled(),
+                d.view->retrieving()->isVisible(),
+                d.view->retrieving()->progbar->isVisible(),
                 w.btMark->isVisible()};
     });
     QTest::mouseClick(w.btList, Qt::LeftButton);
@@ -196,19 +203,21 @@ void TestMainWindow::checkShowsRowsWithTheirPictures() {
     QVERIFY2(busy.status.startsWith(QStringLiteral("Checking message ")), qPrintable(busy.status));
 
     // Server order, the columns as built, and each row's picture.
-    QCOMPARE(d.column(0), QStringList({"Hello there", "Cheap pills", "A maybe offer", "Quarterly report",
-                                       "pills from a friend", "Undated"}));
+    QCOMPARE(d.column(0), QStringList({"Hello there", "Cheap pills", "A maybe offer",
+                                       "Quarterly report", "pills from a friend", "Undated"}));
     QCOMPARE(d.column(1).at(3), QStringLiteral("bob@bad.test"));
     QCOMPARE(d.column(3).at(5), QStringLiteral("sometime soon"));
     QCOMPARE(d.column(2).at(0), c.rows().at(0).Size);
-    QCOMPARE(d.list()->index(0, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    QCOMPARE(d.list()->index(0, 2).data(Qt::TextAlignmentRole).toInt(),
+             int(Qt::AlignRight | Qt::AlignVCenter));
     const int expected[] = {NoMark, CheckMark, QuestionMark, BlacklistMark, 7, NoMark};
     for (int r = 0; r < 6; ++r) {
         QCOMPARE(d.list()->index(r, 0).data(MessageListModel::MarkRole).toInt(), expected[r]);
         const QImage picture = pictureOf(d.list(), r);
         QCOMPARE(picture.size(), QSize(16, 16));
         if (expected[r] == NoMark)
-            QVERIFY2(picture != Icons::markPixmap(CheckMark).toImage(), qPrintable(QString::number(r)));
+            QVERIFY2(picture != Icons::markPixmap(CheckMark).toImage(),
+                     qPrintable(QString::number(r)));
         else
             QCOMPARE(picture, Icons::markPixmap(expected[r]).toImage());
     }
@@ -289,8 +298,10 @@ void TestMainWindow::mailboxChoice() {
         button);
     QTest::mouseClick(d.main().btList, Qt::LeftButton);
 
-    QCOMPARE(entries, QStringList({QStringLiteral("1) Mailbox %1 - Server %2").arg(one, m_server.server()),
-                                   QStringLiteral("3) Mailbox %1 - Server %2").arg(three, m_server.server())}));
+    QCOMPARE(
+        entries,
+        QStringList({QStringLiteral("1) Mailbox %1 - Server %2").arg(one, m_server.server()),
+                     QStringLiteral("3) Mailbox %1 - Server %2").arg(three, m_server.server())}));
     QCOMPARE(current, 1);
     if (button == QLatin1String("btOK")) {
         QCOMPARE(d.column(0), QStringList({"For slot three", "Also three"}));
@@ -312,12 +323,13 @@ void TestMainWindow::listCommands() {
     // Nothing there yet: the pop-up's "Why" says so.
     w.Why1->trigger();
     QCOMPARE(d.prompter.texts().size(), 1);
-    QVERIFY(d.prompter.texts().first().startsWith(QStringLiteral("Either there are no e-mail messages")));
+    QVERIFY(d.prompter.texts().first().startsWith(
+        QStringLiteral("Either there are no e-mail messages")));
 
     QTest::mouseClick(w.btList, Qt::LeftButton);
     QCOMPARE(d.list()->rowCount(), 2);
-    w.ListView1->selectionModel()->select(d.list()->index(1, 0),
-                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    w.ListView1->selectionModel()->select(
+        d.list()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     QCOMPARE(w.selection(), QList<int>{1});
 
     // "Why" shows the controller's explanation in the text window.
@@ -350,10 +362,18 @@ void TestMainWindow::settingsCommandsOpenTheirWindows_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("title");
-    QTest::newRow("general") << "btGeneral" << "frmGeneral" << "General settings";
-    QTest::newRow("spam-not-built-yet") << "btSpamSetup" << "frmNotBuiltYet" << "Spam settings";
-    QTest::newRow("stats-not-built-yet") << "btStats" << "frmNotBuiltYet" << "Statistics";
-    QTest::newRow("about") << "btAbout" << "frmAbout" << "About Quillmere";
+    QTest::newRow("general") << "btGeneral"
+                             << "frmGeneral"
+                             << "General settings";
+    QTest::newRow("spam-not-built-yet") << "btSpamSetup"
+                                        << "frmNotBuiltYet"
+                                        << "Spam settings";
+    QTest::newRow("stats-not-built-yet") << "btStats"
+                                         << "frmNotBuiltYet"
+                                         << "Statistics";
+    QTest::newRow("about") << "btAbout"
+                           << "frmAbout"
+                           << "About Quillmere";
 }
 
 void TestMainWindow::settingsCommandsOpenTheirWindows() {
@@ -370,15 +390,47 @@ void TestMainWindow::settingsCommandsOpenTheirWindows() {
     onNextModal([&](QWidget* modal) {
         shownName = modal->objectName();
         shownTitle = modal->windowTitle();
-        if (auto* label = modal->findChild<QLabel*>(QStringLiteral("lblText"))) text = label->text();
+        if (auto* label = modal->findChild<QLabel*>(QStringLiteral("lblText")))
+            text = label->text();
     });
     QTest::mouseClick(w.pnlOptions->findChild<QToolButton*>(button), Qt::LeftButton);
     QCOMPARE(shownName, window);
     QCOMPARE(shownTitle, title);
     QVERIFY(!w.pnlOptions->isVisible());
     if (window == QLatin1String("frmNotBuiltYet"))
-        QVERIFY(text.contains(button == QLatin1String("btStats") ? QStringLiteral("quillmere-cli stats")
-                                                                  : QStringLiteral("quillmere-cli rules")));
+        QVERIFY(text.contains(button == QLatin1String("btStats")
+                                  ? QStringLiteral("quillmere-cli stats")
+                                  : QStringLiteral("quillmere-cli rules")));
+}
+
+// A minimised window is on the screen: a timer run shows its progress there.
+// While the check runs, the list's pop-up and the tray offer only what stays
+// live (the cancel and "Main screen").
+void TestMainWindow::minimisedIsNotHiddenAndCommandsWaitDuringACheck() {
+    Desktop d;
+    Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Again")}));
+    MainController& c = d.start();
+    TfrmMain& w = d.main();
+    w.showMinimized();
+    QVERIFY(d.view->MainWindowVisible());
+    bool whyEnabled = true, progressShown = false;
+    QStringList trayEnabled;
+    connect(&c, &MainController::rowAppended, this, [&](int row) {
+        if (row != 0) return;
+        whyEnabled = w.Why1->isEnabled();
+        progressShown = d.view->retrieving()->isVisible();
+        for (QAction* a : d.view->tray()->popTray->actions())
+            if (!a->isSeparator() && a->isEnabled()) trayEnabled << a->objectName();
+    });
+    c.TimerRun = true; // as the timer's own check
+
+    QVERIFY(c.btListClick());
+
+    QVERIFY(progressShown);
+    QVERIFY(!whyEnabled);
+    QCOMPARE(trayEnabled, (QStringList{"ShowMainScreen1", "Exit1"}));
+    QVERIFY(w.Why1->isEnabled());
+    QVERIFY(d.view->tray()->Show1->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -148,8 +148,10 @@ void TestSmallWindows::progressCancel() {
 void TestSmallWindows::textWindowTitles_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("title");
-    QTest::newRow("headers") << int(MainView::TextKind::Headers) << "Contents of selected e-mail headers";
-    QTest::newRow("reasons") << int(MainView::TextKind::Reasons) << "Reasons that e-mail is marked or not marked";
+    QTest::newRow("headers") << int(MainView::TextKind::Headers)
+                             << "Contents of selected e-mail headers";
+    QTest::newRow("reasons") << int(MainView::TextKind::Reasons)
+                             << "Reasons that e-mail is marked or not marked";
     QTest::newRow("body") << int(MainView::TextKind::Body) << "Contents of e-mail";
 }
 
@@ -157,8 +159,9 @@ void TestSmallWindows::textWindowTitles() {
     QFETCH(int, kind);
     QFETCH(QString, title);
     TfrmViewHeader w;
-    const QStringList lines{QStringLiteral("Message from a@b.example"), QStringLiteral("Subject of   Hi"),
-                            QString(), QStringLiteral("Delete   : Subject Contains \"Hi\" ")};
+    const QStringList lines{QStringLiteral("Message from a@b.example"),
+                            QStringLiteral("Subject of   Hi"), QString(),
+                            QStringLiteral("Delete   : Subject Contains \"Hi\" ")};
     w.setContents(MainView::TextKind(kind), lines);
     QCOMPARE(w.windowTitle(), QStringLiteral("View Selected Headers"));
     QCOMPARE(w.lblTitle->text(), title);
@@ -198,19 +201,28 @@ void TestSmallWindows::trayMenuOrder() {
     TrayState s;
     s.EnableAutomatic1Checked = true;
     s.DisableAutomatic1Checked = false;
-    s.MenuSuspended = true;
+    s.Busy = true;
     s.Hint = QStringLiteral("Quillmere - next e-mail check in 2 minutes");
     tray.render(s, QStringLiteral("Cancel"));
     QVERIFY(tray.EnableAutomatic1->isChecked());
     QVERIFY(!tray.DisableAutomatic1->isChecked());
     QCOMPARE(tray.Exit1->text(), QStringLiteral("Cancel"));
     QCOMPARE(tray.trayIcon->toolTip(), s.Hint);
-    QVERIFY(tray.menuSuspended());
-    QVERIFY(!tray.trayIcon->contextMenu());
-    s.MenuSuspended = false;
-    tray.render(s, QStringLiteral("Exit"));
+
+    // While an operation runs the menu still opens, with only "Main screen" and
+    // the cancel enabled.
+    const auto enabled = [&tray] {
+        QStringList names;
+        for (QAction* a : tray.popTray->actions())
+            if (!a->isSeparator() && a->isEnabled()) names << a->objectName();
+        return names;
+    };
+    QVERIFY(tray.busy());
     QCOMPARE(tray.trayIcon->contextMenu(), tray.popTray);
-    QVERIFY(tray.popTray->isEnabled());
+    QCOMPARE(enabled(), (QStringList{"ShowMainScreen1", "Exit1"}));
+    s.Busy = false;
+    tray.render(s, QStringLiteral("Exit"));
+    QCOMPARE(enabled().size(), 9);
 }
 
 void TestSmallWindows::trayPictures() {

@@ -31,7 +31,9 @@ int run(const QStringList& arguments) {
     if (!c.btDeleteClick()) return ExitFailure;
     cliOut() << "deleted " << deleted << " message(s) from " << where << ", " << c.rows().size()
              << " left\n";
-    return ExitOk;
+    // Messages the server refused to delete are still there: said on standard
+    // error by the controller, and not a success.
+    return c.RefusedDeletions() > 0 ? ExitFailure : ExitOk;
 }
 
 const CliCommand command("delete", "[--mailbox N] [--yes]",

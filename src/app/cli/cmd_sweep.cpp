@@ -17,7 +17,9 @@ int run(const QStringList& args) {
     QObject::connect(&c, &MainController::mailboxSwept, [&failed](const SweptMailbox& m) {
         cliOut() << "mailbox " << m.Slot << ": " << m.UserName << " on " << m.Server << " - "
                  << m.Messages << " message(s), " << m.Marked << " marked, " << m.Deleted
-                 << " deleted\n";
+                 << " deleted";
+        if (m.Refused > 0) cliOut() << ", " << m.Refused << " refused by the server";
+        cliOut() << '\n';
         cliOut().flush();
         if (!m.Failure.isEmpty()) {
             failed = true;
@@ -25,8 +27,7 @@ int run(const QStringList& args) {
                      << m.Failure << Qt::endl;
         }
     });
-    c.MinutesLeft = 1;
-    c.Timer1Timer();
+    c.SweepNow();
     c.Timer1.stop();
 
     const bool waiting = !c.General.Kill && !c.rows().isEmpty();

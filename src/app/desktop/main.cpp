@@ -1,14 +1,15 @@
 // quillmere: the desktop program.
 #include "core/MainController.h"
+#include "mail/Exceptions.h"
 #include "settings/AppPaths.h"
 #include "settings/ProfileLock.h"
-#include "mail/Exceptions.h"
 #include "ui/AlarmPlayer.h"
 #include "ui/DesktopShell.h"
 #include "ui/DesktopView.h"
 #include "ui/HarpTune.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxPrompter.h"
+#include "ui/QuillApplication.h"
 #include "ui/SingleInstance.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmSplash.h"
@@ -17,7 +18,7 @@
 #include <QPointer>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QuillApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmere"));
     QApplication::setApplicationVersion(QStringLiteral(QUILL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quillmere"));
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
     prompter.BeforeShow = [&splash] {
         if (splash) splash->hide();
     };
+    // A failure that escapes a command is shown; the program goes on.
+    app.OnFailure = [&prompter](const QString& text) { prompter.error(text); };
 
     // One program per profile: a second one brings the first forward and ends.
     SingleInstance guard;
@@ -57,7 +60,8 @@ int main(int argc, char** argv) {
     DesktopView view(prompter, sound);
     MainController controller(view, prompter, sound, shell);
     view.createMainWindow(controller);
-    QObject::connect(&guard, &SingleInstance::comeForward, &view, [&view] { view.ShowApplication(); });
+    QObject::connect(&guard, &SingleInstance::comeForward, &view,
+                     [&view] { view.ShowApplication(); });
     QObject::connect(
         view.main(), &TfrmMain::closed, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
 

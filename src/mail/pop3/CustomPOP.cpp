@@ -145,10 +145,25 @@ void TmsCustomPOP::RetrieveMessage(int Index) {
     });
 }
 
-void TmsCustomPOP::DeleteMessage(int Index) {
-    closeOnFailure([this, Index] {
+bool TmsCustomPOP::DeleteMessage(int Index) {
+    bool accepted = false;
+    closeOnFailure([this, Index, &accepted] {
         if (OnDeleting) OnDeleting(this, Index);
         SendLine(QStringLiteral("DELE ") + QString::number(Index + 1));
-        ReadReplyLine(LastReply);
+        const int code = ReadReplyLine(LastReply);
+        // No status line (or the connection gone): nothing is certain, so the
+        // session ends without committing anything.
+        if (code == 0) throw EServerError(LastReply);
+        if (LastReply.isEmpty())
+            throw EServerError(QStringLiteral("The server closed the connection before it "
+                                              "answered the deletion of message %1")
+                                   .arg(Index + 1));
+        accepted = code == 1;
+        if (accepted) {
+            if (OnDeleted) OnDeleted(this, Index);
+        } else if (OnDeleteRefused) {
+            OnDeleteRefused(this, Index);
+        }
     });
+    return accepted;
 }

@@ -21,7 +21,13 @@ public:
 
     std::function<void(QObject*, int Num)> OnRetrieving;
     std::function<void(QObject*, int Num)> OnRetrieved;
+    // Before DELE is sent for message Num.
     std::function<void(QObject*, int Num)> OnDeleting;
+    // The server accepted DELE for message Num; it goes when the session ends
+    // with QUIT. A handler that raises ends the session without QUIT.
+    std::function<void(QObject*, int Num)> OnDeleted;
+    // The server refused DELE for message Num (its reply is in LastReply).
+    std::function<void(QObject*, int Num)> OnDeleteRefused;
 
     void ResetState() override;
     // 1 for a line that starts with '+', -1 for '-', 0 otherwise.
@@ -39,8 +45,11 @@ public:
     void ReadStatistics();
     // LIST, RETR and SaveMessage for one message.
     void RetrieveMessage(int Index);
-    // DELE for one message; the reply is not checked.
-    void DeleteMessage(int Index);
+    // DELE for one message: OnDeleting, DELE, then OnDeleted when the server
+    // accepts it or OnDeleteRefused when it refuses; true when accepted. A reply
+    // that is not a status line raises EServerError and closes the session
+    // without QUIT.
+    bool DeleteMessage(int Index);
     // Stores a retrieved message: the bytes after the status line, exactly as
     // the server sent them, up to and including the terminating line.
     virtual void SaveMessage(int Index, const QByteArray& Contents) = 0;

@@ -31,6 +31,10 @@ struct PopEvents {
         pop.OnDeleting = [this](QObject*, int n) {
             events << QStringLiteral("deleting %1").arg(n);
         };
+        pop.OnDeleted = [this](QObject*, int n) { events << QStringLiteral("deleted %1").arg(n); };
+        pop.OnDeleteRefused = [this](QObject*, int n) {
+            events << QStringLiteral("refused %1").arg(n);
+        };
     }
 };
 

@@ -95,8 +95,68 @@ private Q_SLOTS:
         pop.TransferData();
 
         QCOMPARE(server.received(1), server.expected(1));
-        QCOMPARE(log.events, (QStringList{"open", "transferring", "deleting 2", "transfered",
-                                          "closing", "closed"}));
+        QCOMPARE(log.events, (QStringList{"open", "transferring", "deleting 2", "deleted 2",
+                                          "transfered", "closing", "closed"}));
+    }
+
+    void deleteReplies_data() {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("accepted") << QByteArray("+OK deleted\r\n")
+                                  << QStringList{"deleting 0", "deleted 0", "deleting 1",
+                                                 "deleted 1"}
+                                  << "none";
+        QTest::newRow("refused-the-next-goes-on")
+            << QByteArray("-ERR message locked\r\n")
+            << QStringList{"deleting 0", "refused 0", "deleting 1", "deleted 1"} << "none";
+        QTest::newRow("no-status-line-commits-nothing")
+            << QByteArray("what?\r\n") << QStringList{"deleting 0", "closing", "closed"}
+            << "EServerError: what?";
+        QTest::newRow("closed-before-the-answer-commits-nothing")
+            << QByteArray("+O") << QStringList{"deleting 0", "closing", "closed"}
+            << "EServerError: The server closed the connection before it answered the deletion "
+               "of message 1";
+    }
+
+    // Only a deletion the server accepted is announced as done; a refusal is
+    // announced and the others go on; anything else ends the session without QUIT.
+    void deleteReplies() {
+        QFETCH(QByteArray, reply);
+        QFETCH(QStringList, events);
+        QFETCH(QString, failure);
+        const QByteArray n1 = headersOne, n2 = headersTwo;
+        Pop3Script transfer =
+            ScriptedPop3Server::signIn("+OK 2 300") + Pop3Script{{"UIDL 1", "+OK 1 u1\r\n"},
+                                                                 {"LIST 1", "+OK 1 100\r\n"},
+                                                                 {"TOP 1 1", top(n1)}};
+        const bool goesOn = failure == "none";
+        if (goesOn)
+            transfer << ScriptStep{"DELE 1", reply}
+                     << Pop3Script{{"UIDL 2", "+OK 2 u2\r\n"},
+                                   {"LIST 2", "+OK 2 200\r\n"},
+                                   {"TOP 2 1", top(n2)},
+                                   {"DELE 2", "+OK\r\n"},
+                                   {"QUIT", "+OK bye\r\n"}};
+        else
+            transfer << ScriptStep{"DELE 1", reply,
+                                   reply.endsWith('\n') ? ScriptStep::Continue : ScriptStep::Close};
+        ScriptedPop3Server server(QList<Pop3Script>{listing({n1, n2}), transfer});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.UpdateInfo();
+        pop.MarkDelete(0);
+        pop.MarkDelete(1);
+        PopEvents log;
+        log.attach(pop);
+
+        QCOMPARE(failureOf([&] { pop.TransferData(); }), failure);
+
+        QCOMPARE(log.events.filter(QRegularExpression("^(deleting|deleted|refused|closing|closed)"))
+                     .mid(0, events.size()),
+                 events);
+        QCOMPARE(server.received(1), server.expected(1)); // QUIT only when it went on
+        QVERIFY(!pop.Connected());
     }
 
     void emptyMailbox() {
