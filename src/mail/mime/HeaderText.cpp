@@ -44,12 +44,21 @@ std::optional<QString> decodeWord(QStringView word) {
     return std::nullopt;
 }
 
-// The position of the "?=" that closes the word opened at open, or -1. A "?="
-// right after "?B" or "?Q" is the start of the encoded text, not its end.
+bool isEncodingLetter(QChar c) {
+    return c == u'B' || c == u'b' || c == u'Q' || c == u'q';
+}
+
+// The position of the "?=" that closes the word opened at open, or -1. The
+// search starts at the '?' of the opening itself, so "=?=" closes at once (an
+// empty word), but never before the third character. The '?' after the word's
+// encoding letter ("=?charset?Q?") starts the encoded text even when a '='
+// follows it; a "?B?=" or "?q?=" further on is a one-letter text and its end.
 qsizetype closingMark(const QString& s, qsizetype open) {
-    for (qsizetype j = open + 2; j + 1 < s.size(); ++j) {
+    const qsizetype charsetEnd = s.indexOf(u'?', open + 2);
+    const qsizetype textStart = charsetEnd < 0 ? -1 : charsetEnd + 2;
+    for (qsizetype j = qMax<qsizetype>(open + 1, 2); j + 1 < s.size(); ++j) {
         if (s[j] != u'?' || s[j + 1] != u'=') continue;
-        if (s[j - 2] == u'?' && (s[j - 1] == u'B' || s[j - 1] == u'Q')) continue;
+        if (j == textStart && isEncodingLetter(s[j - 1])) continue;
         return j;
     }
     return -1;
@@ -69,7 +78,7 @@ QString DecodeHeaderText(const QString& Text) {
         const qsizetype close = closingMark(s, open);
         if (close < 0) return s.left(open);
         const std::optional<QString> word =
-            decodeWord(QStringView(s).mid(open + 2, close - open - 2));
+            decodeWord(QStringView(s).mid(open + 2, qMax<qsizetype>(0, close - open - 2)));
         if (!word) {
             from = close + 2;
             continue;

@@ -68,7 +68,11 @@ void TmsCustomPOP::Open() {
 }
 
 void TmsCustomPOP::requirePositive(int code) {
-    if (code != 1) throw EServerError(LastReply);
+    if (code == 1) return;
+    // No line at all (a reply line here is never empty with code -1): the
+    // server closed the connection before the line was complete.
+    if (code == -1 && LastReply.isEmpty()) throw EServerError(LibraryText(57013));
+    throw EServerError(LastReply);
 }
 
 void TmsCustomPOP::command(const QString& Command) {
@@ -116,8 +120,11 @@ void TmsCustomPOP::ReadStatistics() {
         command(QStringLiteral("STAT"));
         QString rest = LastReply.mid(4);
         const qsizetype space = rest.indexOf(QLatin1Char(' '));
+        if (rest.isEmpty()) return;
+        // A reply with the count alone still gives the count; the size then
+        // stays as it was.
+        MessageCount = integerOrThrow(space < 0 ? rest : rest.left(space));
         if (space < 0) return;
-        MessageCount = integerOrThrow(rest.left(space));
         rest.remove(0, space + 1);
         const qsizetype next = rest.indexOf(QLatin1Char(' '));
         TotalSize = integerOrThrow(next < 0 ? rest : rest.left(next));
@@ -125,10 +132,19 @@ void TmsCustomPOP::ReadStatistics() {
 }
 
 int TmsCustomPOP::listedSize() const {
-    const QString rest = LastReply.mid(4);
-    const qsizetype space = rest.indexOf(QLatin1Char(' '));
-    int size = 0;
-    return toInteger(space < 0 ? rest : rest.mid(space + 1), &size) ? size : 0;
+    // "+OK n size", where words may follow the size.
+    QString size = LastReply.mid(4);
+    const qsizetype space = size.indexOf(QLatin1Char(' '));
+    if (space >= 0) {
+        size.remove(0, space + 1);
+        qsizetype start = 0;
+        while (start < size.size() && size[start] == QLatin1Char(' '))
+            ++start;
+        const qsizetype end = size.indexOf(QLatin1Char(' '), start);
+        if (end >= 0) size.truncate(end);
+    }
+    int value = 0;
+    return toInteger(size, &value) ? value : 0;
 }
 
 void TmsCustomPOP::RetrieveMessage(int Index) {

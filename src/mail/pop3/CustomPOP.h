@@ -41,7 +41,8 @@ public:
     // Raises when the user name or the password is empty.
     virtual void CheckLogin();
 
-    // STAT into MessageCount and TotalSize.
+    // STAT into MessageCount and TotalSize; a value the reply leaves out keeps
+    // its previous one.
     void ReadStatistics();
     // LIST, RETR and SaveMessage for one message.
     void RetrieveMessage(int Index);
@@ -58,9 +59,11 @@ protected:
     // Sends Command and reads its reply into LastReply; raises EServerError
     // with the reply unless it is positive.
     void command(const QString& Command);
-    // Raises EServerError with LastReply unless code is positive.
+    // Raises EServerError with LastReply unless code is positive (with a text
+    // of its own when the server closed in the middle of the reply line).
     void requirePositive(int code);
-    // The size in a LIST reply in LastReply; 0 when there is no number.
+    // The size in a LIST reply in LastReply (the word after the message
+    // number; what follows it does not count); 0 when it is not a number.
     int listedSize() const;
 
 private:

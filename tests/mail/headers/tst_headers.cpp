@@ -72,6 +72,9 @@ private Q_SLOTS:
         QTest::newRow("encoded-word-decoded")
             << QStringList{"Subject: =?utf-8?Q?Gr=C3=BC=C3=9Fe?= _all"} << "Subject"
             << u"Grüße all"_qs;
+        QTest::newRow("no-space-before-encoded-word")
+            << QStringList{"Subject:=?utf-8?B?UFJJWkU=?= DEAL"} << "Subject"
+            << "?utf-8?B?UFJJWkU=?= DEAL";
         QTest::newRow("bad-encoded-word-does-not-throw")
             << QStringList{"Subject: Win =?utf-8?B?***?= now"} << "Subject"
             << "Win =?utf-8?B?***?= now";

@@ -27,6 +27,10 @@ private Q_SLOTS:
         QTest::newRow("raw-8bit-in-word-kept-as-read")
             << u"=?iso-8859-1?Q?Caf\u00e9?="_qs << u"Café"_qs;
         QTest::newRow("q-word-starting-with-escape") << "=?ISO-8859-1?Q?=E9t=E9?=" << u"été"_qs;
+        QTest::newRow("lower-case-q-word-starting-with-escape")
+            << "=?utf-8?q?=C3=A9t=C3=A9?=" << u"été"_qs;
+        QTest::newRow("one-letter-text-like-an-encoding-letter") << "=?a?Q?B?= =?a?q?b?="
+                                                                 << "Bb";
         QTest::newRow("suffix-trimmed-underscore-space") << "=?US-ASCII?Q?a_b?= c"
                                                          << "a bc";
         QTest::newRow("prefix-kept-its-underscores-replaced") << "Re:_x =?a?Q?b?="
@@ -59,6 +63,14 @@ private Q_SLOTS:
                                                         << "=?abc?= y";
         QTest::newRow("word-without-letter-kept") << "=?abc?\?= y"
                                                   << "=?abc?\?= y";
+        // "=?=": the '?' of the opening closes the word at once, an empty word
+        // that stays as it stands, and the search goes on after it.
+        QTest::newRow("opening-closed-at-once-kept") << "?utf-8?B?UFJJWkU=?= DEAL"
+                                                     << "?utf-8?B?UFJJWkU=?= DEAL";
+        QTest::newRow("opening-closed-at-once-next-decoded") << "a=?= =?x?Q?b_c?="
+                                                             << "a=?= b c";
+        QTest::newRow("opening-closed-at-once-at-the-start-unterminated") << "=?= x"
+                                                                          << "";
     }
 
     void decode() {
