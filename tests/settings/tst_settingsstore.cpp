@@ -13,6 +13,7 @@
 #include "support/TestFiles.h"
 
 #include <QtTest>
+#include <unistd.h>
 
 using Kind = SettingsStore::Kind;
 
@@ -273,6 +274,8 @@ private Q_SLOTS:
             << true << QByteArray("[General]\nMinutes=5\nMailer=caf\xe9\n")
             << "it is not UTF-8 text" << 5;
         QTest::newRow("tree-cannot-be-opened") << true << QByteArray("dir") << "" << 10;
+        QTest::newRow("ini-without-permission") // not for root, who reads it all the same
+            << false << QByteArray("no permission") << "" << 10;
     }
     void unreadableFileIsNeverWrittenOver() {
         QFETCH(bool, tree);
@@ -281,10 +284,15 @@ private Q_SLOTS:
         QFETCH(int, minutes);
         TempProfile profile;
         SettingsStore s = tree ? SettingsStore::tree() : SettingsStore::iniFile();
-        if (content == "dir")
+        if (content == "dir") {
             QVERIFY(QDir().mkpath(s.path()));
-        else
+        } else if (content == "no permission") {
+            if (::geteuid() == 0) QSKIP("root reads any file");
+            writeFile(s.path(), "[General]\r\nMinutes=5\r\n");
+            QVERIFY(QFile::setPermissions(s.path(), QFileDevice::Permissions()));
+        } else {
             writeFile(s.path(), content);
+        }
 
         // Reading gives what can be read.
         QCOMPARE(s.ReadInteger(QStringLiteral("General"), QStringLiteral("Minutes"), 10), minutes);
@@ -299,6 +307,8 @@ private Q_SLOTS:
             QCOMPARE(failure, prefix + why + QStringLiteral("), so it is left as it is"));
         if (content == "dir")
             QVERIFY(QFileInfo(s.path()).isDir());
+        else if (content == "no permission")
+            QCOMPARE(QFileInfo(s.path()).size(), qint64(22));
         else
             QCOMPARE(readAll(s.path()), content);
         QVERIFY(!QFile::exists(TextFiles::temporaryPath(s.path())));
