@@ -13,9 +13,9 @@
 // a value; writing creates a missing section. A write replaces the file
 // atomically, so a failed write leaves the old file whole, and lines it does not
 // change keep their bytes and line ends (a new file gets CR LF). A file that
-// exists but cannot be read reads as empty and is never written over: writing
-// to it raises "Unable to write to %s: it cannot be read (why), so it is left
-// as it is".
+// exists but cannot be read whole reads as far as it can (nothing when it cannot
+// be opened) and is never written over: a write that would change it raises
+// "Unable to write to %s: it cannot be read (why), so it is left as it is".
 class SettingsStore {
 public:
     enum class Kind {
