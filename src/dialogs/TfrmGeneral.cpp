@@ -418,11 +418,12 @@ bool TfrmGeneral::saveServerSettings() {
         m_model.Mailboxes[i].UserName = edName[i]->text();
         m_model.Mailboxes[i].Password = edPass[i]->text();
     }
-    SettingsStore::tree().WriteInteger(QStringLiteral("Server"), QStringLiteral("Which"),
-                                       m_model.Which);
+    // Everything stored up to the first failed check goes in one write.
+    SettingsGroup tree(SettingsStore::tree());
+    tree.WriteInteger(QStringLiteral("Server"), QStringLiteral("Which"), m_model.Which);
     for (int n = 1; n <= MailboxConfig::Count; ++n) {
         const MailboxConfig& box = m_model.mailbox(n);
-        box.store(n);
+        box.store(tree, n);
         QString problem;
         QLineEdit* missing = nullptr;
         if (!box.Server.isEmpty() && box.UserName.isEmpty()) {
@@ -436,12 +437,14 @@ bool TfrmGeneral::saveServerSettings() {
             missing = edPass[n - 1];
         }
         if (missing) {
+            tree.commit();
             m_prompter.error(problem);
             pages->setCurrentIndex(0);
             missing->setFocus();
             return false;
         }
     }
+    tree.commit();
     return true;
 }
 

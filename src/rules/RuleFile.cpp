@@ -61,7 +61,7 @@ QString escapeCell(QString text) {
 }
 } // namespace
 
-void RuleList::fromFileBytes(const QByteArray& bytes, const QString& path) {
+int RuleList::fromFileBytes(const QByteArray& bytes, const QString& path) {
     const QList<QByteArray> lines = splitLines(bytes);
     int fileColumns = 0, fileRows = 0;
     if (!lines.isEmpty() && !lines.first().isEmpty()) {
@@ -82,21 +82,34 @@ void RuleList::fromFileBytes(const QByteArray& bytes, const QString& path) {
     for (int r = 0; r < fileRows; ++r)
         loaded.m_rows.append(loaded.blankRow());
 
+    // The first non-blank line that is neither a width line nor a cell line.
+    int foreignLine = 0;
+    const auto foreign = [&](qsizetype i, const QString& line) {
+        if (foreignLine == 0 && !line.trimmed().isEmpty()) foreignLine = int(i) + 1;
+    };
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QString line = TextFiles::decode(lines[i]);
         if (line.startsWith(QLatin1String("cw"))) {
             const qsizetype comma = line.indexOf(QLatin1Char(','));
-            if (comma < 3) continue;
+            if (comma < 3) {
+                foreign(i, line);
+                continue;
+            }
             const auto col = number(QStringView(line).mid(3, comma - 3));
             const auto width = number(QStringView(line).mid(comma + 1));
+            if (!col || !width) foreign(i, line);
             if (col && width && *col < fileColumns) loaded.setColumnWidth(*col, *width);
             continue;
         }
         const qsizetype first = line.indexOf(QLatin1Char(','));
         const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(','), first + 1);
-        if (second < 0) continue;
+        if (second < 0) {
+            foreign(i, line);
+            continue;
+        }
         const auto col = number(QStringView(line).left(first));
         const auto row = number(QStringView(line).mid(first + 1, second - first - 1));
+        if (!col || !row) foreign(i, line);
         if (col && row && *col < fileColumns && *row < fileRows)
             loaded.setCell(*col, *row, unescapeCell(line.mid(second + 1)));
     }
@@ -105,15 +118,16 @@ void RuleList::fromFileBytes(const QByteArray& bytes, const QString& path) {
     if (m_kind == RuleListKind::Exception) loaded.m_widths[PictureIndexColumn] = HiddenColumnWidth;
     loaded.deriveImages();
     *this = std::move(loaded);
+    return foreignLine;
 }
 
-void RuleList::loadFromFile(const QString& path) {
+int RuleList::loadFromFile(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         throw EFileError(QStringLiteral("File %1 not found").arg(path));
     const QByteArray bytes = f.readAll();
     f.close();
-    fromFileBytes(bytes, path);
+    return fromFileBytes(bytes, path);
 }
 
 QByteArray RuleList::toFileBytes() const {

@@ -105,14 +105,15 @@ public:
 
     // Reads a list file into this list (see RuleFile.cpp). Throws EFileError
     // "File %s not found" or "File contains no data or corrupt file %s"; the list
-    // is unchanged then.
-    void loadFromFile(const QString& path);
+    // is unchanged then. Lines that are neither blank, a width line nor a cell
+    // line are left out; returns the number (from 1) of the first, 0 when none.
+    int loadFromFile(const QString& path);
     // Replaces the list file atomically. Throws EFileError "Unable to write to %s".
     void saveToFile(const QString& path) const;
     // The list file's bytes.
     QByteArray toFileBytes() const;
-    // Reads list file bytes; path is only for the failure text.
-    void fromFileBytes(const QByteArray& bytes, const QString& path);
+    // Reads list file bytes as loadFromFile does; path is only for the failure text.
+    int fromFileBytes(const QByteArray& bytes, const QString& path);
 
 private:
     friend bool operator==(const RuleList& a, const RuleList& b);

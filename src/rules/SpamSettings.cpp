@@ -37,12 +37,29 @@ void SpamSettings::readSettings() {
         w = false;
     m_valuesWritable = false;
 
+    // Lines a list file holds that are no part of a list: the list loads without
+    // them, but its file is kept as it is until the user confirms the settings.
+    QStringList foreign;
     const QList<RuleList*> all = lists();
     for (int i = 0; i < all.size(); ++i) {
         RuleList& list = *all[i];
         const QString path = listPath(list);
         if (QFileInfo::exists(path)) {
-            list.loadFromFile(path);
+            int line = 0;
+            try {
+                line = list.loadFromFile(path);
+            } catch (const EFileError& e) {
+                foreign << e.message();
+                throw EFileError(foreign.join(QLatin1Char('\n')));
+            }
+            if (line > 0) {
+                foreign << QStringLiteral("Line %1 of %2 is neither a column width nor a cell: "
+                                          "the file is left as it is until the spam settings "
+                                          "are confirmed")
+                               .arg(line)
+                               .arg(path);
+                continue;
+            }
         } else {
             list.reset();
             list.SetGridHeadings();
@@ -52,10 +69,11 @@ void SpamSettings::readSettings() {
     }
     readValues();
     m_valuesWritable = true;
+    if (!foreign.isEmpty()) throw EFileError(foreign.join(QLatin1Char('\n')));
 }
 
 void SpamSettings::readValues() {
-    const SettingsStore ini = SettingsStore::iniFile();
+    const SettingsGroup ini(SettingsStore::iniFile());
     Known.QMonitor = ini.ReadBool(KnownSection, QStringLiteral("QMonitor"), true);
     Smaller.QSmaller = ini.ReadBool(SmallerSection, QStringLiteral("QSmaller"), false);
     Smaller.Num = ini.ReadInteger(SmallerSection, QStringLiteral("Num"), 100);
@@ -69,7 +87,7 @@ void SpamSettings::readValues() {
 }
 
 void SpamSettings::writeValues() {
-    SettingsStore ini = SettingsStore::iniFile();
+    SettingsGroup ini(SettingsStore::iniFile());
     ini.WriteBool(SmallerSection, QStringLiteral("QSmaller"), Smaller.QSmaller);
     ini.WriteInteger(SmallerSection, QStringLiteral("Num"), Smaller.Num);
     ini.WriteBool(SmallerSection, QStringLiteral("Check"), Smaller.Check);
@@ -80,6 +98,7 @@ void SpamSettings::writeValues() {
     ini.WriteBool(KnownSection, QStringLiteral("Valid"), Known.Valid);
     ini.WriteBool(KnownSection, QStringLiteral("Question"), Known.Question);
     ini.WriteString(KnownSection, QStringLiteral("Num"), Known.Num);
+    ini.commit();
 }
 
 void SpamSettings::Savesettings() {

@@ -52,7 +52,10 @@ public:
     // Loads the subject, header, sender and exception lists (a missing file gives
     // an empty list), then the values of the settings file. Throws EFileError at
     // the first list file that cannot be read; that list and everything after it
-    // keep what they held and are not written back until the user confirms.
+    // keep what they held and are not written back until the user confirms. A
+    // list file holding a line that is neither a width line nor a cell line loads
+    // without it but is not written back until the user confirms either; once
+    // everything is loaded, EFileError names each such file and its first such line.
     void readSettings();
     // Writes the four lists to their files, then the values to the settings file,
     // leaving out whatever readSettings could not load. Tries every file and then

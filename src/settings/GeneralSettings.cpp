@@ -10,7 +10,7 @@ const QString Server = QStringLiteral("Server");
 } // namespace
 
 void GeneralSettings::load(Prompter& prompter) {
-    const SettingsStore tree = SettingsStore::tree();
+    const SettingsGroup tree(SettingsStore::tree());
     Logfile = tree.ReadString(General, QStringLiteral("Logfile"), QString());
     Mailer = tree.ReadString(General, QStringLiteral("Mailer"), QString());
     AlarmFile = tree.ReadString(General, QStringLiteral("AlarmFile"), QString());
@@ -31,11 +31,11 @@ void GeneralSettings::load(Prompter& prompter) {
     Quarter = tree.ReadBool(LogfileSection, QStringLiteral("Quarter"), false);
     Month = tree.ReadBool(LogfileSection, QStringLiteral("Month"), false);
 
-    loadMailboxes(prompter);
+    loadMailboxes(tree, prompter);
 }
 
 void GeneralSettings::save() const {
-    SettingsStore tree = SettingsStore::tree();
+    SettingsGroup tree(SettingsStore::tree());
     tree.WriteString(General, QStringLiteral("Logfile"), Logfile);
     tree.WriteString(General, QStringLiteral("Mailer"), Mailer);
     tree.WriteString(General, QStringLiteral("AlarmFile"), AlarmFile);
@@ -54,13 +54,18 @@ void GeneralSettings::save() const {
     tree.WriteBool(LogfileSection, QStringLiteral("Asis"), Asis);
     tree.WriteBool(LogfileSection, QStringLiteral("Quarter"), Quarter);
     tree.WriteBool(LogfileSection, QStringLiteral("Month"), Month);
+    tree.commit();
 }
 
 void GeneralSettings::loadMailboxes(Prompter& prompter) {
-    Which = SettingsStore::tree().ReadInteger(Server, QStringLiteral("Which"), 1);
+    loadMailboxes(SettingsGroup(SettingsStore::tree()), prompter);
+}
+
+void GeneralSettings::loadMailboxes(const SettingsGroup& tree, Prompter& prompter) {
+    Which = tree.ReadInteger(Server, QStringLiteral("Which"), 1);
     for (int n = 1; n <= MailboxConfig::Count; ++n) {
         try {
-            mailbox(n).read(n);
+            mailbox(n).read(tree, n);
         } catch (const EConvertError& e) {
             prompter.error(e.message());
         }
@@ -68,9 +73,11 @@ void GeneralSettings::loadMailboxes(Prompter& prompter) {
 }
 
 void GeneralSettings::saveMailboxes() const {
-    SettingsStore::tree().WriteInteger(Server, QStringLiteral("Which"), Which);
+    SettingsGroup tree(SettingsStore::tree());
+    tree.WriteInteger(Server, QStringLiteral("Which"), Which);
     for (int n = 1; n <= MailboxConfig::Count; ++n)
-        mailbox(n).store(n);
+        mailbox(n).store(tree, n);
+    tree.commit();
 }
 
 void GeneralSettings::savePoints() const {

@@ -41,17 +41,23 @@ public:
     MailboxConfig& mailbox(int n) { return Mailboxes.at(n - 1); }
     const MailboxConfig& mailbox(int n) const { return Mailboxes.at(n - 1); }
 
-    // Reads sections "General" and "Logfile", then the mailboxes (loadMailboxes).
+    // Reads sections "General" and "Logfile", then the mailboxes (loadMailboxes),
+    // in one opening of the settings tree.
     void load(Prompter& prompter);
-    // Writes section "General" (all but Points) and section "Logfile". Throws EFileError.
+    // Writes section "General" (all but Points) and section "Logfile" in one
+    // replacement of the settings tree. Throws EFileError.
     void save() const;
 
     // Reads "Which" and the twelve slots, deciphering the passwords; a password
     // that cannot be deciphered is reported through prompter and left as it was.
     void loadMailboxes(Prompter& prompter);
-    // Writes "Which" first, then slots 1 to 12 with enciphered passwords.
+    // Writes "Which" first, then slots 1 to 12 with enciphered passwords, in one
+    // replacement of the settings tree. Throws EFileError.
     void saveMailboxes() const;
 
     // Writes "Points" alone (the About box, when it closes).
     void savePoints() const;
+
+private:
+    void loadMailboxes(const SettingsGroup& tree, Prompter& prompter);
 };

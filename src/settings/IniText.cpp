@@ -1,6 +1,6 @@
 #include "settings/IniText.h"
 
-#include "settings/TextFiles.h"
+#include "mail/mime/Text.h"
 
 #include <QFile>
 
@@ -39,17 +39,54 @@ bool hasLineBreak(const QString& s) {
 IniText IniText::load(const QString& path) {
     IniText doc;
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return doc;
-    QString text = TextFiles::decode(f.readAll());
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    doc.m_lines = text.split(QLatin1Char('\n'));
-    if (!doc.m_lines.isEmpty() && doc.m_lines.last().isEmpty()) doc.m_lines.removeLast();
+    if (!f.exists()) return doc;
+    if (!f.open(QIODevice::ReadOnly)) {
+        doc.m_problem = f.errorString();
+        return doc;
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        doc.m_problem = f.errorString();
+        return doc;
+    }
+    if (bytes.contains('\0')) doc.m_problem = QStringLiteral("it is not a text file");
+
+    bool endTaken = false;
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        const qsizetype lf = bytes.indexOf('\n', at);
+        Line line;
+        if (lf < 0) {
+            line.raw = bytes.mid(at);
+            at = bytes.size();
+        } else {
+            const bool crlf = lf > at && bytes[lf - 1] == '\r';
+            line.raw = bytes.mid(at, lf - at - (crlf ? 1 : 0));
+            line.end = crlf ? QByteArray("\r\n") : QByteArray("\n");
+            at = lf + 1;
+            if (!endTaken) doc.m_end = line.end;
+            endTaken = true;
+        }
+        doc.m_utf8 = doc.m_utf8 && QByteArrayView(line.raw).isValidUtf8();
+        line.text = TextFromBytes(line.raw);
+        doc.m_lines.append(line);
+    }
     return doc;
+}
+
+int IniText::firstForeignLine() const {
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const QString& text = m_lines[i].text;
+        const QStringView t = QStringView(text).trimmed();
+        if (t.isEmpty() || isComment(t) || headerName(text) || identOf(text)) continue;
+        return i + 1;
+    }
+    return 0;
 }
 
 int IniText::sectionLine(const QString& section) const {
     for (int i = 0; i < m_lines.size(); ++i) {
-        const auto name = headerName(m_lines[i]);
+        const auto name = headerName(m_lines[i].text);
         if (name && sameName(*name, section)) return i;
     }
     return -1;
@@ -57,7 +94,7 @@ int IniText::sectionLine(const QString& section) const {
 
 int IniText::sectionEnd(int header) const {
     int i = header + 1;
-    while (i < m_lines.size() && !headerName(m_lines[i]))
+    while (i < m_lines.size() && !headerName(m_lines[i].text))
         ++i;
     return i;
 }
@@ -65,7 +102,7 @@ int IniText::sectionEnd(int header) const {
 int IniText::identLine(int header, const QString& ident) const {
     const int end = sectionEnd(header);
     for (int i = header + 1; i < end; ++i) {
-        const auto name = identOf(m_lines[i]);
+        const auto name = identOf(m_lines[i].text);
         if (name && sameName(*name, ident)) return i;
     }
     return -1;
@@ -80,38 +117,60 @@ std::optional<QString> IniText::value(const QString& section, const QString& ide
     if (header < 0) return std::nullopt;
     const int line = identLine(header, ident);
     if (line < 0) return std::nullopt;
-    const QString& l = m_lines[line];
+    const QString& l = m_lines[line].text;
     return l.mid(l.indexOf(QLatin1Char('=')) + 1);
 }
 
-void IniText::set(const QString& section, const QString& ident, const QString& raw) {
+QByteArray IniText::encode(const QString& text) const {
+    if (!m_utf8)
+        if (const std::optional<QByteArray> bytes = StringToWindows1252(text)) return *bytes;
+    return text.toUtf8();
+}
+
+IniText::Line IniText::newLine(const QString& text) const {
+    const QByteArray raw = encode(text);
+    return {raw, m_end, TextFromBytes(raw)};
+}
+
+void IniText::insertLine(int at, const QString& text) {
+    // A last line without a line end gets one before anything follows it.
+    if (at > 0 && m_lines[at - 1].end.isEmpty()) m_lines[at - 1].end = m_end;
+    m_lines.insert(at, newLine(text));
+}
+
+bool IniText::set(const QString& section, const QString& ident, const QString& raw) {
     int header = sectionLine(section);
     if (header < 0) {
-        if (!m_lines.isEmpty() && !m_lines.last().trimmed().isEmpty()) m_lines.append(QString());
-        m_lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-        m_lines.append(ident + QLatin1Char('=') + raw);
-        return;
+        if (!m_lines.isEmpty() && !m_lines.last().text.trimmed().isEmpty())
+            insertLine(int(m_lines.size()), QString());
+        insertLine(int(m_lines.size()), QLatin1Char('[') + section + QLatin1Char(']'));
+        insertLine(int(m_lines.size()), ident + QLatin1Char('=') + raw);
+        return true;
     }
-    const int line = identLine(header, ident);
-    if (line >= 0) {
-        const QString& old = m_lines[line];
-        m_lines[line] = old.left(old.indexOf(QLatin1Char('=')) + 1) + raw;
-        return;
+    const int at = identLine(header, ident);
+    if (at >= 0) {
+        Line& line = m_lines[at];
+        // Everything up to the "=" keeps its bytes: "=" is one byte in both encodings.
+        const QByteArray kept = line.raw.left(line.raw.indexOf('=') + 1);
+        const QByteArray changed = kept + encode(raw);
+        if (changed == line.raw) return false;
+        line.raw = changed;
+        line.text = TextFromBytes(changed);
+        return true;
     }
     // After the section's last non-blank line, so that a blank line before the
     // next section stays where it is.
-    int at = sectionEnd(header);
-    while (at > header + 1 && m_lines[at - 1].trimmed().isEmpty())
-        --at;
-    m_lines.insert(at, ident + QLatin1Char('=') + raw);
+    int end = sectionEnd(header);
+    while (end > header + 1 && m_lines[end - 1].text.trimmed().isEmpty())
+        --end;
+    insertLine(end, ident + QLatin1Char('=') + raw);
+    return true;
 }
 
 QByteArray IniText::bytes() const {
     QByteArray out;
-    for (const QString& l : m_lines) {
-        out += l.toUtf8();
-        out += '\n';
-    }
+    for (const Line& l : m_lines)
+        out += l.raw + l.end;
     return out;
 }
 

@@ -43,41 +43,52 @@ QString DecipherPassword(const QString& stored) {
 }
 
 void MailboxConfig::store(int n) const {
-    SettingsStore tree = SettingsStore::tree();
+    SettingsGroup tree(SettingsStore::tree());
+    store(tree, n);
+    tree.commit();
+}
+
+void MailboxConfig::store(SettingsGroup& tree, int n) const {
     tree.WriteString(Section, serverIdent(n), Server);
     tree.WriteString(Section, userIdent(n), UserName);
     tree.WriteString(Section, passwordIdent(n), EncipherPassword(Password));
 }
 
 void MailboxConfig::read(int n) {
-    const SettingsStore tree = SettingsStore::tree();
+    read(SettingsGroup(SettingsStore::tree()), n);
+}
+
+void MailboxConfig::read(const SettingsGroup& tree, int n) {
     Server = tree.ReadString(Section, serverIdent(n), QString());
     UserName = tree.ReadString(Section, userIdent(n), QString());
     Password = DecipherPassword(tree.ReadString(Section, passwordIdent(n), QString()));
 }
 
 std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter) {
-    SettingsStore tree = SettingsStore::tree();
+    // One opening of the settings tree; everything is read before anything is written.
+    SettingsGroup tree(SettingsStore::tree());
     const QString storedPassword = tree.ReadString(Section, MailboxConfig::passwordIdent(n), {});
     const QString version = tree.ReadString(Section, VersionIdent, QStringLiteral("xx"));
-    tree.WriteString(Section, VersionIdent, CurrentVersion);
 
-    if (version != CurrentVersion) {
-        if (!storedPassword.isEmpty()) {
-            prompter.message(ReenterWarning, Prompter::Icon::Warning, Prompter::Buttons::Ok);
-            for (int i = 1; i <= MailboxConfig::Count; ++i)
-                tree.WriteString(Section, MailboxConfig::passwordIdent(i), QString());
+    if (version == CurrentVersion) {
+        // The marker reads "161" already: writing it again would change nothing.
+        RemotePOPLoad load;
+        try {
+            load.mailbox.read(tree, n);
+        } catch (const EConvertError& e) {
+            prompter.error(e.message());
+            load.mailbox.Password.clear();
+            load.passwordRead = false;
         }
-        return std::nullopt;
+        return load;
     }
 
-    RemotePOPLoad load;
-    try {
-        load.mailbox.read(n);
-    } catch (const EConvertError& e) {
-        prompter.error(e.message());
-        load.mailbox.Password.clear();
-        load.passwordRead = false;
+    tree.WriteString(Section, VersionIdent, CurrentVersion);
+    if (!storedPassword.isEmpty()) {
+        prompter.message(ReenterWarning, Prompter::Icon::Warning, Prompter::Buttons::Ok);
+        for (int i = 1; i <= MailboxConfig::Count; ++i)
+            tree.WriteString(Section, MailboxConfig::passwordIdent(i), QString());
     }
-    return load;
+    tree.commit();
+    return std::nullopt;
 }

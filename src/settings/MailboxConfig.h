@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/Prompter.h"
+#include "settings/SettingsStore.h"
 
 #include <QString>
 #include <optional>
@@ -25,10 +26,14 @@ struct MailboxConfig {
     // Writes slot n to the settings tree: server and user name as typed, the
     // password enciphered (empty text for no password). Throws EFileError.
     void store(int n) const;
+    // The same as part of a group of writes to the settings tree (written on its commit).
+    void store(SettingsGroup& tree, int n) const;
     // Reads slot n from the settings tree. Throws EConvertError when the stored
     // password is not hexadecimal pairs; Server and UserName are then read and
     // Password is left as it was.
     void read(int n);
+    // The same from a group of reads of the settings tree.
+    void read(const SettingsGroup& tree, int n);
 };
 
 // Enciphers a password for the settings tree with the shared key; empty stays empty.

@@ -73,44 +73,109 @@ SettingsStore SettingsStore::iniFile() {
     return {Kind::Ini, AppPaths::appFile(QStringLiteral("quillmere.ini"))};
 }
 
-std::optional<QString> SettingsStore::readRaw(const QString& section, const QString& ident) const {
-    const std::optional<QString> raw = IniText::load(m_path).value(section, ident);
+SettingsGroup::SettingsGroup(const SettingsStore& store)
+    : m_kind(store.kind()), m_path(store.path()), m_doc(IniText::load(m_path)),
+      m_problem(m_doc.problem()) {
+    // The settings tree is the program's own file: anything else in it means the
+    // file is not what it seems, and writing over it could lose it.
+    if (m_kind != SettingsStore::Kind::Tree || !m_problem.isEmpty()) return;
+    if (!m_doc.isUtf8())
+        m_problem = QStringLiteral("it is not UTF-8 text");
+    else if (const int line = m_doc.firstForeignLine())
+        m_problem = QStringLiteral("line %1 is not a section, a value or a comment").arg(line);
+}
+
+std::optional<QString> SettingsGroup::readRaw(const QString& section, const QString& ident) const {
+    const std::optional<QString> raw = m_doc.value(section, ident);
     if (!raw) return std::nullopt;
-    if (m_kind == Kind::Ini) return iniValue(*raw);
+    if (m_kind == SettingsStore::Kind::Ini) return iniValue(*raw);
     const std::optional<QString> value = unescapeTreeValue(*raw);
     if (!value) throw EFileError(QStringLiteral("Invalid data type for '%1'").arg(ident));
     return value;
 }
 
-QString SettingsStore::ReadString(const QString& section, const QString& ident,
+QString SettingsGroup::ReadString(const QString& section, const QString& ident,
                                   const QString& def) const {
     return readRaw(section, ident).value_or(def);
 }
 
-void SettingsStore::WriteString(const QString& section, const QString& ident,
-                                const QString& value) {
-    IniText doc = IniText::load(m_path);
-    const bool sectionExisted = doc.hasSection(section);
-    bool ok = IniText::validSection(section) && IniText::validIdent(ident);
-    if (ok) {
-        if (m_kind == Kind::Tree) {
-            doc.set(section, ident, escapeTreeValue(value));
-            ok = TextFiles::replaceAtomically(m_path, doc.bytes(),
-                                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        } else {
-            // A plain INI line cannot hold a line break.
-            ok = !hasLineBreak(value);
-            if (ok) {
-                doc.set(section, ident, value);
-                ok = TextFiles::replaceAtomically(m_path, doc.bytes());
-            }
-        }
-    }
-    if (ok) return;
-    if (m_kind == Kind::Ini) throw EFileError(QStringLiteral("Unable to write to %1").arg(m_path));
+int SettingsGroup::ReadInteger(const QString& section, const QString& ident, int def) const {
+    const std::optional<QString> raw = readRaw(section, ident);
+    if (!raw) return def;
+    return SettingsStore::parseInteger(*raw).value_or(def);
+}
+
+bool SettingsGroup::ReadBool(const QString& section, const QString& ident, bool def) const {
+    return ReadInteger(section, ident, def ? 1 : 0) != 0;
+}
+
+bool SettingsGroup::hasSection(const QString& section) const {
+    return m_doc.hasSection(section);
+}
+
+void SettingsGroup::failWrite(const QString& section, const QString& ident,
+                              bool sectionExisted) const {
+    if (m_kind == SettingsStore::Kind::Ini)
+        throw EFileError(QStringLiteral("Unable to write to %1").arg(m_path));
     if (!sectionExisted)
         throw EFileError(QStringLiteral("Failed to create key %1 [%2]").arg(m_path, section));
     throw EFileError(QStringLiteral("Failed to set data for '%1'").arg(ident));
+}
+
+void SettingsGroup::WriteString(const QString& section, const QString& ident,
+                                const QString& value) {
+    const bool sectionExisted = m_doc.hasSection(section);
+    // A plain INI line cannot hold a line break.
+    if (!IniText::validSection(section) || !IniText::validIdent(ident) ||
+        (m_kind == SettingsStore::Kind::Ini && hasLineBreak(value)))
+        failWrite(section, ident, sectionExisted);
+    const QString raw = m_kind == SettingsStore::Kind::Tree ? escapeTreeValue(value) : value;
+    if (!m_doc.set(section, ident, raw)) return;
+    if (!m_changed) {
+        m_firstSection = section;
+        m_firstIdent = ident;
+    }
+    if (!sectionExisted && m_newSection.isEmpty()) m_newSection = section;
+    m_changed = true;
+}
+
+void SettingsGroup::WriteInteger(const QString& section, const QString& ident, int value) {
+    WriteString(section, ident, QString::number(value));
+}
+
+void SettingsGroup::WriteBool(const QString& section, const QString& ident, bool value) {
+    WriteString(section, ident, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void SettingsGroup::commit() {
+    if (!m_changed) return;
+    if (!m_problem.isEmpty())
+        throw EFileError(QStringLiteral("Unable to write to %1: it cannot be read (%2), so it "
+                                        "is left as it is")
+                             .arg(m_path, m_problem));
+    const bool ok =
+        m_kind == SettingsStore::Kind::Tree
+            ? TextFiles::replaceAtomically(m_path, m_doc.bytes(),
+                                           QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+            : TextFiles::replaceAtomically(m_path, m_doc.bytes());
+    if (ok) {
+        m_changed = false;
+        return;
+    }
+    if (!m_newSection.isEmpty()) failWrite(m_newSection, m_firstIdent, false);
+    failWrite(m_firstSection, m_firstIdent, true);
+}
+
+QString SettingsStore::ReadString(const QString& section, const QString& ident,
+                                  const QString& def) const {
+    return SettingsGroup(*this).ReadString(section, ident, def);
+}
+
+void SettingsStore::WriteString(const QString& section, const QString& ident,
+                                const QString& value) {
+    SettingsGroup group(*this);
+    group.WriteString(section, ident, value);
+    group.commit();
 }
 
 std::optional<int> SettingsStore::parseInteger(const QString& text) {
@@ -138,9 +203,7 @@ std::optional<int> SettingsStore::parseInteger(const QString& text) {
 }
 
 int SettingsStore::ReadInteger(const QString& section, const QString& ident, int def) const {
-    const std::optional<QString> raw = readRaw(section, ident);
-    if (!raw) return def;
-    return parseInteger(*raw).value_or(def);
+    return SettingsGroup(*this).ReadInteger(section, ident, def);
 }
 
 void SettingsStore::WriteInteger(const QString& section, const QString& ident, int value) {
@@ -148,7 +211,7 @@ void SettingsStore::WriteInteger(const QString& section, const QString& ident, i
 }
 
 bool SettingsStore::ReadBool(const QString& section, const QString& ident, bool def) const {
-    return ReadInteger(section, ident, def ? 1 : 0) != 0;
+    return SettingsGroup(*this).ReadBool(section, ident, def);
 }
 
 void SettingsStore::WriteBool(const QString& section, const QString& ident, bool value) {
@@ -156,5 +219,5 @@ void SettingsStore::WriteBool(const QString& section, const QString& ident, bool
 }
 
 bool SettingsStore::hasSection(const QString& section) const {
-    return IniText::load(m_path).hasSection(section);
+    return SettingsGroup(*this).hasSection(section);
 }

@@ -5,8 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <atomic>
 #include <cstdio>
 #include <unistd.h>
+
+namespace {
+std::atomic<int> replacements{0};
+} // namespace
 
 QString TextFiles::decode(const QByteArray& bytes) {
     return TextFromBytes(bytes);
@@ -38,5 +43,10 @@ bool TextFiles::replaceAtomically(const QString& path, const QByteArray& data,
     ok = ok && std::rename(QFile::encodeName(tmpPath).constData(),
                            QFile::encodeName(path).constData()) == 0;
     if (!ok) QFile::remove(tmpPath);
+    if (ok) ++replacements;
     return ok;
+}
+
+int TextFiles::replacementCount() {
+    return replacements;
 }

@@ -21,4 +21,7 @@ QString temporaryPath(const QString& path);
 bool replaceAtomically(const QString& path, const QByteArray& data,
                        std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 
+// How many files replaceAtomically has replaced in this process so far.
+int replacementCount();
+
 } // namespace TextFiles

@@ -182,6 +182,37 @@ private Q_SLOTS:
         QVERIFY(empty.err.contains("You need to enter your e-mail username in the settings."));
     }
 
+    // A check keeps its hands off files it cannot take in whole: a settings tree
+    // that is all junk (the check fails before it has read a mailbox) and a rule
+    // list with a line of the user's own (the check runs, the file stays).
+    void checkLeavesDamagedFilesAsTheyAre() {
+        TempProfile profile;
+        profileWithRules(profile);
+        slot(1, mailbox({mail("a", "Cheap pills")}));
+        const QString subjPath = profile.appFile("subj.lst");
+        const QByteArray subj =
+            readAll(subjPath).replace("\r\n1,1,", "\r\nkeep: pills rule from 2019\r\n1,1,");
+        writeFile(subjPath, subj);
+        Run r = cli({"check"});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.contains(QRegularExpression("\n +0  delete +Cheap pills")));
+        QCOMPARE(r.err.count(QStringLiteral("Line 2 of %1 is neither").arg(subjPath)), 1);
+        QCOMPARE(readAll(subjPath), subj);
+
+        const QString treePath = SettingsStore::tree().path();
+        const QByteArray junk("\x89PNG\r\n\x1a\n not a settings tree \xff\n");
+        writeFile(treePath, junk);
+        const QByteArray log = readAll(profile.appFile("logfile.txt"));
+        r = cli({"check"});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(
+                     QStringLiteral("Unable to write to %1: it cannot be read (").arg(treePath)),
+                 qPrintable(r.err));
+        QCOMPARE(readAll(treePath), junk);
+        QCOMPARE(readAll(profile.appFile("logfile.txt")), log);
+        QCOMPARE(readAll(subjPath), subj);
+    }
+
     void whyPrintsTheExplanation() {
         TempProfile profile;
         profileWithRules(profile);

@@ -52,38 +52,51 @@ private Q_SLOTS:
         QCOMPARE(f.readAll(), Example);
     }
 
+    // foreign: the number of the first line that is neither a width nor a cell line.
     void readingRules_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("col");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("text");
-        QTest::newRow("comma-in-cell") << QByteArray("6,2\r\n2,1,a,b\r\n") << 2 << 1 << "a,b";
+        QTest::addColumn<int>("foreign");
+        QTest::newRow("comma-in-cell") << QByteArray("6,2\r\n2,1,a,b\r\n") << 2 << 1 << "a,b" << 0;
         QTest::newRow("lf-inside-line-is-text")
-            << QByteArray("6,2\r\n2,1,a\nb\r\n") << 2 << 1 << "a\nb";
-        QTest::newRow("cr-alone-ends-line") << QByteArray("6,2\r2,1,x\r3,1,y\r") << 3 << 1 << "y";
-        QTest::newRow("lf-after-cr-is-line-end")
-            << QByteArray("6,2\r\n2,1,x\r\n\n3,1,y\r\n") << 2 << 1 << "x";
-        QTest::newRow("last-line-without-cr-lf") << QByteArray("6,2\r\n2,1,x") << 2 << 1 << "x";
+            << QByteArray("6,2\r\n2,1,a\nb\r\n") << 2 << 1 << "a\nb" << 0;
+        QTest::newRow("cr-alone-ends-line")
+            << QByteArray("6,2\r2,1,x\r3,1,y\r") << 3 << 1 << "y" << 0;
+        QTest::newRow("lf-after-cr-is-line-end-another-starts-a-foreign-line")
+            << QByteArray("6,2\r\n2,1,x\r\n\n3,1,y\r\n") << 2 << 1 << "x" << 3;
+        QTest::newRow("last-line-without-cr-lf")
+            << QByteArray("6,2\r\n2,1,x") << 2 << 1 << "x" << 0;
         QTest::newRow("byte-26-ends-file") << QByteArray("6,2\r\n2,1,x\r\n\x1a"
                                                          "3,1,y\r\n")
-                                           << 3 << 1 << "";
+                                           << 3 << 1 << "" << 0;
         QTest::newRow("tab-and-backspace-unescaped")
-            << QByteArray("6,2\r\n2,1,a\tb\bc\r\n") << 2 << 1 << "a\rb\nc";
+            << QByteArray("6,2\r\n2,1,a\tb\bc\r\n") << 2 << 1 << "a\rb\nc" << 0;
         QTest::newRow("column-out-of-range-ignored")
-            << QByteArray("6,2\r\n9,1,x\r\n2,1,y\r\n") << 2 << 1 << "y";
-        QTest::newRow("row-out-of-range-ignored") << QByteArray("6,2\r\n2,2,x\r\n") << 2 << 1 << "";
-        QTest::newRow("utf8-cell") << QByteArray("6,2\r\n2,1,Grüße\r\n") << 2 << 1 << "Grüße";
+            << QByteArray("6,2\r\n9,1,x\r\n2,1,y\r\n") << 2 << 1 << "y" << 0;
+        QTest::newRow("row-out-of-range-ignored")
+            << QByteArray("6,2\r\n2,2,x\r\n") << 2 << 1 << "" << 0;
+        QTest::newRow("utf8-cell") << QByteArray("6,2\r\n2,1,Grüße\r\n") << 2 << 1 << "Grüße" << 0;
         QTest::newRow("windows-1252-cell")
-            << QByteArray("6,2\r\n2,1,caf\xe9\r\n") << 2 << 1 << "café";
-        QTest::newRow("headings-not-needed") << QByteArray("6,2\r\n2,1,x\r\n") << 2 << 0 << "";
+            << QByteArray("6,2\r\n2,1,caf\xe9\r\n") << 2 << 1 << "café" << 0;
+        QTest::newRow("headings-not-needed") << QByteArray("6,2\r\n2,1,x\r\n") << 2 << 0 << "" << 0;
+        QTest::newRow("blank-lines-are-not-foreign")
+            << QByteArray("6,2\r\n\r\n2,1,x\r\n  \r\n") << 2 << 1 << "x" << 0;
+        QTest::newRow("text-line-is-foreign")
+            << QByteArray("6,2\r\n2,1,x\r\nremember: add more\r\n3,1,No\r\n") << 3 << 1 << "No"
+            << 3;
+        QTest::newRow("cell-line-without-row-is-foreign")
+            << QByteArray("6,2\r\n2,x\r\n2,1,y\r\n") << 2 << 1 << "y" << 2;
     }
     void readingRules() {
         QFETCH(QByteArray, file);
         QFETCH(int, col);
         QFETCH(int, row);
         QFETCH(QString, text);
+        QFETCH(int, foreign);
         RuleList list(RuleListKind::Subject);
-        list.fromFileBytes(file, QStringLiteral("subj.lst"));
+        QCOMPARE(list.fromFileBytes(file, QStringLiteral("subj.lst")), foreign);
         QCOMPARE(list.rowCount(), 2);
         QCOMPARE(list.cell(col, row), text);
     }
@@ -91,15 +104,19 @@ private Q_SLOTS:
     void widthLines_data() {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<int>("width2");
-        QTest::newRow("sets-width") << QByteArray("cw 2,99") << 99;
-        QTest::newRow("column-out-of-range") << QByteArray("cw 9,99") << 231;
-        QTest::newRow("not-a-number") << QByteArray("cw 2,wide") << 231;
+        QTest::addColumn<int>("foreign");
+        QTest::newRow("sets-width") << QByteArray("cw 2,99") << 99 << 0;
+        QTest::newRow("column-out-of-range") << QByteArray("cw 9,99") << 231 << 0;
+        QTest::newRow("not-a-number-is-foreign") << QByteArray("cw 2,wide") << 231 << 2;
+        QTest::newRow("cw-alone-is-foreign") << QByteArray("cw") << 231 << 2;
     }
     void widthLines() {
         QFETCH(QByteArray, line);
         QFETCH(int, width2);
+        QFETCH(int, foreign);
         RuleList list(RuleListKind::Subject);
-        list.fromFileBytes("6,2\r\n" + line + "\r\n", QStringLiteral("subj.lst"));
+        QCOMPARE(list.fromFileBytes("6,2\r\n" + line + "\r\n", QStringLiteral("subj.lst")),
+                 foreign);
         QCOMPARE(list.columnWidth(2), width2);
     }
 

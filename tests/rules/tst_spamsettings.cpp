@@ -1,6 +1,6 @@
 // Loading and saving the spam settings: defaults, the order and failure of
-// readSettings, no write-back of a list that failed to load, and failed saves
-// that leave the old files whole.
+// readSettings, no write-back of a list that failed to load or holds lines of
+// its own, one write per file, and failed saves that leave the old files whole.
 #include "mail/Exceptions.h"
 #include "rules/SpamSettings.h"
 #include "settings/SettingsStore.h"
@@ -86,7 +86,14 @@ private Q_SLOTS:
                                   QStringLiteral("Yes"), QStringLiteral("No"),
                                   QStringLiteral("0")});
         s.gridSubject.bumpHits(1);
+        // One save: each list file and the settings file replaced once; the
+        // settings file not at all when its values did not change.
+        int before = TextFiles::replacementCount();
         s.Savesettings();
+        QCOMPARE(TextFiles::replacementCount(), before + 5);
+        before = TextFiles::replacementCount();
+        s.Savesettings();
+        QCOMPARE(TextFiles::replacementCount(), before + 4);
 
         SpamSettings back;
         back.readSettings();
@@ -142,6 +149,39 @@ private Q_SLOTS:
         s.gridFrom.bumpHits(1);
         s.Savesettings();
         QVERIFY(readAll(profile.appFile(QStringLiteral("from.lst"))).contains("\r\n5,1,1\r\n"));
+    }
+
+    // Lines the program does not understand are the user's; a save after a check
+    // would drop them.
+    void aListWithForeignLinesIsKeptFromAutomaticSaves() {
+        TempProfile profile;
+        const QByteArray headerFile = "6,2\r\n1,1,Contains\r\n2,1,X-Mailer: Floodgate\r\n"
+                                      "my note: keep this rule\r\n4,1,Yes\r\n5,1,0\r\n";
+        writeProfile(profile, headerFile);
+        const QString headerPath = profile.appFile(QStringLiteral("header.lst"));
+        SpamSettings s;
+        QCOMPARE(failureOf([&] { s.readSettings(); }),
+                 QStringLiteral("Line 4 of %1 is neither a column width nor a cell: the file is "
+                                "left as it is until the spam settings are confirmed")
+                     .arg(headerPath));
+        // Everything loaded, that list without the line.
+        QCOMPARE(s.gridHeader.cell(2, 1), QStringLiteral("X-Mailer: Floodgate"));
+        QCOMPARE(s.gridHeader.image(1), int(ImageCheck));
+        QCOMPARE(s.gridFrom.cell(3, 1), QStringLiteral("spam.test"));
+        QCOMPARE(s.Smaller.Num, 5);
+        QVERIFY(!s.isWritable(s.gridHeader));
+        QVERIFY(s.isWritable(s.gridFrom) && s.valuesWritable());
+
+        for (RuleList* list : s.lists())
+            list->bumpHits(1);
+        s.Savesettings();
+        QCOMPARE(readAll(headerPath), headerFile);
+        QVERIFY(readAll(profile.appFile(QStringLiteral("from.lst"))).contains("\r\n5,1,1\r\n"));
+
+        s.allowWriteBack();
+        s.Savesettings();
+        QVERIFY(readAll(headerPath).contains("\r\n5,1,1\r\n"));
+        QVERIFY(!readAll(headerPath).contains("my note"));
     }
 
     void theUsersConfirmationWritesEverything() {

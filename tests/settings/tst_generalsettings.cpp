@@ -2,6 +2,7 @@
 // passwords, and the loading of one mailbox with its one-time version step.
 #include "settings/GeneralSettings.h"
 #include "settings/SettingsStore.h"
+#include "settings/TextFiles.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempProfile.h"
 
@@ -88,7 +89,10 @@ private Q_SLOTS:
         g.Points = 77;
         g.Asis = false;
         g.Month = true;
+        // One save, one replacement of the settings tree.
+        const int before = TextFiles::replacementCount();
         g.save();
+        QCOMPARE(TextFiles::replacementCount(), before + 1);
 
         GeneralSettings back;
         back.load(prompter);
@@ -124,7 +128,9 @@ private Q_SLOTS:
         g.mailbox(1) = {QStringLiteral("pop.one.test"), QStringLiteral("ann"), QString()};
         g.mailbox(12) = {QStringLiteral("pop.twelve.test"), QStringLiteral("bob"),
                          QStringLiteral("hünter2")};
+        const int before = TextFiles::replacementCount();
         g.saveMailboxes();
+        QCOMPARE(TextFiles::replacementCount(), before + 1);
 
         QCOMPARE(stored(Server, QStringLiteral("Which")), QStringLiteral("12"));
         QCOMPARE(stored(Server, QStringLiteral("Server12")), QStringLiteral("pop.twelve.test"));
@@ -170,16 +176,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("currentHasPassword");
         QTest::addColumn<bool>("loads");
         QTest::addColumn<bool>("warns");
-        QTest::newRow("older-store-with-password") << "-" << true << false << true;
-        QTest::newRow("older-marker-with-password") << "160" << true << false << true;
-        QTest::newRow("older-store-current-without-password") << "xx" << false << false << false;
-        QTest::newRow("current-store") << "161" << true << true << false;
+        QTest::addColumn<int>("writes"); // replacements of the settings tree
+        QTest::newRow("older-store-with-password") << "-" << true << false << true << 1;
+        QTest::newRow("older-marker-with-password") << "160" << true << false << true << 1;
+        QTest::newRow("older-store-current-without-password")
+            << "xx" << false << false << false << 1;
+        QTest::newRow("current-store-is-only-read") << "161" << true << true << false << 0;
     }
     void versionStep() {
         QFETCH(QString, marker);
         QFETCH(bool, currentHasPassword);
         QFETCH(bool, loads);
         QFETCH(bool, warns);
+        QFETCH(int, writes);
         TempProfile profile;
         ScriptedPrompter prompter;
         SettingsStore tree = SettingsStore::tree();
@@ -194,7 +203,9 @@ private Q_SLOTS:
 
         FakeClient client{QStringLiteral("before"), QStringLiteral("before"),
                           QStringLiteral("before")};
+        const int before = TextFiles::replacementCount();
         QCOMPARE(GetRemotePOPSettings(1, client, prompter), loads);
+        QCOMPARE(TextFiles::replacementCount(), before + writes);
         QCOMPARE(stored(Server, QStringLiteral("Version161")), QStringLiteral("161"));
         QCOMPARE(prompter.texts(), warns ? QStringList{Warning} : QStringList{});
         if (warns) QCOMPARE(prompter.shown().first().icon, Prompter::Icon::Warning);
@@ -210,7 +221,9 @@ private Q_SLOTS:
         }
         // From now on the mailbox loads, without another warning.
         prompter.clear();
+        const int second = TextFiles::replacementCount();
         QVERIFY(GetRemotePOPSettings(1, client, prompter));
+        QCOMPARE(TextFiles::replacementCount(), second);
         QCOMPARE(client.Server, QStringLiteral("pop.one.test"));
         QCOMPARE(client.UserName, QStringLiteral("ann"));
         QCOMPARE(client.Password, currentHasPassword && !warns ? QStringLiteral("pw1") : QString());

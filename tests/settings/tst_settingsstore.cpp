@@ -1,6 +1,8 @@
 // Both stores: value encodings, names without regard to case, nothing created on
 // reading, exact values in the settings tree, the settings file's read limit,
-// and failed writes that leave the old file whole.
+// bytes and line ends a rewrite keeps, files that cannot be read and are never
+// written over, groups written in one step, and failed writes that leave the old
+// file whole.
 #include "mail/Exceptions.h"
 #include "settings/SettingsStore.h"
 #include "settings/TextFiles.h"
@@ -11,6 +13,7 @@
 #include "support/TestFiles.h"
 
 #include <QtTest>
+#include <unistd.h>
 
 using Kind = SettingsStore::Kind;
 
@@ -211,15 +214,135 @@ private Q_SLOTS:
                  longText);
     }
 
-    void handWrittenIniKeepsItsOtherLines() {
+    // Three writes: a value the file has, one its section lacks, one in a new section.
+    void rewritingKeepsUntouchedBytes_data() {
+        QTest::addColumn<QByteArray>("before"); // "-" for no file
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("crlf-lines-in-both-encodings-stay")
+            << QByteArray("; my limits\r\n[smaller]\r\n  num = 250 \r\nOld=caf\xe9\r\n"
+                          "New=caf\xc3\xa9\r\nnot a value\r\n\r\n[Other]\r\nx=1\r\n")
+            << QByteArray("; my limits\r\n[smaller]\r\n  num =300\r\nOld=caf\xe9\r\n"
+                          "New=caf\xc3\xa9\r\nnot a value\r\nCheck=0\r\n\r\n[Other]\r\nx=1\r\n"
+                          "\r\n[Known]\r\nNum=n\xe9\r\n");
+        QTest::newRow("lf-file-stays-lf-and-utf8")
+            << QByteArray("[Smaller]\nNum=5\nOld=caf\xc3\xa9\n")
+            << QByteArray(
+                   "[Smaller]\nNum=300\nOld=caf\xc3\xa9\nCheck=0\n\n[Known]\nNum=n\xc3\xa9\n");
+        QTest::newRow("last-line-without-end-gets-the-files-end")
+            << QByteArray("[Smaller]\r\nNum=5")
+            << QByteArray("[Smaller]\r\nNum=300\r\nCheck=0\r\n\r\n[Known]\r\nNum=n\xc3\xa9\r\n");
+        QTest::newRow("new-file-gets-crlf")
+            << QByteArray("-")
+            << QByteArray("[Smaller]\r\nNum=300\r\nCheck=0\r\n\r\n[Known]\r\nNum=n\xc3\xa9\r\n");
+    }
+    void rewritingKeepsUntouchedBytes() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
         TempProfile profile;
         SettingsStore ini = SettingsStore::iniFile();
-        writeFile(ini.path(), "; my limits\r\n[smaller]\r\n  num = 250 \r\n\r\n[Other]\r\nx=1\r\n");
-        QCOMPARE(ini.ReadInteger(QStringLiteral("Smaller"), QStringLiteral("Num"), 100), 250);
-        ini.WriteInteger(QStringLiteral("Smaller"), QStringLiteral("Check"), 0);
+        if (before != "-") writeFile(ini.path(), before);
         ini.WriteInteger(QStringLiteral("Smaller"), QStringLiteral("Num"), 300);
-        QCOMPARE(readAll(ini.path()),
-                 QByteArray("; my limits\n[smaller]\n  num =300\nCheck=0\n\n[Other]\nx=1\n"));
+        ini.WriteBool(QStringLiteral("Smaller"), QStringLiteral("Check"), false);
+        ini.WriteString(QStringLiteral("Known"), QStringLiteral("Num"), QStringLiteral("né"));
+        QCOMPARE(readAll(ini.path()), after);
+        // Each line reads in its own encoding.
+        QCOMPARE(ini.ReadString(QStringLiteral("Known"), QStringLiteral("Num"), {}),
+                 QStringLiteral("né"));
+        if (before.contains("Old="))
+            QCOMPARE(ini.ReadString(QStringLiteral("Smaller"), QStringLiteral("Old"), {}),
+                     QStringLiteral("café"));
+        if (before.contains("New="))
+            QCOMPARE(ini.ReadString(QStringLiteral("Smaller"), QStringLiteral("New"), {}),
+                     QStringLiteral("café"));
+    }
+
+    void unreadableFileIsNeverWrittenOver_data() {
+        QTest::addColumn<bool>("tree");
+        QTest::addColumn<QByteArray>("content"); // "dir" for a folder in the file's place
+        QTest::addColumn<QString>("why");        // empty: any reason
+        QTest::addColumn<int>("minutes");        // what General/Minutes reads (default 10)
+        QTest::newRow("ini-not-text")
+            << false << QByteArray("[General]\r\nMinutes=5\r\n") + '\0' + "\r\n"
+            << "it is not a text file" << 5;
+        QTest::newRow("ini-cannot-be-opened") << false << QByteArray("dir") << "" << 10;
+        QTest::newRow("tree-all-junk") << true << QByteArray("this is not\nthe settings tree\n")
+                                       << "line 1 is not a section, a value or a comment" << 10;
+        QTest::newRow("tree-junk-after-values")
+            << true << QByteArray("[General]\nMinutes=5\n\x01\x02garbage\n")
+            << "line 3 is not a section, a value or a comment" << 5;
+        QTest::newRow("tree-not-utf8")
+            << true << QByteArray("[General]\nMinutes=5\nMailer=caf\xe9\n")
+            << "it is not UTF-8 text" << 5;
+        QTest::newRow("tree-cannot-be-opened") << true << QByteArray("dir") << "" << 10;
+        QTest::newRow("ini-without-permission") // not for root, who reads it all the same
+            << false << QByteArray("no permission") << "" << 10;
+    }
+    void unreadableFileIsNeverWrittenOver() {
+        QFETCH(bool, tree);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, why);
+        QFETCH(int, minutes);
+        TempProfile profile;
+        SettingsStore s = tree ? SettingsStore::tree() : SettingsStore::iniFile();
+        if (content == "dir") {
+            QVERIFY(QDir().mkpath(s.path()));
+        } else if (content == "no permission") {
+            if (::geteuid() == 0) QSKIP("root reads any file");
+            writeFile(s.path(), "[General]\r\nMinutes=5\r\n");
+            QVERIFY(QFile::setPermissions(s.path(), QFileDevice::Permissions()));
+        } else {
+            writeFile(s.path(), content);
+        }
+
+        // Reading gives what can be read.
+        QCOMPARE(s.ReadInteger(QStringLiteral("General"), QStringLiteral("Minutes"), 10), minutes);
+        const QString failure = failureOf(
+            [&] { s.WriteInteger(QStringLiteral("General"), QStringLiteral("Minutes"), 7); });
+        const QString prefix =
+            QStringLiteral("Unable to write to %1: it cannot be read (").arg(s.path());
+        QVERIFY2(failure.startsWith(prefix) &&
+                     failure.endsWith(QLatin1String("), so it is left as it is")),
+                 qPrintable(failure));
+        if (!why.isEmpty())
+            QCOMPARE(failure, prefix + why + QStringLiteral("), so it is left as it is"));
+        if (content == "dir")
+            QVERIFY(QFileInfo(s.path()).isDir());
+        else if (content == "no permission")
+            QCOMPARE(QFileInfo(s.path()).size(), qint64(22));
+        else
+            QCOMPARE(readAll(s.path()), content);
+        QVERIFY(!QFile::exists(TextFiles::temporaryPath(s.path())));
+    }
+
+    void aGroupReplacesTheFileOnce() {
+        TempProfile profile;
+        for (const SettingsStore& s : bothStores()) {
+            const int before = TextFiles::replacementCount();
+            {
+                SettingsGroup group(s);
+                group.WriteString(QStringLiteral("General"), QStringLiteral("Mailer"),
+                                  QStringLiteral("m"));
+                group.WriteInteger(QStringLiteral("General"), QStringLiteral("Minutes"), 5);
+                group.WriteBool(QStringLiteral("Logfile"), QStringLiteral("Asis"), false);
+                // The group reads its own writes; the file is not written yet.
+                QCOMPARE(group.ReadInteger(QStringLiteral("General"), QStringLiteral("Minutes"), 0),
+                         5);
+                QVERIFY(!QFile::exists(s.path()));
+                group.commit();
+            }
+            QCOMPARE(TextFiles::replacementCount(), before + 1);
+            QCOMPARE(s.ReadBool(QStringLiteral("Logfile"), QStringLiteral("Asis"), true), false);
+
+            // Writing what the file holds already writes nothing; a group that ends
+            // without commit() neither.
+            SettingsGroup same(s);
+            same.WriteInteger(QStringLiteral("General"), QStringLiteral("Minutes"), 5);
+            same.commit();
+            SettingsGroup dropped(s);
+            dropped.WriteInteger(QStringLiteral("General"), QStringLiteral("Minutes"), 6);
+            QCOMPARE(TextFiles::replacementCount(), before + 1);
+            QCOMPARE(s.ReadInteger(QStringLiteral("General"), QStringLiteral("Minutes"), 0), 5);
+        }
     }
 
     void failedWriteKeepsTheOldFile_data() {
