@@ -96,7 +96,7 @@ void MainController::FormCreate() {
     ShortDateFormat = fix2000(QLocale().dateFormat(QLocale::ShortFormat));
 
     // 2. The few values start-up reads itself.
-    const SettingsStore tree = SettingsStore::tree();
+    const SettingsGroup tree(SettingsStore::tree()); // the file is read once
     SysTray = tree.ReadBool(GeneralSection, QStringLiteral("SysTray"), false);
     const bool automatic = tree.ReadBool(GeneralSection, QStringLiteral("Automatic"), false);
     MinutesLeft = tree.ReadInteger(GeneralSection, QStringLiteral("Minutes"), 10);
