@@ -51,6 +51,8 @@ TfrmAlwaysAccept::TfrmAlwaysAccept(Prompter& prompter, QWidget* parent)
     lvPictures->setMovement(QListView::Static);
     lvPictures->setSelectionMode(QAbstractItemView::SingleSelection);
     lvPictures->setIconSize(QSize(24, 24));
+    lvPictures->setStyleSheet(
+        QStringLiteral("QListWidget::item:selected { border: 2px solid palette(highlight); }"));
     lvPictures->setGridSize(QSize(34, 34));
     lvPictures->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lvPictures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

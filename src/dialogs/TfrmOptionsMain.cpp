@@ -122,12 +122,21 @@ TfrmOptionsMain::TfrmOptionsMain(SpamSettings& model, Blacklist& blacklist,
 
     m_import = new TfrmImportSpam(this);
 
-    // Creation: the model as loaded at start-up, the stored column widths,
+    // Creation: the model as loaded at start-up, the stored column widths
+    // (columns without one wide enough for their heading and content),
     // "Subject" in front.
-    for (RuleListKind kind : Kinds)
-        GridWidths::apply(*page(kind).list);
-    applyColumnWidths();
     modelToControls();
+    for (RuleListKind kind : Kinds) {
+        ListPage& p = page(kind);
+        const QList<int> stored = GridWidths::read(kind);
+        for (int c = 0; c < p.list->visibleColumnCount(); ++c) {
+            const int fit = std::max(static_cast<QAbstractItemView*>(p.view)->sizeHintForColumn(c),
+                                     p.view->horizontalHeader()->sectionSizeHint(c));
+            p.list->setColumnWidth(
+                c, stored.value(c, -1) != -1 ? stored[c] : std::max(p.list->columnWidth(c), fit));
+        }
+    }
+    applyColumnWidths();
     pages->setCurrentIndex(0);
     resize(640, 460);
 }
@@ -230,7 +239,7 @@ QWidget* TfrmOptionsMain::buildListPage(RuleListKind kind, const QString& noteTe
                            : kind == RuleListKind::Header ? QStringLiteral("lblHeaderCount")
                            : kind == RuleListKind::Sender ? QStringLiteral("lblFromCount")
                                                           : QStringLiteral("lblExceptCount"));
-    p.count->setToolTip(QStringLiteral("Number of rules"));
+    row->addWidget(new QLabel(QStringLiteral("Rules:")));
     row->addWidget(p.count);
     v->addLayout(row);
 
