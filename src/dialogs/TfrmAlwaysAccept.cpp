@@ -52,13 +52,16 @@ TfrmAlwaysAccept::TfrmAlwaysAccept(Prompter& prompter, QWidget* parent)
     lvPictures->setSelectionMode(QAbstractItemView::SingleSelection);
     lvPictures->setIconSize(QSize(24, 24));
     lvPictures->setStyleSheet(
-        QStringLiteral("QListWidget::item:selected { border: 2px solid palette(highlight); }"));
+        QStringLiteral("QListWidget::item { border: 2px solid transparent; }"
+                       "QListWidget::item:selected { border: 2px solid palette(highlight); "
+                       "background: palette(highlight); }"));
     lvPictures->setGridSize(QSize(34, 34));
     lvPictures->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lvPictures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int i = 0; i < PictureCount; ++i) {
         auto* item = new QListWidgetItem(MarkImages::icon(ImageFirstPicture + i), QString());
         item->setToolTip(QStringLiteral("Picture %1").arg(i + 1));
+        item->setSizeHint(lvPictures->gridSize() - QSize(2, 2));
         lvPictures->addItem(item);
     }
     lvPictures->setFixedHeight(lvPictures->gridSize().height() +
