@@ -10,8 +10,6 @@ public:
     NotBuiltYet(const QString& title, const QString& what, const QString& command,
                 QWidget* parent = nullptr);
 
-    // The spam settings window's stand-in.
-    static NotBuiltYet* spamSettings(QWidget* parent = nullptr);
     // The statistics window's stand-in.
     static NotBuiltYet* statistics(QWidget* parent = nullptr);
 };

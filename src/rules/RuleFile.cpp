@@ -57,6 +57,9 @@ QString unescapeCell(QString text) {
 QString escapeCell(QString text) {
     text.replace(QLatin1Char(CR), QLatin1Char(TAB));
     text.replace(QLatin1Char(LF), QLatin1Char(BS));
+    // Byte 26 ends the file for the reader: written as it is, it would drop the
+    // rest of the cell and every later rule at the next load.
+    text.replace(QLatin1Char(EndOfFile), QLatin1Char(' '));
     return text;
 }
 } // namespace

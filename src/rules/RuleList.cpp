@@ -1,5 +1,6 @@
 #include "rules/RuleList.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -183,6 +184,23 @@ bool RuleList::exchangeRows(int a, int b) {
 void RuleList::bumpHits(int row) {
     if (isRuleRow(row))
         m_rows[row].Cells[hitsColumn()] = BumpCounterText(m_rows[row].Cells[hitsColumn()]);
+}
+
+void RuleList::sortRules(int column, bool ascending) {
+    if (column < 0 || column >= columnCount() || rowCount() < 3) return;
+    const bool numeric = column == hitsColumn();
+    auto value = [](const QString& text) {
+        bool ok = false;
+        const qlonglong n = text.toLongLong(&ok);
+        return ok ? n : 0;
+    };
+    auto less = [&](const RuleRow& a, const RuleRow& b) {
+        const QString& x = ascending ? a.Cells[column] : b.Cells[column];
+        const QString& y = ascending ? b.Cells[column] : a.Cells[column];
+        if (numeric) return value(x) < value(y);
+        return x.compare(y, Qt::CaseInsensitive) < 0;
+    };
+    std::stable_sort(m_rows.begin() + 1, m_rows.end(), less);
 }
 
 bool operator==(const RuleList& a, const RuleList& b) {

@@ -102,6 +102,9 @@ public:
     // Raises the "Hits" cell of a rule row by one (a cell that is not a decimal number counts as
     // 0).
     void bumpHits(int row);
+    // Orders the rule rows by one column, stably: "Hits" as numbers (a cell that is
+    // not one counts as 0), every other column as text without regard to case.
+    void sortRules(int column, bool ascending);
 
     // Reads a list file into this list (see RuleFile.cpp). Throws EFileError
     // "File %s not found" or "File contains no data or corrupt file %s"; the list

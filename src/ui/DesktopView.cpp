@@ -3,7 +3,10 @@
 #include "core/AlarmSound.h"
 #include "core/MainController.h"
 #include "dialogs/NotBuiltYet.h"
+#include "dialogs/MarkImages.h"
 #include "dialogs/TfrmGeneral.h"
+#include "dialogs/TfrmOptionsMain.h"
+#include "ui/Icons.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmRetrieving.h"
@@ -32,6 +35,7 @@ void DesktopView::destroyWindows() {
     m_main = nullptr;
     m_retrieving = nullptr;
     m_general = nullptr;
+    m_options = nullptr;
     delete m_tray;
     m_tray = nullptr;
 }
@@ -47,6 +51,11 @@ void DesktopView::createMainWindow(MainController& controller) {
 }
 
 void DesktopView::createDialogs() {
+    MarkImages::setProvider([](int index) { return Icons::mark(index); });
+    m_options = new TfrmOptionsMain(m_controller->Spam, m_controller->lbKnown,
+                                    m_controller->General, m_prompter, m_main);
+    m_options->OnHelp = [this] { m_controller->btHelpClick(); };
+
     m_retrieving = new TfrmRetrieving(m_main);
     m_retrieving->OnCancel = [this] { m_controller->btCancelClick(); };
 
@@ -134,8 +143,7 @@ void DesktopView::ShowGeneralSettings() {
 }
 
 void DesktopView::ShowSpamSettings() {
-    std::unique_ptr<NotBuiltYet> dialog(NotBuiltYet::spamSettings(m_main));
-    dialog->exec();
+    if (m_options) m_options->exec();
 }
 
 void DesktopView::ShowStatistics() {

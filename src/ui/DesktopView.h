@@ -8,6 +8,7 @@ class AlarmSound;
 class MainController;
 class Prompter;
 class TfrmGeneral;
+class TfrmOptionsMain;
 class TfrmMain;
 class TfrmRetrieving;
 class TrayIcon;
@@ -24,8 +25,8 @@ public:
 
     // Creates the main window and the tray icon for controller (before its FormCreate).
     void createMainWindow(MainController& controller);
-    // Creates the progress window and the general settings dialog (after FormCreate,
-    // which loads the settings they show).
+    // Creates the spam settings dialog, the progress window and the general
+    // settings dialog (after FormCreate, which loads the settings they show).
     void createDialogs();
 
     // Closes and frees every window (before the controller they show goes).
@@ -35,6 +36,7 @@ public:
     TrayIcon* tray() const { return m_tray; }
     TfrmRetrieving* retrieving() const { return m_retrieving; }
     TfrmGeneral* general() const { return m_general; }
+    TfrmOptionsMain* spamSettings() const { return m_options; }
 
     // MainView.
     bool MainWindowVisible() const override;
@@ -62,5 +64,6 @@ private:
     TrayIcon* m_tray = nullptr;
     TfrmRetrieving* m_retrieving = nullptr;
     TfrmGeneral* m_general = nullptr;
+    TfrmOptionsMain* m_options = nullptr;
     bool m_statisticsOpen = false;
 };

@@ -137,6 +137,58 @@ private Q_SLOTS:
         QVERIFY(r.err.contains(QLatin1String("File contains no data or corrupt file")));
         QVERIFY(r.out.contains(QLatin1String("friend.test")));
     }
+
+    void importAddsRulesAndSaves() {
+        TempProfile profile;
+        const QString words = profile.appFile(QStringLiteral("words.txt"));
+        writeFile(words, "cash\r\n\r\n  loan  \r\ncash\x1a!\r\n");
+        Run r = cli(
+            {QStringLiteral("rules"), QStringLiteral("import"), QStringLiteral("subject"), words});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.startsWith(QLatin1String("Added 3 rules to ")), qPrintable(r.out));
+        QFile subj(profile.appFile(QStringLiteral("subj.lst")));
+        QVERIFY(subj.open(QIODevice::ReadOnly));
+        const QByteArray bytes = subj.readAll();
+        QVERIFY(bytes.startsWith("6,4\r\n"));
+        for (const char* line : {"\r\n1,1,Contains (whole word)\r\n2,1,cash\r\n3,1,No\r\n"
+                                 "4,1,Yes\r\n5,1,0\r\n",
+                                 "\r\n2,2,loan\r\n", "\r\n2,3,cash !\r\n"})
+            QVERIFY2(bytes.contains(line), line);
+        QVERIFY(QFile::exists(SettingsStore::iniFile().path()));
+
+        // Standard input, into the exceptions.
+        QProcess p;
+        p.start(QStringLiteral(QUILL_CLI), {QStringLiteral("rules"), QStringLiteral("import"),
+                                            QStringLiteral("exceptions"), QStringLiteral("-")});
+        p.write("friend@example.org\n");
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        r = cli({QStringLiteral("rules")});
+        QVERIFY(r.out.contains(QRegularExpression(
+            QStringLiteral("1 +3 +E-mail address +Equals +friend@example.org +No +0"))));
+    }
+
+    void importChangesNothingWhenTheListCannotBeLoaded() {
+        TempProfile profile;
+        const QString words = profile.appFile(QStringLiteral("words.txt"));
+        writeFile(words, "cash\r\n");
+        const QString except = profile.appFile(QStringLiteral("except.lst"));
+        writeFile(profile.appFile(QStringLiteral("header.lst")), "garbage\r\n");
+        writeFile(except, "7,2\r\n0,1,Domain name\r\n");
+        Run r = cli({QStringLiteral("rules"), QStringLiteral("import"),
+                     QStringLiteral("exceptions"), words});
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.err.contains(QLatin1String("File contains no data or corrupt file")));
+        QFile f(except);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("7,2\r\n0,1,Domain name\r\n"));
+        QVERIFY(!QFile::exists(profile.appFile(QStringLiteral("subj.lst"))));
+
+        r = cli(
+            {QStringLiteral("rules"), QStringLiteral("import"), QStringLiteral("headers"), words});
+        QCOMPARE(r.code, 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCliSettings)

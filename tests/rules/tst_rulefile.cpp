@@ -129,6 +129,18 @@ private Q_SLOTS:
         QCOMPARE(back.cell(2, 1), QStringLiteral("a\r\nb,c"));
     }
 
+    void byte26InACellKeepsTheLaterRules() {
+        RuleList list(RuleListKind::Subject);
+        list.writeRow(1, {{}, QStringLiteral("Contains"), QStringLiteral("cheap\x1apills")});
+        list.appendRule({{}, QStringLiteral("Contains"), QStringLiteral("later")});
+        QVERIFY(!list.toFileBytes().contains('\x1a'));
+        RuleList back(RuleListKind::Subject);
+        back.fromFileBytes(list.toFileBytes(), QStringLiteral("subj.lst"));
+        QCOMPARE(back.ruleCount(), 2);
+        QCOMPARE(back.cell(2, 1), QStringLiteral("cheap pills"));
+        QCOMPARE(back.cell(2, 2), QStringLiteral("later"));
+    }
+
     void failures_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::newRow("empty-file") << QByteArray();

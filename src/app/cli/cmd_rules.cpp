@@ -2,9 +2,14 @@
 #include "CliCommand.h"
 #include "mail/Exceptions.h"
 #include "rules/Blacklist.h"
+#include "rules/RuleEdits.h"
 #include "rules/SpamSettings.h"
+#include "settings/ProfileLock.h"
+#include "settings/TextFiles.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 namespace {
 QString title(RuleListKind kind) {
@@ -66,7 +71,66 @@ QList<QStringList> tableOf(const RuleList& list) {
     return rows;
 }
 
+// The lines of FILE, or of standard input for "-".
+bool readLines(const QString& name, QStringList& lines) {
+    QFile file;
+    const bool stdinput = name == QLatin1String("-");
+    const bool open = stdinput ? file.open(stdin, QIODevice::ReadOnly)
+                               : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+    if (!open) {
+        cliErr() << "Cannot read " << name << ": " << file.errorString() << Qt::endl;
+        return false;
+    }
+    QString text = TextFiles::decode(file.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    lines = text.split(QLatin1Char('\n'));
+    return true;
+}
+
+// rules import subject|exceptions FILE: the page's Import command on the lines
+// of FILE, then the save.
+int runImport(const QStringList& args) {
+    if (args.size() != 3) return cliUsage("rules");
+    const QString which = args[1];
+    if (which != QLatin1String("subject") && which != QLatin1String("exceptions"))
+        return cliUsage("rules");
+    QStringList lines;
+    if (!readLines(args[2], lines)) return ExitFailure;
+
+    ProfileLock lock;
+    if (!lock.tryLock()) {
+        cliErr() << ProfileLock::busyText() << Qt::endl;
+        return ExitProfileBusy;
+    }
+    SpamSettings settings;
+    RuleList& list = which == QLatin1String("subject") ? settings.gridSubject : settings.gridExcept;
+    QString failure;
+    try {
+        settings.readSettings();
+    } catch (const EFileError& e) {
+        failure = e.message();
+    }
+    // A list that could not be loaded is never written over: nothing changes.
+    if (!settings.isWritable(list)) {
+        cliErr() << failure << Qt::endl;
+        return ExitFailure;
+    }
+    if (!failure.isEmpty()) cliErr() << failure << Qt::endl;
+    const int added = importRules(list, lines);
+    try {
+        settings.Savesettings();
+    } catch (const EFileError& e) {
+        cliErr() << e.message() << Qt::endl;
+        return ExitFailure;
+    }
+    cliOut() << "Added " << added << (added == 1 ? " rule" : " rules") << " to "
+             << SpamSettings::listPath(list) << '\n';
+    return ExitOk;
+}
+
 int run(const QStringList& args) {
+    if (!args.isEmpty() && args.first() == QLatin1String("import")) return runImport(args);
     if (!args.isEmpty()) return cliUsage("rules");
     int rc = ExitOk;
     SpamSettings settings;
@@ -107,7 +171,8 @@ int run(const QStringList& args) {
     return rc;
 }
 
-const CliCommand command("rules", "",
-                         "show the subject, header, sender and exception rules and the blacklist",
+const CliCommand command("rules", "[import subject|exceptions FILE]",
+                         "show the subject, header, sender and exception rules and the "
+                         "blacklist, or add one rule per line of FILE (- for standard input)",
                          run);
 } // namespace

@@ -126,8 +126,8 @@ private Q_SLOTS:
 
         QVERIFY(!pop.Connected());
         QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "big"}));
-        QCOMPARE(log.events.mid(2, 4),
-                 (QStringList{"deleting 0", "retrieving 1", "cancel", "closing"}));
+        QCOMPARE(log.events.mid(2, 5),
+                 (QStringList{"deleting 0", "deleted 0", "retrieving 1", "cancel", "closing"}));
     }
 
     void wrongPassword() {

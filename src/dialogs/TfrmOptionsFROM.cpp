@@ -1,0 +1,141 @@
+#include "dialogs/TfrmOptionsFROM.h"
+
+#include "dialogs/EditorParts.h"
+#include "dialogs/TfrmInternet.h"
+#include "settings/Prompter.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace EditorParts;
+
+TfrmOptionsFROM::TfrmOptionsFROM(Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter) {
+    setObjectName(QStringLiteral("frmOptionsFROM"));
+    setWindowTitle(QStringLiteral("Sender characteristics"));
+
+    cbDomain = named(new QComboBox, "cbDomain");
+    cbDomain->addItems({QStringLiteral("E-mail address"), QStringLiteral("Domain name")});
+    cbWhat = conditionChoice(SenderConditionCount);
+    edit1 = suggestionField(
+        {"bigbucks",    "bulkemail", "business",   "cableguys", "canceranswer",
+         "careers",     "cash",      "casino",     "clubmail",  "credaid",
+         "credaide",    "credit",    "directmail", "dontreply", "energy",
+         "erotic",      "floodgate", "fortune",    "freedom",   "freesoftware",
+         "friend",      "friends",   "global",     "golf",      "gorgeousgirls",
+         "health",      "help",      "helpcrdt",   "homebiz",   "hotbabe69",
+         "important",   "info",      "internet",   "market",    "nobody",
+         "opportunity", "platinum",  "politics",   "profit",    "promotion",
+         "psychic",     "remove",    "sales",      "scoop",     "selective.marketing",
+         "sender",      "sexy",      "stop",       "stopnow",   "success",
+         "video",       "virtual",   "wealth",     "xxx"},
+        "edit1");
+    btAddress = named(new QPushButton(QStringLiteral("&Address...")), "btAddress");
+    btAddress->setToolTip(QStringLiteral("Take the address out of a name and address"));
+    btCountry = named(new QPushButton(QStringLiteral("Block out a country")), "btCountry");
+    lblCountry = named(new QLabel, "lblCountry");
+    rbCheck = named(new QRadioButton(QStringLiteral("&check mark")), "rbCheck");
+    rbQuestion = named(new QRadioButton(QStringLiteral("&question mark")), "rbQuestion");
+
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(heading(QStringLiteral("The Sender characteristics")));
+    v->addWidget(note(QStringLiteral("If the sender matches the distinguishing characteristics "
+                                     "below it will be marked for deletion.")));
+    v->addWidget(
+        note(QStringLiteral("The sender's e-mail/domain address (as viewed on the main screen):")));
+    auto* form = new QFormLayout;
+    form->addRow(QString(), cbDomain);
+    form->addRow(QString(), cbWhat);
+    auto* text = new QHBoxLayout;
+    text->addWidget(edit1, 1);
+    text->addWidget(btAddress);
+    form->addRow(QString(), text);
+    v->addLayout(form);
+    auto* hints = note(QStringLiteral("An e-mail address includes the domain.\n"
+                                      "The domain is after the @ symbol.\n"
+                                      "Half numeric:  ab12c3@example.com\n"
+                                      "All numeric:  123456@example.com"));
+    hints->setObjectName(QStringLiteral("lblHints"));
+    v->addWidget(hints);
+    auto* country = new QHBoxLayout;
+    country->addWidget(btCountry);
+    country->addWidget(lblCountry, 1);
+    v->addLayout(country);
+    v->addWidget(markChoice(rbCheck, rbQuestion));
+    v->addStretch(1);
+    v->addWidget(okCancel(this, &btOK, &btCancel));
+
+    ChooseCountry = [this](QString& ending, QString& name) {
+        TfrmInternet table(this);
+        if (table.exec() != QDialog::Accepted) return false;
+        ending = table.domainEnding();
+        name = table.countryName();
+        return true;
+    };
+    connect(btCountry, &QPushButton::clicked, this, [this] {
+        QString ending, name;
+        if (ChooseCountry && ChooseCountry(ending, name)) applyCountry(ending, name);
+    });
+    connect(btAddress, &QPushButton::clicked, this, [this] {
+        const QString address = editAddress(edit1->currentText(), this);
+        if (!address.isNull()) edit1->setEditText(address);
+    });
+    connect(cbWhat, &QComboBox::currentIndexChanged, this, &TfrmOptionsFROM::showTextField);
+
+    // A new rule: "Domain name", "Equals (exact match)", the check mark.
+    const SenderRuleFields fresh;
+    cbDomain->setCurrentIndex(fresh.emailAddress ? 0 : 1);
+    cbWhat->setCurrentIndex(fresh.condition);
+    rbCheck->setChecked(true);
+    showTextField();
+    resize(sizeHint().expandedTo(QSize(440, 0)));
+}
+
+void TfrmOptionsFROM::setFields(const SenderRuleFields& f) {
+    btCountry->hide();
+    cbDomain->setCurrentIndex(f.emailAddress ? 0 : 1);
+    cbWhat->setCurrentIndex(f.condition);
+    (f.check ? rbCheck : rbQuestion)->setChecked(true);
+    edit1->setEditText(isTextCondition(f.condition) ? f.text : QString());
+    showTextField();
+}
+
+SenderRuleFields TfrmOptionsFROM::fields() const {
+    SenderRuleFields f;
+    f.emailAddress = cbDomain->currentIndex() == 0;
+    f.condition = cbWhat->currentIndex();
+    f.text = edit1->currentText();
+    f.check = rbCheck->isChecked();
+    return f;
+}
+
+void TfrmOptionsFROM::applyCountry(const QString& ending, const QString& name) {
+    cbDomain->setCurrentIndex(1);
+    cbWhat->setCurrentIndex(ConditionEndsWith);
+    edit1->setEditText(ending);
+    lblCountry->setText(name);
+    showTextField();
+}
+
+void TfrmOptionsFROM::showTextField() {
+    const bool text = isTextCondition(cbWhat->currentIndex());
+    edit1->setVisible(text);
+    btAddress->setVisible(text);
+}
+
+void TfrmOptionsFROM::accept() {
+    SenderRuleFields f = fields();
+    const QString error = senderInputError(f);
+    if (!error.isEmpty()) {
+        m_prompter.error(error);
+        edit1->setFocus();
+        return;
+    }
+    edit1->setEditText(f.text);
+    QDialog::accept();
+}
