@@ -109,7 +109,9 @@ void MainController::popTrayPopup() {
 }
 
 void MainController::btSpamSetupClick() {
-    command(Kind::Command, [this] {
+    // The dialog edits the rule lists the classifier uses in place: no check
+    // may run (and save them) while it is open.
+    command(Kind::Operation, [this] {
         playAlarmSound(false);
         const bool running = Timer1.isActive();
         Timer1.stop();
