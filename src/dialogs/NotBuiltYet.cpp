@@ -29,8 +29,3 @@ NotBuiltYet* NotBuiltYet::spamSettings(QWidget* parent) {
     return new NotBuiltYet(QStringLiteral("Spam settings"), QStringLiteral("spam settings"),
                            QStringLiteral("quillmere-cli rules"), parent);
 }
-
-NotBuiltYet* NotBuiltYet::statistics(QWidget* parent) {
-    return new NotBuiltYet(QStringLiteral("Statistics"), QStringLiteral("statistics"),
-                           QStringLiteral("quillmere-cli stats"), parent);
-}

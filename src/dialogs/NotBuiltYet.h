@@ -12,6 +12,4 @@ public:
 
     // The spam settings window's stand-in.
     static NotBuiltYet* spamSettings(QWidget* parent = nullptr);
-    // The statistics window's stand-in.
-    static NotBuiltYet* statistics(QWidget* parent = nullptr);
 };

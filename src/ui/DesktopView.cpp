@@ -2,6 +2,7 @@
 
 #include "core/MainController.h"
 #include "dialogs/NotBuiltYet.h"
+#include "dialogs/TfrmChartMain.h"
 #include "dialogs/TfrmGeneral.h"
 #include "core/AlarmSound.h"
 #include "ui/TfrmAbout.h"
@@ -138,10 +139,15 @@ void DesktopView::ShowSpamSettings() {
 }
 
 void DesktopView::ShowStatistics() {
-    m_statisticsOpen = true;
-    std::unique_ptr<NotBuiltYet> dialog(NotBuiltYet::statistics(m_main));
-    dialog->exec();
+    if (StatisticsOpen()) return;
+    m_statisticsOpen = true; // no second start dialog over this one
+    TfrmChartMain dialog(m_prompter, m_main);
+    dialog.exec();
     m_statisticsOpen = false;
+}
+
+bool DesktopView::StatisticsOpen() const {
+    return m_statisticsOpen || TfrmChartMain::StatisticsOpen();
 }
 
 void DesktopView::ShowAbout() {
