@@ -253,6 +253,7 @@ QWidget* TfrmChart::buildLineChart(Page page, std::array<QLineSeries*, 3>& serie
         x = m_dayX;
         m_dayY = y;
     }
+    x->setTruncateLabels(false); // turned labels are cut to the space beside them otherwise
     chart->addAxis(x, Qt::AlignBottom);
     for (QLineSeries* s : series) {
         s->attachAxis(x);

@@ -39,6 +39,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+#include <QValueAxis>
 #include <QtTest>
 
 namespace {
@@ -442,6 +443,37 @@ private Q_SLOTS:
         QVERIFY(!shown);
         QVERIFY(prompter.texts().isEmpty());
         QVERIFY(!TfrmChartMain::StatisticsOpen());
+    }
+
+    // Left drag down-right zooms in, right drag moves, left drag up-left resets.
+    void zoomAndMoveByMouse() {
+        TempProfile profile;
+        ScriptedPrompter prompter;
+        TfrmChart w(readSample(), prompter);
+        QVERIFY(w.prepare());
+        w.resize(900, 600);
+        w.show();
+        w.PageControl1->setCurrentIndex(TfrmChart::HourOfDayPage);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        ChartView* view = w.charts[TfrmChart::HourOfDayPage];
+        auto* x = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).first());
+        QVERIFY(x);
+        const auto span = [x] { return x->max() - x->min(); };
+        const qreal whole = span();
+        const QRect plot = view->chart()->plotArea().toRect();
+        const auto drag = [view](Qt::MouseButton button, QPoint from, QPoint to) {
+            QTest::mousePress(view->viewport(), button, {}, from);
+            QTest::mouseMove(view->viewport(), (from + to) / 2);
+            QTest::mouseMove(view->viewport(), to);
+            QTest::mouseRelease(view->viewport(), button, {}, to);
+        };
+        drag(Qt::LeftButton, plot.topLeft() + QPoint(20, 20), plot.center());
+        QVERIFY(span() < whole * 0.8);
+        const qreal zoomedMin = x->min();
+        drag(Qt::RightButton, plot.center(), plot.center() + QPoint(0, 60));
+        QVERIFY(x->min() > zoomedMin); // dragged down: the values move up
+        drag(Qt::LeftButton, plot.center(), plot.topLeft() + QPoint(10, 10));
+        QCOMPARE(span(), whole);
     }
 
     // A table prints on as many pages as its rows need; each chart saves as a
