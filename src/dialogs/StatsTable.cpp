@@ -71,6 +71,7 @@ QTableView* makeStatsTableView(StatsTableModel* model, QWidget* parent) {
     view->horizontalHeader()->setStretchLastSection(true);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view->setWordWrap(false);
+    view->horizontalHeader()->setResizeContentsPrecision(200); // enough rows to see the widths
     return view;
 }
 

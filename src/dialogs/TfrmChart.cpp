@@ -420,8 +420,12 @@ void TfrmChart::showEvent(QShowEvent* event) {
 }
 
 void TfrmChart::done(int result) {
-    SettingsStore::tree().WriteString(settingsSection(), QStringLiteral("Window"),
-                                      QString::fromLatin1(saveGeometry().toBase64()));
+    try {
+        SettingsStore::tree().WriteString(settingsSection(), QStringLiteral("Window"),
+                                          QString::fromLatin1(saveGeometry().toBase64()));
+    } catch (const Exception&) {
+        // The size and place are a convenience: the window closes all the same.
+    }
     QDialog::done(result);
 }
 
@@ -475,8 +479,13 @@ void TfrmChart::btDateRangeClick() {
 void TfrmChart::fillInGrids() {
     m_traffic->setRows(m_data.EmailTraffic);
     m_spam->setRows(m_data.SpamDeleted);
-    gridTraffic->resizeColumnsToContents();
-    gridSpam->resizeColumnsToContents();
+    // The columns fit their texts when first filled with rows; after that they
+    // keep the widths the user gave them.
+    if (!m_columnsFitted) {
+        gridTraffic->resizeColumnsToContents();
+        gridSpam->resizeColumnsToContents();
+        m_columnsFitted = !m_data.EmailTraffic.isEmpty() || !m_data.SpamDeleted.isEmpty();
+    }
 }
 
 void TfrmChart::RecomputePie() {

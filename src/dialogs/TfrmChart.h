@@ -127,4 +127,5 @@ private:
     QValueAxis* m_dayY = nullptr;
     QValueAxis* m_domainX = nullptr;
     QValueAxis* m_spammerX = nullptr;
+    bool m_columnsFitted = false;
 };

@@ -113,6 +113,7 @@ private Q_SLOTS:
     void listCommands();
     void settingsCommandsOpenTheirWindows_data();
     void settingsCommandsOpenTheirWindows();
+    void statisticsOpenOnce();
 };
 
 void TestMainWindow::initTestCase() {
@@ -379,6 +380,32 @@ void TestMainWindow::settingsCommandsOpenTheirWindows() {
     QVERIFY(!w.pnlOptions->isVisible());
     if (window == QLatin1String("frmNotBuiltYet"))
         QVERIFY(text.contains(QStringLiteral("quillmere-cli rules")));
+}
+
+// While the statistics are open, the tray's and the general settings' requests
+// open nothing more.
+void TestMainWindow::statisticsOpenOnce() {
+    Desktop d;
+    d.start();
+    int extra = 0;
+    onNextModal([&](QWidget* modal) {
+        QCOMPARE(modal->objectName(), QStringLiteral("frmChartMain"));
+        QVERIFY(d.view->StatisticsOpen());
+        // A second window would block here: close it and count it.
+        QTimer::singleShot(0, [&extra, modal] {
+            if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                other && other != modal) {
+                ++extra;
+                other->reject();
+            }
+        });
+        d.controller->Statistics1Click();
+        d.view->general()->OnViewStatistics();
+        QCoreApplication::processEvents();
+    });
+    d.controller->Statistics1Click();
+    QCOMPARE(extra, 0);
+    QVERIFY(!d.view->StatisticsOpen());
 }
 
 QTEST_MAIN(TestMainWindow)
