@@ -76,6 +76,28 @@ void ChartData::setRange(const QDateTime& start, const QDateTime& end) {
     m_endMs = end.toMSecsSinceEpoch();
 }
 
+ChartData::Moment ChartData::Moment::of(const QDateTime& at) {
+    return {true, at.date(), at.time(), at.toMSecsSinceEpoch()};
+}
+
+ChartData::Moment ChartData::now() const {
+    return m_passNow.valid ? m_passNow : Moment::of(m_clock.now());
+}
+
+// Holds "now" still for one pass over the records: the clock is read (and local
+// time worked out) once, not once for every record whose date or time cannot be
+// read.
+class ChartData::Pass {
+public:
+    explicit Pass(const ChartData& data) : m_data(data) {
+        m_data.m_passNow = Moment::of(m_data.m_clock.now());
+    }
+    ~Pass() { m_data.m_passNow = Moment(); }
+
+private:
+    const ChartData& m_data;
+};
+
 const ChartData::DateInfo& ChartData::dateOf(const QString& text) const {
     auto it = m_dates.constFind(text);
     if (it == m_dates.cend()) {
@@ -90,7 +112,7 @@ const ChartData::DateInfo& ChartData::dateOf(const QString& text) const {
 
 QDate ChartData::dayOf(const QString& dateText) const {
     const DateInfo& info = dateOf(dateText);
-    return info.readable ? info.date : m_clock.now().date();
+    return info.readable ? info.date : now().date;
 }
 
 int ChartData::slotOf(const QString& timeText) const {
@@ -99,12 +121,12 @@ int ChartData::slotOf(const QString& timeText) const {
         const QTime t = ReadLogTime(timeText, m_locale);
         it = m_slots.insert(timeText, t.isValid() ? slotOfTime(t) : -1);
     }
-    return *it >= 0 ? *it : slotOfTime(m_clock.now().time());
+    return *it >= 0 ? *it : slotOfTime(now().time);
 }
 
 bool ChartData::inRange(const QString& dateText) const {
     const DateInfo& info = dateOf(dateText);
-    const qint64 ms = info.readable ? info.msecs : m_clock.now().toMSecsSinceEpoch();
+    const qint64 ms = info.readable ? info.msecs : now().msecs;
     return ms >= m_startMs && ms <= m_endMs;
 }
 
@@ -118,6 +140,7 @@ bool ChartData::qMailboxOK(const QString& date, const QString& mailbox) const {
 }
 
 void ChartData::fillInGrids() {
+    const Pass pass(*this);
     EmailTraffic.clear();
     SpamDeleted.clear();
     for (const CheckRecord& r : m_records.Checks) {
@@ -131,6 +154,7 @@ void ChartData::fillInGrids() {
 }
 
 void ChartData::RecomputePie() {
+    const Pass pass(*this);
     PieSlices pie;
     qint64 found = 0;
     for (const QStringList& row : EmailTraffic) {
@@ -144,6 +168,7 @@ void ChartData::RecomputePie() {
 }
 
 void ChartData::PlotReadings() {
+    const Pass pass(*this);
     DayOfWeek = zeroSeries(kDays);
     HourOfDay = zeroSeries(kSlots);
     DayByDay = DaySeries();

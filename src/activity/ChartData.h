@@ -97,6 +97,16 @@ private:
         QDate date;
         qint64 msecs = 0; // 00:00 of date
     };
+    // A moment taken apart once: reading a local date-time's parts is costly.
+    struct Moment {
+        bool valid = false;
+        QDate date;
+        QTime time;
+        qint64 msecs = 0;
+        static Moment of(const QDateTime& at);
+    };
+    class Pass;
+    Moment now() const;
     const DateInfo& dateOf(const QString& text) const;
     QDate dayOf(const QString& dateText) const;
     int slotOf(const QString& timeText) const;
@@ -108,6 +118,7 @@ private:
     const Clock& m_clock;
     QDateTime m_start, m_end;
     qint64 m_startMs = 0, m_endMs = 0;
+    mutable Moment m_passNow; // while a pass runs
     mutable QHash<QString, DateInfo> m_dates;
     mutable QHash<QString, int> m_slots;
 };

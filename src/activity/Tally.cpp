@@ -1,18 +1,19 @@
 #include "activity/Tally.h"
 
+#include <QHash>
 #include <algorithm>
 
 QList<TallyEntry> TopTen(QStringList values) {
-    std::sort(values.begin(), values.end());
+    // Counting by hash gives the same runs as sorting the values and counting
+    // them, without sorting every value.
+    QHash<QString, qsizetype> counts;
+    for (const QString& v : values)
+        ++counts[v];
 
     QStringList entries;
-    for (qsizetype i = 0; i < values.size();) {
-        qsizetype j = i + 1;
-        while (j < values.size() && values[j] == values[i])
-            ++j;
-        entries.append(QString::number(j - i).rightJustified(4, u'0') + u'\t' + values[i]);
-        i = j;
-    }
+    entries.reserve(counts.size());
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        entries.append(QString::number(it.value()).rightJustified(4, u'0') + u'\t' + it.key());
     std::sort(entries.begin(), entries.end());
 
     QList<TallyEntry> top;

@@ -38,6 +38,8 @@ QList<SettingsKey> buildKeys() {
         keys.append({Kind::Tree, server, MailboxConfig::passwordIdent(n), Type::String, {}, true});
     }
     tree("Server", "Version161", Type::String, "xx");
+    // The statistics window's size and place, as Qt saves a window's geometry.
+    tree("Statistics", "Window", Type::String, "");
     for (const char* grid : {"Subject", "Headers", "Sender", "Exceptions"})
         for (int col = 0; col <= 5; ++col)
             keys.append({Kind::Tree, QLatin1String(grid), QStringLiteral("col%1").arg(col),

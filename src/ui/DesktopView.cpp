@@ -2,8 +2,8 @@
 
 #include "core/AlarmSound.h"
 #include "core/MainController.h"
-#include "dialogs/NotBuiltYet.h"
 #include "dialogs/MarkImages.h"
+#include "dialogs/TfrmChartMain.h"
 #include "dialogs/TfrmGeneral.h"
 #include "dialogs/TfrmOptionsMain.h"
 #include "ui/Icons.h"
@@ -147,10 +147,15 @@ void DesktopView::ShowSpamSettings() {
 }
 
 void DesktopView::ShowStatistics() {
-    m_statisticsOpen = true;
-    std::unique_ptr<NotBuiltYet> dialog(NotBuiltYet::statistics(m_main));
-    dialog->exec();
+    if (StatisticsOpen()) return;
+    m_statisticsOpen = true; // no second start dialog over this one
+    TfrmChartMain dialog(m_prompter, m_main);
+    dialog.exec();
     m_statisticsOpen = false;
+}
+
+bool DesktopView::StatisticsOpen() const {
+    return m_statisticsOpen || TfrmChartMain::StatisticsOpen();
 }
 
 void DesktopView::ShowAbout() {

@@ -49,7 +49,7 @@ public:
     void ShowGeneralSettings() override;
     void ShowSpamSettings() override;
     void ShowStatistics() override;
-    bool StatisticsOpen() const override { return m_statisticsOpen; }
+    bool StatisticsOpen() const override;
     void ShowAbout() override;
     void ShowTextWindow(TextKind kind, const QStringList& lines) override;
 

@@ -113,6 +113,28 @@ private Q_SLOTS:
         QVERIFY(text.out.contains(QStringLiteral("\nTop 10 Spammers\nspam@x.example\t2\n")));
     }
 
+    // Text fields reach the JSON whole: quotes, backslashes, control and
+    // non-ASCII characters are escaped or kept, never cut.
+    void jsonKeepsOddText() {
+        TempProfile profile;
+        const QString log = profile.appFile(QStringLiteral("odd.txt"));
+        const QString sender = QStringLiteral("a\\b \"q\"\x01\tz\u00e9\u4e2d@x.example");
+        QFile f(log);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(DeleteSpamEntry(QStringLiteral("Tue 12/8/2026 9:57 PM"), QStringLiteral("pop"),
+                                QStringLiteral("bob"), QStringLiteral("Offer"), sender,
+                                QStringLiteral("1200"), QStringLiteral("x"))
+                    .join(QStringLiteral("\r\n"))
+                    .toUtf8());
+        f.close();
+        const Run r = cli({QStringLiteral("--log"), log, QStringLiteral("--json")});
+        QCOMPARE(r.code, 0);
+        QJsonParseError error;
+        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(o["spamDeleted"].toArray()[0].toArray()[5].toString(), sender);
+    }
+
     void mailboxAndRange_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("checks");

@@ -8,9 +8,7 @@
 #include "settings/Clock.h"
 #include "settings/SettingsStore.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QTextStream>
 #include <optional>
 
 namespace {
@@ -87,57 +85,168 @@ bool parse(const QStringList& args, Options& o) {
     return true;
 }
 
-QJsonArray rows(const QList<QStringList>& table) {
-    QJsonArray out;
+// Writes the statistics as one line of compact JSON, piece by piece as it goes,
+// so that no second copy of the tables is built in memory.
+class JsonWriter {
+public:
+    explicit JsonWriter(QTextStream& out) : m_out(out) {}
+
+    void string(const QString& s) {
+        m_out << '"';
+        qsizetype plain = 0; // start of the characters not written yet
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            const char16_t c = s[i].unicode();
+            if (c >= 0x20 && c != u'"' && c != u'\\') continue;
+            m_out << QStringView(s).mid(plain, i - plain);
+            plain = i + 1;
+            switch (c) {
+            case u'"':
+                m_out << "\\\"";
+                break;
+            case u'\\':
+                m_out << "\\\\";
+                break;
+            case u'\n':
+                m_out << "\\n";
+                break;
+            case u'\r':
+                m_out << "\\r";
+                break;
+            case u'\t':
+                m_out << "\\t";
+                break;
+            default:
+                m_out << QStringLiteral("\\u%1").arg(int(c), 4, 16, QLatin1Char('0'));
+            }
+        }
+        m_out << QStringView(s).mid(plain) << '"';
+    }
+
+    // "key": at the start of a member, with the comma before every member but the first.
+    void key(const char* name) {
+        separate();
+        m_out << '"' << name << "\":";
+        m_afterKey = true;
+    }
+
+    void begin(char bracket) {
+        separate();
+        m_out << bracket;
+        m_first = true;
+    }
+    void end(char bracket) {
+        m_out << bracket;
+        m_first = false;
+    }
+
+    void value(qint64 n) {
+        separate();
+        m_out << n;
+    }
+    void value(const QString& s) {
+        separate();
+        string(s);
+    }
+
+    void strings(const QStringList& list) {
+        begin('[');
+        for (const QString& s : list)
+            value(s);
+        end(']');
+    }
+
+private:
+    void separate() {
+        if (m_afterKey) {
+            m_afterKey = false;
+        } else if (!m_first) {
+            m_out << ',';
+        }
+        m_first = false;
+    }
+
+    QTextStream& m_out;
+    bool m_first = true;
+    bool m_afterKey = false;
+};
+
+void rows(JsonWriter& w, const char* name, const QList<QStringList>& table) {
+    w.key(name);
+    w.begin('[');
     for (const QStringList& row : table)
-        out.append(QJsonArray::fromStringList(row));
-    return out;
+        w.strings(row);
+    w.end(']');
 }
 
-QJsonArray numbers(const QList<qint64>& values) {
-    QJsonArray out;
+void numbers(JsonWriter& w, const char* name, const QList<qint64>& values) {
+    w.key(name);
+    w.begin('[');
     for (qint64 v : values)
-        out.append(v);
-    return out;
+        w.value(v);
+    w.end(']');
 }
 
-QJsonObject slots(const SlotSeries& s) {
-    return {{QStringLiteral("checks"), numbers(s.Checks)},
-            {QStringLiteral("found"), numbers(s.Found)},
-            {QStringLiteral("deleted"), numbers(s.Deleted)}};
+void slots(JsonWriter& w, const char* name, const SlotSeries& s) {
+    w.key(name);
+    w.begin('{');
+    numbers(w, "checks", s.Checks);
+    numbers(w, "found", s.Found);
+    numbers(w, "deleted", s.Deleted);
+    w.end('}');
 }
 
-QJsonArray dayPoints(const QList<DayPoint>& points) {
-    QJsonArray out;
-    for (const DayPoint& p : points)
-        out.append(QJsonArray{p.Date.toString(Qt::ISODate), p.Value});
-    return out;
+void dayPoints(JsonWriter& w, const char* name, const QList<DayPoint>& points) {
+    w.key(name);
+    w.begin('[');
+    for (const DayPoint& p : points) {
+        w.begin('[');
+        w.value(p.Date.toString(Qt::ISODate));
+        w.value(p.Value);
+        w.end(']');
+    }
+    w.end(']');
 }
 
-QJsonArray tally(const QList<TallyEntry>& entries) {
-    QJsonArray out;
-    for (const TallyEntry& e : entries)
-        out.append(QJsonArray{e.Value, e.Count});
-    return out;
+void tally(JsonWriter& w, const char* name, const QList<TallyEntry>& entries) {
+    w.key(name);
+    w.begin('[');
+    for (const TallyEntry& e : entries) {
+        w.begin('[');
+        w.value(e.Value);
+        w.value(e.Count);
+        w.end(']');
+    }
+    w.end(']');
 }
 
 void printJson(const ChartData& d) {
-    const QJsonObject o{
-        {QStringLiteral("mailboxes"), QJsonArray::fromStringList(d.Records().Mailboxes)},
-        {QStringLiteral("emailTraffic"), rows(d.EmailTraffic)},
-        {QStringLiteral("spamDeleted"), rows(d.SpamDeleted)},
-        {QStringLiteral("dayOfWeek"), slots(d.DayOfWeek)},
-        {QStringLiteral("hourOfDay"), slots(d.HourOfDay)},
-        {QStringLiteral("dayByDay"),
-         QJsonObject{{QStringLiteral("checks"), dayPoints(d.DayByDay.Checks)},
-                     {QStringLiteral("found"), dayPoints(d.DayByDay.Found)},
-                     {QStringLiteral("deleted"), dayPoints(d.DayByDay.Deleted)}}},
-        {QStringLiteral("pie"), QJsonObject{{QStringLiteral("normal"), d.Pie.Normal},
-                                            {QStringLiteral("deleted"), d.Pie.Deleted}}},
-        {QStringLiteral("topDomains"), tally(d.TopDomains)},
-        {QStringLiteral("topSpammers"), tally(d.TopSpammers)},
-    };
-    cliOut() << QJsonDocument(o).toJson(QJsonDocument::Compact) << '\n';
+    QTextStream& out = cliOut();
+    JsonWriter w(out);
+    w.begin('{');
+    w.key("mailboxes");
+    w.strings(d.Records().Mailboxes);
+    rows(w, "emailTraffic", d.EmailTraffic);
+    rows(w, "spamDeleted", d.SpamDeleted);
+    slots(w, "dayOfWeek", d.DayOfWeek);
+    slots(w, "hourOfDay", d.HourOfDay);
+    w.key("dayByDay");
+    w.begin('{');
+    dayPoints(w, "checks", d.DayByDay.Checks);
+    dayPoints(w, "found", d.DayByDay.Found);
+    dayPoints(w, "deleted", d.DayByDay.Deleted);
+    w.end('}');
+    w.key("pie");
+    w.begin('{');
+    w.key("normal");
+    w.value(d.Pie.Normal);
+    w.key("deleted");
+    w.value(d.Pie.Deleted);
+    w.end('}');
+    tally(w, "topDomains", d.TopDomains);
+    tally(w, "topSpammers", d.TopSpammers);
+    w.end('}');
+    out << '\n';
+    out.flush();
 }
 
 void printTable(QTextStream& out, const QString& title, const QStringList& columns,

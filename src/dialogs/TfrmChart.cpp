@@ -1,0 +1,621 @@
+#include "dialogs/TfrmChart.h"
+
+#include "dialogs/ChartView.h"
+#include "dialogs/StatsTable.h"
+#include "dialogs/TablePrinter.h"
+#include "dialogs/TfrmSelectDateRange.h"
+#include "mail/Exceptions.h"
+#include "settings/Clock.h"
+#include "settings/Prompter.h"
+#include "settings/SettingsStore.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace {
+const QColor kBlue(0, 0, 255);
+const QColor kLime(0, 255, 0);
+const QColor kRed(255, 0, 0);
+const char* const kSeriesNames[3] = {"E-mail Check", "Number Found", "Number Deleted"};
+const QColor kSeriesColours[3] = {kBlue, kLime, kRed};
+const int kDepthMin = 5, kDepthMax = 70;
+
+QString settingsSection() {
+    return QStringLiteral("Statistics");
+}
+
+QChart* newChart() {
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignTop);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    return chart;
+}
+
+QValueAxis* frequencyAxis(QChart* chart, Qt::Alignment side) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(QStringLiteral("Frequency"));
+    axis->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(axis, side);
+    return axis;
+}
+
+// A value axis from 0 to a little above max, with whole-number ticks.
+void fitValueAxis(QValueAxis* axis, qint64 max) {
+    axis->setRange(0, qMax<qint64>(1, max));
+    axis->applyNiceNumbers();
+}
+
+void showTip(const QString& text) {
+    QToolTip::showText(QCursor::pos(), text);
+}
+
+// The pen of a line series: thicker as the chart gets deeper, so that the
+// lines read as ribbons in front of the plot.
+void setLineDepth(QLineSeries* series, int depth) {
+    QPen pen = series->pen();
+    pen.setWidthF(1.0 + depth / 8.0);
+    series->setPen(pen);
+}
+} // namespace
+
+TfrmChart::TfrmChart(ActivityRecords records, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_data(std::move(records), QLocale(), Clock::current()),
+      m_prompter(prompter) {
+    setObjectName(QStringLiteral("frmChart"));
+    setWindowTitle(QStringLiteral("Chart of Activity"));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    setSizeGripEnabled(true);
+
+    lblTitle = new QLabel(QStringLiteral("All Mailboxes"));
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setAlignment(Qt::AlignCenter);
+    QFont big = lblTitle->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    lblTitle->setFont(big);
+
+    PageControl1 = new QTabWidget;
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->addTab(buildDayOfWeek(), QStringLiteral("Day of week"));
+    PageControl1->addTab(buildLineChart(HourOfDayPage, hourSeries, 0),
+                         QStringLiteral("Hour of day"));
+    PageControl1->addTab(buildLineChart(DayByDayPage, daySeries, 1), QStringLiteral("Day by day"));
+    PageControl1->addTab(buildPie(), QStringLiteral("% Deleted"));
+    PageControl1->addTab(buildTopTen(DomainsPage, domainSeries, domainAxis),
+                         QStringLiteral("Top 10 Spam Domains"));
+    PageControl1->addTab(buildTopTen(SpammersPage, spammerSeries, spammerAxis),
+                         QStringLiteral("Top 10 Spammers"));
+    m_traffic = new StatsTableModel(ChartData::EmailTrafficColumns(), 4, this);
+    gridTraffic = makeStatsTableView(m_traffic);
+    gridTraffic->setObjectName(QStringLiteral("gridTraffic"));
+    PageControl1->addTab(gridTraffic, QStringLiteral("Email traffic"));
+    m_spam = new StatsTableModel(ChartData::SpamDeletedColumns(), 4, this);
+    gridSpam = makeStatsTableView(m_spam);
+    gridSpam->setObjectName(QStringLiteral("gridSpam"));
+    PageControl1->addTab(gridSpam, QStringLiteral("Spam Deleted"));
+    connect(PageControl1, &QTabWidget::currentChanged, this,
+            [this](int page) { btSave->setEnabled(charts[page] != nullptr); });
+
+    auto* select = new QLabel(QStringLiteral("&Select :"));
+    cbMailbox = new QComboBox;
+    cbMailbox->setObjectName(QStringLiteral("cbMailbox"));
+    cbMailbox->setEditable(false);
+    cbMailbox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cbMailbox->addItems(m_data.Records().Mailboxes);
+    select->setBuddy(cbMailbox);
+    const auto button = [this](const char* name, const QString& text, const QString& hint) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        if (!hint.isEmpty()) b->setToolTip(hint);
+        return b;
+    };
+    btPlot = button("btPlot", QStringLiteral("Redraw"),
+                    QStringLiteral("Click here after changing the mailbox to view"));
+    btDateRange = button("btDateRange", QStringLiteral("Date Range"), {});
+    btSave = button("btSave", QStringLiteral("Save Picture"),
+                    QStringLiteral("Save this chart as a PNG or SVG picture"));
+    btHints =
+        button("btHints", QStringLiteral("Hints"), QStringLiteral("Hints on graph scroll/zoom"));
+    btPrint = button("btPrint", QStringLiteral("Print"), QStringLiteral("Print this page"));
+    btClose = button("btClose", QStringLiteral("Close"), QStringLiteral("Return to Quillmere"));
+    btPlot->setIcon(QIcon::fromTheme(QStringLiteral("view-refresh")));
+    btDateRange->setIcon(QIcon::fromTheme(QStringLiteral("x-office-calendar")));
+    btSave->setIcon(QIcon::fromTheme(QStringLiteral("document-save-as")));
+    btHints->setIcon(QIcon::fromTheme(QStringLiteral("help-contents")));
+    btPrint->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+    btClose->setIcon(QIcon::fromTheme(QStringLiteral("window-close")));
+    connect(btPlot, &QPushButton::clicked, this, &TfrmChart::btPlotClick);
+    connect(btDateRange, &QPushButton::clicked, this, &TfrmChart::btDateRangeClick);
+    connect(btSave, &QPushButton::clicked, this, &TfrmChart::btSaveClick);
+    connect(btHints, &QPushButton::clicked, this, [this] {
+        placeHints();
+        pnlHints->show();
+        pnlHints->raise();
+    });
+    connect(btPrint, &QPushButton::clicked, this, &TfrmChart::btPrintClick);
+    connect(btClose, &QPushButton::clicked, this, &TfrmChart::reject);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(5);
+    row->setContentsMargins(0, 0, 5, 0);
+    row->addWidget(select);
+    row->addWidget(cbMailbox);
+    row->addWidget(btPlot);
+    row->addWidget(btDateRange);
+    row->addStretch(1);
+    row->addWidget(btSave);
+    row->addWidget(btHints);
+    row->addWidget(btPrint);
+    row->addWidget(btClose);
+
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(lblTitle);
+    v->addWidget(PageControl1, 1);
+    v->addLayout(row);
+
+    pnlHints = static_cast<QFrame*>(buildHints());
+    pnlHints->hide();
+
+    m_dateRange = new TfrmSelectDateRange(this);
+
+    resize(900, 620);
+    const QString geometry =
+        SettingsStore::tree().ReadString(settingsSection(), QStringLiteral("Window"), {});
+    if (!geometry.isEmpty()) restoreGeometry(QByteArray::fromBase64(geometry.toLatin1()));
+}
+
+TfrmChart::~TfrmChart() = default;
+
+QWidget* TfrmChart::buildDayOfWeek() {
+    QChart* chart = newChart();
+    dayOfWeekSeries = new QBarSeries;
+    const QStringList days = m_data.DayOfWeekLabels();
+    for (int s = 0; s < 3; ++s) {
+        auto* set = new QBarSet(QString::fromLatin1(kSeriesNames[s]));
+        set->setColor(kSeriesColours[s]);
+        set->setBorderColor(kSeriesColours[s].darker(150));
+        for (int d = 0; d < days.size(); ++d)
+            set->append(0);
+        connect(set, &QBarSet::hovered, this, [set, days](bool on, int index) {
+            if (on)
+                showTip(QStringLiteral("%1\n%2: %3")
+                            .arg(days.value(index), set->label())
+                            .arg(qint64(set->at(index))));
+        });
+        dayOfWeekSeries->append(set);
+    }
+    chart->addSeries(dayOfWeekSeries);
+    auto* x = new QBarCategoryAxis;
+    x->append(days);
+    chart->addAxis(x, Qt::AlignBottom);
+    dayOfWeekSeries->attachAxis(x);
+    m_dayOfWeekY = frequencyAxis(chart, Qt::AlignLeft);
+    dayOfWeekSeries->attachAxis(m_dayOfWeekY);
+    charts[DayOfWeekPage] = new ChartView(chart);
+    charts[DayOfWeekPage]->setObjectName(QStringLiteral("chtDayOfWeek"));
+    return charts[DayOfWeekPage];
+}
+
+QWidget* TfrmChart::buildLineChart(Page page, std::array<QLineSeries*, 3>& series, int strip) {
+    QChart* chart = newChart();
+    for (int s = 0; s < 3; ++s) {
+        series[s] = new QLineSeries;
+        series[s]->setName(QString::fromLatin1(kSeriesNames[s]));
+        series[s]->setColor(kSeriesColours[s]);
+        series[s]->setPointsVisible(true);
+        chart->addSeries(series[s]);
+    }
+    QAbstractAxis* x = nullptr;
+    QValueAxis* y = frequencyAxis(chart, Qt::AlignLeft);
+    if (page == HourOfDayPage) {
+        m_hourX = new QCategoryAxis;
+        m_hourX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        m_hourX->setStartValue(-0.5);
+        const QStringList labels = m_data.HourOfDayLabels();
+        for (int i = 0; i < labels.size(); ++i)
+            m_hourX->append(labels[i], i);
+        m_hourX->setRange(0, 47.958);
+        m_hourX->setLabelsAngle(-90);
+        x = m_hourX;
+        m_hourY = y;
+    } else {
+        m_dayX = new QDateTimeAxis;
+        m_dayX->setFormat(QStringLiteral("dd/MMM/yy"));
+        m_dayX->setLabelsAngle(-90);
+        x = m_dayX;
+        m_dayY = y;
+    }
+    x->setTruncateLabels(false); // turned labels are cut to the space beside them otherwise
+    chart->addAxis(x, Qt::AlignBottom);
+    for (QLineSeries* s : series) {
+        s->attachAxis(x);
+        s->attachAxis(y);
+        connect(s, &QLineSeries::hovered, this, [this, s, page](const QPointF& at, bool on) {
+            if (!on) return;
+            // The data point nearest to the mouse, with its exact value.
+            const QList<QPointF> points = s->points();
+            qsizetype best = -1;
+            for (qsizetype i = 0; i < points.size(); ++i) {
+                if (best < 0 || qAbs(points[i].x() - at.x()) < qAbs(points[best].x() - at.x()))
+                    best = i;
+            }
+            if (best < 0) return;
+            const QString where =
+                page == HourOfDayPage
+                    ? m_data.HourOfDayLabels().value(int(points[best].x()))
+                    : QLocale().toString(
+                          QDateTime::fromMSecsSinceEpoch(qint64(points[best].x())).date(),
+                          QLocale::ShortFormat);
+            showTip(
+                QStringLiteral("%1\n%2: %3").arg(where, s->name()).arg(qint64(points[best].y())));
+        });
+    }
+    auto* view = new ChartView(chart);
+    view->setObjectName(page == HourOfDayPage ? QStringLiteral("chtHourOfDay")
+                                              : QStringLiteral("chtDayByDay"));
+    charts[page] = view;
+
+    // Below the chart: the depth bar, then "Found", "Deleted" and "Checked".
+    auto* depth = new QScrollBar(Qt::Horizontal);
+    depth->setObjectName(QStringLiteral("sbDepth"));
+    depth->setRange(kDepthMin, kDepthMax);
+    depth->setValue(kDepthMin);
+    depth->setToolTip(QStringLiteral("Depth of the chart"));
+    depth->setMinimumWidth(120);
+    sbDepth[strip] = depth;
+    connect(depth, &QScrollBar::valueChanged, this, [this, strip](int d) { setDepth(strip, d); });
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(5, 0, 0, 4);
+    row->setSpacing(5);
+    row->addWidget(depth);
+    // The boxes show "Number Found", "Number Deleted" and "E-mail Check".
+    const std::pair<const char*, int> boxes[3] = {{"Found", 1}, {"Deleted", 2}, {"Checked", 0}};
+    for (int b = 0; b < 3; ++b) {
+        auto* box = new QCheckBox(QString::fromLatin1(boxes[b].first));
+        box->setObjectName(QStringLiteral("cb") + QString::fromLatin1(boxes[b].first));
+        box->setChecked(true);
+        QLineSeries* shown = series[boxes[b].second];
+        connect(box, &QCheckBox::toggled, shown, &QLineSeries::setVisible);
+        cbSeries[strip][b] = box;
+        row->addWidget(box);
+    }
+    row->addStretch(1);
+    setDepth(strip, kDepthMin);
+
+    auto* page_ = new QWidget;
+    auto* v = new QVBoxLayout(page_);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(view, 1);
+    v->addLayout(row);
+    return page_;
+}
+
+QWidget* TfrmChart::buildPie() {
+    QChart* chart = newChart();
+    pieSeries = new QPieSeries;
+    const std::pair<const char*, QColor> slices[2] = {{"Normal E-mail", kLime},
+                                                      {"Spam Deleted", kRed}};
+    for (const auto& [name, colour] : slices) {
+        auto* slice = pieSeries->append(QString::fromLatin1(name), 0);
+        slice->setColor(colour);
+        slice->setBorderColor(colour.darker(160));
+        slice->setLabelVisible(true);
+        slice->setLabelPosition(QPieSlice::LabelOutside);
+        connect(slice, &QPieSlice::hovered, this, [slice, name](bool on) {
+            if (on)
+                showTip(QStringLiteral("%1: %2 (%3 %)")
+                            .arg(QString::fromLatin1(name))
+                            .arg(qint64(slice->value()))
+                            .arg(qRound(slice->percentage() * 100)));
+        });
+    }
+    pieSeries->setPieSize(0.7);
+    chart->addSeries(pieSeries);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    // Tilted look: a shadow under the chart's background.
+    chart->setDropShadowEnabled(true);
+    charts[PiePage] = new ChartView(chart);
+    charts[PiePage]->setObjectName(QStringLiteral("chtPie"));
+    return charts[PiePage];
+}
+
+QWidget* TfrmChart::buildTopTen(Page page, QHorizontalBarSeries*& series, QBarCategoryAxis*& axis) {
+    QChart* chart = newChart();
+    chart->legend()->hide();
+    series = new QHorizontalBarSeries;
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    series->setLabelsFormat(QStringLiteral("@value"));
+    auto* set =
+        new QBarSet(page == DomainsPage ? QStringLiteral("Domain") : QStringLiteral("Sender"));
+    set->setColor(kRed);
+    set->setLabelColor(Qt::black);
+    series->append(set);
+    chart->addSeries(series);
+    axis = new QBarCategoryAxis;
+    chart->addAxis(axis, Qt::AlignLeft);
+    series->attachAxis(axis);
+    auto* x = new QValueAxis;
+    x->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(x, Qt::AlignBottom);
+    series->attachAxis(x);
+    (page == DomainsPage ? m_domainX : m_spammerX) = x;
+    QBarCategoryAxis* labels = axis;
+    connect(set, &QBarSet::hovered, this, [set, labels](bool on, int index) {
+        if (on)
+            showTip(QStringLiteral("%1: %2").arg(labels->at(index)).arg(qint64(set->at(index))));
+    });
+    charts[page] = new ChartView(chart);
+    charts[page]->setObjectName(page == DomainsPage ? QStringLiteral("chtDomains")
+                                                    : QStringLiteral("chtSpammers"));
+    return charts[page];
+}
+
+QWidget* TfrmChart::buildHints() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("pnlHints"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    auto* heading = new QLabel(QStringLiteral("Graph Zoom/Navigation Hints"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("btHintsOK"));
+    ok->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, panel, &QWidget::hide);
+    auto* v = new QVBoxLayout(panel);
+    v->addWidget(heading, 0, Qt::AlignHCenter);
+    for (const char* line : {"Left click and drag mouse from upper left to lower right to zoom",
+                             "Right click and drag mouse to move graph",
+                             "Left click and drag mouse from lower right to upper left to reset"})
+        v->addWidget(new QLabel(QString::fromLatin1(line)));
+    v->addWidget(ok, 0, Qt::AlignHCenter);
+    panel->adjustSize();
+    return panel;
+}
+
+void TfrmChart::placeHints() {
+    pnlHints->adjustSize();
+    pnlHints->move(width() / 2 - pnlHints->width() / 2, height() / 2 - pnlHints->height() / 2);
+}
+
+void TfrmChart::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (pnlHints && pnlHints->isVisible()) placeHints();
+}
+
+void TfrmChart::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    showTitle();
+}
+
+void TfrmChart::done(int result) {
+    try {
+        SettingsStore::tree().WriteString(settingsSection(), QStringLiteral("Window"),
+                                          QString::fromLatin1(saveGeometry().toBase64()));
+    } catch (const Exception&) {
+        // The size and place are a convenience: the window closes all the same.
+    }
+    QDialog::done(result);
+}
+
+void TfrmChart::showTitle() {
+    lblTitle->setText(m_data.Title());
+}
+
+bool TfrmChart::prepare() {
+    try {
+        m_data.fillInGrids();
+        fillInGrids();
+        m_data.PlotReadings();
+        PlotReadings();
+        m_data.RecomputePie();
+        RecomputePie();
+        return true;
+    } catch (const Exception& e) {
+        m_prompter.error(e.message());
+        return false;
+    }
+}
+
+void TfrmChart::btPlotClick() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_data.SelectedMailbox = qMax(0, cbMailbox->currentIndex());
+    showTitle();
+    try {
+        m_data.fillInGrids();
+        fillInGrids();
+        m_data.RecomputePie();
+        RecomputePie();
+        m_data.PlotReadings();
+        PlotReadings();
+    } catch (const Exception& e) {
+        // What was computed before the bad number stays shown.
+        PlotReadings();
+        QGuiApplication::restoreOverrideCursor();
+        m_prompter.error(e.message());
+        return;
+    }
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void TfrmChart::btDateRangeClick() {
+    m_dateRange->setDates(m_data.StartDate().date(), m_data.EndDate().date());
+    if (m_dateRange->exec() != QDialog::Accepted) return;
+    m_data.setRange(m_dateRange->range().start, m_dateRange->range().end);
+    btPlotClick();
+}
+
+void TfrmChart::fillInGrids() {
+    m_traffic->setRows(m_data.EmailTraffic);
+    m_spam->setRows(m_data.SpamDeleted);
+    // The columns fit their texts when first filled with rows; after that they
+    // keep the widths the user gave them.
+    if (!m_columnsFitted) {
+        gridTraffic->resizeColumnsToContents();
+        gridSpam->resizeColumnsToContents();
+        m_columnsFitted = !m_data.EmailTraffic.isEmpty() || !m_data.SpamDeleted.isEmpty();
+    }
+}
+
+void TfrmChart::RecomputePie() {
+    pieSeries->slices()[0]->setValue(double(m_data.Pie.Normal));
+    pieSeries->slices()[1]->setValue(double(m_data.Pie.Deleted));
+    for (QPieSlice* slice : pieSeries->slices()) {
+        const bool any = pieSeries->sum() > 0;
+        slice->setLabel(slice == pieSeries->slices()[0] ? QStringLiteral("Normal E-mail")
+                                                        : QStringLiteral("Spam Deleted"));
+        slice->setLabel(slice->label() + QStringLiteral(" ") +
+                        QStringLiteral("%1 %").arg(any ? qRound(slice->percentage() * 100) : 0));
+    }
+}
+
+void TfrmChart::PlotReadings() {
+    const SlotSeries& dow = m_data.DayOfWeek;
+    const QList<qint64>* dowValues[3] = {&dow.Checks, &dow.Found, &dow.Deleted};
+    qint64 max = 0;
+    for (int s = 0; s < 3; ++s) {
+        QBarSet* set = dayOfWeekSeries->barSets()[s];
+        for (int d = 0; d < dowValues[s]->size(); ++d) {
+            set->replace(d, double(dowValues[s]->at(d)));
+            max = qMax(max, dowValues[s]->at(d));
+        }
+    }
+    fitValueAxis(m_dayOfWeekY, max);
+
+    const SlotSeries& hod = m_data.HourOfDay;
+    const QList<qint64>* hodValues[3] = {&hod.Checks, &hod.Found, &hod.Deleted};
+    max = 0;
+    for (int s = 0; s < 3; ++s) {
+        QList<QPointF> points;
+        for (int i = 0; i < hodValues[s]->size(); ++i) {
+            points.append(QPointF(i, double(hodValues[s]->at(i))));
+            max = qMax(max, hodValues[s]->at(i));
+        }
+        hourSeries[s]->replace(points);
+    }
+    fitValueAxis(m_hourY, max);
+
+    const QList<DayPoint>* dayValues[3] = {&m_data.DayByDay.Checks, &m_data.DayByDay.Found,
+                                           &m_data.DayByDay.Deleted};
+    max = 0;
+    QDate first, last;
+    for (int s = 0; s < 3; ++s) {
+        QList<QPointF> points;
+        points.reserve(dayValues[s]->size());
+        for (const DayPoint& p : *dayValues[s]) {
+            points.append(QPointF(double(QDateTime(p.Date, QTime(0, 0)).toMSecsSinceEpoch()),
+                                  double(p.Value)));
+            max = qMax(max, p.Value);
+            if (!first.isValid() || p.Date < first) first = p.Date;
+            if (!last.isValid() || p.Date > last) last = p.Date;
+        }
+        daySeries[s]->replace(points);
+    }
+    if (!first.isValid()) first = last = Clock::current().now().date();
+    if (first == last) first = first.addDays(-7);
+    // One label per week, as many as fit.
+    m_dayX->setRange(QDateTime(first, QTime(0, 0)), QDateTime(last, QTime(0, 0)));
+    m_dayX->setTickCount(int(std::clamp<qint64>(first.daysTo(last) / 7 + 1, 2, 60)));
+    fitValueAxis(m_dayY, max);
+
+    plotTopTen(domainSeries, domainAxis, m_data.TopDomains);
+    plotTopTen(spammerSeries, spammerAxis, m_data.TopSpammers);
+}
+
+void TfrmChart::plotTopTen(QHorizontalBarSeries* series, QBarCategoryAxis* axis,
+                           const QList<TallyEntry>& entries) {
+    // The largest count at the top: the axis runs upwards, so the bars go in backwards.
+    QBarSet* set = series->barSets().first();
+    set->remove(0, set->count());
+    axis->clear();
+    QStringList labels;
+    qint64 max = 0;
+    for (qsizetype i = entries.size() - 1; i >= 0; --i) {
+        set->append(entries[i].Count);
+        labels.append(entries[i].Value);
+        max = qMax<qint64>(max, entries[i].Count);
+    }
+    axis->append(labels);
+    QValueAxis* x = series == domainSeries ? m_domainX : m_spammerX;
+    // Room for the value marks beyond the longest bar.
+    x->setRange(0, double(qMax<qint64>(1, max)) * 1.1);
+    x->applyNiceNumbers();
+}
+
+void TfrmChart::setDepth(int strip, int depth) {
+    for (QLineSeries* s : (strip == 0 ? hourSeries : daySeries))
+        setLineDepth(s, depth);
+}
+
+void TfrmChart::btPrintClick() {
+    const int page = PageControl1->currentIndex();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    if (page == TrafficPage || page == SpamPage) {
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        const bool traffic = page == TrafficPage;
+        printTable(&printer,
+                   traffic ? QStringLiteral("E-mail traffic") : QStringLiteral("Deleted Spam"),
+                   traffic ? ChartData::EmailTrafficColumns() : ChartData::SpamDeletedColumns(),
+                   visibleRows(traffic ? gridTraffic : gridSpam), 4, Clock::current().now());
+        return;
+    }
+    ChartView* view = charts[page];
+    if (!view) return;
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(PageControl1->tabText(page));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, view, &ChartView::printTo);
+    preview.exec();
+}
+
+void TfrmChart::btSaveClick() {
+    const int page = PageControl1->currentIndex();
+    ChartView* view = charts[page];
+    if (!view) return;
+    QString name = PageControl1->tabText(page).remove(u'%').simplified().replace(u' ', u'_');
+    QString selected;
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save chart as picture"), name + QStringLiteral(".png"),
+        QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)"), &selected);
+    if (path.isEmpty()) return;
+    QString file = path;
+    if (!file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
+        !file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+        file += selected.startsWith(QLatin1String("SVG")) ? QStringLiteral(".svg")
+                                                          : QStringLiteral(".png");
+    if (!view->savePicture(file))
+        m_prompter.error(QStringLiteral("Could not save the picture to %1.").arg(file));
+}
