@@ -51,37 +51,35 @@ QStringList bodyText(const QByteArrayList& Lines, const QString& Charset) {
 
 } // namespace
 
-QByteArrayList SplitByteLines(const QByteArray& Bytes) {
-    const qsizetype zero = Bytes.indexOf('\0');
-    const qsizetype size = zero >= 0 ? zero : Bytes.size();
+namespace {
+
+// Bytes split into lines at CR LF, CR or LF, all of them.
+QByteArrayList splitAll(QByteArrayView Bytes) {
     QByteArrayList lines;
     qsizetype from = 0;
-    while (from < size) {
+    while (from < Bytes.size()) {
         qsizetype end = from;
-        while (end < size && Bytes[end] != '\n' && Bytes[end] != '\r')
+        while (end < Bytes.size() && Bytes[end] != '\n' && Bytes[end] != '\r')
             ++end;
-        lines << Bytes.mid(from, end - from);
-        if (end < size && Bytes[end] == '\r' && end + 1 < size && Bytes[end + 1] == '\n') ++end;
+        lines << Bytes.sliced(from, end - from).toByteArray();
+        if (end < Bytes.size() && Bytes[end] == '\r' && end + 1 < Bytes.size() &&
+            Bytes[end + 1] == '\n')
+            ++end;
         from = end + 1;
     }
     return lines;
 }
 
-TmsMessageDecoder::TmsMessageDecoder(TmsCustomMessage& Message, const QByteArray& Raw)
-    : m_message(Message), m_raw(Raw) {
-    // The stream reads past zero bytes; only decoded text ends at one.
-    qsizetype from = 0;
-    while (from < m_raw.size()) {
-        qsizetype end = from;
-        while (end < m_raw.size() && m_raw[end] != '\n' && m_raw[end] != '\r')
-            ++end;
-        m_lines << m_raw.mid(from, end - from);
-        if (end < m_raw.size() && m_raw[end] == '\r' && end + 1 < m_raw.size() &&
-            m_raw[end + 1] == '\n')
-            ++end;
-        from = end + 1;
-    }
+} // namespace
+
+QByteArrayList SplitByteLines(const QByteArray& Bytes) {
+    const qsizetype zero = Bytes.indexOf('\0');
+    return splitAll(QByteArrayView(Bytes).first(zero >= 0 ? zero : Bytes.size()));
 }
+
+// The stream reads past zero bytes; only decoded text ends at one.
+TmsMessageDecoder::TmsMessageDecoder(TmsCustomMessage& Message, const QByteArray& Raw)
+    : m_message(Message), m_raw(Raw), m_lines(splitAll(Raw)) {}
 
 void TmsMessageDecoder::reset() {
     m_index = -1;

@@ -66,6 +66,9 @@ private Q_SLOTS:
         QTest::newRow("plain-trailing-dot-removed")
             << QByteArray("Subject: s\r\n\r\nHi\r\n.\r\n") << QStringList{"Hi"} << QStringList{}
             << " csUSASCII meMIME";
+        QTest::newRow("plain-only-the-last-dot-line-removed")
+            << QByteArray("Subject: s\r\n\r\nHi\r\n.\r\n.\r\n") << QStringList{"Hi", "."}
+            << QStringList{} << " csUSASCII meMIME";
         QTest::newRow("quoted-printable-body")
             << mime + "Content-Type: text/plain; charset=iso-8859-1\r\n"
                       "Content-Transfer-Encoding: quoted-printable\r\n\r\nCaf=E9 =\r\nau lait\r\n"
