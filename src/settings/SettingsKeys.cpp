@@ -38,6 +38,10 @@ QList<SettingsKey> buildKeys() {
         keys.append({Kind::Tree, server, MailboxConfig::passwordIdent(n), Type::String, {}, true});
     }
     tree("Server", "Version161", Type::String, "xx");
+    // The main window as the user left it: -1 until it was first closed.
+    for (const char* ident : {"Left", "Top", "Width", "Height", "col1", "col2", "col3"})
+        tree("MainWindow", ident, Type::Integer, "-1");
+    tree("MainWindow", "Maximized", Type::Boolean, "0");
     for (const char* grid : {"Subject", "Headers", "Sender", "Exceptions"})
         for (int col = 0; col <= 5; ++col)
             keys.append({Kind::Tree, QLatin1String(grid), QStringLiteral("col%1").arg(col),
