@@ -44,6 +44,10 @@ bool MainController::GetRemotePOPSettings(int n) {
     return loadMailbox(n);
 }
 
+QString MainController::ListDateFormat() const {
+    return ShortDateFormat + u' ' + listTimeFormat();
+}
+
 MessageRow MainController::rowFor(int index) const {
     const TmsRemoteInfoItem& item = msRemotePOP1.RemoteInfo.Items(index);
     MessageRow row;
@@ -56,8 +60,7 @@ MessageRow MainController::rowFor(int index) const {
     QString zone;
     ParseMailDate(date, when, zone);
     const QDateTime at = when != 0 ? DateTimeToQDateTime(when) : QDateTime();
-    row.Date =
-        at.isValid() ? QLocale().toString(at, ShortDateFormat + u' ' + listTimeFormat()) : date;
+    row.Date = at.isValid() ? QLocale().toString(at, ListDateFormat()) : date;
     row.Mark = NoMark;
     return row;
 }

@@ -193,7 +193,7 @@ void MainController::btExitClick(ExitSender sender) {
     Log.CloseLogFile();
     if (sender == ExitSender::Exit1)
         m_view.Terminate();
-    else if (SysTray)
+    else if (hidesToTray())
         hideToTray();
     else
         m_view.CloseMainWindow();
@@ -325,7 +325,8 @@ QString MainController::stamp() const {
 
 void MainController::setIdleExitFace() {
     m_state.btExitFace = ExitFace::Idle;
-    m_state.btExitCaption = SysTray ? QStringLiteral("Hide") : QStringLiteral("Goodbye");
+    // Without a tray to hide in, the button ends the program.
+    m_state.btExitCaption = hidesToTray() ? QStringLiteral("Hide") : QStringLiteral("Goodbye");
     m_state.Exit1Caption = QStringLiteral("Exit");
     changed();
 }
@@ -357,6 +358,10 @@ void MainController::showProgress(const QString& title) {
 
 void MainController::clearRows() {
     m_list.clear();
+}
+
+bool MainController::hidesToTray() const {
+    return SysTray && m_view.SystemTrayAvailable();
 }
 
 void MainController::hideToTray() {

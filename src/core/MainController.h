@@ -117,6 +117,9 @@ public:
     // The activity log's path today: "Logfile", or "logfile.txt" in the
     // application folder when that is empty, named by the naming mode.
     QString logPath() const;
+    // How the list writes a message's date and time: the short date with a
+    // four-digit year and the locale's time with seconds.
+    QString ListDateFormat() const;
     // The WhyMode of the classifier.
     bool WhyMode() const;
 
@@ -299,6 +302,8 @@ private:
     void showProgress(const QString& title);
     void clearRows();
     void hideToTray();
+    // Started for the tray, and the desktop has one to hide in.
+    bool hidesToTray() const;
     void restartTimerIfAutomatic();
     MessageRow rowFor(int index) const;
     QStringList mailboxChoiceEntries(int& preselected) const;

@@ -40,6 +40,10 @@ QList<SettingsKey> buildKeys() {
     tree("Server", "Version161", Type::String, "xx");
     // The statistics window's size and place, as Qt saves a window's geometry.
     tree("Statistics", "Window", Type::String, "");
+    // The main window as the user left it: -1 until it was first closed.
+    for (const char* ident : {"Left", "Top", "Width", "Height", "col1", "col2", "col3"})
+        tree("MainWindow", ident, Type::Integer, "-1");
+    tree("MainWindow", "Maximized", Type::Boolean, "0");
     for (const char* grid : {"Subject", "Headers", "Sender", "Exceptions"})
         for (int col = 0; col <= 5; ++col)
             keys.append({Kind::Tree, QLatin1String(grid), QStringLiteral("col%1").arg(col),

@@ -30,6 +30,7 @@ DesktopView::~DesktopView() {
 }
 
 void DesktopView::destroyWindows() {
+    if (m_main) m_main->saveWindowState();
     // The progress window and the general settings belong to the main window.
     delete m_main;
     m_main = nullptr;
@@ -43,7 +44,7 @@ void DesktopView::destroyWindows() {
 void DesktopView::createMainWindow(MainController& controller) {
     m_controller = &controller;
     m_main = new TfrmMain(controller);
-    m_main->centre();
+    m_main->restoreWindowState();
     m_tray = new TrayIcon(this);
     connectTray();
     connect(&controller, &MainController::stateChanged, this, &DesktopView::render);

@@ -56,3 +56,11 @@ QPixmap pixmap(const QString& name, int size) {
 }
 
 } // namespace Icons
+
+void Icons::useDesktopIconTheme() {
+    const QString adwaita = QStringLiteral("Adwaita");
+    const QString hicolor = QStringLiteral("hicolor");
+    if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == hicolor)
+        QIcon::setFallbackThemeName(adwaita);
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == hicolor) QIcon::setThemeName(adwaita);
+}

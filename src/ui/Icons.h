@@ -23,6 +23,12 @@ QIcon named(const QString& name);
 // A named picture drawn at exactly size x size pixels (for large pictures).
 QPixmap pixmap(const QString& name, int size);
 // The program's own icon.
-inline QIcon program() { return named(QStringLiteral("quillmere")); }
+inline QIcon program() {
+    return named(QStringLiteral("quillmere"));
+}
+// Lets message boxes and buttons take their pictures from the desktop's icon
+// theme; where the platform names none (a bare X server, offscreen), Adwaita
+// stands in, so they are drawn crisp rather than from blurry built-in pictures.
+void useDesktopIconTheme();
 
 } // namespace Icons

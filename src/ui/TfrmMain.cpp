@@ -2,17 +2,23 @@
 
 #include "core/MainController.h"
 #include "core/MessageListModel.h"
+#include "mail/Exceptions.h"
+#include "settings/SettingsStore.h"
 #include "ui/Icons.h"
 #include "ui/MarkIconProxy.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -248,10 +254,13 @@ void TfrmMain::buildList() {
     QHeaderView* header = ListView1->header();
     header->setSectionsClickable(false);
     header->setSectionsMovable(false);
+    // The subject takes what the other columns leave, so the header always
+    // reaches the scroll bar; the others keep the widths the user gives them.
     header->setStretchLastSection(false);
-    const int widths[] = {220, 200, 60, 130};
-    for (int c = 0; c < 4; ++c)
-        header->resizeSection(c, widths[c]);
+    header->setSectionResizeMode(MessageListModel::SubjectColumn, QHeaderView::Stretch);
+    for (int c = MessageListModel::SenderColumn; c < MessageListModel::ColumnCount; ++c)
+        header->setSectionResizeMode(c, QHeaderView::Interactive);
+    fitColumns();
     ListView1->installEventFilter(this);
 
     PopupMenu1 = new QMenu(this);
@@ -282,6 +291,77 @@ void TfrmMain::centre() {
         move(screen->availableGeometry().center() - rect().center());
 }
 
+namespace {
+const QString WindowSection = QStringLiteral("MainWindow");
+} // namespace
+
+void TfrmMain::fitColumns() {
+    QHeaderView* header = ListView1->header();
+    const QFontMetrics text(ListView1->font());
+    const int padding = 2 * ListView1->style()->pixelMetric(QStyle::PM_HeaderMargin) + 12;
+    // The widest date the locale writes: two-digit day and month, an evening time.
+    const QString format = m_controller.ListDateFormat();
+    int date = text.horizontalAdvance(
+        header->model()->headerData(MessageListModel::DateColumn, Qt::Horizontal).toString());
+    for (int hour : {10, 22})
+        date = std::max(date, text.horizontalAdvance(QLocale().toString(
+                                  QDateTime(QDate(2024, 12, 28), QTime(hour, 58, 58)), format)));
+    const int size = std::max(text.horizontalAdvance(QStringLiteral("99999999")),
+                              text.horizontalAdvance(QStringLiteral("Size")));
+    header->resizeSection(MessageListModel::DateColumn, date + padding);
+    header->resizeSection(MessageListModel::SizeColumn, size + padding);
+    const int rest = std::max(0, width() - 40 - date - size - 2 * padding);
+    header->resizeSection(
+        MessageListModel::SenderColumn,
+        std::max(text.horizontalAdvance(QStringLiteral("someone@example.org")) + padding,
+                 rest * 9 / 20));
+}
+
+void TfrmMain::restoreWindowState() {
+    const SettingsGroup tree(SettingsStore::tree());
+    const auto value = [&tree](const char* ident) {
+        return tree.ReadInteger(WindowSection, QLatin1String(ident), -1);
+    };
+    const int width = value("Width"), height = value("Height");
+    if (width > 0 && height > 0)
+        resize(width, height);
+    else
+        resize(DefaultWidth, DefaultHeight);
+    const int left = value("Left"), top = value("Top");
+    QScreen* screen = QGuiApplication::screenAt(QPoint(left, top));
+    if (left >= 0 && top >= 0 && screen)
+        move(left, top);
+    else
+        centre();
+    if (tree.ReadBool(WindowSection, QStringLiteral("Maximized"), false))
+        setWindowState(windowState() | Qt::WindowMaximized);
+    fitColumns();
+    QHeaderView* header = ListView1->header();
+    const char* columns[] = {"col1", "col2", "col3"};
+    for (int c = MessageListModel::SenderColumn; c < MessageListModel::ColumnCount; ++c)
+        if (const int stored = value(columns[c - 1]); stored > 0) header->resizeSection(c, stored);
+}
+
+void TfrmMain::saveWindowState() const {
+    try {
+        SettingsGroup tree(SettingsStore::tree());
+        const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+        tree.WriteInteger(WindowSection, QStringLiteral("Left"), pos().x());
+        tree.WriteInteger(WindowSection, QStringLiteral("Top"), pos().y());
+        tree.WriteInteger(WindowSection, QStringLiteral("Width"), normal.width());
+        tree.WriteInteger(WindowSection, QStringLiteral("Height"), normal.height());
+        tree.WriteBool(WindowSection, QStringLiteral("Maximized"), isMaximized());
+        const QHeaderView* header = ListView1->header();
+        for (int c = MessageListModel::SenderColumn; c < MessageListModel::ColumnCount; ++c)
+            tree.WriteInteger(WindowSection, QStringLiteral("col%1").arg(c),
+                              header->sectionSize(c));
+        tree.commit();
+    } catch (const Exception& e) {
+        // The window's size is not worth a message box on the way out.
+        qWarning("%s", qPrintable(e.message()));
+    }
+}
+
 void TfrmMain::render(const MainViewState& state) {
     setWindowTitle(state.Caption);
     lblTitle->setText(state.lblTitle);
@@ -308,6 +388,7 @@ void TfrmMain::render(const MainViewState& state) {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
+    saveWindowState();
     m_controller.FormCloseQuery();
     event->accept();
     Q_EMIT closed();

@@ -36,6 +36,15 @@ public:
     QList<int> selection() const;
     // Centres the window on its screen.
     void centre();
+    // Size, position, maximised state and column widths as the user left them
+    // (section "MainWindow" of the settings tree); the first time the default
+    // size, centred, with columns fitted to the locale's dates.
+    void restoreWindowState();
+    // Stores what restoreWindowState restores.
+    void saveWindowState() const;
+    // The list's columns as they open without stored widths: size and date wide
+    // enough for their content, sender a share of the rest, subject the rest.
+    void fitColumns();
 
     // Controls, named as the rest of the program calls them.
     QLabel* lblTitle = nullptr;

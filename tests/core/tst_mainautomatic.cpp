@@ -224,12 +224,12 @@ private Q_SLOTS:
         h.view.tray = false;
         MainController& c = h.start();
         QCOMPARE(h.view.calls, QStringList{"show"});
-        QCOMPARE(c.state().btExitCaption, QStringLiteral("Hide"));
-
-        c.btExitClick();
-        QCOMPARE(h.view.calls, (QStringList{"show", "show"}));
         QCOMPARE(h.prompter.texts().size(), 1);
         QVERIFY(h.prompter.texts()[0].contains("no system tray"));
+        // Nothing to hide in: the button says what it does, and ends the program.
+        QCOMPARE(c.state().btExitCaption, QStringLiteral("Goodbye"));
+        c.btExitClick();
+        QCOMPARE(h.view.calls, (QStringList{"show", "close"}));
 
         h.view.tray = true;
         c.btExitClick();

@@ -116,6 +116,7 @@ private Q_SLOTS:
     void settingsCommandsOpenTheirWindows();
     void minimisedIsNotHiddenAndCommandsWaitDuringACheck();
     void statisticsOpenOnce();
+    void windowKeepsItsSizeAndColumns();
 };
 
 void TestMainWindow::initTestCase() {
@@ -143,11 +144,12 @@ void TestMainWindow::windowAsDrawn() {
 
     QHeaderView* header = w.ListView1->header();
     const QStringList captions{"Subject", "Sender", "Size", "Date"};
-    const int widths[] = {220, 200, 60, 130};
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < 4; ++c)
         QCOMPARE(d.list()->headerData(c, Qt::Horizontal).toString(), captions[c]);
-        QCOMPARE(header->sectionSize(c), widths[c]);
-    }
+    // The subject takes what the others leave; the others may be resized.
+    QCOMPARE(header->sectionResizeMode(0), QHeaderView::Stretch);
+    for (int c = 1; c < 4; ++c)
+        QCOMPARE(header->sectionResizeMode(c), QHeaderView::Interactive);
     QCOMPARE(w.ListView1->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(w.ListView1->editTriggers(), QAbstractItemView::NoEditTriggers);
     QVERIFY(!w.ListView1->isSortingEnabled());
@@ -445,6 +447,34 @@ void TestMainWindow::statisticsOpenOnce() {
     d.controller->Statistics1Click();
     QCOMPARE(extra, 0);
     QVERIFY(!d.view->StatisticsOpen());
+}
+
+// The first time the window opens at its default size with columns that show
+// a date whole and a header that reaches the scroll bar; size and column widths
+// the user chose come back at the next start.
+void TestMainWindow::windowKeepsItsSizeAndColumns() {
+    Desktop d;
+    Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello")}));
+    MainController& c = d.start();
+    TfrmMain& w = d.main();
+    w.show();
+    QCOMPARE(w.size(), QSize(TfrmMain::DefaultWidth, TfrmMain::DefaultHeight));
+    QVERIFY(c.btListClick());
+    QHeaderView* header = w.ListView1->header();
+    const QString date = d.column(MessageListModel::DateColumn).value(0);
+    QVERIFY(!date.isEmpty());
+    QVERIFY(header->sectionSize(MessageListModel::DateColumn) >
+            w.ListView1->fontMetrics().horizontalAdvance(date));
+    QCOMPARE(header->length(), w.ListView1->viewport()->width());
+
+    w.resize(900, 600);
+    header->resizeSection(MessageListModel::SenderColumn, 260);
+    d.view.reset(); // the program ends
+    d.controller.reset();
+    d.start();
+    TfrmMain& again = d.main();
+    QCOMPARE(again.size(), QSize(900, 600));
+    QCOMPARE(again.ListView1->header()->sectionSize(MessageListModel::SenderColumn), 260);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(QUILL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quillmere"));
     QApplication::setWindowIcon(Icons::program());
+    Icons::useDesktopIconTheme();
     // The program ends when its main window closes or "Exit" is chosen, not
     // when its last window hides to the tray.
     QApplication::setQuitOnLastWindowClosed(false);
