@@ -15,9 +15,21 @@ void MainController::Timer1Timer() {
     // A tick that comes while an operation runs is skipped; the countdown goes
     // on from the next one.
     if (OperationRunning()) return;
-    m_lastFailure.clear();
     --MinutesLeft;
     UpdateAutomaticCaptions(General.Automatic, General.Minutes);
+    timerSweep();
+    startTimer1();
+}
+
+void MainController::SweepNow() {
+    if (OperationRunning()) return;
+    MinutesLeft = 0;
+    timerSweep();
+    restartTimerIfAutomatic();
+}
+
+void MainController::timerSweep() {
+    m_lastFailure.clear();
     TimerRun = true;
     command(Kind::Command, [this] {
         // A failure ends the sweep here; the countdown stays at zero, so the
@@ -29,23 +41,6 @@ void MainController::Timer1Timer() {
     m_state.lblTitle = m_state.Caption;
     m_state.Tray.Hint = m_state.Caption;
     changed();
-    startTimer1();
-}
-
-void MainController::SweepNow() {
-    if (OperationRunning()) return;
-    m_lastFailure.clear();
-    MinutesLeft = 0;
-    TimerRun = true;
-    command(Kind::Command, [this] {
-        CheckAllMailBoxes();
-        return true;
-    });
-    TimerRun = false;
-    m_state.lblTitle = m_state.Caption;
-    m_state.Tray.Hint = m_state.Caption;
-    changed();
-    restartTimerIfAutomatic();
 }
 
 void MainController::UpdateAutomaticCaptions(bool automatic, int minutes) {

@@ -288,6 +288,8 @@ private:
     bool checkMailbox();
     void runDeletion();
     void runSweep();
+    // The sweep (or the countdown caption) as a tick of the timer runs it.
+    void timerSweep();
     void openGeneralSettings();
     void launchMailer();
     QStringList explain(const QList<int>& selection);
