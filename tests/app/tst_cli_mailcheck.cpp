@@ -288,6 +288,23 @@ private Q_SLOTS:
         QCOMPARE(readFile(profile.appFile("logfile.txt")).count("DELETE SPAM on "), 1);
     }
 
+    // With a single mailbox the check keeps its connection for a deletion; the
+    // command signs off when it ends instead of leaving it open.
+    void checkSignsOffWhenItEnds() {
+        ScriptedPop3Server server(ScriptedPop3Server::signIn("+OK 1 100") +
+                                  Pop3Script{{"LIST 1", "+OK 1 100\r\n"},
+                                             {"TOP 1 1", "+OK\r\nSubject: hi\r\n\r\n.\r\n"},
+                                             {"QUIT", "+OK bye\r\n"}});
+        TempProfile profile;
+        profileWithRules(profile);
+        MailboxConfig{server.server(), QStringLiteral("tester"), QStringLiteral("secret")}.store(1);
+
+        const Run r = cli({"check"});
+
+        QCOMPARE(r.code, 0);
+        QCOMPARE(server.received(), server.expected());
+    }
+
     void sweep_data() {
         QTest::addColumn<bool>("kill");
         QTest::addColumn<QString>("password1");

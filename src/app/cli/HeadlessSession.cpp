@@ -10,6 +10,10 @@ int HeadlessView::ChooseMailbox(const QStringList& entries, int preselected) {
     return -1;
 }
 
+HeadlessSession::~HeadlessSession() {
+    if (m_controller) m_controller->FormCloseQuery();
+}
+
 int HeadlessSession::start() {
     if (!m_lock.tryLock()) {
         cliErr() << ProfileLock::busyText() << Qt::endl;

@@ -58,6 +58,9 @@ public:
     SilentAlarm sound;
     NoShell shell;
 
+    // Signs off a connection the command left open, as closing the window does.
+    ~HeadlessSession();
+
     // Takes the profile lock and runs the controller's start-up. ExitOk, or
     // ExitProfileBusy after saying so on standard error.
     int start();
