@@ -188,7 +188,7 @@ void MainController::msRemotePOP1UpdatingInfo(QObject*) {
 void MainController::msRemotePOP1NextInfoUpdated(QObject*, int index) {
     // Row i is message i + 1: a row out of step (the list was emptied by a
     // cancel meanwhile) is never added, so that no row names another message.
-    if (index != rows().size() || !m_list.append(index, rowFor(index))) return;
+    if (!m_list.append(index, rowFor(index))) return;
     const int row = int(rows().size()) - 1;
     Q_EMIT rowAppended(row);
     const int count = msRemotePOP1.MessageCount;
