@@ -57,6 +57,11 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
     msRemotePOP1.OnDeleting = [this](QObject* s, int n) { msRemotePOP1Deleting(s, n); };
     msRemotePOP1.OnDeleted = [this](QObject* s, int n) { msRemotePOP1Deleted(s, n); };
     msRemotePOP1.OnDeleteRefused = [this](QObject* s, int n) { msRemotePOP1DeleteRefused(s, n); };
+    msRemotePOP1.OnRetrieving = [this](QObject* s, int n) { msRemotePOP1Retrieving(s, n); };
+    msRemotePOP1.OnRetrieved = [this](QObject* s, int n) { msRemotePOP1Retrieved(s, n); };
+    msRemotePOP1.OnUserMessageSave = [this](QObject* s, int n, const QByteArray& contents) {
+        msRemotePOP1UserMessageSave(s, n, contents);
+    };
 
     Timer1.setInterval(60000);
     connect(&Timer1, &QTimer::timeout, this, &MainController::Timer1Timer);

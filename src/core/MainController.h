@@ -7,6 +7,7 @@
 #include "core/MessageRow.h"
 #include "core/UnknownDomain.h"
 #include "mail/dns/MXResolver.h"
+#include "mail/message/Message.h"
 #include "mail/pop3/RemotePOP.h"
 #include "rules/Blacklist.h"
 #include "rules/SpamSettings.h"
@@ -258,8 +259,38 @@ public:
     // Explains the first selected row's mark in the text window; returns the lines
     // shown (none when nothing was selected). Never changes a mark or a counter.
     QStringList Why1Click(const QList<int>& selection);
+    // The header lines of every selected row, in list order, each message under
+    // its subject and sender between lines of asterisks, in the text window;
+    // returns the lines shown (none when nothing was selected).
+    QStringList ViewHeader1Click(const QList<int>& selection);
+    // Downloads the first selected message (asking first when it is larger than
+    // 50000 bytes) into the application folder and shows its body in the text
+    // window. An operation: it uses the POP3 client. Only that message is
+    // retrieved, nothing is deleted, and no selected message keeps a mark in the
+    // client. A failure leaves the progress window up until its cancel. True
+    // when the body was shown.
+    bool ViewMessages1Click(const QList<int>& selection);
+    // The mark-for-deletion dialog over the selected rows; on OK a new first
+    // subject rule and sender rule for each message with a subject (as the
+    // dialog's check boxes say), saved. The list is marked again either way.
+    void AddtoSPAMlist1Click(const QList<int>& selection);
+    // An exception for the sender of each selected row (filling the blank row
+    // of an empty list first), saved; then the list is marked again.
+    void AddtoExceptions1Click(const QList<int>& selection);
+    // The file message index is downloaded to: "msg_<index>.eml" in the
+    // client's message folder.
+    QString messageFile(int index) const;
     // Removes msg_0.eml to msg_100.eml from the folder messages are written to.
     void CleanUpEMLFiles();
+
+    // Notifications of the POP3 client while a message downloads.
+    void msRemotePOP1Retrieving(QObject* sender, int index);
+    void msRemotePOP1Retrieved(QObject* sender, int index);
+    // Writes the downloaded message to messageFile(index), replacing an older one.
+    void msRemotePOP1UserMessageSave(QObject* sender, int index, const QByteArray& contents);
+
+    // The message the body viewer shows, as last downloaded.
+    TmsMessage msMessage1;
 
 Q_SIGNALS:
     // state() changed.
@@ -293,6 +324,11 @@ private:
     void openGeneralSettings();
     void launchMailer();
     QStringList explain(const QList<int>& selection);
+    bool viewBody(const QList<int>& selection);
+    // The selected positions that are rows, in list order, each once.
+    QList<int> selectedRows(const QList<int>& selection) const;
+    // Saves the spam settings, then marks the list again; a failed save is shown.
+    void saveRulesAndRemark();
     void startTimer1();
     void showFailure(const QString& text);
     void writeLogLine(const QString& text);

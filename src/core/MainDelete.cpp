@@ -8,16 +8,6 @@
 #include <algorithm>
 
 namespace {
-// The selected positions that are rows, in list order, each once.
-QList<int> rowsOf(const QList<int>& selection, qsizetype count) {
-    QList<int> rows;
-    for (int i : selection)
-        if (i >= 0 && i < count) rows << i;
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
-}
-
 // The spam counter raised by n; a counter that is not a number counts from 0.
 QString addToCounter(const QString& counter, int n) {
     bool ok = false;
@@ -29,7 +19,7 @@ QString addToCounter(const QString& counter, int n) {
 void MainController::btMarkClick(const QList<int>& selection) {
     command(Kind::Command, [this, &selection] {
         playAlarmSound(false);
-        const QList<int> picked = rowsOf(selection, rows().size());
+        const QList<int> picked = selectedRows(selection);
         if (picked.isEmpty()) {
             NadaSelected();
             return true;

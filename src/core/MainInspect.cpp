@@ -1,13 +1,35 @@
 // Commands on the rows of the list and the small commands beside them: why a
-// message was marked, the mail program, help, the log file, leftover messages.
+// message was marked, its headers and body, new rules from messages, the mail
+// program, help, the log file, leftover messages.
 #include "core/MainController.h"
 #include "core/MainView.h"
 #include "core/Shell.h"
 #include "core/TextTests.h"
+#include "mail/Exceptions.h"
 #include "settings/AppPaths.h"
 #include "settings/Prompter.h"
+#include "settings/TextFiles.h"
 
 #include <QFile>
+#include <algorithm>
+
+namespace {
+const QString MoreThanOne = QStringLiteral(
+    "You have selected more than one message to view.  Only one message can be viewed at one "
+    "time.  The first one selected will be displayed.");
+const QString Asterisks(38, u'*');
+// Messages larger than this are downloaded only when the user agrees.
+constexpr qint64 LargeMessage = 50000;
+} // namespace
+
+QList<int> MainController::selectedRows(const QList<int>& selection) const {
+    QList<int> picked;
+    for (int i : selection)
+        if (i >= 0 && i < rows().size()) picked << i;
+    std::sort(picked.begin(), picked.end());
+    picked.erase(std::unique(picked.begin(), picked.end()), picked.end());
+    return picked;
+}
 
 void MainController::ListView1Click() {
     command(Kind::Command, [this] {
@@ -80,10 +102,7 @@ QStringList MainController::explain(const QList<int>& selection) {
         NadaSelected();
         return {};
     }
-    if (selection.size() > 1)
-        m_prompter.information(QStringLiteral(
-            "You have selected more than one message to view.  Only one message can be viewed "
-            "at one time.  The first one selected will be displayed."));
+    if (selection.size() > 1) m_prompter.information(MoreThanOne);
 
     QList<MessageRow>& list = m_list.markableRows();
     const MessageRow row = list.at(first);
@@ -118,6 +137,187 @@ QStringList MainController::explain(const QList<int>& selection) {
     }
     m_view.ShowTextWindow(MainView::TextKind::Reasons, lines);
     return lines;
+}
+
+QStringList MainController::ViewHeader1Click(const QList<int>& selection) {
+    QStringList lines;
+    command(Kind::Command, [this, &selection, &lines] {
+        playAlarmSound(false);
+        Timer1.stop();
+        const QList<int> picked = selectedRows(selection);
+        if (picked.isEmpty()) {
+            NadaSelected();
+        } else {
+            for (int i : picked) {
+                const MessageRow& row = rows().at(i);
+                lines << Asterisks
+                      << QStringLiteral("Subject : ") + row.Subject + QStringLiteral(" Sender : ") +
+                             row.Sender
+                      << Asterisks;
+                if (i < msRemotePOP1.RemoteInfo.Count())
+                    lines += msRemotePOP1.RemoteInfo.Items(i).Headers;
+            }
+            m_view.ShowTextWindow(MainView::TextKind::Headers, lines);
+        }
+        restartTimerIfAutomatic();
+        return true;
+    });
+    return lines;
+}
+
+bool MainController::ViewMessages1Click(const QList<int>& selection) {
+    m_lastFailure.clear();
+    return command(Kind::Operation, [this, &selection] {
+        playAlarmSound(false);
+        Timer1.stop();
+        // The timer runs again at the end, whichever way the command ends.
+        struct Restart {
+            MainController* c;
+            ~Restart() { c->restartTimerIfAutomatic(); }
+        } restart{this};
+        return viewBody(selection);
+    });
+}
+
+bool MainController::viewBody(const QList<int>& selection) {
+    // 1.-2.
+    const QList<int> picked = selectedRows(selection);
+    if (picked.isEmpty()) {
+        NadaSelected();
+        return false;
+    }
+    if (picked.size() > 1) m_prompter.information(MoreThanOne);
+    const int k = picked.first();
+    const QString size = rows().at(k).Size;
+    if (size.toLongLong() > LargeMessage &&
+        m_prompter.message(
+            QStringLiteral("The message you have selected to view is quite large - ") + size +
+                QStringLiteral(" bytes. ") +
+                QStringLiteral("Are you sure you wish to download and view it?"),
+            Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return false;
+
+    // 3. Only this message is fetched: a mark left in the client from elsewhere
+    // must never make the viewer delete or fetch another one.
+    TmsRemoteInfo& info = msRemotePOP1.RemoteInfo;
+    const auto unmarkAll = [&info, this] {
+        for (int i = 0; i < info.Count(); ++i)
+            msRemotePOP1.Unmark(i);
+    };
+    unmarkAll();
+    if (k >= info.Count()) return false; // rows always have their message; kept safe anyway
+    msRemotePOP1.MarkRetrieve(k);
+    msRemotePOP1.setMessageDirectory(AppPaths::appFolder());
+
+    // 4. A failure ends the command with the progress window up and the buttons
+    // off, until the user presses its cancel.
+    disableAllButtons();
+    showProgress(QStringLiteral("Retrieving messages ... standby"));
+    try {
+        msRemotePOP1.TransferData();
+    } catch (...) {
+        unmarkAll();
+        throw;
+    }
+    m_state.Progress.Visible = false;
+    enableAllButtons();
+
+    // 5.
+    for (int j : picked)
+        if (j < info.Count()) msRemotePOP1.Unmark(j);
+
+    // 6.
+    msMessage1.LoadFromFile(messageFile(k));
+    m_view.ShowTextWindow(MainView::TextKind::Body, msMessage1.Body);
+    return true;
+}
+
+QString MainController::messageFile(int index) const {
+    return msRemotePOP1.MessageDirectory() + QStringLiteral("msg_%1.eml").arg(index);
+}
+
+void MainController::msRemotePOP1Retrieving(QObject*, int index) {
+    m_state.Progress.lblMsg = QStringLiteral("Retrieving ... ");
+    setStatus(QStringLiteral("Retrieving %1").arg(index + 1));
+}
+
+void MainController::msRemotePOP1Retrieved(QObject*, int index) {
+    setStatus(QStringLiteral("Message %1 retrieved").arg(index + 1));
+}
+
+void MainController::msRemotePOP1UserMessageSave(QObject*, int index, const QByteArray& contents) {
+    // A message is the user's private mail: readable by the user alone.
+    const QString file = messageFile(index);
+    if (!TextFiles::replaceAtomically(file, contents,
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw EFileError(QStringLiteral("Unable to write to %1").arg(file));
+}
+
+void MainController::AddtoSPAMlist1Click(const QList<int>& selection) {
+    command(Kind::Command, [this, &selection] {
+        playAlarmSound(false);
+        const QList<int> picked = selectedRows(selection);
+        if (picked.isEmpty()) {
+            NadaSelected();
+            return true;
+        }
+        // The grid has room for MaxRows messages; the rest are not offered.
+        SpamRuleOffer offer;
+        for (int i : picked) {
+            if (offer.Rows.size() == SpamRuleOffer::MaxRows) break;
+            offer.Rows.append({rows().at(i).Subject, rows().at(i).Sender});
+        }
+        // No sweep may replace the list while the dialog is open.
+        const bool running = Timer1.isActive();
+        Timer1.stop();
+        const bool ok = m_view.ShowMarkForDeletion(offer);
+        if (running) startTimer1();
+        if (ok) {
+            // Each goes first, so the last message's rules end up at the top.
+            for (const auto& [subject, sender] : std::as_const(offer.Rows)) {
+                if (subject.isEmpty()) continue;
+                if (offer.Subjects)
+                    Spam.gridSubject.insertAtTop({QString(), QStringLiteral("Equals"), subject,
+                                                  QStringLiteral("Yes"), QStringLiteral("Yes"),
+                                                  QStringLiteral("1")});
+                if (offer.Senders)
+                    Spam.gridFrom.insertAtTop({QString(), QStringLiteral("E-mail address"),
+                                               QStringLiteral("Equals"), sender,
+                                               QStringLiteral("Yes"), QStringLiteral("1")});
+            }
+            saveRulesAndRemark();
+        } else {
+            btRemarkClick();
+        }
+        return true;
+    });
+}
+
+void MainController::AddtoExceptions1Click(const QList<int>& selection) {
+    command(Kind::Command, [this, &selection] {
+        playAlarmSound(false);
+        const QList<int> picked = selectedRows(selection);
+        if (picked.isEmpty()) {
+            NadaSelected();
+            return true;
+        }
+        for (int i : picked)
+            Spam.gridExcept.appendRule({QStringLiteral("E-mail address"), QStringLiteral("Equals"),
+                                        rows().at(i).Sender, QStringLiteral("No"),
+                                        QStringLiteral("0"), QString(), QStringLiteral("3")});
+        saveRulesAndRemark();
+        return true;
+    });
+}
+
+void MainController::saveRulesAndRemark() {
+    // The new rules are in place whether or not their files could be written.
+    try {
+        Spam.Savesettings();
+    } catch (const Exception& e) {
+        showFailure(e.message());
+    }
+    btRemarkClick();
 }
 
 void MainController::CleanUpEMLFiles() {

@@ -1,7 +1,19 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <utility>
+
+// What the mark-for-deletion dialog offers and what the user chose there: the
+// selected messages (subject and sender) and the two check boxes.
+struct SpamRuleOffer {
+    // The dialog's grid holds a heading row and this many messages.
+    static constexpr int MaxRows = 249;
+    QList<std::pair<QString, QString>> Rows; // subject, sender; list order
+    bool Subjects = true;                    // "Always delete mail with these ... subject headings"
+    bool Senders = true;                     // "Always delete mail from these ... senders"
+};
 
 // What the main controller asks of the windows around it. The desktop program
 // implements it with widgets, the command line and the tests without any. Every
@@ -45,4 +57,10 @@ public:
     virtual void ShowAbout() = 0;
     // The text window with its title by kind and these lines, modally.
     virtual void ShowTextWindow(TextKind kind, const QStringList& lines) = 0;
+    // The mark-for-deletion dialog over offer's rows, modally; its check boxes
+    // end up in offer. True for OK; a view without the dialog answers Cancel.
+    virtual bool ShowMarkForDeletion(SpamRuleOffer& offer) {
+        (void)offer;
+        return false;
+    }
 };

@@ -62,7 +62,19 @@ public:
     void ShowStatistics() override { calls << QStringLiteral("statistics"); }
     bool StatisticsOpen() const override { return statisticsOpen; }
     void ShowAbout() override { calls << QStringLiteral("about"); }
-    void ShowTextWindow(TextKind, const QStringList& lines) override { texts << lines; }
+    void ShowTextWindow(TextKind kind, const QStringList& lines) override {
+        texts << lines;
+        textKinds << kind;
+    }
+    QList<TextKind> textKinds;
+    // The mark-for-deletion dialog: what it was offered, and how it is answered
+    // (Cancel without a script).
+    QList<SpamRuleOffer> offers;
+    std::function<bool(SpamRuleOffer&)> onMarkForDeletion;
+    bool ShowMarkForDeletion(SpamRuleOffer& offer) override {
+        offers << offer;
+        return onMarkForDeletion && onMarkForDeletion(offer);
+    }
 };
 
 class ScriptedSound : public AlarmSound {

@@ -1,6 +1,6 @@
-// One operation at a time: while a check, a deletion or a sweep runs against a
-// real Dovecot, every other command that arrives from the window, the list, the
-// tray or the timer is refused and changes nothing; the rows stay paired with
+// One operation at a time: while a check, a deletion, the download of a
+// message to view or a sweep runs against a real Dovecot, every other command that arrives from the
+// window, the list, the tray or the timer is refused and changes nothing; the rows stay paired with
 // the mailbox they came from; a fault of the program is shown, not fatal.
 #include "ClassifierFixture.h"
 #include "ControllerFixture.h"
@@ -24,6 +24,10 @@ QList<std::pair<const char*, Entry>> entryPoints() {
         {"reset", [](MainController& c) { c.ResetButtonClick(); }},
         {"auto-mark", [](MainController& c) { c.btRemarkClick(); }},
         {"why", [](MainController& c) { c.Why1Click({0}); }},
+        {"view-headers", [](MainController& c) { c.ViewHeader1Click({0}); }},
+        {"view-body", [](MainController& c) { c.ViewMessages1Click({0}); }},
+        {"add-to-spam-list", [](MainController& c) { c.AddtoSPAMlist1Click({0}); }},
+        {"add-to-exceptions", [](MainController& c) { c.AddtoExceptions1Click({0}); }},
         {"launch", [](MainController& c) { c.btLaunchClick(); }},
         {"general", [](MainController& c) { c.btGeneralClick(); }},
         {"spam", [](MainController& c) { c.btSpamSetupClick(); }},
@@ -82,7 +86,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("operation");
         QTest::addColumn<int>("entry");
         const auto entries = entryPoints();
-        for (const char* operation : {"check", "deletion"})
+        for (const char* operation : {"check", "deletion", "view"})
             for (int i = 0; i < entries.size(); ++i)
                 QTest::addRow("%s-during-%s", entries[i].first, operation)
                     << QString::fromLatin1(operation) << i;
@@ -105,7 +109,7 @@ private Q_SLOTS:
         MainController& c = h.start();
         rules(h, c);
         h.view.visible = true;
-        if (operation == QLatin1String("deletion")) QVERIFY(c.btListClick());
+        if (operation != QLatin1String("check")) QVERIFY(c.btListClick());
         c.MinutesLeft = 1; // a tick that got through would sweep
         const QStringList logBefore = h.logLines();
 
@@ -127,6 +131,17 @@ private Q_SLOTS:
             QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, BlacklistMark}));
             QCOMPARE(h.logLinesStartingWith("MAIL CHECK").size(), 1);
             QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
+        } else if (operation == QLatin1String("view")) {
+            const auto retrieving = c.msRemotePOP1.OnRetrieving;
+            c.msRemotePOP1.OnRetrieving = [&](QObject* s, int n) {
+                retrieving(s, n);
+                interfere();
+            };
+            QVERIFY(c.ViewMessages1Click({1}));
+            QCOMPARE(h.view.texts.size(), 1); // the body
+            h.view.texts.clear();
+            QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
+            QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, BlacklistMark}));
         } else {
             c.msRemotePOP1.OnDeleting = [&](QObject* s, int n) {
                 deleting(s, n);
@@ -146,12 +161,16 @@ private Q_SLOTS:
         QVERIFY(c.Timer1.isActive()); // the operation's own end restarts it
         QCOMPARE(c.MinutesLeft, 1);
         QCOMPARE(h.view.calls, QStringList{"show"});
-        QVERIFY(h.view.texts.isEmpty());
+        QVERIFY(h.view.texts.isEmpty() && h.view.offers.isEmpty());
+        QVERIFY(c.Spam.gridExcept.isEmpty());
         QVERIFY(h.shell.documents.isEmpty() && h.shell.programs.isEmpty());
         QVERIFY2(h.prompter.shown().isEmpty(), qPrintable(h.prompter.texts().join('|')));
         QVERIFY(h.logLinesStartingWith("Automatic mode").isEmpty());
         QCOMPARE(h.logLines().filter(QRegularExpression("^(ERROR|OPERATION)")).size(), 0);
-        QVERIFY(logBefore.size() < h.logLines().size());
+        if (operation == QLatin1String("view"))
+            QCOMPARE(h.logLines(), logBefore);
+        else
+            QVERIFY(logBefore.size() < h.logLines().size());
     }
 
     // A sweep with deletion is one operation: nothing starts the timer or
