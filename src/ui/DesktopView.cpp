@@ -5,6 +5,7 @@
 #include "dialogs/MarkImages.h"
 #include "dialogs/TfrmChartMain.h"
 #include "dialogs/TfrmGeneral.h"
+#include "dialogs/TfrmMarkForDeletion.h"
 #include "dialogs/TfrmOptionsMain.h"
 #include "ui/Icons.h"
 #include "ui/TfrmAbout.h"
@@ -168,4 +169,15 @@ void DesktopView::ShowTextWindow(TextKind kind, const QStringList& lines) {
     TfrmViewHeader window(m_main);
     window.setContents(kind, lines);
     window.exec();
+}
+
+bool DesktopView::ShowMarkForDeletion(SpamRuleOffer& offer) {
+    TfrmMarkForDeletion dialog(m_main);
+    dialog.setRows(offer.Rows);
+    dialog.cbSubject->setChecked(offer.Subjects);
+    dialog.cbFrom->setChecked(offer.Senders);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    offer.Subjects = dialog.cbSubject->isChecked();
+    offer.Senders = dialog.cbFrom->isChecked();
+    return ok;
 }

@@ -52,6 +52,7 @@ public:
     bool StatisticsOpen() const override;
     void ShowAbout() override;
     void ShowTextWindow(TextKind kind, const QStringList& lines) override;
+    bool ShowMarkForDeletion(SpamRuleOffer& offer) override;
 
 private:
     void render();

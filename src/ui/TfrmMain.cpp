@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -261,21 +262,40 @@ void TfrmMain::buildList() {
     for (int c = MessageListModel::SenderColumn; c < MessageListModel::ColumnCount; ++c)
         header->setSectionResizeMode(c, QHeaderView::Interactive);
     fitColumns();
+    // Keys anywhere in the list, clicks anywhere in its rows' area (below the
+    // last row too).
     ListView1->installEventFilter(this);
-
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Why1 = PopupMenu1->addAction(QStringLiteral("Why was this e-mail marked?"));
-    Why1->setObjectName(QStringLiteral("Why1"));
-    connect(Why1, &QAction::triggered, &m_controller,
-            [this] { m_controller.Why1Click(selection()); });
+    ListView1->viewport()->installEventFilter(this);
+    buildPopupMenu();
     connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at));
     });
-    connect(ListView1, &QTreeView::clicked, &m_controller,
-            [this] { m_controller.ListView1Click(); });
-    connect(ListView1, &QTreeView::doubleClicked, &m_controller,
-            [this] { m_controller.ListView1DblClick(selection()); });
+}
+
+void TfrmMain::buildPopupMenu() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    MainController* c = &m_controller;
+    const auto item = [this, c](const char* name, const QString& text,
+                                void (*command)(MainController&, const QList<int>&)) {
+        QAction* a = PopupMenu1->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, c, [this, c, command] { command(*c, selection()); });
+        return a;
+    };
+    Why1 = item("Why1", QStringLiteral("Why was this e-mail marked?"),
+                [](MainController& m, const QList<int>& s) { m.Why1Click(s); });
+    PopupMenu1->addSeparator();
+    AddtoExceptions1 =
+        item("AddtoExceptions1", QStringLiteral("Add selected sender(s) to exceptions list"),
+             [](MainController& m, const QList<int>& s) { m.AddtoExceptions1Click(s); });
+    AddtoSPAMlist1 = item("AddtoSPAMlist1", QStringLiteral("Add selected message(s) to spam list"),
+                          [](MainController& m, const QList<int>& s) { m.AddtoSPAMlist1Click(s); });
+    PopupMenu1->addSeparator();
+    ViewHeader1 = item("ViewHeader1", QStringLiteral("View selected message(s) headers"),
+                       [](MainController& m, const QList<int>& s) { m.ViewHeader1Click(s); });
+    ViewMessages1 = item("ViewMessages1", QStringLiteral("View body of one message"),
+                         [](MainController& m, const QList<int>& s) { m.ViewMessages1Click(s); });
 }
 
 QList<int> TfrmMain::selection() const {
@@ -396,5 +416,19 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListView1 && event->type() == QEvent::KeyRelease) m_controller.ListView1KeyUp();
+    if (watched == ListView1->viewport()) {
+        const auto type = event->type();
+        const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                           type == QEvent::MouseButtonDblClick;
+        if (!mouse) return QMainWindow::eventFilter(watched, event);
+        if (type == QEvent::MouseButtonRelease) m_controller.ListView1Click();
+        if (type == QEvent::MouseButtonDblClick &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            m_controller.ListView1DblClick(selection());
+        // Below the last row a click keeps the selection, so that a double
+        // click or the pop-up menu there acts on the selected rows.
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (!ListView1->indexAt(at).isValid()) return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }

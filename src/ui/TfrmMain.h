@@ -71,6 +71,10 @@ public:
     QLabel* StatusPanel1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Why1 = nullptr;
+    QAction* AddtoExceptions1 = nullptr;
+    QAction* AddtoSPAMlist1 = nullptr;
+    QAction* ViewHeader1 = nullptr;
+    QAction* ViewMessages1 = nullptr;
 
     // The list's model (the controller's rows with their mark pictures).
     MarkIconProxy* listModel() const { return m_proxy; }
@@ -87,6 +91,7 @@ private:
     QWidget* buildTopPanel();
     void buildOptionsPanel();
     void buildList();
+    void buildPopupMenu();
     void showOptionsPanel();
 
     MainController& m_controller;

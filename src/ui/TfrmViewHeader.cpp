@@ -1,5 +1,7 @@
 #include "ui/TfrmViewHeader.h"
 
+#include "dialogs/WindowSize.h"
+
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -31,15 +33,20 @@ TfrmViewHeader::TfrmViewHeader(QWidget* parent) : QDialog(parent) {
     v->addWidget(lblTitle);
     v->addWidget(Memo1, 1);
     v->addWidget(btOK, 0, Qt::AlignHCenter);
-    setFixedSize(600, 420);
+    // Long bodies and header lines read better in a larger window: it keeps the
+    // size the user gives it.
+    setMinimumSize(320, 200);
+    WindowSize::keep(this, QStringLiteral("ViewHeader"), QSize(600, 420));
 }
 
 QString TfrmViewHeader::titleOf(MainView::TextKind kind) {
     switch (kind) {
-    case MainView::TextKind::Headers: return QStringLiteral("Contents of selected e-mail headers");
+    case MainView::TextKind::Headers:
+        return QStringLiteral("Contents of selected e-mail headers");
     case MainView::TextKind::Reasons:
         return QStringLiteral("Reasons that e-mail is marked or not marked");
-    case MainView::TextKind::Body: break;
+    case MainView::TextKind::Body:
+        break;
     }
     return QStringLiteral("Contents of e-mail");
 }

@@ -6,6 +6,7 @@
 #include "core/ControllerFixture.h"
 #include "core/MessageListModel.h"
 #include "dialogs/TfrmGeneral.h"
+#include "dialogs/TfrmMarkForDeletion.h"
 #include "ui/DesktopView.h"
 #include "ui/Icons.h"
 #include "ui/MarkIconProxy.h"
@@ -16,14 +17,17 @@
 #include "ui/TrayIcon.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -85,6 +89,29 @@ void onNextModal(std::function<void(QWidget*)> inspect, const QString& button = 
     });
 }
 
+// onNextModal for a window that opens only after a network wait: runs inspect
+// on the first modal window of type T, then presses its button.
+template <typename T> void onModalOf(std::function<void(T*)> inspect, const QString& button) {
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, inspect, button] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!window) return;
+        poll->stop();
+        poll->deleteLater();
+        inspect(window);
+        QTest::mouseClick(window->template findChild<QPushButton*>(button), Qt::LeftButton);
+    });
+    poll->start();
+}
+
+QList<int> marksOf(const MainController& c) {
+    QList<int> marks;
+    for (const MessageRow& row : c.rows())
+        marks << int(row.Mark);
+    return marks;
+}
+
 QImage pictureOf(const QAbstractItemModel* model, int row) {
     return model->index(row, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
 }
@@ -112,6 +139,9 @@ private Q_SLOTS:
     void mailboxChoice_data();
     void mailboxChoice();
     void listCommands();
+    void popupMenuInOrder();
+    void spamListDialogAndBodyViewer();
+    void clicksAnywhereInTheList();
     void settingsCommandsOpenTheirWindows_data();
     void settingsCommandsOpenTheirWindows();
     void minimisedIsNotHiddenAndCommandsWaitDuringACheck();
@@ -365,11 +395,18 @@ void TestMainWindow::settingsCommandsOpenTheirWindows_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("title");
-    QTest::newRow("general") << "btGeneral" << "frmGeneral" << "General settings";
-    QTest::newRow("spam") << "btSpamSetup" << "frmOptionsMain" << "Spam Settings";
-    QTest::newRow("stats-start-dialog")
-        << "btStats" << "frmChartMain" << "Activity Log Statistics for Quillmere";
-    QTest::newRow("about") << "btAbout" << "frmAbout" << "About Quillmere";
+    QTest::newRow("general") << "btGeneral"
+                             << "frmGeneral"
+                             << "General settings";
+    QTest::newRow("spam") << "btSpamSetup"
+                          << "frmOptionsMain"
+                          << "Spam Settings";
+    QTest::newRow("stats-start-dialog") << "btStats"
+                                        << "frmChartMain"
+                                        << "Activity Log Statistics for Quillmere";
+    QTest::newRow("about") << "btAbout"
+                           << "frmAbout"
+                           << "About Quillmere";
 }
 
 void TestMainWindow::settingsCommandsOpenTheirWindows() {
@@ -393,6 +430,113 @@ void TestMainWindow::settingsCommandsOpenTheirWindows() {
     QVERIFY(!w.pnlOptions->isVisible());
 }
 
+void TestMainWindow::popupMenuInOrder() {
+    Desktop d;
+    d.start();
+    QStringList items;
+    for (QAction* a : d.main().PopupMenu1->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(items, (QStringList{"Why was this e-mail marked?", "-",
+                                 "Add selected sender(s) to exceptions list",
+                                 "Add selected message(s) to spam list", "-",
+                                 "View selected message(s) headers", "View body of one message"}));
+}
+
+// The spam list's dialog shows the selected messages under "Subject" and
+// "From" with both boxes checked, and passes on what the user left checked;
+// the body viewer shows the downloaded message's text.
+void TestMainWindow::spamListDialogAndBodyViewer() {
+    Desktop d;
+    Harness::slot(1, m_server.server(),
+                  mailbox({mail("a", "Hello"), mail("b", "Cheap stuff", "bob@x.test")}));
+    MainController& c = d.start();
+    TfrmMain& w = d.main();
+    QVERIFY(c.btListClick());
+    w.ListView1->selectAll();
+
+    QStringList shown;
+    onNextModal(
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<TfrmMarkForDeletion*>(modal);
+            QVERIFY(dialog);
+            shown << dialog->windowTitle() << dialog->lblTitle->text();
+            QCOMPARE(dialog->grid->rowCount(), 249);
+            for (int col : {0, 1})
+                shown << dialog->grid->horizontalHeaderItem(col)->text();
+            for (int row : {0, 1})
+                for (int col : {0, 1})
+                    shown << dialog->grid->item(row, col)->text();
+            QVERIFY(!dialog->grid->item(2, 0));
+            QVERIFY(dialog->cbSubject->isChecked() && dialog->cbFrom->isChecked());
+            dialog->cbFrom->setChecked(false);
+        },
+        QStringLiteral("btOK"));
+    w.AddtoSPAMlist1->trigger();
+
+    QCOMPARE(shown,
+             (QStringList{"Mark e-mail for deletion", "Mark these messages to delete", "Subject",
+                          "From", "Hello", "ann@example.org", "Cheap stuff", "bob@x.test"}));
+    QCOMPARE(c.Spam.gridSubject.cell(2, 1), QStringLiteral("Cheap stuff"));
+    QCOMPARE(c.Spam.gridSubject.cell(2, 2), QStringLiteral("Hello"));
+    QVERIFY(c.Spam.gridFrom.isEmpty());
+
+    QString title;
+    QStringList lines;
+    onModalOf<TfrmViewHeader>(
+        [&](TfrmViewHeader* text) {
+            title = text->lblTitle->text();
+            lines = text->Memo1->toPlainText().split(QLatin1Char('\n'));
+        },
+        QStringLiteral("btOK"));
+    w.ListView1->selectionModel()->select(
+        d.list()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    w.ViewMessages1->trigger();
+    QCOMPARE(title, QStringLiteral("Contents of e-mail"));
+    QCOMPARE(lines.value(0), QStringLiteral("Hello."));
+    QVERIFY(!d.view->retrieving()->isVisible());
+}
+
+// A click or a key anywhere in the list stops the alarm, also below the last
+// row; a double click there toggles the selected rows like one on a row, and
+// says that nothing is selected only when nothing is. Nothing is edited in place.
+void TestMainWindow::clicksAnywhereInTheList() {
+    Desktop d;
+    Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Again")}));
+    MainController& c = d.start();
+    TfrmMain& w = d.main();
+    w.show();
+    QVERIFY(c.btListClick());
+    QWidget* rows = w.ListView1->viewport();
+    const QPoint below(rows->width() / 2, rows->height() - 5);
+    QVERIFY(!w.ListView1->indexAt(below).isValid());
+    w.ListView1->selectionModel()->select(
+        d.list()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+
+    d.sound.events.clear();
+    QTest::mouseClick(rows, Qt::LeftButton, {}, below);
+    QCOMPARE(d.sound.events, QStringList{"stop"});
+    QCOMPARE(w.selection(), QList<int>{1});
+    QTest::keyClick(w.ListView1, Qt::Key_Down);
+    QCOMPARE(d.sound.events.size(), 2);
+
+    w.ListView1->selectionModel()->select(
+        d.list()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QTest::mouseDClick(rows, Qt::LeftButton, {}, below);
+    QCOMPARE(marksOf(c), (QList<int>{NoMark, CheckMark}));
+    QVERIFY(d.prompter.texts().isEmpty());
+
+    w.ListView1->clearSelection();
+    QTest::mouseDClick(rows, Qt::LeftButton, {}, below);
+    QCOMPARE(d.prompter.texts().size(), 1);
+    QVERIFY(d.prompter.texts().first().startsWith(QStringLiteral("No messages were selected.")));
+
+    const QModelIndex first = d.list()->index(0, 0);
+    QVERIFY(!(d.list()->flags(first) & Qt::ItemIsEditable));
+    w.ListView1->setCurrentIndex(first);
+    QTest::keyClick(w.ListView1, Qt::Key_F2);
+    QVERIFY(w.ListView1->findChildren<QLineEdit*>().isEmpty());
+}
+
 // A minimised window is on the screen: a timer run shows its progress there.
 // While the check runs, the list's pop-up and the tray offer only what stays
 // live (the cancel and "Main screen").
@@ -403,11 +547,12 @@ void TestMainWindow::minimisedIsNotHiddenAndCommandsWaitDuringACheck() {
     TfrmMain& w = d.main();
     w.showMinimized();
     QVERIFY(d.view->MainWindowVisible());
-    bool whyEnabled = true, progressShown = false;
+    bool popupEnabled = true, progressShown = false;
     QStringList trayEnabled;
     connect(&c, &MainController::rowAppended, this, [&](int row) {
         if (row != 0) return;
-        whyEnabled = w.Why1->isEnabled();
+        for (QAction* a : w.PopupMenu1->actions())
+            popupEnabled = popupEnabled && a->isEnabled();
         progressShown = d.view->retrieving()->isVisible();
         for (QAction* a : d.view->tray()->popTray->actions())
             if (!a->isSeparator() && a->isEnabled()) trayEnabled << a->objectName();
@@ -417,7 +562,7 @@ void TestMainWindow::minimisedIsNotHiddenAndCommandsWaitDuringACheck() {
     QVERIFY(c.btListClick());
 
     QVERIFY(progressShown);
-    QVERIFY(!whyEnabled);
+    QVERIFY(!popupEnabled);
     QCOMPARE(trayEnabled, (QStringList{"ShowMainScreen1", "Exit1"}));
     QVERIFY(w.Why1->isEnabled());
     QVERIFY(d.view->tray()->Show1->isEnabled());

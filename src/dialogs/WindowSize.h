@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// A resizable window that opens at the size the user left it: section of the
+// settings tree holds "Width" and "Height".
+namespace WindowSize {
+
+// Resizes window to the stored size (or defaultSize the first time, or when the
+// stored one is smaller than the window's minimum) and stores its size each
+// time it is hidden. A size that cannot be stored is not worth a message box.
+void keep(QWidget* window, const QString& section, QSize defaultSize);
+
+} // namespace WindowSize
