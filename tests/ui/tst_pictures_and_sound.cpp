@@ -1,10 +1,12 @@
-// The mark pictures, the synthesised alarm tune and its playing, and the About
-// box's game with its stored best score.
+// The mark pictures, the synthesised alarm tune and its playing, the help page
+// written beside them, and the About box's game with its stored best score.
 #include "settings/GeneralSettings.h"
 #include "settings/SettingsStore.h"
+#include "settings/TextFiles.h"
 #include "support/TempProfile.h"
 #include "ui/AlarmPlayer.h"
 #include "ui/HarpTune.h"
+#include "ui/HelpPage.h"
 #include "ui/Icons.h"
 #include "ui/TfrmAbout.h"
 
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QSoundEffect>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <QtEndian>
 #include <cmath>
 
@@ -53,6 +56,7 @@ private Q_SLOTS:
     void harpTuneIsAPlayableWave();
     void harpTuneIsPlacedOnlyWhenMissing();
     void alarmPlaysWithoutSoundDevice();
+    void helpPageIsWholeAndOfThisVersion();
     void gameScores();
     void aboutKeepsBestScoreAsPoints_data();
     void aboutKeepsBestScoreAsPoints();
@@ -83,7 +87,8 @@ void TestPicturesAndSound::markPicturesAreDistinct() {
         const QImage image = Icons::markPixmap(state).toImage();
         QVERIFY2(!image.isNull(), qPrintable(QString::number(state)));
         for (int other = 0; other < images.size(); ++other)
-            QVERIFY2(image != images[other], qPrintable(QStringLiteral("B%1 = B%2").arg(state).arg(other)));
+            QVERIFY2(image != images[other],
+                     qPrintable(QStringLiteral("B%1 = B%2").arg(state).arg(other)));
         images << image;
     }
     QVERIFY(Icons::mark(-1).isNull());
@@ -140,6 +145,56 @@ void TestPicturesAndSound::harpTuneIsPlacedOnlyWhenMissing() {
     QCOMPARE(HarpTune::ensureIn(profile.appFolder()), path);
     QVERIFY(made.open(QIODevice::ReadOnly));
     QCOMPARE(made.readAll(), QByteArray("the user's own sound"));
+}
+
+// The page is well-formed, has its seven chapters, carries this version and
+// every mark picture inside it; it is written again only when it differs from
+// this version's page, and a folder that cannot take it gives no path.
+void TestPicturesAndSound::helpPageIsWholeAndOfThisVersion() {
+    TempProfile profile;
+    const QString path = HelpPage::ensureIn(profile.appFolder());
+    QCOMPARE(path, profile.appFile(QStringLiteral("quillmere.html")));
+    QFile page(path);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    page.close();
+    QCOMPARE(html, HelpPage::html());
+
+    QXmlStreamReader xml(html);
+    QStringList chapters;
+    int pictures = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const auto a = xml.attributes();
+        if (xml.name() == u"h2") chapters << a.value(QLatin1String("id")).toString();
+        if (xml.name() == u"img") {
+            const QString src = a.value(QLatin1String("src")).toString();
+            QVERIFY2(src.startsWith(u"data:image/svg+xml;base64,"), qPrintable(src.left(40)));
+            const QByteArray svg = QByteArray::fromBase64(src.mid(26).toLatin1());
+            QVERIFY(QImage::fromData(svg, "SVG").width() > 0);
+            ++pictures;
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(chapters,
+             (QStringList{"what", "window", "marks", "rules", "automatic", "cli", "files"}));
+    QCOMPARE(pictures, Icons::MarkCount);
+    QVERIFY(html.contains("Quillmere " QUILL_VERSION));
+    QVERIFY(!html.contains('@'));
+
+    // The page of an older version is replaced; this version's page is kept.
+    QVERIFY(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write("<html>an older version's help</html>");
+    page.close();
+    QCOMPARE(HelpPage::ensureIn(profile.appFolder()), path);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QCOMPARE(page.readAll(), html);
+    page.close();
+    const int written = TextFiles::replacementCount();
+    QCOMPARE(HelpPage::ensureIn(profile.appFolder()), path);
+    QCOMPARE(TextFiles::replacementCount(), written);
+
+    QCOMPARE(HelpPage::ensureIn(path), QString()); // a file where the folder should be
 }
 
 void TestPicturesAndSound::alarmPlaysWithoutSoundDevice() {
@@ -214,7 +269,9 @@ void TestPicturesAndSound::aboutKeepsBestScoreAsPoints() {
 
     TfrmAbout about(settings);
     QCOMPARE(about.windowTitle(), QStringLiteral("About Quillmere"));
-    QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblDetails"))->text().contains(QStringLiteral(QUILL_VERSION)));
+    QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblDetails"))
+                ->text()
+                .contains(QStringLiteral(QUILL_VERSION)));
     QCOMPARE(about.lblPoints->text(), QStringLiteral("Best: %1").arg(best));
     about.roundOver(round);
     QCOMPARE(about.lblPoints->text(), QStringLiteral("Best: %1").arg(stored));

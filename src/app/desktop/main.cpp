@@ -7,6 +7,7 @@
 #include "ui/DesktopShell.h"
 #include "ui/DesktopView.h"
 #include "ui/HarpTune.h"
+#include "ui/HelpPage.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxPrompter.h"
 #include "ui/QuillApplication.h"
@@ -53,8 +54,9 @@ int main(int argc, char** argv) {
     }
     guard.listen();
 
-    // The default alarm, made when missing.
+    // The default alarm, made when missing; the help page of this version.
     HarpTune::ensureIn(AppPaths::appFolder());
+    HelpPage::ensureIn(AppPaths::appFolder());
 
     AlarmPlayer sound;
     DesktopShell shell;
