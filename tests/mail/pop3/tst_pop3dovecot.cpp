@@ -106,8 +106,10 @@ private Q_SLOTS:
     }
 
     void cancelDeletesNothing() {
+        // 4 MB in lines of 1 kB: its TOP reply stays small, its retrieval does not.
         const QString user =
-            mailbox(m_plain, {message("a"), message("big", {}, QByteArray(4 << 20, 'x') + "\n")});
+            mailbox(m_plain, {message("a"),
+                              message("big", {}, (QByteArray(1023, 'x') + "\n").repeated(4096))});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         pop.UpdateInfo();
