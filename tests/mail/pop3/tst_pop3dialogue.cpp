@@ -224,7 +224,7 @@ private Q_SLOTS:
         QTest::newRow("pipelining-sends-every-message-ahead") << 3 << true << true << "TOP 3 1";
         QTest::newRow("the-window-bounds-what-goes-ahead")
             << TmsRemotePOP::PipelineWindow + 2 << true << true
-            << QStringLiteral("TOP %1 1").arg(TmsRemotePOP::PipelineWindow + 1);
+            << QStringLiteral("TOP %1 1").arg(TmsRemotePOP::PipelineWindow);
         QTest::newRow("turned-off-each-waits-for-its-reply") << 3 << true << false << "LIST 2";
     }
 
