@@ -74,11 +74,14 @@ void TmsRemotePOP::UpdateInfo() {
         for (int index = 0; index < count; ++index) {
             auto item = std::make_unique<TmsRemoteInfoItem>();
             if (ahead) {
+                // Topped up when half the window has been answered: few
+                // large writes rather than one small one per message.
                 QStringList lines;
-                for (; sent < count && sent < index + PipelineWindow; ++sent) {
-                    const QString n = QString::number(sent + 1);
-                    lines << QStringLiteral("LIST ") + n << QStringLiteral("TOP ") + n + " 1";
-                }
+                if (sent - index <= PipelineWindow / 2)
+                    for (; sent < count && sent < index + PipelineWindow; ++sent) {
+                        const QString n = QString::number(sent + 1);
+                        lines << QStringLiteral("LIST ") + n << QStringLiteral("TOP ") + n + " 1";
+                    }
                 QueueLines(lines);
                 readListReply(*item);
                 readTopReply(*item);
@@ -169,12 +172,14 @@ void TmsRemotePOP::deleteAhead() {
     int verifying = 0; // verifications on their way
     QStringList lines;
     const auto sendAhead = [&] {
-        for (; next < marked.size() && verifying < PipelineWindow; ++next, ++verifying) {
-            const QString n = QString::number(marked[next] + 1);
-            lines << QStringLiteral("UIDL ") + n << QStringLiteral("LIST ") + n
-                  << QStringLiteral("TOP ") + n + QStringLiteral(" 1");
-            replies.push_back({false, marked[next]});
-        }
+        // Topped up when half the window has been answered (and DELE n at once).
+        if (verifying <= PipelineWindow / 2)
+            for (; next < marked.size() && verifying < PipelineWindow; ++next, ++verifying) {
+                const QString n = QString::number(marked[next] + 1);
+                lines << QStringLiteral("UIDL ") + n << QStringLiteral("LIST ") + n
+                      << QStringLiteral("TOP ") + n + QStringLiteral(" 1");
+                replies.push_back({false, marked[next]});
+            }
         QueueLines(lines);
         lines.clear();
     };

@@ -27,9 +27,14 @@ int percentage(qint64 position, qint64 expected) {
 // the CR LF of its status line, so a block that is only "." CR LF is complete.
 qsizetype blockPart(const QByteArray& received, const QByteArray& ahead, bool* done) {
     const QByteArray before = (QByteArrayLiteral("\r\n") + received).right(4);
-    const qsizetype at = (before + ahead).indexOf(Terminator);
+    // A terminating line that began in what was received before; otherwise
+    // one in ahead alone (ahead may hold many replies: it is not copied).
+    const qsizetype seam = (before + ahead.left(4)).indexOf(Terminator);
+    *done = true;
+    if (seam >= 0) return seam + Terminator.size() - before.size();
+    const qsizetype at = ahead.indexOf(Terminator);
     *done = at >= 0;
-    return at < 0 ? ahead.size() : at + Terminator.size() - before.size();
+    return at < 0 ? ahead.size() : at + Terminator.size();
 }
 
 } // namespace
