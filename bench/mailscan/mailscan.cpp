@@ -1,6 +1,9 @@
-// Times one mailbox scan (UpdateInfo: LIST and TOP for every message), or the
-// processor time a wait on a silent server costs. Prints "key=value" lines.
-//   mailscan scan <server> <user>        (the password comes from QUILL_BENCH_PASSWORD)
+// Times one mailbox scan (UpdateInfo: LIST and TOP for every message), one
+// deletion of every second message (a scan, not timed, then TransferData), or
+// the processor time a wait on a silent server costs. Prints "key=value" lines.
+//   mailscan scan|delete <server> <user> [lockstep]
+//       (the password comes from QUILL_BENCH_PASSWORD; "lockstep" turns
+//       pipelining off, as with a server that does not offer it)
 //   mailscan stall <seconds>
 #include "mail/Exceptions.h"
 #include "mail/pop3/RemotePOP.h"
@@ -14,44 +17,69 @@
 
 namespace {
 
-double cpuSeconds()
-{
+double cpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
            double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-long peakKilobytes()
-{
+long peakKilobytes() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return u.ru_maxrss;
 }
 
-int scan(const QString& server, const QString& user)
-{
-    TmsRemotePOP pop;
+void configure(TmsRemotePOP& pop, const QString& server, const QString& user, bool lockstep) {
     pop.Server = server;
     pop.UserName = user;
     pop.Password = qEnvironmentVariable("QUILL_BENCH_PASSWORD");
     pop.setTimeOut(60);
+    pop.AllowPipelining = !lockstep;
+}
+
+void report(int messages, double seconds, double cpu) {
+    std::printf("messages=%d\nseconds=%.3f\ncpu=%.3f\npeak_kb=%ld\n", messages, seconds, cpu,
+                peakKilobytes());
+}
+
+int scan(const QString& server, const QString& user, bool lockstep) {
+    TmsRemotePOP pop;
+    configure(pop, server, user, lockstep);
     const double cpu = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
+    double signedIn = 0, last = 0;
+    pop.OnUpdatingInfo = [&](QObject*) { signedIn = wall.nsecsElapsed() / 1e9; };
+    pop.OnNextInfoUpdated = [&](QObject*, int) { last = wall.nsecsElapsed() / 1e9; };
     pop.UpdateInfo();
-    const double seconds = wall.nsecsElapsed() / 1e9;
-    std::printf("messages=%d\nseconds=%.3f\ncpu=%.3f\npeak_kb=%ld\n", pop.RemoteInfo.Count(), seconds,
-                cpuSeconds() - cpu, peakKilobytes());
+    std::printf("signed_in=%.3f\nlast_row=%.3f\n", signedIn, last);
+    report(pop.RemoteInfo.Count(), wall.nsecsElapsed() / 1e9, cpuSeconds() - cpu);
     return 0;
 }
 
-int stall(int seconds)
-{
+int remove(const QString& server, const QString& user, bool lockstep) {
+    TmsRemotePOP pop;
+    configure(pop, server, user, lockstep);
+    pop.UpdateInfo();
+    for (int i = 0; i < pop.RemoteInfo.Count(); i += 2)
+        pop.MarkDelete(i);
+    int deleted = 0;
+    pop.OnDeleted = [&deleted](QObject*, int) { ++deleted; };
+    const double cpu = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    pop.TransferData();
+    report(deleted, wall.nsecsElapsed() / 1e9, cpuSeconds() - cpu);
+    return 0;
+}
+
+int stall(int seconds) {
     QTcpServer silent;
     silent.listen(QHostAddress::LocalHost, 0);
     QList<QTcpSocket*> accepted; // kept open, never answered
-    QObject::connect(&silent, &QTcpServer::newConnection, [&] { accepted << silent.nextPendingConnection(); });
+    QObject::connect(&silent, &QTcpServer::newConnection,
+                     [&] { accepted << silent.nextPendingConnection(); });
     TagSocket client;
     client.Server = QStringLiteral("127.0.0.1:%1").arg(silent.serverPort());
     client.setTimeOut(seconds);
@@ -66,25 +94,29 @@ int stall(int seconds)
         client.ReadReplyLine(line);
     } catch (const ETimedOutError&) {
     }
-    std::printf("stall_seconds=%.3f\nstall_cpu=%.4f\n", wall.nsecsElapsed() / 1e9, cpuSeconds() - cpu);
+    std::printf("stall_seconds=%.3f\nstall_cpu=%.4f\n", wall.nsecsElapsed() / 1e9,
+                cpuSeconds() - cpu);
     return 0;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     try {
-        if (args.size() == 4 && args[1] == QLatin1String("scan"))
-            return scan(args[2], args[3]);
-        if (args.size() == 3 && args[1] == QLatin1String("stall"))
-            return stall(args[2].toInt());
+        const bool lockstep = args.size() == 5 && args[4] == QLatin1String("lockstep");
+        if ((args.size() == 4 || lockstep) && args[1] == QLatin1String("scan"))
+            return scan(args[2], args[3], lockstep);
+        if ((args.size() == 4 || lockstep) && args[1] == QLatin1String("delete"))
+            return remove(args[2], args[3], lockstep);
+        if (args.size() == 3 && args[1] == QLatin1String("stall")) return stall(args[2].toInt());
     } catch (const Exception& e) {
         std::fprintf(stderr, "mailscan: %s\n", e.what());
         return 1;
     }
-    std::fprintf(stderr, "usage: mailscan scan <server> <user> | mailscan stall <seconds>\n");
+    std::fprintf(
+        stderr,
+        "usage: mailscan scan|delete <server> <user> [lockstep] | mailscan stall <seconds>\n");
     return 2;
 }

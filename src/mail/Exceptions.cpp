@@ -20,6 +20,7 @@ QString LibraryText(int code) {
         {57011, QStringLiteral("Winsock is not loaded")},
         {57012, QStringLiteral("Winsock not found")},
         {57013, QStringLiteral("Connection closed by the server in the middle of a reply")},
+        {57014, QStringLiteral("The server's reply is larger than %s bytes")},
         {57015, QStringLiteral("IDs in the query and response are different")},
         {57016, QStringLiteral("This is not a response")},
         {57017, QStringLiteral("Domain server was unable to interpret a query")},

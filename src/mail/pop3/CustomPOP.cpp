@@ -28,12 +28,17 @@ int integerOrThrow(const QString& text) {
     return value;
 }
 
-bool offersStls(const QByteArray& capabilities) {
+// A capability by its name, with or without arguments.
+bool offers(const QByteArray& capabilities, const QByteArray& name) {
     for (QByteArray line : capabilities.split('\n')) {
-        line = line.trimmed();
-        if (line.toUpper() == "STLS" || line.toUpper().startsWith("STLS ")) return true;
+        line = line.trimmed().toUpper();
+        if (line == name || line.startsWith(name + ' ')) return true;
     }
     return false;
+}
+
+bool offersStls(const QByteArray& capabilities) {
+    return offers(capabilities, "STLS");
 }
 
 } // namespace
@@ -48,6 +53,7 @@ TmsCustomPOP::TmsCustomPOP(QObject* parent) : TmsMailBase(parent) {
 
 void TmsCustomPOP::ResetState() {
     TmsMailBase::ResetState();
+    m_offersPipelining = false;
 }
 
 int TmsCustomPOP::ReplyCode(const QString& Line) {
@@ -99,15 +105,20 @@ void TmsCustomPOP::negotiateTls() {
     SendLine(QStringLiteral("CAPA"));
     if (ReadReplyLine(LastReply) != 1) return;
     QByteArray capabilities;
-    ReadToStream(capabilities, -1);
+    readCapabilities(capabilities);
     if (!offersStls(capabilities)) return;
     command(QStringLiteral("STLS"));
     StartTls();
     SendLine(QStringLiteral("CAPA"));
     if (ReadReplyLine(LastReply) == 1) {
         QByteArray again;
-        ReadToStream(again, -1);
+        readCapabilities(again);
     }
+}
+
+void TmsCustomPOP::readCapabilities(QByteArray& Capabilities) {
+    ReadToStream(Capabilities, -1, CapaReplyLimit);
+    m_offersPipelining = offers(Capabilities, "PIPELINING");
 }
 
 void TmsCustomPOP::Logout() {
@@ -166,20 +177,25 @@ bool TmsCustomPOP::DeleteMessage(int Index) {
     closeOnFailure([this, Index, &accepted] {
         if (OnDeleting) OnDeleting(this, Index);
         SendLine(QStringLiteral("DELE ") + QString::number(Index + 1));
-        const int code = ReadReplyLine(LastReply);
-        // No status line (or the connection gone): nothing is certain, so the
-        // session ends without committing anything.
-        if (code == 0) throw EServerError(LastReply);
-        if (LastReply.isEmpty())
-            throw EServerError(QStringLiteral("The server closed the connection before it "
-                                              "answered the deletion of message %1")
-                                   .arg(Index + 1));
-        accepted = code == 1;
-        if (accepted) {
-            if (OnDeleted) OnDeleted(this, Index);
-        } else if (OnDeleteRefused) {
-            OnDeleteRefused(this, Index);
-        }
+        accepted = readDeleteReply(Index);
     });
+    return accepted;
+}
+
+bool TmsCustomPOP::readDeleteReply(int Index) {
+    const int code = ReadReplyLine(LastReply);
+    // No status line (or the connection gone): nothing is certain, so the
+    // session ends without committing anything.
+    if (code == 0) throw EServerError(LastReply);
+    if (LastReply.isEmpty())
+        throw EServerError(QStringLiteral("The server closed the connection before it "
+                                          "answered the deletion of message %1")
+                               .arg(Index + 1));
+    const bool accepted = code == 1;
+    if (accepted) {
+        if (OnDeleted) OnDeleted(this, Index);
+    } else if (OnDeleteRefused) {
+        OnDeleteRefused(this, Index);
+    }
     return accepted;
 }

@@ -18,6 +18,13 @@ public:
     // From the last STAT; -1 before the first.
     int MessageCount = -1;
     int TotalSize = -1;
+    // Send commands ahead of their replies when the server offers PIPELINING.
+    bool AllowPipelining = true;
+
+    // The largest CAPA reply accepted: a capability list is a few hundred bytes.
+    static constexpr qint64 CapaReplyLimit = 64 * 1024;
+    // The largest TOP n 1 reply accepted: a header block and one line of body.
+    static constexpr qint64 TopReplyLimit = 512 * 1024;
 
     std::function<void(QObject*, int Num)> OnRetrieving;
     std::function<void(QObject*, int Num)> OnRetrieved;
@@ -40,6 +47,10 @@ public:
     void Logout() override;
     // Raises when the user name or the password is empty.
     virtual void CheckLogin();
+    // The server listed PIPELINING in its last CAPA reply of this session.
+    bool OffersPipelining() const { return m_offersPipelining; }
+    // Commands go ahead of their replies in this session.
+    bool Pipelined() const { return AllowPipelining && m_offersPipelining; }
 
     // STAT into MessageCount and TotalSize; a value the reply leaves out keeps
     // its previous one.
@@ -65,7 +76,15 @@ protected:
     // The size in a LIST reply in LastReply (the word after the message
     // number; what follows it does not count); 0 when it is not a number.
     int listedSize() const;
+    // Reads the data block of a positive CAPA reply (within CapaReplyLimit)
+    // and notes what the session may use.
+    void readCapabilities(QByteArray& Capabilities);
+    // Reads the reply to DELE for message Index and fires OnDeleted or
+    // OnDeleteRefused; true when accepted. Raises EServerError when the reply
+    // is not a status line.
+    bool readDeleteReply(int Index);
 
 private:
     void negotiateTls();
+    bool m_offersPipelining = false;
 };

@@ -11,6 +11,7 @@
 #include <QSslCertificate>
 #include <QSslError>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QEventLoop;
@@ -50,6 +51,9 @@ public:
     // Seconds a wait may last (the silence between two receipts for data blocks).
     int TimeOut() const { return m_counter.Limit; }
     void setTimeOut(int seconds) { m_counter.Limit = seconds; }
+    // Seconds a whole data block may take, however often the server sends a
+    // little of it; 0 for no ceiling. Ends the read as a time-out.
+    int BlockCeiling = 600;
 
     std::function<void(QObject*)> OnOpen;
     std::function<void(QObject*)> OnClosing;
@@ -102,12 +106,20 @@ public:
     void ConnectSocket();
     // Sends Line followed by CR LF, as UTF-8.
     void SendLine(const QString& Line);
+    // Queues Lines (each followed by CR LF, as UTF-8) for sending and returns
+    // without waiting for them to leave: the waits for their replies run the
+    // event loop, which sends the rest, so a pipelined window never blocks on
+    // a server that is busy answering.
+    void QueueLines(const QStringList& Lines);
     // Reads exactly one line (nothing after it) and returns ReplyCode(Line), or
     // -1 with an empty Line when the peer closed before the line was complete.
     int ReadReplyLine(QString& Line);
     // Appends to Stream the data block up to and including CR LF "." CR LF,
     // exactly as received; ExpectedSize > 0 gives OnProgress a percentage.
-    void ReadToStream(QByteArray& Stream, int ExpectedSize);
+    // A block that grows past SizeLimit bytes (when above 0) closes the
+    // connection and raises ESocketError; one that takes longer than
+    // BlockCeiling raises ETimedOutError.
+    void ReadToStream(QByteArray& Stream, int ExpectedSize, qint64 SizeLimit = 0);
     // Upgrades the plain connection to TLS (after the protocol's upgrade
     // command): drops what was received before, checks the certificate and the
     // host name.
@@ -132,6 +144,7 @@ private:
     enum Stop { StopCanceled = 1, StopTimedOut = 2, StopAsyncError = 4 };
     void waitFor(const std::function<bool()>& done, int stops);
     void waitReadable();
+    [[noreturn]] void raiseTooLarge(qint64 SizeLimit);
     void finishHandshakeWait();
     void wake();
     bool bytesWaiting() const;

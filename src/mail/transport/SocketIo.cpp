@@ -1,8 +1,10 @@
 // Line and data-block traffic of the transport, and the TLS upgrade.
 #include "mail/Exceptions.h"
-#include "mail/transport/Socket.h"
 #include "mail/mime/Text.h"
+#include "mail/transport/Socket.h"
+#include "mail/transport/SocketErrors.h"
 
+#include <QElapsedTimer>
 #include <QSslSocket>
 
 namespace {
@@ -25,9 +27,14 @@ int percentage(qint64 position, qint64 expected) {
 // the CR LF of its status line, so a block that is only "." CR LF is complete.
 qsizetype blockPart(const QByteArray& received, const QByteArray& ahead, bool* done) {
     const QByteArray before = (QByteArrayLiteral("\r\n") + received).right(4);
-    const qsizetype at = (before + ahead).indexOf(Terminator);
+    // A terminating line that began in what was received before; otherwise
+    // one in ahead alone (ahead may hold many replies: it is not copied).
+    const qsizetype seam = (before + ahead.left(4)).indexOf(Terminator);
+    *done = true;
+    if (seam >= 0) return seam + Terminator.size() - before.size();
+    const qsizetype at = ahead.indexOf(Terminator);
     *done = at >= 0;
-    return at < 0 ? ahead.size() : at + Terminator.size() - before.size();
+    return at < 0 ? ahead.size() : at + Terminator.size();
 }
 
 } // namespace
@@ -51,6 +58,20 @@ void TagSocket::SendLine(const QString& Line) {
     if (m_counter.TimedOut) RaiseTimedOut();
     if (Canceled) RaiseCanceled();
     if (AsyncError) RaiseSocketError(AsyncErrorCode);
+}
+
+void TagSocket::QueueLines(const QStringList& Lines) {
+    if (Canceled) RaiseCanceled();
+    if (!Connected()) RaiseSocketError(57008);
+    if (AsyncError) RaiseSocketError(AsyncErrorCode);
+    // After the peer has closed, the lines go nowhere, as with SendLine.
+    if (PeerClosed || Lines.isEmpty()) return;
+    QByteArray data;
+    for (const QString& line : Lines)
+        data += line.toUtf8() + "\r\n";
+    m_socket->write(data);
+    // Hands the kernel what it takes now; Qt sends the rest when it can.
+    m_socket->flush();
 }
 
 // Waits until data is there to read, and raises what stopped the wait otherwise.
@@ -106,9 +127,16 @@ int TagSocket::ReadReplyLine(QString& Line) {
     return result;
 }
 
-void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize) {
+void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize, qint64 SizeLimit) {
     if (Canceled) RaiseCanceled();
     if (!Connected()) RaiseSocketError(57008);
+    // The silence between two receipts restarts the time-out; the block as a
+    // whole has a ceiling, so that a server that dribbles cannot hold us forever.
+    QElapsedTimer whole;
+    whole.start();
+    const auto pastCeiling = [this, &whole] {
+        return BlockCeiling > 0 && whole.elapsed() >= qint64(BlockCeiling) * 1000;
+    };
     waitReadable();
     Readable = false;
     const qsizetype start = Stream.size();
@@ -132,12 +160,24 @@ void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize) {
             Stream.append(received);
             m_counter.Start();
         }
-        if (done || Canceled || m_counter.TimedOut) break;
-        waitFor([this] { return bytesWaiting(); }, StopCanceled | StopTimedOut | StopAsyncError);
+        if (SizeLimit > 0 && Stream.size() - start > SizeLimit) raiseTooLarge(SizeLimit);
+        if (done || Canceled || m_counter.TimedOut || pastCeiling()) break;
+        waitFor([this, &pastCeiling] { return bytesWaiting() || pastCeiling(); },
+                StopCanceled | StopTimedOut | StopAsyncError);
     }
     m_counter.Stop();
     if (m_counter.TimedOut) RaiseTimedOut();
     if (Canceled) RaiseCanceled();
+    if (!done) RaiseTimedOut();
+}
+
+// The rest of the block is still unread, so the connection cannot go on.
+void TagSocket::raiseTooLarge(qint64 SizeLimit) {
+    m_counter.Stop();
+    QString text = FormatLibraryText(57014, {QString::number(SizeLimit)});
+    if (OnError) OnError(this, text);
+    Close();
+    throw ESocketError(text);
 }
 
 void TagSocket::StartTls() {

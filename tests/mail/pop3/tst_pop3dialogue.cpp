@@ -19,17 +19,24 @@ const QByteArray headersOne = "Subject: one\r\nMessage-ID: <1@example.org>\r\n";
 const QByteArray headersTwo = "Subject: two\r\nMessage-ID: <2@example.org>\r\n";
 const QByteArray headersThree = "Subject: three\r\nMessage-ID: <3@example.org>\r\n";
 
+// The sign-in of a server whose CAPA reply lists PIPELINING (or refuses CAPA).
+Pop3Script signIn(const QByteArray& stat, bool pipelining) {
+    Pop3Script script = ScriptedPop3Server::signIn(stat);
+    if (pipelining) script[1].reply = "+OK\r\nUSER\r\nPIPELINING\r\nUIDL\r\n.\r\n";
+    return script;
+}
+
 // A full listing of the given header blocks on a fresh connection.
-Pop3Script listing(const QList<QByteArray>& headers) {
-    Pop3Script script = ScriptedPop3Server::signIn(QByteArray("+OK ") +
-                                                   QByteArray::number(headers.size()) + " 999");
+Pop3Script listing(const QList<QByteArray>& headers, bool pipelining = false, bool quit = true) {
+    Pop3Script script =
+        signIn(QByteArray("+OK ") + QByteArray::number(headers.size()) + " 999", pipelining);
     for (int i = 0; i < headers.size(); ++i) {
         const QByteArray n = QByteArray::number(i + 1);
         script << ScriptStep{"LIST " + n,
                              "+OK " + n + " " + QByteArray::number(100 * (i + 1)) + "\r\n"}
                << ScriptStep{"TOP " + n + " 1", top(headers.at(i))};
     }
-    script << ScriptStep{"QUIT", "+OK bye\r\n"};
+    if (quit) script << ScriptStep{"QUIT", "+OK bye\r\n"};
     return script;
 }
 
@@ -156,6 +163,225 @@ private Q_SLOTS:
                      .mid(0, events.size()),
                  events);
         QCOMPARE(server.received(1), server.expected(1)); // QUIT only when it went on
+        QVERIFY(!pop.Connected());
+    }
+
+    void listingAheadOrInStep_data() {
+        QTest::addColumn<bool>("pipelining");
+        QTest::addColumn<int>("refusedTop"); // the index whose TOP is refused; -1 for none
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QString>("failure");
+        const QStringList all{"open",   "updating", "next 0", "next 1",
+                              "next 2", "closing",  "closed", "updated"};
+        const QStringList firstOnly{"open", "updating", "next 0", "closing", "closed"};
+        QTest::newRow("in-step-lists-all") << false << -1 << all << "none";
+        QTest::newRow("ahead-lists-all-with-the-same-wire-and-events")
+            << true << -1 << all << "none";
+        QTest::newRow("in-step-refused-top-keeps-the-rows-before")
+            << false << 1 << firstOnly << "EServerError: -ERR no such message";
+        QTest::newRow("ahead-refused-top-keeps-the-rows-before")
+            << true << 1 << firstOnly << "EServerError: -ERR no such message";
+    }
+
+    // With PIPELINING the same commands go out in the same order and the events
+    // come as without it; a failure keeps the rows read before it.
+    void listingAheadOrInStep() {
+        QFETCH(bool, pipelining);
+        QFETCH(int, refusedTop);
+        QFETCH(QStringList, events);
+        QFETCH(QString, failure);
+        Pop3Script script = listing({headersOne, headersTwo, headersThree}, pipelining);
+        if (refusedTop >= 0) {
+            const int at = 5 + 2 * refusedTop + 1; // after the sign-in: LIST, TOP per message
+            script[at].reply = "-ERR no such message\r\n";
+            script.resize(at + 1);
+        }
+        ScriptedPop3Server server(script);
+        TmsRemotePOP pop;
+        configure(pop, server);
+        PopEvents log;
+        log.attach(pop);
+
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), failure);
+
+        QCOMPARE(log.events, events);
+        QCOMPARE(pop.RemoteInfo.Count(), refusedTop < 0 ? 3 : refusedTop);
+        QCOMPARE(pop.RemoteInfo.Items(0).Size, 100);
+        QCOMPARE(pop.RemoteInfo.Items(0).Headers.GetFieldValue("Subject"), "one");
+        // Commands sent ahead of a failure may follow; those before it are exact.
+        QCOMPARE(server.received().mid(0, server.expected().size()), server.expected());
+        if (refusedTop < 0) QCOMPARE(server.received(), server.expected());
+        QVERIFY(!pop.Connected());
+    }
+
+    void howFarCommandsGoAhead_data() {
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<bool>("offered");
+        QTest::addColumn<bool>("allowed");
+        QTest::addColumn<QString>("lastSent");
+        QTest::newRow("without-pipelining-each-waits-for-its-reply")
+            << 3 << false << true << "LIST 2";
+        QTest::newRow("pipelining-sends-every-message-ahead") << 3 << true << true << "TOP 3 1";
+        QTest::newRow("the-window-bounds-what-goes-ahead")
+            << TmsRemotePOP::PipelineWindow + 2 << true << true
+            << QStringLiteral("TOP %1 1").arg(TmsRemotePOP::PipelineWindow);
+        QTest::newRow("turned-off-each-waits-for-its-reply") << 3 << true << false << "LIST 2";
+    }
+
+    // The server answers the first message and then falls silent: the lines it
+    // received by then show how far the client went ahead of the replies.
+    void howFarCommandsGoAhead() {
+        QFETCH(int, messages);
+        QFETCH(bool, offered);
+        QFETCH(bool, allowed);
+        QFETCH(QString, lastSent);
+        ScriptedPop3Server server(signIn("+OK " + QByteArray::number(messages) + " 999", offered) +
+                                  Pop3Script{{"LIST 1", "+OK 1 100\r\n"},
+                                             {"TOP 1 1", top(headersOne), ScriptStep::Stall}});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.setTimeOut(2); // a loaded machine still signs in within it
+        pop.AllowPipelining = allowed;
+
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), "ETimedOutError: Operation timed out");
+
+        QCOMPARE(pop.RemoteInfo.Count(), 1);
+        QTRY_COMPARE(server.received().last(), lastSent);
+        QVERIFY(!pop.Connected());
+    }
+
+    // Cancel in the middle of a window drops the connection at once, without
+    // QUIT and without reading the replies still on their way; the next
+    // listing signs in anew even though the connection was to be kept.
+    void cancelWithCommandsAhead() {
+        const QList<QByteArray> three{headersOne, headersTwo, headersThree};
+        ScriptedPop3Server server(
+            QList<Pop3Script>{listing(three, true, false), listing(three, true, false)});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.KeepConnection = true;
+        PopEvents log;
+        log.attach(pop);
+        pop.OnNextInfoUpdated = [&](QObject*, int n) {
+            log.events << QStringLiteral("next %1").arg(n);
+            if (server.connectionCount() == 1) pop.Cancel();
+        };
+
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }),
+                 "ECanceledError: Operation has been canceled");
+        QCOMPARE(log.events, (QStringList{"open", "updating", "next 0", "cancel", "closing",
+                                          "closed", "error: Operation has been canceled"}));
+        QCOMPARE(pop.RemoteInfo.Count(), 1);
+        QVERIFY(!pop.Connected());
+        QVERIFY(!server.received().contains("QUIT"));
+
+        pop.UpdateInfo();
+        QCOMPARE(server.connectionCount(), 2);
+        QCOMPARE(server.received(1), server.expected(1));
+        QCOMPARE(pop.RemoteInfo.Count(), 3);
+        QCOMPARE(pop.RemoteInfo.Items(2).Headers.GetFieldValue("Subject"), "three");
+    }
+
+    void deletionAhead_data() {
+        QTest::addColumn<bool>("changed"); // message 3 is no longer the one listed
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("verified-messages-are-deleted-in-order")
+            << false << QStringList{"transferring", "deleting 0", "deleting 2", "deleted 0",
+                                    "deleted 2",    "transfered", "closing",    "closed"}
+            << "none";
+        QTest::newRow("a-changed-message-stops-the-transfer-before-its-dele")
+            << true
+            << QStringList{"transferring", "deleting 0", "error: IDs are different", "closing",
+                           "closed"}
+            << "ESocketError: IDs are different";
+    }
+
+    // The verifications go out ahead; DELE n only after message n's own
+    // verification; a changed message ends the session without QUIT, so the
+    // DELE already sent for an earlier message is not committed either.
+    void deletionAhead() {
+        QFETCH(bool, changed);
+        QFETCH(QStringList, events);
+        QFETCH(QString, failure);
+        Pop3Script transfer =
+            signIn("+OK 3 600", true) +
+            Pop3Script{
+                {"UIDL 1", "+OK 1 u1\r\n"},   {"LIST 1", "+OK 1 100\r\n"},
+                {"TOP 1 1", top(headersOne)}, {"UIDL 3", "+OK 3 u3\r\n"},
+                {"LIST 3", "+OK 3 300\r\n"},  {"TOP 3 1", top(changed ? headersTwo : headersThree)},
+                {"DELE 1", "+OK\r\n"}};
+        if (!changed) transfer << ScriptStep{"DELE 3", "+OK\r\n"} << ScriptStep{"QUIT", "+OK\r\n"};
+        ScriptedPop3Server server(
+            QList<Pop3Script>{listing({headersOne, headersTwo, headersThree}), transfer});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.UpdateInfo();
+        pop.MarkDelete(0);
+        pop.MarkDelete(2);
+        PopEvents log;
+        log.attach(pop);
+
+        QCOMPARE(failureOf([&] { pop.TransferData(); }), failure);
+
+        QCOMPARE(log.events.mid(1), events);
+        if (changed) {
+            QVERIFY(server.waitForClientClose(1));
+            const QStringList sent = server.received(1);
+            QVERIFY(!sent.contains("DELE 3"));
+            QVERIFY(!sent.contains("QUIT"));
+        } else {
+            QCOMPARE(server.received(1), server.expected(1));
+        }
+        QVERIFY(!pop.Connected());
+    }
+
+    void replyLimits_data() {
+        QTest::addColumn<QByteArray>("capa");
+        QTest::addColumn<QByteArray>("secondTop");
+        QTest::addColumn<int>("pieces");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<int>("rows");
+        const QByteArray ahead = "+OK\r\nPIPELINING\r\n.\r\n";
+        // A TOP block of exactly n bytes (after its status line).
+        const auto topOf = [](qsizetype n) {
+            const QByteArray head = "Subject: two\r\nX-Fill: ", tail = "\r\n\r\nbody\r\n.\r\n";
+            return "+OK\r\n" + head + QByteArray(n - head.size() - tail.size(), 'f') + tail;
+        };
+        const QString tooLarge = "ESocketError: The server's reply is larger than %1 bytes";
+        QTest::newRow("top-reply-at-its-limit-is-read")
+            << ahead << topOf(TmsCustomPOP::TopReplyLimit) << 1 << "none" << 2;
+        QTest::newRow("top-reply-past-its-limit-ends-the-listing-after-the-rows-before")
+            << ahead << topOf(TmsCustomPOP::TopReplyLimit + 1) << 1
+            << tooLarge.arg(TmsCustomPOP::TopReplyLimit) << 1;
+        QTest::newRow("capa-flood-ends-the-sign-in-before-user")
+            << "+OK\r\n" + QByteArray("X-FLOOD\r\n").repeated(10000) + ".\r\n"
+            << top(headersTwo) << 1 << tooLarge.arg(TmsCustomPOP::CapaReplyLimit) << 0;
+        QTest::newRow("dribbling-top-reply-hits-the-ceiling")
+            << ahead << top(headersTwo) << 40 << "ETimedOutError: Operation timed out" << 1;
+    }
+
+    void replyLimits() {
+        QFETCH(QByteArray, capa);
+        QFETCH(QByteArray, secondTop);
+        QFETCH(int, pieces);
+        QFETCH(QString, failure);
+        QFETCH(int, rows);
+        Pop3Script script = listing({headersOne, headersTwo});
+        script[1].reply = capa;
+        ScriptStep& dribble = script[8];
+        dribble.reply = secondTop;
+        dribble.pieces = pieces;
+        dribble.gapMs = 100; // 4 s in all, 0.1 s between two parts
+        ScriptedPop3Server server(script);
+        TmsRemotePOP pop;
+        configure(pop, server);
+        if (pieces > 1) pop.BlockCeiling = 1;
+
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), failure);
+
+        QCOMPARE(pop.RemoteInfo.Count(), rows);
+        QCOMPARE(server.received().contains("USER tester"), rows > 0);
         QVERIFY(!pop.Connected());
     }
 

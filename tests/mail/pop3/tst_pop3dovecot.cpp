@@ -73,6 +73,7 @@ private Q_SLOTS:
 
         pop.UpdateInfo();
 
+        QVERIFY(pop.OffersPipelining()); // the listing went ahead of the replies
         QCOMPARE(log.events, (QStringList{"open", "updating", "next 0", "next 1", "next 2",
                                           "closing", "closed", "updated"}));
         QCOMPARE(pop.MessageCount, 3);
@@ -105,9 +106,62 @@ private Q_SLOTS:
         QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "c"}));
     }
 
-    void cancelDeletesNothing() {
+    void deletionAheadOrInStep_data() {
+        QTest::addColumn<bool>("pipelining");
+        QTest::newRow("ahead") << true;
+        QTest::newRow("in-step") << false;
+    }
+
+    // Several marked messages among others: the same ones go, in order.
+    void deletionAheadOrInStep() {
+        QFETCH(bool, pipelining);
+        const QString user = mailbox(m_plain, {message("a"), message("b"), message("c"),
+                                               message("d"), message("e"), message("f")});
+        TmsRemotePOP pop;
+        configure(pop, m_plain.server(), user);
+        pop.AllowPipelining = pipelining;
+        pop.UpdateInfo();
+        for (int i : {0, 2, 3, 5})
+            pop.MarkDelete(i);
+        PopEvents log;
+        log.attach(pop);
+
+        pop.TransferData();
+
+        QCOMPARE(log.events.filter("deleting"),
+                 (QStringList{"deleting 0", "deleting 2", "deleting 3", "deleting 5"}));
+        QCOMPARE(log.events.filter("deleted"),
+                 (QStringList{"deleted 0", "deleted 2", "deleted 3", "deleted 5"}));
+        QCOMPARE(idsIn(m_plain, user), (QStringList{"b", "e"}));
+    }
+
+    // A message whose one line of body makes its TOP reply too large ends the
+    // listing with a clear error; the rows before it stay, nothing is deleted.
+    void oversizedTopReplyEndsTheListing() {
         const QString user =
-            mailbox(m_plain, {message("a"), message("big", {}, QByteArray(4 << 20, 'x') + "\n")});
+            mailbox(m_plain, {message("a"), message("wide", {}, QByteArray(600000, 'w') + "\n"),
+                              message("c")});
+        TmsRemotePOP pop;
+        configure(pop, m_plain.server(), user);
+        PopEvents log;
+        log.attach(pop);
+
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }),
+                 "ESocketError: The server's reply is larger than 524288 bytes");
+
+        QCOMPARE(log.events, (QStringList{"open", "updating", "next 0",
+                                          "error: The server's reply is larger than 524288 bytes",
+                                          "closing", "closed"}));
+        QCOMPARE(pop.RemoteInfo.Count(), 1);
+        QVERIFY(!pop.Connected());
+        QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "wide", "c"}));
+    }
+
+    void cancelDeletesNothing() {
+        // 4 MB in lines of 1 kB: its TOP reply stays small, its retrieval does not.
+        const QString user =
+            mailbox(m_plain, {message("a"),
+                              message("big", {}, (QByteArray(1023, 'x') + "\n").repeated(4096))});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         pop.UpdateInfo();
