@@ -13,6 +13,12 @@
 struct MailboxConfig {
     static constexpr int Count = 12;
 
+    MailboxConfig() = default;
+    MailboxConfig(QString server, QString userName, QString password,
+                  MailSecurity security = MailSecurity::StartTlsRequired, QString trustedCert = {})
+        : Server(std::move(server)), UserName(std::move(userName)), Password(std::move(password)),
+          Security(security), TrustedCert(std::move(trustedCert)) {}
+
     QString Server;
     QString UserName;
     QString Password;
