@@ -119,37 +119,40 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("security");    // stored afterwards
-        QTest::addColumn<QString>("trustedCert"); // stored afterwards
+        QTest::addColumn<QString>("trustedCert"); // stored afterwards ("f..." was there before)
+        const QString before = QString(64, u'f');
         const QString digits = QStringLiteral("0123456789abcdef").repeated(4);
         QTest::newRow("new-mailbox-on-995-uses-tls")
-            << QStringList{"--server", "pop.test:995"} << 1 << "tls"
-            << "";
+            << QStringList{"--server", "pop.test:995"} << 1 << "tls" << before;
         QTest::newRow("chosen-word")
-            << QStringList{"--security", "starttls-optional"} << 0 << "starttls-optional"
-            << "";
-        QTest::newRow("unknown-word") << QStringList{"--security", "ssl"} << 2 << "<none>"
-                                      << "<none>";
+            << QStringList{"--security", "starttls-optional"} << 0 << "starttls-optional" << before;
+        QTest::newRow("unknown-word")
+            << QStringList{"--security", "ssl"} << 2 << "<none>" << before;
         QTest::newRow("fingerprint-with-colons")
             << QStringList{"--trust-fingerprint", "01:23:45:67:89:AB:CD:EF:01:23:45:67:89:AB:CD:"
                                                   "EF:01:23:45:67:89:AB:CD:EF:01:23:45:67:89:AB:"
                                                   "CD:EF"}
             << 0 << "starttls" << digits;
+        QTest::newRow("fingerprint-forgotten")
+            << QStringList{"--trust-fingerprint", ""} << 0 << "starttls"
+            << "";
         QTest::newRow("fingerprint-too-short")
-            << QStringList{"--trust-fingerprint", "0123"} << 2 << "<none>"
-            << "<none>";
+            << QStringList{"--trust-fingerprint", "0123"} << 2 << "<none>" << before;
     }
 
     // Exit code 1 for a server without a user name: stored all the same, as the
-    // general settings store it; 2 for a word or a fingerprint it cannot take.
+    // general settings store it; 2 for a word or a fingerprint it cannot take,
+    // which changes nothing.
     void mailboxSecurityOptions() {
         QFETCH(QStringList, args);
         QFETCH(int, code);
         QFETCH(QString, security);
         QFETCH(QString, trustedCert);
         TempProfile profile;
+        SettingsStore tree = SettingsStore::tree();
+        tree.WriteString("Server", "TrustedCert4", QString(64, u'f'));
         const Run r = cli(QStringList{"mailbox", "4"} + args);
         QCOMPARE(r.code, code);
-        const SettingsStore tree = SettingsStore::tree();
         QCOMPARE(tree.ReadString("Server", "Security4", "<none>"), security);
         QCOMPARE(tree.ReadString("Server", "TrustedCert4", "<none>"), trustedCert);
     }
