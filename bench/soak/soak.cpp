@@ -180,7 +180,9 @@ int main(int argc, char** argv) {
     SettingsStore tree = SettingsStore::tree();
     tree.WriteString("Server", "Version161", "161");
     for (int n = 0; n < users.size(); ++n)
-        MailboxConfig{QStringLiteral("127.0.0.1:%1").arg(port), users[n], password}.store(n + 1);
+        MailboxConfig{QStringLiteral("127.0.0.1:%1").arg(port), users[n], password,
+                      MailSecurity::None}
+            .store(n + 1);
     tree.WriteBool("General", "Kill", true);
     tree.WriteBool("General", "Automatic", true);
     tree.WriteBool("General", "Launch", false);

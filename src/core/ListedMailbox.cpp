@@ -17,9 +17,15 @@ void ListedMailbox::load(int n, const MailboxConfig& mailbox) {
         // nothing was asked of it that the server should commit.
         if (m_client.Connected()) m_client.Close();
     }
+    // A connection kept under another protection goes the same way.
+    if (m_client.Connected() && (m_client.Security != mailbox.Security ||
+                                 m_client.TrustedFingerprint != mailbox.TrustedCert))
+        m_client.Close();
     m_client.Server = mailbox.Server;
     m_client.UserName = mailbox.UserName;
     m_client.Password = mailbox.Password;
+    m_client.Security = mailbox.Security;
+    m_client.TrustedFingerprint = mailbox.TrustedCert;
     m_slot = n;
 }
 

@@ -9,6 +9,7 @@
 #include "mail/headers/MailAddress.h"
 #include "mail/headers/MailDate.h"
 #include "settings/Prompter.h"
+#include "settings/SettingsStore.h"
 
 #include <QLocale>
 #include <optional>
@@ -134,7 +135,18 @@ bool MainController::checkMailbox() {
     m_classifier->MailboxSlot = serverToIndex();
     try {
         if (msRemotePOP1.Connected()) msRemotePOP1.Disconnect();
-        msRemotePOP1.UpdateInfo();
+        try {
+            msRemotePOP1.UpdateInfo();
+        } catch (const ECertificateError& e) {
+            // Asked only now that the network wait is over, and only of a user
+            // who started the check: a timer run or a sweep fails as it is.
+            if (TimerRun || m_sweeping || Unattended) throw;
+            if (!trustCertificate(e)) {
+                m_lastFailure = e.message(); // the question showed it
+                return false;
+            }
+            msRemotePOP1.UpdateInfo();
+        }
     } catch (const Exception& e) {
         if (!TimerRun || m_view.MainWindowVisible()) throw;
         m_swallowed = e.message(); // a hidden timer run goes on with what arrived
@@ -163,6 +175,20 @@ bool MainController::checkMailbox() {
     // 15.-16.
     ShowTotalCount();
     Spam.Savesettings();
+    return true;
+}
+
+bool MainController::trustCertificate(const ECertificateError& e) {
+    const QString question =
+        e.message() + QStringLiteral("\n\nTrust this certificate and check again?");
+    if (m_prompter.message(question, Prompter::Icon::Question, Prompter::Buttons::YesNo) !=
+        Prompter::Answer::Yes)
+        return false;
+    const int n = m_list.slot();
+    SettingsStore::tree().WriteString(QStringLiteral("Server"), MailboxConfig::trustedCertIdent(n),
+                                      e.fingerprint());
+    General.mailbox(n).TrustedCert = e.fingerprint();
+    msRemotePOP1.TrustedFingerprint = e.fingerprint();
     return true;
 }
 

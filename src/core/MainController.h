@@ -22,6 +22,7 @@
 #include <memory>
 
 class AlarmSound;
+class ECertificateError;
 class MainView;
 class Prompter;
 class Shell;
@@ -317,6 +318,9 @@ private:
     void setBusy(bool busy);
     bool loadMailbox(int n);
     bool checkMailbox();
+    // Asks whether to trust the certificate that failed; yes stores its
+    // fingerprint for the slot the client holds and gives it to the client.
+    bool trustCertificate(const ECertificateError& e);
     void runDeletion();
     void runSweep();
     // The sweep (or the countdown caption) as a tick of the timer runs it.

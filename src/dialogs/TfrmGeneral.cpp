@@ -2,6 +2,7 @@
 
 #include "activity/LogFile.h"
 #include "dialogs/PasswordStyle.h"
+#include "dialogs/TfrmMailboxDetails.h"
 #include "mail/Exceptions.h"
 #include "settings/AppPaths.h"
 #include "settings/Prompter.h"
@@ -126,6 +127,13 @@ QWidget* TfrmGeneral::buildMailboxesPage() {
     scroll->setWidget(rows);
     scroll->setWidgetResizable(true);
     v->addWidget(scroll, 1);
+    auto* details = named(new QPushButton(QStringLiteral("Details...")), "btDetails");
+    details->setToolTip(QStringLiteral("Security and trusted certificate of the chosen mailbox"));
+    connect(details, &QPushButton::clicked, this, [this] {
+        const int n = currentMailbox();
+        TfrmMailboxDetails(m_model.mailbox(n), n, edServe[n - 1]->text(), this).exec();
+    });
+    v->addWidget(details, 0, Qt::AlignRight);
     return page;
 }
 

@@ -25,6 +25,19 @@ private:
 
 // A transport failure, or a transport precondition that failed.
 QUILL_DECLARE_EXCEPTION(ESocketError)
+// A server certificate that failed verification: the message names the
+// certificate (subject, issuer, validity, SHA-256 fingerprint), and
+// fingerprint() gives the digest a user may decide to trust.
+class ECertificateError : public ESocketError {
+public:
+    ECertificateError(QString message, QString fingerprint)
+        : ESocketError(std::move(message)), m_fingerprint(std::move(fingerprint)) {}
+    // 64 lower-case hexadecimal digits.
+    const QString& fingerprint() const noexcept { return m_fingerprint; }
+
+private:
+    QString m_fingerprint;
+};
 // A negative protocol reply; the message is the server's reply line.
 QUILL_DECLARE_EXCEPTION(EServerError)
 // A message or an encoded word that cannot be decoded.

@@ -22,6 +22,32 @@ QString MailboxConfig::userIdent(int n) {
 QString MailboxConfig::passwordIdent(int n) {
     return QStringLiteral("Passwd%1").arg(n);
 }
+QString MailboxConfig::securityIdent(int n) {
+    return QStringLiteral("Security%1").arg(n);
+}
+QString MailboxConfig::trustedCertIdent(int n) {
+    return QStringLiteral("TrustedCert%1").arg(n);
+}
+
+bool MailboxConfig::serverImpliesTls(const QString& server) {
+    const QString text = server.trimmed();
+    if (text.startsWith(QLatin1String("pop3s://"), Qt::CaseInsensitive)) return true;
+    const qsizetype colon = text.lastIndexOf(u':');
+    if (colon < 0) return false;
+    // The socket reads the port as a number and keeps its low 16 bits.
+    bool ok = false;
+    const int port = text.mid(colon + 1).toInt(&ok);
+    return ok && (port & 0xFFFF) == 995;
+}
+
+MailSecurity MailboxConfig::effectiveSecurity(const QString& server, MailSecurity security) {
+    return serverImpliesTls(server) ? MailSecurity::Tls : security;
+}
+
+MailSecurity MailboxConfig::storedBeforeSecurity(const QString& server) {
+    if (server.isEmpty()) return MailboxConfig{}.Security;
+    return serverImpliesTls(server) ? MailSecurity::Tls : MailSecurity::StartTlsOptional;
+}
 
 namespace {
 QString runCipher(TActionType action, const QString& input) {
@@ -52,6 +78,8 @@ void MailboxConfig::store(SettingsGroup& tree, int n) const {
     tree.WriteString(Section, serverIdent(n), Server);
     tree.WriteString(Section, userIdent(n), UserName);
     tree.WriteString(Section, passwordIdent(n), EncipherPassword(Password));
+    tree.WriteString(Section, securityIdent(n), securityWord(effectiveSecurity(Server, Security)));
+    tree.WriteString(Section, trustedCertIdent(n), normalizedFingerprint(TrustedCert));
 }
 
 void MailboxConfig::read(int n) {
@@ -61,6 +89,12 @@ void MailboxConfig::read(int n) {
 void MailboxConfig::read(const SettingsGroup& tree, int n) {
     Server = tree.ReadString(Section, serverIdent(n), QString());
     UserName = tree.ReadString(Section, userIdent(n), QString());
+    // A word that names no choice (edited by hand) gets the strictest upgrade.
+    const QString word = tree.ReadString(Section, securityIdent(n), QString());
+    Security = word.isEmpty() ? storedBeforeSecurity(Server)
+                              : effectiveSecurity(Server, securityFromWord(word).value_or(
+                                                              MailSecurity::StartTlsRequired));
+    TrustedCert = normalizedFingerprint(tree.ReadString(Section, trustedCertIdent(n), QString()));
     Password = DecipherPassword(tree.ReadString(Section, passwordIdent(n), QString()));
 }
 

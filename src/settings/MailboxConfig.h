@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mail/transport/MailSecurity.h"
 #include "settings/Prompter.h"
 #include "settings/SettingsStore.h"
 
@@ -12,19 +13,47 @@
 struct MailboxConfig {
     static constexpr int Count = 12;
 
+    MailboxConfig() = default;
+    MailboxConfig(QString server, QString userName, QString password,
+                  MailSecurity security = MailSecurity::StartTlsRequired, QString trustedCert = {})
+        : Server(std::move(server)), UserName(std::move(userName)), Password(std::move(password)),
+          Security(security), TrustedCert(std::move(trustedCert)) {}
+
     QString Server;
     QString UserName;
     QString Password;
+    // How the connection is protected; a new mailbox requires STARTTLS (or uses
+    // TLS when its server names the secure scheme or port, see store).
+    MailSecurity Security = MailSecurity::StartTlsRequired;
+    // The SHA-256 fingerprint (64 hexadecimal digits) of a certificate the user
+    // trusts for this server although it fails verification; empty: none.
+    QString TrustedCert;
 
     bool inUse() const { return !Server.isEmpty(); }
 
-    // The idents of slot n in section "Server": "Server"n, "Mailbox"n, "Passwd"n.
+    // The idents of slot n in section "Server": "Server"n, "Mailbox"n, "Passwd"n,
+    // "Security"n, "TrustedCert"n.
     static QString serverIdent(int n);
     static QString userIdent(int n);
     static QString passwordIdent(int n);
+    static QString securityIdent(int n);
+    static QString trustedCertIdent(int n);
+
+    // Whether a server text asks for TLS from the start: the "pop3s://" scheme
+    // or port 995. Such a server is always used with TLS.
+    static bool serverImpliesTls(const QString& server);
+    // The choice as it is used with server: TLS when the server asks for it,
+    // else security.
+    static MailSecurity effectiveSecurity(const QString& server, MailSecurity security);
+    // The choice for a slot stored without one: as before there was a choice,
+    // TLS for a server that asks for it and STARTTLS when offered otherwise; a
+    // slot not in use gets the new mailbox's default.
+    static MailSecurity storedBeforeSecurity(const QString& server);
 
     // Writes slot n to the settings tree: server and user name as typed, the
-    // password enciphered (empty text for no password). Throws EFileError.
+    // password enciphered (empty text for no password), the security choice as
+    // its word (TLS for a server that asks for it) and the trusted fingerprint.
+    // Throws EFileError.
     void store(int n) const;
     // The same as part of a group of writes to the settings tree (written on its commit).
     void store(SettingsGroup& tree, int n) const;
@@ -54,7 +83,8 @@ struct RemotePOPLoad {
 std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter);
 
 // Loads mailbox n from the settings tree into client (anything with the public
-// fields Server, UserName and Password), after the one-time version step. Returns
+// fields Server, UserName and Password; Security and TrustedFingerprint too
+// when it has them), after the one-time version step. Returns
 // whether it loaded; on the version step's own run the client is left as it was.
 // A password that cannot be deciphered is reported and the client's password emptied.
 template <typename Client> bool GetRemotePOPSettings(int n, Client& client, Prompter& prompter) {
@@ -65,5 +95,9 @@ template <typename Client> bool GetRemotePOPSettings(int n, Client& client, Prom
     // A password that could not be read is cleared, never kept from the slot
     // loaded before: that one belongs to another server.
     client.Password = load->passwordRead ? load->mailbox.Password : QString();
+    if constexpr (requires { client.Security = load->mailbox.Security; }) {
+        client.Security = load->mailbox.Security;
+        client.TrustedFingerprint = load->mailbox.TrustedCert;
+    }
     return true;
 }

@@ -36,10 +36,15 @@ QList<SettingsKey> buildKeys() {
         keys.append({Kind::Tree, server, MailboxConfig::serverIdent(n), Type::String, {}});
         keys.append({Kind::Tree, server, MailboxConfig::userIdent(n), Type::String, {}});
         keys.append({Kind::Tree, server, MailboxConfig::passwordIdent(n), Type::String, {}, true});
+        // "tls", "starttls", "starttls-optional" or "none"; empty: as chosen by the server field.
+        keys.append({Kind::Tree, server, MailboxConfig::securityIdent(n), Type::String, {}});
+        keys.append({Kind::Tree, server, MailboxConfig::trustedCertIdent(n), Type::String, {}});
     }
     tree("Server", "Version161", Type::String, "xx");
     // The statistics window's size and place, as Qt saves a window's geometry.
     tree("Statistics", "Window", Type::String, "");
+    // The mailbox details dialog's size and place, the same way.
+    tree("MailboxDetails", "Window", Type::String, "");
     // The main window as the user left it: -1 until it was first closed.
     for (const char* ident : {"Left", "Top", "Width", "Height", "col1", "col2", "col3"})
         tree("MainWindow", ident, Type::Integer, "-1");

@@ -68,14 +68,16 @@ class TestCliMailCheck : public QObject {
                   "6,2\r\n1,1,Contains\r\n2,1,pills\r\n3,1,No\r\n4,1,Yes\r\n5,1,0\r\n");
     }
     void slot(int n, const QString& user, const QString& password = QStringLiteral("secret")) {
-        MailboxConfig{m_server.server(), user, password}.store(n);
+        MailboxConfig{m_server.server(), user, password, MailSecurity::None}.store(n);
     }
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.errorString())); }
 
     // A password stored from the command line on a fresh profile survives the
-    // program's first start, which has no version marker to go by yet.
+    // program's first start, which has no version marker to go by yet. A new
+    // mailbox requires STARTTLS, which this server does not offer: the check
+    // stops before the password goes out, until the mailbox says "none".
     void mailboxStoredOnAFreshProfileIsUsable() {
         TempProfile profile;
         const QString user = mailbox({mail("a", "Hello")});
@@ -85,9 +87,10 @@ private Q_SLOTS:
             cli({"mailbox", "2", "--server", m_server.server(), "--user", user, "--password-stdin"},
                 "secret\n");
         QCOMPARE(r.code, 0);
-        QVERIFY(r.out.contains(QRegularExpression("^   2  " +
-                                                  QRegularExpression::escape(m_server.server()) +
-                                                  " +" + user + " +password \\(set\\)\n$")));
+        QVERIFY2(r.out.contains(
+                     QRegularExpression("^   2  " + QRegularExpression::escape(m_server.server()) +
+                                        " +" + user + " +password \\(set\\)    starttls\n$")),
+                 qPrintable(r.out));
         MailboxConfig stored;
         stored.read(2);
         QCOMPARE(stored.Password, QStringLiteral("secret"));
@@ -101,9 +104,57 @@ private Q_SLOTS:
         QVERIFY(!r.out.contains("secret"));
 
         r = cli({"check", "--json"});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("The server does not offer STARTTLS, which this mailbox "
+                                "requires; the password was not sent."),
+                 qPrintable(r.err));
+        QCOMPARE(cli({"mailbox", "2", "--security", "none"}).code, 0);
+        r = cli({"check", "--json"});
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.contains("\"subject\": \"Hello\""), qPrintable(r.err));
         QVERIFY(r.err.isEmpty());
+    }
+
+    void mailboxSecurityOptions_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("security");    // stored afterwards
+        QTest::addColumn<QString>("trustedCert"); // stored afterwards ("f..." was there before)
+        const QString before = QString(64, u'f');
+        const QString digits = QStringLiteral("0123456789abcdef").repeated(4);
+        QTest::newRow("new-mailbox-on-995-uses-tls")
+            << QStringList{"--server", "pop.test:995"} << 1 << "tls" << before;
+        QTest::newRow("chosen-word")
+            << QStringList{"--security", "starttls-optional"} << 0 << "starttls-optional" << before;
+        QTest::newRow("unknown-word")
+            << QStringList{"--security", "ssl"} << 2 << "<none>" << before;
+        QTest::newRow("fingerprint-with-colons")
+            << QStringList{"--trust-fingerprint", "01:23:45:67:89:AB:CD:EF:01:23:45:67:89:AB:CD:"
+                                                  "EF:01:23:45:67:89:AB:CD:EF:01:23:45:67:89:AB:"
+                                                  "CD:EF"}
+            << 0 << "starttls" << digits;
+        QTest::newRow("fingerprint-forgotten")
+            << QStringList{"--trust-fingerprint", ""} << 0 << "starttls"
+            << "";
+        QTest::newRow("fingerprint-too-short")
+            << QStringList{"--trust-fingerprint", "0123"} << 2 << "<none>" << before;
+    }
+
+    // Exit code 1 for a server without a user name: stored all the same, as the
+    // general settings store it; 2 for a word or a fingerprint it cannot take,
+    // which changes nothing.
+    void mailboxSecurityOptions() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, security);
+        QFETCH(QString, trustedCert);
+        TempProfile profile;
+        SettingsStore tree = SettingsStore::tree();
+        tree.WriteString("Server", "TrustedCert4", QString(64, u'f'));
+        const Run r = cli(QStringList{"mailbox", "4"} + args);
+        QCOMPARE(r.code, code);
+        QCOMPARE(tree.ReadString("Server", "Security4", "<none>"), security);
+        QCOMPARE(tree.ReadString("Server", "TrustedCert4", "<none>"), trustedCert);
     }
 
     void mailboxChecksWhatTheSettingsCheck_data() {
@@ -275,7 +326,9 @@ private Q_SLOTS:
         });
         TempProfile profile;
         profileWithRules(profile);
-        MailboxConfig{server.server(), QStringLiteral("tester"), QStringLiteral("secret")}.store(1);
+        MailboxConfig{server.server(), QStringLiteral("tester"), QStringLiteral("secret"),
+                      MailSecurity::None}
+            .store(1);
 
         const Run r = cli({"delete", "--yes"});
 
@@ -297,7 +350,9 @@ private Q_SLOTS:
                                              {"QUIT", "+OK bye\r\n"}});
         TempProfile profile;
         profileWithRules(profile);
-        MailboxConfig{server.server(), QStringLiteral("tester"), QStringLiteral("secret")}.store(1);
+        MailboxConfig{server.server(), QStringLiteral("tester"), QStringLiteral("secret"),
+                      MailSecurity::None}
+            .store(1);
 
         const Run r = cli({"check"});
 

@@ -158,10 +158,12 @@ struct Harness {
                                           QStringLiteral("161"));
     }
 
-    // Stores mailbox slot n as the general settings would.
+    // Stores mailbox slot n as the general settings would, in plain text
+    // (the test servers offer no TLS) unless security says otherwise.
     static void slot(int n, const QString& server, const QString& user,
-                     const QString& password = QStringLiteral("secret")) {
-        MailboxConfig{server, user, password}.store(n);
+                     const QString& password = QStringLiteral("secret"),
+                     MailSecurity security = MailSecurity::None) {
+        MailboxConfig{server, user, password, security}.store(n);
     }
     static void setGeneral(const QString& ident, const QString& value) {
         SettingsStore::tree().WriteString(QStringLiteral("General"), ident, value);

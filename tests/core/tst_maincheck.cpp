@@ -13,6 +13,7 @@ class TestMainCheck : public QObject {
     Q_OBJECT
 
     DovecotServer m_server;
+    DovecotServer m_tls{true}; // offers STLS with a certificate nobody trusts
     int m_users = 0;
 
     // A fresh mailbox holding messages; returns its user name.
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
+        QVERIFY2(m_tls.start(), qPrintable(m_tls.errorString()));
     }
 
     void checkFillsTheListInServerOrder() {
@@ -449,6 +451,68 @@ private Q_SLOTS:
 
         c.btMarkClick({});
         QVERIFY(h.prompter.texts().last().startsWith("No messages were selected."));
+    }
+
+    void untrustedCertificate_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("bySweep");
+        QTest::newRow("trusted-and-checked-again") << int(Prompter::Answer::Yes) << false;
+        QTest::newRow("declined") << int(Prompter::Answer::No) << false;
+        QTest::newRow("sweep-never-asks") << int(Prompter::Answer::Yes) << true;
+    }
+
+    // The question comes after the network wait, from a check the user
+    // started; yes trusts that certificate for the mailbox from now on.
+    void untrustedCertificate() {
+        QFETCH(int, answer);
+        QFETCH(bool, bySweep);
+        Harness h;
+        const QString user = QStringLiteral("tls%1").arg(++m_users);
+        QVERIFY(m_tls.addUser(user, "secret"));
+        QVERIFY(m_tls.addMessage(user, mail("a", "Hello")));
+        Harness::slot(1, m_tls.server(), user, "secret", MailSecurity::StartTlsRequired);
+        h.prompter.setFallback(Prompter::Answer(answer));
+        MainController& c = h.start();
+        const QString fingerprint = certificateFingerprint(m_tls.certificates().value(0));
+        const QString trusted = QStringLiteral("TrustedCert1");
+
+        if (bySweep) {
+            h.view.visible = false;
+            QList<SweptMailbox> swept;
+            connect(&c, &MainController::mailboxSwept, this,
+                    [&](const SweptMailbox& m) { swept << m; });
+            c.SweepNow();
+            QVERIFY(h.prompter.shown().isEmpty());
+            QCOMPARE(swept.size(), 1);
+            QVERIFY2(swept[0].Failure.startsWith("Certificate of localhost not accepted"),
+                     qPrintable(swept[0].Failure));
+            QVERIFY(SettingsStore::tree().ReadString("Server", trusted, {}).isEmpty());
+            return;
+        }
+
+        const bool yes = Prompter::Answer(answer) == Prompter::Answer::Yes;
+        QCOMPARE(c.btListClick(), yes);
+
+        QCOMPARE(h.prompter.shown().size(), 1); // the question only, never a second box
+        const ScriptedPrompter::Shown& question = h.prompter.shown().first();
+        QCOMPARE(question.buttons, Prompter::Buttons::YesNo);
+        QVERIFY(question.text.startsWith("Certificate of localhost not accepted"));
+        QVERIFY(question.text.contains("SHA-256 fingerprint: " + readableFingerprint(fingerprint)));
+        QVERIFY(question.text.endsWith("\n\nTrust this certificate and check again?"));
+        QCOMPARE(SettingsStore::tree().ReadString("Server", trusted, {}),
+                 yes ? fingerprint : QString());
+        QCOMPARE(c.General.mailbox(1).TrustedCert, yes ? fingerprint : QString());
+        QCOMPARE(h.subjects(), yes ? QStringList{"Hello"} : QStringList{});
+        QCOMPARE(c.LastFailure().isEmpty(), yes);
+        if (!yes) return;
+
+        // The next start checks without a question.
+        h.prompter.clear();
+        h.controller.reset();
+        MainController& again = h.start();
+        QVERIFY(again.btListClick());
+        QVERIFY(h.prompter.shown().isEmpty());
+        QCOMPARE(h.subjects(), QStringList{"Hello"});
     }
 };
 

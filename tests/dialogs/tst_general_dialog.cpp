@@ -2,6 +2,7 @@
 // enciphered passwords and stops at the first incomplete one; Cancel and a new
 // showing drop what was not confirmed; OK warns about the riskier choices.
 #include "dialogs/TfrmGeneral.h"
+#include "dialogs/TfrmMailboxDetails.h"
 #include "mail/Exceptions.h"
 #include "settings/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
@@ -9,7 +10,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +20,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 const QString Server = QStringLiteral("Server");
@@ -42,6 +46,7 @@ private Q_SLOTS:
     void cancelAndReshowDropUnconfirmedEdits();
     void okWarnings_data();
     void okWarnings();
+    void detailsHoldSecurityAndTrustedCertificate();
 };
 
 void TestGeneralDialog::controlsKeepTheirNames() {
@@ -205,6 +210,58 @@ void TestGeneralDialog::okWarnings() {
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QCOMPARE(model.Kill, killNow);
     QCOMPARE(model.Automatic, automatic);
+}
+
+// Mailboxes stored before there was a choice keep their old protection, new
+// ones require STARTTLS (TLS on port 995); the details dialog changes the
+// choice and forgets the trusted certificate, and the general OK stores both.
+void TestGeneralDialog::detailsHoldSecurityAndTrustedCertificate() {
+    TempProfile profile;
+    const QString fingerprint(64, u'a');
+    SettingsStore tree = SettingsStore::tree();
+    for (const auto& [n, server] : {std::pair{1, "pop.before"}, std::pair{2, "pop.before:995"}}) {
+        tree.WriteString(Server, QStringLiteral("Server%1").arg(n), QLatin1String(server));
+        tree.WriteString(Server, QStringLiteral("Mailbox%1").arg(n), QStringLiteral("ann"));
+        tree.WriteString(Server, QStringLiteral("Passwd%1").arg(n), EncipherPassword("pw"));
+    }
+    tree.WriteString(Server, QStringLiteral("TrustedCert1"), fingerprint);
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    TfrmGeneral d(model, prompter);
+    d.FormShow();
+    d.show();
+    QCOMPARE(model.mailbox(1).Security, MailSecurity::StartTlsOptional);
+    QCOMPARE(model.mailbox(2).Security, MailSecurity::Tls);
+    fillRow(d, 3, QStringLiteral("pop.new"), QStringLiteral("bob"), QStringLiteral("pw"));
+    fillRow(d, 4, QStringLiteral("pop.new:995"), QStringLiteral("eve"), QStringLiteral("pw"));
+
+    // Cancel in the details changes nothing; OK takes the choice and the forgetting.
+    for (const bool ok : {false, true}) {
+        QString shownTrusted;
+        QTimer::singleShot(0, this, [&] {
+            auto* details = qobject_cast<TfrmMailboxDetails*>(QApplication::activeModalWidget());
+            QVERIFY(details);
+            shownTrusted = details->lblTrusted->text();
+            details->cbSecurity->setCurrentIndex(details->cbSecurity->findText("None"));
+            QTest::mouseClick(details->btForget, Qt::LeftButton);
+            QVERIFY(!details->btForget->isEnabled());
+            ok ? details->accept() : details->reject();
+        });
+        d.rb[0]->setChecked(true);
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("btDetails")), Qt::LeftButton);
+        QCOMPARE(shownTrusted, readableFingerprint(fingerprint));
+        QCOMPARE(model.mailbox(1).Security,
+                 ok ? MailSecurity::None : MailSecurity::StartTlsOptional);
+        QCOMPARE(model.mailbox(1).TrustedCert, ok ? QString() : fingerprint);
+    }
+    QTest::mouseClick(d.btOK, Qt::LeftButton);
+
+    QVERIFY(prompter.texts().isEmpty());
+    QCOMPARE(stored(QStringLiteral("Security1")), QStringLiteral("none"));
+    QCOMPARE(stored(QStringLiteral("TrustedCert1")), QString());
+    QCOMPARE(stored(QStringLiteral("Security2")), QStringLiteral("tls"));
+    QCOMPARE(stored(QStringLiteral("Security3")), QStringLiteral("starttls"));
+    QCOMPARE(stored(QStringLiteral("Security4")), QStringLiteral("tls"));
 }
 
 QTEST_MAIN(TestGeneralDialog)

@@ -246,6 +246,55 @@ private Q_SLOTS:
         QCOMPARE(prompter.shown().size(), 1);
         QCOMPARE(prompter.shown().first().icon, Prompter::Icon::Error);
     }
+
+    void securityAsStored_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("word"); // "-": stored before there was a choice
+        QTest::addColumn<int>("security");
+        QTest::newRow("before-plain-upgrades-when-offered")
+            << "pop.test"
+            << "-" << int(MailSecurity::StartTlsOptional);
+        QTest::newRow("before-pop3s-scheme") << "POP3S://pop.test"
+                                             << "-" << int(MailSecurity::Tls);
+        QTest::newRow("before-port-995") << "pop.test:995"
+                                         << "-" << int(MailSecurity::Tls);
+        QTest::newRow("unused-slot-gets-the-new-default")
+            << ""
+            << "-" << int(MailSecurity::StartTlsRequired);
+        QTest::newRow("word-any-case")
+            << "pop.test"
+            << "StartTLS-Optional" << int(MailSecurity::StartTlsOptional);
+        QTest::newRow("none") << "pop.test:110"
+                              << "none" << int(MailSecurity::None);
+        QTest::newRow("port-995-is-tls-whatever-the-word") << "pop.test:995"
+                                                           << "none" << int(MailSecurity::Tls);
+        QTest::newRow("unknown-word-requires-starttls")
+            << "pop.test"
+            << "maybe" << int(MailSecurity::StartTlsRequired);
+    }
+
+    void securityAsStored() {
+        QFETCH(QString, server);
+        QFETCH(QString, word);
+        QFETCH(int, security);
+        TempProfile profile;
+        SettingsStore tree = SettingsStore::tree();
+        tree.WriteString(Server, QStringLiteral("Server5"), server);
+        if (word != QLatin1String("-")) tree.WriteString(Server, QStringLiteral("Security5"), word);
+        tree.WriteString(Server, QStringLiteral("TrustedCert5"),
+                         QStringLiteral("AB:").repeated(31) + QStringLiteral("AB"));
+        MailboxConfig box;
+        box.read(5);
+        QCOMPARE(int(box.Security), security);
+        QCOMPARE(box.TrustedCert, QStringLiteral("ab").repeated(32));
+
+        // Stored again, the choice is written out and reads back the same.
+        box.store(5);
+        QCOMPARE(stored(Server, QStringLiteral("Security5")), securityWord(box.Security));
+        MailboxConfig again;
+        again.read(5);
+        QCOMPARE(int(again.Security), security);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestGeneralSettings)

@@ -17,7 +17,8 @@ int currentSlot() {
     return SettingsStore::tree().ReadInteger(Server, QStringLiteral("Which"), 1);
 }
 
-// One slot as stored, the password only as set or empty.
+// One slot as stored, the password only as set or empty; for a slot in use its
+// security choice and the certificate it trusts.
 void printSlot(int n, int current) {
     const SettingsStore tree = SettingsStore::tree();
     const QString server = tree.ReadString(Server, MailboxConfig::serverIdent(n), {});
@@ -26,7 +27,19 @@ void printSlot(int n, int current) {
     cliOut() << (n == current ? "* " : "  ") << QString::number(n).rightJustified(2) << "  "
              << (server.isEmpty() ? QStringLiteral("-") : server).leftJustified(30) << ' '
              << (user.isEmpty() ? QStringLiteral("-") : user).leftJustified(24) << ' '
-             << "password " << (password ? "(set)" : "(empty)") << '\n';
+             << "password " << (password ? "(set)  " : "(empty)");
+    if (!server.isEmpty()) {
+        MailboxConfig box;
+        try {
+            box.read(n);
+        } catch (const EConvertError&) {
+            // The password is not shown here.
+        }
+        cliOut() << "  " << securityWord(box.Security);
+        if (!box.TrustedCert.isEmpty())
+            cliOut() << "  trusts " << readableFingerprint(box.TrustedCert);
+    }
+    cliOut() << '\n';
 }
 
 int slotNumber(const QString& text) {
@@ -65,7 +78,8 @@ int run(const QStringList& arguments) {
     }
 
     int setCurrent = 0, slot = 0;
-    std::optional<QString> server, user, password;
+    std::optional<QString> server, user, password, fingerprint;
+    std::optional<MailSecurity> security;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--current") && !args.isEmpty()) {
@@ -76,12 +90,28 @@ int run(const QStringList& arguments) {
             user = args.takeFirst().trimmed();
         } else if (arg == QLatin1String("--password-stdin")) {
             password = QString();
+        } else if (arg == QLatin1String("--security") && !args.isEmpty()) {
+            if (!(security = securityFromWord(args.takeFirst()))) return cliUsage("mailbox");
+        } else if (arg == QLatin1String("--trust-fingerprint") && !args.isEmpty()) {
+            // Empty or "none" forgets the certificate trusted before.
+            const QString text = args.takeFirst().trimmed();
+            fingerprint = text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0
+                              ? QString()
+                              : normalizedFingerprint(text);
+            if (fingerprint->isEmpty() && !text.isEmpty() &&
+                text.compare(QLatin1String("none"), Qt::CaseInsensitive) != 0) {
+                cliErr() << "quillmere-cli mailbox: " << text
+                         << " is not a SHA-256 fingerprint (64 hexadecimal digits, pairs may be "
+                            "separated by ':')"
+                         << Qt::endl;
+                return ExitUsage;
+            }
         } else if (!slot && (slot = slotNumber(arg))) {
         } else {
             return cliUsage("mailbox");
         }
     }
-    const bool editsSlot = server || user || password;
+    const bool editsSlot = server || user || password || security || fingerprint;
     if (editsSlot != (slot != 0) || (!editsSlot && !setCurrent)) return cliUsage("mailbox");
 
     ProfileLock lock;
@@ -104,7 +134,11 @@ int run(const QStringList& arguments) {
             cliErr() << e.message() << Qt::endl; // the old password is unreadable: none
             box.Password.clear();
         }
+        // A slot taken into use starts with the new mailbox's protection.
+        if (server && box.Server.isEmpty()) box.Security = MailboxConfig{}.Security;
         if (server) box.Server = *server;
+        if (security) box.Security = *security;
+        if (fingerprint) box.TrustedCert = *fingerprint;
         if (user) box.UserName = *user;
         if (password) box.Password = readPasswordLine();
         box.store(slot);
@@ -120,10 +154,15 @@ int run(const QStringList& arguments) {
     return rc;
 }
 
-const CliCommand command("mailbox",
-                         "[N [--server HOST] [--user NAME] [--password-stdin]] [--current N]",
-                         "list the twelve mailbox slots (passwords only as set or empty), store "
-                         "slot N as the general settings do (the password read from the first "
-                         "line of standard input), or make slot N the current one",
-                         run);
+const CliCommand
+    command("mailbox",
+            "[N [--server HOST] [--user NAME] [--password-stdin] "
+            "[--security tls|starttls|starttls-optional|none] [--trust-fingerprint SHA256]] "
+            "[--current N]",
+            "list the twelve mailbox slots (passwords only as set or empty), store slot N as the "
+            "general settings do (the password read from the first line of standard input; a new "
+            "mailbox requires STARTTLS, or uses TLS on port 995; --trust-fingerprint accepts the "
+            "server certificate with that SHA-256 fingerprint although it fails verification, \"\" "
+            "forgets it), or make slot N the current one",
+            run);
 } // namespace

@@ -91,23 +91,49 @@ void TmsCustomPOP::Login() {
         ResetState();
         ConnectSocket();
         requirePositive(ReadReplyLine(LastReply));
-        if (!IsSecure()) negotiateTls();
+        if (!IsSecure()) {
+            negotiateTls();
+        } else {
+            // Protected from the start: CAPA only for what the server offers
+            // (pipelining); a server that does not know it is used as it is.
+            SendLine(QStringLiteral("CAPA"));
+            QByteArray capabilities;
+            if (ReadReplyLine(LastReply) == 1) readCapabilities(capabilities);
+        }
         command(QStringLiteral("USER ") + UserName);
         command(QStringLiteral("PASS ") + Password);
         ReadStatistics();
     });
 }
 
-// On a plain connection: CAPA, and when the server offers STLS, the upgrade,
-// which is then required, and CAPA once more on the protected connection. A
-// server that does not know CAPA is used as it is.
+// On a plain connection: CAPA, and the upgrade as Security asks for it. Once
+// STLS is sent the upgrade is required whatever the choice, and CAPA is asked
+// once more on the protected connection. With "STARTTLS if offered" or "None",
+// a server that does not know CAPA is used as it is; "STARTTLS required" signs
+// in on nothing but a protected connection, so that whoever strips STLS from
+// the server's reply never gets the password.
 void TmsCustomPOP::negotiateTls() {
+    const bool required = Security == MailSecurity::StartTlsRequired;
     SendLine(QStringLiteral("CAPA"));
-    if (ReadReplyLine(LastReply) != 1) return;
     QByteArray capabilities;
-    readCapabilities(capabilities);
-    if (!offersStls(capabilities)) return;
-    command(QStringLiteral("STLS"));
+    const int code = ReadReplyLine(LastReply);
+    if (code == 1) readCapabilities(capabilities);
+    if (Security == MailSecurity::None) return;
+    if (code != 1 || !offersStls(capabilities)) {
+        if (required)
+            refuseSignIn(QStringLiteral("The server does not offer STARTTLS, which this mailbox "
+                                        "requires"));
+        return;
+    }
+    SendLine(QStringLiteral("STLS"));
+    const int upgrade = ReadReplyLine(LastReply);
+    if (upgrade != 1) {
+        if (required)
+            refuseSignIn(QStringLiteral("The server refused STARTTLS, which this mailbox "
+                                        "requires: ") +
+                         (LastReply.isEmpty() ? LibraryText(57013) : LastReply));
+        requirePositive(upgrade);
+    }
     StartTls();
     SendLine(QStringLiteral("CAPA"));
     if (ReadReplyLine(LastReply) == 1) {
@@ -119,6 +145,12 @@ void TmsCustomPOP::negotiateTls() {
 void TmsCustomPOP::readCapabilities(QByteArray& Capabilities) {
     ReadToStream(Capabilities, -1, CapaReplyLimit);
     m_offersPipelining = offers(Capabilities, "PIPELINING");
+}
+
+void TmsCustomPOP::refuseSignIn(const QString& reason) {
+    QString text = reason + QStringLiteral("; the password was not sent.");
+    if (OnError) OnError(this, text);
+    throw ESocketError(text);
 }
 
 void TmsCustomPOP::Logout() {

@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 
-// The POP3 dialogue: signing in (with STLS when the server offers it), the
+// The POP3 dialogue: signing in (with STLS as Security asks), the
 // mailbox statistics, retrieving and deleting single messages. Message
 // indexes are zero-based; the server's message number is Index + 1.
 class TmsCustomPOP : public TmsMailBase {
@@ -41,7 +41,8 @@ public:
     int ReplyCode(const QString& Line) override;
     // Checks the user name and password, then opens the transport.
     void Open() override;
-    // Greeting, CAPA (and STLS when offered), USER, PASS, STAT.
+    // Greeting, CAPA and STLS on a plain connection (see Security), USER, PASS,
+    // STAT. With "STARTTLS required", no USER is sent unless STLS succeeded.
     void Login() override;
     // QUIT, when connected.
     void Logout() override;
@@ -87,4 +88,6 @@ protected:
 private:
     void negotiateTls();
     bool m_offersPipelining = false;
+    // Reports reason through OnError and raises ESocketError: no sign-in.
+    [[noreturn]] void refuseSignIn(const QString& reason);
 };

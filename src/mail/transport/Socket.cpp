@@ -34,6 +34,31 @@ quint16 servicePort(const QString& name) {
     return ntohs(static_cast<quint16>(found->s_port));
 }
 
+// A distinguished name as "CN=localhost, O=Example".
+QString distinguishedName(const QSslCertificate& c, bool issuer) {
+    QStringList parts;
+    const QList<QByteArray> attributes =
+        issuer ? c.issuerInfoAttributes() : c.subjectInfoAttributes();
+    for (const QByteArray& a : attributes) {
+        const QStringList values = issuer ? c.issuerInfo(a) : c.subjectInfo(a);
+        for (const QString& v : values)
+            parts << QString::fromLatin1(a) + u'=' + v;
+    }
+    return parts.isEmpty() ? QStringLiteral("(none)") : parts.join(QStringLiteral(", "));
+}
+
+// What a person needs to decide about a certificate, one line each after a
+// line break; empty for no certificate.
+QString certificateDetails(const QSslCertificate& c) {
+    if (c.isNull()) return {};
+    const QString format = QStringLiteral("yyyy-MM-dd HH:mm");
+    return QStringLiteral("\nSubject: %1\nIssuer: %2\nValid from %3 to %4 UTC\n"
+                          "SHA-256 fingerprint: %5")
+        .arg(distinguishedName(c, false), distinguishedName(c, true),
+             c.effectiveDate().toUTC().toString(format), c.expiryDate().toUTC().toString(format),
+             readableFingerprint(certificateFingerprint(c)));
+}
+
 } // namespace
 
 TagSocket::TagSocket(QObject* parent) : QObject(parent) {
@@ -76,7 +101,7 @@ void TagSocket::Open() {
     if (RAS) RAS->Dial();
     if (OnOpen) OnOpen(this);
     QString rest = Server;
-    m_implicitTls = false;
+    m_implicitTls = Security == MailSecurity::Tls;
     const QString prefix = SecureScheme + QStringLiteral("://");
     if (!SecureScheme.isEmpty() && rest.startsWith(prefix, Qt::CaseInsensitive)) {
         m_implicitTls = true;
@@ -192,8 +217,17 @@ void TagSocket::createSocket() {
         Writable = true;
         wake();
     });
-    connect(s, &QSslSocket::sslErrors, this,
-            [this](const QList<QSslError>& errors) { m_sslErrors = errors; });
+    connect(s, &QSslSocket::sslErrors, this, [this, s](const QList<QSslError>& errors) {
+        const QSslCertificate peer = s->peerCertificate();
+        const QString trusted = normalizedFingerprint(TrustedFingerprint);
+        if (!trusted.isEmpty() && certificateFingerprint(peer) == trusted) {
+            // The user trusts exactly this certificate.
+            s->ignoreSslErrors(errors);
+            return;
+        }
+        m_sslErrors = errors;
+        m_rejected = peer;
+    });
     connect(s, &QAbstractSocket::errorOccurred, this,
             [this](QAbstractSocket::SocketError e) { socketError(e); });
     connect(s, &QAbstractSocket::disconnected, this, [this] {
@@ -244,7 +278,8 @@ void TagSocket::socketError(int error) {
             for (const QSslError& se : std::as_const(m_sslErrors))
                 if (!reasons.contains(se.errorString())) reasons << se.errorString();
             setAsyncError(57009,
-                          FormatLibraryText(57009, {host, reasons.join(QStringLiteral("; "))}));
+                          FormatLibraryText(57009, {host, reasons.join(QStringLiteral("; "))}) +
+                              certificateDetails(m_rejected));
         } else {
             setAsyncError(57007, FormatLibraryText(57007, {host, m_socket->errorString()}));
         }
@@ -262,6 +297,7 @@ void TagSocket::ConnectSocket() {
     if (m_implicitTls) {
         m_handshaking = true;
         m_sslErrors.clear();
+        m_rejected = QSslCertificate();
         m_socket->connectToHostEncrypted(RemoteAddress, m_port, m_host);
     } else {
         m_socket->connectToHost(QHostAddress(RemoteAddress), m_port);
@@ -326,6 +362,8 @@ void TagSocket::RaiseSocketError(int Code) {
     // A reset connection is gone, and after a failed handshake or an
     // oversized reply nothing more may be sent or read on it.
     if (Code == 10054 || Code == 57006 || Code == 57007 || Code == 57009) Close();
+    if (Code == 57009 && !m_rejected.isNull())
+        throw ECertificateError(text, certificateFingerprint(m_rejected));
     throw ESocketError(text);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mail/transport/DialLink.h"
+#include "mail/transport/MailSecurity.h"
 #include "mail/transport/TimeCounter.h"
 
 #include <QByteArray>
@@ -25,7 +26,8 @@ class QSslSocket;
 // signal, a tick of the one-second counter or a cancel, so the window stays
 // responsive and the process sleeps while the server is silent.
 //
-// Failures are reported through OnError and then raised: ESocketError,
+// Failures are reported through OnError and then raised: ESocketError (its
+// ECertificateError for a certificate that failed verification),
 // ETimedOutError, ECanceledError (see mail/Exceptions.h).
 class TagSocket : public QObject {
     Q_OBJECT
@@ -45,6 +47,14 @@ public:
     QString SecureScheme;
     QString SecureServiceName;
     quint16 SecurePort = 0;
+    // How the connection is protected. Tls starts TLS at once, as does a Server
+    // with the secure scheme or the secure port whatever the choice; the
+    // protocol layers decide about the upgrade for the other choices.
+    MailSecurity Security = MailSecurity::StartTlsOptional;
+    // The SHA-256 fingerprint (hexadecimal) of a certificate the user trusts
+    // although it fails verification: exactly that certificate is accepted,
+    // any other is checked as usual. Empty: none.
+    QString TrustedFingerprint;
     // Optional dial-up link: dialled by Open, released by Close.
     QPointer<TagDialLink> RAS;
 
@@ -166,6 +176,8 @@ private:
     bool m_implicitTls = false;
     bool m_handshaking = false;
     QList<QSslError> m_sslErrors;
+    // The certificate behind m_sslErrors.
+    QSslCertificate m_rejected;
     QList<QHostAddress> m_addresses;
     int m_descriptorCopy = -1;
 };

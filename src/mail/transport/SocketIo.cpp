@@ -189,6 +189,7 @@ void TagSocket::StartTls() {
     ConnectDone = false;
     m_handshaking = true;
     m_sslErrors.clear();
+    m_rejected = QSslCertificate();
     m_counter.Start();
     m_socket->startClientEncryption();
     finishHandshakeWait();

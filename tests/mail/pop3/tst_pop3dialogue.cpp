@@ -818,6 +818,61 @@ private Q_SLOTS:
         QVERIFY(!server.received().join('\n').contains("secret"));
         QVERIFY(!pop.Connected());
     }
+
+    void securityDecidesTheUpgrade_data() {
+        QTest::addColumn<int>("security");
+        QTest::addColumn<QByteArray>("capa");
+        QTest::addColumn<QByteArray>("stlsReply"); // empty: STLS is never sent
+        QTest::addColumn<QString>("failure");      // empty: signs in without TLS
+        const QByteArray withStls = "+OK\r\nSTLS\r\nUSER\r\n.\r\n";
+        const QByteArray stripped = "+OK\r\nUSER\r\n.\r\n";
+        const QString refusedPrefix = "ESocketError: The server ";
+        QTest::newRow("required-stls-stripped-from-capa")
+            << int(MailSecurity::StartTlsRequired) << stripped << QByteArray()
+            << refusedPrefix + "does not offer STARTTLS, which this mailbox requires; the "
+                               "password was not sent.";
+        QTest::newRow("required-capa-unknown")
+            << int(MailSecurity::StartTlsRequired) << QByteArray("-ERR what?\r\n") << QByteArray()
+            << refusedPrefix + "does not offer STARTTLS, which this mailbox requires; the "
+                               "password was not sent.";
+        QTest::newRow("required-stls-refused")
+            << int(MailSecurity::StartTlsRequired) << withStls << QByteArray("-ERR not now\r\n")
+            << refusedPrefix + "refused STARTTLS, which this mailbox requires: -ERR not now; "
+                               "the password was not sent.";
+        QTest::newRow("optional-stls-stripped-signs-in-plain")
+            << int(MailSecurity::StartTlsOptional) << stripped << QByteArray() << QString();
+        QTest::newRow("none-ignores-offered-stls")
+            << int(MailSecurity::None) << withStls << QByteArray() << QString();
+    }
+
+    // Whoever strips STLS from the reply to CAPA (or answers STLS negatively)
+    // never gets the user name or the password of a mailbox that requires it.
+    void securityDecidesTheUpgrade() {
+        QFETCH(int, security);
+        QFETCH(QByteArray, capa);
+        QFETCH(QByteArray, stlsReply);
+        QFETCH(QString, failure);
+        Pop3Script script{{"", "+OK ready\r\n"}, {"CAPA", capa}};
+        if (!stlsReply.isEmpty()) script << ScriptStep{"STLS", stlsReply};
+        if (failure.isEmpty())
+            script << ScriptStep{"USER tester", "+OK\r\n"} << ScriptStep{"PASS secret", "+OK\r\n"}
+                   << ScriptStep{"STAT", "+OK 0 0\r\n"} << ScriptStep{"QUIT", "+OK\r\n"};
+        ScriptedPop3Server server(script);
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.Security = MailSecurity(security);
+        PopEvents log;
+        log.attach(pop);
+
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), failure.isEmpty() ? "none" : failure);
+
+        if (!failure.isEmpty()) {
+            QVERIFY(server.waitForClientClose());
+            QVERIFY(log.events.contains("error: " + failure.mid(14)));
+        }
+        QCOMPARE(server.received(), server.expected());
+        QVERIFY(!pop.Connected());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPop3Dialogue)

@@ -1,9 +1,12 @@
 // The POP3 client against a real Dovecot server: listing a maildir, deleting,
-// cancelling, failures, concurrent changes, and TLS from the start or by STLS.
+// cancelling, failures, concurrent changes, and TLS from the start or by STLS,
+// trusted by a certificate authority or by the certificate's fingerprint.
 #include "PopEvents.h"
 #include "support/servers/DovecotServer.h"
 
 #include <QFile>
+#include <QSslKey>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -224,17 +227,38 @@ private Q_SLOTS:
     }
 
     void overTls_data() {
-        QTest::addColumn<bool>("fromTheStart");
-        QTest::newRow("tls-from-the-start") << true;
-        QTest::newRow("stls-upgrade") << false;
+        QTest::addColumn<QString>("server"); // %1 the plain port, %2 the TLS port
+        QTest::addColumn<int>("security");
+        QTest::addColumn<bool>("pinned"); // trusted by fingerprint, not by a certificate authority
+        const int optional = int(MailSecurity::StartTlsOptional);
+        const int required = int(MailSecurity::StartTlsRequired);
+        QTest::newRow("tls-from-the-start") << "pop3s://localhost:%2" << optional << false;
+        QTest::newRow("stls-upgrade") << "localhost:%1" << optional << false;
+        QTest::newRow("tls-chosen-on-a-port-of-its-own")
+            << "localhost:%2" << int(MailSecurity::Tls) << true;
+        QTest::newRow("stls-required") << "localhost:%1" << required << true;
+        QTest::newRow("pinned-from-the-start") << "pop3s://localhost:%2" << optional << true;
+        // The user trusts this very certificate, whatever name it carries.
+        QTest::newRow("pinned-by-address") << "127.0.0.1:%1" << required << true;
     }
 
     void overTls() {
-        QFETCH(bool, fromTheStart);
-        TagSocket::setExtraCaCertificates(m_tls.certificates());
-        const QString user = mailbox(m_tls, {message("a"), message("b")});
+        QFETCH(QString, server);
+        QFETCH(int, security);
+        QFETCH(bool, pinned);
         TmsRemotePOP pop;
-        configure(pop, fromTheStart ? m_tls.secureServer() : m_tls.server(), user);
+        if (pinned)
+            pop.TrustedFingerprint =
+                readableFingerprint(certificateFingerprint(m_tls.certificates().value(0)));
+        else
+            TagSocket::setExtraCaCertificates(m_tls.certificates());
+        const QString user = mailbox(m_tls, {message("a"), message("b")});
+        configure(pop,
+                  QString(server)
+                      .replace("%1", QString::number(m_tls.port()))
+                      .replace("%2", QString::number(m_tls.tlsPort())),
+                  user);
+        pop.Security = MailSecurity(security);
         bool secure = false;
         pop.OnNextInfoUpdated = [&](QObject*, int) { secure = pop.IsSecure(); };
         pop.UpdateInfo();
@@ -247,30 +271,43 @@ private Q_SLOTS:
 
     void certificateRejected_data() {
         QTest::addColumn<bool>("trusted");
+        QTest::addColumn<bool>("pinnedOther"); // the fingerprint of another certificate is trusted
         QTest::addColumn<bool>("fromTheStart");
         QTest::addColumn<QString>("host");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("untrusted-from-the-start") << false << true << "localhost"
-                                                  << "Certificate of localhost not accepted: The "
-                                                     "certificate is self-signed, and untrusted";
-        QTest::newRow("untrusted-on-stls") << false << false << "localhost"
-                                           << "Certificate of localhost not accepted: The "
-                                              "certificate is self-signed, and untrusted";
+        const QString selfSigned =
+            "Certificate of localhost not accepted: The certificate is self-signed, and untrusted";
+        QTest::newRow("untrusted-from-the-start")
+            << false << false << true << "localhost" << selfSigned;
+        QTest::newRow("untrusted-on-stls") << false << false << false << "localhost" << selfSigned;
         QTest::newRow("host-name-mismatch")
-            << true << true << "127.0.0.1"
+            << true << false << true << "127.0.0.1"
             << "Certificate of 127.0.0.1 not accepted: The host name did not match any of the "
                "valid hosts for this certificate";
+        QTest::newRow("changed-certificate-from-the-start")
+            << false << true << true << "localhost" << selfSigned;
+        QTest::newRow("changed-certificate-on-stls")
+            << false << true << false << "localhost" << selfSigned;
     }
 
-    // The password never goes out over a connection whose certificate failed.
+    // The password never goes out over a connection whose certificate failed;
+    // the failure names the certificate so that a person can decide about it.
     void certificateRejected() {
         QFETCH(bool, trusted);
+        QFETCH(bool, pinnedOther);
         QFETCH(bool, fromTheStart);
         QFETCH(QString, host);
         QFETCH(QString, reason);
         if (trusted) TagSocket::setExtraCaCertificates(m_tls.certificates());
         const QString user = mailbox(m_tls, {message("a")});
         TmsRemotePOP pop;
+        if (pinnedOther) {
+            QTemporaryDir other;
+            QSslCertificate certificate;
+            QSslKey key;
+            QVERIFY(DovecotServer::makeCertificate(other.path(), &certificate, &key));
+            pop.TrustedFingerprint = certificateFingerprint(certificate);
+        }
         const quint16 port = fromTheStart ? m_tls.tlsPort() : m_tls.port();
         configure(pop,
                   QStringLiteral("%1%2:%3").arg(fromTheStart ? "pop3s://" : "", host).arg(port),
@@ -278,9 +315,24 @@ private Q_SLOTS:
         PopEvents log;
         log.attach(pop);
 
-        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), "ESocketError: " + reason);
+        const QSslCertificate served = m_tls.certificates().value(0);
+        QString text, fingerprint;
+        try {
+            pop.UpdateInfo();
+        } catch (const ECertificateError& e) {
+            text = e.message();
+            fingerprint = e.fingerprint();
+        }
 
-        QVERIFY(log.events.contains("error: " + reason));
+        QCOMPARE(fingerprint, certificateFingerprint(served));
+        QCOMPARE(text.section('\n', 0, 0), reason);
+        QCOMPARE(text.section('\n', 1),
+                 QStringLiteral("Subject: CN=localhost\nIssuer: CN=localhost\n"
+                                "Valid from %1 to %2 UTC\nSHA-256 fingerprint: %3")
+                     .arg(served.effectiveDate().toUTC().toString("yyyy-MM-dd HH:mm"),
+                          served.expiryDate().toUTC().toString("yyyy-MM-dd HH:mm"),
+                          readableFingerprint(fingerprint)));
+        QVERIFY(log.events.contains("error: " + text));
         QVERIFY(!pop.Connected());
         QFile serverLog(m_tls.dir() + "/dovecot.log");
         QVERIFY(serverLog.open(QIODevice::ReadOnly));
