@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -527,21 +528,20 @@ void TfrmGeneral::FormShow() {
     // What the program changed in the model while the dialog was closed (the
     // spam counter, the mode, the log path) is what the dialog shows.
     generalToControls();
-    // 1. Edits that were not confirmed before are dropped.
+    // The mailboxes as stored: edits that were not confirmed before are dropped.
     readServerSettings();
-    // 2. An empty mailbox 1 from another mail program.
+    // An empty mailbox 1 from another mail program.
     prefillMailbox();
-    // 3. The mail program, the alarm and the log when not set.
+    // The mail program, the alarm and the log when not set.
     if (edMail->text().isEmpty()) edMail->setText(GetMailPath());
     if (edAlarm->text().isEmpty())
         edAlarm->setText(AppPaths::appFile(QStringLiteral("harptune.wav")));
     if (Edit1->text().isEmpty()) Edit1->setText(DefaultLogPath());
-    // 4.
+    // OK's warnings compare with these.
     m_killWhenShown = cbKill->isChecked();
     m_sysTrayWhenShown = cbSysTray->isChecked();
     showPanels();
-    // 5. The first-run header rule waits for OK to store mailbox 1 (saveServerSettings).
-    // 6.
+    // The first-run header rule waits for OK to store mailbox 1 (saveServerSettings).
     bringLogNameUpToDate();
 }
 
@@ -619,6 +619,20 @@ void TfrmGeneral::reject() {
     ReadGeneralSettings();
     readServerSettings();
     QDialog::reject();
+}
+
+void TfrmGeneral::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const QScreen* where = screen();
+    if (!where) return;
+    // Room for the window frame the desktop adds around it.
+    const QRect room = where->availableGeometry().adjusted(0, 0, -16, -48);
+    const QSize fitted = size().boundedTo(room.size()).expandedTo(minimumSizeHint());
+    if (fitted != size()) resize(fitted);
+    QPoint at = pos();
+    at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - width())));
+    at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - height())));
+    if (at != pos()) move(at);
 }
 
 void TfrmGeneral::done(int result) {

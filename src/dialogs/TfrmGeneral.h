@@ -120,6 +120,11 @@ public:
     // desktop's "open" unless replaced.
     std::function<bool(const QString& path)> OpenDocument;
 
+protected:
+    // Keeps the whole dialog on its screen (a size kept from a larger screen or
+    // a larger scale is made to fit).
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* buildMailboxesPage();
     QWidget* buildConnectionPage();

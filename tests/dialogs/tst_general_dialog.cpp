@@ -104,6 +104,7 @@ private Q_SLOTS:
     void fieldsColouredByFocus();
     void soundTest_data();
     void soundTest();
+    void sizeKeptAndFitted();
 };
 
 void TestGeneralDialog::controlsKeepTheirNames() {
@@ -599,6 +600,28 @@ void TestGeneralDialog::soundTest() {
     d.reject();
     QCOMPARE(got, calls);
     QCOMPARE(d.sbTest->text(), QStringLiteral("Test"));
+}
+
+void TestGeneralDialog::sizeKeptAndFitted() {
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    const auto storeSize = [](const QString& size) {
+        SettingsStore::tree().WriteString(QStringLiteral("GeneralWindow"), QStringLiteral("Size"),
+                                          size);
+    };
+    {
+        storeSize(QStringLiteral("5000x4000")); // from a larger screen
+        TfrmGeneral d(model, prompter);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const QRect room = d.screen()->availableGeometry();
+        QVERIFY(room.contains(d.frameGeometry()) || room.contains(d.geometry()));
+        d.resize(d.minimumSizeHint() + QSize(11, 7));
+        d.reject();
+    }
+    TfrmGeneral d(model, prompter);
+    QCOMPARE(d.size(), d.minimumSizeHint() + QSize(11, 7));
 }
 
 QTEST_MAIN(TestGeneralDialog)
