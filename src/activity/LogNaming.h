@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDate>
-#include <QLocale>
 #include <QString>
 
 // How the log file is named: the path as the user set it, or a file per month
@@ -12,9 +11,10 @@ enum class LogNaming { AsIs, Month, Quarter };
 // section "Logfile"); quarter wins over month, and neither means as-is.
 LogNaming LogNamingFrom(bool asis, bool month, bool quarter);
 
-// The month log's name: the locale's abbreviated month name, the two-digit year
-// and ".txt" ("Dec26.txt").
-QString MonthLogName(const QDate& day, const QLocale& locale = QLocale());
+// The month log's name: the English three-letter month, the two-digit year and
+// ".txt" ("Dec26.txt"). The same in every locale, so that a change of locale
+// never splits one month's entries over two files.
+QString MonthLogName(const QDate& day);
 
 // The quarter log's name: "Q1_" to "Q4_", the two-digit year and ".txt" ("Q4_26.txt").
 QString QuarterLogName(const QDate& day);
@@ -30,4 +30,12 @@ QString JoinLogPath(const QString& folder, const QString& name);
 // defaultPath ("logfile.txt" in the application folder), then the month or
 // quarter mode names the file of that day in the path's folder.
 QString CurrentLogPath(const QString& path, LogNaming naming, const QDate& today,
-                       const QString& defaultPath, const QLocale& locale = QLocale());
+                       const QString& defaultPath);
+
+// "logfile.txt" in the application folder: the log when no path is set.
+QString DefaultLogPath();
+
+// The log the program writes to on the given day, from the settings tree: the
+// stored path ("Logfile" of "General", DefaultLogPath when empty) named by the
+// stored naming mode (section "Logfile").
+QString StoredLogPath(const QDate& today);

@@ -126,7 +126,14 @@ void MainController::btGeneralClick() {
 void MainController::openGeneralSettings() {
     playAlarmSound(false);
     Timer1.stop();
-    m_view.ShowGeneralSettings();
+    m_generalOpen = true;
+    try {
+        m_view.ShowGeneralSettings();
+    } catch (...) {
+        m_generalOpen = false;
+        throw;
+    }
+    m_generalOpen = false;
     UpdateAutomaticCaptions(General.Automatic, General.Minutes);
     iWhich = General.Which >= 1 && General.Which <= MailboxConfig::Count ? General.Which : 1;
     MinutesLeft = General.Minutes;

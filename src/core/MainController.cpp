@@ -87,9 +87,9 @@ int MainController::MarkedCount() const {
 }
 
 QString MainController::logPath() const {
-    return CurrentLogPath(
-        General.Logfile, LogNamingFrom(General.Asis, General.Month, General.Quarter),
-        Clock::current().now().date(), AppPaths::appFile(QStringLiteral("logfile.txt")));
+    return CurrentLogPath(General.Logfile,
+                          LogNamingFrom(General.Asis, General.Month, General.Quarter),
+                          Clock::current().now().date(), DefaultLogPath());
 }
 
 bool MainController::WhyMode() const {
@@ -297,7 +297,7 @@ bool MainController::loadMailbox(int n) {
 
 void MainController::startTimer1() {
     // A sweep is one operation: the timer starts again only when it has ended.
-    if (m_sweeping || Timer1.isActive()) return;
+    if (m_sweeping || m_generalOpen || Timer1.isActive()) return;
     Timer1.start();
 }
 

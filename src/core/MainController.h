@@ -362,6 +362,9 @@ private:
     MainViewState m_state;
     int m_operations = 0;    // operations running (nested: a sweep's checks)
     bool m_sweeping = false; // a sweep runs: the timer starts again only at its end
+    // The general settings dialog is open: nothing started from it (help,
+    // statistics) starts the timer before it closes.
+    bool m_generalOpen = false;
     QString m_lastFailure;
     QString m_swallowed;       // the failure a hidden timer run went on after
     int m_deleted = 0;         // messages the last deletion removed

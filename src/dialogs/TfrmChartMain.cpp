@@ -1,11 +1,11 @@
 #include "dialogs/TfrmChartMain.h"
 
+#include "activity/LogNaming.h"
 #include "activity/LogReader.h"
 #include "dialogs/TfrmChart.h"
 #include "mail/Exceptions.h"
 #include "settings/Clock.h"
 #include "settings/Prompter.h"
-#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -97,8 +97,8 @@ bool TfrmChartMain::StatisticsOpen() {
 
 void TfrmChartMain::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    edPath->setText(
-        SettingsStore::tree().ReadString(QStringLiteral("General"), QStringLiteral("Logfile"), {}));
+    // The file the program writes to today, whatever its naming mode.
+    edPath->setText(StoredLogPath(Clock::current().now().date()));
 }
 
 void TfrmChartMain::btBrowseClick() {

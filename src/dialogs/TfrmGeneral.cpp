@@ -1,17 +1,25 @@
 #include "dialogs/TfrmGeneral.h"
 
 #include "activity/LogFile.h"
+#include "activity/LogNaming.h"
 #include "dialogs/PasswordStyle.h"
 #include "dialogs/TfrmMailboxDetails.h"
 #include "mail/Exceptions.h"
+#include "rules/RuleEdits.h"
+#include "rules/SpamSettings.h"
 #include "settings/AppPaths.h"
+#include "settings/Clock.h"
+#include "settings/MailPrefill.h"
 #include "settings/Prompter.h"
 #include "settings/SettingsStore.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -20,6 +28,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -27,6 +36,8 @@
 #include <QVBoxLayout>
 
 namespace {
+const QString WindowSection = QStringLiteral("GeneralWindow");
+
 template <typename W> W* named(W* w, const char* name) {
     w->setObjectName(QLatin1String(name));
     return w;
@@ -67,7 +78,8 @@ TfrmGeneral::TfrmGeneral(GeneralSettings& model, Prompter& prompter, QWidget* pa
     btOK = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "btOK");
     btCancel = named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole),
                      "btCancel");
-    btHelp = named(buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole), "btHelp");
+    btHelp =
+        named(buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole), "btHelp");
     btOK->setDefault(true);
     connect(btOK, &QPushButton::clicked, this, &TfrmGeneral::btOKClick);
     connect(btCancel, &QPushButton::clicked, this, &TfrmGeneral::reject);
@@ -79,11 +91,33 @@ TfrmGeneral::TfrmGeneral(GeneralSettings& model, Prompter& prompter, QWidget* pa
     v->addWidget(pages);
     v->addWidget(buttons);
     resize(560, 470);
+    // The size the user left it at last time.
+    const QStringList size =
+        SettingsStore::tree().ReadString(WindowSection, QStringLiteral("Size"), {}).split(u'x');
+    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0)
+        resize(size[0].toInt(), size[1].toInt());
 
-    // Creation: the model as it is now, "Mailboxes" in front.
+    ChooseFile = [this](const FileRequest& r) {
+        QFileDialog dialog(this, r.title, r.start, r.filter);
+        dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(r.defaultSuffix);
+        if (QFileInfo(r.start).isFile()) dialog.selectFile(r.start);
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().first()
+                   : QString();
+    };
+    OpenDocument = [](const QString& path) {
+        return QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
+
+    // Creation. The controller has read the general settings and the mailboxes
+    // into the model just before; the controls start from it.
+    ColorEdits();
     generalToControls();
-    mailboxesToControls();
     pages->setCurrentIndex(0);
+    mailboxesToControls();
+    m_firstRun = m_model.mailbox(1).Server.isEmpty() && m_model.mailbox(1).UserName.isEmpty();
 }
 
 TfrmGeneral::~TfrmGeneral() = default;
@@ -203,13 +237,17 @@ QWidget* TfrmGeneral::buildAutomaticPage() {
     edAlarm = named(new QLineEdit, "edAlarm");
     auto* browseSound = new QPushButton(QStringLiteral("..."));
     connect(browseSound, &QPushButton::clicked, this, [this] {
-        browse(edAlarm, false, QStringLiteral("Sound files"),
-               QStringLiteral("Sound files (*.wav);;All files (*)"));
+        browse(edAlarm, {false,
+                         QStringLiteral("Sound files"),
+                         QStringLiteral("Sound files (*.wav);;All files (*)"),
+                         QStringLiteral("wav"),
+                         {}});
     });
     sbTest = named(new QPushButton(QStringLiteral("Test")), "sbTest");
     connect(sbTest, &QPushButton::clicked, this, &TfrmGeneral::sbTestClick);
-    cbRepeat = named(
-        new QCheckBox(QStringLiteral("Repeat the alarm until keypress or mouse click?")), "cbRepeat");
+    cbRepeat =
+        named(new QCheckBox(QStringLiteral("Repeat the alarm until keypress or mouse click?")),
+              "cbRepeat");
     s->addWidget(cbAlarm);
     auto* soundRow = new QHBoxLayout;
     soundRow->addWidget(withBrowse(edAlarm, browseSound), 1);
@@ -236,8 +274,8 @@ QWidget* TfrmGeneral::buildStartUpPage() {
         "will not take effect until the next time you launch Quillmere.")));
     v->addWidget(note(QStringLiteral(
         "To start from the system tray, right click on the small icon representing Quillmere.")));
-    cbSysTray = named(new QCheckBox(QStringLiteral("Start Quillmere up in the system tray?")),
-                      "cbSysTray");
+    cbSysTray =
+        named(new QCheckBox(QStringLiteral("Start Quillmere up in the system tray?")), "cbSysTray");
     v->addWidget(cbSysTray);
     v->addStretch(1);
     return page;
@@ -250,31 +288,38 @@ QWidget* TfrmGeneral::buildLogPage() {
     Edit1 = named(new QLineEdit, "Edit1");
     auto* browseLog = new QPushButton(QStringLiteral("Browse for log file"));
     connect(browseLog, &QPushButton::clicked, this, [this] {
-        browse(Edit1, true, QStringLiteral("Activity log"),
-               QStringLiteral("Text files (*.txt);;All files (*)"));
+        browse(Edit1, {true,
+                       QStringLiteral("Activity log file"),
+                       QStringLiteral("Text files (*.txt);;All files (*)"),
+                       QStringLiteral("txt"),
+                       {}});
     });
     v->addWidget(withBrowse(Edit1, browseLog));
     auto* logButtons = new QHBoxLayout;
     auto* view = new QPushButton(QStringLiteral("&View log file"));
     auto* clear = new QPushButton(QStringLiteral("&Clear log file"));
+    view->setObjectName(QStringLiteral("btViewLog"));
+    clear->setObjectName(QStringLiteral("btClearLog"));
     connect(view, &QPushButton::clicked, this, [this] {
-        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(Edit1->text())))
-            m_prompter.error(LogFile::ViewFailedText());
+        if (!OpenDocument(logFileShown())) m_prompter.error(LogFile::ViewFailedText());
     });
     connect(clear, &QPushButton::clicked, this,
-            [this] { LogFile::ClearLogFile(Edit1->text(), m_prompter); });
+            [this] { LogFile::ClearLogFile(logFileShown(), m_prompter); });
     logButtons->addWidget(view);
     logButtons->addWidget(clear);
     logButtons->addStretch(1);
     v->addLayout(logButtons);
-    rbAsIs = named(
-        new QRadioButton(QStringLiteral("&Use the name of the log file AS IS (no changes)?")), "rbAsIs");
-    rbMonth = named(new QRadioButton(QStringLiteral(
-                        "Automatically pick a new name every &month? (i.e. Jan98.txt, Feb98.txt, ...)")),
-                    "rbMonth");
-    rbQuarter = named(new QRadioButton(QStringLiteral(
-                          "Automatically pick a new name every &quarter? (Q1_98.txt, Q2_98.txt, ...)")),
-                      "rbQuarter");
+    rbAsIs =
+        named(new QRadioButton(QStringLiteral("&Use the name of the log file AS IS (no changes)?")),
+              "rbAsIs");
+    rbMonth =
+        named(new QRadioButton(QStringLiteral(
+                  "Automatically pick a new name every &month? (i.e. Jan98.txt, Feb98.txt, ...)")),
+              "rbMonth");
+    rbQuarter =
+        named(new QRadioButton(QStringLiteral(
+                  "Automatically pick a new name every &quarter? (Q1_98.txt, Q2_98.txt, ...)")),
+              "rbQuarter");
     rbAsIs->setChecked(true);
     v->addWidget(rbAsIs);
     v->addWidget(rbMonth);
@@ -307,9 +352,13 @@ QWidget* TfrmGeneral::buildMailerPage() {
     edMail = named(new QLineEdit, "edMail");
     auto* find = new QPushButton(QStringLiteral("Find mail program"));
     connect(find, &QPushButton::clicked, this, [this] {
-        browse(edMail, false, QStringLiteral("Mail program"), QStringLiteral("All files (*)"));
+        // Programs here have no extension to filter by.
+        browse(edMail,
+               {false, QStringLiteral("Mail program"), QStringLiteral("All files (*)"), {}, {}});
     });
     v->addWidget(withBrowse(edMail, find));
+    v->addWidget(
+        note(QStringLiteral("Quillmere does not support AOL or Compuserve mail.  Sorry.")));
     auto* launch = new QPushButton(QStringLiteral("Launch mail program"));
     connect(launch, &QPushButton::clicked, this, [this] {
         if (OnLaunchMailer) OnLaunchMailer();
@@ -322,10 +371,37 @@ QWidget* TfrmGeneral::buildMailerPage() {
     return page;
 }
 
-void TfrmGeneral::browse(QLineEdit* field, bool save, const QString& title, const QString& filter) {
-    const QString chosen = save ? QFileDialog::getSaveFileName(this, title, field->text(), filter)
-                                : QFileDialog::getOpenFileName(this, title, field->text(), filter);
+void TfrmGeneral::browse(QLineEdit* field, const FileRequest& request) {
+    FileRequest r = request;
+    r.start = field->text();
+    const QString chosen = ChooseFile(r);
     if (!chosen.isEmpty()) field->setText(chosen);
+}
+
+void TfrmGeneral::ColorEdits() {
+    // Fields wear the button face and take the window colour while focused.
+    const auto fields = findChildren<QWidget*>();
+    for (QWidget* w : fields) {
+        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractSpinBox*>(w)) continue;
+        if (qobject_cast<QLineEdit*>(w) && qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
+            continue; // the spin box's own editor follows the spin box
+        QPalette p = w->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::Button));
+        w->setPalette(p);
+        w->installEventFilter(this);
+    }
+}
+
+bool TfrmGeneral::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        auto* w = static_cast<QWidget*>(watched);
+        const QPalette app = QApplication::palette(w);
+        QPalette p = w->palette();
+        p.setColor(QPalette::Base,
+                   app.color(event->type() == QEvent::FocusIn ? QPalette::Base : QPalette::Button));
+        w->setPalette(p);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmGeneral::generalToControls() {
@@ -379,7 +455,8 @@ void TfrmGeneral::mailboxesToControls() {
         edName[i]->setText(box.UserName);
         edPass[i]->setText(box.Password);
     }
-    const int which = m_model.Which >= 1 && m_model.Which <= MailboxConfig::Count ? m_model.Which : 1;
+    const int which =
+        m_model.Which >= 1 && m_model.Which <= MailboxConfig::Count ? m_model.Which : 1;
     rb[which - 1]->setChecked(true);
 }
 
@@ -429,31 +506,25 @@ bool TfrmGeneral::saveServerSettings() {
     // Everything stored up to the first failed check goes in one write.
     SettingsGroup tree(SettingsStore::tree());
     tree.WriteInteger(QStringLiteral("Server"), QStringLiteral("Which"), m_model.Which);
-    for (int n = 1; n <= MailboxConfig::Count; ++n) {
-        const MailboxConfig& box = m_model.mailbox(n);
-        box.store(tree, n);
-        QString problem;
-        QLineEdit* missing = nullptr;
-        if (!box.Server.isEmpty() && box.UserName.isEmpty()) {
-            problem = QStringLiteral("Mailbox %1 has a server %2 but no mailbox").arg(n).arg(box.Server);
-            missing = edName[n - 1];
-        } else if (box.Server.isEmpty() && !box.UserName.isEmpty()) {
-            problem = QStringLiteral("Mailbox %1 %2 has a blank server").arg(n).arg(box.UserName);
-            missing = edServe[n - 1];
-        } else if (!box.Server.isEmpty() && box.Password.isEmpty()) {
-            problem = QStringLiteral("Mailbox %1 - there is no password set").arg(n);
-            missing = edPass[n - 1];
-        }
-        if (missing) {
-            tree.commit();
-            m_prompter.error(problem);
-            pages->setCurrentIndex(0);
-            missing->setFocus();
-            return false;
-        }
+    MailboxProblem problem;
+    int n = 1;
+    for (; n <= MailboxConfig::Count; ++n) {
+        m_model.mailbox(n).store(tree, n);
+        problem = CheckMailbox(n, m_model.mailbox(n));
+        if (problem.field != MailboxProblem::None) break;
     }
     tree.commit();
-    return true;
+    // Mailbox 1 is stored and complete now: the first-run rule may follow.
+    if (n > 1) AddMyselfFromPopToHeader();
+    if (problem.field == MailboxProblem::None) return true;
+
+    m_prompter.error(problem.text);
+    pages->setCurrentIndex(0);
+    QLineEdit* missing = problem.field == MailboxProblem::UserName ? edName[n - 1]
+                         : problem.field == MailboxProblem::Server ? edServe[n - 1]
+                                                                   : edPass[n - 1];
+    missing->setFocus();
+    return false;
 }
 
 int TfrmGeneral::exec() {
@@ -462,13 +533,75 @@ int TfrmGeneral::exec() {
 }
 
 void TfrmGeneral::FormShow() {
-    // Edits that were not confirmed before are dropped.
+    // What the program changed in the model while the dialog was closed (the
+    // spam counter, the mode, the log path) is what the dialog shows.
+    generalToControls();
+    // The mailboxes as stored: edits that were not confirmed before are dropped.
     readServerSettings();
-    if (edAlarm->text().isEmpty()) edAlarm->setText(AppPaths::appFile(QStringLiteral("harptune.wav")));
-    if (Edit1->text().isEmpty()) Edit1->setText(AppPaths::appFile(QStringLiteral("logfile.txt")));
+    // An empty mailbox 1 from another mail program.
+    prefillMailbox();
+    // The mail program, the alarm and the log when not set.
+    if (edMail->text().isEmpty()) edMail->setText(GetMailPath());
+    if (edAlarm->text().isEmpty())
+        edAlarm->setText(AppPaths::appFile(QStringLiteral("harptune.wav")));
+    if (Edit1->text().isEmpty()) Edit1->setText(DefaultLogPath());
+    // OK's warnings compare with these.
     m_killWhenShown = cbKill->isChecked();
     m_sysTrayWhenShown = cbSysTray->isChecked();
     showPanels();
+    // The first-run header rule waits for OK to store mailbox 1 (saveServerSettings).
+    bringLogNameUpToDate();
+}
+
+void TfrmGeneral::prefillMailbox() {
+    m_prefilledUser.clear();
+    if (!edServe[0]->text().isEmpty()) return;
+    const std::optional<PrefillAccount> account = ThunderbirdPopAccount(QDir::homePath());
+    if (!account) return;
+    edServe[0]->setText(account->serverText());
+    edName[0]->setText(account->UserName);
+    if (m_firstRun) m_prefilledUser = account->UserName;
+}
+
+void TfrmGeneral::bringLogNameUpToDate() {
+    const LogNaming naming = LogNamingFrom(m_model.Asis, m_model.Month, m_model.Quarter);
+    if (naming == LogNaming::AsIs) return;
+    const QString current =
+        CurrentLogPath(Edit1->text(), naming, Clock::current().now().date(), DefaultLogPath());
+    Edit1->setText(current);
+    // The writer names the same file; stored at once, so that Cancel, the
+    // statistics and the command line find it too.
+    if (m_model.Logfile == current) return;
+    m_model.Logfile = current;
+    try {
+        SettingsStore::tree().WriteString(QStringLiteral("General"), QStringLiteral("Logfile"),
+                                          current);
+    } catch (const Exception& e) {
+        m_prompter.error(e.message());
+    }
+}
+
+void TfrmGeneral::AddMyselfFromPopToHeader() {
+    // Only for the name taken from another mail program and confirmed with OK as
+    // mailbox 1's, complete: a name the user never confirmed may not be in the
+    // To field of the user's mail, and the rule would then mark every message.
+    if (!m_firstRun) return;
+    m_firstRun = false;
+    const QString user = m_prefilledUser;
+    m_prefilledUser.clear();
+    if (user.isEmpty() || !m_spam || m_model.mailbox(1).UserName != user) return;
+    m_spam->gridHeader.insertAtTop(myselfHeaderCells(user));
+    try {
+        m_spam->Savesettings();
+    } catch (const Exception& e) {
+        m_prompter.error(e.message());
+    }
+}
+
+QString TfrmGeneral::logFileShown() const {
+    const LogNaming naming =
+        LogNamingFrom(rbAsIs->isChecked(), rbMonth->isChecked(), rbQuarter->isChecked());
+    return CurrentLogPath(Edit1->text(), naming, Clock::current().now().date(), DefaultLogPath());
 }
 
 void TfrmGeneral::btOKClick() {
@@ -496,14 +629,45 @@ void TfrmGeneral::reject() {
     QDialog::reject();
 }
 
+void TfrmGeneral::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const QScreen* where = screen();
+    if (!where) return;
+    // Room for the window frame the desktop adds around it.
+    const QRect room = where->availableGeometry().adjusted(0, 0, -16, -48);
+    const QSize fitted = size().boundedTo(room.size()).expandedTo(minimumSizeHint());
+    if (fitted != size()) resize(fitted);
+    QPoint at = pos();
+    at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - width())));
+    at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - height())));
+    if (at != pos()) move(at);
+}
+
+void TfrmGeneral::done(int result) {
+    sbTest->setText(QStringLiteral("Test"));
+    if (m_testSounding) {
+        m_testSounding = false;
+        if (OnTestSound) OnTestSound(false);
+    }
+    try {
+        SettingsStore::tree().WriteString(WindowSection, QStringLiteral("Size"),
+                                          QStringLiteral("%1x%2").arg(width()).arg(height()));
+    } catch (const Exception&) {
+        // The size is a convenience: the dialog closes all the same.
+    }
+    QDialog::done(result);
+}
+
 void TfrmGeneral::sbTestClick() {
     const bool exists = QFileInfo::exists(edAlarm->text());
     if (sbTest->text() == QLatin1String("Test")) {
         if (cbRepeat->isChecked()) sbTest->setText(QStringLiteral("Stop"));
         if (exists && OnTestSound) OnTestSound(true);
+        m_testSounding = exists;
     } else {
         sbTest->setText(QStringLiteral("Test"));
         if (exists && OnTestSound) OnTestSound(false);
+        m_testSounding = false;
     }
 }
 

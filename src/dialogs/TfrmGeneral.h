@@ -7,6 +7,7 @@
 #include <functional>
 
 class Prompter;
+class SpamSettings;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -41,16 +42,37 @@ public:
     // slots. Returns whether every slot passed.
     bool saveServerSettings();
 
-    // Brings the dialog up to date for showing: the mailboxes from the settings
-    // tree (unconfirmed edits dropped), the default alarm and log paths.
+    // Brings the dialog up to date for showing: the general values from the
+    // model (what the program changed since is shown and kept by OK), the
+    // mailboxes from the settings tree (unconfirmed edits dropped), mailbox 1 and
+    // the mail program from other mail programs when empty, the default alarm
+    // and log paths, and the log's name for this month or quarter, stored at once.
     void FormShow();
     // Shows the dialog modally after FormShow.
     int exec() override;
     // Cancel: reloads everything from the settings tree and closes.
     void reject() override;
+    // Closing in any way stops a test of the alarm that is still sounding.
+    void done(int result) override;
 
     // The slot chosen with the radio buttons (1 to 12).
     int currentMailbox() const;
+
+    // The spam settings that the first-run header rule goes into (none: no rule).
+    void setSpamSettings(SpamSettings* spam) { m_spam = spam; }
+
+    // The log file that "View log file" and "Clear log file" act on: the path in
+    // Edit1 as the chosen naming mode names it today.
+    QString logFileShown() const;
+
+    // A file chooser request of the browse buttons.
+    struct FileRequest {
+        bool save = false;
+        QString title;
+        QString filter;
+        QString defaultSuffix; // without the dot; empty for none
+        QString start;         // the field's present value
+    };
 
     // Controls, named as the rest of the program calls them. Index n-1 is slot n.
     QTabWidget* pages = nullptr;
@@ -92,6 +114,16 @@ public:
     std::function<void()> OnViewStatistics;
     // Called by Help.
     std::function<void()> OnHelp;
+    // Asks for a file; returns the chosen path or empty. A file dialog unless replaced.
+    std::function<QString(const FileRequest&)> ChooseFile;
+    // Opens a document with the user's viewer; whether that worked. The
+    // desktop's "open" unless replaced.
+    std::function<bool(const QString& path)> OpenDocument;
+
+protected:
+    // Keeps the whole dialog on its screen (a size kept from a larger screen or
+    // a larger scale is made to fit).
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* buildMailboxesPage();
@@ -108,10 +140,23 @@ private:
     void btOKClick();
     void sbTestClick();
     void resetCounterClick();
-    void browse(QLineEdit* field, bool save, const QString& title, const QString& filter);
+    void browse(QLineEdit* field, const FileRequest& request);
+    void ColorEdits();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void prefillMailbox();
+    void bringLogNameUpToDate();
+    void AddMyselfFromPopToHeader();
 
     GeneralSettings& m_model;
     Prompter& m_prompter;
+    SpamSettings* m_spam = nullptr;
     bool m_killWhenShown = false;
     bool m_sysTrayWhenShown = false;
+    // Set at creation while mailbox 1 is empty; cleared once OK has stored
+    // mailbox 1 complete.
+    bool m_firstRun = false;
+    // The user name that this showing took from another mail program for
+    // mailbox 1; the first-run rule is for this name only.
+    QString m_prefilledUser;
+    bool m_testSounding = false;
 };

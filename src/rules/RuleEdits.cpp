@@ -178,6 +178,15 @@ QStringList headerCells(const HeaderRuleFields& f, const QString& hits) {
     return cells;
 }
 
+QStringList myselfHeaderCells(const QString& userName) {
+    HeaderRuleFields f;
+    f.kind = HeaderRuleFields::ToMissing;
+    f.toText = userName;
+    f.mailbox = QStringLiteral("1");
+    f.check = true;
+    return headerCells(f, QStringLiteral("0"));
+}
+
 // --- Sender rules -------------------------------------------------------------------
 
 SenderRuleFields senderFieldsFromRow(const RuleList& list, int row) {

@@ -79,6 +79,9 @@ HeaderRuleFields headerFieldsFromRow(const RuleList& list, int row);
 // Trims the texts (as OK does) and returns the error to show, or empty.
 QString headerInputError(HeaderRuleFields& f);
 QStringList headerCells(const HeaderRuleFields& f, const QString& hits);
+// The rule a first start adds for the user's own address: "To does not contain"
+// userName + " - MailBox #1", case ignored, the check mark, no hits yet.
+QStringList myselfHeaderCells(const QString& userName);
 
 // --- Sender rules -------------------------------------------------------------------
 

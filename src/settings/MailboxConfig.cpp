@@ -60,6 +60,19 @@ QString runCipher(TActionType action, const QString& input) {
 }
 } // namespace
 
+MailboxProblem CheckMailbox(int n, const MailboxConfig& box) {
+    if (!box.Server.isEmpty() && box.UserName.isEmpty())
+        return {MailboxProblem::UserName,
+                QStringLiteral("Mailbox %1 has a server %2 but no mailbox").arg(n).arg(box.Server)};
+    if (box.Server.isEmpty() && !box.UserName.isEmpty())
+        return {MailboxProblem::Server,
+                QStringLiteral("Mailbox %1 %2 has a blank server").arg(n).arg(box.UserName)};
+    if (!box.Server.isEmpty() && box.Password.isEmpty())
+        return {MailboxProblem::Password,
+                QStringLiteral("Mailbox %1 - there is no password set").arg(n)};
+    return {};
+}
+
 QString EncipherPassword(const QString& plain) {
     return runCipher(atEncryption, plain);
 }

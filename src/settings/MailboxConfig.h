@@ -65,6 +65,16 @@ struct MailboxConfig {
     void read(const SettingsGroup& tree, int n);
 };
 
+// What is missing in slot n, as the general settings' OK reports it: a server
+// without a user name, a user name without a server, or a complete pair without
+// a password. Field None (and an empty text) for a complete or unused slot.
+struct MailboxProblem {
+    enum Field { None, UserName, Server, Password };
+    Field field = None;
+    QString text;
+};
+MailboxProblem CheckMailbox(int n, const MailboxConfig& box);
+
 // Enciphers a password for the settings tree with the shared key; empty stays empty.
 QString EncipherPassword(const QString& plain);
 // Deciphers a stored password; empty stays empty. Throws EConvertError.

@@ -62,6 +62,7 @@ void DesktopView::createDialogs() {
     m_retrieving->OnCancel = [this] { m_controller->btCancelClick(); };
 
     m_general = new TfrmGeneral(m_controller->General, m_prompter, m_main);
+    m_general->setSpamSettings(&m_controller->Spam);
     m_general->OnTestSound = [this](bool play) {
         if (play)
             m_sound.Play(m_general->edAlarm->text(), m_general->cbRepeat->isChecked());

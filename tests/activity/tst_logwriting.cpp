@@ -201,6 +201,8 @@ private Q_SLOTS:
         QTest::newRow("quarter-one")
             << "/logs/Dec26.txt" << quarter << QDate(2027, 3, 31) << "/logs/Q1_27.txt";
         QTest::newRow("empty-month-in-app-folder") << "" << month << dec8 << "/app/Dec26.txt";
+        QTest::newRow("may-is-not-a-locale-word")
+            << "/logs/mine.log" << month << QDate(2026, 5, 1) << "/logs/May26.txt";
         QTest::newRow("no-folder-gives-name-alone")
             << "mine.log" << month << QDate(2027, 1, 2) << "Jan27.txt";
     }
@@ -209,9 +211,14 @@ private Q_SLOTS:
         QFETCH(int, naming);
         QFETCH(QDate, today);
         QFETCH(QString, current);
-        QCOMPARE(CurrentLogPath(path, LogNaming(naming), today, QStringLiteral("/app/logfile.txt"),
-                                QLocale(QStringLiteral("en_US"))),
-                 current);
+        // The names are the same in every locale.
+        for (const char* name : {"en_US", "de_DE", "fr_FR", "C"}) {
+            QLocale::setDefault(QLocale(QLatin1String(name)));
+            QCOMPARE(
+                CurrentLogPath(path, LogNaming(naming), today, QStringLiteral("/app/logfile.txt")),
+                current);
+        }
+        QLocale::setDefault(QLocale::c());
     }
 
     void namingFromStoredChoices() {

@@ -152,6 +152,9 @@ private Q_SLOTS:
         c.MinutesLeft = 2;
         bool timerWhileOpen = true;
         h.view.onGeneralSettings = [&] {
+            // The dialog's Help and statistics run while it is open.
+            c.btHelpClick();
+            c.Statistics1Click();
             timerWhileOpen = c.Timer1.isActive();
             c.General.Which = 4;
             c.General.Minutes = 7;

@@ -1,12 +1,19 @@
 // The general settings dialog: its OK stores the mailboxes slot by slot with
 // enciphered passwords and stops at the first incomplete one; Cancel and a new
-// showing drop what was not confirmed; OK warns about the riskier choices.
+// showing drop what was not confirmed; OK warns about the riskier choices; a
+// showing starts from the model the program changed, names the log for the
+// month or quarter, and fills an empty mailbox 1 from another mail program.
 #include "dialogs/TfrmGeneral.h"
 #include "dialogs/TfrmMailboxDetails.h"
 #include "mail/Exceptions.h"
+#include "rules/RuleEdits.h"
+#include "rules/SpamSettings.h"
+#include "settings/Clock.h"
 #include "settings/SettingsStore.h"
+#include "support/ScopedEnv.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempProfile.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,8 +26,10 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 namespace {
 const QString Server = QStringLiteral("Server");
@@ -29,16 +38,57 @@ QString stored(const QString& ident) {
     return SettingsStore::tree().ReadString(Server, ident, QStringLiteral("<none>"));
 }
 
-void fillRow(TfrmGeneral& d, int n, const QString& server, const QString& user, const QString& pass) {
+void fillRow(TfrmGeneral& d, int n, const QString& server, const QString& user,
+             const QString& pass) {
     d.edServe[n - 1]->setText(server);
     d.edName[n - 1]->setText(user);
     d.edPass[n - 1]->setText(pass);
+}
+
+QString storedGeneral(const QString& ident) {
+    return SettingsStore::tree().ReadString(QStringLiteral("General"), ident,
+                                            QStringLiteral("<none>"));
+}
+
+// A Thunderbird profile in home whose first POP3 account is ann at pop.example.org.
+void writeThunderbird(const QString& home) {
+    writeFile(home + "/.thunderbird/profiles.ini",
+              "[Install1234]\nDefault=x.default-release\n\n"
+              "[Profile0]\nName=default-release\nIsRelative=1\nPath=x.default-release\n");
+    writeFile(home + "/.thunderbird/x.default-release/prefs.js",
+              "user_pref(\"mail.accountmanager.accounts\", \"account1\");\n"
+              "user_pref(\"mail.account.account1.server\", \"server1\");\n"
+              "user_pref(\"mail.server.server1.type\", \"pop3\");\n"
+              "user_pref(\"mail.server.server1.hostname\", \"pop.example.org\");\n"
+              "user_pref(\"mail.server.server1.userName\", \"ann\");\n"
+              "user_pref(\"mail.server.server1.socketType\", 3);\n");
+}
+
+// The desktop's mail program: a mailto handler in the user's mimeapps.list.
+void writeMailtoHandler(const TempProfile& profile) {
+    writeFile(profile.configHome() + "/mimeapps.list",
+              "[Default Applications]\nx-scheme-handler/mailto=mail.desktop\n");
+    writeFile(profile.dataHome() + "/applications/mail.desktop",
+              "[Desktop Entry]\nType=Application\nName=Mail\nExec=/usr/bin/mailer -compose %u\n");
 }
 } // namespace
 
 class TestGeneralDialog : public QObject {
     Q_OBJECT
+    // No mail program of this machine takes part: HOME and the XDG search
+    // folders point at an empty folder unless a test writes into it.
+    QTemporaryDir m_home;
+    std::unique_ptr<ScopedEnv> m_env;
+
 private Q_SLOTS:
+    void initTestCase() {
+        m_env = std::make_unique<ScopedEnv>(std::initializer_list<std::pair<const char*, QString>>{
+            {"HOME", m_home.path()},
+            {"XDG_CONFIG_DIRS", m_home.filePath("etc")},
+            {"XDG_DATA_DIRS", m_home.filePath("share")}});
+    }
+    void cleanup() { QDir(m_home.filePath(".thunderbird")).removeRecursively(); }
+
     void controlsKeepTheirNames();
     void okStoresSlotsEnciphered();
     void okStopsAtFirstIncompleteSlot_data();
@@ -47,6 +97,18 @@ private Q_SLOTS:
     void okWarnings_data();
     void okWarnings();
     void detailsHoldSecurityAndTrustedCertificate();
+    void showingStartsFromTheModel();
+    void logNamedForThePeriodOnShowing_data();
+    void logNamedForThePeriodOnShowing();
+    void prefillFromOtherMailPrograms();
+    void firstRunRuleOnlyForConfirmedName_data();
+    void firstRunRuleOnlyForConfirmedName();
+    void browseButtons_data();
+    void browseButtons();
+    void fieldsColouredByFocus();
+    void soundTest_data();
+    void soundTest();
+    void sizeKeptAndFitted();
 };
 
 void TestGeneralDialog::controlsKeepTheirNames() {
@@ -56,8 +118,9 @@ void TestGeneralDialog::controlsKeepTheirNames() {
     TfrmGeneral d(model, prompter);
     for (int n = 1; n <= 12; ++n)
         for (const char* prefix : {"rb", "edServe", "edName", "edPass"})
-            QVERIFY2(d.findChild<QWidget*>(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(n)),
-                     qPrintable(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(n)));
+            QVERIFY2(
+                d.findChild<QWidget*>(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(n)),
+                qPrintable(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(n)));
     QCOMPARE(d.pages->tabText(0), QStringLiteral("Mailboxes"));
     QCOMPARE(d.pages->currentIndex(), 0);
     QCOMPARE(d.edPass[0]->echoMode(), QLineEdit::Password);
@@ -71,8 +134,10 @@ void TestGeneralDialog::okStoresSlotsEnciphered() {
     TfrmGeneral d(model, prompter);
     d.FormShow();
     d.show();
-    fillRow(d, 1, QStringLiteral("pop.example.org"), QStringLiteral("ann"), QStringLiteral("s3cret-one"));
-    fillRow(d, 3, QStringLiteral("mail.example.net"), QStringLiteral("bob"), QStringLiteral("s3cret-three"));
+    fillRow(d, 1, QStringLiteral("pop.example.org"), QStringLiteral("ann"),
+            QStringLiteral("s3cret-one"));
+    fillRow(d, 3, QStringLiteral("mail.example.net"), QStringLiteral("bob"),
+            QStringLiteral("s3cret-three"));
     d.rb[2]->setChecked(true);
     QTest::mouseClick(d.btOK, Qt::LeftButton);
 
@@ -101,9 +166,21 @@ void TestGeneralDialog::okStopsAtFirstIncompleteSlot_data() {
     QTest::addColumn<QString>("pass2");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focused");
-    QTest::newRow("server-without-user") << "pop.two" << "" << "pw" << "Mailbox 2 has a server pop.two but no mailbox" << "edName2";
-    QTest::newRow("user-without-server") << "" << "carl" << "pw" << "Mailbox 2 carl has a blank server" << "edServe2";
-    QTest::newRow("no-password") << "pop.two" << "carl" << "" << "Mailbox 2 - there is no password set" << "edPass2";
+    QTest::newRow("server-without-user") << "pop.two"
+                                         << ""
+                                         << "pw"
+                                         << "Mailbox 2 has a server pop.two but no mailbox"
+                                         << "edName2";
+    QTest::newRow("user-without-server") << ""
+                                         << "carl"
+                                         << "pw"
+                                         << "Mailbox 2 carl has a blank server"
+                                         << "edServe2";
+    QTest::newRow("no-password") << "pop.two"
+                                 << "carl"
+                                 << ""
+                                 << "Mailbox 2 - there is no password set"
+                                 << "edPass2";
 }
 
 void TestGeneralDialog::okStopsAtFirstIncompleteSlot() {
@@ -114,7 +191,8 @@ void TestGeneralDialog::okStopsAtFirstIncompleteSlot() {
     QFETCH(QString, focused);
     TempProfile profile;
     // Slot 3 as stored before: the failed OK must leave it alone.
-    MailboxConfig{QStringLiteral("old.three"), QStringLiteral("olduser"), QStringLiteral("oldpw")}.store(3);
+    MailboxConfig{QStringLiteral("old.three"), QStringLiteral("olduser"), QStringLiteral("oldpw")}
+        .store(3);
 
     ScriptedPrompter prompter;
     GeneralSettings model;
@@ -133,7 +211,8 @@ void TestGeneralDialog::okStopsAtFirstIncompleteSlot() {
     QCOMPARE(prompter.shown().first().icon, Prompter::Icon::Error);
     QVERIFY(d.isVisible());
     QCOMPARE(d.pages->currentIndex(), 0);
-    QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), focused);
+    QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+             focused);
     // Slots up to the failing one are stored, the later ones are not.
     QCOMPARE(stored(QStringLiteral("Server1")), QStringLiteral("pop.one"));
     QCOMPARE(stored(QStringLiteral("Server2")), server2);
@@ -141,12 +220,15 @@ void TestGeneralDialog::okStopsAtFirstIncompleteSlot() {
     QCOMPARE(stored(QStringLiteral("Server3")), QStringLiteral("old.three"));
     QCOMPARE(DecipherPassword(stored(QStringLiteral("Passwd3"))), QStringLiteral("oldpw"));
     // The general values are stored all the same.
-    QCOMPARE(SettingsStore::tree().ReadInteger(QStringLiteral("General"), QStringLiteral("Minutes"), 0), 42);
+    QCOMPARE(
+        SettingsStore::tree().ReadInteger(QStringLiteral("General"), QStringLiteral("Minutes"), 0),
+        42);
 }
 
 void TestGeneralDialog::cancelAndReshowDropUnconfirmedEdits() {
     TempProfile profile;
-    MailboxConfig{QStringLiteral("pop.stored"), QStringLiteral("ann"), QStringLiteral("pw")}.store(1);
+    MailboxConfig{QStringLiteral("pop.stored"), QStringLiteral("ann"), QStringLiteral("pw")}.store(
+        1);
     ScriptedPrompter prompter;
     GeneralSettings model;
     model.load(prompter);
@@ -181,11 +263,15 @@ void TestGeneralDialog::okWarnings_data() {
     const QString kill = QStringLiteral(
         "Just a warning that you selected to automatically delete marked messages without "
         "confirmation.  It is possible to OVER delete by using this setting.");
-    const QString restart = QStringLiteral("Exit and restart for the Start Up changes to take effect.");
-    QTest::newRow("kill-ticked-in-automatic-warns") << true << false << true << false << QStringList{kill};
-    QTest::newRow("kill-ticked-in-manual-is-quiet") << false << false << true << false << QStringList{};
+    const QString restart =
+        QStringLiteral("Exit and restart for the Start Up changes to take effect.");
+    QTest::newRow("kill-ticked-in-automatic-warns")
+        << true << false << true << false << QStringList{kill};
+    QTest::newRow("kill-ticked-in-manual-is-quiet")
+        << false << false << true << false << QStringList{};
     QTest::newRow("kill-already-on-is-quiet") << true << true << true << false << QStringList{};
-    QTest::newRow("systray-changed-asks-restart") << false << false << false << true << QStringList{restart};
+    QTest::newRow("systray-changed-asks-restart")
+        << false << false << false << true << QStringList{restart};
     QTest::newRow("both-in-order") << true << false << true << true << QStringList{kill, restart};
 }
 
@@ -262,6 +348,336 @@ void TestGeneralDialog::detailsHoldSecurityAndTrustedCertificate() {
     QCOMPARE(stored(QStringLiteral("Security2")), QStringLiteral("tls"));
     QCOMPARE(stored(QStringLiteral("Security3")), QStringLiteral("starttls"));
     QCOMPARE(stored(QStringLiteral("Security4")), QStringLiteral("tls"));
+}
+
+void TestGeneralDialog::showingStartsFromTheModel() {
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    model.load(prompter);
+    TfrmGeneral d(model, prompter);
+    d.FormShow();
+    d.show();
+    QTest::mouseClick(d.btOK, Qt::LeftButton);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+
+    // While the dialog is closed the program deletes spam, the tray switches on
+    // automatic mode, and the log path changes.
+    model.Count = QStringLiteral("5");
+    model.Automatic = true;
+    model.Logfile = profile.appFile(QStringLiteral("elsewhere.txt"));
+
+    d.FormShow();
+    QCOMPARE(d.edCount->text(), QStringLiteral("5"));
+    QVERIFY(d.rbAuto->isChecked());
+    QVERIFY(!d.pnlAuto->isHidden());
+    QVERIFY(d.pnlManual->isHidden());
+    QCOMPARE(d.Edit1->text(), model.Logfile);
+    d.show();
+    QTest::mouseClick(d.btOK, Qt::LeftButton);
+
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(model.Count, QStringLiteral("5"));
+    QVERIFY(model.Automatic);
+    QCOMPARE(storedGeneral(QStringLiteral("Count")), QStringLiteral("5"));
+    QCOMPARE(storedGeneral(QStringLiteral("Automatic")), QStringLiteral("1"));
+    QCOMPARE(storedGeneral(QStringLiteral("Logfile")), model.Logfile);
+    QVERIFY(prompter.texts().isEmpty());
+}
+
+void TestGeneralDialog::logNamedForThePeriodOnShowing_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("as-is-keeps-the-name") << "Asis"
+                                          << "mine.log";
+    QTest::newRow("month-in-any-locale") << "Month"
+                                         << "Dec26.txt";
+    QTest::newRow("quarter") << "Quarter"
+                             << "Q4_26.txt";
+}
+
+void TestGeneralDialog::logNamedForThePeriodOnShowing() {
+    QFETCH(QString, mode);
+    QFETCH(QString, name);
+    TempProfile profile;
+    const FixedClock clock(QDateTime(QDate(2026, 12, 8), QTime(21, 57)));
+    Clock::install(&clock);
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE"))); // "Dez." must not show
+    const QString folder = profile.appFolder() + QStringLiteral("/logs/");
+    const QString stored = folder + QStringLiteral("mine.log"), current = folder + name;
+    SettingsStore tree = SettingsStore::tree();
+    tree.WriteString(QStringLiteral("General"), QStringLiteral("Logfile"), stored);
+    tree.WriteBool(QStringLiteral("Logfile"), QStringLiteral("Asis"), mode == "Asis");
+    tree.WriteBool(QStringLiteral("Logfile"), mode, true);
+    writeFile(stored, "old\r\n");
+    writeFile(current, "current\r\n");
+
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    model.load(prompter);
+    TfrmGeneral d(model, prompter);
+    QStringList opened;
+    d.OpenDocument = [&](const QString& path) {
+        opened << path;
+        return true;
+    };
+    d.FormShow();
+    d.show();
+
+    // The field, the stored path and the model name this period's file.
+    QCOMPARE(d.Edit1->text(), current);
+    QCOMPARE(storedGeneral(QStringLiteral("Logfile")), current);
+    QCOMPARE(model.Logfile, current);
+    // View and Clear act on it.
+    d.findChild<QPushButton*>(QStringLiteral("btViewLog"))->click();
+    QCOMPARE(opened, QStringList{current});
+    prompter.answerNext(Prompter::Answer::Yes);
+    d.findChild<QPushButton*>(QStringLiteral("btClearLog"))->click();
+    QVERIFY(!QFile::exists(current));
+    QCOMPARE(QFile::exists(stored), current != stored);
+    // A naming choice not yet confirmed already decides what View opens.
+    d.rbQuarter->setChecked(true);
+    QCOMPARE(d.logFileShown(), folder + QStringLiteral("Q4_26.txt"));
+    // Cancel keeps the period's name, which is stored.
+    QTest::mouseClick(d.btCancel, Qt::LeftButton);
+    QCOMPARE(model.Logfile, current);
+
+    QLocale::setDefault(QLocale::c());
+    Clock::install(nullptr);
+}
+
+void TestGeneralDialog::prefillFromOtherMailPrograms() {
+    TempProfile profile;
+    writeThunderbird(m_home.path());
+    writeMailtoHandler(profile);
+    ScriptedPrompter prompter;
+    {
+        GeneralSettings model;
+        model.load(prompter);
+        TfrmGeneral d(model, prompter);
+        d.FormShow();
+        QCOMPARE(d.edServe[0]->text(), QStringLiteral("pop3s://pop.example.org"));
+        QCOMPARE(d.edName[0]->text(), QStringLiteral("ann"));
+        QCOMPARE(d.edPass[0]->text(), QString());
+        QCOMPARE(d.edMail->text(), QStringLiteral("/usr/bin/mailer -compose"));
+        // Nothing is stored before OK.
+        QCOMPARE(stored(QStringLiteral("Server1")), QStringLiteral("<none>"));
+    }
+    // What the user has set stays.
+    MailboxConfig{QStringLiteral("pop.mine"), QString(), QString()}.store(1);
+    SettingsStore::tree().WriteString(QStringLiteral("General"), QStringLiteral("Mailer"),
+                                      QStringLiteral("mutt"));
+    GeneralSettings model;
+    model.load(prompter);
+    TfrmGeneral d(model, prompter);
+    d.FormShow();
+    QCOMPARE(d.edServe[0]->text(), QStringLiteral("pop.mine"));
+    QCOMPARE(d.edName[0]->text(), QString());
+    QCOMPARE(d.edMail->text(), QStringLiteral("mutt"));
+    QVERIFY(prompter.texts().isEmpty());
+}
+
+void TestGeneralDialog::firstRunRuleOnlyForConfirmedName_data() {
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("ruleAdded");
+    QTest::newRow("prefilled-name-confirmed") << "ann"
+                                              << "pw" << true;
+    QTest::newRow("password-added-after-the-error") << "ann"
+                                                    << "" << true;
+    QTest::newRow("name-changed-before-ok") << "ann.b"
+                                            << "pw" << false;
+}
+
+void TestGeneralDialog::firstRunRuleOnlyForConfirmedName() {
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(bool, ruleAdded);
+    TempProfile profile;
+    writeThunderbird(m_home.path());
+    ScriptedPrompter prompter;
+    SpamSettings spam;
+    spam.readSettings();
+    GeneralSettings model;
+    model.load(prompter);
+    TfrmGeneral d(model, prompter);
+    d.setSpamSettings(&spam);
+    d.FormShow();
+    d.show();
+    // Showing alone adds nothing.
+    QCOMPARE(spam.gridHeader.cell(1, 1), QString());
+
+    d.edName[0]->setText(user);
+    d.edPass[0]->setText(password);
+    QTest::mouseClick(d.btOK, Qt::LeftButton);
+    if (password.isEmpty()) {
+        QCOMPARE(prompter.texts(), QStringList{"Mailbox 1 - there is no password set"});
+        QCOMPARE(spam.gridHeader.cell(1, 1), QString());
+        d.edPass[0]->setText(QStringLiteral("pw"));
+        QTest::mouseClick(d.btOK, Qt::LeftButton);
+    }
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    const QStringList rule = myselfHeaderCells(QStringLiteral("ann"));
+    QCOMPARE(rule.mid(1),
+             (QStringList{"To does not contain", "ann - MailBox #1", "No", "Yes", "0"}));
+    const QByteArray file = readAll(SpamSettings::listPath(spam.gridHeader));
+    if (ruleAdded) {
+        // At the top, the empty list's blank row after it.
+        QCOMPARE(spam.gridHeader.ruleCount(), 2);
+        for (int c = 0; c < rule.size(); ++c)
+            QCOMPARE(spam.gridHeader.cell(c, 1), rule[c]);
+        QCOMPARE(spam.gridHeader.image(1), int(ImageCheck));
+        QVERIFY(file.contains("ann - MailBox #1"));
+    } else {
+        QCOMPARE(spam.gridHeader.cell(1, 1), QString());
+        QVERIFY(!file.contains("MailBox #"));
+    }
+    // Once per run: another showing and OK add nothing.
+    const int rules = spam.gridHeader.ruleCount();
+    d.FormShow();
+    d.show();
+    QTest::mouseClick(d.btOK, Qt::LeftButton);
+    QCOMPARE(spam.gridHeader.ruleCount(), rules);
+}
+
+void TestGeneralDialog::browseButtons_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("log-file-save-dialog") << "Browse for log file"
+                                          << "Edit1" << true << "Activity log file"
+                                          << "Text files (*.txt);;All files (*)"
+                                          << "txt";
+    QTest::newRow("sound-open-dialog") << "..."
+                                       << "edAlarm" << false << "Sound files"
+                                       << "Sound files (*.wav);;All files (*)"
+                                       << "wav";
+    QTest::newRow("mail-program-open-dialog") << "Find mail program"
+                                              << "edMail" << false << "Mail program"
+                                              << "All files (*)"
+                                              << "";
+}
+
+void TestGeneralDialog::browseButtons() {
+    QFETCH(QString, button);
+    QFETCH(QString, field);
+    QFETCH(bool, save);
+    QFETCH(QString, title);
+    QFETCH(QString, filter);
+    QFETCH(QString, suffix);
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    TfrmGeneral d(model, prompter);
+    auto* edit = d.findChild<QLineEdit*>(field);
+    edit->setText(QStringLiteral("/start/here"));
+    QList<TfrmGeneral::FileRequest> asked;
+    QString answer = QStringLiteral("/chosen/file");
+    d.ChooseFile = [&](const TfrmGeneral::FileRequest& r) {
+        asked << r;
+        return answer;
+    };
+    QPushButton* b = nullptr;
+    for (QPushButton* p : d.findChildren<QPushButton*>())
+        if (p->text() == button) b = p;
+    QVERIFY(b);
+    b->click();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].save, save);
+    QCOMPARE(asked[0].title, title);
+    QCOMPARE(asked[0].filter, filter);
+    QCOMPARE(asked[0].defaultSuffix, suffix);
+    QCOMPARE(asked[0].start, QStringLiteral("/start/here"));
+    QCOMPARE(edit->text(), QStringLiteral("/chosen/file"));
+    answer.clear(); // cancelled: the field stays
+    b->click();
+    QCOMPARE(edit->text(), QStringLiteral("/chosen/file"));
+}
+
+void TestGeneralDialog::fieldsColouredByFocus() {
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    TfrmGeneral d(model, prompter);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    const QColor window = QApplication::palette().color(QPalette::Base);
+    QVERIFY(face != window);
+    d.edServe[0]->setFocus();
+    QTRY_COMPARE(d.edServe[0]->palette().color(QPalette::Base), window);
+    QCOMPARE(d.edName[0]->palette().color(QPalette::Base), face);
+    QCOMPARE(d.edMail->palette().color(QPalette::Base), face);
+    d.pages->setCurrentIndex(2);
+    d.rbAuto->setChecked(true);
+    d.nMinutes->setFocus();
+    QTRY_COMPARE(d.nMinutes->palette().color(QPalette::Base), window);
+    QCOMPARE(d.edServe[0]->palette().color(QPalette::Base), face);
+}
+
+void TestGeneralDialog::soundTest_data() {
+    QTest::addColumn<bool>("repeat");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("calls"); // after the clicks and closing
+    QTest::newRow("repeat-stopped-by-button")
+        << true << true << 2 << "Test" << QStringList{"play", "stop"};
+    QTest::newRow("repeat-stopped-by-closing")
+        << true << true << 1 << "Stop" << QStringList{"play", "stop"};
+    QTest::newRow("once-keeps-caption")
+        << false << true << 1 << "Test" << QStringList{"play", "stop"};
+    QTest::newRow("missing-file-plays-nothing") << true << false << 1 << "Stop" << QStringList{};
+}
+
+void TestGeneralDialog::soundTest() {
+    QFETCH(bool, repeat);
+    QFETCH(bool, exists);
+    QFETCH(int, clicks);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, calls);
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    TfrmGeneral d(model, prompter);
+    QStringList got;
+    d.OnTestSound = [&](bool play) { got << (play ? "play" : "stop"); };
+    const QString wav = profile.appFile(QStringLiteral("alarm.wav"));
+    if (exists) writeFile(wav, "RIFF");
+    d.edAlarm->setText(wav);
+    d.cbRepeat->setChecked(repeat);
+    d.show();
+    for (int i = 0; i < clicks; ++i)
+        d.sbTest->click();
+    QCOMPARE(d.sbTest->text(), caption);
+    d.reject();
+    QCOMPARE(got, calls);
+    QCOMPARE(d.sbTest->text(), QStringLiteral("Test"));
+}
+
+void TestGeneralDialog::sizeKeptAndFitted() {
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    const auto storeSize = [](const QString& size) {
+        SettingsStore::tree().WriteString(QStringLiteral("GeneralWindow"), QStringLiteral("Size"),
+                                          size);
+    };
+    {
+        storeSize(QStringLiteral("5000x4000")); // from a larger screen
+        TfrmGeneral d(model, prompter);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const QRect room = d.screen()->availableGeometry();
+        QVERIFY(room.contains(d.frameGeometry()) || room.contains(d.geometry()));
+        d.resize(d.minimumSizeHint() + QSize(11, 7));
+        d.reject();
+    }
+    TfrmGeneral d(model, prompter);
+    QCOMPARE(d.size(), d.minimumSizeHint() + QSize(11, 7));
 }
 
 QTEST_MAIN(TestGeneralDialog)

@@ -57,17 +57,6 @@ QString readPasswordLine() {
     return QString::fromUtf8(line);
 }
 
-// What the general settings' OK says about a stored slot; empty when complete.
-QString slotProblem(int n, const MailboxConfig& box) {
-    if (!box.Server.isEmpty() && box.UserName.isEmpty())
-        return QStringLiteral("Mailbox %1 has a server %2 but no mailbox").arg(n).arg(box.Server);
-    if (box.Server.isEmpty() && !box.UserName.isEmpty())
-        return QStringLiteral("Mailbox %1 %2 has a blank server").arg(n).arg(box.UserName);
-    if (!box.Server.isEmpty() && !box.UserName.isEmpty() && box.Password.isEmpty())
-        return QStringLiteral("Mailbox %1 - there is no password set").arg(n);
-    return {};
-}
-
 int run(const QStringList& arguments) {
     QStringList args = arguments;
     if (args.isEmpty()) {
@@ -142,7 +131,7 @@ int run(const QStringList& arguments) {
         if (user) box.UserName = *user;
         if (password) box.Password = readPasswordLine();
         box.store(slot);
-        if (const QString problem = slotProblem(slot, box); !problem.isEmpty()) {
+        if (const QString problem = CheckMailbox(slot, box).text; !problem.isEmpty()) {
             cliErr() << "error: " << problem << Qt::endl;
             rc = ExitFailure;
         }

@@ -4,9 +4,7 @@
 #include "activity/DateRange.h"
 #include "activity/LogNaming.h"
 #include "activity/LogReader.h"
-#include "settings/AppPaths.h"
 #include "settings/Clock.h"
-#include "settings/SettingsStore.h"
 
 #include <QTextStream>
 #include <optional>
@@ -20,20 +18,6 @@ struct Options {
     std::optional<DateRangeChoice> range;
     bool json = false;
 };
-
-// The log the program writes to now: the stored path ("logfile.txt" in the
-// application folder when none is stored), named by the stored naming mode.
-QString storedLogPath() {
-    const SettingsStore tree = SettingsStore::tree();
-    const QString stored =
-        tree.ReadString(QStringLiteral("General"), QStringLiteral("Logfile"), {});
-    const LogNaming naming =
-        LogNamingFrom(tree.ReadBool(QStringLiteral("Logfile"), QStringLiteral("Asis"), true),
-                      tree.ReadBool(QStringLiteral("Logfile"), QStringLiteral("Month"), false),
-                      tree.ReadBool(QStringLiteral("Logfile"), QStringLiteral("Quarter"), false));
-    return CurrentLogPath(stored, naming, Clock::current().now().date(),
-                          AppPaths::appFile(QStringLiteral("logfile.txt")));
-}
 
 // Parses the arguments; prints the problem and returns false when they are wrong.
 bool parse(const QStringList& args, Options& o) {
@@ -300,7 +284,7 @@ int run(const QStringList& args) {
 
     const QLocale locale;
     const Clock& clock = Clock::current();
-    const QString path = o.log.isEmpty() ? storedLogPath() : o.log;
+    const QString path = o.log.isEmpty() ? StoredLogPath(Clock::current().now().date()) : o.log;
     ChartData data(LogReader(locale, clock).readInLogFile(path), locale, clock);
 
     if (o.mailbox) {
