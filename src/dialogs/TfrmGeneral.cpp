@@ -560,6 +560,9 @@ void TfrmGeneral::prefillMailbox() {
     if (!account) return;
     edServe[0]->setText(account->serverText());
     edName[0]->setText(account->UserName);
+    // The other program's protection comes along; the details dialog shows it.
+    if (const std::optional<MailSecurity> security = securityFromWord(account->Security))
+        m_model.mailbox(1).Security = *security;
     if (m_firstRun) m_prefilledUser = account->UserName;
 }
 

@@ -459,6 +459,7 @@ void TestGeneralDialog::prefillFromOtherMailPrograms() {
         QCOMPARE(d.edServe[0]->text(), QStringLiteral("pop3s://pop.example.org"));
         QCOMPARE(d.edName[0]->text(), QStringLiteral("ann"));
         QCOMPARE(d.edPass[0]->text(), QString());
+        QCOMPARE(model.mailbox(1).Security, MailSecurity::Tls);
         QCOMPARE(d.edMail->text(), QStringLiteral("/usr/bin/mailer -compose"));
         // Nothing is stored before OK.
         QCOMPARE(stored(QStringLiteral("Server1")), QStringLiteral("<none>"));
