@@ -49,6 +49,10 @@ public:
     // Cancel: reloads everything from the settings tree and closes.
     void reject() override;
 
+    // Lists the dial-up entries after "None" and selects the stored choice
+    // ("None" when the list no longer has it).
+    void setDialUpEntries(const QStringList& entries);
+
     // The slot chosen with the radio buttons (1 to 12).
     int currentMailbox() const;
 
@@ -74,6 +78,7 @@ public:
     QPushButton* sbTest = nullptr;
     QCheckBox* cbRepeat = nullptr;
     QCheckBox* cbSysTray = nullptr;
+    QCheckBox* cbAutostart = nullptr;
     QLineEdit* Edit1 = nullptr;
     QRadioButton* rbAsIs = nullptr;
     QRadioButton* rbMonth = nullptr;

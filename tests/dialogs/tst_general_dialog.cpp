@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void cancelAndReshowDropUnconfirmedEdits();
     void okWarnings_data();
     void okWarnings();
+    void connectionListsDialUpEntries();
+    void startUpWritesAutostartEntry();
 };
 
 void TestGeneralDialog::controlsKeepTheirNames() {
@@ -205,6 +208,38 @@ void TestGeneralDialog::okWarnings() {
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QCOMPARE(model.Kill, killNow);
     QCOMPARE(model.Automatic, automatic);
+}
+
+void TestGeneralDialog::connectionListsDialUpEntries() {
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    model.RAS = 2;
+    TfrmGeneral d(model, prompter);
+    d.setDialUpEntries({"DSL", "Mobile"});
+    QCOMPARE(d.RASComboBox->count(), 3);
+    QCOMPARE(d.RASComboBox->currentText(), QStringLiteral("Mobile"));
+    // A stored choice the list no longer has (a profile removed since) is "None".
+    model.RAS = 5;
+    d.setDialUpEntries({"DSL"});
+    QCOMPARE(d.RASComboBox->currentText(), QStringLiteral("None"));
+}
+
+void TestGeneralDialog::startUpWritesAutostartEntry() {
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    TfrmGeneral d(model, prompter);
+    const QString entry = profile.configHome() + "/autostart/quillmere.desktop";
+    for (const bool on : {true, false}) {
+        d.FormShow();
+        QCOMPARE(d.cbAutostart->isChecked(), !on);
+        d.cbAutostart->setChecked(on);
+        QTest::mouseClick(d.btOK, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(QFile::exists(entry), on);
+    }
+    QVERIFY(prompter.texts().isEmpty());
 }
 
 QTEST_MAIN(TestGeneralDialog)
