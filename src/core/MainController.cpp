@@ -42,6 +42,9 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
         Spam, lbKnown, m_domains.get());
 
     msRemotePOP1.setTimeOut(120);
+    msRemotePOP1.RAS = &agRas1;
+    agRas1.MinimizeAtConnect = true;
+    agRas1.OnServiceError = [this](QObject*, const QString& m) { m_prompter.error(m); };
     msRemotePOP1.OnOpen = [this](QObject* s) { msRemotePOP1Open(s); };
     msRemotePOP1.OnUpdatingInfo = [this](QObject* s) { msRemotePOP1UpdatingInfo(s); };
     msRemotePOP1.OnNextInfoUpdated = [this](QObject* s, int n) {
@@ -70,6 +73,13 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
     HelpFile = AppPaths::appFile(QStringLiteral("quillmere.html"));
 }
 
+void MainController::UseDialUpEntry() {
+    const int index = General.RAS;
+    const QString name =
+        index >= 1 && index <= DialUpEntries.size() ? DialUpEntries.at(index - 1) : QString();
+    if (name != agRas1.Service()) agRas1.setService(name);
+}
+
 MainController::~MainController() {
     // Nothing may call back into a controller that is going.
     msRemotePOP1.OnOpen = nullptr;
@@ -77,6 +87,7 @@ MainController::~MainController() {
     msRemotePOP1.OnClosed = nullptr;
     msRemotePOP1.OnCancel = nullptr;
     msRemotePOP1.OnError = nullptr;
+    agRas1.OnServiceError = nullptr;
 }
 
 int MainController::MarkedCount() const {
@@ -136,6 +147,10 @@ void MainController::FormCreate() {
     } catch (const Exception& e) {
         m_prompter.error(e.message());
     }
+
+    // The dial-up link, as the general settings choose it.
+    DialUpEntries = agRas1.Entries();
+    UseDialUpEntry();
 
     // 9. Messages are written to the application folder; old ones go.
     msRemotePOP1.setMessageDirectory(AppPaths::appFolder());

@@ -6,6 +6,7 @@
 #include "core/MainViewState.h"
 #include "core/MessageRow.h"
 #include "core/UnknownDomain.h"
+#include "mail/dialup/Ras.h"
 #include "mail/dns/MXResolver.h"
 #include "mail/message/Message.h"
 #include "mail/pop3/RemotePOP.h"
@@ -66,6 +67,9 @@ public:
 
     // --- Components and settings models -------------------------------------
 
+    // The dial-up link the POP3 client dials before it connects and releases
+    // after it closes.
+    TagRas agRas1;
     TmsRemotePOP msRemotePOP1;
     TmsMXResolver MXResolver;
     // The known-spammer blacklist ("known.lst").
@@ -132,6 +136,13 @@ public:
     // models, the leftover message files, the captions, the window or the tray, and
     // the timer in automatic mode.
     void FormCreate();
+
+    // The dial-up entries read at start-up, as the general settings list them
+    // after "None"; the stored choice "RAS" counts in this list.
+    QStringList DialUpEntries;
+    // Makes the general settings' dial-up choice (0 none, n the n-th entry) the
+    // link's Service; a choice the list no longer has means none.
+    void UseDialUpEntry();
     // Signs off a connection still open; closing is always allowed.
     bool FormCloseQuery();
     // Cancels the running operation when busy; else closes the log and ends the

@@ -10,12 +10,14 @@
 #include "settings/AppPaths.h"
 #include "settings/Clock.h"
 #include "settings/MailPrefill.h"
+#include "settings/Autostart.h"
 #include "settings/Prompter.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -277,6 +279,10 @@ QWidget* TfrmGeneral::buildStartUpPage() {
     cbSysTray =
         named(new QCheckBox(QStringLiteral("Start Quillmere up in the system tray?")), "cbSysTray");
     v->addWidget(cbSysTray);
+    cbAutostart =
+        named(new QCheckBox(QStringLiteral("Start Quillmere when I log in to the desktop")),
+              "cbAutostart");
+    v->addWidget(cbAutostart);
     v->addStretch(1);
     return page;
 }
@@ -448,6 +454,14 @@ void TfrmGeneral::controlsToGeneral() {
     g.RAS = RASComboBox->currentIndex();
 }
 
+void TfrmGeneral::setDialUpEntries(const QStringList& entries) {
+    RASComboBox->clear();
+    RASComboBox->addItem(QStringLiteral("None"));
+    RASComboBox->addItems(entries);
+    RASComboBox->setCurrentIndex(
+        m_model.RAS >= 0 && m_model.RAS < RASComboBox->count() ? m_model.RAS : 0);
+}
+
 void TfrmGeneral::mailboxesToControls() {
     for (int i = 0; i < MailboxConfig::Count; ++i) {
         const MailboxConfig& box = m_model.Mailboxes[i];
@@ -548,6 +562,7 @@ void TfrmGeneral::FormShow() {
     // OK's warnings compare with these.
     m_killWhenShown = cbKill->isChecked();
     m_sysTrayWhenShown = cbSysTray->isChecked();
+    cbAutostart->setChecked(Autostart::isEnabled());
     showPanels();
     // The first-run header rule waits for OK to store mailbox 1 (saveServerSettings).
     bringLogNameUpToDate();
@@ -618,6 +633,9 @@ void TfrmGeneral::btOKClick() {
     bool stored = false;
     try {
         SaveGeneralSettings();
+        if (cbAutostart->isChecked() != Autostart::isEnabled())
+            Autostart::setEnabled(cbAutostart->isChecked(),
+                                  QCoreApplication::applicationFilePath());
         stored = saveServerSettings();
     } catch (const Exception& e) {
         m_prompter.error(e.message());

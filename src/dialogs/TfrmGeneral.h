@@ -55,6 +55,10 @@ public:
     // Closing in any way stops a test of the alarm that is still sounding.
     void done(int result) override;
 
+    // Lists the dial-up entries after "None" and selects the stored choice
+    // ("None" when the list no longer has it).
+    void setDialUpEntries(const QStringList& entries);
+
     // The slot chosen with the radio buttons (1 to 12).
     int currentMailbox() const;
 
@@ -96,6 +100,7 @@ public:
     QPushButton* sbTest = nullptr;
     QCheckBox* cbRepeat = nullptr;
     QCheckBox* cbSysTray = nullptr;
+    QCheckBox* cbAutostart = nullptr;
     QLineEdit* Edit1 = nullptr;
     QRadioButton* rbAsIs = nullptr;
     QRadioButton* rbMonth = nullptr;

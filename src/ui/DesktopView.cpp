@@ -72,6 +72,9 @@ void DesktopView::createDialogs() {
     m_general->OnLaunchMailer = [this] { m_controller->btLaunchClick(); };
     m_general->OnViewStatistics = [this] { m_controller->Statistics1Click(); };
     m_general->OnHelp = [this] { m_controller->btHelpClick(); };
+    m_general->setDialUpEntries(m_controller->DialUpEntries);
+    connect(m_general, &QDialog::accepted, m_controller,
+            [c = m_controller] { c->UseDialUpEntry(); });
     render();
 }
 

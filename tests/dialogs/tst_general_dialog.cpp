@@ -109,6 +109,8 @@ private Q_SLOTS:
     void soundTest_data();
     void soundTest();
     void sizeKeptAndFitted();
+    void connectionListsDialUpEntries();
+    void startUpWritesAutostartEntry();
 };
 
 void TestGeneralDialog::controlsKeepTheirNames() {
@@ -679,6 +681,38 @@ void TestGeneralDialog::sizeKeptAndFitted() {
     }
     TfrmGeneral d(model, prompter);
     QCOMPARE(d.size(), d.minimumSizeHint() + QSize(11, 7));
+}
+
+void TestGeneralDialog::connectionListsDialUpEntries() {
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    model.RAS = 2;
+    TfrmGeneral d(model, prompter);
+    d.setDialUpEntries({"DSL", "Mobile"});
+    QCOMPARE(d.RASComboBox->count(), 3);
+    QCOMPARE(d.RASComboBox->currentText(), QStringLiteral("Mobile"));
+    // A stored choice the list no longer has (a profile removed since) is "None".
+    model.RAS = 5;
+    d.setDialUpEntries({"DSL"});
+    QCOMPARE(d.RASComboBox->currentText(), QStringLiteral("None"));
+}
+
+void TestGeneralDialog::startUpWritesAutostartEntry() {
+    TempProfile profile;
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    TfrmGeneral d(model, prompter);
+    const QString entry = profile.configHome() + "/autostart/quillmere.desktop";
+    for (const bool on : {true, false}) {
+        d.FormShow();
+        QCOMPARE(d.cbAutostart->isChecked(), !on);
+        d.cbAutostart->setChecked(on);
+        QTest::mouseClick(d.btOK, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(QFile::exists(entry), on);
+    }
+    QVERIFY(prompter.texts().isEmpty());
 }
 
 QTEST_MAIN(TestGeneralDialog)

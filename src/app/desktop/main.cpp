@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     QuillApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmere"));
     QApplication::setApplicationVersion(QStringLiteral(QUILL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("quillmere"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tarrowby.Quillmere"));
     QApplication::setWindowIcon(Icons::program());
     Icons::useDesktopIconTheme();
     // The program ends when its main window closes or "Exit" is chosen, not
