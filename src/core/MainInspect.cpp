@@ -116,7 +116,7 @@ QStringList MainController::explain(const QList<int>& selection) {
             lines << QStringLiteral("** You un-marked this message **");
         list[first].Mark = old;
     }
-    m_view.ShowTextWindow(MainView::TextKind::Reasons, lines);
+    shownView().ShowTextWindow(MainView::TextKind::Reasons, lines);
     return lines;
 }
 
