@@ -271,14 +271,10 @@ private:
         if (!m_starts.isEmpty()) return;
         const TmsHeaders& lines = headers();
         const qsizetype count = examinedLines(lines);
-        qsizetype length = 0;
-        for (qsizetype l = 0; l < count; ++l)
-            length += lines[l].size() + 1;
-        m_joined.reserve(length);
         m_starts.reserve(count + 1);
         for (qsizetype l = 0; l < count; ++l) {
             m_starts.append(m_joined.size());
-            m_joined += lines[l];
+            m_joined += lines[l]; // each line is decoded once
             m_joined += LineSeparator;
         }
         m_starts.append(m_joined.size());

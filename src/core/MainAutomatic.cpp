@@ -89,14 +89,14 @@ void MainController::EnableAutomatic1Click(bool on) {
 
 void MainController::Show1Click() {
     if (OperationRunning()) return;
-    m_view.ShowApplication();
+    shownView().ShowApplication();
     TimerRun = false;
     btListClick();
     restartTimerIfAutomatic();
 }
 
 void MainController::ShowMainScreen1Click() {
-    m_view.ShowApplication();
+    shownView().ShowApplication();
 }
 
 void MainController::popTrayPopup() {
@@ -110,7 +110,7 @@ void MainController::btSpamSetupClick() {
         playAlarmSound(false);
         const bool running = Timer1.isActive();
         Timer1.stop();
-        m_view.ShowSpamSettings();
+        shownView().ShowSpamSettings();
         if (running) startTimer1();
         return true;
     });
@@ -128,7 +128,7 @@ void MainController::openGeneralSettings() {
     Timer1.stop();
     m_generalOpen = true;
     try {
-        m_view.ShowGeneralSettings();
+        shownView().ShowGeneralSettings();
     } catch (...) {
         m_generalOpen = false;
         throw;
@@ -142,7 +142,7 @@ void MainController::openGeneralSettings() {
 
 void MainController::Statistics1Click() {
     command(Kind::Command, [this] {
-        if (!m_view.StatisticsOpen()) m_view.ShowStatistics();
+        if (!m_view.StatisticsOpen()) shownView().ShowStatistics();
         return true;
     });
 }
@@ -151,7 +151,7 @@ void MainController::btAboutClick() {
     command(Kind::Command, [this] {
         playAlarmSound(false);
         Timer1.stop();
-        m_view.ShowAbout();
+        shownView().ShowAbout();
         restartTimerIfAutomatic();
         return true;
     });

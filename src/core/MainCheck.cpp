@@ -107,7 +107,7 @@ bool MainController::checkMailbox() {
         if (others) {
             int preselected = -1;
             const QStringList entries = mailboxChoiceEntries(preselected);
-            const int chosen = m_view.ChooseMailbox(entries, preselected);
+            const int chosen = shownView().ChooseMailbox(entries, preselected);
             if (chosen < 0 || chosen >= entries.size()) return false;
             const QString& entry = entries.at(chosen);
             iWhich = entry.left(entry.indexOf(u')')).toInt();
@@ -169,7 +169,7 @@ bool MainController::checkMailbox() {
         if (SysTray)
             hideToTray();
         else
-            m_view.CloseMainWindow();
+            shownView().CloseMainWindow();
     }
 
     // 15.-16.
@@ -342,7 +342,7 @@ void MainController::runSweep() {
                                   .arg(rows().size());
             m_state.Label1Visible = false;
             changed();
-            m_view.ShowApplication();
+            shownView().ShowApplication();
             if (General.Alarm) playAlarmSound(true);
             break;
         }

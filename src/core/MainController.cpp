@@ -28,9 +28,15 @@ const QString NoTrayText =
 
 MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& sound, Shell& shell,
                                MxLookup* lookup, QObject* parent)
-    : QObject(parent), m_view(view), m_prompter(prompter), m_sound(sound), m_shell(shell),
-      m_list(msRemotePOP1) {
-    m_list.OnCleared = [this] { Q_EMIT rowsReset(); };
+    : QObject(parent), m_view(view), m_flushingPrompter(prompter, *this),
+      m_prompter(m_flushingPrompter), m_sound(sound), m_shell(shell), m_list(msRemotePOP1) {
+    m_list.OnCleared = [this] {
+        m_rowsAnnounced = 0; // rows added meanwhile go with the list they were in
+        Q_EMIT rowsReset();
+    };
+    m_drawTimer.setSingleShot(true);
+    m_drawTimer.setInterval(DrawIntervalMs);
+    connect(&m_drawTimer, &QTimer::timeout, this, &MainController::flushView);
     if (!lookup) {
         m_ownLookup = std::make_unique<ResolverMxLookup>(MXResolver);
         lookup = m_ownLookup.get();
@@ -160,7 +166,7 @@ void MainController::FormCreate() {
     UpdateAutomaticCaptions(automatic, MinutesLeft);
     setIdleExitFace();
     if (!SysTray)
-        m_view.ShowApplication();
+        shownView().ShowApplication();
     else if (!m_view.SystemTrayAvailable())
         hideToTray(); // shows the window and says why
     changed();
@@ -212,11 +218,11 @@ void MainController::btExitClick(ExitSender sender) {
     }
     Log.CloseLogFile();
     if (sender == ExitSender::Exit1)
-        m_view.Terminate();
+        shownView().Terminate();
     else if (hidesToTray())
         hideToTray();
     else
-        m_view.CloseMainWindow();
+        shownView().CloseMainWindow();
 }
 
 void MainController::btCancelClick() {
@@ -317,7 +323,39 @@ void MainController::startTimer1() {
 }
 
 void MainController::changed() {
+    m_pending = true;
+    if (!OperationRunning() || !onlyRunningTextsChanged()) {
+        flushView();
+        return;
+    }
+    if (!m_drawTimer.isActive()) m_drawTimer.start();
+}
+
+bool MainController::onlyRunningTextsChanged() const {
+    MainViewState steady = m_state;
+    steady.StatusText = m_announced.StatusText;
+    steady.Progress.lblMsg = m_announced.Progress.lblMsg;
+    steady.Progress.BarPosition = m_announced.Progress.BarPosition;
+    return steady == m_announced;
+}
+
+void MainController::flushView() {
+    m_drawTimer.stop();
+    const int count = int(m_list.rows().size());
+    if (m_rowsAnnounced < count) {
+        const int first = m_rowsAnnounced;
+        m_rowsAnnounced = count;
+        Q_EMIT rowsAppended(first, count - 1);
+    }
+    if (!m_pending) return;
+    m_pending = false;
+    m_announced = m_state;
     Q_EMIT stateChanged();
+}
+
+MainView& MainController::shownView() {
+    flushView();
+    return m_view;
 }
 
 void MainController::setStatus(const QString& text) {
@@ -386,11 +424,11 @@ bool MainController::hidesToTray() const {
 
 void MainController::hideToTray() {
     if (m_view.SystemTrayAvailable()) {
-        m_view.HideApplication();
+        shownView().HideApplication();
         return;
     }
     // Without a tray a hidden window could not be reached again.
-    m_view.ShowApplication();
+    shownView().ShowApplication();
     if (!m_toldNoTray) {
         m_toldNoTray = true;
         m_prompter.information(NoTrayText);

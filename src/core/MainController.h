@@ -13,6 +13,7 @@
 #include "rules/Blacklist.h"
 #include "rules/SpamSettings.h"
 #include "settings/GeneralSettings.h"
+#include "settings/Prompter.h"
 
 #include <QList>
 #include <QObject>
@@ -25,7 +26,6 @@
 class AlarmSound;
 class ECertificateError;
 class MainView;
-class Prompter;
 class Shell;
 
 // One mailbox of an automatic sweep, as it was left.
@@ -128,6 +128,13 @@ public:
     QString ListDateFormat() const;
     // The WhyMode of the classifier.
     bool WhyMode() const;
+
+    // While an operation runs, a change of the running texts waits at most this
+    // long to be announced, with the others that come meanwhile (25 a second).
+    static constexpr int DrawIntervalMs = 40;
+    // Announces now what is pending: the rows added since the last announcement
+    // (rowsAppended), then the state (stateChanged).
+    void flushView();
 
     // --- Start-up and the main window -------------------------------------------
 
@@ -305,12 +312,15 @@ public:
     TmsMessage msMessage1;
 
 Q_SIGNALS:
-    // state() changed.
+    // state() changed since the last announcement (see flushView).
     void stateChanged();
     // The list was emptied or replaced.
     void rowsReset();
-    // A row was added at the end.
+    // A row was added at the end (as it happens, for observers that count).
     void rowAppended(int index);
+    // The rows first to last were added at the end since the last announcement:
+    // the list's batch, always before the stateChanged() that goes with it.
+    void rowsAppended(int first, int last);
     // One row's mark changed.
     void rowChanged(int index);
     // Marks of any rows changed.
@@ -360,9 +370,32 @@ private:
     void restartTimerIfAutomatic();
     MessageRow rowFor(int index) const;
     QStringList mailboxChoiceEntries(int& preselected) const;
+    // Marks the state as changed: announced at once, or with the next batch
+    // when only the running texts differ from what was last announced.
     void changed();
+    bool onlyRunningTextsChanged() const;
+    // The view, with everything pending announced first (for the calls that
+    // open a window or show the main window).
+    MainView& shownView();
+
+    // Every box opens over the window as it stands: what is pending is
+    // announced first.
+    class FlushingPrompter : public Prompter {
+    public:
+        FlushingPrompter(Prompter& prompter, MainController& owner)
+            : m_prompter(prompter), m_owner(owner) {}
+        Answer message(const QString& text, Icon icon, Buttons buttons) override {
+            m_owner.flushView();
+            return m_prompter.message(text, icon, buttons);
+        }
+
+    private:
+        Prompter& m_prompter;
+        MainController& m_owner;
+    };
 
     MainView& m_view;
+    FlushingPrompter m_flushingPrompter;
     Prompter& m_prompter;
     AlarmSound& m_sound;
     Shell& m_shell;
@@ -371,8 +404,12 @@ private:
     std::unique_ptr<Classifier> m_classifier;
     ListedMailbox m_list;
     MainViewState m_state;
-    int m_operations = 0;    // operations running (nested: a sweep's checks)
-    bool m_sweeping = false; // a sweep runs: the timer starts again only at its end
+    MainViewState m_announced; // the state as last announced
+    bool m_pending = false;    // a change not yet announced
+    int m_rowsAnnounced = 0;   // rows the list has heard of
+    QTimer m_drawTimer;        // the next batch of running texts
+    int m_operations = 0;      // operations running (nested: a sweep's checks)
+    bool m_sweeping = false;   // a sweep runs: the timer starts again only at its end
     // The general settings dialog is open: nothing started from it (help,
     // statistics) starts the timer before it closes.
     bool m_generalOpen = false;
@@ -392,7 +429,9 @@ public:
         if (m_c.m_operations++ == 0) m_c.setBusy(true);
     }
     ~OperationScope() {
-        if (--m_c.m_operations == 0) m_c.setBusy(false);
+        if (--m_c.m_operations != 0) return;
+        m_c.setBusy(false);
+        m_c.flushView(); // the end of an operation is drawn as it stands
     }
     OperationScope(const OperationScope&) = delete;
     OperationScope& operator=(const OperationScope&) = delete;

@@ -135,7 +135,7 @@ QStringList MainController::explain(const QList<int>& selection) {
             lines << QStringLiteral("** You un-marked this message **");
         list[first].Mark = old;
     }
-    m_view.ShowTextWindow(MainView::TextKind::Reasons, lines);
+    shownView().ShowTextWindow(MainView::TextKind::Reasons, lines);
     return lines;
 }
 
@@ -157,7 +157,7 @@ QStringList MainController::ViewHeader1Click(const QList<int>& selection) {
                 if (i < msRemotePOP1.RemoteInfo.Count())
                     lines += msRemotePOP1.RemoteInfo.Items(i).Headers;
             }
-            m_view.ShowTextWindow(MainView::TextKind::Headers, lines);
+            shownView().ShowTextWindow(MainView::TextKind::Headers, lines);
         }
         restartTimerIfAutomatic();
         return true;
@@ -228,7 +228,7 @@ bool MainController::viewBody(const QList<int>& selection) {
 
     // 6.
     msMessage1.LoadFromFile(messageFile(k));
-    m_view.ShowTextWindow(MainView::TextKind::Body, msMessage1.Body);
+    shownView().ShowTextWindow(MainView::TextKind::Body, msMessage1.Body);
     return true;
 }
 
@@ -270,7 +270,7 @@ void MainController::AddtoSPAMlist1Click(const QList<int>& selection) {
         // No sweep may replace the list while the dialog is open.
         const bool running = Timer1.isActive();
         Timer1.stop();
-        const bool ok = m_view.ShowMarkForDeletion(offer);
+        const bool ok = shownView().ShowMarkForDeletion(offer);
         if (running) startTimer1();
         if (ok) {
             // Each goes first, so the last message's rules end up at the top.

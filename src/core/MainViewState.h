@@ -12,6 +12,8 @@ struct ProgressState {
     bool BarVisible = false;
     int BarMax = 0;
     int BarPosition = 0;
+
+    bool operator==(const ProgressState&) const = default;
 };
 
 // The tray icon and its menu as the controller wants them shown.
@@ -25,6 +27,8 @@ struct TrayState {
     bool EnableAutomatic1Checked = false;
     bool DisableAutomatic1Checked = true;
     QString Hint = QStringLiteral("Quillmere (right click)");
+
+    bool operator==(const TrayState&) const = default;
 };
 
 // The faces of the exit button: idle ("Goodbye" or "Hide", imBye/imDoor) or busy
@@ -35,7 +39,8 @@ enum class ExitFace { Idle, Busy };
 enum class ListFace { Up, Down };
 
 // Everything the main window shows that the controller decides. The window
-// renders it whenever the controller announces stateChanged().
+// renders it whenever the controller announces stateChanged(), redrawing only
+// the parts that differ from what it drew last.
 struct MainViewState {
     // Status bar panel 0 never changes.
     static QString StatusPanel0() {
@@ -64,4 +69,6 @@ struct MainViewState {
 
     ProgressState Progress;
     TrayState Tray;
+
+    bool operator==(const MainViewState&) const = default;
 };

@@ -12,15 +12,16 @@ MessageListModel::MessageListModel(MainController& controller, QObject* parent)
         m_count = int(m_controller.rows().size());
         endResetModel();
     });
-    connect(&controller, &MainController::rowAppended, this, [this](int row) {
-        if (row != m_count) { // out of step: start again from the controller's rows
+    // Rows arrive in the controller's batches: one insertion per batch.
+    connect(&controller, &MainController::rowsAppended, this, [this](int first, int last) {
+        if (first != m_count) { // out of step: start again from the announced rows
             beginResetModel();
-            m_count = int(m_controller.rows().size());
+            m_count = last + 1;
             endResetModel();
             return;
         }
-        beginInsertRows({}, row, row);
-        m_count = row + 1;
+        beginInsertRows({}, first, last);
+        m_count = last + 1;
         endInsertRows();
     });
     connect(&controller, &MainController::rowChanged, this, [this](int row) {

@@ -6,8 +6,9 @@ class MainController;
 
 // The controller's rows as a table for a list view: the columns "Subject",
 // "Sender", "Size" (right-aligned) and "Date" in server order, the row's mark
-// number (MarkState) under MarkRole. Follows the controller's row signals; holds
-// no copy of the rows.
+// number (MarkState) under MarkRole. Follows the controller's row signals (rows
+// are inserted in the batches the controller announces); holds no copy of the
+// rows.
 class MessageListModel : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -184,7 +184,8 @@ QWidget* TfrmMain::buildTopPanel() {
                               QStringLiteral("Settings and more"), QStringLiteral("settings"));
     btExit = captionButton("btExit", QStringLiteral("Goodbye"), QStringLiteral("Goodbye"),
                            QStringLiteral("door"));
-    btExit->setIcon(idleExitIcon());
+    m_idleExitIcon = idleExitIcon();
+    btExit->setIcon(m_idleExitIcon);
 
     auto* h = new QHBoxLayout(panel);
     h->setContentsMargins(0, 0, 6, 0);
@@ -383,28 +384,38 @@ void TfrmMain::saveWindowState() const {
 }
 
 void TfrmMain::render(const MainViewState& state) {
-    setWindowTitle(state.Caption);
-    lblTitle->setText(state.lblTitle);
-    Label1->setVisible(state.Label1Visible);
-    StatusPanel1->setText(state.StatusText);
+    // Only what differs from the last picture is touched, so that an
+    // announcement redraws no more than what it changed.
+    const bool all = !m_drawn;
+    const MainViewState& was = all ? state : *m_drawn;
+    const auto differs = [&](auto member) { return all || was.*member != state.*member; };
+    if (differs(&MainViewState::Caption)) setWindowTitle(state.Caption);
+    if (differs(&MainViewState::lblTitle)) lblTitle->setText(state.lblTitle);
+    if (differs(&MainViewState::Label1Visible)) Label1->setVisible(state.Label1Visible);
+    if (differs(&MainViewState::StatusText)) StatusPanel1->setText(state.StatusText);
 
-    btExit->setText(state.btExitCaption);
-    btExit->setToolTip(state.btExitCaption);
-    if (state.btExitFace == ExitFace::Busy)
-        btExit->setIcon(Icons::named(QStringLiteral("stop")));
-    else
-        btExit->setIcon(idleExitIcon());
+    if (differs(&MainViewState::btExitCaption)) {
+        btExit->setText(state.btExitCaption);
+        btExit->setToolTip(state.btExitCaption);
+    }
+    if (differs(&MainViewState::btExitFace))
+        btExit->setIcon(state.btExitFace == ExitFace::Busy ? Icons::named(QStringLiteral("stop"))
+                                                           : m_idleExitIcon);
 
-    btList->setEnabled(state.btListEnabled);
-    btOptions->setEnabled(state.btOptionsEnabled);
-    btList->setIcon(Icons::named(state.btListFace == ListFace::Up ? QStringLiteral("up")
-                                                                  : QStringLiteral("down")));
-    for (QToolButton* b : {btMark, btResetAll, btLaunch, btDelete, btRemark})
-        b->setVisible(state.RowButtonsVisible);
-    lblAd->setVisible(state.lblAdVisible);
+    if (differs(&MainViewState::btListEnabled)) btList->setEnabled(state.btListEnabled);
+    if (differs(&MainViewState::btOptionsEnabled)) btOptions->setEnabled(state.btOptionsEnabled);
+    if (differs(&MainViewState::btListFace))
+        btList->setIcon(Icons::named(state.btListFace == ListFace::Up ? QStringLiteral("up")
+                                                                      : QStringLiteral("down")));
+    if (differs(&MainViewState::RowButtonsVisible))
+        for (QToolButton* b : {btMark, btResetAll, btLaunch, btDelete, btRemark})
+            b->setVisible(state.RowButtonsVisible);
+    if (differs(&MainViewState::lblAdVisible)) lblAd->setVisible(state.lblAdVisible);
     // The list's commands wait while an operation runs.
-    for (QAction* a : PopupMenu1->actions())
-        a->setEnabled(!state.Busy);
+    if (differs(&MainViewState::Busy))
+        for (QAction* a : PopupMenu1->actions())
+            a->setEnabled(!state.Busy);
+    m_drawn = state;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -2,8 +2,10 @@
 
 #include "core/MainViewState.h"
 
+#include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <optional>
 
 class MainController;
 class MarkIconProxy;
@@ -30,7 +32,8 @@ public:
     explicit TfrmMain(MainController& controller, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    // Shows state (called on every stateChanged()).
+    // Shows state (called on every stateChanged()): redraws the parts that
+    // differ from the state shown before.
     void render(const MainViewState& state);
     // The selected rows, in list order.
     QList<int> selection() const;
@@ -97,4 +100,6 @@ private:
     MainController& m_controller;
     MessageListModel* m_model = nullptr;
     MarkIconProxy* m_proxy = nullptr;
+    std::optional<MainViewState> m_drawn; // the state on the screen
+    QIcon m_idleExitIcon;                 // the exit button's idle face, made once
 };

@@ -89,13 +89,20 @@ TfrmRetrieving::TfrmRetrieving(QWidget* parent)
 }
 
 void TfrmRetrieving::render(const ProgressState& state) {
-    lblTitle->setText(state.Title);
-    lblMsg->setText(state.lblMsg);
-    lblServer->setText(state.Server);
-    lblMailbox->setText(state.Mailbox);
-    progbar->setVisible(state.BarVisible);
-    progbar->setMaximum(std::max(0, state.BarMax));
-    progbar->setValue(std::clamp(state.BarPosition, 0, std::max(0, state.BarMax)));
+    // Only what differs from what is shown is touched.
+    const bool all = !m_shown;
+    const ProgressState& was = all ? state : *m_shown;
+    const auto differs = [&](auto member) { return all || was.*member != state.*member; };
+    if (differs(&ProgressState::Title)) lblTitle->setText(state.Title);
+    if (differs(&ProgressState::lblMsg)) lblMsg->setText(state.lblMsg);
+    if (differs(&ProgressState::Server)) lblServer->setText(state.Server);
+    if (differs(&ProgressState::Mailbox)) lblMailbox->setText(state.Mailbox);
+    if (differs(&ProgressState::BarVisible)) progbar->setVisible(state.BarVisible);
+    if (differs(&ProgressState::BarMax) || differs(&ProgressState::BarPosition)) {
+        progbar->setMaximum(std::max(0, state.BarMax));
+        progbar->setValue(std::clamp(state.BarPosition, 0, std::max(0, state.BarMax)));
+    }
+    m_shown = state;
     if (state.Visible && !isVisible()) {
         if (QWidget* owner = parentWidget(); owner && owner->isVisible())
             move(owner->geometry().center() - rect().center());

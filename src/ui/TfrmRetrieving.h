@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -39,7 +40,8 @@ class TfrmRetrieving : public QDialog {
 public:
     explicit TfrmRetrieving(QWidget* parent = nullptr);
 
-    // Shows, updates or hides the window as state says.
+    // Shows, updates or hides the window as state says, touching only what
+    // differs from the state shown before.
     void render(const ProgressState& state);
 
     std::function<void()> OnCancel;
@@ -59,4 +61,7 @@ protected:
     // program itself asks for (at its end) just closes.
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::optional<ProgressState> m_shown;
 };

@@ -89,7 +89,19 @@ void TrayIcon::setPicture(int picture) {
 }
 
 void TrayIcon::render(const TrayState& state, const QString& exitCaption) {
-    trayIcon->setToolTip(state.Hint);
+    const bool same = m_shown && *m_shown == state && m_shownExit == exitCaption;
+    m_shown = state;
+    m_shownExit = exitCaption;
+    if (!same) draw(state, exitCaption);
+    // The desktop's tray may come or go while the state stays.
+    if (state.Active && QSystemTrayIcon::isSystemTrayAvailable())
+        trayIcon->show();
+    else
+        trayIcon->hide();
+}
+
+void TrayIcon::draw(const TrayState& state, const QString& exitCaption) {
+    if (trayIcon->toolTip() != state.Hint) trayIcon->setToolTip(state.Hint);
     EnableAutomatic1->setChecked(state.EnableAutomatic1Checked);
     DisableAutomatic1->setChecked(state.DisableAutomatic1Checked || !state.EnableAutomatic1Checked);
     Exit1->setText(exitCaption);
@@ -114,9 +126,4 @@ void TrayIcon::render(const TrayState& state, const QString& exitCaption) {
         for (QAction* a : popTray->actions())
             a->setEnabled(!m_busy || a == ShowMainScreen1 || a == Exit1);
     }
-
-    if (state.Active && QSystemTrayIcon::isSystemTrayAvailable())
-        trayIcon->show();
-    else
-        trayIcon->hide();
 }

@@ -3,6 +3,7 @@
 #include "core/MainViewState.h"
 
 #include <QObject>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -23,7 +24,8 @@ public:
     explicit TrayIcon(QObject* parent = nullptr);
     ~TrayIcon() override;
 
-    // Shows state; exitCaption is the Exit1 caption ("Exit" or "Cancel").
+    // Shows state; exitCaption is the Exit1 caption ("Exit" or "Cancel"). Only a
+    // state that differs from the one shown is drawn.
     void render(const TrayState& state, const QString& exitCaption);
 
     // Which picture shows now: 0 static, 1 and 2 the animation, 3 the hammer.
@@ -50,10 +52,13 @@ public:
     QAction* Exit1 = nullptr;
 
 private:
+    void draw(const TrayState& state, const QString& exitCaption);
     void setPicture(int picture);
 
     QActionGroup* m_automatic = nullptr;
     QTimer* m_animation = nullptr;
     int m_picture = -1;
     bool m_busy = false;
+    std::optional<TrayState> m_shown;
+    QString m_shownExit;
 };

@@ -20,6 +20,8 @@ private Q_SLOTS:
         QTest::newRow("empty-input") << QByteArray() << QStringList{};
         QTest::newRow("utf8-line")
             << QByteArray("Subject: J\xc3\xb6rg") << QStringList{u"Subject: Jörg"_qs};
+        QTest::newRow("byte-order-mark-dropped")
+            << QByteArray("\xef\xbb\xbfSubject: x\r\nB") << QStringList{"Subject: x", "B"};
         QTest::newRow("invalid-utf8-is-windows-1252")
             << QByteArray("Subject: \x80 caf\xe9") << QStringList{u"Subject: € café"_qs};
         QTest::newRow("each-line-decided-alone")
@@ -78,6 +80,12 @@ private Q_SLOTS:
         QTest::newRow("bad-encoded-word-does-not-throw")
             << QStringList{"Subject: Win =?utf-8?B?***?= now"} << "Subject"
             << "Win =?utf-8?B?***?= now";
+        // Names and lines beyond ASCII compare as characters, without regard to case.
+        QTest::newRow("non-ascii-line-is-not-the-field")
+            << QStringList{u"Süb: x"_qs, u"Sübject: no"_qs, "Subject: yes"} << "Subject"
+            << "yes";
+        QTest::newRow("non-ascii-name-any-case")
+            << QStringList{u"X-ÄRGER: ja"_qs} << u"x-ärger"_qs << "ja";
     }
 
     void getFieldValue() {
