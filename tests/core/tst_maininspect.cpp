@@ -147,6 +147,8 @@ private Q_SLOTS:
         c.msRemotePOP1.OnRetrieving = [&](QObject* s, int n) {
             busy = c.OperationRunning() && c.state().Busy && c.state().Progress.Visible;
             retrieving(s, n);
+            // Running texts are drawn in batches: read the state the view will show.
+            statuses << c.state().StatusText;
         };
 
         QVERIFY(c.ViewMessages1Click({3, 1, 2}));
