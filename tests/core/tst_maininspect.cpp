@@ -143,6 +143,11 @@ private Q_SLOTS:
             if (!messages.contains(c.state().Progress.lblMsg))
                 messages << c.state().Progress.lblMsg;
         });
+        const auto retrieved = c.msRemotePOP1.OnRetrieved;
+        c.msRemotePOP1.OnRetrieved = [&](QObject* s, int n) {
+            retrieved(s, n);
+            statuses << c.state().StatusText;
+        };
         const auto retrieving = c.msRemotePOP1.OnRetrieving;
         c.msRemotePOP1.OnRetrieving = [&](QObject* s, int n) {
             busy = c.OperationRunning() && c.state().Busy && c.state().Progress.Visible;
