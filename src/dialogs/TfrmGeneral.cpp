@@ -4,13 +4,14 @@
 #include "activity/LogNaming.h"
 #include "dialogs/PasswordStyle.h"
 #include "dialogs/TfrmMailboxDetails.h"
+#include "dialogs/WindowSize.h"
 #include "mail/Exceptions.h"
 #include "rules/RuleEdits.h"
 #include "rules/SpamSettings.h"
 #include "settings/AppPaths.h"
+#include "settings/Autostart.h"
 #include "settings/Clock.h"
 #include "settings/MailPrefill.h"
-#include "settings/Autostart.h"
 #include "settings/Prompter.h"
 #include "settings/SettingsStore.h"
 
@@ -38,7 +39,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString WindowSection = QStringLiteral("GeneralWindow");
 
 template <typename W> W* named(W* w, const char* name) {
     w->setObjectName(QLatin1String(name));
@@ -92,12 +92,8 @@ TfrmGeneral::TfrmGeneral(GeneralSettings& model, Prompter& prompter, QWidget* pa
     auto* v = new QVBoxLayout(this);
     v->addWidget(pages);
     v->addWidget(buttons);
-    resize(560, 470);
     // The size the user left it at last time.
-    const QStringList size =
-        SettingsStore::tree().ReadString(WindowSection, QStringLiteral("Size"), {}).split(u'x');
-    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0)
-        resize(size[0].toInt(), size[1].toInt());
+    WindowSize::keep(this, QStringLiteral("GeneralWindow"), QSize(560, 470));
 
     ChooseFile = [this](const FileRequest& r) {
         QFileDialog dialog(this, r.title, r.start, r.filter);
@@ -650,31 +646,11 @@ void TfrmGeneral::reject() {
     QDialog::reject();
 }
 
-void TfrmGeneral::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    const QScreen* where = screen();
-    if (!where) return;
-    // Room for the window frame the desktop adds around it.
-    const QRect room = where->availableGeometry().adjusted(0, 0, -16, -48);
-    const QSize fitted = size().boundedTo(room.size()).expandedTo(minimumSizeHint());
-    if (fitted != size()) resize(fitted);
-    QPoint at = pos();
-    at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - width())));
-    at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - height())));
-    if (at != pos()) move(at);
-}
-
 void TfrmGeneral::done(int result) {
     sbTest->setText(QStringLiteral("Test"));
     if (m_testSounding) {
         m_testSounding = false;
         if (OnTestSound) OnTestSound(false);
-    }
-    try {
-        SettingsStore::tree().WriteString(WindowSection, QStringLiteral("Size"),
-                                          QStringLiteral("%1x%2").arg(width()).arg(height()));
-    } catch (const Exception&) {
-        // The size is a convenience: the dialog closes all the same.
     }
     QDialog::done(result);
 }

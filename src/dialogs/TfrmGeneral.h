@@ -128,7 +128,6 @@ public:
 protected:
     // Keeps the whole dialog on its screen (a size kept from a larger screen or
     // a larger scale is made to fit).
-    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* buildMailboxesPage();

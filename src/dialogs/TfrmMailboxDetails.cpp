@@ -1,7 +1,6 @@
 #include "dialogs/TfrmMailboxDetails.h"
 
-#include "mail/Exceptions.h"
-#include "settings/SettingsStore.h"
+#include "dialogs/WindowSize.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,8 +11,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString GeometrySection = QStringLiteral("MailboxDetails");
-const QString GeometryIdent = QStringLiteral("Window");
 
 constexpr MailSecurity Choices[] = {MailSecurity::Tls, MailSecurity::StartTlsRequired,
                                     MailSecurity::StartTlsOptional, MailSecurity::None};
@@ -81,10 +78,7 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
 
     showSecurityNote();
     showTrusted();
-    resize(sizeHint().expandedTo(QSize(520, 0)));
-    const QString geometry =
-        SettingsStore::tree().ReadString(GeometrySection, GeometryIdent, QString());
-    if (!geometry.isEmpty()) restoreGeometry(QByteArray::fromBase64(geometry.toLatin1()));
+    WindowSize::keep(this, QStringLiteral("MailboxDetails"), sizeHint().expandedTo(QSize(520, 0)));
 }
 
 MailSecurity TfrmMailboxDetails::security() const {
@@ -125,14 +119,4 @@ void TfrmMailboxDetails::accept() {
     m_box.Security = security();
     m_box.TrustedCert = m_trusted;
     QDialog::accept();
-}
-
-void TfrmMailboxDetails::done(int result) {
-    try {
-        SettingsStore::tree().WriteString(GeometrySection, GeometryIdent,
-                                          QString::fromLatin1(saveGeometry().toBase64()));
-    } catch (const Exception&) {
-        // The size and place are a convenience: the window closes all the same.
-    }
-    QDialog::done(result);
 }

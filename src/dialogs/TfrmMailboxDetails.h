@@ -24,7 +24,6 @@ public:
     const QString& trustedCert() const { return m_trusted; }
 
     void accept() override;
-    void done(int result) override;
 
     QComboBox* cbSecurity = nullptr;
     QLabel* lblSecurityNote = nullptr;

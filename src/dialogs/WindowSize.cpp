@@ -4,10 +4,12 @@
 #include "settings/SettingsStore.h"
 
 #include <QEvent>
+#include <QScreen>
 #include <QWidget>
 
 namespace {
-// Stores the window's size when it hides.
+// Fits the window into its screen when it shows (a size kept from a larger
+// screen or scale) and stores its size when it hides.
 class SizeKeeper : public QObject {
 public:
     SizeKeeper(QWidget* window, const QString& section) : QObject(window), m_section(section) {
@@ -15,6 +17,7 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) fitIntoScreen(static_cast<QWidget*>(watched));
         if (event->type() == QEvent::Hide) {
             const QSize size = static_cast<QWidget*>(watched)->size();
             try {
@@ -30,6 +33,20 @@ public:
     }
 
 private:
+    static void fitIntoScreen(QWidget* window) {
+        const QScreen* where = window->screen();
+        if (!where) return;
+        // Room for the window frame the desktop adds around it.
+        const QRect room = where->availableGeometry().adjusted(0, 0, -16, -48);
+        const QSize fitted =
+            window->size().boundedTo(room.size()).expandedTo(window->minimumSizeHint());
+        if (fitted != window->size()) window->resize(fitted);
+        QPoint at = window->pos();
+        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - window->width())));
+        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - window->height())));
+        if (at != window->pos()) window->move(at);
+    }
+
     QString m_section;
 };
 } // namespace
@@ -40,10 +57,9 @@ void keep(QWidget* window, const QString& section, QSize defaultSize) {
     const SettingsGroup tree(SettingsStore::tree());
     const QSize stored(tree.ReadInteger(section, QStringLiteral("Width"), -1),
                        tree.ReadInteger(section, QStringLiteral("Height"), -1));
-    const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
-    window->resize(stored.width() >= least.width() && stored.height() >= least.height()
-                       ? stored
-                       : defaultSize.expandedTo(least));
+    // Too small a size grows to the window's least when it shows: before that
+    // the layout's least is not final.
+    window->resize(stored.width() > 0 && stored.height() > 0 ? stored : defaultSize);
     new SizeKeeper(window, section);
 }
 

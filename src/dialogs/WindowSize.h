@@ -9,9 +9,9 @@ class QWidget;
 // settings tree holds "Width" and "Height".
 namespace WindowSize {
 
-// Resizes window to the stored size (or defaultSize the first time, or when the
-// stored one is smaller than the window's minimum) and stores its size each
-// time it is hidden. A size that cannot be stored is not worth a message box.
+// Resizes window to the stored size (defaultSize the first time), fits it into
+// its screen and grows it to its least size each time it is shown, and stores
+// its size each time it is hidden. A size that cannot be stored is not worth a message box.
 void keep(QWidget* window, const QString& section, QSize defaultSize);
 
 } // namespace WindowSize

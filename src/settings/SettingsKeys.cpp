@@ -43,8 +43,10 @@ QList<SettingsKey> buildKeys() {
     tree("Server", "Version161", Type::String, "xx");
     // The statistics window's size and place, as Qt saves a window's geometry.
     tree("Statistics", "Window", Type::String, "");
-    // The mailbox details dialog's size and place, the same way.
-    tree("MailboxDetails", "Window", Type::String, "");
+    // Dialogs that keep the size the user left them at: -1 until first closed.
+    for (const char* window : {"GeneralWindow", "MailboxDetails", "ViewHeader", "MarkForDeletion"})
+        for (const char* ident : {"Width", "Height"})
+            tree(window, ident, Type::Integer, "-1");
     // The main window as the user left it: -1 until it was first closed.
     for (const char* ident : {"Left", "Top", "Width", "Height", "col1", "col2", "col3"})
         tree("MainWindow", ident, Type::Integer, "-1");

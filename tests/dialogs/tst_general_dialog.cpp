@@ -666,8 +666,11 @@ void TestGeneralDialog::sizeKeptAndFitted() {
     ScriptedPrompter prompter;
     GeneralSettings model;
     const auto storeSize = [](const QString& size) {
-        SettingsStore::tree().WriteString(QStringLiteral("GeneralWindow"), QStringLiteral("Size"),
-                                          size);
+        const QStringList wh = size.split(u'x');
+        SettingsStore::tree().WriteInteger(QStringLiteral("GeneralWindow"), QStringLiteral("Width"),
+                                           wh[0].toInt());
+        SettingsStore::tree().WriteInteger(QStringLiteral("GeneralWindow"),
+                                           QStringLiteral("Height"), wh[1].toInt());
     };
     {
         storeSize(QStringLiteral("5000x4000")); // from a larger screen
