@@ -54,6 +54,9 @@ QUILL_DECLARE_EXCEPTION(ERASError)
 QUILL_DECLARE_EXCEPTION(EConvertError)
 // A file or store that cannot be read or written.
 QUILL_DECLARE_EXCEPTION(EFileError)
+// An OAuth2 sign-in or token refresh that failed; the message says why (with
+// the provider's own text where it gave one).
+QUILL_DECLARE_EXCEPTION(EOAuth2Error)
 
 // The library's own message texts, by code (57000-57021, 57100-57118). Returns
 // an empty text for a code that has none.

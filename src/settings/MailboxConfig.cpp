@@ -111,7 +111,7 @@ void MailboxConfig::read(const SettingsGroup& tree, int n) {
     Password = DecipherPassword(tree.ReadString(Section, passwordIdent(n), QString()));
 }
 
-std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter) {
+std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter, SecretAccess) {
     // One opening of the settings tree; everything is read before anything is written.
     SettingsGroup tree(SettingsStore::tree());
     const QString storedPassword = tree.ReadString(Section, MailboxConfig::passwordIdent(n), {});

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "mail/oauth/OAuth2.h"
 #include "mail/transport/MailSecurity.h"
 #include "settings/Prompter.h"
+#include "settings/SecretStore.h"
 #include "settings/SettingsStore.h"
 
 #include <QString>
@@ -28,6 +30,14 @@ struct MailboxConfig {
     // The SHA-256 fingerprint (64 hexadecimal digits) of a certificate the user
     // trusts for this server although it fails verification; empty: none.
     QString TrustedCert;
+    // How the mailbox signs in ("SignIn"n: "password" or "oauth2"); a slot
+    // stored before there was a choice signs in with its password.
+    MailSignIn SignIn = MailSignIn::Password;
+    // For OAuth2: the provider and the registered application ("OAuth2Provider"n,
+    // "OAuth2ClientId"n, "OAuth2AuthUrl"n, "OAuth2TokenUrl"n, "OAuth2Scope"n);
+    // the client secret is kept with the secrets. The tokens are not part of
+    // the slot: see ReadOAuth2Tokens.
+    OAuth2Settings OAuth2;
 
     bool inUse() const { return !Server.isEmpty(); }
 
@@ -86,11 +96,16 @@ QString DecipherPassword(const QString& stored);
 // current, nothing on the step's own run. A stored password that cannot be
 // deciphered is reported through prompter and left out (Password empty,
 // passwordRead false).
+// With SecretAccess::NeverPrompt a keyring that would have to be unlocked is
+// not asked: secretError then says why the secrets were not read (the caller
+// fails that mailbox with it) and passwordRead is false.
 struct RemotePOPLoad {
     MailboxConfig mailbox;
     bool passwordRead = true;
+    QString secretError;
 };
-std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter);
+std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter,
+                                                   SecretAccess access = SecretAccess::MayPrompt);
 
 // Loads mailbox n from the settings tree into client (anything with the public
 // fields Server, UserName and Password; Security and TrustedFingerprint too

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mail/oauth/OAuth2.h"
 #include "mail/pop3/MailBase.h"
 
 #include <QByteArray>
@@ -15,6 +16,13 @@ public:
     QString UserName;
     // Sent as its UTF-8 bytes; never shown anywhere.
     QString Password;
+    // USER and PASS, or OAuth2 through SASL (only on a protected connection).
+    MailSignIn SignIn = MailSignIn::Password;
+    // For OAuth2: the access token to send. renew is true when the server has
+    // just rejected the token given before in this sign-in. Raises (for
+    // instance EOAuth2Error) when no token can be had; the sign-in then ends
+    // before anything more is sent.
+    std::function<QString(bool renew)> OnAccessToken;
     // From the last STAT; -1 before the first.
     int MessageCount = -1;
     int TotalSize = -1;

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// How a mailbox signs in: USER and PASS with its password, or OAuth2 through
+// SASL (AUTH OAUTHBEARER or XOAUTH2) with an access token.
+enum class MailSignIn { Password, OAuth2 };
+
+// The word in the settings tree and on the command line: "password", "oauth2".
+QString signInWord(MailSignIn method);
+// The method a word names (without regard to case); nothing for any other word.
+std::optional<MailSignIn> signInFromWord(const QString& word);
+
+// A provider the sign-in knows: where the user signs in, where tokens are
+// fetched, and the scope that grants POP3. "custom" carries no endpoints: the
+// mailbox gives its own.
+struct OAuth2Provider {
+    QString Word;             // "google", "microsoft", "custom"
+    QString Name;             // "Google", "Microsoft", "Custom"
+    QString AuthorizationUrl; // empty for custom
+    QString TokenUrl;         // empty for custom
+    QString Scope;            // empty for custom
+    // The provider gives desktop applications a client secret, which must be sent.
+    bool SecretRequired = false;
+};
+
+// The presets in the order they are offered: Google, Microsoft, Custom.
+const QList<OAuth2Provider>& OAuth2Providers();
+// The preset a word names (without regard to case).
+std::optional<OAuth2Provider> OAuth2ProviderFromWord(const QString& word);
+
+// What one mailbox signs in with: the provider and the application the user
+// registered with it. No client id ships with the program.
+struct OAuth2Settings {
+    QString Provider = QStringLiteral("google"); // a preset's word
+    QString ClientId;
+    // Kept with the secrets (keyring or enciphered), never in plain text.
+    QString ClientSecret;
+    // Used for "custom" only; a preset's own endpoints and scope win otherwise.
+    QString AuthorizationUrl;
+    QString TokenUrl;
+    QString Scope;
+
+    // The endpoints and scope in effect: the preset's, or these fields for
+    // "custom" (and for a word that names no preset).
+    OAuth2Provider effective() const;
+    // What is missing before a sign-in can start, as a sentence; empty when
+    // nothing is (a client id, for custom both addresses, the secret where the
+    // provider requires one).
+    QString missing() const;
+
+    bool operator==(const OAuth2Settings&) const = default;
+};
+
+// The tokens of one mailbox's sign-in.
+struct OAuth2Tokens {
+    QString AccessToken;
+    QString RefreshToken;
+    // When the access token expires (UTC); invalid when the provider did not say.
+    QDateTime Expires;
+
+    bool isEmpty() const { return AccessToken.isEmpty() && RefreshToken.isEmpty(); }
+    // Whether the access token should be refreshed before it is used at now:
+    // none at all, or one that expires within margin seconds. A token of
+    // unknown lifetime is used until the server rejects it.
+    bool needsRefresh(const QDateTime& now, int marginSeconds = 60) const;
+
+    // A compact JSON object: {"access_token","refresh_token","expires"} with
+    // the expiry as ISO 8601 UTC text.
+    QByteArray toJson() const;
+    // Nothing for text that is not such an object.
+    static std::optional<OAuth2Tokens> fromJson(const QByteArray& json);
+
+    bool operator==(const OAuth2Tokens&) const = default;
+};

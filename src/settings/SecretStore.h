@@ -1,0 +1,47 @@
+#pragma once
+
+#include "mail/Exceptions.h"
+#include "mail/oauth/OAuth2.h"
+
+#include <QString>
+#include <optional>
+
+// A secret that cannot be read or written: the keyring is locked in a run that
+// may not ask to unlock it, refused, or did not answer. The message says which
+// and what to do.
+QUILL_DECLARE_EXCEPTION(ESecretStoreError)
+
+// Whether reading a secret may bring up the desktop's unlock prompt: a check
+// the user started may; a timer run, a sweep and the command line may not.
+enum class SecretAccess { MayPrompt, NeverPrompt };
+
+// Where passwords and OAuth2 tokens are kept: the desktop keyring (Secret
+// Service) when one runs in this session, else the settings tree, enciphered
+// as passwords always were. Keyring entries are named by the profile (the
+// settings tree's folder) and an ident ("Passwd1", "OAuth2Tokens1",
+// "OAuth2Secret1"), so that another profile never sees or changes them.
+class SecretStore {
+public:
+    enum class Backend { Keyring, SettingsTree };
+
+    // The store in use in this run (the keyring is looked for once).
+    static Backend backend();
+    // For the user: "the desktop keyring" or "the settings file (enciphered)".
+    static QString backendText();
+
+    // The secret stored under ident; nothing when none is. Raises ESecretStoreError.
+    static std::optional<QString> read(const QString& ident, SecretAccess access);
+    // Stores secret under ident and returns once the store confirmed it (an
+    // empty secret removes the entry). Raises ESecretStoreError or EFileError.
+    static void write(const QString& ident, const QString& secret);
+    // Removes the entry; nothing happens when there is none.
+    static void remove(const QString& ident);
+};
+
+// The OAuth2 tokens of slot n (ident "OAuth2Tokens"n); nothing when the mailbox
+// never signed in or its entry is not readable as tokens. Raises ESecretStoreError.
+std::optional<OAuth2Tokens> ReadOAuth2Tokens(int n, SecretAccess access);
+// Replaces slot n's tokens (a refresh, a new sign-in). Raises ESecretStoreError or EFileError.
+void StoreOAuth2Tokens(int n, const OAuth2Tokens& tokens);
+// Forgets slot n's tokens.
+void ForgetOAuth2Tokens(int n);
