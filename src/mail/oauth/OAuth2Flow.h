@@ -42,7 +42,7 @@ public:
     // Why the sign-in failed; empty while it runs or after it succeeded.
     QString errorText() const;
 
-signals:
+Q_SIGNALS:
     // The sign-in ended, whichever way.
     void finished();
 
