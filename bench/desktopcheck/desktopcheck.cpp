@@ -35,19 +35,6 @@ public:
     int shown = 0;
 };
 
-class NoSound : public AlarmSound {
-public:
-    void Play(const QString&, bool) override {}
-    void Stop() override {}
-    void Beep() override {}
-};
-
-class NoShell : public Shell {
-public:
-    bool OpenDocument(const QString&) override { return false; }
-    bool StartProgram(const QString&) override { return false; }
-};
-
 double cpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
@@ -76,7 +63,7 @@ int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 1;
 
     PrintingPrompter prompter;
-    NoSound sound;
+    SilentAlarm sound;
     NoShell shell;
     DesktopView view(prompter, sound);
     MainController controller(view, prompter, sound, shell);

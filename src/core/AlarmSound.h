@@ -15,3 +15,11 @@ public:
     // The desktop's warning beep.
     virtual void Beep() = 0;
 };
+
+// Plays nothing: runs without a desktop (the command line, benchmarks).
+class SilentAlarm : public AlarmSound {
+public:
+    void Play(const QString&, bool) override {}
+    void Stop() override {}
+    void Beep() override {}
+};

@@ -352,6 +352,8 @@ private:
     bool viewBody(const QList<int>& selection);
     // The selected positions that are rows, in list order, each once.
     QList<int> selectedRows(const QList<int>& selection) const;
+    // The same; with none selected, NadaSelected says so (and nothing is returned).
+    QList<int> selectedOrSay(const QList<int>& selection);
     // Saves the spam settings, then marks the list again; a failed save is shown.
     void saveRulesAndRemark();
     void startTimer1();

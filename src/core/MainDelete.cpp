@@ -19,11 +19,8 @@ QString addToCounter(const QString& counter, int n) {
 void MainController::btMarkClick(const QList<int>& selection) {
     command(Kind::Command, [this, &selection] {
         playAlarmSound(false);
-        const QList<int> picked = selectedRows(selection);
-        if (picked.isEmpty()) {
-            NadaSelected();
-            return true;
-        }
+        const QList<int> picked = selectedOrSay(selection);
+        if (picked.isEmpty()) return true;
         QList<MessageRow>& list = m_list.markableRows();
         for (int i : picked) {
             MarkState& mark = list[i].Mark;

@@ -31,6 +31,12 @@ QList<int> MainController::selectedRows(const QList<int>& selection) const {
     return picked;
 }
 
+QList<int> MainController::selectedOrSay(const QList<int>& selection) {
+    const QList<int> picked = selectedRows(selection);
+    if (picked.isEmpty()) NadaSelected();
+    return picked;
+}
+
 void MainController::ListView1Click() {
     command(Kind::Command, [this] {
         playAlarmSound(false);
@@ -144,10 +150,8 @@ QStringList MainController::ViewHeader1Click(const QList<int>& selection) {
     command(Kind::Command, [this, &selection, &lines] {
         playAlarmSound(false);
         Timer1.stop();
-        const QList<int> picked = selectedRows(selection);
-        if (picked.isEmpty()) {
-            NadaSelected();
-        } else {
+        const QList<int> picked = selectedOrSay(selection);
+        if (!picked.isEmpty()) {
             for (int i : picked) {
                 const MessageRow& row = rows().at(i);
                 lines << Asterisks
@@ -181,11 +185,8 @@ bool MainController::ViewMessages1Click(const QList<int>& selection) {
 
 bool MainController::viewBody(const QList<int>& selection) {
     // 1.-2.
-    const QList<int> picked = selectedRows(selection);
-    if (picked.isEmpty()) {
-        NadaSelected();
-        return false;
-    }
+    const QList<int> picked = selectedOrSay(selection);
+    if (picked.isEmpty()) return false;
     if (picked.size() > 1) m_prompter.information(MoreThanOne);
     const int k = picked.first();
     const QString size = rows().at(k).Size;
@@ -256,11 +257,8 @@ void MainController::msRemotePOP1UserMessageSave(QObject*, int index, const QByt
 void MainController::AddtoSPAMlist1Click(const QList<int>& selection) {
     command(Kind::Command, [this, &selection] {
         playAlarmSound(false);
-        const QList<int> picked = selectedRows(selection);
-        if (picked.isEmpty()) {
-            NadaSelected();
-            return true;
-        }
+        const QList<int> picked = selectedOrSay(selection);
+        if (picked.isEmpty()) return true;
         // The grid has room for MaxRows messages; the rest are not offered.
         SpamRuleOffer offer;
         for (int i : picked) {
@@ -296,11 +294,8 @@ void MainController::AddtoSPAMlist1Click(const QList<int>& selection) {
 void MainController::AddtoExceptions1Click(const QList<int>& selection) {
     command(Kind::Command, [this, &selection] {
         playAlarmSound(false);
-        const QList<int> picked = selectedRows(selection);
-        if (picked.isEmpty()) {
-            NadaSelected();
-            return true;
-        }
+        const QList<int> picked = selectedOrSay(selection);
+        if (picked.isEmpty()) return true;
         for (int i : picked)
             Spam.gridExcept.appendRule({QStringLiteral("E-mail address"), QStringLiteral("Equals"),
                                         rows().at(i).Sender, QStringLiteral("No"),

@@ -11,3 +11,10 @@ public:
     // Starts a program without waiting for it; whether it started.
     virtual bool StartProgram(const QString& path) = 0;
 };
+
+// Opens and starts nothing: runs without a desktop (the command line, benchmarks).
+class NoShell : public Shell {
+public:
+    bool OpenDocument(const QString&) override { return false; }
+    bool StartProgram(const QString&) override { return false; }
+};

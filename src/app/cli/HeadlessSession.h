@@ -34,21 +34,6 @@ public:
     void ShowTextWindow(TextKind, const QStringList& lines) override { lastText = lines; }
 };
 
-// No sound on the command line.
-class SilentAlarm : public AlarmSound {
-public:
-    void Play(const QString&, bool) override {}
-    void Stop() override {}
-    void Beep() override {}
-};
-
-// The command line opens and starts nothing.
-class NoShell : public Shell {
-public:
-    bool OpenDocument(const QString&) override { return false; }
-    bool StartProgram(const QString&) override { return false; }
-};
-
 // A command that runs the main controller as the desktop program starts it,
 // holding the profile lock while it runs.
 class HeadlessSession {
