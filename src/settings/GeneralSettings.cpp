@@ -9,7 +9,7 @@ const QString LogfileSection = QStringLiteral("Logfile");
 const QString Server = QStringLiteral("Server");
 } // namespace
 
-void GeneralSettings::load(Prompter& prompter) {
+void GeneralSettings::load(Prompter& prompter, SecretAccess access) {
     const SettingsGroup tree(SettingsStore::tree());
     Logfile = tree.ReadString(General, QStringLiteral("Logfile"), QString());
     Mailer = tree.ReadString(General, QStringLiteral("Mailer"), QString());
@@ -31,7 +31,7 @@ void GeneralSettings::load(Prompter& prompter) {
     Quarter = tree.ReadBool(LogfileSection, QStringLiteral("Quarter"), false);
     Month = tree.ReadBool(LogfileSection, QStringLiteral("Month"), false);
 
-    loadMailboxes(tree, prompter);
+    loadMailboxes(tree, prompter, access);
 }
 
 void GeneralSettings::save() const {
@@ -57,24 +57,38 @@ void GeneralSettings::save() const {
     tree.commit();
 }
 
-void GeneralSettings::loadMailboxes(Prompter& prompter) {
-    loadMailboxes(SettingsGroup(SettingsStore::tree()), prompter);
+void GeneralSettings::loadMailboxes(Prompter& prompter, SecretAccess access) {
+    loadMailboxes(SettingsGroup(SettingsStore::tree()), prompter, access);
 }
 
-void GeneralSettings::loadMailboxes(const SettingsGroup& tree, Prompter& prompter) {
+void GeneralSettings::loadMailboxes(const SettingsGroup& tree, Prompter& prompter,
+                                    SecretAccess access) {
     Which = tree.ReadInteger(Server, QStringLiteral("Which"), 1);
+    QStringList notices;
     for (int n = 1; n <= MailboxConfig::Count; ++n) {
         try {
-            mailbox(n).read(tree, n);
+            mailbox(n).read(tree, n, access);
         } catch (const EConvertError& e) {
             prompter.error(e.message());
+            continue;
+        } catch (const ESecretStoreError& e) {
+            prompter.error(e.message());
+            continue;
+        }
+        if (mailbox(n).inUse()) {
+            const QString notice = MoveSecretsIntoStore(n, access);
+            if (!notice.isEmpty()) notices.append(notice);
         }
     }
+    if (!notices.isEmpty())
+        prompter.message(notices.join(u'\n'), Prompter::Icon::Warning, Prompter::Buttons::Ok);
 }
 
 void GeneralSettings::saveMailboxes() const {
     SettingsGroup tree(SettingsStore::tree());
     tree.WriteInteger(Server, QStringLiteral("Which"), Which);
+    // Each slot writes its secrets to the keyring (when it is the store)
+    // before the tree is committed: a failed write raises and commits nothing.
     for (int n = 1; n <= MailboxConfig::Count; ++n)
         mailbox(n).store(tree, n);
     tree.commit();

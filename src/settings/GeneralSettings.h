@@ -43,21 +43,25 @@ public:
 
     // Reads sections "General" and "Logfile", then the mailboxes (loadMailboxes),
     // in one opening of the settings tree.
-    void load(Prompter& prompter);
+    void load(Prompter& prompter, SecretAccess access = SecretAccess::MayPrompt);
     // Writes section "General" (all but Points) and section "Logfile" in one
     // replacement of the settings tree. Throws EFileError.
     void save() const;
 
-    // Reads "Which" and the twelve slots, deciphering the passwords; a password
-    // that cannot be deciphered is reported through prompter and left as it was.
-    void loadMailboxes(Prompter& prompter);
-    // Writes "Which" first, then slots 1 to 12 with enciphered passwords, in one
-    // replacement of the settings tree. Throws EFileError.
+    // Reads "Which" and the twelve slots with their secrets; a secret that
+    // cannot be read (not deciphered, or a keyring that refused) is reported
+    // through prompter and left as it was. With the keyring in use, secrets a
+    // slot still holds in the tree are moved into it; the prompter says which
+    // stayed in the tree.
+    void loadMailboxes(Prompter& prompter, SecretAccess access = SecretAccess::MayPrompt);
+    // Writes "Which" first, then slots 1 to 12 (MailboxConfig::store: the
+    // secrets into the keyring first when it is the store), in one
+    // replacement of the settings tree. Throws EFileError or ESecretStoreError.
     void saveMailboxes() const;
 
     // Writes "Points" alone (the About box, when it closes).
     void savePoints() const;
 
 private:
-    void loadMailboxes(const SettingsGroup& tree, Prompter& prompter);
+    void loadMailboxes(const SettingsGroup& tree, Prompter& prompter, SecretAccess access);
 };

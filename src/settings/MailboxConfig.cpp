@@ -28,6 +28,24 @@ QString MailboxConfig::securityIdent(int n) {
 QString MailboxConfig::trustedCertIdent(int n) {
     return QStringLiteral("TrustedCert%1").arg(n);
 }
+QString MailboxConfig::signInIdent(int n) {
+    return QStringLiteral("SignIn%1").arg(n);
+}
+QString MailboxConfig::oauth2ProviderIdent(int n) {
+    return QStringLiteral("OAuth2Provider%1").arg(n);
+}
+QString MailboxConfig::oauth2ClientIdIdent(int n) {
+    return QStringLiteral("OAuth2ClientId%1").arg(n);
+}
+QString MailboxConfig::oauth2AuthUrlIdent(int n) {
+    return QStringLiteral("OAuth2AuthUrl%1").arg(n);
+}
+QString MailboxConfig::oauth2TokenUrlIdent(int n) {
+    return QStringLiteral("OAuth2TokenUrl%1").arg(n);
+}
+QString MailboxConfig::oauth2ScopeIdent(int n) {
+    return QStringLiteral("OAuth2Scope%1").arg(n);
+}
 
 bool MailboxConfig::serverImpliesTls(const QString& server) {
     const QString text = server.trimmed();
@@ -90,16 +108,56 @@ void MailboxConfig::store(int n) const {
 void MailboxConfig::store(SettingsGroup& tree, int n) const {
     tree.WriteString(Section, serverIdent(n), Server);
     tree.WriteString(Section, userIdent(n), UserName);
-    tree.WriteString(Section, passwordIdent(n), EncipherPassword(Password));
     tree.WriteString(Section, securityIdent(n), securityWord(effectiveSecurity(Server, Security)));
     tree.WriteString(Section, trustedCertIdent(n), normalizedFingerprint(TrustedCert));
+    tree.WriteString(Section, signInIdent(n), signInWord(SignIn));
+    tree.WriteString(Section, oauth2ProviderIdent(n), OAuth2.Provider);
+    tree.WriteString(Section, oauth2ClientIdIdent(n), OAuth2.ClientId);
+    tree.WriteString(Section, oauth2AuthUrlIdent(n), OAuth2.AuthorizationUrl);
+    tree.WriteString(Section, oauth2TokenUrlIdent(n), OAuth2.TokenUrl);
+    tree.WriteString(Section, oauth2ScopeIdent(n), OAuth2.Scope);
+
+    const QString passwordKey = passwordIdent(n);
+    const QString secretKey = SecretStore::clientSecretIdent(n);
+    const QString tokensKey = SecretStore::tokensIdent(n);
+    if (SecretStore::backend() == SecretStore::Backend::SettingsTree) {
+        tree.WriteString(Section, passwordKey, EncipherPassword(Password));
+        if (!OAuth2.ClientSecret.isEmpty() || !tree.ReadString(Section, secretKey, {}).isEmpty())
+            tree.WriteString(Section, secretKey, EncipherPassword(OAuth2.ClientSecret));
+        if (!inUse() && !tree.ReadString(Section, tokensKey, {}).isEmpty())
+            tree.WriteString(Section, tokensKey, {});
+        return;
+    }
+    // The keyring first: the tree's copies go with the group's commit, and only
+    // once the keyring confirmed every write (a failure raises and the caller
+    // commits nothing).
+    // Only the secret of the sign-in in use is read and written, so that a
+    // keyring that cannot be read for the other one does not stop this one;
+    // the other entry is kept for a change back.
+    if (inUse()) {
+        if (SignIn == MailSignIn::Password)
+            SecretStore::write(passwordKey, Password);
+        else
+            SecretStore::write(secretKey, OAuth2.ClientSecret);
+    } else {
+        for (const QString& ident : {passwordKey, secretKey, tokensKey})
+            SecretStore::remove(ident);
+    }
+    // The tree's copies of the secrets just written go; the other sign-in's
+    // copy stays until it is moved (MoveSecretsIntoStore).
+    const bool all = !inUse();
+    if (all || SignIn == MailSignIn::Password) tree.WriteString(Section, passwordKey, {});
+    if ((all || SignIn == MailSignIn::OAuth2) && !tree.ReadString(Section, secretKey, {}).isEmpty())
+        tree.WriteString(Section, secretKey, {});
+    if (all && !tree.ReadString(Section, tokensKey, {}).isEmpty())
+        tree.WriteString(Section, tokensKey, {});
 }
 
-void MailboxConfig::read(int n) {
-    read(SettingsGroup(SettingsStore::tree()), n);
+void MailboxConfig::read(int n, SecretAccess access) {
+    read(SettingsGroup(SettingsStore::tree()), n, access);
 }
 
-void MailboxConfig::read(const SettingsGroup& tree, int n) {
+void MailboxConfig::read(const SettingsGroup& tree, int n, SecretAccess access) {
     Server = tree.ReadString(Section, serverIdent(n), QString());
     UserName = tree.ReadString(Section, userIdent(n), QString());
     // A word that names no choice (edited by hand) gets the strictest upgrade.
@@ -108,10 +166,52 @@ void MailboxConfig::read(const SettingsGroup& tree, int n) {
                               : effectiveSecurity(Server, securityFromWord(word).value_or(
                                                               MailSecurity::StartTlsRequired));
     TrustedCert = normalizedFingerprint(tree.ReadString(Section, trustedCertIdent(n), QString()));
-    Password = DecipherPassword(tree.ReadString(Section, passwordIdent(n), QString()));
+    SignIn = signInFromWord(tree.ReadString(Section, signInIdent(n), QString()))
+                 .value_or(MailSignIn::Password);
+    OAuth2.Provider =
+        tree.ReadString(Section, oauth2ProviderIdent(n), OAuth2Settings{}.Provider).trimmed();
+    if (OAuth2.Provider.isEmpty()) OAuth2.Provider = OAuth2Settings{}.Provider;
+    OAuth2.ClientId = tree.ReadString(Section, oauth2ClientIdIdent(n), QString());
+    OAuth2.AuthorizationUrl = tree.ReadString(Section, oauth2AuthUrlIdent(n), QString());
+    OAuth2.TokenUrl = tree.ReadString(Section, oauth2TokenUrlIdent(n), QString());
+    OAuth2.Scope = tree.ReadString(Section, oauth2ScopeIdent(n), QString());
+
+    // The secrets last: a failure leaves them as they were.
+    const QString storedPassword = tree.ReadString(Section, passwordIdent(n), QString());
+    const QString storedSecret =
+        tree.ReadString(Section, SecretStore::clientSecretIdent(n), QString());
+    if (SecretStore::backend() == SecretStore::Backend::SettingsTree || !inUse()) {
+        Password = DecipherPassword(storedPassword);
+        OAuth2.ClientSecret = DecipherPassword(storedSecret);
+        return;
+    }
+    // Only the secret of the sign-in in use is asked of the keyring (see
+    // store); a copy still in the tree is the newest (see SecretStore::read).
+    if (SignIn == MailSignIn::Password) {
+        Password = storedPassword.isEmpty()
+                       ? SecretStore::read(passwordIdent(n), access).value_or(QString())
+                       : DecipherPassword(storedPassword);
+        OAuth2.ClientSecret.clear();
+    } else {
+        OAuth2.ClientSecret =
+            storedSecret.isEmpty()
+                ? SecretStore::read(SecretStore::clientSecretIdent(n), access).value_or(QString())
+                : DecipherPassword(storedSecret);
+        Password.clear();
+    }
 }
 
-std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter, SecretAccess) {
+QString MoveSecretsIntoStore(int n, SecretAccess access) {
+    QStringList failures;
+    for (const QString& ident : {MailboxConfig::passwordIdent(n), SecretStore::clientSecretIdent(n),
+                                 SecretStore::tokensIdent(n)}) {
+        const QString failure = SecretStore::moveIntoKeyring(ident, access);
+        if (!failure.isEmpty()) failures.append(failure);
+    }
+    return failures.join(u'\n');
+}
+
+std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter, SecretAccess access) {
     // One opening of the settings tree; everything is read before anything is written.
     SettingsGroup tree(SettingsStore::tree());
     const QString storedPassword = tree.ReadString(Section, MailboxConfig::passwordIdent(n), {});
@@ -121,11 +221,26 @@ std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter, Se
         // The marker reads "161" already: writing it again would change nothing.
         RemotePOPLoad load;
         try {
-            load.mailbox.read(tree, n);
+            load.mailbox.read(tree, n, access);
         } catch (const EConvertError& e) {
             prompter.error(e.message());
             load.mailbox.Password.clear();
             load.passwordRead = false;
+        } catch (const ESecretStoreError& e) {
+            // A run that may not prompt fails this mailbox with the text instead.
+            if (access == SecretAccess::MayPrompt)
+                prompter.error(e.message());
+            else
+                load.secretError = e.message();
+            load.mailbox.Password.clear();
+            load.mailbox.OAuth2.ClientSecret.clear();
+            load.passwordRead = false;
+        }
+        if (load.passwordRead && load.mailbox.inUse()) {
+            // The secrets are read: moving them cannot lose them now.
+            load.secretNotice = MoveSecretsIntoStore(n, access);
+            if (!load.secretNotice.isEmpty() && access == SecretAccess::MayPrompt)
+                prompter.message(load.secretNotice, Prompter::Icon::Warning, Prompter::Buttons::Ok);
         }
         return load;
     }

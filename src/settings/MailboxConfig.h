@@ -10,7 +10,7 @@
 #include <optional>
 
 // One of the twelve mailbox slots (numbered 1 to 12). The password is plain text
-// in memory and enciphered in the settings tree. A slot with an empty server is
+// in memory and kept in the secret store (SecretStore). A slot with an empty server is
 // not in use.
 struct MailboxConfig {
     static constexpr int Count = 12;
@@ -48,6 +48,14 @@ struct MailboxConfig {
     static QString passwordIdent(int n);
     static QString securityIdent(int n);
     static QString trustedCertIdent(int n);
+    // "SignIn"n, "OAuth2Provider"n, "OAuth2ClientId"n, "OAuth2AuthUrl"n,
+    // "OAuth2TokenUrl"n, "OAuth2Scope"n, in section "Server" as well.
+    static QString signInIdent(int n);
+    static QString oauth2ProviderIdent(int n);
+    static QString oauth2ClientIdIdent(int n);
+    static QString oauth2AuthUrlIdent(int n);
+    static QString oauth2TokenUrlIdent(int n);
+    static QString oauth2ScopeIdent(int n);
 
     // Whether a server text asks for TLS from the start: the "pop3s://" scheme
     // or port 995. Such a server is always used with TLS.
@@ -60,19 +68,30 @@ struct MailboxConfig {
     // slot not in use gets the new mailbox's default.
     static MailSecurity storedBeforeSecurity(const QString& server);
 
-    // Writes slot n to the settings tree: server and user name as typed, the
-    // password enciphered (empty text for no password), the security choice as
-    // its word (TLS for a server that asks for it) and the trusted fingerprint.
-    // Throws EFileError.
+    // Writes slot n: server and user name as typed, the security choice as its
+    // word (TLS for a server that asks for it), the trusted fingerprint, the
+    // sign-in and the OAuth2 fields to the settings tree; the password and the
+    // client secret to the secret store (SecretStore). With the keyring in use
+    // only the secret of the sign-in in use is written (the password, or the
+    // client secret; the other entry is kept for a change back), at once and
+    // before the tree, and the tree's old copy is removed on the group's
+    // commit; a slot not in use has its keyring entries (tokens included)
+    // removed. Without the keyring both go into the tree, enciphered (empty
+    // text for none). Throws EFileError or ESecretStoreError (the tree is then
+    // not to be committed).
     void store(int n) const;
     // The same as part of a group of writes to the settings tree (written on its commit).
     void store(SettingsGroup& tree, int n) const;
-    // Reads slot n from the settings tree. Throws EConvertError when the stored
-    // password is not hexadecimal pairs; Server and UserName are then read and
-    // Password is left as it was.
-    void read(int n);
+    // Reads slot n from the settings tree and its secrets from the secret
+    // store (a password still in the tree wins: see SecretStore::read); with
+    // the keyring in use only the secret of the sign-in in use, the other left
+    // empty. Throws
+    // EConvertError when a password in the tree is not hexadecimal pairs, and
+    // ESecretStoreError when the keyring cannot be read; everything but the
+    // secrets is then read and Password and the client secret are left as they were.
+    void read(int n, SecretAccess access = SecretAccess::MayPrompt);
     // The same from a group of reads of the settings tree.
-    void read(const SettingsGroup& tree, int n);
+    void read(const SettingsGroup& tree, int n, SecretAccess access = SecretAccess::MayPrompt);
 };
 
 // What is missing in slot n, as the general settings' OK reports it: a server
@@ -90,6 +109,12 @@ QString EncipherPassword(const QString& plain);
 // Deciphers a stored password; empty stays empty. Throws EConvertError.
 QString DecipherPassword(const QString& stored);
 
+// With the keyring in use, moves slot n's secrets that the settings tree still
+// holds (a profile stored before) into the keyring, each removed from the tree
+// only once the keyring confirmed it (SecretStore::moveIntoKeyring). Returns
+// the lines saying which stayed in the tree and why; empty when all moved.
+QString MoveSecretsIntoStore(int n, SecretAccess access);
+
 // The settings-tree half of GetRemotePOPSettings: runs the one-time version step
 // (warning through prompter and clearing every stored password when an older
 // store holds a password for slot n) and returns slot n once the store is
@@ -98,11 +123,16 @@ QString DecipherPassword(const QString& stored);
 // passwordRead false).
 // With SecretAccess::NeverPrompt a keyring that would have to be unlocked is
 // not asked: secretError then says why the secrets were not read (the caller
-// fails that mailbox with it) and passwordRead is false.
+// fails that mailbox with it) and passwordRead is false. With MayPrompt a
+// keyring that cannot be read is reported through prompter as well.
+// Secrets of an older profile still in the tree are moved into the keyring
+// (MoveSecretsIntoStore); when one stays in the tree, secretNotice says so
+// (and with MayPrompt the prompter shows it); the mailbox works either way.
 struct RemotePOPLoad {
     MailboxConfig mailbox;
     bool passwordRead = true;
     QString secretError;
+    QString secretNotice;
 };
 std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter,
                                                    SecretAccess access = SecretAccess::MayPrompt);

@@ -1,23 +1,119 @@
 #include "settings/SecretStore.h"
 
+#include "settings/AppPaths.h"
 #include "settings/MailboxConfig.h"
 #include "settings/SettingsStore.h"
 
-// Placeholder until the keyring is built: secrets stay enciphered in the
-// settings tree.
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTimer>
+#include <qt6keychain/keychain.h>
+
 namespace {
 const QString Section = QStringLiteral("Server");
+const QString SecretsName = QStringLiteral("org.freedesktop.secrets");
+const QString DefaultCollection = QStringLiteral("/org/freedesktop/secrets/aliases/default");
+
+// How long a keyring job may take. A job that may prompt waits for the person
+// at the unlock prompt; one that may not should come back at once.
+constexpr int PromptTimeoutMs = 120'000;
+constexpr int QuietTimeoutMs = 15'000;
+
+SecretStore::Backend detectBackend() {
+    const QString forced = qEnvironmentVariable("QUILLMERE_SECRET_STORE").trimmed().toLower();
+    if (forced == QLatin1String("settings")) return SecretStore::Backend::SettingsTree;
+    if (forced == QLatin1String("keyring")) return SecretStore::Backend::Keyring;
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()) return SecretStore::Backend::SettingsTree;
+    const QDBusReply<bool> owned = bus.interface()->isServiceRegistered(SecretsName);
+    if (owned.isValid() && owned.value()) return SecretStore::Backend::Keyring;
+    const QDBusReply<QStringList> activatable = bus.interface()->activatableServiceNames();
+    if (activatable.isValid() && activatable.value().contains(SecretsName))
+        return SecretStore::Backend::Keyring;
+    return SecretStore::Backend::SettingsTree;
 }
 
+// The keyring's service name for this profile: two profiles (two settings
+// folders) never share an entry. The keyring keeps the service and the ident
+// as the entry's attributes, so the pair names one entry.
+QString keyringService() {
+    return QStringLiteral("Quillmere ") + QFileInfo(AppPaths::settingsTreeFile()).absolutePath();
+}
+
+// What an ident holds, for messages: "the password of mailbox 3".
+QString describe(const QString& ident) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(Passwd|OAuth2Tokens|OAuth2Secret)(\\d+)$"));
+    const QRegularExpressionMatch m = pattern.match(ident);
+    if (!m.hasMatch()) return QStringLiteral("the secret \"%1\"").arg(ident);
+    const QString what = m.captured(1) == QLatin1String("Passwd") ? QStringLiteral("password")
+                         : m.captured(1) == QLatin1String("OAuth2Tokens")
+                             ? QStringLiteral("sign-in tokens")
+                             : QStringLiteral("client secret");
+    return QStringLiteral("the %1 of mailbox %2").arg(what, m.captured(2));
+}
+
+// Whether the default collection is locked; false when the keyring cannot say
+// (no default collection yet: nothing is stored there to unlock).
+bool defaultCollectionLocked() {
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        SecretsName, DefaultCollection, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    get << QStringLiteral("org.freedesktop.Secret.Collection") << QStringLiteral("Locked");
+    const QDBusReply<QDBusVariant> reply =
+        QDBusConnection::sessionBus().call(get, QDBus::Block, QuietTimeoutMs);
+    return reply.isValid() && reply.value().variant().toBool();
+}
+
+void refuseWhenLocked(const QString& ident, SecretAccess access) {
+    if (access == SecretAccess::NeverPrompt && defaultCollectionLocked())
+        throw ESecretStoreError(QStringLiteral("The desktop keyring is locked, so %1 could not be "
+                                               "read; unlock it and check again")
+                                    .arg(describe(ident)));
+}
+
+// Runs job to its end in a local event loop; false when it did not end within
+// the time-out (the job then finishes, and deletes itself, on its own).
+bool runJob(QKeychain::Job* job, SecretAccess access) {
+    QEventLoop loop;
+    bool done = false;
+    QObject::connect(job, &QKeychain::Job::finished, &loop, [&] {
+        done = true;
+        loop.quit();
+    });
+    QTimer::singleShot(access == SecretAccess::MayPrompt ? PromptTimeoutMs : QuietTimeoutMs, &loop,
+                       &QEventLoop::quit);
+    job->start();
+    if (!done) loop.exec();
+    return done;
+}
+
+[[noreturn]] void failJob(const QString& doing, const QString& ident, const QString& why) {
+    throw ESecretStoreError(
+        QStringLiteral("The desktop keyring could not %1 %2: %3").arg(doing, describe(ident), why));
+}
+
+const QString NoAnswer = QStringLiteral("it did not answer in time");
+} // namespace
+
 SecretStore::Backend SecretStore::backend() {
-    return Backend::SettingsTree;
+    static const Backend decided = detectBackend();
+    return decided;
 }
 
 QString SecretStore::backendText() {
-    return QStringLiteral("the settings file (enciphered)");
+    return backend() == Backend::Keyring ? QStringLiteral("the desktop keyring")
+                                         : QStringLiteral("the settings file (enciphered)");
 }
 
-std::optional<QString> SecretStore::read(const QString& ident, SecretAccess) {
+namespace {
+std::optional<QString> readTree(const QString& ident) {
     const QString stored = SettingsStore::tree().ReadString(Section, ident, {});
     if (stored.isEmpty()) return std::nullopt;
     try {
@@ -26,26 +122,108 @@ std::optional<QString> SecretStore::read(const QString& ident, SecretAccess) {
         throw ESecretStoreError(e.message());
     }
 }
+} // namespace
+
+std::optional<QString> SecretStore::read(const QString& ident, SecretAccess access) {
+    // With the keyring in use, the tree holds a secret only when it was written
+    // after the last move (a run without a keyring, an older version): that
+    // one is the newest.
+    if (std::optional<QString> inTree = readTree(ident);
+        inTree || backend() == Backend::SettingsTree)
+        return inTree;
+    refuseWhenLocked(ident, access);
+    auto* job = new QKeychain::ReadPasswordJob(keyringService());
+    job->setInsecureFallback(false);
+    job->setKey(ident);
+    if (!runJob(job, access)) failJob(QStringLiteral("read"), ident, NoAnswer);
+    if (job->error() == QKeychain::EntryNotFound) return std::nullopt;
+    if (job->error() != QKeychain::NoError)
+        failJob(QStringLiteral("read"), ident, job->errorString());
+    const QString secret = job->textData();
+    if (secret.isEmpty()) return std::nullopt;
+    return secret;
+}
 
 void SecretStore::write(const QString& ident, const QString& secret) {
-    SettingsStore::tree().WriteString(Section, ident, EncipherPassword(secret));
+    if (secret.isEmpty()) {
+        remove(ident);
+        return;
+    }
+    if (backend() == Backend::SettingsTree) {
+        SettingsStore::tree().WriteString(Section, ident, EncipherPassword(secret));
+        return;
+    }
+    auto* job = new QKeychain::WritePasswordJob(keyringService());
+    job->setInsecureFallback(false);
+    job->setKey(ident);
+    job->setTextData(secret);
+    if (!runJob(job, SecretAccess::MayPrompt)) failJob(QStringLiteral("store"), ident, NoAnswer);
+    if (job->error() != QKeychain::NoError)
+        failJob(QStringLiteral("store"), ident, job->errorString());
 }
 
 void SecretStore::remove(const QString& ident) {
-    write(ident, {});
+    if (backend() == Backend::SettingsTree) {
+        // Only a stored value is written over: removing nothing writes nothing.
+        SettingsStore tree = SettingsStore::tree();
+        if (!tree.ReadString(Section, ident, {}).isEmpty()) tree.WriteString(Section, ident, {});
+        return;
+    }
+    auto* job = new QKeychain::DeletePasswordJob(keyringService());
+    job->setInsecureFallback(false);
+    job->setKey(ident);
+    if (!runJob(job, SecretAccess::MayPrompt)) failJob(QStringLiteral("remove"), ident, NoAnswer);
+    if (job->error() != QKeychain::NoError && job->error() != QKeychain::EntryNotFound)
+        failJob(QStringLiteral("remove"), ident, job->errorString());
+}
+
+bool SecretStore::inTree(const QString& ident) {
+    return !SettingsStore::tree().ReadString(Section, ident, {}).isEmpty();
+}
+
+QString SecretStore::moveIntoKeyring(const QString& ident, SecretAccess access) {
+    if (backend() != Backend::Keyring || !inTree(ident)) return {};
+    // A locked keyring in a run that may not prompt: the secret is read from
+    // the tree this time and moved in a later run.
+    if (access == SecretAccess::NeverPrompt && defaultCollectionLocked()) return {};
+    try {
+        const std::optional<QString> secret = readTree(ident);
+        if (!secret) return {};
+        write(ident, *secret);
+        // Only now that the keyring holds it is the tree's copy removed.
+        SettingsStore::tree().WriteString(Section, ident, {});
+    } catch (const Exception& e) {
+        QString what = describe(ident);
+        what[0] = what[0].toUpper();
+        return QStringLiteral("%1 stays in the settings file (enciphered), as the desktop keyring "
+                              "did not take it: %2")
+            .arg(what, e.message());
+    }
+    return {};
+}
+
+QString SecretStore::tokensIdent(int n) {
+    return QStringLiteral("OAuth2Tokens%1").arg(n);
+}
+
+QString SecretStore::clientSecretIdent(int n) {
+    return QStringLiteral("OAuth2Secret%1").arg(n);
 }
 
 std::optional<OAuth2Tokens> ReadOAuth2Tokens(int n, SecretAccess access) {
-    const std::optional<QString> text =
-        SecretStore::read(QStringLiteral("OAuth2Tokens%1").arg(n), access);
+    const std::optional<QString> text = SecretStore::read(SecretStore::tokensIdent(n), access);
     if (!text) return std::nullopt;
     return OAuth2Tokens::fromJson(text->toUtf8());
 }
 
 void StoreOAuth2Tokens(int n, const OAuth2Tokens& tokens) {
-    SecretStore::write(QStringLiteral("OAuth2Tokens%1").arg(n), QString::fromUtf8(tokens.toJson()));
+    if (tokens.isEmpty()) {
+        SecretStore::remove(SecretStore::tokensIdent(n));
+        return;
+    }
+    SecretStore::write(SecretStore::tokensIdent(n), QString::fromUtf8(tokens.toJson()));
 }
 
 void ForgetOAuth2Tokens(int n) {
-    SecretStore::remove(QStringLiteral("OAuth2Tokens%1").arg(n));
+    SecretStore::remove(SecretStore::tokensIdent(n));
 }

@@ -39,6 +39,18 @@ QList<SettingsKey> buildKeys() {
         // "tls", "starttls", "starttls-optional" or "none"; empty: as chosen by the server field.
         keys.append({Kind::Tree, server, MailboxConfig::securityIdent(n), Type::String, {}});
         keys.append({Kind::Tree, server, MailboxConfig::trustedCertIdent(n), Type::String, {}});
+        // "password" or "oauth2"; empty: password.
+        keys.append({Kind::Tree, server, MailboxConfig::signInIdent(n), Type::String, {}});
+        keys.append({Kind::Tree, server, MailboxConfig::oauth2ProviderIdent(n), Type::String,
+                     QStringLiteral("google")});
+        keys.append({Kind::Tree, server, MailboxConfig::oauth2ClientIdIdent(n), Type::String, {}});
+        keys.append({Kind::Tree, server, MailboxConfig::oauth2AuthUrlIdent(n), Type::String, {}});
+        keys.append({Kind::Tree, server, MailboxConfig::oauth2TokenUrlIdent(n), Type::String, {}});
+        keys.append({Kind::Tree, server, MailboxConfig::oauth2ScopeIdent(n), Type::String, {}});
+        // In the tree only without a keyring (enciphered), like the password.
+        keys.append(
+            {Kind::Tree, server, SecretStore::clientSecretIdent(n), Type::String, {}, true});
+        keys.append({Kind::Tree, server, SecretStore::tokensIdent(n), Type::String, {}, true});
     }
     tree("Server", "Version161", Type::String, "xx");
     // The statistics window's size and place, as Qt saves a window's geometry.
