@@ -9,10 +9,6 @@ const SystemClock systemClock;
 const Clock* installed = nullptr;
 } // namespace
 
-const Clock& Clock::current() {
-    return installed ? *installed : systemClock;
-}
+const Clock& Clock::current() { return installed ? *installed : systemClock; }
 
-void Clock::install(const Clock* clock) {
-    installed = clock;
-}
+void Clock::install(const Clock* clock) { installed = clock; }
