@@ -158,6 +158,15 @@ void MailboxConfig::read(int n, SecretAccess access) {
 }
 
 void MailboxConfig::read(const SettingsGroup& tree, int n, SecretAccess access) {
+    readFields(tree, n);
+    readSecrets(tree, n, access);
+}
+
+void MailboxConfig::readFields(int n) {
+    readFields(SettingsGroup(SettingsStore::tree()), n);
+}
+
+void MailboxConfig::readFields(const SettingsGroup& tree, int n) {
     Server = tree.ReadString(Section, serverIdent(n), QString());
     UserName = tree.ReadString(Section, userIdent(n), QString());
     // A word that names no choice (edited by hand) gets the strictest upgrade.
@@ -175,8 +184,10 @@ void MailboxConfig::read(const SettingsGroup& tree, int n, SecretAccess access) 
     OAuth2.AuthorizationUrl = tree.ReadString(Section, oauth2AuthUrlIdent(n), QString());
     OAuth2.TokenUrl = tree.ReadString(Section, oauth2TokenUrlIdent(n), QString());
     OAuth2.Scope = tree.ReadString(Section, oauth2ScopeIdent(n), QString());
+}
 
-    // The secrets last: a failure leaves them as they were.
+void MailboxConfig::readSecrets(const SettingsGroup& tree, int n, SecretAccess access) {
+    // A failure leaves the secrets as they were.
     const QString storedPassword = tree.ReadString(Section, passwordIdent(n), QString());
     const QString storedSecret =
         tree.ReadString(Section, SecretStore::clientSecretIdent(n), QString());

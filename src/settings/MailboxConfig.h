@@ -92,6 +92,14 @@ struct MailboxConfig {
     void read(int n, SecretAccess access = SecretAccess::MayPrompt);
     // The same from a group of reads of the settings tree.
     void read(const SettingsGroup& tree, int n, SecretAccess access = SecretAccess::MayPrompt);
+    // Reads everything but the secrets (Password and the client secret are
+    // left as they were): no keyring is asked, nothing can prompt or fail. For
+    // callers that only look at the server, the user name or the sign-in.
+    void readFields(int n);
+    void readFields(const SettingsGroup& tree, int n);
+
+private:
+    void readSecrets(const SettingsGroup& tree, int n, SecretAccess access);
 };
 
 // What is missing in slot n, as the general settings' OK reports it: a server
