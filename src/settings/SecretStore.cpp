@@ -78,21 +78,46 @@ void refuseWhenLocked(const QString& ident, SecretAccess access) {
                                     .arg(describe(ident)));
 }
 
-// Runs job to its end in a local event loop; false when it did not end within
-// the time-out (the job then finishes, and deletes itself, on its own).
-bool runJob(QKeychain::Job* job, SecretAccess access) {
-    QEventLoop loop;
-    bool done = false;
-    QObject::connect(job, &QKeychain::Job::finished, &loop, [&] {
-        done = true;
-        loop.quit();
-    });
-    QTimer::singleShot(access == SecretAccess::MayPrompt ? PromptTimeoutMs : QuietTimeoutMs, &loop,
-                       &QEventLoop::quit);
-    job->start();
-    if (!done) loop.exec();
-    return done;
-}
+// A keyring job owned by the caller while it runs and once it finished; one
+// that did not finish in time is let go and deletes itself when it does.
+template <typename Job> class JobHandle {
+public:
+    explicit JobHandle(const QString& ident) : m_job(new Job(keyringService())) {
+        m_job->setAutoDelete(false);
+        m_job->setInsecureFallback(false);
+        m_job->setKey(ident);
+    }
+    ~JobHandle() {
+        if (m_finished) {
+            delete m_job;
+        } else {
+            QObject::connect(m_job, &QKeychain::Job::finished, m_job, &QObject::deleteLater);
+        }
+    }
+    JobHandle(const JobHandle&) = delete;
+    JobHandle& operator=(const JobHandle&) = delete;
+
+    Job* operator->() const { return m_job; }
+
+    // Runs the job to its end in a local event loop; false when it did not end
+    // within the time-out.
+    bool run(SecretAccess access) {
+        QEventLoop loop;
+        QObject::connect(m_job, &QKeychain::Job::finished, &loop, [&] {
+            m_finished = true;
+            loop.quit();
+        });
+        QTimer::singleShot(access == SecretAccess::MayPrompt ? PromptTimeoutMs : QuietTimeoutMs,
+                           &loop, &QEventLoop::quit);
+        m_job->start();
+        if (!m_finished) loop.exec();
+        return m_finished;
+    }
+
+private:
+    Job* m_job;
+    bool m_finished = false;
+};
 
 [[noreturn]] void failJob(const QString& doing, const QString& ident, const QString& why) {
     throw ESecretStoreError(
@@ -132,10 +157,8 @@ std::optional<QString> SecretStore::read(const QString& ident, SecretAccess acce
         inTree || backend() == Backend::SettingsTree)
         return inTree;
     refuseWhenLocked(ident, access);
-    auto* job = new QKeychain::ReadPasswordJob(keyringService());
-    job->setInsecureFallback(false);
-    job->setKey(ident);
-    if (!runJob(job, access)) failJob(QStringLiteral("read"), ident, NoAnswer);
+    JobHandle<QKeychain::ReadPasswordJob> job(ident);
+    if (!job.run(access)) failJob(QStringLiteral("read"), ident, NoAnswer);
     if (job->error() == QKeychain::EntryNotFound) return std::nullopt;
     if (job->error() != QKeychain::NoError)
         failJob(QStringLiteral("read"), ident, job->errorString());
@@ -153,11 +176,9 @@ void SecretStore::write(const QString& ident, const QString& secret) {
         SettingsStore::tree().WriteString(Section, ident, EncipherPassword(secret));
         return;
     }
-    auto* job = new QKeychain::WritePasswordJob(keyringService());
-    job->setInsecureFallback(false);
-    job->setKey(ident);
+    JobHandle<QKeychain::WritePasswordJob> job(ident);
     job->setTextData(secret);
-    if (!runJob(job, SecretAccess::MayPrompt)) failJob(QStringLiteral("store"), ident, NoAnswer);
+    if (!job.run(SecretAccess::MayPrompt)) failJob(QStringLiteral("store"), ident, NoAnswer);
     if (job->error() != QKeychain::NoError)
         failJob(QStringLiteral("store"), ident, job->errorString());
 }
@@ -169,10 +190,8 @@ void SecretStore::remove(const QString& ident) {
         if (!tree.ReadString(Section, ident, {}).isEmpty()) tree.WriteString(Section, ident, {});
         return;
     }
-    auto* job = new QKeychain::DeletePasswordJob(keyringService());
-    job->setInsecureFallback(false);
-    job->setKey(ident);
-    if (!runJob(job, SecretAccess::MayPrompt)) failJob(QStringLiteral("remove"), ident, NoAnswer);
+    JobHandle<QKeychain::DeletePasswordJob> job(ident);
+    if (!job.run(SecretAccess::MayPrompt)) failJob(QStringLiteral("remove"), ident, NoAnswer);
     if (job->error() != QKeychain::NoError && job->error() != QKeychain::EntryNotFound)
         failJob(QStringLiteral("remove"), ident, job->errorString());
 }
