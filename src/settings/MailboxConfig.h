@@ -9,9 +9,9 @@
 #include <QString>
 #include <optional>
 
-// One of the twelve mailbox slots (numbered 1 to 12). The password is plain text
-// in memory and kept in the secret store (SecretStore). A slot with an empty server is
-// not in use.
+// One of the twelve mailbox slots (numbered 1 to 12). The password is plain
+// text in memory and kept in the secret store (SecretStore). A slot with an
+// empty server is not in use.
 struct MailboxConfig {
     static constexpr int Count = 12;
 
@@ -85,10 +85,9 @@ struct MailboxConfig {
     // Reads slot n from the settings tree and its secrets from the secret
     // store (a password still in the tree wins: see SecretStore::read); with
     // the keyring in use only the secret of the sign-in in use, the other left
-    // empty. Throws
-    // EConvertError when a password in the tree is not hexadecimal pairs, and
-    // ESecretStoreError when the keyring cannot be read; everything but the
-    // secrets is then read and Password and the client secret are left as they were.
+    // empty. Throws EConvertError when a secret in the tree is not hexadecimal
+    // pairs, and ESecretStoreError when the keyring cannot be read; everything
+    // but the secrets is then read, and they are left as they were.
     void read(int n, SecretAccess access = SecretAccess::MayPrompt);
     // The same from a group of reads of the settings tree.
     void read(const SettingsGroup& tree, int n, SecretAccess access = SecretAccess::MayPrompt);

@@ -7,6 +7,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QEventLoop>
@@ -66,8 +67,15 @@ bool defaultCollectionLocked() {
         SecretsName, DefaultCollection, QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("Get"));
     get << QStringLiteral("org.freedesktop.Secret.Collection") << QStringLiteral("Locked");
-    const QDBusReply<QDBusVariant> reply =
-        QDBusConnection::sessionBus().call(get, QDBus::Block, QuietTimeoutMs);
+    // The answer is awaited in a local event loop; the bus ends the call with
+    // an error when the time-out passes.
+    QDBusPendingCallWatcher watcher(QDBusConnection::sessionBus().asyncCall(get, QuietTimeoutMs));
+    if (!watcher.isFinished()) {
+        QEventLoop loop;
+        QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    const QDBusReply<QDBusVariant> reply = watcher.reply();
     return reply.isValid() && reply.value().variant().toBool();
 }
 

@@ -16,13 +16,14 @@ QUILL_DECLARE_EXCEPTION(ESecretStoreError)
 enum class SecretAccess { MayPrompt, NeverPrompt };
 
 // Where passwords and OAuth2 tokens are kept: the desktop keyring (Secret
-// Service) when one runs in this session or can be started in it, else the settings tree,
-// enciphered as passwords always were. Keyring entries are named by the profile (the settings
-// tree's folder) and an ident ("Passwd1", "OAuth2Tokens1", "OAuth2Secret1"), so that another
-// profile never sees or changes them. QUILLMERE_SECRET_STORE=settings (or =keyring) in the
-// environment chooses the store instead. Every keyring job waits in a local event loop with a
-// time-out. With SecretAccess::NeverPrompt a locked keyring is refused before
-// any job is started, so that no unlock prompt ever comes up.
+// Service) when one runs in this session or can be started in it, else the
+// settings tree, enciphered as passwords always were. Keyring entries are
+// named by the profile (the settings tree's folder) and an ident ("Passwd1",
+// "OAuth2Tokens1", "OAuth2Secret1"), so that another profile never sees or
+// changes them. QUILLMERE_SECRET_STORE=settings (or =keyring) in the
+// environment chooses the store instead. Every keyring job waits in a local
+// event loop with a time-out. With SecretAccess::NeverPrompt a locked keyring
+// is refused before any job is started, so that no unlock prompt comes up.
 class SecretStore {
 public:
     enum class Backend { Keyring, SettingsTree };
@@ -61,8 +62,8 @@ public:
 // The OAuth2 tokens of slot n (ident "OAuth2Tokens"n); nothing when the mailbox
 // never signed in or its entry is not readable as tokens. Raises ESecretStoreError.
 std::optional<OAuth2Tokens> ReadOAuth2Tokens(int n, SecretAccess access);
-// Replaces slot n's tokens (a refresh, a new sign-in; empty tokens forget them). Raises
-// ESecretStoreError or EFileError.
+// Replaces slot n's tokens (a refresh, a new sign-in; empty tokens forget
+// them). Raises ESecretStoreError or EFileError.
 void StoreOAuth2Tokens(int n, const OAuth2Tokens& tokens);
 // Forgets slot n's tokens.
 void ForgetOAuth2Tokens(int n);
