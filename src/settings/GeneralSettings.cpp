@@ -65,7 +65,15 @@ void GeneralSettings::loadMailboxes(const SettingsGroup& tree, Prompter& prompte
                                     SecretAccess access) {
     Which = tree.ReadInteger(Server, QStringLiteral("Which"), 1);
     QStringList notices;
+    // A keyring that refused once (locked, the unlock prompt cancelled) is not
+    // asked again for the other slots: one message, and their secrets are
+    // left as stored (see MailboxConfig::SecretsRead).
+    bool keyringRefused = false;
     for (int n = 1; n <= MailboxConfig::Count; ++n) {
+        if (keyringRefused) {
+            mailbox(n).readFields(tree, n);
+            continue;
+        }
         try {
             mailbox(n).read(tree, n, access);
         } catch (const EConvertError& e) {
@@ -73,6 +81,7 @@ void GeneralSettings::loadMailboxes(const SettingsGroup& tree, Prompter& prompte
             continue;
         } catch (const ESecretStoreError& e) {
             prompter.error(e.message());
+            keyringRefused = true;
             continue;
         }
         if (mailbox(n).inUse()) {

@@ -120,9 +120,14 @@ void MailboxConfig::store(SettingsGroup& tree, int n) const {
     const QString passwordKey = passwordIdent(n);
     const QString secretKey = SecretStore::clientSecretIdent(n);
     const QString tokensKey = SecretStore::tokensIdent(n);
+    // Secrets that were never read, and were not given new text, stay as stored.
+    const bool writePassword = SecretsRead || !Password.isEmpty();
+    const bool writeSecret = SecretsRead || !OAuth2.ClientSecret.isEmpty();
     if (SecretStore::backend() == SecretStore::Backend::SettingsTree) {
-        tree.WriteString(Section, passwordKey, EncipherPassword(Password));
-        if (!OAuth2.ClientSecret.isEmpty() || !tree.ReadString(Section, secretKey, {}).isEmpty())
+        if (writePassword || !inUse())
+            tree.WriteString(Section, passwordKey, EncipherPassword(Password));
+        if ((writeSecret || !inUse()) &&
+            (!OAuth2.ClientSecret.isEmpty() || !tree.ReadString(Section, secretKey, {}).isEmpty()))
             tree.WriteString(Section, secretKey, EncipherPassword(OAuth2.ClientSecret));
         if (!inUse() && !tree.ReadString(Section, tokensKey, {}).isEmpty())
             tree.WriteString(Section, tokensKey, {});
@@ -134,20 +139,22 @@ void MailboxConfig::store(SettingsGroup& tree, int n) const {
     // Only the secret of the sign-in in use is read and written, so that a
     // keyring that cannot be read for the other one does not stop this one;
     // the other entry is kept for a change back.
-    if (inUse()) {
-        if (SignIn == MailSignIn::Password)
-            SecretStore::write(passwordKey, Password);
-        else
-            SecretStore::write(secretKey, OAuth2.ClientSecret);
-    } else {
+    const bool all = !inUse();
+    const bool passwordWritten = all || (SignIn == MailSignIn::Password && writePassword);
+    const bool secretWritten = all || (SignIn == MailSignIn::OAuth2 && writeSecret);
+    if (all) {
         for (const QString& ident : {passwordKey, secretKey, tokensKey})
             SecretStore::remove(ident);
+    } else if (passwordWritten) {
+        SecretStore::write(passwordKey, Password);
+    } else if (secretWritten) {
+        SecretStore::write(secretKey, OAuth2.ClientSecret);
     }
-    // The tree's copies of the secrets just written go; the other sign-in's
-    // copy stays until it is moved (MoveSecretsIntoStore).
-    const bool all = !inUse();
-    if (all || SignIn == MailSignIn::Password) tree.WriteString(Section, passwordKey, {});
-    if ((all || SignIn == MailSignIn::OAuth2) && !tree.ReadString(Section, secretKey, {}).isEmpty())
+    // The tree's copies of the secrets just written go; the others stay until
+    // they are moved (MoveSecretsIntoStore).
+    if (passwordWritten && !tree.ReadString(Section, passwordKey, {}).isEmpty())
+        tree.WriteString(Section, passwordKey, {});
+    if (secretWritten && !tree.ReadString(Section, secretKey, {}).isEmpty())
         tree.WriteString(Section, secretKey, {});
     if (all && !tree.ReadString(Section, tokensKey, {}).isEmpty())
         tree.WriteString(Section, tokensKey, {});
@@ -159,7 +166,14 @@ void MailboxConfig::read(int n, SecretAccess access) {
 
 void MailboxConfig::read(const SettingsGroup& tree, int n, SecretAccess access) {
     readFields(tree, n);
-    readSecrets(tree, n, access);
+    try {
+        readSecrets(tree, n, access);
+    } catch (const EConvertError&) {
+        // Text that is no secret at all: nothing is lost by writing over it.
+        SecretsRead = true;
+        throw;
+    }
+    SecretsRead = true;
 }
 
 void MailboxConfig::readFields(int n) {
@@ -167,6 +181,7 @@ void MailboxConfig::readFields(int n) {
 }
 
 void MailboxConfig::readFields(const SettingsGroup& tree, int n) {
+    SecretsRead = false;
     Server = tree.ReadString(Section, serverIdent(n), QString());
     UserName = tree.ReadString(Section, userIdent(n), QString());
     // A word that names no choice (edited by hand) gets the strictest upgrade.

@@ -38,6 +38,11 @@ struct MailboxConfig {
     // the client secret is kept with the secrets. The tokens are not part of
     // the slot: see ReadOAuth2Tokens.
     OAuth2Settings OAuth2;
+    // Whether Password and the client secret hold what the store keeps: false
+    // after readFields alone, or when the keyring could not be read. store()
+    // then leaves the stored secrets alone unless they were given new text, so
+    // that a locked keyring never turns into lost passwords.
+    bool SecretsRead = true;
 
     bool inUse() const { return !Server.isEmpty(); }
 
@@ -87,13 +92,15 @@ struct MailboxConfig {
     // the keyring in use only the secret of the sign-in in use, the other left
     // empty. Throws EConvertError when a secret in the tree is not hexadecimal
     // pairs, and ESecretStoreError when the keyring cannot be read; everything
-    // but the secrets is then read, and they are left as they were.
+    // but the secrets is then read, and they are left as they were (after
+    // ESecretStoreError with SecretsRead false).
     void read(int n, SecretAccess access = SecretAccess::MayPrompt);
     // The same from a group of reads of the settings tree.
     void read(const SettingsGroup& tree, int n, SecretAccess access = SecretAccess::MayPrompt);
     // Reads everything but the secrets (Password and the client secret are
-    // left as they were): no keyring is asked, nothing can prompt or fail. For
-    // callers that only look at the server, the user name or the sign-in.
+    // left as they were, SecretsRead false): no keyring is asked, nothing can
+    // prompt or fail. For callers that only look at the server, the user name
+    // or the sign-in.
     void readFields(int n);
     void readFields(const SettingsGroup& tree, int n);
 

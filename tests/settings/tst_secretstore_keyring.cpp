@@ -132,6 +132,28 @@ private Q_SLOTS:
                 QCOMPARE(SecretStore::read(ident, SecretAccess::NeverPrompt), std::nullopt);
     }
 
+    void secretsNeverReadAreNotWrittenOver() {
+        TempProfile profile;
+        GeneralSettings saved;
+        saved.mailbox(1) = MailboxConfig(QStringLiteral("pop.example.org"), QStringLiteral("ann"),
+                                         QStringLiteral("kept"));
+        saved.saveMailboxes();
+
+        MailboxConfig box;
+        box.readFields(1);
+        QVERIFY(!box.SecretsRead);
+        box.UserName = QStringLiteral("ann2");
+        box.store(1);
+        QCOMPARE(SecretStore::read(MailboxConfig::passwordIdent(1), SecretAccess::NeverPrompt),
+                 QStringLiteral("kept"));
+        // New text is written all the same.
+        box.Password = QStringLiteral("typed");
+        box.store(1);
+        QCOMPARE(SecretStore::read(MailboxConfig::passwordIdent(1), SecretAccess::NeverPrompt),
+                 QStringLiteral("typed"));
+        SecretStore::remove(MailboxConfig::passwordIdent(1));
+    }
+
     void anOldProfilesPasswordMovesIntoTheKeyring() {
         TempProfile profile;
         writeOldProfile(QStringLiteral("old-pass"));
@@ -187,6 +209,17 @@ private Q_SLOTS:
         QVERIFY(load->secretError.startsWith(QStringLiteral("The desktop keyring is locked")));
         QCOMPARE(prompter.texts(), QStringList());
         QVERIFY2(clock.elapsed() < 5000, "a locked keyring was waited for");
+
+        // The general settings say it once, not once a slot, and keep every
+        // slot's secrets as stored.
+        SettingsStore::tree().WriteString(Server, MailboxConfig::serverIdent(2),
+                                          QStringLiteral("pop.example.net"));
+        GeneralSettings g;
+        g.load(prompter, SecretAccess::NeverPrompt);
+        QCOMPARE(prompter.texts().size(), 1);
+        QVERIFY(!g.mailbox(1).SecretsRead);
+        QVERIFY(!g.mailbox(2).SecretsRead);
+        QCOMPARE(g.mailbox(2).Server, QStringLiteral("pop.example.net"));
     }
 
     void aPasswordTheKeyringDoesNotTakeStaysInTheTree() {
