@@ -14,6 +14,7 @@ Controls (POST, form or query parameters):
   /control/expire                lets every access token expire now
   /control/deny?on=1|0           /authorize answers error=access_denied
   /control/secret?value=S        a client secret /token requires ("" for none)
+  /control/issue                 tokens for the user at once, as /token answers
   GET /control/count?grant=G     token requests made with grant type G
 """
 
@@ -231,6 +232,8 @@ class Handler(BaseHTTPRequestHandler):
                 STATE.deny = p.get("on", "1") not in ("0", "false", "")
             elif name == "secret":
                 STATE.secret = p.get("value", "")
+            elif name == "issue":
+                return self.json(200, self.issue(STATE.user, "control"))
             else:
                 return self.send(404, "unknown control", "text/plain")
         self.json(200, {"ok": True})

@@ -3,6 +3,7 @@
 // token, and that no token leaves on an unprotected connection.
 #include "PopEvents.h"
 #include "support/servers/DovecotServer.h"
+#include "support/servers/OAuthProvider.h"
 #include "support/servers/ScriptedPop3Server.h"
 
 #include <QTemporaryDir>
@@ -184,6 +185,45 @@ private Q_SLOTS:
         QVERIFY2(got.startsWith(failure), qPrintable(got));
         QCOMPARE(server.received(), server.expected());
         QVERIFY(!pop.Connected());
+    }
+
+    // A real server checks the token with the provider: both mechanisms sign
+    // in, and a revoked token ends with the server's text after one renewal.
+    void againstDovecot() {
+        OAuthProvider provider;
+        QVERIFY2(provider.start(), qPrintable(provider.errorString()));
+        QVERIFY(provider.setUser(QStringLiteral("alice")));
+        DovecotServer dovecot(true);
+        dovecot.setOAuth2Introspection(provider.url(QStringLiteral("/introspect")).toString());
+        QVERIFY(dovecot.addUser(QStringLiteral("alice"), QStringLiteral("unused")));
+        QVERIFY2(dovecot.start(), qPrintable(dovecot.errorString()));
+        TagSocket::setExtraCaCertificates(dovecot.certificates());
+
+        TmsRemotePOP pop;
+        pop.Server = dovecot.server();
+        pop.UserName = QStringLiteral("alice");
+        pop.SignIn = MailSignIn::OAuth2;
+        pop.Security = MailSecurity::StartTlsRequired;
+        pop.setTimeOut(10);
+        int renewals = 0;
+        pop.OnAccessToken = [&](bool renew) {
+            renewals += renew;
+            return provider.issueAccessToken();
+        };
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), QStringLiteral("none"));
+        pop.Server = dovecot.secureServer();
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), QStringLiteral("none"));
+        QCOMPARE(renewals, 0);
+
+        pop.OnAccessToken = [&](bool renew) {
+            renewals += renew;
+            const QString token = provider.issueAccessToken();
+            provider.revokeAll();
+            return token;
+        };
+        const QString got = failureOf([&] { pop.UpdateInfo(); });
+        QVERIFY2(got.startsWith(QStringLiteral("EServerError: -ERR [AUTH]")), qPrintable(got));
+        QCOMPARE(renewals, 1);
     }
 };
 

@@ -115,7 +115,8 @@ bool OAuthProvider::expireAccessTokens() {
 }
 
 bool OAuthProvider::setDenyAccess(bool deny) {
-    return control(QStringLiteral("deny"), {{QStringLiteral("on"), deny ? QStringLiteral("1") : QStringLiteral("0")}});
+    return control(QStringLiteral("deny"),
+                   {{QStringLiteral("on"), deny ? QStringLiteral("1") : QStringLiteral("0")}});
 }
 
 bool OAuthProvider::setClientSecret(const QString& secret) {
@@ -129,4 +130,11 @@ int OAuthProvider::tokenRequests(const QString& grant) const {
     const QByteArray body = request("GET", target, &status);
     if (status != 200) return -1;
     return QJsonDocument::fromJson(body).object().value(QStringLiteral("count")).toInt(-1);
+}
+
+QString OAuthProvider::issueAccessToken() const {
+    int status = 0;
+    const QByteArray body = request("POST", url(QStringLiteral("/control/issue")), &status);
+    if (status != 200) return {};
+    return QJsonDocument::fromJson(body).object().value(QStringLiteral("access_token")).toString();
 }

@@ -34,6 +34,9 @@ public:
     bool expireAccessTokens();
     bool setDenyAccess(bool deny);
     bool setClientSecret(const QString& secret);
+    // An access token for the current user, issued without a grant; empty on
+    // failure.
+    QString issueAccessToken() const;
     // How many token requests came with grant_type grant; -1 on failure.
     int tokenRequests(const QString& grant) const;
 
