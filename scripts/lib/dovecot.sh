@@ -2,11 +2,12 @@
 # A private Dovecot POP3 server on 127.0.0.1 for tests, benchmarks and the demo.
 # Must run as root (Dovecot drops to its own users). Every state lives in DIR.
 #
-#   dovecot.sh start DIR [--tls] [--owner PID]
+#   dovecot.sh start DIR [--tls] [--owner PID] [--oauth2 INTROSPECTION_URL]
 #       Writes the configuration, makes a self-signed certificate for "localhost"
 #       when --tls is given (DIR/cert.pem, DIR/key.pem), starts Dovecot on free
 #       ports and prints "port=N" (and "tlsport=N" with --tls). With --owner, the
-#       server stops by itself once process PID has ended.
+#       server stops by itself once process PID has ended. With --oauth2, it also
+#       signs in with XOAUTH2 and OAUTHBEARER, checking tokens at the URL.
 #   dovecot.sh add-user DIR USER PASSWORD
 #       Adds a mailbox (DIR/mail/USER/Maildir); works before and after start.
 #   dovecot.sh add-message DIR USER < message
@@ -89,6 +90,26 @@ CONF
     else
         echo "ssl = no" >>"$dir/dovecot.conf"
     fi
+    if [ -n "$oauth2" ]; then
+        # Tokens are checked by posting them to the provider's introspection
+        # endpoint; passwords keep working through the passwd-file passdb.
+        cat >"$dir/oauth2.conf.ext" <<CONF
+introspection_mode = post
+introspection_url = $oauth2
+force_introspection = yes
+username_attribute = username
+active_attribute = active
+active_value = true
+CONF
+        cat >>"$dir/dovecot.conf" <<CONF
+auth_mechanisms = plain xoauth2 oauthbearer
+passdb {
+  driver = oauth2
+  mechanisms = xoauth2 oauthbearer
+  args = $dir/oauth2.conf.ext
+}
+CONF
+    fi
 }
 
 make_certificate() {
@@ -102,9 +123,11 @@ make_certificate() {
 
 start() {
     local tls=0 owner=""
+    oauth2=""
     while [ $# -gt 0 ]; do
         case $1 in
             --tls) tls=1 ;;
+            --oauth2) oauth2=$2; shift ;;
             --owner) owner=$2; shift ;;
             *) die "unknown option $1" ;;
         esac

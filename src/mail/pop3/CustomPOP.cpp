@@ -2,6 +2,9 @@
 
 #include "mail/Exceptions.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
 
 // An integer as a whole text: leading blanks, an optional sign, decimal digits
@@ -41,6 +44,18 @@ bool offersStls(const QByteArray& capabilities) {
     return offers(capabilities, "STLS");
 }
 
+// The mechanisms of the SASL capability, upper case.
+QList<QByteArray> saslMechanisms(const QByteArray& capabilities) {
+    for (QByteArray line : capabilities.split('\n')) {
+        line = line.trimmed().toUpper();
+        if (line.startsWith("SASL ")) return line.mid(5).simplified().split(' ');
+    }
+    return {};
+}
+
+// A line on its own must stay within 255 octets with its CR LF.
+constexpr qsizetype kSaslLineLimit = 255;
+
 } // namespace
 
 TmsCustomPOP::TmsCustomPOP(QObject* parent) : TmsMailBase(parent) {
@@ -54,6 +69,7 @@ TmsCustomPOP::TmsCustomPOP(QObject* parent) : TmsMailBase(parent) {
 void TmsCustomPOP::ResetState() {
     TmsMailBase::ResetState();
     m_offersPipelining = false;
+    m_capabilities.clear();
 }
 
 int TmsCustomPOP::ReplyCode(const QString& Line) {
@@ -64,6 +80,14 @@ int TmsCustomPOP::ReplyCode(const QString& Line) {
 
 void TmsCustomPOP::CheckLogin() {
     if (UserName.isEmpty()) RaiseSocketError(57103);
+    if (SignIn == MailSignIn::OAuth2) {
+        if (!OnAccessToken) {
+            QString text = QStringLiteral("No OAuth2 sign-in is set up for this mailbox");
+            if (OnError) OnError(this, text);
+            throw ESocketError(text);
+        }
+        return;
+    }
     if (Password.isEmpty()) RaiseSocketError(57104);
 }
 
@@ -100,8 +124,12 @@ void TmsCustomPOP::Login() {
             QByteArray capabilities;
             if (ReadReplyLine(LastReply) == 1) readCapabilities(capabilities);
         }
-        command(QStringLiteral("USER ") + UserName);
-        command(QStringLiteral("PASS ") + Password);
+        if (SignIn == MailSignIn::OAuth2) {
+            authenticateOAuth2();
+        } else {
+            command(QStringLiteral("USER ") + UserName);
+            command(QStringLiteral("PASS ") + Password);
+        }
         ReadStatistics();
     });
 }
@@ -145,10 +173,86 @@ void TmsCustomPOP::negotiateTls() {
 void TmsCustomPOP::readCapabilities(QByteArray& Capabilities) {
     ReadToStream(Capabilities, -1, CapaReplyLimit);
     m_offersPipelining = offers(Capabilities, "PIPELINING");
+    m_capabilities = Capabilities;
+}
+
+// A token goes out only on a protected connection, with the mechanism the last
+// CAPA offered (OAUTHBEARER before XOAUTH2). A rejected token is renewed once
+// and tried again in the same session.
+void TmsCustomPOP::authenticateOAuth2() {
+    if (!IsSecure())
+        refuseSignIn(QStringLiteral("OAuth2 is only sent over an encrypted connection, and this "
+                                    "one is not encrypted"));
+    const QList<QByteArray> mechanisms = saslMechanisms(m_capabilities);
+    QByteArray mechanism;
+    if (mechanisms.contains("OAUTHBEARER"))
+        mechanism = "OAUTHBEARER";
+    else if (mechanisms.contains("XOAUTH2"))
+        mechanism = "XOAUTH2";
+    else
+        refuseSignIn(QStringLiteral("The server does not offer OAuth2 sign-in (OAUTHBEARER or "
+                                    "XOAUTH2)"));
+    QString challenge;
+    if (sendSaslToken(mechanism, OnAccessToken(false), &challenge)) return;
+    if (Connected() && !LastReply.isEmpty() &&
+        sendSaslToken(mechanism, OnAccessToken(true), &challenge))
+        return;
+    QString text = LastReply.isEmpty() ? LibraryText(57013) : LastReply;
+    if (!challenge.isEmpty()) text += QStringLiteral(" (") + challenge + QLatin1Char(')');
+    throw EServerError(text);
+}
+
+QByteArray TmsCustomPOP::oauthInitialResponse(const QByteArray& mechanism,
+                                              const QString& token) const {
+    const QByteArray user = UserName.toUtf8();
+    const QByteArray bearer = "auth=Bearer " + token.toUtf8();
+    if (mechanism == "XOAUTH2") return "user=" + user + '\x01' + bearer + "\x01\x01";
+    QByteArray authzid = user;
+    authzid.replace("=", "=3D").replace(",", "=2C");
+    QString host = Server;
+    const qsizetype scheme = host.indexOf(QStringLiteral("://"));
+    if (scheme >= 0) host.remove(0, scheme + 3);
+    const qsizetype colon = host.indexOf(QLatin1Char(':'));
+    if (colon >= 0) host.truncate(colon);
+    return "n,a=" + authzid + ",\x01host=" + host.toUtf8() +
+           "\x01port=" + QByteArray::number(RemotePort()) + '\x01' + bearer + "\x01\x01";
+}
+
+bool TmsCustomPOP::sendSaslToken(const QByteArray& mechanism, const QString& token,
+                                 QString* challenge) {
+    challenge->clear();
+    const QByteArray response = oauthInitialResponse(mechanism, token).toBase64();
+    const QString command = QStringLiteral("AUTH ") + QString::fromLatin1(mechanism);
+    if (command.size() + 1 + response.size() + 2 <= kSaslLineLimit) {
+        SendLine(command + QLatin1Char(' ') + QString::fromLatin1(response));
+    } else {
+        SendLine(command);
+        // The server asks for the response with an empty challenge.
+        const int code = ReadReplyLine(LastReply);
+        if (code != 1 || LastReply.startsWith(QStringLiteral("+OK")))
+            throw EServerError(LastReply.isEmpty() ? LibraryText(57013) : LastReply);
+        SendLine(QString::fromLatin1(response));
+    }
+    int code = ReadReplyLine(LastReply);
+    if (code == 1 && (LastReply.startsWith(QStringLiteral("+ ")) || LastReply == u"+")) {
+        // An error challenge: its JSON status goes with the final reply.
+        const QByteArray json = QByteArray::fromBase64(LastReply.mid(2).trimmed().toLatin1());
+        const QJsonObject object = QJsonDocument::fromJson(json).object();
+        *challenge = object.value(QStringLiteral("status")).toString();
+        if (challenge->isEmpty()) *challenge = QString::fromUtf8(json);
+        SendLine(mechanism == "OAUTHBEARER" ? QStringLiteral("AQ==") : QString());
+        code = ReadReplyLine(LastReply);
+    }
+    if (code == 1) return true;
+    if (code == 0) throw EServerError(LastReply);
+    return false;
 }
 
 void TmsCustomPOP::refuseSignIn(const QString& reason) {
-    QString text = reason + QStringLiteral("; the password was not sent.");
+    const QString suffix = SignIn == MailSignIn::OAuth2
+                               ? QStringLiteral("; no token was sent.")
+                               : QStringLiteral("; the password was not sent.");
+    QString text = reason + suffix;
     if (OnError) OnError(this, text);
     throw ESocketError(text);
 }

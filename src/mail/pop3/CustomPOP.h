@@ -54,7 +54,8 @@ public:
     void Login() override;
     // QUIT, when connected.
     void Logout() override;
-    // Raises when the user name or the password is empty.
+    // Raises when the user name is empty, or the password (OAuth2: the token
+    // source) is missing.
     virtual void CheckLogin();
     // The server listed PIPELINING in its last CAPA reply of this session.
     bool OffersPipelining() const { return m_offersPipelining; }
@@ -95,7 +96,16 @@ protected:
 
 private:
     void negotiateTls();
+    // SASL sign-in with an OAuth2 access token (OAUTHBEARER or XOAUTH2).
+    void authenticateOAuth2();
+    // One AUTH exchange with token; true when the server accepted it, false
+    // when it rejected it (LastReply holds the final reply, challenge the
+    // decoded error challenge, if any).
+    bool sendSaslToken(const QByteArray& mechanism, const QString& token, QString* challenge);
+    QByteArray oauthInitialResponse(const QByteArray& mechanism, const QString& token) const;
     bool m_offersPipelining = false;
+    // The last CAPA reply's data block of this session.
+    QByteArray m_capabilities;
     // Reports reason through OnError and raises ESocketError: no sign-in.
     [[noreturn]] void refuseSignIn(const QString& reason);
 };

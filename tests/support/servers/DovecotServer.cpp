@@ -54,6 +54,7 @@ bool DovecotServer::start() {
     QStringList args{QStringLiteral("start"), m_dir.path(), QStringLiteral("--owner"),
                      QString::number(QCoreApplication::applicationPid())};
     if (m_tls) args << QStringLiteral("--tls");
+    if (!m_oauth2.isEmpty()) args << QStringLiteral("--oauth2") << m_oauth2;
     QByteArray out;
     if (!run(args, {}, &out)) return false;
     for (const QByteArray& line : out.split('\n')) {

@@ -21,6 +21,11 @@ public:
     DovecotServer(const DovecotServer&) = delete;
     DovecotServer& operator=(const DovecotServer&) = delete;
 
+    // Before start: tokens are also accepted (XOAUTH2, OAUTHBEARER), checked by
+    // posting them to url, an OAuth2 provider's introspection endpoint (see
+    // OAuthProvider). Passwords keep working.
+    void setOAuth2Introspection(const QString& url) { m_oauth2 = url; }
+
     // Starts the server on free ports; false (see errorString) when it cannot.
     bool start();
     // Stops the server; the mailboxes stay readable through messages().
@@ -59,4 +64,5 @@ private:
     quint16 m_port = 0;
     quint16 m_tlsPort = 0;
     QString m_error;
+    QString m_oauth2;
 };
