@@ -87,7 +87,7 @@ bool MainController::btListClick() {
 bool MainController::checkMailbox() {
     // 1.-3. The slot is read first: the POP3 client (and with it the list, whose
     // rows address its messages) changes only when the check goes ahead.
-    std::optional<RemotePOPLoad> load = LoadRemotePOPSettings(iWhich, m_prompter);
+    std::optional<RemotePOPLoad> load = LoadRemotePOPSettings(iWhich, m_prompter, secretAccess());
     playAlarmSound(false);
     if (!load) return false; // the store's one-time step ran instead
     if (IsBlank(load->mailbox.UserName) || IsBlank(load->mailbox.Server)) {
@@ -135,6 +135,9 @@ bool MainController::checkMailbox() {
     m_classifier->MailboxSlot = serverToIndex();
     try {
         if (msRemotePOP1.Connected()) msRemotePOP1.Disconnect();
+        // A keyring that may not be asked here (it is locked) fails this
+        // mailbox as a failed connection would.
+        if (!m_secretError.isEmpty()) throw ESecretStoreError(m_secretError);
         try {
             msRemotePOP1.UpdateInfo();
         } catch (const ECertificateError& e) {
@@ -300,12 +303,9 @@ void MainController::runSweep() {
         // A slot whose server or user name is empty or only blanks is not in
         // use: skipped before it touches the client, so that the rows of the
         // slot checked before stay paired with their own server.
+        // The secrets are read (or found locked) when the slot is checked.
         MailboxConfig box;
-        try {
-            box.read(n);
-        } catch (const EConvertError&) {
-            // The password is reported when the slot is checked.
-        }
+        box.readFields(n);
         if (IsBlank(box.Server) || IsBlank(box.UserName)) continue;
         iWhich = n;
 

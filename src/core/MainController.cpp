@@ -305,9 +305,16 @@ void MainController::setBusy(bool busy) {
     changed();
 }
 
+SecretAccess MainController::secretAccess() const {
+    // Nobody may be at the desktop to answer the keyring's unlock prompt.
+    return TimerRun || m_sweeping || Unattended ? SecretAccess::NeverPrompt
+                                                : SecretAccess::MayPrompt;
+}
+
 bool MainController::loadMailbox(int n) {
-    const std::optional<RemotePOPLoad> load = LoadRemotePOPSettings(n, m_prompter);
+    const std::optional<RemotePOPLoad> load = LoadRemotePOPSettings(n, m_prompter, secretAccess());
     if (!load) return false;
+    m_secretError = load->secretError;
     MailboxConfig box = load->mailbox;
     // A password that could not be read is cleared, never kept from the slot
     // loaded before: that one belongs to another server.

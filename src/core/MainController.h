@@ -181,6 +181,8 @@ public:
     // (client unchanged) on that step's own run. Loading another mailbox than the
     // one the rows came from empties the list.
     bool GetRemotePOPSettings(int n);
+    // Whether reading secrets may bring up the keyring's unlock prompt.
+    SecretAccess secretAccess() const;
     // "Check e-mail": checks the current mailbox (or the one chosen when several are
     // configured), fills and marks the list, logs it and saves the hit counters.
     // True when the check ran to its end.
@@ -411,7 +413,10 @@ private:
     int m_rowsAnnounced = 0;   // rows the list has heard of
     QTimer m_drawTimer;        // the next batch of running texts
     int m_operations = 0;      // operations running (nested: a sweep's checks)
-    bool m_sweeping = false;   // a sweep runs: the timer starts again only at its end
+    // Why the loaded mailbox's secrets could not be read (a locked keyring
+    // that may not be asked); empty when they were.
+    QString m_secretError;
+    bool m_sweeping = false; // a sweep runs: the timer starts again only at its end
     // The general settings dialog is open: nothing started from it (help,
     // statistics) starts the timer before it closes.
     bool m_generalOpen = false;

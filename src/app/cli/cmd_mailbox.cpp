@@ -5,6 +5,7 @@
 #include "mail/Exceptions.h"
 #include "settings/MailboxConfig.h"
 #include "settings/ProfileLock.h"
+#include "settings/SecretStore.h"
 #include "settings/SettingsStore.h"
 
 #include <cstdio>
@@ -23,18 +24,21 @@ void printSlot(int n, int current) {
     const SettingsStore tree = SettingsStore::tree();
     const QString server = tree.ReadString(Server, MailboxConfig::serverIdent(n), {});
     const QString user = tree.ReadString(Server, MailboxConfig::userIdent(n), {});
-    const bool password = !tree.ReadString(Server, MailboxConfig::passwordIdent(n), {}).isEmpty();
+    // The password may be in the keyring; one that is locked is not asked.
+    QString password = QStringLiteral("(empty)");
+    try {
+        if (SecretStore::read(MailboxConfig::passwordIdent(n), SecretAccess::NeverPrompt))
+            password = QStringLiteral("(set)  ");
+    } catch (const ESecretStoreError&) {
+        password = QStringLiteral("(locked)");
+    }
     cliOut() << (n == current ? "* " : "  ") << QString::number(n).rightJustified(2) << "  "
              << (server.isEmpty() ? QStringLiteral("-") : server).leftJustified(30) << ' '
              << (user.isEmpty() ? QStringLiteral("-") : user).leftJustified(24) << ' '
-             << "password " << (password ? "(set)  " : "(empty)");
+             << "password " << password;
     if (!server.isEmpty()) {
         MailboxConfig box;
-        try {
-            box.read(n);
-        } catch (const EConvertError&) {
-            // The password is not shown here.
-        }
+        box.readFields(n); // the password is not shown here
         cliOut() << "  " << securityWord(box.Security);
         if (!box.TrustedCert.isEmpty())
             cliOut() << "  trusts " << readableFingerprint(box.TrustedCert);
@@ -63,6 +67,7 @@ int run(const QStringList& arguments) {
         const int current = currentSlot();
         for (int n = 1; n <= MailboxConfig::Count; ++n)
             printSlot(n, current);
+        cliOut() << "Passwords are kept in " << SecretStore::backendText() << ".\n";
         return ExitOk;
     }
 
@@ -112,16 +117,19 @@ int run(const QStringList& arguments) {
     // password form runs now, so that it never takes a password stored here
     // for one of that form.
     ConsolePrompter prompter;
-    LoadRemotePOPSettings(currentSlot(), prompter);
+    LoadRemotePOPSettings(currentSlot(), prompter, SecretAccess::NeverPrompt);
 
     int rc = ExitOk;
     if (slot) {
         MailboxConfig box;
         try {
-            box.read(slot);
+            box.read(slot, SecretAccess::NeverPrompt);
         } catch (const EConvertError& e) {
             cliErr() << e.message() << Qt::endl; // the old password is unreadable: none
             box.Password.clear();
+        } catch (const ESecretStoreError& e) {
+            // The stored secrets stay as they are unless a new password is given.
+            cliErr() << e.message() << Qt::endl;
         }
         // A slot taken into use starts with the new mailbox's protection.
         if (server && box.Server.isEmpty()) box.Security = MailboxConfig{}.Security;
