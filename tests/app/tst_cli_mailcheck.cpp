@@ -99,7 +99,9 @@ private Q_SLOTS:
         QCOMPARE(cli({"mailbox", "--current", "2"}).code, 0);
         r = cli({"mailbox"});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out.count('\n'), 12);
+        // Twelve slots, then the store that keeps the passwords.
+        QCOMPARE(r.out.count('\n'), 13);
+        QVERIFY(r.out.endsWith("Passwords are kept in the settings file (enciphered).\n"));
         QVERIFY(r.out.contains(QRegularExpression("\n\\*  2  ")));
         QVERIFY(!r.out.contains("secret"));
 
