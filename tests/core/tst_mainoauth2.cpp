@@ -90,12 +90,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tokens");
         QTest::addColumn<QString>("reason");
         QTest::newRow("never-signed-in") << "none"
-                                         << "has no OAuth2 sign-in yet";
+                                         << "the mailbox has no OAuth2 sign-in yet.";
         QTest::newRow("refresh-token-revoked")
             << "revoked"
             << "the OAuth2 sign-in has expired or was withdrawn (invalid_grant: ";
-        QTest::newRow("expired-without-refresh-token") << "no-refresh"
-                                                       << "the provider gave no refresh token";
+        QTest::newRow("expired-without-refresh-token")
+            << "no-refresh"
+            << "the OAuth2 access token has expired and the provider gave no refresh token.";
     }
 
     // A hidden timer sweep: the OAuth2 mailbox fails with the advice, nothing
