@@ -479,7 +479,10 @@ void TfrmGeneral::mailboxesToControls() {
 void TfrmGeneral::showSignIn(int i) {
     const MailboxConfig& box = m_model.Mailboxes[i];
     const bool oauth2 = box.SignIn == MailSignIn::OAuth2;
-    if (oauth2 != !edPass[i]->isEnabled()) edPass[i]->setText(oauth2 ? QString() : box.Password);
+    if (oauth2)
+        edPass[i]->clear();
+    else if (!edPass[i]->isEnabled())
+        edPass[i]->setText(box.Password); // back from OAuth2
     edPass[i]->setEnabled(!oauth2);
     edPass[i]->setPlaceholderText(oauth2 ? QStringLiteral("OAuth2") : QString());
     edPass[i]->setToolTip(oauth2 ? QStringLiteral("This mailbox signs in with OAuth2: see "

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,7 +38,11 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
     setWindowTitle(QStringLiteral("Mailbox %1 details").arg(n));
     setModal(true);
 
-    auto* v = new QVBoxLayout(this);
+    // Everything but OK and Cancel scrolls, so that the dialog fits a small or
+    // strongly scaled screen.
+    auto* body = new QWidget;
+    auto* v = new QVBoxLayout(body);
+    v->setContentsMargins(0, 0, 0, 0);
     v->addWidget(wrapped(m_server.isEmpty()
                              ? QStringLiteral("Mailbox %1 has no server yet.").arg(n)
                              : QStringLiteral("Mailbox %1 on %2").arg(n).arg(m_server)));
@@ -81,22 +87,36 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
         "a server that shows another one fails again.")));
     v->addStretch(1);
 
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("scrollDetails"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(body);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(scroll, 1);
+
     lblProblem = wrapped({});
     lblProblem->setObjectName(QStringLiteral("lblProblem"));
     lblProblem->setStyleSheet(QStringLiteral("color: #b00020"));
     lblProblem->hide();
-    v->addWidget(lblProblem);
+    outer->addWidget(lblProblem);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    v->addWidget(buttons);
+    outer->addWidget(buttons);
 
     showSecurityNote();
     showTrusted();
     showSignInFields();
     showStoredSignIn();
-    WindowSize::keep(this, QStringLiteral("MailboxDetails"), sizeHint().expandedTo(QSize(520, 0)));
+    const QMargins m = outer->contentsMargins();
+    const QSize whole =
+        body->sizeHint() + QSize(0, buttons->sizeHint().height()) +
+        QSize(m.left() + m.right() + scroll->verticalScrollBar()->sizeHint().width(),
+              m.top() + m.bottom() + 2 * outer->spacing());
+    WindowSize::keep(this, QStringLiteral("MailboxDetails"), whole.expandedTo(QSize(560, 0)));
 }
 
 TfrmMailboxDetails::~TfrmMailboxDetails() = default;
@@ -163,11 +183,16 @@ QGroupBox* TfrmMailboxDetails::buildSignIn() {
     row->addWidget(lblSignInStatus, 1);
     v->addLayout(row);
 
-    lblSignInUrl = wrapped({});
+    lblSignInUrl = wrapped(QStringLiteral(
+        "Sign in in the browser window that opened. If none did, open this address yourself:"));
     lblSignInUrl->setObjectName(QStringLiteral("lblSignInUrl"));
-    lblSignInUrl->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblSignInUrl->hide();
     v->addWidget(lblSignInUrl);
+    // An address is one long word: a read-only field shows it whole for
+    // copying without widening the dialog.
+    edSignInUrl = new QLineEdit;
+    edSignInUrl->setObjectName(QStringLiteral("edSignInUrl"));
+    edSignInUrl->setReadOnly(true);
+    v->addWidget(edSignInUrl);
 
     auto* store = wrapped(QStringLiteral("Passwords, client secrets and tokens are kept in %1.")
                               .arg(SecretStore::backendText()));
@@ -201,6 +226,7 @@ void TfrmMailboxDetails::showSignInFields() {
     btCancelSignIn->setVisible(oauth2);
     lblSignInStatus->setVisible(oauth2);
     lblSignInUrl->setVisible(oauth2 && signingIn());
+    edSignInUrl->setVisible(oauth2 && signingIn());
     btSignIn->setEnabled(!signingIn());
     btCancelSignIn->setEnabled(signingIn());
 }
@@ -255,10 +281,8 @@ void TfrmMailboxDetails::startSignIn() {
             Qt::QueuedConnection);
     const QUrl url = m_signIn->authorizationUrl();
     lblSignInStatus->setText(QStringLiteral("Waiting for the browser..."));
-    lblSignInUrl->setText(
-        QStringLiteral("Sign in in the browser window that opened. If none did, open this "
-                       "address yourself:\n%1")
-            .arg(url.toString(QUrl::FullyEncoded)));
+    edSignInUrl->setText(url.toString(QUrl::FullyEncoded));
+    edSignInUrl->setCursorPosition(0);
     showSignInFields();
     QDesktopServices::openUrl(url);
 }

@@ -53,6 +53,7 @@ public:
     QPushButton* btSignIn = nullptr;
     QPushButton* btCancelSignIn = nullptr;
     QLabel* lblSignInUrl = nullptr;
+    QLineEdit* edSignInUrl = nullptr; // the address to open, for copying
     QLabel* lblSignInStatus = nullptr;
     QLabel* lblProblem = nullptr;
 

@@ -399,6 +399,11 @@ void TestGeneralDialog::oauth2MailboxNeedsNoPassword() {
     QCOMPARE(d.isVisible(), !problem.isEmpty());
     QCOMPARE(stored(QStringLiteral("SignIn1")), QStringLiteral("oauth2"));
     QCOMPARE(DecipherPassword(stored(QStringLiteral("Passwd1"))), QStringLiteral("pw"));
+
+    // Shown again from what is stored, the password still steps aside.
+    d.FormShow();
+    QVERIFY(!d.edPass[0]->isEnabled());
+    QVERIFY(d.edPass[0]->text().isEmpty());
 }
 
 void TestGeneralDialog::showingStartsFromTheModel() {

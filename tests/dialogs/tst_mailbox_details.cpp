@@ -79,8 +79,8 @@ private Q_SLOTS:
 
         QTest::mouseClick(d.btSignIn, Qt::LeftButton);
         QCOMPARE(m_browser.opened.size(), 1);
-        QVERIFY(d.lblSignInUrl->text().contains(m_browser.opened[0].toString(QUrl::FullyEncoded)));
-        QVERIFY(d.lblSignInUrl->isVisible());
+        QCOMPARE(d.edSignInUrl->text(), m_browser.opened[0].toString(QUrl::FullyEncoded));
+        QVERIFY(d.edSignInUrl->isVisible());
         if (follows) {
             QTRY_COMPARE_WITH_TIMEOUT(d.lblSignInStatus->text(), QStringLiteral("Signed in"),
                                       15000);

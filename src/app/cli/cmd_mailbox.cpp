@@ -9,7 +9,9 @@
 #include "settings/SecretStore.h"
 #include "settings/SettingsStore.h"
 
+#include <QEventLoop>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <optional>
 #include <unistd.h>
 
@@ -120,7 +122,12 @@ OAuth2Tokens signIn(const OAuth2Settings& settings) {
                 "and press Enter.\n";
     cliOut().flush();
     StdinLines lines([&flow](const QString& line) { flow.acceptRedirect(line); });
-    return flow.wait(SignInWaitMs);
+    const OAuth2Tokens tokens = flow.wait(SignInWaitMs);
+    // A moment for the loopback address to finish its page to the browser.
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
+    return tokens;
 }
 
 int run(const QStringList& arguments) {
