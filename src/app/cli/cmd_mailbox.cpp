@@ -136,7 +136,8 @@ int run(const QStringList& arguments) {
         const int current = currentSlot();
         for (int n = 1; n <= MailboxConfig::Count; ++n)
             printSlot(n, current);
-        cliOut() << "Passwords are kept in " << SecretStore::backendText() << ".\n";
+        cliOut() << "Passwords, client secrets and tokens are kept in "
+                 << SecretStore::backendText() << ".\n";
         return ExitOk;
     }
 
