@@ -24,6 +24,7 @@ void ListedMailbox::load(int n, const MailboxConfig& mailbox) {
     m_client.Server = mailbox.Server;
     m_client.UserName = mailbox.UserName;
     m_client.Password = mailbox.Password;
+    m_client.SignIn = mailbox.SignIn;
     m_client.Security = mailbox.Security;
     m_client.TrustedFingerprint = mailbox.TrustedCert;
     m_slot = n;

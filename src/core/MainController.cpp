@@ -8,9 +8,11 @@
 #include "core/MainView.h"
 #include "core/Shell.h"
 #include "mail/Exceptions.h"
+#include "mail/oauth/OAuth2Flow.h"
 #include "settings/AppPaths.h"
 #include "settings/Clock.h"
 #include "settings/Prompter.h"
+#include "settings/SecretStore.h"
 #include "settings/SettingsStore.h"
 
 #include <QFile>
@@ -48,6 +50,7 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
         Spam, lbKnown, m_domains.get());
 
     msRemotePOP1.setTimeOut(120);
+    msRemotePOP1.OnAccessToken = [this](bool renew) { return accessToken(renew); };
     msRemotePOP1.RAS = &agRas1;
     agRas1.MinimizeAtConnect = true;
     agRas1.OnServiceError = [this](QObject*, const QString& m) { m_prompter.error(m); };
@@ -307,8 +310,62 @@ void MainController::setBusy(bool busy) {
 
 SecretAccess MainController::secretAccess() const {
     // Nobody may be at the desktop to answer the keyring's unlock prompt.
-    return TimerRun || m_sweeping || Unattended ? SecretAccess::NeverPrompt
-                                                : SecretAccess::MayPrompt;
+    return TimerRun || m_sweeping || Unattended || NeverPromptSecrets ? SecretAccess::NeverPrompt
+                                                                      : SecretAccess::MayPrompt;
+}
+
+namespace {
+
+// Answers of a token endpoint that a new sign-in mends: the grant expired or
+// was revoked, or the application's registration no longer fits.
+bool needsNewSignIn(const QString& providerText) {
+    static const QStringList codes = {
+        QStringLiteral("invalid_grant"),       QStringLiteral("invalid_client"),
+        QStringLiteral("unauthorized_client"), QStringLiteral("invalid_scope"),
+        QStringLiteral("invalid_request"),     QStringLiteral("unsupported_grant_type")};
+    const QString code = providerText.section(QLatin1Char(':'), 0, 0).trimmed();
+    return codes.contains(code);
+}
+
+} // namespace
+
+QString MainController::accessToken(bool renew) {
+    const int n = m_list.slot();
+    const QString mailbox = QStringLiteral("Mailbox %1 (%2): ").arg(n).arg(msRemotePOP1.UserName);
+    const QString advice = QStringLiteral(" Sign in again in the mailbox's details.");
+    // A locked keyring that may not be asked fails with the store's own text.
+    std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(n, secretAccess());
+    if (!tokens || tokens->isEmpty())
+        throw EOAuth2Error(mailbox + QStringLiteral("the mailbox has no OAuth2 sign-in yet.") +
+                           advice);
+    if (!renew && !tokens->needsRefresh(QDateTime::currentDateTimeUtc(), 60))
+        return tokens->AccessToken;
+    if (tokens->RefreshToken.isEmpty())
+        throw EOAuth2Error(mailbox +
+                           QStringLiteral("the OAuth2 access token has expired and the provider "
+                                          "gave no refresh token.") +
+                           advice);
+    OAuth2Tokens renewed;
+    try {
+        renewed = RefreshOAuth2Tokens(m_oauth2, *tokens);
+    } catch (const EOAuth2Error& e) {
+        if (needsNewSignIn(e.message()))
+            throw EOAuth2Error(mailbox +
+                               QStringLiteral("the OAuth2 sign-in has expired or was withdrawn "
+                                              "(%1).")
+                                   .arg(e.message()) +
+                               advice);
+        // The provider could not be asked: the sign-in itself may be fine.
+        throw EOAuth2Error(mailbox + QStringLiteral("the OAuth2 token could not be renewed: ") +
+                           e.message());
+    } catch (const ETimedOutError&) {
+        throw ETimedOutError(mailbox +
+                             QStringLiteral("the OAuth2 provider did not answer in time."));
+    }
+    // A provider may hand out a new refresh token and withdraw the old one:
+    // the new pair is stored before the token is used.
+    StoreOAuth2Tokens(n, renewed);
+    return renewed.AccessToken;
 }
 
 bool MainController::loadMailbox(int n) {
@@ -319,6 +376,7 @@ bool MainController::loadMailbox(int n) {
     // A password that could not be read is cleared, never kept from the slot
     // loaded before: that one belongs to another server.
     if (!load->passwordRead) box.Password.clear();
+    m_oauth2 = box.OAuth2;
     m_list.load(n, box);
     return true;
 }

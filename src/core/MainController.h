@@ -104,6 +104,9 @@ public:
     // Deletions run as in automatic mode (no question, no mail program) without
     // changing the mode: the command line's unattended deletions.
     bool Unattended = false;
+    // The keyring is never asked to unlock, whoever started the check: the
+    // command line, where no unlock prompt may come up.
+    bool NeverPromptSecrets = false;
 
     // The rows of the list, in server order.
     const QList<MessageRow>& rows() const { return m_list.rows(); }
@@ -413,6 +416,13 @@ private:
     int m_rowsAnnounced = 0;   // rows the list has heard of
     QTimer m_drawTimer;        // the next batch of running texts
     int m_operations = 0;      // operations running (nested: a sweep's checks)
+    // The access token for the loaded OAuth2 mailbox (the POP3 client's token
+    // source): slot n's stored tokens, refreshed when they are about to expire
+    // or the server rejected them (renew). Raises with "sign in again" advice
+    // when no token can be had; never opens a browser or a prompt.
+    QString accessToken(bool renew);
+    // The OAuth2 settings of the loaded mailbox (its client secret included).
+    OAuth2Settings m_oauth2;
     // Why the loaded mailbox's secrets could not be read (a locked keyring
     // that may not be asked); empty when they were.
     QString m_secretError;

@@ -159,13 +159,18 @@ QWidget* TfrmGeneral::buildMailboxesPage() {
     scroll->setWidget(rows);
     scroll->setWidgetResizable(true);
     v->addWidget(scroll, 1);
-    auto* details = named(new QPushButton(QStringLiteral("Details...")), "btDetails");
-    details->setToolTip(QStringLiteral("Security and trusted certificate of the chosen mailbox"));
-    connect(details, &QPushButton::clicked, this, [this] {
+    btDetails = named(new QPushButton(QStringLiteral("Details...")), "btDetails");
+    btDetails->setToolTip(
+        QStringLiteral("Security, sign-in and trusted certificate of the chosen mailbox"));
+    connect(btDetails, &QPushButton::clicked, this, [this] {
         const int n = currentMailbox();
-        TfrmMailboxDetails(m_model.mailbox(n), n, edServe[n - 1]->text(), this).exec();
+        MailboxConfig& box = m_model.mailbox(n);
+        // A password typed in the row stays when the sign-in changes.
+        if (box.SignIn == MailSignIn::Password) box.Password = edPass[n - 1]->text();
+        TfrmMailboxDetails(box, n, edServe[n - 1]->text(), this).exec();
+        showSignIn(n - 1);
     });
-    v->addWidget(details, 0, Qt::AlignRight);
+    v->addWidget(btDetails, 0, Qt::AlignRight);
     return page;
 }
 
@@ -464,10 +469,25 @@ void TfrmGeneral::mailboxesToControls() {
         edServe[i]->setText(box.Server);
         edName[i]->setText(box.UserName);
         edPass[i]->setText(box.Password);
+        showSignIn(i);
     }
     const int which =
         m_model.Which >= 1 && m_model.Which <= MailboxConfig::Count ? m_model.Which : 1;
     rb[which - 1]->setChecked(true);
+}
+
+void TfrmGeneral::showSignIn(int i) {
+    const MailboxConfig& box = m_model.Mailboxes[i];
+    const bool oauth2 = box.SignIn == MailSignIn::OAuth2;
+    if (oauth2)
+        edPass[i]->clear();
+    else if (!edPass[i]->isEnabled())
+        edPass[i]->setText(box.Password); // back from OAuth2
+    edPass[i]->setEnabled(!oauth2);
+    edPass[i]->setPlaceholderText(oauth2 ? QStringLiteral("OAuth2") : QString());
+    edPass[i]->setToolTip(oauth2 ? QStringLiteral("This mailbox signs in with OAuth2: see "
+                                                  "Details...")
+                                 : QString());
 }
 
 void TfrmGeneral::showPanels() {
@@ -511,7 +531,9 @@ bool TfrmGeneral::saveServerSettings() {
     for (int i = 0; i < MailboxConfig::Count; ++i) {
         m_model.Mailboxes[i].Server = edServe[i]->text();
         m_model.Mailboxes[i].UserName = edName[i]->text();
-        m_model.Mailboxes[i].Password = edPass[i]->text();
+        // A mailbox that signs in with OAuth2 keeps its password for a change back.
+        if (m_model.Mailboxes[i].SignIn == MailSignIn::Password)
+            m_model.Mailboxes[i].Password = edPass[i]->text();
     }
     // Everything stored up to the first failed check goes in one write.
     SettingsGroup tree(SettingsStore::tree());
@@ -530,6 +552,12 @@ bool TfrmGeneral::saveServerSettings() {
 
     m_prompter.error(problem.text);
     pages->setCurrentIndex(0);
+    if (problem.field == MailboxProblem::SignIn) {
+        // The sign-in is set in the mailbox's details.
+        rb[n - 1]->setChecked(true);
+        btDetails->setFocus();
+        return false;
+    }
     QLineEdit* missing = problem.field == MailboxProblem::UserName ? edName[n - 1]
                          : problem.field == MailboxProblem::Server ? edServe[n - 1]
                                                                    : edPass[n - 1];

@@ -84,6 +84,7 @@ public:
     std::array<QLineEdit*, MailboxConfig::Count> edServe{};
     std::array<QLineEdit*, MailboxConfig::Count> edName{};
     std::array<QLineEdit*, MailboxConfig::Count> edPass{};
+    QPushButton* btDetails = nullptr;
     QComboBox* RASComboBox = nullptr;
     QRadioButton* rbManual = nullptr;
     QRadioButton* rbAuto = nullptr;
@@ -140,6 +141,9 @@ private:
     void generalToControls();
     void controlsToGeneral();
     void mailboxesToControls();
+    // Row i's password field as its sign-in wants it: the password, or
+    // disabled and empty for a mailbox that signs in with OAuth2.
+    void showSignIn(int i);
     void showPanels();
     void btOKClick();
     void sbTestClick();

@@ -1,13 +1,22 @@
 #include "dialogs/TfrmMailboxDetails.h"
 
+#include "dialogs/PasswordStyle.h"
 #include "dialogs/WindowSize.h"
+#include "mail/Exceptions.h"
+#include "mail/oauth/OAuth2Flow.h"
+#include "settings/SecretStore.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,12 +33,16 @@ QLabel* wrapped(const QString& text) {
 
 TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString& server,
                                        QWidget* parent)
-    : QDialog(parent), m_box(box), m_server(server.trimmed()), m_trusted(box.TrustedCert) {
+    : QDialog(parent), m_box(box), m_n(n), m_server(server.trimmed()), m_trusted(box.TrustedCert) {
     setObjectName(QStringLiteral("frmMailboxDetails"));
     setWindowTitle(QStringLiteral("Mailbox %1 details").arg(n));
     setModal(true);
 
-    auto* v = new QVBoxLayout(this);
+    // Everything but OK and Cancel scrolls, so that the dialog fits a small or
+    // strongly scaled screen.
+    auto* body = new QWidget;
+    auto* v = new QVBoxLayout(body);
+    v->setContentsMargins(0, 0, 0, 0);
     v->addWidget(wrapped(m_server.isEmpty()
                              ? QStringLiteral("Mailbox %1 has no server yet.").arg(n)
                              : QStringLiteral("Mailbox %1 on %2").arg(n).arg(m_server)));
@@ -48,6 +61,9 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
     v->addWidget(lblSecurityNote);
     connect(cbSecurity, &QComboBox::currentIndexChanged, this,
             &TfrmMailboxDetails::showSecurityNote);
+
+    v->addSpacing(8);
+    v->addWidget(buildSignIn());
 
     v->addSpacing(8);
     v->addWidget(new QLabel(QStringLiteral("Trusted certificate (SHA-256 fingerprint):")));
@@ -71,14 +87,224 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
         "a server that shows another one fails again.")));
     v->addStretch(1);
 
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("scrollDetails"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(body);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(scroll, 1);
+
+    lblProblem = wrapped({});
+    lblProblem->setObjectName(QStringLiteral("lblProblem"));
+    lblProblem->setStyleSheet(QStringLiteral("color: #b00020"));
+    lblProblem->hide();
+    outer->addWidget(lblProblem);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    v->addWidget(buttons);
+    outer->addWidget(buttons);
 
     showSecurityNote();
     showTrusted();
-    WindowSize::keep(this, QStringLiteral("MailboxDetails"), sizeHint().expandedTo(QSize(520, 0)));
+    showSignInFields();
+    showStoredSignIn();
+    const QMargins m = outer->contentsMargins();
+    const QSize whole =
+        body->sizeHint() + QSize(0, buttons->sizeHint().height()) +
+        QSize(m.left() + m.right() + scroll->verticalScrollBar()->sizeHint().width(),
+              m.top() + m.bottom() + 2 * outer->spacing());
+    WindowSize::keep(this, QStringLiteral("MailboxDetails"), whole.expandedTo(QSize(560, 0)));
+}
+
+TfrmMailboxDetails::~TfrmMailboxDetails() = default;
+
+QGroupBox* TfrmMailboxDetails::buildSignIn() {
+    auto* group = new QGroupBox(QStringLiteral("Sign-in"));
+    group->setObjectName(QStringLiteral("grpSignIn"));
+    auto* v = new QVBoxLayout(group);
+    m_signInForm = new QFormLayout;
+    m_signInForm->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    auto line = [this](const char* name, const QString& text) {
+        auto* e = new QLineEdit(text);
+        e->setObjectName(QLatin1String(name));
+        connect(e, &QLineEdit::textEdited, this, [this] { lblProblem->hide(); });
+        return e;
+    };
+
+    cbSignIn = new QComboBox;
+    cbSignIn->setObjectName(QStringLiteral("cbSignIn"));
+    cbSignIn->addItem(QStringLiteral("Password"), int(MailSignIn::Password));
+    cbSignIn->addItem(QStringLiteral("OAuth2"), int(MailSignIn::OAuth2));
+    cbSignIn->setCurrentIndex(cbSignIn->findData(int(m_box.SignIn)));
+    m_signInForm->addRow(QStringLiteral("Method:"), cbSignIn);
+
+    cbProvider = new QComboBox;
+    cbProvider->setObjectName(QStringLiteral("cbProvider"));
+    for (const OAuth2Provider& p : OAuth2Providers())
+        cbProvider->addItem(p.Name, p.Word);
+    const int provider = cbProvider->findData(m_box.OAuth2.Provider.toLower());
+    cbProvider->setCurrentIndex(provider >= 0 ? provider : cbProvider->count() - 1);
+    m_signInForm->addRow(QStringLiteral("Provider:"), cbProvider);
+
+    const OAuth2Settings& o = m_box.OAuth2;
+    edClientId = line("edClientId", o.ClientId);
+    m_signInForm->addRow(QStringLiteral("Client ID:"), edClientId);
+    edClientSecret = line("edClientSecret", o.ClientSecret);
+    edClientSecret->setEchoMode(QLineEdit::Password);
+    UseStarPasswordCharacter(edClientSecret);
+    if (!m_box.SecretsRead && o.ClientSecret.isEmpty())
+        edClientSecret->setPlaceholderText(QStringLiteral("(kept as stored)"));
+    m_signInForm->addRow(QStringLiteral("Client secret:"), edClientSecret);
+    edAuthUrl = line("edAuthUrl", o.AuthorizationUrl);
+    m_signInForm->addRow(QStringLiteral("Authorization address:"), edAuthUrl);
+    edTokenUrl = line("edTokenUrl", o.TokenUrl);
+    m_signInForm->addRow(QStringLiteral("Token address:"), edTokenUrl);
+    edScope = line("edScope", o.Scope);
+    m_signInForm->addRow(QStringLiteral("Scope:"), edScope);
+    v->addLayout(m_signInForm);
+
+    auto* row = new QHBoxLayout;
+    btSignIn = new QPushButton(QStringLiteral("Sign in..."));
+    btSignIn->setObjectName(QStringLiteral("btSignIn"));
+    btSignIn->setToolTip(
+        QStringLiteral("Opens the provider's sign-in page in your browser and stores the tokens "
+                       "it grants for this mailbox"));
+    btCancelSignIn = new QPushButton(QStringLiteral("Stop signing in"));
+    btCancelSignIn->setObjectName(QStringLiteral("btCancelSignIn"));
+    lblSignInStatus = new QLabel;
+    lblSignInStatus->setObjectName(QStringLiteral("lblSignInStatus"));
+    lblSignInStatus->setWordWrap(true);
+    lblSignInStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(btSignIn, 0, Qt::AlignTop);
+    row->addWidget(btCancelSignIn, 0, Qt::AlignTop);
+    row->addWidget(lblSignInStatus, 1);
+    v->addLayout(row);
+
+    lblSignInUrl = wrapped(QStringLiteral(
+        "Sign in in the browser window that opened. If none did, open this address yourself:"));
+    lblSignInUrl->setObjectName(QStringLiteral("lblSignInUrl"));
+    v->addWidget(lblSignInUrl);
+    // An address is one long word: a read-only field shows it whole for
+    // copying without widening the dialog.
+    edSignInUrl = new QLineEdit;
+    edSignInUrl->setObjectName(QStringLiteral("edSignInUrl"));
+    edSignInUrl->setReadOnly(true);
+    v->addWidget(edSignInUrl);
+
+    auto* store = wrapped(QStringLiteral("Passwords, client secrets and tokens are kept in %1.")
+                              .arg(SecretStore::backendText()));
+    store->setObjectName(QStringLiteral("lblSecretStore"));
+    v->addWidget(store);
+
+    connect(cbSignIn, &QComboBox::currentIndexChanged, this, [this] {
+        lblProblem->hide();
+        showSignInFields();
+    });
+    connect(cbProvider, &QComboBox::currentIndexChanged, this, [this] {
+        lblProblem->hide();
+        showSignInFields();
+    });
+    connect(btSignIn, &QPushButton::clicked, this, &TfrmMailboxDetails::startSignIn);
+    connect(btCancelSignIn, &QPushButton::clicked, this, [this] {
+        if (m_signIn) m_signIn->cancel();
+    });
+    return group;
+}
+
+void TfrmMailboxDetails::showSignInFields() {
+    const bool oauth2 = signIn() == MailSignIn::OAuth2;
+    const bool custom = cbProvider->currentData().toString() == QLatin1String("custom");
+    for (QWidget* w : {static_cast<QWidget*>(cbProvider), static_cast<QWidget*>(edClientId),
+                       static_cast<QWidget*>(edClientSecret)})
+        m_signInForm->setRowVisible(w, oauth2);
+    for (QWidget* w : {edAuthUrl, edTokenUrl, edScope})
+        m_signInForm->setRowVisible(w, oauth2 && custom);
+    btSignIn->setVisible(oauth2);
+    btCancelSignIn->setVisible(oauth2);
+    lblSignInStatus->setVisible(oauth2);
+    lblSignInUrl->setVisible(oauth2 && signingIn());
+    edSignInUrl->setVisible(oauth2 && signingIn());
+    btSignIn->setEnabled(!signingIn());
+    btCancelSignIn->setEnabled(signingIn());
+}
+
+void TfrmMailboxDetails::showStoredSignIn() {
+    try {
+        // The dialog never brings up the keyring's prompt a second time: the
+        // general settings asked it when they read the mailboxes.
+        const std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(m_n, SecretAccess::NeverPrompt);
+        lblSignInStatus->setText(tokens && !tokens->isEmpty() ? QStringLiteral("Signed in")
+                                                              : QStringLiteral("Not signed in"));
+    } catch (const Exception& e) {
+        lblSignInStatus->setText(e.message());
+    }
+}
+
+MailSignIn TfrmMailboxDetails::signIn() const {
+    return MailSignIn(cbSignIn->currentData().toInt());
+}
+
+OAuth2Settings TfrmMailboxDetails::oauth2() const {
+    OAuth2Settings o;
+    o.Provider = cbProvider->currentData().toString();
+    o.ClientId = edClientId->text().trimmed();
+    o.ClientSecret = edClientSecret->text();
+    o.AuthorizationUrl = edAuthUrl->text().trimmed();
+    o.TokenUrl = edTokenUrl->text().trimmed();
+    o.Scope = edScope->text().trimmed();
+    return o;
+}
+
+bool TfrmMailboxDetails::signingIn() const {
+    return m_signIn && !m_signIn->isFinished();
+}
+
+void TfrmMailboxDetails::startSignIn() {
+    lblProblem->hide();
+    OAuth2Settings settings = oauth2();
+    // A secret the keyring kept and the field does not show is still the one.
+    if (settings.ClientSecret.isEmpty() && !m_box.SecretsRead)
+        settings.ClientSecret = m_box.OAuth2.ClientSecret;
+    m_signIn = std::make_unique<OAuth2SignIn>(settings);
+    try {
+        m_signIn->start();
+    } catch (const Exception& e) {
+        m_signIn.reset();
+        lblSignInStatus->setText(e.message());
+        showSignInFields();
+        return;
+    }
+    connect(m_signIn.get(), &OAuth2SignIn::finished, this, &TfrmMailboxDetails::signInFinished,
+            Qt::QueuedConnection);
+    const QUrl url = m_signIn->authorizationUrl();
+    lblSignInStatus->setText(QStringLiteral("Waiting for the browser..."));
+    edSignInUrl->setText(url.toString(QUrl::FullyEncoded));
+    edSignInUrl->setCursorPosition(0);
+    showSignInFields();
+    QDesktopServices::openUrl(url);
+}
+
+void TfrmMailboxDetails::signInFinished() {
+    if (!m_signIn || !m_signIn->isFinished()) return;
+    const std::optional<OAuth2Tokens> tokens = m_signIn->tokens();
+    const QString error = m_signIn->errorText();
+    // The sign-in object stays until the next one: it still answers the browser.
+    if (!tokens) {
+        lblSignInStatus->setText(QStringLiteral("The sign-in failed: ") + error);
+    } else {
+        try {
+            StoreOAuth2Tokens(m_n, *tokens);
+            lblSignInStatus->setText(QStringLiteral("Signed in"));
+        } catch (const Exception& e) {
+            lblSignInStatus->setText(QStringLiteral("Signed in, but the tokens could not be "
+                                                    "stored: ") +
+                                     e.message());
+        }
+    }
+    showSignInFields();
 }
 
 MailSecurity TfrmMailboxDetails::security() const {
@@ -116,7 +342,29 @@ void TfrmMailboxDetails::showSecurityNote() {
 }
 
 void TfrmMailboxDetails::accept() {
+    const MailSecurity effective = MailboxConfig::effectiveSecurity(m_server, security());
+    if (signIn() == MailSignIn::OAuth2 && effective != MailSecurity::Tls &&
+        effective != MailSecurity::StartTlsRequired) {
+        lblProblem->setText(QStringLiteral("OAuth2 is sent only over an encrypted connection: "
+                                           "choose \"TLS\" or \"STARTTLS required\" as the "
+                                           "security."));
+        lblProblem->show();
+        cbSecurity->setFocus();
+        return;
+    }
+    if (m_signIn) m_signIn->cancel();
     m_box.Security = security();
     m_box.TrustedCert = m_trusted;
+    m_box.SignIn = signIn();
+    const QString keptSecret = m_box.OAuth2.ClientSecret;
+    m_box.OAuth2 = oauth2();
+    // An empty field over a secret the keyring did not give keeps the stored one.
+    if (m_box.OAuth2.ClientSecret.isEmpty() && !m_box.SecretsRead)
+        m_box.OAuth2.ClientSecret = keptSecret;
     QDialog::accept();
+}
+
+void TfrmMailboxDetails::reject() {
+    if (m_signIn) m_signIn->cancel();
+    QDialog::reject();
 }

@@ -85,6 +85,26 @@ MailboxProblem CheckMailbox(int n, const MailboxConfig& box) {
     if (box.Server.isEmpty() && !box.UserName.isEmpty())
         return {MailboxProblem::Server,
                 QStringLiteral("Mailbox %1 %2 has a blank server").arg(n).arg(box.UserName)};
+    if (!box.Server.isEmpty() && box.SignIn == MailSignIn::OAuth2) {
+        // No password: the token is sent, and only over an encrypted connection.
+        OAuth2Settings settings = box.OAuth2;
+        // A client secret the keyring did not give is not known to be missing.
+        if (!box.SecretsRead && settings.ClientSecret.isEmpty())
+            settings.ClientSecret = QStringLiteral("(kept)");
+        if (const QString missing = settings.missing(); !missing.isEmpty())
+            return {MailboxProblem::SignIn,
+                    QStringLiteral("Mailbox %1 - the OAuth2 sign-in is incomplete. %2")
+                        .arg(n)
+                        .arg(missing)};
+        const MailSecurity security = MailboxConfig::effectiveSecurity(box.Server, box.Security);
+        if (security != MailSecurity::Tls && security != MailSecurity::StartTlsRequired)
+            return {MailboxProblem::SignIn,
+                    QStringLiteral("Mailbox %1 - OAuth2 is sent only over an encrypted "
+                                   "connection: choose \"TLS\" or \"STARTTLS required\" as "
+                                   "its security")
+                        .arg(n)};
+        return {};
+    }
     if (!box.Server.isEmpty() && box.Password.isEmpty())
         return {MailboxProblem::Password,
                 QStringLiteral("Mailbox %1 - there is no password set").arg(n)};

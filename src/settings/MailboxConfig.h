@@ -110,9 +110,11 @@ private:
 
 // What is missing in slot n, as the general settings' OK reports it: a server
 // without a user name, a user name without a server, or a complete pair without
-// a password. Field None (and an empty text) for a complete or unused slot.
+// a password (OAuth2: incomplete OAuth2 settings, or a connection that is not
+// always encrypted, field SignIn). Field None (and an empty text) for a
+// complete or unused slot.
 struct MailboxProblem {
-    enum Field { None, UserName, Server, Password };
+    enum Field { None, UserName, Server, Password, SignIn };
     Field field = None;
     QString text;
 };

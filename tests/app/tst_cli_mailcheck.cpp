@@ -99,11 +99,13 @@ private Q_SLOTS:
         QCOMPARE(cli({"mailbox", "--current", "2"}).code, 0);
         r = cli({"mailbox"});
         QCOMPARE(r.code, 0);
-        // Twelve slots, then the store that keeps the passwords.
+        // Twelve slots and the store in use.
         QCOMPARE(r.out.count('\n'), 13);
-        QVERIFY(r.out.endsWith("Passwords are kept in the settings file (enciphered).\n"));
+        QVERIFY2(r.out.endsWith("\nPasswords, client secrets and tokens are kept in the settings "
+                                "file (enciphered).\n"),
+                 qPrintable(r.out));
         QVERIFY(r.out.contains(QRegularExpression("\n\\*  2  ")));
-        QVERIFY(!r.out.contains("secret"));
+        QVERIFY(!r.out.section('\n', 0, 11).contains("secret"));
 
         r = cli({"check", "--json"});
         QCOMPARE(r.code, 1);

@@ -97,6 +97,8 @@ private Q_SLOTS:
     void okWarnings_data();
     void okWarnings();
     void detailsHoldSecurityAndTrustedCertificate();
+    void oauth2MailboxNeedsNoPassword_data();
+    void oauth2MailboxNeedsNoPassword();
     void showingStartsFromTheModel();
     void logNamedForThePeriodOnShowing_data();
     void logNamedForThePeriodOnShowing();
@@ -350,6 +352,58 @@ void TestGeneralDialog::detailsHoldSecurityAndTrustedCertificate() {
     QCOMPARE(stored(QStringLiteral("Security2")), QStringLiteral("tls"));
     QCOMPARE(stored(QStringLiteral("Security3")), QStringLiteral("starttls"));
     QCOMPARE(stored(QStringLiteral("Security4")), QStringLiteral("tls"));
+}
+
+void TestGeneralDialog::oauth2MailboxNeedsNoPassword_data() {
+    QTest::addColumn<QString>("clientId");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("complete-accepted") << "client" << QString();
+    QTest::newRow("no-client-id-refused")
+        << ""
+        << "Mailbox 1 - the OAuth2 sign-in is incomplete. Enter the client ID of the "
+           "application you registered with Microsoft.";
+}
+
+// A mailbox switched to OAuth2 in its details: its password field steps
+// aside, OK stores it without asking for a password (the stored one is kept
+// for a change back), unless its OAuth2 settings are incomplete.
+void TestGeneralDialog::oauth2MailboxNeedsNoPassword() {
+    QFETCH(QString, clientId);
+    QFETCH(QString, problem);
+    TempProfile profile;
+    SettingsStore tree = SettingsStore::tree();
+    tree.WriteString(Server, QStringLiteral("Server1"), QStringLiteral("pop.before"));
+    tree.WriteString(Server, QStringLiteral("Mailbox1"), QStringLiteral("ann"));
+    tree.WriteString(Server, QStringLiteral("Passwd1"), EncipherPassword("pw"));
+    tree.WriteString(Server, QStringLiteral("Security1"), QStringLiteral("starttls"));
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    TfrmGeneral d(model, prompter);
+    d.FormShow();
+    d.show();
+    QTimer::singleShot(0, this, [&] {
+        auto* details = qobject_cast<TfrmMailboxDetails*>(QApplication::activeModalWidget());
+        QVERIFY(details);
+        details->cbSignIn->setCurrentIndex(details->cbSignIn->findData(int(MailSignIn::OAuth2)));
+        details->cbProvider->setCurrentIndex(details->cbProvider->findData("microsoft"));
+        details->edClientId->setText(clientId);
+        details->accept();
+    });
+    d.rb[0]->setChecked(true);
+    QTest::mouseClick(d.btDetails, Qt::LeftButton);
+    QVERIFY(!d.edPass[0]->isEnabled());
+    QVERIFY(d.edPass[0]->text().isEmpty());
+
+    QTest::mouseClick(d.btOK, Qt::LeftButton);
+    QCOMPARE(prompter.texts(), problem.isEmpty() ? QStringList{} : QStringList{problem});
+    QCOMPARE(d.isVisible(), !problem.isEmpty());
+    QCOMPARE(stored(QStringLiteral("SignIn1")), QStringLiteral("oauth2"));
+    QCOMPARE(DecipherPassword(stored(QStringLiteral("Passwd1"))), QStringLiteral("pw"));
+
+    // Shown again from what is stored, the password still steps aside.
+    d.FormShow();
+    QVERIFY(!d.edPass[0]->isEnabled());
+    QVERIFY(d.edPass[0]->text().isEmpty());
 }
 
 void TestGeneralDialog::showingStartsFromTheModel() {

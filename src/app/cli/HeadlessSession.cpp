@@ -20,6 +20,9 @@ int HeadlessSession::start() {
         return ExitProfileBusy;
     }
     m_controller = std::make_unique<MainController>(view, prompter, sound, shell);
+    // A locked keyring fails the mailbox here rather than prompting on a
+    // desktop the command's user may not be looking at.
+    m_controller->NeverPromptSecrets = true;
     m_controller->FormCreate();
     // Nothing here waits for the clock: the timer only runs when asked to.
     m_controller->Timer1.stop();

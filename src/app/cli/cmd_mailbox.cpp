@@ -3,13 +3,17 @@
 #include "CliCommand.h"
 #include "ConsolePrompter.h"
 #include "mail/Exceptions.h"
+#include "mail/oauth/OAuth2Flow.h"
 #include "settings/MailboxConfig.h"
 #include "settings/ProfileLock.h"
 #include "settings/SecretStore.h"
 #include "settings/SettingsStore.h"
 
-#include <cstdio>
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 const QString Server = QStringLiteral("Server");
@@ -19,7 +23,7 @@ int currentSlot() {
 }
 
 // One slot as stored, the password only as set or empty; for a slot in use its
-// security choice and the certificate it trusts.
+// security choice, the certificate it trusts and an OAuth2 sign-in.
 void printSlot(int n, int current) {
     const SettingsStore tree = SettingsStore::tree();
     const QString server = tree.ReadString(Server, MailboxConfig::serverIdent(n), {});
@@ -42,6 +46,17 @@ void printSlot(int n, int current) {
         cliOut() << "  " << securityWord(box.Security);
         if (!box.TrustedCert.isEmpty())
             cliOut() << "  trusts " << readableFingerprint(box.TrustedCert);
+        if (box.SignIn == MailSignIn::OAuth2) {
+            QString tokens = QStringLiteral("not signed in");
+            try {
+                const std::optional<OAuth2Tokens> stored =
+                    ReadOAuth2Tokens(n, SecretAccess::NeverPrompt);
+                if (stored && !stored->isEmpty()) tokens = QStringLiteral("signed in");
+            } catch (const ESecretStoreError&) {
+                tokens = QStringLiteral("locked");
+            }
+            cliOut() << "  oauth2 " << box.OAuth2.effective().Word << " (" << tokens << ')';
+        }
     }
     cliOut() << '\n';
 }
@@ -52,13 +67,67 @@ int slotNumber(const QString& text) {
     return ok && n >= 1 && n <= MailboxConfig::Count ? n : 0;
 }
 
-// The first line of standard input, without its line end.
-QString readPasswordLine() {
+// The first line of standard input, without its line end. Read a byte at a
+// time past any buffer, so that the lines after it are left for the sign-in.
+QString readLine() {
     QByteArray line;
-    for (int c = std::getchar(); c != EOF && c != '\n'; c = std::getchar())
-        line += char(c);
+    char c = 0;
+    while (::read(STDIN_FILENO, &c, 1) == 1 && c != '\n')
+        line += c;
     if (line.endsWith('\r')) line.chop(1);
     return QString::fromUtf8(line);
+}
+
+// Lines typed or pasted on standard input while the event loop runs; each
+// complete line goes to onLine. Quiet once the input ends.
+class StdinLines {
+public:
+    explicit StdinLines(std::function<void(const QString&)> onLine)
+        : m_notifier(STDIN_FILENO, QSocketNotifier::Read), m_onLine(std::move(onLine)) {
+        QObject::connect(&m_notifier, &QSocketNotifier::activated, [this] { readSome(); });
+    }
+
+private:
+    void readSome() {
+        char chunk[4096];
+        const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (got <= 0) {
+            m_notifier.setEnabled(false); // the input ended (or failed): the loopback remains
+            return;
+        }
+        m_pending.append(chunk, got);
+        for (qsizetype end; (end = m_pending.indexOf('\n')) >= 0;) {
+            const QString line = QString::fromUtf8(m_pending.left(end)).trimmed();
+            m_pending.remove(0, end + 1);
+            if (!line.isEmpty()) m_onLine(line);
+        }
+    }
+
+    QSocketNotifier m_notifier;
+    std::function<void(const QString&)> m_onLine;
+    QByteArray m_pending;
+};
+
+// How long the command waits for the user to sign in in the browser.
+constexpr int SignInWaitMs = 15 * 60 * 1000;
+
+// Runs the OAuth2 sign-in for settings: prints the address to open, takes the
+// loopback redirect or a pasted address, and returns the tokens. Raises.
+OAuth2Tokens signIn(const OAuth2Settings& settings) {
+    OAuth2SignIn flow(settings);
+    flow.start();
+    cliOut() << "Open this address in a browser and sign in:\n"
+             << flow.authorizationUrl().toString(QUrl::FullyEncoded) << '\n'
+             << "When the browser runs on another machine, paste the address it ends on here "
+                "and press Enter.\n";
+    cliOut().flush();
+    StdinLines lines([&flow](const QString& line) { flow.acceptRedirect(line); });
+    const OAuth2Tokens tokens = flow.wait(SignInWaitMs);
+    // A moment for the loopback address to finish its page to the browser.
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
+    return tokens;
 }
 
 int run(const QStringList& arguments) {
@@ -67,13 +136,17 @@ int run(const QStringList& arguments) {
         const int current = currentSlot();
         for (int n = 1; n <= MailboxConfig::Count; ++n)
             printSlot(n, current);
-        cliOut() << "Passwords are kept in " << SecretStore::backendText() << ".\n";
+        cliOut() << "Passwords, client secrets and tokens are kept in "
+                 << SecretStore::backendText() << ".\n";
         return ExitOk;
     }
 
     int setCurrent = 0, slot = 0;
     std::optional<QString> server, user, password, fingerprint;
     std::optional<MailSecurity> security;
+    std::optional<MailSignIn> method;
+    std::optional<QString> provider, clientId, authUrl, tokenUrl, scope;
+    bool clientSecret = false;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--current") && !args.isEmpty()) {
@@ -100,12 +173,37 @@ int run(const QStringList& arguments) {
                          << Qt::endl;
                 return ExitUsage;
             }
+        } else if (arg == QLatin1String("--oauth2") && !args.isEmpty()) {
+            provider = args.takeFirst().trimmed().toLower();
+            if (!OAuth2ProviderFromWord(*provider)) {
+                cliErr() << "quillmere-cli mailbox: " << *provider
+                         << " is not an OAuth2 provider (google, microsoft, custom)" << Qt::endl;
+                return ExitUsage;
+            }
+        } else if (arg == QLatin1String("--client-id") && !args.isEmpty()) {
+            clientId = args.takeFirst().trimmed();
+        } else if (arg == QLatin1String("--client-secret-stdin")) {
+            clientSecret = true;
+        } else if (arg == QLatin1String("--auth-url") && !args.isEmpty()) {
+            authUrl = args.takeFirst().trimmed();
+        } else if (arg == QLatin1String("--token-url") && !args.isEmpty()) {
+            tokenUrl = args.takeFirst().trimmed();
+        } else if (arg == QLatin1String("--scope") && !args.isEmpty()) {
+            scope = args.takeFirst().trimmed();
+        } else if (arg == QLatin1String("--sign-in") && !args.isEmpty()) {
+            if (!(method = signInFromWord(args.takeFirst()))) return cliUsage("mailbox");
         } else if (!slot && (slot = slotNumber(arg))) {
         } else {
             return cliUsage("mailbox");
         }
     }
-    const bool editsSlot = server || user || password || security || fingerprint;
+    // The application's details go with a sign-in; one line of standard input
+    // holds one secret; a sign-in is not also a change back to the password.
+    const bool oauth2Details = clientId || clientSecret || authUrl || tokenUrl || scope;
+    if ((oauth2Details && !provider) || (password && clientSecret) || (provider && method))
+        return cliUsage("mailbox");
+    const bool editsSlot =
+        server || user || password || security || fingerprint || provider || method;
     if (editsSlot != (slot != 0) || (!editsSlot && !setCurrent)) return cliUsage("mailbox");
 
     ProfileLock lock;
@@ -137,11 +235,40 @@ int run(const QStringList& arguments) {
         if (security) box.Security = *security;
         if (fingerprint) box.TrustedCert = *fingerprint;
         if (user) box.UserName = *user;
-        if (password) box.Password = readPasswordLine();
-        box.store(slot);
-        if (const QString problem = CheckMailbox(slot, box).text; !problem.isEmpty()) {
-            cliErr() << "error: " << problem << Qt::endl;
-            rc = ExitFailure;
+        if (password) box.Password = readLine();
+        if (method) box.SignIn = *method;
+        if (provider) {
+            box.SignIn = MailSignIn::OAuth2;
+            box.OAuth2.Provider = *provider;
+            if (clientId) box.OAuth2.ClientId = *clientId;
+            if (clientSecret) box.OAuth2.ClientSecret = readLine();
+            if (authUrl) box.OAuth2.AuthorizationUrl = *authUrl;
+            if (tokenUrl) box.OAuth2.TokenUrl = *tokenUrl;
+            if (scope) box.OAuth2.Scope = *scope;
+        }
+        const QString problem = CheckMailbox(slot, box).text;
+        if (provider) {
+            // The sign-in comes first: a mailbox is changed only by one that
+            // succeeded, and settings it would refuse are not tried.
+            if (!problem.isEmpty()) {
+                cliErr() << "error: " << problem << Qt::endl;
+                return ExitFailure;
+            }
+            try {
+                const OAuth2Tokens tokens = signIn(box.OAuth2);
+                box.store(slot);
+                StoreOAuth2Tokens(slot, tokens);
+            } catch (const Exception& e) {
+                cliErr() << "error: the OAuth2 sign-in failed: " << e.message() << Qt::endl;
+                return ExitFailure;
+            }
+            cliOut() << "Signed in\n";
+        } else {
+            box.store(slot);
+            if (!problem.isEmpty()) {
+                cliErr() << "error: " << problem << Qt::endl;
+                rc = ExitFailure;
+            }
         }
     }
     if (setCurrent) SettingsStore::tree().WriteInteger(Server, QStringLiteral("Which"), setCurrent);
@@ -154,12 +281,19 @@ int run(const QStringList& arguments) {
 const CliCommand
     command("mailbox",
             "[N [--server HOST] [--user NAME] [--password-stdin] "
-            "[--security tls|starttls|starttls-optional|none] [--trust-fingerprint SHA256]] "
+            "[--security tls|starttls|starttls-optional|none] [--trust-fingerprint SHA256] "
+            "[--oauth2 google|microsoft|custom --client-id ID [--client-secret-stdin] "
+            "[--auth-url URL --token-url URL [--scope SCOPE]]] [--sign-in password|oauth2]] "
             "[--current N]",
-            "list the twelve mailbox slots (passwords only as set or empty), store slot N as the "
-            "general settings do (the password read from the first line of standard input; a new "
-            "mailbox requires STARTTLS, or uses TLS on port 995; --trust-fingerprint accepts the "
-            "server certificate with that SHA-256 fingerprint although it fails verification, \"\" "
-            "forgets it), or make slot N the current one",
+            "list the twelve mailbox slots (passwords only as set or empty, OAuth2 as signed in "
+            "or not), store slot N as the general settings do (the password read from the first "
+            "line of standard input; a new mailbox requires STARTTLS, or uses TLS on port 995; "
+            "--trust-fingerprint accepts the server certificate with that SHA-256 fingerprint "
+            "although it fails verification, \"\" forgets it), or make slot N the current one; "
+            "--oauth2 signs slot N in with OAuth2 through the application you registered with "
+            "the provider (the client secret read from the first line of standard input): it "
+            "prints the address to open and waits for the browser, or for the address the "
+            "browser ended on pasted on standard input; --sign-in password goes back to the "
+            "password",
             run);
 } // namespace

@@ -2,37 +2,383 @@
 
 #include "mail/Exceptions.h"
 
-// Placeholder until the grant is built: every sign-in fails.
+#include <QCryptographicHash>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QOAuth2AuthorizationCodeFlow>
+#include <QOAuthOobReplyHandler>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUrlQuery>
+
+namespace {
+
+QByteArray base64Url(const QByteArray& bytes) {
+    return bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+}
+
+// A PKCE code verifier: 32 bytes from the system's cryptographic source, as
+// 43 characters of base64url.
+QByteArray newVerifier() {
+    QByteArray bytes(32, Qt::Uninitialized);
+    QRandomGenerator::system()->generate(reinterpret_cast<quint32*>(bytes.data()),
+                                         reinterpret_cast<quint32*>(bytes.data() + bytes.size()));
+    return base64Url(bytes);
+}
+
+// A value of a redirect's query, decoded as a form: '+' stands for a space.
+QString formValue(const QUrlQuery& query, const QString& key) {
+    QString encoded = query.queryItemValue(key, QUrl::FullyEncoded);
+    encoded.replace(QLatin1Char('+'), QLatin1Char(' '));
+    return QUrl::fromPercentEncoding(encoded.toUtf8());
+}
+
+// "error: description", or the error alone.
+QString providerError(const QString& error, const QString& description) {
+    return description.isEmpty() ? error : error + QStringLiteral(": ") + description;
+}
+
+// What a token endpoint answered: the JSON object of a success, or the
+// failure as a text (the provider's error and description where it gave them).
+struct TokenAnswer {
+    QVariantMap values;
+    QString failure;
+};
+
+TokenAnswer readTokenAnswer(QNetworkReply* reply) {
+    TokenAnswer answer;
+    const QByteArray body = reply->readAll();
+    const QJsonObject object = QJsonDocument::fromJson(body).object();
+    if (object.contains(QStringLiteral("error"))) {
+        answer.failure =
+            providerError(object.value(QStringLiteral("error")).toString(),
+                          object.value(QStringLiteral("error_description")).toString());
+    } else if (reply->error() != QNetworkReply::NoError) {
+        answer.failure = QStringLiteral("The token request failed: ") + reply->errorString();
+    } else if (!object.contains(QStringLiteral("access_token"))) {
+        answer.failure = QStringLiteral("The provider's answer holds no access token.");
+    } else {
+        answer.values = object.toVariantMap();
+    }
+    return answer;
+}
+
+QNetworkRequest formRequest(const QUrl& url) {
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QStringLiteral("application/x-www-form-urlencoded"));
+    request.setRawHeader("Accept", "application/json");
+    return request;
+}
+
+// A small page for the browser that came back to the loopback address.
+QByteArray page(const QString& text) {
+    const QByteArray body = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Quillmere"
+                            "</title></head><body><p>" +
+                            text.toHtmlEscaped().toUtf8() + "</p></body></html>";
+    return "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
+           QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+}
+
+// The loopback address the provider redirects the browser to: it takes one
+// redirect, holds the browser's connection until the sign-in has an outcome,
+// answers with a short page and stops listening. It also reads the token
+// endpoint's answers for the flow, failures included.
+class LoopbackHandler : public QOAuthOobReplyHandler {
+public:
+    std::function<void(const QUrl&)> onRedirect;
+    std::function<void(const QString&)> onTokenFailure;
+
+    explicit LoopbackHandler(QObject* parent) : QOAuthOobReplyHandler(parent) {
+        QObject::connect(&m_server, &QTcpServer::newConnection, this, [this] { accept(); });
+    }
+
+    bool listen(quint16 port) { return m_server.listen(QHostAddress::LocalHost, port); }
+    quint16 port() const { return m_server.serverPort(); }
+    QString callback() const override { return QStringLiteral("http://127.0.0.1:%1/").arg(m_port); }
+    void keepPort() { m_port = m_server.serverPort(); }
+
+    // Answers the waiting browser (if any) and closes the port.
+    void finish(const QString& text) {
+        m_server.close();
+        if (m_browser) {
+            m_browser->write(page(text));
+            m_browser->disconnectFromHost();
+        }
+    }
+
+protected:
+    void networkReplyFinished(QNetworkReply* reply) override {
+        const TokenAnswer answer = readTokenAnswer(reply);
+        if (!answer.failure.isEmpty()) {
+            if (onTokenFailure) onTokenFailure(answer.failure);
+            return;
+        }
+        Q_EMIT tokensReceived(answer.values);
+    }
+
+private:
+    void accept() {
+        while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+            socket->setParent(this);
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QTcpSocket::readyRead, this,
+                             [this, socket] { read(socket); });
+        }
+    }
+
+    void read(QTcpSocket* socket) {
+        QByteArray& request = m_requests[socket];
+        request += socket->readAll();
+        if (request.size() > 16 * 1024) {
+            socket->abort();
+            m_requests.remove(socket);
+            return;
+        }
+        if (!request.contains("\r\n\r\n")) return;
+        const QList<QByteArray> words = request.left(request.indexOf("\r\n")).split(' ');
+        m_requests.remove(socket);
+        const QUrl target = words.size() >= 2 ? QUrl(QString::fromLatin1(words.at(1))) : QUrl();
+        // Only the first GET of the callback path is the redirect; a browser
+        // also asks for its icon and the like.
+        if (words.value(0) != "GET" || target.path() != QLatin1String("/") || m_browser ||
+            !onRedirect) {
+            socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: "
+                          "close\r\n\r\n");
+            socket->disconnectFromHost();
+            return;
+        }
+        m_browser = socket;
+        onRedirect(QUrl(callback()).resolved(target));
+    }
+
+    QTcpServer m_server;
+    quint16 m_port = 0;
+    QPointer<QTcpSocket> m_browser;
+    QHash<QTcpSocket*, QByteArray> m_requests;
+};
+
+} // namespace
+
 struct OAuth2SignIn::Private {
+    explicit Private(OAuth2SignIn* owner) : q(owner) {}
+    OAuth2SignIn* q;
     OAuth2Settings settings;
+    QNetworkAccessManager network;
+    QOAuth2AuthorizationCodeFlow* flow = nullptr;
+    LoopbackHandler* handler = nullptr;
+    QByteArray verifier;
+    QUrl authorizationUrl;
+    bool started = false;
+    bool finished = false;
+    bool canceled = false;
+    bool timedOut = false;
+    bool redirected = false;
+    std::optional<OAuth2Tokens> tokens;
+    QString error;
+
+    // Ends the sign-in with text, unless it has ended.
+    void fail(const QString& text);
+    // The redirect the browser ended on, from the loopback or pasted.
+    void take(const QUrl& redirect);
 };
 
 OAuth2SignIn::OAuth2SignIn(OAuth2Settings settings, QObject* parent)
-    : QObject(parent), d(std::make_unique<Private>()) {
+    : QObject(parent), d(std::make_unique<Private>(this)) {
     d->settings = std::move(settings);
 }
-OAuth2SignIn::~OAuth2SignIn() = default;
-void OAuth2SignIn::start(quint16) {
-    throw EOAuth2Error(QStringLiteral("OAuth2 sign-in is not available yet"));
-}
-QUrl OAuth2SignIn::authorizationUrl() const {
-    return {};
-}
-void OAuth2SignIn::acceptRedirect(const QString&) {}
-void OAuth2SignIn::cancel() {}
-OAuth2Tokens OAuth2SignIn::wait(int) {
-    throw EOAuth2Error(QStringLiteral("OAuth2 sign-in is not available yet"));
-}
-bool OAuth2SignIn::isFinished() const {
-    return true;
-}
-std::optional<OAuth2Tokens> OAuth2SignIn::tokens() const {
-    return std::nullopt;
-}
-QString OAuth2SignIn::errorText() const {
-    return QStringLiteral("OAuth2 sign-in is not available yet");
+
+OAuth2SignIn::~OAuth2SignIn() {
+    if (d->handler) d->handler->finish(QStringLiteral("The sign-in has ended."));
 }
 
-OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings&, const OAuth2Tokens&, int) {
-    throw EOAuth2Error(QStringLiteral("OAuth2 sign-in is not available yet"));
+void OAuth2SignIn::start(quint16 port) {
+    if (d->started) throw EOAuth2Error(QStringLiteral("The sign-in has already started."));
+    const QString missing = d->settings.missing();
+    if (!missing.isEmpty()) throw EOAuth2Error(missing);
+    const OAuth2Provider provider = d->settings.effective();
+
+    d->handler = new LoopbackHandler(this);
+    if (!d->handler->listen(port))
+        throw EOAuth2Error(QStringLiteral("No local port for the sign-in's redirect: ") +
+                           QStringLiteral("127.0.0.1:%1 is not free.").arg(port));
+    d->handler->keepPort();
+    d->started = true;
+
+    d->flow = new QOAuth2AuthorizationCodeFlow(&d->network, this);
+    d->flow->setClientIdentifier(d->settings.ClientId.trimmed());
+    // Sent only where the user gave one; public clients have none.
+    if (!d->settings.ClientSecret.isEmpty())
+        d->flow->setClientIdentifierSharedKey(d->settings.ClientSecret);
+    d->flow->setAuthorizationUrl(QUrl(provider.AuthorizationUrl));
+    d->flow->setAccessTokenUrl(QUrl(provider.TokenUrl));
+    d->flow->setScope(provider.Scope);
+    d->flow->setReplyHandler(d->handler);
+
+    // PKCE (S256): a fresh verifier for every sign-in; its digest goes with
+    // the authorization request and the verifier itself with the code.
+    d->verifier = newVerifier();
+    const QByteArray challenge =
+        base64Url(QCryptographicHash::hash(d->verifier, QCryptographicHash::Sha256));
+    d->flow->setModifyParametersFunction([this,
+                                          challenge](QAbstractOAuth::Stage stage,
+                                                     QMultiMap<QString, QVariant>* parameters) {
+        if (stage == QAbstractOAuth::Stage::RequestingAuthorization) {
+            parameters->replace(QStringLiteral("code_challenge"), QString::fromLatin1(challenge));
+            parameters->replace(QStringLiteral("code_challenge_method"), QStringLiteral("S256"));
+        } else if (stage == QAbstractOAuth::Stage::RequestingAccessToken) {
+            parameters->replace(QStringLiteral("code_verifier"), QString::fromLatin1(d->verifier));
+        }
+    });
+
+    connect(d->flow, &QAbstractOAuth::authorizeWithBrowser, this,
+            [this](const QUrl& url) { d->authorizationUrl = url; });
+    connect(d->flow, &QAbstractOAuth::granted, this, [this] {
+        OAuth2Tokens tokens;
+        tokens.AccessToken = d->flow->token();
+        tokens.RefreshToken = d->flow->refreshToken();
+        if (d->flow->expirationAt().isValid()) tokens.Expires = d->flow->expirationAt().toUTC();
+        d->tokens = tokens;
+        d->finished = true;
+        d->handler->finish(QStringLiteral("You are signed in. You may close this window."));
+        Q_EMIT finished();
+    });
+    d->handler->onTokenFailure = [this](const QString& text) { d->fail(text); };
+    d->handler->onRedirect = [this](const QUrl& url) { d->take(url); };
+
+    d->flow->grant();
+}
+
+void OAuth2SignIn::Private::fail(const QString& text) {
+    if (finished) return;
+    error = text;
+    finished = true;
+    if (handler) handler->finish(QStringLiteral("The sign-in failed: ") + text);
+    Q_EMIT q->finished();
+}
+
+void OAuth2SignIn::Private::take(const QUrl& redirect) {
+    if (finished || redirected) return;
+    const QUrlQuery query(redirect);
+    const QString error = formValue(query, QStringLiteral("error"));
+    if (!error.isEmpty())
+        return fail(providerError(error, formValue(query, QStringLiteral("error_description"))));
+    if (formValue(query, QStringLiteral("state")) != flow->state())
+        return fail(QStringLiteral("The redirect does not belong to this sign-in (its state "
+                                   "differs)."));
+    const QString code = formValue(query, QStringLiteral("code"));
+    if (code.isEmpty()) return fail(QStringLiteral("The redirect carries no authorization code."));
+    redirected = true;
+    // The flow checks the state once more, decodes the code and asks for the
+    // tokens.
+    QVariantMap values;
+    for (const auto& [key, value] : query.queryItems(QUrl::FullyEncoded))
+        values.insert(key, value);
+    Q_EMIT handler->callbackReceived(values);
+}
+
+QUrl OAuth2SignIn::authorizationUrl() const {
+    return d->authorizationUrl;
+}
+
+void OAuth2SignIn::acceptRedirect(const QString& address) {
+    if (!d->started || d->finished) return;
+    const QUrl url = QUrl::fromUserInput(address.trimmed());
+    if (!url.isValid() || !url.hasQuery())
+        return d->fail(QStringLiteral("The address holds no answer of the provider."));
+    d->take(url);
+}
+
+void OAuth2SignIn::cancel() {
+    if (d->finished) return;
+    d->canceled = true;
+    d->fail(QStringLiteral("Operation has been canceled"));
+}
+
+OAuth2Tokens OAuth2SignIn::wait(int timeoutMs) {
+    if (!d->started) throw EOAuth2Error(QStringLiteral("The sign-in has not started."));
+    if (!d->finished) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        connect(this, &OAuth2SignIn::finished, &loop, &QEventLoop::quit);
+        connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timer.start(timeoutMs);
+        loop.exec();
+        if (!d->finished) {
+            d->timedOut = true;
+            d->fail(QStringLiteral("Operation timed out"));
+        }
+    }
+    if (d->tokens) return *d->tokens;
+    if (d->canceled) throw ECanceledError(d->error);
+    if (d->timedOut) throw ETimedOutError(d->error);
+    throw EOAuth2Error(d->error);
+}
+
+bool OAuth2SignIn::isFinished() const {
+    return d->finished;
+}
+
+std::optional<OAuth2Tokens> OAuth2SignIn::tokens() const {
+    return d->tokens;
+}
+
+QString OAuth2SignIn::errorText() const {
+    return d->error;
+}
+
+OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings& settings, const OAuth2Tokens& tokens,
+                                 int timeoutMs) {
+    if (tokens.RefreshToken.isEmpty())
+        throw EOAuth2Error(QStringLiteral("There is no refresh token; sign in again."));
+    const OAuth2Provider provider = settings.effective();
+    if (provider.TokenUrl.isEmpty())
+        throw EOAuth2Error(
+            QStringLiteral("Enter the provider's authorization and token addresses."));
+    QUrlQuery form;
+    form.addQueryItem(QStringLiteral("grant_type"), QStringLiteral("refresh_token"));
+    form.addQueryItem(QStringLiteral("refresh_token"), tokens.RefreshToken);
+    form.addQueryItem(QStringLiteral("client_id"), settings.ClientId.trimmed());
+    if (!settings.ClientSecret.isEmpty())
+        form.addQueryItem(QStringLiteral("client_secret"), settings.ClientSecret);
+    // Form encoding: '+' and the like in a token must not turn into spaces.
+    QByteArray body;
+    for (const auto& [key, value] : form.queryItems(QUrl::FullyDecoded)) {
+        if (!body.isEmpty()) body += '&';
+        body += QUrl::toPercentEncoding(key) + '=' + QUrl::toPercentEncoding(value);
+    }
+
+    QNetworkAccessManager network;
+    QNetworkReply* reply = network.post(formRequest(QUrl(provider.TokenUrl)), body);
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(timeoutMs);
+    if (!reply->isFinished()) loop.exec();
+    if (!reply->isFinished()) {
+        reply->abort();
+        delete reply;
+        throw ETimedOutError(QStringLiteral("Operation timed out"));
+    }
+    const TokenAnswer answer = readTokenAnswer(reply);
+    delete reply;
+    if (!answer.failure.isEmpty()) throw EOAuth2Error(answer.failure);
+
+    OAuth2Tokens renewed;
+    renewed.AccessToken = answer.values.value(QStringLiteral("access_token")).toString();
+    renewed.RefreshToken = answer.values.value(QStringLiteral("refresh_token")).toString();
+    if (renewed.RefreshToken.isEmpty()) renewed.RefreshToken = tokens.RefreshToken;
+    bool ok = false;
+    const qint64 lifetime = answer.values.value(QStringLiteral("expires_in")).toLongLong(&ok);
+    if (ok && lifetime > 0) renewed.Expires = QDateTime::currentDateTimeUtc().addSecs(lifetime);
+    return renewed;
 }

@@ -1,0 +1,138 @@
+// The mailbox details' sign-in: "Sign in..." with the browser played by a URL
+// handler that follows the address to the tests' own provider, the tokens
+// stored for the slot at once, a sign-in stopped while it waits, and OK
+// refusing OAuth2 over a connection that is not always encrypted.
+#include "dialogs/TfrmMailboxDetails.h"
+#include "settings/SecretStore.h"
+#include "support/OAuthBrowser.h"
+#include "support/TempProfile.h"
+#include "support/servers/OAuthProvider.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+// Stands in for the desktop's browser: records the address and, when asked
+// to, follows it.
+class BrowserStandIn : public QObject {
+    Q_OBJECT
+public:
+    bool follows = true;
+    QList<QUrl> opened;
+    OAuthBrowser browser;
+
+public Q_SLOTS:
+    void open(const QUrl& url) {
+        opened << url;
+        if (follows) browser.follow(url);
+    }
+};
+
+namespace {
+void chooseOAuth2(TfrmMailboxDetails& d, const QString& provider) {
+    d.cbSignIn->setCurrentIndex(d.cbSignIn->findData(int(MailSignIn::OAuth2)));
+    d.cbProvider->setCurrentIndex(d.cbProvider->findData(provider));
+    d.edClientId->setText(QStringLiteral("quillmere-test"));
+}
+} // namespace
+
+class TestMailboxDetails : public QObject {
+    Q_OBJECT
+
+    OAuthProvider m_provider;
+    BrowserStandIn m_browser;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(m_provider.start(), qPrintable(m_provider.errorString()));
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_browser, "open");
+    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+
+    void signInButton_data() {
+        QTest::addColumn<bool>("follows");
+        QTest::newRow("browser-follows-tokens-stored") << true;
+        QTest::newRow("stopped-while-waiting") << false;
+    }
+
+    // The sign-in runs with the dialog's current values while the dialog stays
+    // usable; OK then keeps the method and the settings, the password too.
+    void signInButton() {
+        QFETCH(bool, follows);
+        TempProfile profile;
+        m_browser.follows = follows;
+        m_browser.opened.clear();
+        MailboxConfig box{QStringLiteral("pop.example.org"), QStringLiteral("ann"),
+                          QStringLiteral("pw"), MailSecurity::StartTlsRequired};
+        TfrmMailboxDetails d(box, 4, box.Server);
+        d.show();
+        QVERIFY(!d.btSignIn->isVisible());
+        chooseOAuth2(d, QStringLiteral("custom"));
+        QVERIFY(d.btSignIn->isVisible() && d.edTokenUrl->isVisible());
+        QCOMPARE(d.lblSignInStatus->text(), QStringLiteral("Not signed in"));
+        d.edAuthUrl->setText(m_provider.url(QStringLiteral("/authorize")).toString());
+        d.edTokenUrl->setText(m_provider.url(QStringLiteral("/token")).toString());
+
+        QTest::mouseClick(d.btSignIn, Qt::LeftButton);
+        QCOMPARE(m_browser.opened.size(), 1);
+        QCOMPARE(d.edSignInUrl->text(), m_browser.opened[0].toString(QUrl::FullyEncoded));
+        QVERIFY(d.edSignInUrl->isVisible());
+        if (follows) {
+            QTRY_COMPARE_WITH_TIMEOUT(d.lblSignInStatus->text(), QStringLiteral("Signed in"),
+                                      15000);
+            QVERIFY(ReadOAuth2Tokens(4, SecretAccess::NeverPrompt));
+        } else {
+            QVERIFY(d.signingIn() && !d.btSignIn->isEnabled());
+            QTest::mouseClick(d.btCancelSignIn, Qt::LeftButton);
+            QTRY_VERIFY(d.lblSignInStatus->text().startsWith("The sign-in failed"));
+            QVERIFY(!ReadOAuth2Tokens(4, SecretAccess::NeverPrompt));
+        }
+        QVERIFY(d.btSignIn->isEnabled());
+
+        d.accept();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(box.SignIn, MailSignIn::OAuth2);
+        QCOMPARE(box.OAuth2.Provider, QStringLiteral("custom"));
+        QCOMPARE(box.OAuth2.ClientId, QStringLiteral("quillmere-test"));
+        QCOMPARE(box.OAuth2.TokenUrl, m_provider.url(QStringLiteral("/token")).toString());
+        QCOMPARE(box.Password, QStringLiteral("pw"));
+    }
+
+    void okNeedsEncryptionForOAuth2_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<int>("security");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("none-refused") << "pop.example.org" << int(MailSecurity::None) << false;
+        QTest::newRow("starttls-if-offered-refused")
+            << "pop.example.org" << int(MailSecurity::StartTlsOptional) << false;
+        QTest::newRow("starttls-required")
+            << "pop.example.org" << int(MailSecurity::StartTlsRequired) << true;
+        QTest::newRow("port-995-means-tls")
+            << "pop.example.org:995" << int(MailSecurity::None) << true;
+    }
+
+    void okNeedsEncryptionForOAuth2() {
+        QFETCH(QString, server);
+        QFETCH(int, security);
+        QFETCH(bool, accepted);
+        TempProfile profile;
+        MailboxConfig box{server, QStringLiteral("ann"), QStringLiteral("pw"),
+                          MailSecurity::StartTlsRequired};
+        TfrmMailboxDetails d(box, 2, server);
+        d.show();
+        chooseOAuth2(d, QStringLiteral("microsoft"));
+        QVERIFY(!d.edTokenUrl->isVisible());
+        d.cbSecurity->setCurrentIndex(d.cbSecurity->findData(security));
+        d.accept();
+        QCOMPARE(d.isVisible(), !accepted);
+        QCOMPARE(d.lblProblem->isVisible(), !accepted);
+        QCOMPARE(box.SignIn, accepted ? MailSignIn::OAuth2 : MailSignIn::Password);
+    }
+};
+
+QTEST_MAIN(TestMailboxDetails)
+#include "tst_mailbox_details.moc"
