@@ -196,6 +196,9 @@ OAuth2SignIn::OAuth2SignIn(OAuth2Settings settings, QObject* parent)
 
 OAuth2SignIn::~OAuth2SignIn() {
     if (d->handler) d->handler->finish(QStringLiteral("The sign-in has ended."));
+    // Before the network access they use goes with d.
+    delete d->flow;
+    delete d->handler;
 }
 
 void OAuth2SignIn::start(quint16 port) {
