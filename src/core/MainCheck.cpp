@@ -8,6 +8,7 @@
 #include "mail/Exceptions.h"
 #include "mail/headers/MailAddress.h"
 #include "mail/headers/MailDate.h"
+#include "mail/oauth/OAuth2Flow.h"
 #include "settings/Prompter.h"
 #include "settings/SettingsStore.h"
 
@@ -263,6 +264,7 @@ void MainController::msRemotePOP1Closed(QObject*) {
 }
 
 void MainController::msRemotePOP1Cancel(QObject*) {
+    if (m_refreshStop) m_refreshStop->stop();
     m_state.StatusText = QStringLiteral("Operation has been canceled");
     setIdleExitFace();
     m_state.Tray.HammerPicture = true;

@@ -17,6 +17,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <QScopeGuard>
 #include <exception>
 #include <optional>
 
@@ -346,8 +347,12 @@ QString MainController::accessToken(bool renew) {
                                           "gave no refresh token.") +
                            advice);
     OAuth2Tokens renewed;
+    // Cancel ends the wait for the provider as it ends the wait for the server.
+    OAuth2RefreshStop stop;
+    m_refreshStop = &stop;
+    const auto forget = qScopeGuard([this] { m_refreshStop = nullptr; });
     try {
-        renewed = RefreshOAuth2Tokens(m_oauth2, *tokens);
+        renewed = RefreshOAuth2Tokens(m_oauth2, *tokens, 30000, &stop);
     } catch (const EOAuth2Error& e) {
         if (needsNewSignIn(e.message()))
             throw EOAuth2Error(mailbox +
@@ -365,6 +370,7 @@ QString MainController::accessToken(bool renew) {
     // A provider may hand out a new refresh token and withdraw the old one:
     // the new pair is stored before the token is used.
     StoreOAuth2Tokens(n, renewed);
+    if (stop.stopped()) throw ECanceledError(LibraryText(57001));
     return renewed.AccessToken;
 }
 

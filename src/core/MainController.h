@@ -23,6 +23,8 @@
 #include <functional>
 #include <memory>
 
+class OAuth2RefreshStop;
+
 class AlarmSound;
 class ECertificateError;
 class MainView;
@@ -423,6 +425,8 @@ private:
     QString accessToken(bool renew);
     // The OAuth2 settings of the loaded mailbox (its client secret included).
     OAuth2Settings m_oauth2;
+    // The token refresh under way, which a cancel stops; null when none.
+    OAuth2RefreshStop* m_refreshStop = nullptr;
     // Why the loaded mailbox's secrets could not be read (a locked keyring
     // that may not be asked); empty when they were.
     QString m_secretError;

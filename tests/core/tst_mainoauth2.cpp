@@ -9,6 +9,7 @@
 #include "support/OAuthBrowser.h"
 #include "support/servers/OAuthProvider.h"
 
+#include <QTcpServer>
 #include <QtTest>
 
 class TestMainOAuth2 : public QObject {
@@ -29,14 +30,16 @@ class TestMainOAuth2 : public QObject {
         return user;
     }
 
-    // Slot n signs in as user with OAuth2 through the tests' provider.
-    void oauthSlot(int n, const QString& user) {
+    // Slot n signs in as user with OAuth2 through the tests' provider (or
+    // another token address).
+    void oauthSlot(int n, const QString& user, const QString& tokenUrl = {}) {
         MailboxConfig box{m_dovecot.server(), user, {}, MailSecurity::StartTlsRequired};
         box.SignIn = MailSignIn::OAuth2;
         box.OAuth2.Provider = QStringLiteral("custom");
         box.OAuth2.ClientId = QStringLiteral("quillmere-test");
         box.OAuth2.AuthorizationUrl = m_provider.url(QStringLiteral("/authorize")).toString();
-        box.OAuth2.TokenUrl = m_provider.url(QStringLiteral("/token")).toString();
+        box.OAuth2.TokenUrl =
+            tokenUrl.isEmpty() ? m_provider.url(QStringLiteral("/token")).toString() : tokenUrl;
         box.store(n);
     }
 
@@ -136,6 +139,32 @@ private Q_SLOTS:
         QVERIFY(!c.btListClick());
         QVERIFY2(c.LastFailure().contains(reason), qPrintable(c.LastFailure()));
         QVERIFY(c.LastFailure().contains("Sign in again"));
+    }
+
+    // A provider that takes the token request and never answers: Cancel ends
+    // the check at once, as it would a wait for the server, and the stored
+    // pair stays.
+    void cancelWhileRenewing() {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        Harness h;
+        const QString user = oauthUser();
+        oauthSlot(1, user, QStringLiteral("http://127.0.0.1:%1/token").arg(silent.serverPort()));
+        OAuth2Tokens tokens = issued();
+        tokens.Expires = QDateTime::currentDateTimeUtc().addSecs(-10);
+        StoreOAuth2Tokens(1, tokens);
+
+        MainController& c = h.start();
+        connect(&silent, &QTcpServer::newConnection, this,
+                [&] { QTimer::singleShot(100, &c, [&] { c.btCancelClick(); }); });
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!c.btListClick());
+        QVERIFY2(clock.elapsed() < 20000, "the check waited for the refresh's time-out");
+        QCOMPARE(h.prompter.texts(), QStringList{"Operation has been canceled"});
+        QCOMPARE(h.logLinesStartingWith("OPERATION CANCELED FOR " + user).size(), 1);
+        QVERIFY(!c.msRemotePOP1.Connected());
+        QCOMPARE(ReadOAuth2Tokens(1, SecretAccess::NeverPrompt)->AccessToken, tokens.AccessToken);
     }
 };
 

@@ -337,8 +337,15 @@ QString OAuth2SignIn::errorText() const {
     return d->error;
 }
 
+void OAuth2RefreshStop::stop() {
+    m_stopped = true;
+    if (m_wait) m_wait->quit();
+}
+
 OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings& settings, const OAuth2Tokens& tokens,
-                                 int timeoutMs) {
+                                 int timeoutMs, OAuth2RefreshStop* stop) {
+    const auto canceled = [] { return ECanceledError(LibraryText(57001)); };
+    if (stop && stop->stopped()) throw canceled();
     if (tokens.RefreshToken.isEmpty())
         throw EOAuth2Error(QStringLiteral("There is no refresh token; sign in again."));
     const OAuth2Provider provider = settings.effective();
@@ -366,7 +373,16 @@ OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings& settings, const OAuth2Tok
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(timeoutMs);
+    if (stop) stop->m_wait = &loop;
     if (!reply->isFinished()) loop.exec();
+    if (stop) stop->m_wait = nullptr;
+    // An answer that arrived is read even when the wait was stopped: it may
+    // carry a new refresh token that replaces the one just used.
+    if (!reply->isFinished() && stop && stop->stopped()) {
+        reply->abort();
+        delete reply;
+        throw canceled();
+    }
     if (!reply->isFinished()) {
         reply->abort();
         delete reply;

@@ -2,7 +2,9 @@
 
 #include "mail/oauth/OAuth2.h"
 
+#include <QEventLoop>
 #include <QObject>
+#include <QPointer>
 #include <QUrl>
 #include <memory>
 #include <optional>
@@ -51,9 +53,24 @@ private:
     std::unique_ptr<Private> d;
 };
 
+// Lets someone else end a token refresh while it waits (the check's Cancel).
+// stop() before the refresh starts keeps it from asking at all.
+class OAuth2RefreshStop {
+public:
+    void stop();
+    bool stopped() const { return m_stopped; }
+
+private:
+    friend OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings&, const OAuth2Tokens&, int,
+                                            OAuth2RefreshStop*);
+    bool m_stopped = false;
+    QPointer<QEventLoop> m_wait;
+};
+
 // Fetches a new access token with the refresh token, waiting in a local event
 // loop at most timeoutMs. The refresh token is kept when the provider sends no
 // new one. Raises EOAuth2Error with the provider's error text (for instance
-// "invalid_grant: Token has been expired or revoked.") or ETimedOutError.
+// "invalid_grant: Token has been expired or revoked."), ETimedOutError, or
+// ECanceledError when stop ended the wait.
 OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings& settings, const OAuth2Tokens& tokens,
-                                 int timeoutMs = 30000);
+                                 int timeoutMs = 30000, OAuth2RefreshStop* stop = nullptr);

@@ -6,6 +6,7 @@
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -181,6 +182,50 @@ private Q_SLOTS:
         }
     }
 
+    // A token address that takes the request and never answers: the refresh
+    // ends when it is stopped (a check's Cancel) or at its time-out, and a
+    // refresh stopped before it began asks nothing.
+    void refreshThatHangs_data() {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<int>("requests");
+        QTest::newRow("stopped-while-waiting")
+            << "stop"
+            << "ECanceledError: Operation has been canceled" << 1;
+        QTest::newRow("stopped-before") << "stopped"
+                                        << "ECanceledError: Operation has been canceled" << 0;
+        QTest::newRow("time-out") << "time-out"
+                                  << "ETimedOutError: Operation timed out" << 1;
+    }
+
+    void refreshThatHangs() {
+        QFETCH(QString, end);
+        QFETCH(QString, failure);
+        QFETCH(int, requests);
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        int connections = 0;
+        OAuth2RefreshStop stop;
+        connect(&silent, &QTcpServer::newConnection, this, [&] {
+            ++connections;
+            if (end == "stop") QTimer::singleShot(50, this, [&] { stop.stop(); });
+        });
+        if (end == "stopped") stop.stop();
+        OAuth2Settings s = settings();
+        s.TokenUrl = QStringLiteral("http://127.0.0.1:%1/token").arg(silent.serverPort());
+        OAuth2Tokens held;
+        held.AccessToken = QStringLiteral("old");
+        held.RefreshToken = QStringLiteral("refresh");
+
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(failureOf(
+                     [&] { RefreshOAuth2Tokens(s, held, end == "time-out" ? 300 : 20000, &stop); }),
+                 failure);
+        QVERIFY(clock.elapsed() < 10000);
+        QCOMPARE(connections, requests);
+    }
+
     void incompleteSettingsDoNotStart() {
         OAuth2Settings s = settings();
         s.ClientId.clear();
@@ -191,8 +236,8 @@ private Q_SLOTS:
     }
 
     void refresh_data() {
-        QTest::addColumn<QString>("secret");    // the secret the provider requires
-        QTest::addColumn<bool>("revoke");       // all tokens revoked first
+        QTest::addColumn<QString>("secret"); // the secret the provider requires
+        QTest::addColumn<bool>("revoke");    // all tokens revoked first
         QTest::addColumn<QString>("failure");
         QTest::newRow("old-refresh-token-kept") << "" << false << "none";
         QTest::newRow("secret-sent-where-given") << "s3cret" << false << "none";
