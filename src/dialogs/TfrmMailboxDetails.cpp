@@ -342,9 +342,7 @@ void TfrmMailboxDetails::showSecurityNote() {
 }
 
 void TfrmMailboxDetails::accept() {
-    const MailSecurity effective = MailboxConfig::effectiveSecurity(m_server, security());
-    if (signIn() == MailSignIn::OAuth2 && effective != MailSecurity::Tls &&
-        effective != MailSecurity::StartTlsRequired) {
+    if (signIn() == MailSignIn::OAuth2 && !MailboxConfig::alwaysEncrypted(m_server, security())) {
         lblProblem->setText(QStringLiteral("OAuth2 is sent only over an encrypted connection: "
                                            "choose \"TLS\" or \"STARTTLS required\" as the "
                                            "security."));

@@ -11,6 +11,12 @@ const QString CurrentVersion = QStringLiteral("161");
 const QString ReenterWarning = QStringLiteral("Warning: You will have to re-enter your passwords "
                                               "for all of your mailboxes!  Sorry for the "
                                               "inconvenience.");
+
+// Empties ident in the tree when it holds something: a write that would change
+// nothing is left out.
+void clearInTree(SettingsGroup& tree, const QString& ident) {
+    if (!tree.ReadString(Section, ident, {}).isEmpty()) tree.WriteString(Section, ident, {});
+}
 } // namespace
 
 QString MailboxConfig::serverIdent(int n) {
@@ -62,6 +68,11 @@ MailSecurity MailboxConfig::effectiveSecurity(const QString& server, MailSecurit
     return serverImpliesTls(server) ? MailSecurity::Tls : security;
 }
 
+bool MailboxConfig::alwaysEncrypted(const QString& server, MailSecurity security) {
+    const MailSecurity used = effectiveSecurity(server, security);
+    return used == MailSecurity::Tls || used == MailSecurity::StartTlsRequired;
+}
+
 MailSecurity MailboxConfig::storedBeforeSecurity(const QString& server) {
     if (server.isEmpty()) return MailboxConfig{}.Security;
     return serverImpliesTls(server) ? MailSecurity::Tls : MailSecurity::StartTlsOptional;
@@ -96,8 +107,7 @@ MailboxProblem CheckMailbox(int n, const MailboxConfig& box) {
                     QStringLiteral("Mailbox %1 - the OAuth2 sign-in is incomplete. %2")
                         .arg(n)
                         .arg(missing)};
-        const MailSecurity security = MailboxConfig::effectiveSecurity(box.Server, box.Security);
-        if (security != MailSecurity::Tls && security != MailSecurity::StartTlsRequired)
+        if (!MailboxConfig::alwaysEncrypted(box.Server, box.Security))
             return {MailboxProblem::SignIn,
                     QStringLiteral("Mailbox %1 - OAuth2 is sent only over an encrypted "
                                    "connection: choose \"TLS\" or \"STARTTLS required\" as "
@@ -149,8 +159,7 @@ void MailboxConfig::store(SettingsGroup& tree, int n) const {
         if ((writeSecret || !inUse()) &&
             (!OAuth2.ClientSecret.isEmpty() || !tree.ReadString(Section, secretKey, {}).isEmpty()))
             tree.WriteString(Section, secretKey, EncipherPassword(OAuth2.ClientSecret));
-        if (!inUse() && !tree.ReadString(Section, tokensKey, {}).isEmpty())
-            tree.WriteString(Section, tokensKey, {});
+        if (!inUse()) clearInTree(tree, tokensKey);
         return;
     }
     // The keyring first: the tree's copies go with the group's commit, and only
@@ -172,12 +181,9 @@ void MailboxConfig::store(SettingsGroup& tree, int n) const {
     }
     // The tree's copies of the secrets just written go; the others stay until
     // they are moved (MoveSecretsIntoStore).
-    if (passwordWritten && !tree.ReadString(Section, passwordKey, {}).isEmpty())
-        tree.WriteString(Section, passwordKey, {});
-    if (secretWritten && !tree.ReadString(Section, secretKey, {}).isEmpty())
-        tree.WriteString(Section, secretKey, {});
-    if (all && !tree.ReadString(Section, tokensKey, {}).isEmpty())
-        tree.WriteString(Section, tokensKey, {});
+    if (passwordWritten) clearInTree(tree, passwordKey);
+    if (secretWritten) clearInTree(tree, secretKey);
+    if (all) clearInTree(tree, tokensKey);
 }
 
 void MailboxConfig::read(int n, SecretAccess access) {

@@ -68,6 +68,9 @@ struct MailboxConfig {
     // The choice as it is used with server: TLS when the server asks for it,
     // else security.
     static MailSecurity effectiveSecurity(const QString& server, MailSecurity security);
+    // Whether the connection is encrypted whatever the server offers (TLS, or
+    // STARTTLS required): the only ones an OAuth2 token is sent over.
+    static bool alwaysEncrypted(const QString& server, MailSecurity security);
     // The choice for a slot stored without one: as before there was a choice,
     // TLS for a server that asks for it and STARTTLS when offered otherwise; a
     // slot not in use gets the new mailbox's default.

@@ -25,9 +25,10 @@ int currentSlot() {
 // One slot as stored, the password only as set or empty; for a slot in use its
 // security choice, the certificate it trusts and an OAuth2 sign-in.
 void printSlot(int n, int current) {
-    const SettingsStore tree = SettingsStore::tree();
-    const QString server = tree.ReadString(Server, MailboxConfig::serverIdent(n), {});
-    const QString user = tree.ReadString(Server, MailboxConfig::userIdent(n), {});
+    MailboxConfig box;
+    box.readFields(n); // the password is not shown here
+    const QString& server = box.Server;
+    const QString& user = box.UserName;
     // The password may be in the keyring; one that is locked is not asked.
     QString password = QStringLiteral("(empty)");
     try {
@@ -41,8 +42,6 @@ void printSlot(int n, int current) {
              << (user.isEmpty() ? QStringLiteral("-") : user).leftJustified(24) << ' '
              << "password " << password;
     if (!server.isEmpty()) {
-        MailboxConfig box;
-        box.readFields(n); // the password is not shown here
         cliOut() << "  " << securityWord(box.Security);
         if (!box.TrustedCert.isEmpty())
             cliOut() << "  trusts " << readableFingerprint(box.TrustedCert);

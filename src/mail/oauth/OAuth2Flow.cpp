@@ -301,7 +301,7 @@ void OAuth2SignIn::acceptRedirect(const QString& address) {
 void OAuth2SignIn::cancel() {
     if (d->finished) return;
     d->canceled = true;
-    d->fail(QStringLiteral("Operation has been canceled"));
+    d->fail(LibraryText(57001));
 }
 
 OAuth2Tokens OAuth2SignIn::wait(int timeoutMs) {
@@ -316,7 +316,7 @@ OAuth2Tokens OAuth2SignIn::wait(int timeoutMs) {
         loop.exec();
         if (!d->finished) {
             d->timedOut = true;
-            d->fail(QStringLiteral("Operation timed out"));
+            d->fail(LibraryText(57000));
         }
     }
     if (d->tokens) return *d->tokens;
@@ -344,33 +344,27 @@ void OAuth2RefreshStop::stop() {
 
 OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings& settings, const OAuth2Tokens& tokens,
                                  int timeoutMs, OAuth2RefreshStop* stop) {
-    const auto canceled = [] { return ECanceledError(LibraryText(57001)); };
-    if (stop && stop->stopped()) throw canceled();
+    if (stop && stop->stopped()) throw ECanceledError(LibraryText(57001));
     if (tokens.RefreshToken.isEmpty())
         throw EOAuth2Error(QStringLiteral("There is no refresh token; sign in again."));
     const OAuth2Provider provider = settings.effective();
     if (provider.TokenUrl.isEmpty())
         throw EOAuth2Error(
             QStringLiteral("Enter the provider's authorization and token addresses."));
-    QUrlQuery form;
-    form.addQueryItem(QStringLiteral("grant_type"), QStringLiteral("refresh_token"));
-    form.addQueryItem(QStringLiteral("refresh_token"), tokens.RefreshToken);
-    form.addQueryItem(QStringLiteral("client_id"), settings.ClientId.trimmed());
-    if (!settings.ClientSecret.isEmpty())
-        form.addQueryItem(QStringLiteral("client_secret"), settings.ClientSecret);
     // Form encoding: '+' and the like in a token must not turn into spaces.
-    QByteArray body;
-    for (const auto& [key, value] : form.queryItems(QUrl::FullyDecoded)) {
-        if (!body.isEmpty()) body += '&';
-        body += QUrl::toPercentEncoding(key) + '=' + QUrl::toPercentEncoding(value);
-    }
+    QByteArray body =
+        "grant_type=refresh_token&refresh_token=" + QUrl::toPercentEncoding(tokens.RefreshToken) +
+        "&client_id=" + QUrl::toPercentEncoding(settings.ClientId.trimmed());
+    if (!settings.ClientSecret.isEmpty())
+        body += "&client_secret=" + QUrl::toPercentEncoding(settings.ClientSecret);
 
     QNetworkAccessManager network;
-    QNetworkReply* reply = network.post(formRequest(QUrl(provider.TokenUrl)), body);
+    const std::unique_ptr<QNetworkReply> reply(
+        network.post(formRequest(QUrl(provider.TokenUrl)), body));
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(timeoutMs);
     if (stop) stop->m_wait = &loop;
@@ -378,18 +372,12 @@ OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings& settings, const OAuth2Tok
     if (stop) stop->m_wait = nullptr;
     // An answer that arrived is read even when the wait was stopped: it may
     // carry a new refresh token that replaces the one just used.
-    if (!reply->isFinished() && stop && stop->stopped()) {
-        reply->abort();
-        delete reply;
-        throw canceled();
-    }
     if (!reply->isFinished()) {
         reply->abort();
-        delete reply;
-        throw ETimedOutError(QStringLiteral("Operation timed out"));
+        if (stop && stop->stopped()) throw ECanceledError(LibraryText(57001));
+        throw ETimedOutError(LibraryText(57000));
     }
-    const TokenAnswer answer = readTokenAnswer(reply);
-    delete reply;
+    const TokenAnswer answer = readTokenAnswer(reply.get());
     if (!answer.failure.isEmpty()) throw EOAuth2Error(answer.failure);
 
     OAuth2Tokens renewed;

@@ -68,7 +68,6 @@ TmsCustomPOP::TmsCustomPOP(QObject* parent) : TmsMailBase(parent) {
 
 void TmsCustomPOP::ResetState() {
     TmsMailBase::ResetState();
-    m_offersPipelining = false;
     m_capabilities.clear();
 }
 
@@ -76,6 +75,10 @@ int TmsCustomPOP::ReplyCode(const QString& Line) {
     if (Line.startsWith(QLatin1Char('+'))) return 1;
     if (Line.startsWith(QLatin1Char('-'))) return -1;
     return 0;
+}
+
+bool TmsCustomPOP::OffersPipelining() const {
+    return offers(m_capabilities, "PIPELINING");
 }
 
 void TmsCustomPOP::CheckLogin() {
@@ -172,7 +175,6 @@ void TmsCustomPOP::negotiateTls() {
 
 void TmsCustomPOP::readCapabilities(QByteArray& Capabilities) {
     ReadToStream(Capabilities, -1, CapaReplyLimit);
-    m_offersPipelining = offers(Capabilities, "PIPELINING");
     m_capabilities = Capabilities;
 }
 
@@ -209,12 +211,7 @@ QByteArray TmsCustomPOP::oauthInitialResponse(const QByteArray& mechanism,
     if (mechanism == "XOAUTH2") return "user=" + user + '\x01' + bearer + "\x01\x01";
     QByteArray authzid = user;
     authzid.replace("=", "=3D").replace(",", "=2C");
-    QString host = Server;
-    const qsizetype scheme = host.indexOf(QStringLiteral("://"));
-    if (scheme >= 0) host.remove(0, scheme + 3);
-    const qsizetype colon = host.indexOf(QLatin1Char(':'));
-    if (colon >= 0) host.truncate(colon);
-    return "n,a=" + authzid + ",\x01host=" + host.toUtf8() +
+    return "n,a=" + authzid + ",\x01host=" + RemoteHost().toUtf8() +
            "\x01port=" + QByteArray::number(RemotePort()) + '\x01' + bearer + "\x01\x01";
 }
 

@@ -58,9 +58,9 @@ public:
     // source) is missing.
     virtual void CheckLogin();
     // The server listed PIPELINING in its last CAPA reply of this session.
-    bool OffersPipelining() const { return m_offersPipelining; }
+    bool OffersPipelining() const;
     // Commands go ahead of their replies in this session.
-    bool Pipelined() const { return AllowPipelining && m_offersPipelining; }
+    bool Pipelined() const { return AllowPipelining && OffersPipelining(); }
 
     // STAT into MessageCount and TotalSize; a value the reply leaves out keeps
     // its previous one.
@@ -103,7 +103,6 @@ private:
     // decoded error challenge, if any).
     bool sendSaslToken(const QByteArray& mechanism, const QString& token, QString* challenge);
     QByteArray oauthInitialResponse(const QByteArray& mechanism, const QString& token) const;
-    bool m_offersPipelining = false;
     // The last CAPA reply's data block of this session.
     QByteArray m_capabilities;
     // Reports reason through OnError and raises ESocketError: no sign-in.

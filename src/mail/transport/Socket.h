@@ -78,7 +78,8 @@ public:
     bool Connected() const { return m_socket != nullptr; }
     // The connection is encrypted (TLS from the start, or after StartTls).
     bool IsSecure() const;
-    // The port Open resolved.
+    // The host and the port Open resolved from Server.
+    const QString& RemoteHost() const { return m_host; }
     quint16 RemotePort() const { return m_port; }
 
     // Results kept for the protocol layers.
