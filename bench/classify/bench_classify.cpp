@@ -559,15 +559,9 @@ int main(int argc, char** argv) {
     QCryptographicHash why(QCryptographicHash::Sha1);
     int reasons = 0;
     for (int i = 0; i < rows.size(); i += 10) {
-        const MarkState old = rows[i].Mark;
-        classifier.memoWhy.clear();
-        classifier.WhyMode = true;
-        rows[i].Mark = NoMark;
-        classifier.MarkForDeletion(i);
-        classifier.WhyMode = false;
-        rows[i].Mark = old;
-        reasons += int(classifier.memoWhy.size());
-        why.addData(classifier.memoWhy.join(u'\n').toUtf8() + '\0');
+        const QStringList lines = classifier.explain(i).Reasons;
+        reasons += int(lines.size());
+        why.addData(lines.join(u'\n').toUtf8() + '\0');
     }
 
     std::sort(floorTimes.begin(), floorTimes.end());

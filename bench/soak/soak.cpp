@@ -82,7 +82,7 @@ QString yesNo(bool on) {
 // New rules in place of the old ones: subject words, sender domains, now and
 // then an exception, the blacklist and a size limit.
 void randomRules(MainController& c, QRandomGenerator& rng) {
-    SpamSettings& s = c.Spam;
+    SpamSettings& s = c.dialogModels().Spam;
     s.gridSubject.reset();
     for (int i = 0, n = 1 + int(rng.bounded(3)); i < n; ++i)
         s.gridSubject.appendRule(
@@ -96,8 +96,9 @@ void randomRules(MainController& c, QRandomGenerator& rng) {
         s.gridExcept.appendRule(
             {"Subject", "Contains", pick(rng, Words), "No", "0", QString(), "5"});
     s.gridHeader.reset();
-    c.lbKnown.clear();
-    if (rng.bounded(2)) c.lbKnown.add(pick(rng, Domains));
+    Blacklist& known = c.dialogModels().Known;
+    known.clear();
+    if (rng.bounded(2)) known.add(pick(rng, Domains));
     s.Known.QMonitor = true;
     s.Larger.QLarger = rng.bounded(3) == 0;
     s.Larger.Num = 500 + int(rng.bounded(2500));
@@ -195,28 +196,24 @@ int main(int argc, char** argv) {
     HiddenView view;
     CountingPrompter prompter;
     Quiet quiet;
-    MainController c(view, prompter, quiet, quiet);
+    // Unattended, as the command line's sweeps run: no timer, no question.
+    MainController c(view, prompter, quiet, quiet, nullptr, /*attended=*/false);
     c.FormCreate();
-    c.Timer1.stop();
-    c.Unattended = true;
-    c.msRemotePOP1.setTimeOut(30);
+    c.setNetworkTimeOut(30);
 
     // What each deletion was asked to delete, by the marks of its check, and
     // whether it reached the sign-off.
     QSet<QString> batch, committedMarked, attemptedMarked;
     int transfers = 0, completed = 0;
     bool signedOff = false;
-    const auto transferring = c.msRemotePOP1.OnTransferringData;
-    c.msRemotePOP1.OnTransferringData = [&](QObject* s) {
+    QObject::connect(&c.session(), &MailboxSession::transferring, [&] {
         ++transfers;
         batch.clear();
         signedOff = false;
         for (int i = 0; i < c.rows().size(); ++i)
-            if (isMarked(c.rows()[i].Mark))
-                batch.insert(idOf(c.msRemotePOP1.RemoteInfo.Items(i).Headers));
+            if (isMarked(c.rows()[i].Mark)) batch.insert(idOf(c.session().headers(i)));
         attemptedMarked.unite(batch);
-        transferring(s);
-    };
+    });
     QObject::connect(&c, &MainController::messagesDeleted, [&](int n) {
         ++completed;
         signedOff = true;
@@ -238,9 +235,7 @@ int main(int argc, char** argv) {
 
     for (int sweep = 0; sweep < sweeps; ++sweep) {
         if (sweep % 5 == 0) randomRules(c, rng);
-        c.MinutesLeft = 0;
-        c.Timer1Timer();
-        c.Timer1.stop();
+        c.SweepNow();
         pause(int(rng.bounded(60)));
     }
 
@@ -248,9 +243,7 @@ int main(int argc, char** argv) {
     other.waitForFinished(60000);
 
     // A last sweep with nobody else around: whatever its checks mark must go.
-    c.MinutesLeft = 0;
-    c.Timer1Timer();
-    c.Timer1.stop();
+    c.SweepNow();
 
     // Who took what.
     QSet<QString> delivered, deletedByOther;

@@ -312,6 +312,35 @@ void Classifier::MarkForDeletion(int index) {
     }
 }
 
+Classifier::Explanation Classifier::explain(int index) {
+    Explanation out;
+    if (index < 0 || index >= m_rows.size()) {
+        out.RowKept = false;
+        return out;
+    }
+    const MarkState old = m_rows[index].Mark;
+    memoWhy.clear();
+    WhyMode = true;
+    m_rows[index].Mark = NoMark;
+    // Whatever way it ends, the row keeps its mark and nothing is left recorded.
+    const auto restore = [this, index, old] {
+        WhyMode = false;
+        memoWhy.clear();
+        if (index < m_rows.size()) m_rows[index].Mark = old;
+    };
+    try {
+        classify(index);
+    } catch (...) {
+        restore();
+        throw;
+    }
+    out.Reasons = memoWhy;
+    out.RowKept = index < m_rows.size();
+    if (out.RowKept) out.Mark = m_rows[index].Mark;
+    restore();
+    return out;
+}
+
 bool Classifier::stopsHere(int index) const {
     return !WhyMode && m_rows[index].Mark == CheckMark;
 }

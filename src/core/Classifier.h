@@ -19,7 +19,7 @@ class UnknownDomainCheck;
 // Gives message rows their marks from the spam settings' rule lists and options,
 // the messages' header lines and the blacklist, and counts the rules' hits. In
 // WhyMode it explains one message instead: every category is evaluated, every
-// reason is written to memoWhy, and no hit is counted.
+// reason is recorded, and no hit is counted (see explain).
 //
 // It never clears a mark: a row keeps its Mark when nothing matches. The domain
 // check may wait for the DNS in the event loop; rows may change meanwhile, and
@@ -38,13 +38,22 @@ public:
     // The slot (1 to 12) of the mailbox the rows come from; 0 when it is none.
     // "To does not contain" rules apply only to their own slot.
     int MailboxSlot = 0;
-    bool WhyMode = false;
-    bool WhyException = false;
-    // The reasons recorded in WhyMode, one line each.
-    QStringList memoWhy;
 
     // Classifies row index, or every row in order for -1; sets their Mark.
     void MarkForDeletion(int index);
+
+    // Why a row would be marked: a reason line for every rule that matches in
+    // every category, and the mark the row gets when classified afresh.
+    struct Explanation {
+        QStringList Reasons;
+        MarkState Mark = NoMark;
+        // False when the row was gone by the end (a cancel emptied the list
+        // while the domain check waited): Mark then means nothing.
+        bool RowKept = true;
+    };
+    // Explains row index in WhyMode: its own mark and every hit counter are
+    // left as they were.
+    Explanation explain(int index);
 
     // The first exception row that matches the message: its picture number in icon.
     bool qIsInException(int index, const QString& subject, const QString& sender, int& icon);
@@ -72,6 +81,13 @@ public:
                    const std::optional<QString>& match);
 
 private:
+    // Explaining: every category is evaluated, reasons go to memoWhy, and no
+    // hit is counted.
+    bool WhyMode = false;
+    bool WhyException = false;
+    // The reasons recorded in WhyMode, one line each.
+    QStringList memoWhy;
+
     struct Rule;
     struct RuleSet;
     class Message;

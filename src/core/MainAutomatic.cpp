@@ -15,29 +15,27 @@ void MainController::Timer1Timer() {
     // A tick that comes while an operation runs is skipped; the countdown goes
     // on from the next one.
     if (OperationRunning()) return;
-    --MinutesLeft;
-    UpdateAutomaticCaptions(General.Automatic, General.Minutes);
+    --m_minutesLeft;
+    UpdateAutomaticCaptions(m_general.Automatic, m_general.Minutes);
     timerSweep();
-    startTimer1();
 }
 
 void MainController::SweepNow() {
     if (OperationRunning()) return;
-    MinutesLeft = 0;
+    m_minutesLeft = 0;
     timerSweep();
-    restartTimerIfAutomatic();
 }
 
 void MainController::timerSweep() {
     m_lastFailure.clear();
-    TimerRun = true;
+    m_session.setMode(sweepMode());
     command(Kind::Command, [this] {
         // A failure ends the sweep here; the countdown stays at zero, so the
         // next tick sweeps again.
         CheckAllMailBoxes();
         return true;
     });
-    TimerRun = false;
+    m_session.setMode(userMode());
     m_state.lblTitle = m_state.Caption;
     m_state.Tray.Hint = m_state.Caption;
     changed();
@@ -46,23 +44,18 @@ void MainController::timerSweep() {
 void MainController::UpdateAutomaticCaptions(bool automatic, int minutes) {
     m_state.Caption = QStringLiteral("Quillmere");
     if (automatic) {
-        startTimer1();
         m_state.Caption += QStringLiteral(" - next e-mail check in %1 minute%2")
                                .arg(minutes)
                                .arg(minutes == 1 ? QString() : QStringLiteral("s"));
         m_state.lblTitle = m_state.Caption;
         m_state.Tray.Hint = m_state.Caption;
     } else {
-        Timer1.stop();
         m_state.lblTitle = QStringLiteral("Quillmere");
         m_state.Tray.Hint = QStringLiteral("Quillmere");
     }
+    updateTimer();
     m_state.Tray.EnableAutomatic1Checked = automatic;
     m_state.Tray.DisableAutomatic1Checked = !automatic;
-    UpdateTrayIcons(automatic);
-}
-
-void MainController::UpdateTrayIcons(bool automatic) {
     // The mode decides the picture: a hammer from a cancel or a launch lasts
     // only until then.
     m_state.Tray.HammerPicture = false;
@@ -79,9 +72,9 @@ void MainController::EnableAutomatic1Click(bool on) {
             m_prompter.error(e.message());
         }
         // Switching on keeps the countdown where it is; switching off resets it.
-        if (!on) MinutesLeft = General.Minutes;
-        General.Automatic = on;
-        UpdateAutomaticCaptions(General.Automatic, General.Minutes);
+        if (!on) m_minutesLeft = m_general.Minutes;
+        m_general.Automatic = on;
+        UpdateAutomaticCaptions(m_general.Automatic, m_general.Minutes);
         writeLogLine(AutomaticModeEntry(on, stamp()));
         return true;
     });
@@ -90,9 +83,7 @@ void MainController::EnableAutomatic1Click(bool on) {
 void MainController::Show1Click() {
     if (OperationRunning()) return;
     shownView().ShowApplication();
-    TimerRun = false;
     btListClick();
-    restartTimerIfAutomatic();
 }
 
 void MainController::ShowMainScreen1Click() {
@@ -108,10 +99,8 @@ void MainController::btSpamSetupClick() {
     // may run (and save them) while it is open.
     command(Kind::Operation, [this] {
         playAlarmSound(false);
-        const bool running = Timer1.isActive();
-        Timer1.stop();
+        const TimerHold hold(*this);
         shownView().ShowSpamSettings();
-        if (running) startTimer1();
         return true;
     });
 }
@@ -125,18 +114,15 @@ void MainController::btGeneralClick() {
 
 void MainController::openGeneralSettings() {
     playAlarmSound(false);
-    Timer1.stop();
-    m_generalOpen = true;
-    try {
+    {
+        // Nothing started from the dialog (help, statistics) starts the timer
+        // before it closes.
+        const TimerHold hold(*this);
         shownView().ShowGeneralSettings();
-    } catch (...) {
-        m_generalOpen = false;
-        throw;
     }
-    m_generalOpen = false;
-    UpdateAutomaticCaptions(General.Automatic, General.Minutes);
-    iWhich = General.Which >= 1 && General.Which <= MailboxConfig::Count ? General.Which : 1;
-    MinutesLeft = General.Minutes;
+    UpdateAutomaticCaptions(m_general.Automatic, m_general.Minutes);
+    m_current = clampSlot(m_general.Which);
+    m_minutesLeft = m_general.Minutes;
     changed();
 }
 
@@ -150,9 +136,8 @@ void MainController::Statistics1Click() {
 void MainController::btAboutClick() {
     command(Kind::Command, [this] {
         playAlarmSound(false);
-        Timer1.stop();
+        const TimerHold hold(*this);
         shownView().ShowAbout();
-        restartTimerIfAutomatic();
         return true;
     });
 }
@@ -163,11 +148,11 @@ void MainController::playAlarmSound(bool play) {
         return;
     }
     // An alarm never chosen is the tune in the application folder.
-    const QString file = General.AlarmFile.isEmpty()
+    const QString file = m_general.AlarmFile.isEmpty()
                              ? AppPaths::appFile(QStringLiteral("harptune.wav"))
-                             : General.AlarmFile;
+                             : m_general.AlarmFile;
     if (QFileInfo(file).isFile())
-        m_sound.Play(file, General.Repeat);
+        m_sound.Play(file, m_general.Repeat);
     else
         m_sound.Beep();
 }

@@ -29,171 +29,109 @@ const QString NoTrayText =
                    "program.");
 } // namespace
 
+namespace {
+MxLookup& lookupOr(MxLookup* lookup, std::unique_ptr<MxLookup>& own, TmsMXResolver& resolver) {
+    if (!lookup) {
+        own = std::make_unique<ResolverMxLookup>(resolver);
+        lookup = own.get();
+    }
+    return *lookup;
+}
+} // namespace
+
 MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& sound, Shell& shell,
-                               MxLookup* lookup, QObject* parent)
+                               MxLookup* lookup, bool attended, QObject* parent)
     : QObject(parent), m_view(view), m_flushingPrompter(prompter, *this),
-      m_prompter(m_flushingPrompter), m_sound(sound), m_shell(shell), m_list(msRemotePOP1) {
-    m_list.OnCleared = [this] {
-        m_rowsAnnounced = 0; // rows added meanwhile go with the list they were in
-        Q_EMIT rowsReset();
-    };
+      m_prompter(m_flushingPrompter), m_sound(sound), m_shell(shell), m_attended(attended),
+      m_lookup(&lookupOr(lookup, m_ownLookup, m_resolver)),
+      m_domains(std::make_unique<UnknownDomainCheck>(*m_lookup, m_spam)),
+      m_session(m_spam, m_known, m_domains.get(), m_prompter) {
+    m_session.setMode(userMode());
+    m_session.setDialLink(&m_ras);
+    m_ras.MinimizeAtConnect = true;
+    m_ras.OnServiceError = [this](QObject*, const QString& m) { m_prompter.error(m); };
+    followSession();
+
     m_drawTimer.setSingleShot(true);
     m_drawTimer.setInterval(DrawIntervalMs);
     connect(&m_drawTimer, &QTimer::timeout, this, &MainController::flushView);
-    if (!lookup) {
-        m_ownLookup = std::make_unique<ResolverMxLookup>(MXResolver);
-        lookup = m_ownLookup.get();
-    }
-    m_domains = std::make_unique<UnknownDomainCheck>(*lookup, Spam);
-    m_classifier = std::make_unique<Classifier>(
-        m_list.markableRows(),
-        [this](int i) -> const TmsHeaders& { return msRemotePOP1.RemoteInfo.Items(i).Headers; },
-        Spam, lbKnown, m_domains.get());
-
-    msRemotePOP1.setTimeOut(120);
-    msRemotePOP1.OnAccessToken = [this](bool renew) { return accessToken(renew); };
-    msRemotePOP1.RAS = &agRas1;
-    agRas1.MinimizeAtConnect = true;
-    agRas1.OnServiceError = [this](QObject*, const QString& m) { m_prompter.error(m); };
-    msRemotePOP1.OnOpen = [this](QObject* s) { msRemotePOP1Open(s); };
-    msRemotePOP1.OnUpdatingInfo = [this](QObject* s) { msRemotePOP1UpdatingInfo(s); };
-    msRemotePOP1.OnNextInfoUpdated = [this](QObject* s, int n) {
-        msRemotePOP1NextInfoUpdated(s, n);
-    };
-    msRemotePOP1.OnInfoUpdated = [this](QObject* s) { msRemotePOP1InfoUpdated(s); };
-    msRemotePOP1.OnTransferringData = [this](QObject* s) { msRemotePOP1TransferringData(s); };
-    msRemotePOP1.OnDataTransfered = [this](QObject* s) { msRemotePOP1DataTransfered(s); };
-    msRemotePOP1.OnClosing = [this](QObject* s) { msRemotePOP1Closing(s); };
-    msRemotePOP1.OnClosed = [this](QObject* s) { msRemotePOP1Closed(s); };
-    msRemotePOP1.OnCancel = [this](QObject* s) { msRemotePOP1Cancel(s); };
-    msRemotePOP1.OnError = [this](QObject* s, QString& m) { msRemotePOP1Error(s, m); };
-    msRemotePOP1.OnDeleting = [this](QObject* s, int n) { msRemotePOP1Deleting(s, n); };
-    msRemotePOP1.OnDeleted = [this](QObject* s, int n) { msRemotePOP1Deleted(s, n); };
-    msRemotePOP1.OnDeleteRefused = [this](QObject* s, int n) { msRemotePOP1DeleteRefused(s, n); };
-    msRemotePOP1.OnRetrieving = [this](QObject* s, int n) { msRemotePOP1Retrieving(s, n); };
-    msRemotePOP1.OnRetrieved = [this](QObject* s, int n) { msRemotePOP1Retrieved(s, n); };
-    msRemotePOP1.OnUserMessageSave = [this](QObject* s, int n, const QByteArray& contents) {
-        msRemotePOP1UserMessageSave(s, n, contents);
-    };
-
-    Timer1.setInterval(60000);
-    connect(&Timer1, &QTimer::timeout, this, &MainController::Timer1Timer);
-
-    ShortDateFormat = fix2000(QLocale().dateFormat(QLocale::ShortFormat));
-    HelpFile = AppPaths::appFile(QStringLiteral("quillmere.html"));
+    m_timer.setInterval(60000);
+    connect(&m_timer, &QTimer::timeout, this, &MainController::Timer1Timer);
+    m_helpFile = AppPaths::appFile(QStringLiteral("quillmere.html"));
 }
 
 void MainController::UseDialUpEntry() {
-    const int index = General.RAS;
+    const int index = m_general.RAS;
     const QString name =
-        index >= 1 && index <= DialUpEntries.size() ? DialUpEntries.at(index - 1) : QString();
-    if (name != agRas1.Service()) agRas1.setService(name);
+        index >= 1 && index <= m_dialUpEntries.size() ? m_dialUpEntries.at(index - 1) : QString();
+    if (name != m_ras.Service()) m_ras.setService(name);
 }
 
 MainController::~MainController() {
     // Nothing may call back into a controller that is going.
-    msRemotePOP1.OnOpen = nullptr;
-    msRemotePOP1.OnClosing = nullptr;
-    msRemotePOP1.OnClosed = nullptr;
-    msRemotePOP1.OnCancel = nullptr;
-    msRemotePOP1.OnError = nullptr;
-    agRas1.OnServiceError = nullptr;
-}
-
-int MainController::MarkedCount() const {
-    int n = 0;
-    for (const MessageRow& row : m_list.rows())
-        if (isMarked(row.Mark)) ++n;
-    return n;
+    m_session.disconnect(this);
+    m_ras.OnServiceError = nullptr;
 }
 
 QString MainController::logPath() const {
-    return CurrentLogPath(General.Logfile,
-                          LogNamingFrom(General.Asis, General.Month, General.Quarter),
+    return CurrentLogPath(m_general.Logfile,
+                          LogNamingFrom(m_general.Asis, m_general.Month, m_general.Quarter),
                           Clock::current().now().date(), DefaultLogPath());
 }
 
-bool MainController::WhyMode() const {
-    return m_classifier->WhyMode;
-}
-
 void MainController::FormCreate() {
-    // 1. Dates in the list get a four-digit year.
-    ShortDateFormat = fix2000(QLocale().dateFormat(QLocale::ShortFormat));
+    // The settings in force, as the dialogs that edit them load them; the
+    // secrets of every mailbox are read as the run allows.
+    m_general.load(m_prompter, m_session.secretAccess());
+    m_current = clampSlot(m_general.Which);
+    m_minutesLeft = m_general.Minutes;
+    m_state.Tray.EnableAutomatic1Checked = m_general.Automatic;
+    m_state.Tray.DisableAutomatic1Checked = !m_general.Automatic;
+    m_state.Tray.Active = m_general.SysTray;
+    m_log.CloseLogFile();
 
-    // 2. The few values start-up reads itself.
-    const SettingsGroup tree(SettingsStore::tree()); // the file is read once
-    SysTray = tree.ReadBool(GeneralSection, QStringLiteral("SysTray"), false);
-    const bool automatic = tree.ReadBool(GeneralSection, QStringLiteral("Automatic"), false);
-    MinutesLeft = tree.ReadInteger(GeneralSection, QStringLiteral("Minutes"), 10);
-    iWhich = tree.ReadInteger(QStringLiteral("Server"), QStringLiteral("Which"), 1);
-    if (iWhich < 1 || iWhich > MailboxConfig::Count) iWhich = 1;
-
-    // 3.-6.
-    TimerRun = false;
-    m_state.Tray.EnableAutomatic1Checked = automatic;
-    m_state.Tray.DisableAutomatic1Checked = !automatic;
-    m_state.Tray.Active = SysTray;
-    Retrieving = false;
-    m_classifier->WhyMode = false;
-    m_classifier->WhyException = false;
-    Log.CloseLogFile();
-    IniFilePath = SettingsStore::iniFile().path();
-
-    // 7.-8. The blacklist, then the current mailbox with the one-time version
-    // step, before anything reads the stored passwords.
+    // The blacklist, then the current mailbox with the store's one-time
+    // version step; when that step runs, it has cleared the passwords of an
+    // older store, which the settings in force then forget too.
     try {
         LoadUpKnownList();
-        loadMailbox(iWhich);
+        if (!m_session.load(m_current)) m_general.loadMailboxes(m_prompter, m_session.secretAccess());
     } catch (const Exception& e) {
         m_prompter.error(e.message()); // start-up goes on with what it has
     }
-
-    // The settings models the dialogs edit, as the dialogs load them when the
-    // program creates them.
-    General.load(m_prompter);
     try {
-        Spam.readSettings();
+        m_spam.readSettings();
     } catch (const Exception& e) {
         m_prompter.error(e.message());
     }
 
     // The dial-up link, as the general settings choose it.
-    DialUpEntries = agRas1.Entries();
+    m_dialUpEntries = m_ras.Entries();
     UseDialUpEntry();
 
-    // 9. Messages are written to the application folder; old ones go.
-    msRemotePOP1.setMessageDirectory(AppPaths::appFolder());
+    // Messages viewed in an earlier run go.
     CleanUpEMLFiles();
 
-    // 11.-13.
-    UpdateAutomaticCaptions(automatic, MinutesLeft);
+    UpdateAutomaticCaptions(m_general.Automatic, m_minutesLeft);
     setIdleExitFace();
-    if (!SysTray)
+    if (!m_general.SysTray)
         shownView().ShowApplication();
     else if (!m_view.SystemTrayAvailable())
         hideToTray(); // shows the window and says why
     changed();
-
-    // 14.
-    if (automatic) {
-        startTimer1();
-        m_state.Tray.Animated = true;
-        changed();
-    }
 }
 
 bool MainController::FormCloseQuery() {
     if (OperationRunning()) {
         // Closing in the middle of an operation ends it without signing off, so
         // that the server commits nothing of it.
-        MXResolver.Cancel();
-        msRemotePOP1.Cancel();
+        m_lookup->cancel();
+        m_session.cancel();
         return true;
     }
-    if (msRemotePOP1.Connected()) {
+    if (m_session.connected()) {
         try {
-            msRemotePOP1.Disconnect();
+            m_session.signOff();
         } catch (const Exception&) {
             // The connection is closed either way; the program ends.
         }
@@ -207,20 +145,14 @@ void MainController::btExitClick(ExitSender sender) {
         // An operation that shows no cancel face (an explanation waiting for the
         // DNS, a check ending after its cancel) is not a reason to end: its
         // look-up ends instead.
-        MXResolver.Cancel();
+        m_lookup->cancel();
         return;
     }
     if (m_state.btExitFace == ExitFace::Busy) {
-        MXResolver.Cancel(); // a domain look-up under way must not hold the cancel up
-        msRemotePOP1.Cancel();
-        if (Retrieving) clearRows();
-        Retrieving = false;
-        enableAllButtons();
-        m_state.Progress.Visible = false;
-        changed();
+        btCancelClick();
         return;
     }
-    Log.CloseLogFile();
+    m_log.CloseLogFile();
     if (sender == ExitSender::Exit1)
         shownView().Terminate();
     else if (hidesToTray())
@@ -230,9 +162,8 @@ void MainController::btExitClick(ExitSender sender) {
 }
 
 void MainController::btCancelClick() {
-    MXResolver.Cancel();
-    msRemotePOP1.Cancel();
-    if (Retrieving) clearRows();
+    m_lookup->cancel(); // a domain look-up under way must not hold the cancel up
+    m_session.cancel();  // a listing under way leaves no rows
     enableAllButtons();
     m_state.Progress.Visible = false;
     changed();
@@ -241,7 +172,7 @@ void MainController::btCancelClick() {
 void MainController::enableAllButtons() {
     m_state.btListEnabled = true;
     m_state.btOptionsEnabled = true;
-    if (!m_list.rows().isEmpty()) {
+    if (!rows().isEmpty()) {
         m_state.RowButtonsVisible = true;
         m_state.lblAdVisible = false;
     }
@@ -258,33 +189,33 @@ void MainController::disableAllButtons() {
 
 void MainController::ShowTotalCount() {
     setStatus(QStringLiteral("Message Total: %1 Number Marked: %2")
-                  .arg(m_list.rows().size())
+                  .arg(rows().size())
                   .arg(MarkedCount()));
 }
 
 int MainController::serverToIndex() const {
-    const QString server = msRemotePOP1.Server.toUpper();
-    const QString user = msRemotePOP1.UserName.toUpper();
+    const QString server = m_session.server().toUpper();
+    const QString user = m_session.userName().toUpper();
     for (int n = 1; n <= MailboxConfig::Count; ++n) {
-        const MailboxConfig& box = General.mailbox(n);
+        const MailboxConfig& box = m_general.mailbox(n);
         if (box.Server.toUpper() == server && box.UserName.toUpper() == user) return n;
     }
     return 0;
 }
 
 bool MainController::OnlyOneMailbox() const {
-    if (General.mailbox(1).Server.isEmpty()) return false;
+    if (m_general.mailbox(1).Server.isEmpty()) return false;
     for (int n = 2; n <= MailboxConfig::Count; ++n)
-        if (!General.mailbox(n).Server.isEmpty()) return false;
+        if (!m_general.mailbox(n).Server.isEmpty()) return false;
     return true;
 }
 
-void MainController::synchronizeIwhich() {
-    General.Which = iWhich;
+int MainController::clampSlot(int n) {
+    return n >= 1 && n <= MailboxConfig::Count ? n : 1;
 }
 
 void MainController::LoadUpKnownList() {
-    lbKnown.load(Blacklist::defaultPath());
+    m_known.load(Blacklist::defaultPath());
 }
 
 // --- Shared helpers ------------------------------------------------------------
@@ -309,88 +240,20 @@ void MainController::setBusy(bool busy) {
     changed();
 }
 
-SecretAccess MainController::secretAccess() const {
-    // Nobody may be at the desktop to answer the keyring's unlock prompt.
-    return TimerRun || m_sweeping || Unattended || NeverPromptSecrets ? SecretAccess::NeverPrompt
-                                                                      : SecretAccess::MayPrompt;
+RunMode MainController::userMode() const {
+    return m_attended ? RunMode::Interactive : RunMode::Unattended;
 }
 
-namespace {
-
-// Answers of a token endpoint that a new sign-in mends: the grant expired or
-// was revoked, or the application's registration no longer fits.
-bool needsNewSignIn(const QString& providerText) {
-    static const QStringList codes = {
-        QStringLiteral("invalid_grant"),       QStringLiteral("invalid_client"),
-        QStringLiteral("unauthorized_client"), QStringLiteral("invalid_scope"),
-        QStringLiteral("invalid_request"),     QStringLiteral("unsupported_grant_type")};
-    const QString code = providerText.section(QLatin1Char(':'), 0, 0).trimmed();
-    return codes.contains(code);
+RunMode MainController::sweepMode() const {
+    return m_attended ? RunMode::Timer : RunMode::Sweep;
 }
 
-} // namespace
-
-QString MainController::accessToken(bool renew) {
-    const int n = m_list.slot();
-    const QString mailbox = QStringLiteral("Mailbox %1 (%2): ").arg(n).arg(msRemotePOP1.UserName);
-    const QString advice = QStringLiteral(" Sign in again in the mailbox's details.");
-    // A locked keyring that may not be asked fails with the store's own text.
-    std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(n, secretAccess());
-    if (!tokens || tokens->isEmpty())
-        throw EOAuth2Error(mailbox + QStringLiteral("the mailbox has no OAuth2 sign-in yet.") +
-                           advice);
-    if (!renew && !tokens->needsRefresh(QDateTime::currentDateTimeUtc(), 60))
-        return tokens->AccessToken;
-    if (tokens->RefreshToken.isEmpty())
-        throw EOAuth2Error(mailbox +
-                           QStringLiteral("the OAuth2 access token has expired and the provider "
-                                          "gave no refresh token.") +
-                           advice);
-    OAuth2Tokens renewed;
-    // Cancel ends the wait for the provider as it ends the wait for the server.
-    OAuth2RefreshStop stop;
-    m_refreshStop = &stop;
-    const auto forget = qScopeGuard([this] { m_refreshStop = nullptr; });
-    try {
-        renewed = RefreshOAuth2Tokens(m_oauth2, *tokens, 30000, &stop);
-    } catch (const EOAuth2Error& e) {
-        if (needsNewSignIn(e.message()))
-            throw EOAuth2Error(mailbox +
-                               QStringLiteral("the OAuth2 sign-in has expired or was withdrawn "
-                                              "(%1).")
-                                   .arg(e.message()) +
-                               advice);
-        // The provider could not be asked: the sign-in itself may be fine.
-        throw EOAuth2Error(mailbox + QStringLiteral("the OAuth2 token could not be renewed: ") +
-                           e.message());
-    } catch (const ETimedOutError&) {
-        throw ETimedOutError(mailbox +
-                             QStringLiteral("the OAuth2 provider did not answer in time."));
-    }
-    // A provider may hand out a new refresh token and withdraw the old one:
-    // the new pair is stored before the token is used.
-    StoreOAuth2Tokens(n, renewed);
-    if (stop.stopped()) throw ECanceledError(LibraryText(57001));
-    return renewed.AccessToken;
-}
-
-bool MainController::loadMailbox(int n) {
-    const std::optional<RemotePOPLoad> load = LoadRemotePOPSettings(n, m_prompter, secretAccess());
-    if (!load) return false;
-    m_secretError = load->secretError;
-    MailboxConfig box = load->mailbox;
-    // A password that could not be read is cleared, never kept from the slot
-    // loaded before: that one belongs to another server.
-    if (!load->passwordRead) box.Password.clear();
-    m_oauth2 = box.OAuth2;
-    m_list.load(n, box);
-    return true;
-}
-
-void MainController::startTimer1() {
-    // A sweep is one operation: the timer starts again only when it has ended.
-    if (m_sweeping || m_generalOpen || Timer1.isActive()) return;
-    Timer1.start();
+void MainController::updateTimer() {
+    const bool run = m_attended && m_general.Automatic && m_timerHolds == 0;
+    if (!run)
+        m_timer.stop();
+    else if (!m_timer.isActive())
+        m_timer.start();
 }
 
 void MainController::changed() {
@@ -412,7 +275,7 @@ bool MainController::onlyRunningTextsChanged() const {
 
 void MainController::flushView() {
     m_drawTimer.stop();
-    const int count = int(m_list.rows().size());
+    const int count = int(rows().size());
     if (m_rowsAnnounced < count) {
         const int first = m_rowsAnnounced;
         m_rowsAnnounced = count;
@@ -442,7 +305,7 @@ void MainController::showFailure(const QString& text) {
 void MainController::writeLogLine(const QString& text) {
     // A log that cannot be written is reported; the command goes on.
     try {
-        Log.AppendLogEntry(logPath(), text);
+        m_log.AppendLogEntry(logPath(), text);
     } catch (const Exception& e) {
         m_prompter.error(e.message());
     }
@@ -468,16 +331,20 @@ void MainController::setBusyExitFace() {
 }
 
 void MainController::setListFace() {
-    m_state.btListFace = m_list.rows().isEmpty() ? ListFace::Down : ListFace::Up;
+    m_state.btListFace = rows().isEmpty() ? ListFace::Down : ListFace::Up;
     changed();
+}
+
+bool MainController::progressShown() const {
+    return m_view.MainWindowVisible() || !startedByTimer(m_session.mode());
 }
 
 void MainController::showProgress(const QString& title) {
     ProgressState& p = m_state.Progress;
     if (!p.Visible) {
         p.lblMsg.clear();
-        p.Server = msRemotePOP1.Server;
-        p.Mailbox = msRemotePOP1.UserName;
+        p.Server = m_session.server();
+        p.Mailbox = m_session.userName();
         p.BarVisible = false;
         p.Visible = true;
     }
@@ -485,12 +352,8 @@ void MainController::showProgress(const QString& title) {
     changed();
 }
 
-void MainController::clearRows() {
-    m_list.clear();
-}
-
 bool MainController::hidesToTray() const {
-    return SysTray && m_view.SystemTrayAvailable();
+    return m_general.SysTray && m_view.SystemTrayAvailable();
 }
 
 void MainController::hideToTray() {
@@ -506,6 +369,3 @@ void MainController::hideToTray() {
     }
 }
 
-void MainController::restartTimerIfAutomatic() {
-    if (General.Automatic) startTimer1();
-}

@@ -2,14 +2,13 @@
 
 #include "activity/LogFile.h"
 #include "core/Classifier.h"
-#include "core/ListedMailbox.h"
+#include "core/MailboxSession.h"
 #include "core/MainViewState.h"
 #include "core/MessageRow.h"
 #include "core/UnknownDomain.h"
 #include "mail/dialup/Ras.h"
 #include "mail/dns/MXResolver.h"
 #include "mail/message/Message.h"
-#include "mail/pop3/RemotePOP.h"
 #include "rules/Blacklist.h"
 #include "rules/SpamSettings.h"
 #include "settings/GeneralSettings.h"
@@ -22,8 +21,6 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
-
-class OAuth2RefreshStop;
 
 class AlarmSound;
 class ECertificateError;
@@ -42,14 +39,26 @@ struct SweptMailbox {
     QString Failure;  // the failure a hidden run swallowed; empty when none
 };
 
+// The settings models the dialogs edit, handed over once when the dialogs are
+// made (MainController::dialogModels): the general settings (mailboxes, modes,
+// alarm, log, counter), the spam settings (rule lists and options), the
+// blacklist, and the dial-up entries found at start-up. The controller reads
+// them when a command starts; a dialog changes them only while it is open.
+struct DialogModels {
+    GeneralSettings& General;
+    SpamSettings& Spam;
+    Blacklist& Known;
+    const QStringList& DialUpEntries;
+};
+
 // The main controller: everything the main window decides, without a widget.
-// It holds the message list (one MessageRow per waiting message of the mailbox
-// checked last, in server order), the POP3 client, the resolver and the
-// classifier, the blacklist, the activity log, the automatic-mode timer, and the
-// settings models that the settings dialogs edit. The windows render state() and
-// the rows, and forward their commands to the methods named after them; every
-// box and question goes through the Prompter, everything else it asks of the
-// outside world through MainView, AlarmSound and Shell.
+// It coordinates the mailbox session (the list's rows, their marks and the
+// connection of the mailbox checked last), the windows, the automatic-mode
+// timer, the one-operation gate, the alarm and the activity log, over the
+// settings models the dialogs edit. The windows render state() and the rows,
+// and forward their commands to the methods named after them; every box and
+// question goes through the Prompter, everything else it asks of the outside
+// world through MainView, AlarmSound and Shell.
 //
 // One operation at a time: while a check, a deletion, a sweep or an explanation
 // runs (each waits for the network in the event loop), every command is refused
@@ -62,64 +71,43 @@ public:
     // Who pressed "exit": the button on the window or the tray menu's item.
     enum class ExitSender { btExit, Exit1 };
 
-    // lookup answers the unknown-domain check; null uses the resolver MXResolver.
+    // lookup answers the unknown-domain check; null uses the resolver. attended
+    // is false for the command line: nothing ever prompts (the keyring's
+    // unlock, an untrusted certificate, a deletion), no mail program starts, and
+    // the automatic-mode timer never runs.
     MainController(MainView& view, Prompter& prompter, AlarmSound& sound, Shell& shell,
-                   MxLookup* lookup = nullptr, QObject* parent = nullptr);
+                   MxLookup* lookup = nullptr, bool attended = true, QObject* parent = nullptr);
     ~MainController() override;
 
-    // --- Components and settings models -------------------------------------
-
-    // The dial-up link the POP3 client dials before it connects and releases
-    // after it closes.
-    TagRas agRas1;
-    TmsRemotePOP msRemotePOP1;
-    TmsMXResolver MXResolver;
-    // The known-spammer blacklist ("known.lst").
-    Blacklist lbKnown;
-    // The activity log writer; open only while entries are written.
-    LogFile Log;
-    // The automatic-mode timer: 60000 ms, off until automatic mode starts it.
-    QTimer Timer1;
-    // The general settings (mailboxes, modes, alarm, log, counter) that the general
-    // settings dialog edits; loaded by FormCreate.
-    GeneralSettings General;
-    // The spam settings (rule lists and options) that the spam settings dialog
-    // edits; loaded by FormCreate.
-    SpamSettings Spam;
-
-    Classifier& classifier() { return *m_classifier; }
-    UnknownDomainCheck& domainCheck() { return *m_domains; }
-
-    // --- State ----------------------------------------------------------------
-
-    int iWhich = 1;          // the current mailbox slot
-    bool SysTray = false;    // started for the tray: exit hides ("SysTray")
-    int MinutesLeft = 10;    // the automatic-mode countdown
-    bool Retrieving = false; // a header download runs
-    bool TimerRun = false;   // the running check was started by the timer
-    bool Deleting = false;   // the delete command runs
-    int DeleteTotal = 0;     // messages being deleted
-    int DeleteDone = 0;      // the next one's position, from 1
-    QString IniFilePath;     // the settings file "quillmere.ini"
-    QString ShortDateFormat; // the locale's short date with a four-digit year
-    QString HelpFile;        // the help page the help command opens
-    // Deletions run as in automatic mode (no question, no mail program) without
-    // changing the mode: the command line's unattended deletions.
-    bool Unattended = false;
-    // The keyring is never asked to unlock, whoever started the check: the
-    // command line, where no unlock prompt may come up.
-    bool NeverPromptSecrets = false;
+    // --- State --------------------------------------------------------------------
 
     // The rows of the list, in server order.
-    const QList<MessageRow>& rows() const { return m_list.rows(); }
-    // The slot whose mailbox the POP3 client holds and the rows come from.
-    int rowsSlot() const { return m_list.slot(); }
+    const QList<MessageRow>& rows() const { return m_session.rows(); }
+    // The slot whose mailbox the rows come from; 0 before the first check.
+    int rowsSlot() const { return m_session.slot(); }
+    // The server and user name of the mailbox the rows come from.
+    const QString& rowsServer() const { return m_session.server(); }
+    const QString& rowsUserName() const { return m_session.userName(); }
+    // The current mailbox slot: the one "Check e-mail" offers first.
+    int currentSlot() const { return m_current; }
+    // The mailbox session: rows, marks and the connection, for those who follow
+    // its announcements.
+    const MailboxSession& session() const { return m_session; }
+    // The settings in force.
+    const GeneralSettings& general() const { return m_general; }
+    const SpamSettings& spam() const { return m_spam; }
+    // The one hand-over of the models the settings dialogs edit.
+    DialogModels dialogModels() { return {m_general, m_spam, m_known, m_dialUpEntries}; }
     // Whether a check, a deletion, a sweep or an explanation runs now.
     bool OperationRunning() const { return m_operations > 0; }
     // Marked messages whose deletion the server refused in the last deletion.
     int RefusedDeletions() const { return m_refused; }
     // The rows marked for deletion (check mark or blacklist mark).
-    int MarkedCount() const;
+    int MarkedCount() const { return m_session.markedCount(); }
+    // Minutes until the next sweep in automatic mode.
+    int minutesLeft() const { return m_minutesLeft; }
+    // Whether the automatic-mode timer counts now.
+    bool timerRunning() const { return m_timer.isActive(); }
     // What the window shows.
     const MainViewState& state() const { return m_state; }
     // The text of the last failure shown to the user by a command; empty when the
@@ -130,9 +118,13 @@ public:
     QString logPath() const;
     // How the list writes a message's date and time: the short date with a
     // four-digit year and the locale's time with seconds.
-    QString ListDateFormat() const;
-    // The WhyMode of the classifier.
-    bool WhyMode() const;
+    QString ListDateFormat() const { return listDateFormat(); }
+    // Whether the activity log is open: only while entries are written.
+    bool logOpen() const { return m_log.IsOpen(); }
+    // The help page the help command opens.
+    const QString& helpFile() const { return m_helpFile; }
+    // Seconds any one wait for the mail server may last (120 unless set).
+    void setNetworkTimeOut(int seconds) { m_session.setTimeOut(seconds); }
 
     // While an operation runs, a change of the running texts waits at most this
     // long to be announced, with the others that come meanwhile (25 a second).
@@ -143,17 +135,13 @@ public:
 
     // --- Start-up and the main window -------------------------------------------
 
-    // Start-up: the four-digit year, the stored switches, the blacklist, the current
-    // mailbox into the POP3 client (with its one-time version step), the settings
-    // models, the leftover message files, the captions, the window or the tray, and
-    // the timer in automatic mode.
+    // Start-up: the stored switches, the blacklist, the current mailbox (with the
+    // store's one-time version step), the settings models, the leftover message
+    // files, the captions, the window or the tray, and the timer in automatic
+    // mode.
     void FormCreate();
-
-    // The dial-up entries read at start-up, as the general settings list them
-    // after "None"; the stored choice "RAS" counts in this list.
-    QStringList DialUpEntries;
-    // Makes the general settings' dial-up choice (0 none, n the n-th entry) the
-    // link's Service; a choice the list no longer has means none.
+    // Makes the general settings' dial-up choice the link's Service; a choice
+    // the list no longer has means none.
     void UseDialUpEntry();
     // Signs off a connection still open; closing is always allowed.
     bool FormCloseQuery();
@@ -162,36 +150,18 @@ public:
     void btExitClick(ExitSender sender = ExitSender::btExit);
     // The progress window's "Click to cancel".
     void btCancelClick();
-    // Toolbar state while idle: btList and btOptions enabled; the row buttons shown
-    // (and the banner hidden) when the list has rows.
-    void enableAllButtons();
-    // Toolbar state while busy: btList and btOptions disabled, row buttons hidden,
-    // banner shown.
-    void disableAllButtons();
-    // Status: "Message Total: n Number Marked: m".
-    void ShowTotalCount();
-    // The first slot holding the POP3 client's server and user name (compared in
-    // upper case), or 0.
-    int serverToIndex() const;
-    // True exactly when slot 1 is the only slot with a server.
-    bool OnlyOneMailbox() const;
-    // The general settings' current mailbox becomes iWhich.
-    void synchronizeIwhich();
     // (Re)loads the blacklist from "known.lst".
     void LoadUpKnownList();
 
     // --- The check -----------------------------------------------------------
 
-    // Loads slot n into the POP3 client, after the one-time version step; false
-    // (client unchanged) on that step's own run. Loading another mailbox than the
-    // one the rows came from empties the list.
-    bool GetRemotePOPSettings(int n);
-    // Whether reading secrets may bring up the keyring's unlock prompt.
-    SecretAccess secretAccess() const;
     // "Check e-mail": checks the current mailbox (or the one chosen when several are
     // configured), fills and marks the list, logs it and saves the hit counters.
     // True when the check ran to its end.
     bool btListClick();
+    // The same for mailbox slot n without asking which (0: the current one),
+    // which becomes the current one: the command line's check.
+    bool checkSlot(int n);
     // The automatic sweep: the countdown caption while minutes are left; at zero,
     // every configured slot in turn (with deletion when "Kill" is set), stopping at
     // the first with waiting mail. Slots whose server or user name is blank are
@@ -200,25 +170,6 @@ public:
     // One sweep now, as the timer runs it when the countdown reaches zero (the
     // command line's unattended sweep). The countdown starts again afterwards.
     void SweepNow();
-    // Classifies row index, or every row for -1.
-    void MarkForDeletion(int index);
-
-    // Notifications of the POP3 client.
-    void msRemotePOP1Open(QObject* sender);
-    void msRemotePOP1UpdatingInfo(QObject* sender);
-    void msRemotePOP1NextInfoUpdated(QObject* sender, int index);
-    void msRemotePOP1InfoUpdated(QObject* sender);
-    void msRemotePOP1TransferringData(QObject* sender);
-    void msRemotePOP1DataTransfered(QObject* sender);
-    void msRemotePOP1Closing(QObject* sender);
-    void msRemotePOP1Closed(QObject* sender);
-    void msRemotePOP1Cancel(QObject* sender);
-    void msRemotePOP1Error(QObject* sender, QString& message);
-    void msRemotePOP1Deleting(QObject* sender, int index);
-    // The server accepted the deletion of message index: its "DELETE SPAM" block.
-    void msRemotePOP1Deleted(QObject* sender, int index);
-    // The server refused the deletion of message index.
-    void msRemotePOP1DeleteRefused(QObject* sender, int index);
 
     // --- Marks and deletion ----------------------------------------------------
 
@@ -231,14 +182,12 @@ public:
     void ResetButtonClick();
     // Clears every mark and classifies the list again.
     void btRemarkClick();
-    // "Delete marked messages": DeleteMessages, unless one already runs. True when
-    // the deletion ran to its end (also when there was nothing to delete).
+    // "Delete marked messages": deletes the marked messages on the server
+    // (asking first in manual mode with confirmation), logs each one the server
+    // accepted before the session commits, counts them and refreshes the list;
+    // tells the user how many the server refused. True when the deletion ran to
+    // its end (also when there was nothing to delete).
     bool btDeleteClick();
-    // Deletes the marked messages on the server (asking first in manual mode with
-    // confirmation), logs each one the server accepted before the session commits,
-    // counts them and refreshes the list; tells the user how many the server
-    // refused. Throws on failure.
-    void DeleteMessages();
 
     // --- Automatic mode, tray and alarm -----------------------------------------
 
@@ -246,8 +195,6 @@ public:
     void Timer1Timer();
     // The captions, the timer, the menu checks and the tray picture for the mode.
     void UpdateAutomaticCaptions(bool automatic, int minutes);
-    // The tray picture: animated in automatic mode, static otherwise.
-    void UpdateTrayIcons(bool automatic);
     // "Enable automatic check" (on) or "Disable automatic check" (off).
     void EnableAutomatic1Click(bool on);
     // The tray's "Check e-mail for spam": show the window and check.
@@ -278,8 +225,6 @@ public:
     // A click or a key in the list: the alarm stops.
     void ListView1Click();
     void ListView1KeyUp();
-    // Tells the user that no row is selected (or that the list is empty).
-    void NadaSelected();
     // Starts the mail program and empties the list.
     void btLaunchClick();
     // Explains the first selected row's mark in the text window; returns the lines
@@ -291,10 +236,9 @@ public:
     QStringList ViewHeader1Click(const QList<int>& selection);
     // Downloads the first selected message (asking first when it is larger than
     // 50000 bytes) into the application folder and shows its body in the text
-    // window. An operation: it uses the POP3 client. Only that message is
-    // retrieved, nothing is deleted, and no selected message keeps a mark in the
-    // client. A failure leaves the progress window up until its cancel. True
-    // when the body was shown.
+    // window. An operation: it uses the connection. Only that message is
+    // retrieved and nothing is deleted. A failure leaves the progress window up
+    // until its cancel. True when the body was shown.
     bool ViewMessages1Click(const QList<int>& selection);
     // The mark-for-deletion dialog over the selected rows; on OK a new first
     // subject rule and sender rule for each message with a subject (as the
@@ -303,20 +247,11 @@ public:
     // An exception for the sender of each selected row (filling the blank row
     // of an empty list first), saved; then the list is marked again.
     void AddtoExceptions1Click(const QList<int>& selection);
-    // The file message index is downloaded to: "msg_<index>.eml" in the
-    // client's message folder.
+    // The file the message of row index is downloaded to: "msg_<index>.eml" in
+    // the application folder.
     QString messageFile(int index) const;
-    // Removes msg_0.eml to msg_100.eml from the folder messages are written to.
+    // Removes every "msg_<n>.eml" from the application folder.
     void CleanUpEMLFiles();
-
-    // Notifications of the POP3 client while a message downloads.
-    void msRemotePOP1Retrieving(QObject* sender, int index);
-    void msRemotePOP1Retrieved(QObject* sender, int index);
-    // Writes the downloaded message to messageFile(index), replacing an older one.
-    void msRemotePOP1UserMessageSave(QObject* sender, int index, const QByteArray& contents);
-
-    // The message the body viewer shows, as last downloaded.
-    TmsMessage msMessage1;
 
 Q_SIGNALS:
     // state() changed since the last announcement (see flushView).
@@ -339,17 +274,27 @@ Q_SIGNALS:
 
 private:
     friend class OperationScope;
+    friend class TimerHold;
     enum class Kind { Command, Operation };
     // Runs a command: refused (false) while an operation runs; as an operation it
     // holds every other command off until it ends. A failure is shown; false.
     bool command(Kind kind, const std::function<bool()>& body);
     void setBusy(bool busy);
-    bool loadMailbox(int n);
-    bool checkMailbox();
+    // The run mode of the commands a person (or the command line) starts, and
+    // of a sweep.
+    RunMode userMode() const;
+    RunMode sweepMode() const;
+    // The check of slot n, or of the current slot after the mailbox choice.
+    bool checkMailbox(std::optional<int> slot);
+    // The slot chosen among the configured ones (the current one preselected),
+    // or nothing for Cancel.
+    std::optional<int> chooseMailbox();
     // Asks whether to trust the certificate that failed; yes stores its
-    // fingerprint for the slot the client holds and gives it to the client.
+    // fingerprint for the slot held and uses it from now on.
     bool trustCertificate(const ECertificateError& e);
-    void runDeletion();
+    DeletionOutcome runDeletion();
+    // Deletes the marked messages (see btDeleteClick). Throws on failure.
+    DeletionOutcome DeleteMessages();
     void runSweep();
     // The sweep (or the countdown caption) as a tick of the timer runs it.
     void timerSweep();
@@ -361,9 +306,24 @@ private:
     QList<int> selectedRows(const QList<int>& selection) const;
     // The same; with none selected, NadaSelected says so (and nothing is returned).
     QList<int> selectedOrSay(const QList<int>& selection);
+    // Tells the user that no row is selected (or that the list is empty).
+    void NadaSelected();
     // Saves the spam settings, then marks the list again; a failed save is shown.
     void saveRulesAndRemark();
-    void startTimer1();
+    // The timer runs exactly when automatic mode is on, the program is
+    // attended, and nothing holds it (see TimerHold).
+    void updateTimer();
+    void enableAllButtons();
+    void disableAllButtons();
+    // Status: "Message Total: n Number Marked: m".
+    void ShowTotalCount();
+    // The first slot holding the session's server and user name (compared in
+    // upper case), or 0.
+    int serverToIndex() const;
+    // True exactly when slot 1 is the only slot with a server.
+    bool OnlyOneMailbox() const;
+    // The slot n, or 1 when n is no slot number.
+    static int clampSlot(int n);
     void showFailure(const QString& text);
     void writeLogLine(const QString& text);
     QString stamp() const;
@@ -372,13 +332,14 @@ private:
     void setBusyExitFace();
     void setListFace();
     void showProgress(const QString& title);
-    void clearRows();
+    // Whether the progress window shows: the window is up, or a person started it.
+    bool progressShown() const;
     void hideToTray();
     // Started for the tray, and the desktop has one to hide in.
     bool hidesToTray() const;
-    void restartTimerIfAutomatic();
-    MessageRow rowFor(int index) const;
     QStringList mailboxChoiceEntries(int& preselected) const;
+    // Follows the session's announcements.
+    void followSession();
     // Marks the state as changed: announced at once, or with the next batch
     // when only the running texts differ from what was last announced.
     void changed();
@@ -408,38 +369,41 @@ private:
     Prompter& m_prompter;
     AlarmSound& m_sound;
     Shell& m_shell;
+    const bool m_attended;
+
+    // The settings models (see DialogModels) and the blacklist.
+    GeneralSettings m_general;
+    SpamSettings m_spam;
+    Blacklist m_known;
+    QStringList m_dialUpEntries;
+
+    // The dial-up link the client dials before it connects.
+    TagRas m_ras;
+    TmsMXResolver m_resolver;
     std::unique_ptr<MxLookup> m_ownLookup;
+    MxLookup* m_lookup; // the unknown-domain check's, which a cancel ends
     std::unique_ptr<UnknownDomainCheck> m_domains;
-    std::unique_ptr<Classifier> m_classifier;
-    ListedMailbox m_list;
+    MailboxSession m_session;
+    // The activity log writer; open only while entries are written.
+    LogFile m_log;
+    // The automatic-mode timer: a tick a minute while automatic mode runs.
+    QTimer m_timer;
+    int m_timerHolds = 0; // TimerHolds alive
+    int m_current = 1;     // the current mailbox slot
+    int m_minutesLeft = 10; // the automatic-mode countdown
+    QString m_helpFile;
+    // The message the body viewer shows, as last downloaded.
+    TmsMessage m_message;
+
     MainViewState m_state;
     MainViewState m_announced; // the state as last announced
     bool m_pending = false;    // a change not yet announced
     int m_rowsAnnounced = 0;   // rows the list has heard of
     QTimer m_drawTimer;        // the next batch of running texts
     int m_operations = 0;      // operations running (nested: a sweep's checks)
-    // The access token for the loaded OAuth2 mailbox (the POP3 client's token
-    // source): slot n's stored tokens, refreshed when they are about to expire
-    // or the server rejected them (renew). Raises with "sign in again" advice
-    // when no token can be had; never opens a browser or a prompt.
-    QString accessToken(bool renew);
-    // The OAuth2 settings of the loaded mailbox (its client secret included).
-    OAuth2Settings m_oauth2;
-    // The token refresh under way, which a cancel stops; null when none.
-    OAuth2RefreshStop* m_refreshStop = nullptr;
-    // Why the loaded mailbox's secrets could not be read (a locked keyring
-    // that may not be asked); empty when they were.
-    QString m_secretError;
-    bool m_sweeping = false; // a sweep runs: the timer starts again only at its end
-    // The general settings dialog is open: nothing started from it (help,
-    // statistics) starts the timer before it closes.
-    bool m_generalOpen = false;
     QString m_lastFailure;
-    QString m_swallowed;       // the failure a hidden timer run went on after
-    int m_deleted = 0;         // messages the last deletion removed
-    int m_refused = 0;         // marked messages whose deletion the server refused
-    int* m_accepted = nullptr; // counts the deletions the server accepts while one runs
-    bool m_timerWasActive = false;
+    QString m_swallowed; // the failure a hidden timer run went on after
+    int m_refused = 0;   // marked messages whose deletion the server refused
     bool m_toldNoTray = false;
 };
 
@@ -456,6 +420,26 @@ public:
     }
     OperationScope(const OperationScope&) = delete;
     OperationScope& operator=(const OperationScope&) = delete;
+
+private:
+    MainController& m_c;
+};
+
+// Holds the automatic-mode timer while it lives: no tick comes while a dialog
+// is open or an operation that must not be interrupted by a sweep runs. When
+// the last hold ends, the timer runs again if automatic mode is on.
+class TimerHold {
+public:
+    explicit TimerHold(MainController& c) : m_c(c) {
+        ++m_c.m_timerHolds;
+        m_c.updateTimer();
+    }
+    ~TimerHold() {
+        --m_c.m_timerHolds;
+        m_c.updateTimer();
+    }
+    TimerHold(const TimerHold&) = delete;
+    TimerHold& operator=(const TimerHold&) = delete;
 
 private:
     MainController& m_c;

@@ -10,7 +10,9 @@
 #include "settings/Prompter.h"
 #include "settings/TextFiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -71,19 +73,18 @@ void MainController::btLaunchClick() {
 
 void MainController::launchMailer() {
     playAlarmSound(false);
-    Timer1.stop();
-    if (IsBlank(General.Mailer)) {
+    const TimerHold hold(*this);
+    if (IsBlank(m_general.Mailer)) {
         m_prompter.error(QStringLiteral("Mail program not specified in the general settings. "));
-    } else if (m_shell.StartProgram(General.Mailer)) {
+    } else if (m_shell.StartProgram(m_general.Mailer)) {
         disableAllButtons();
-        clearRows();
+        m_session.clearRows();
         // Drops a connection kept open for a single mailbox.
-        msRemotePOP1.Cancel();
+        m_session.cancel();
         enableAllButtons();
     } else {
         m_prompter.error(QStringLiteral("Unable to launch mail program. "));
     }
-    restartTimerIfAutomatic();
 }
 
 QStringList MainController::Why1Click(const QList<int>& selection) {
@@ -92,9 +93,8 @@ QStringList MainController::Why1Click(const QList<int>& selection) {
     QStringList lines;
     command(Kind::Operation, [this, &selection, &lines] {
         playAlarmSound(false);
-        Timer1.stop();
+        const TimerHold hold(*this);
         lines = explain(selection);
-        restartTimerIfAutomatic();
         return true;
     });
     return lines;
@@ -110,36 +110,19 @@ QStringList MainController::explain(const QList<int>& selection) {
     }
     if (selection.size() > 1) m_prompter.information(MoreThanOne);
 
-    QList<MessageRow>& list = m_list.markableRows();
-    const MessageRow row = list.at(first);
+    const MessageRow row = rows().at(first);
     QStringList lines{QStringLiteral("Message from ") + row.Sender,
                       QStringLiteral("Subject of   ") + row.Subject, QString()};
-    Classifier& c = *m_classifier;
-    c.memoWhy.clear();
-    const MarkState old = row.Mark;
-    list[first].Mark = NoMark;
-    c.WhyMode = true;
-    try {
-        c.MarkForDeletion(first);
-    } catch (...) {
-        c.WhyMode = false;
-        c.memoWhy.clear();
-        if (first < list.size()) list[first].Mark = old;
-        throw;
-    }
-    c.WhyMode = false;
-    lines += c.memoWhy;
-    c.memoWhy.clear();
-    if (first < list.size()) { // a cancel during the domain look-up may have emptied the list
-        const MarkState now = list[first].Mark;
+    const Classifier::Explanation why = m_session.explain(first);
+    lines += why.Reasons;
+    if (why.RowKept) { // a cancel during the domain look-up may have emptied the list
         if (lines.size() == 3)
             lines << QStringLiteral(
                 "Message was neither on the exception list nor on the list of matching criteria");
-        if (old == CheckMark && now != CheckMark)
+        if (row.Mark == CheckMark && why.Mark != CheckMark)
             lines << QStringLiteral("** You marked this message **");
-        if (old == NoMark && now != NoMark)
+        if (row.Mark == NoMark && why.Mark != NoMark)
             lines << QStringLiteral("** You un-marked this message **");
-        list[first].Mark = old;
     }
     shownView().ShowTextWindow(MainView::TextKind::Reasons, lines);
     return lines;
@@ -149,7 +132,7 @@ QStringList MainController::ViewHeader1Click(const QList<int>& selection) {
     QStringList lines;
     command(Kind::Command, [this, &selection, &lines] {
         playAlarmSound(false);
-        Timer1.stop();
+        const TimerHold hold(*this);
         const QList<int> picked = selectedOrSay(selection);
         if (!picked.isEmpty()) {
             for (int i : picked) {
@@ -158,12 +141,10 @@ QStringList MainController::ViewHeader1Click(const QList<int>& selection) {
                       << QStringLiteral("Subject : ") + row.Subject + QStringLiteral(" Sender : ") +
                              row.Sender
                       << Asterisks;
-                if (i < msRemotePOP1.RemoteInfo.Count())
-                    lines += msRemotePOP1.RemoteInfo.Items(i).Headers;
+                lines += m_session.headers(i);
             }
             shownView().ShowTextWindow(MainView::TextKind::Headers, lines);
         }
-        restartTimerIfAutomatic();
         return true;
     });
     return lines;
@@ -173,12 +154,7 @@ bool MainController::ViewMessages1Click(const QList<int>& selection) {
     m_lastFailure.clear();
     return command(Kind::Operation, [this, &selection] {
         playAlarmSound(false);
-        Timer1.stop();
-        // The timer runs again at the end, whichever way the command ends.
-        struct Restart {
-            MainController* c;
-            ~Restart() { c->restartTimerIfAutomatic(); }
-        } restart{this};
+        const TimerHold hold(*this);
         return viewBody(selection);
     });
 }
@@ -198,60 +174,26 @@ bool MainController::viewBody(const QList<int>& selection) {
             Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return false;
 
-    // 3. Only this message is fetched: a mark left in the client from elsewhere
-    // must never make the viewer delete or fetch another one.
-    TmsRemoteInfo& info = msRemotePOP1.RemoteInfo;
-    const auto unmarkAll = [&info, this] {
-        for (int i = 0; i < info.Count(); ++i)
-            msRemotePOP1.Unmark(i);
-    };
-    unmarkAll();
-    if (k >= info.Count()) return false; // rows always have their message; kept safe anyway
-    msRemotePOP1.MarkRetrieve(k);
-    msRemotePOP1.setMessageDirectory(AppPaths::appFolder());
-
-    // 4. A failure ends the command with the progress window up and the buttons
+    // A failure ends the command with the progress window up and the buttons
     // off, until the user presses its cancel.
     disableAllButtons();
     showProgress(QStringLiteral("Retrieving messages ... standby"));
-    try {
-        msRemotePOP1.TransferData();
-    } catch (...) {
-        unmarkAll();
-        throw;
-    }
+    const QByteArray contents = m_session.fetch(k);
+    // A message is the user's private mail: readable by the user alone.
+    const QString file = messageFile(k);
+    if (!TextFiles::replaceAtomically(file, contents,
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw EFileError(QStringLiteral("Unable to write to %1").arg(file));
     m_state.Progress.Visible = false;
     enableAllButtons();
 
-    // 5.
-    for (int j : picked)
-        if (j < info.Count()) msRemotePOP1.Unmark(j);
-
-    // 6.
-    msMessage1.LoadFromFile(messageFile(k));
-    shownView().ShowTextWindow(MainView::TextKind::Body, msMessage1.Body);
+    m_message.LoadFromFile(file);
+    shownView().ShowTextWindow(MainView::TextKind::Body, m_message.Body);
     return true;
 }
 
 QString MainController::messageFile(int index) const {
-    return msRemotePOP1.MessageDirectory() + QStringLiteral("msg_%1.eml").arg(index);
-}
-
-void MainController::msRemotePOP1Retrieving(QObject*, int index) {
-    m_state.Progress.lblMsg = QStringLiteral("Retrieving ... ");
-    setStatus(QStringLiteral("Retrieving %1").arg(index + 1));
-}
-
-void MainController::msRemotePOP1Retrieved(QObject*, int index) {
-    setStatus(QStringLiteral("Message %1 retrieved").arg(index + 1));
-}
-
-void MainController::msRemotePOP1UserMessageSave(QObject*, int index, const QByteArray& contents) {
-    // A message is the user's private mail: readable by the user alone.
-    const QString file = messageFile(index);
-    if (!TextFiles::replaceAtomically(file, contents,
-                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw EFileError(QStringLiteral("Unable to write to %1").arg(file));
+    return AppPaths::appFile(QStringLiteral("msg_%1.eml").arg(index));
 }
 
 void MainController::AddtoSPAMlist1Click(const QList<int>& selection) {
@@ -265,21 +207,22 @@ void MainController::AddtoSPAMlist1Click(const QList<int>& selection) {
             if (offer.Rows.size() == SpamRuleOffer::MaxRows) break;
             offer.Rows.append({rows().at(i).Subject, rows().at(i).Sender});
         }
-        // No sweep may replace the list while the dialog is open.
-        const bool running = Timer1.isActive();
-        Timer1.stop();
-        const bool ok = shownView().ShowMarkForDeletion(offer);
-        if (running) startTimer1();
+        bool ok = false;
+        {
+            // No sweep may replace the list while the dialog is open.
+            const TimerHold hold(*this);
+            ok = shownView().ShowMarkForDeletion(offer);
+        }
         if (ok) {
             // Each goes first, so the last message's rules end up at the top.
             for (const auto& [subject, sender] : std::as_const(offer.Rows)) {
                 if (subject.isEmpty()) continue;
                 if (offer.Subjects)
-                    Spam.gridSubject.insertAtTop({QString(), QStringLiteral("Equals"), subject,
+                    m_spam.gridSubject.insertAtTop({QString(), QStringLiteral("Equals"), subject,
                                                   QStringLiteral("Yes"), QStringLiteral("Yes"),
                                                   QStringLiteral("1")});
                 if (offer.Senders)
-                    Spam.gridFrom.insertAtTop({QString(), QStringLiteral("E-mail address"),
+                    m_spam.gridFrom.insertAtTop({QString(), QStringLiteral("E-mail address"),
                                                QStringLiteral("Equals"), sender,
                                                QStringLiteral("Yes"), QStringLiteral("1")});
             }
@@ -297,7 +240,7 @@ void MainController::AddtoExceptions1Click(const QList<int>& selection) {
         const QList<int> picked = selectedOrSay(selection);
         if (picked.isEmpty()) return true;
         for (int i : picked)
-            Spam.gridExcept.appendRule({QStringLiteral("E-mail address"), QStringLiteral("Equals"),
+            m_spam.gridExcept.appendRule({QStringLiteral("E-mail address"), QStringLiteral("Equals"),
                                         rows().at(i).Sender, QStringLiteral("No"),
                                         QStringLiteral("0"), QString(), QStringLiteral("3")});
         saveRulesAndRemark();
@@ -308,7 +251,7 @@ void MainController::AddtoExceptions1Click(const QList<int>& selection) {
 void MainController::saveRulesAndRemark() {
     // The new rules are in place whether or not their files could be written.
     try {
-        Spam.Savesettings();
+        m_spam.Savesettings();
     } catch (const Exception& e) {
         showFailure(e.message());
     }
@@ -316,22 +259,19 @@ void MainController::saveRulesAndRemark() {
 }
 
 void MainController::CleanUpEMLFiles() {
-    // The folder the messages are written to, never the working directory.
-    QString folder = msRemotePOP1.MessageDirectory();
-    if (folder.isEmpty()) folder = AppPaths::appFolder() + u'/';
-    for (int n = 0; n <= 100; ++n) {
-        const QString name = folder + QStringLiteral("msg_%1.eml").arg(n);
-        if (QFile::exists(name)) QFile::remove(name);
-    }
+    // Every message viewed before, whatever its row, and nothing else.
+    static const QRegularExpression viewed(QStringLiteral("^msg_[0-9]+\\.eml$"));
+    QDir folder(AppPaths::appFolder());
+    for (const QString& name : folder.entryList({QStringLiteral("msg_*.eml")}, QDir::Files))
+        if (viewed.match(name).hasMatch()) folder.remove(name);
 }
 
 void MainController::btHelpClick() {
     command(Kind::Command, [this] {
         playAlarmSound(false);
-        Timer1.stop();
-        if (!m_shell.OpenDocument(HelpFile))
-            m_prompter.error(QStringLiteral("Unable to open help file - %1.").arg(HelpFile));
-        restartTimerIfAutomatic();
+        const TimerHold hold(*this);
+        if (!m_shell.OpenDocument(m_helpFile))
+            m_prompter.error(QStringLiteral("Unable to open help file - %1.").arg(m_helpFile));
         return true;
     });
 }

@@ -32,3 +32,14 @@ struct MessageRow {
     QString Date;
     MarkState Mark = NoMark;
 };
+
+class TmsHeaders;
+
+// How the list writes a message's date and time: the locale's short date with a
+// four-digit year and its time with seconds.
+QString listDateFormat();
+
+// The row of a message with these header lines and size: subject, the bare
+// address of "From", the size, and the date in dateFormat (the header's text
+// when it cannot be read); no mark.
+MessageRow messageRowFor(const TmsHeaders& headers, qint64 size, const QString& dateFormat);

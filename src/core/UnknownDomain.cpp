@@ -23,6 +23,10 @@ QString DomainOfAddress(const QString& address) {
     return at < 0 ? address : address.mid(at + 1);
 }
 
+void ResolverMxLookup::cancel() {
+    m_resolver.Cancel();
+}
+
 MxAnswer ResolverMxLookup::lookup(const QString& domain) {
     // A name the DNS cannot even carry (an empty label, a label over 63 bytes)
     // names no domain.

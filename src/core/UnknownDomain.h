@@ -23,6 +23,8 @@ public:
     virtual ~MxLookup() = default;
     // One look-up of domain, as written.
     virtual MxAnswer lookup(const QString& domain) = 0;
+    // Ends a look-up under way at once (its answer: Unreachable).
+    virtual void cancel() {}
 };
 
 // MxLookup over the UDP resolver, using its server, port and time-out as set.
@@ -31,6 +33,7 @@ public:
     explicit ResolverMxLookup(TmsMXResolver& resolver) : m_resolver(resolver) {}
     // Sets the resolver's Domain, runs Resolve and sorts its outcome.
     MxAnswer lookup(const QString& domain) override;
+    void cancel() override;
 
 private:
     TmsMXResolver& m_resolver;

@@ -54,15 +54,17 @@ void DesktopView::createMainWindow(MainController& controller) {
 
 void DesktopView::createDialogs() {
     MarkImages::setProvider([](int index) { return Icons::mark(index); });
-    m_options = new TfrmOptionsMain(m_controller->Spam, m_controller->lbKnown,
-                                    m_controller->General, m_prompter, m_main);
+    // The dialogs edit the controller's settings models in place.
+    const DialogModels models = m_controller->dialogModels();
+    m_options =
+        new TfrmOptionsMain(models.Spam, models.Known, models.General, m_prompter, m_main);
     m_options->OnHelp = [this] { m_controller->btHelpClick(); };
 
     m_retrieving = new TfrmRetrieving(m_main);
     m_retrieving->OnCancel = [this] { m_controller->btCancelClick(); };
 
-    m_general = new TfrmGeneral(m_controller->General, m_prompter, m_main);
-    m_general->setSpamSettings(&m_controller->Spam);
+    m_general = new TfrmGeneral(models.General, m_prompter, m_main);
+    m_general->setSpamSettings(&models.Spam);
     m_general->OnTestSound = [this](bool play) {
         if (play)
             m_sound.Play(m_general->edAlarm->text(), m_general->cbRepeat->isChecked());
@@ -72,7 +74,7 @@ void DesktopView::createDialogs() {
     m_general->OnLaunchMailer = [this] { m_controller->btLaunchClick(); };
     m_general->OnViewStatistics = [this] { m_controller->Statistics1Click(); };
     m_general->OnHelp = [this] { m_controller->btHelpClick(); };
-    m_general->setDialUpEntries(m_controller->DialUpEntries);
+    m_general->setDialUpEntries(models.DialUpEntries);
     connect(m_general, &QDialog::accepted, m_controller,
             [c = m_controller] { c->UseDialUpEntry(); });
     render();
@@ -165,7 +167,7 @@ bool DesktopView::StatisticsOpen() const {
 }
 
 void DesktopView::ShowAbout() {
-    TfrmAbout about(m_controller->General, m_main);
+    TfrmAbout about(m_controller->dialogModels().General, m_main);
     about.exec();
 }
 

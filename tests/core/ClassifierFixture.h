@@ -97,14 +97,5 @@ struct Mailbox {
     }
 
     // What "why was this marked" does: the reasons for one row, its mark kept.
-    QStringList explain(int index) {
-        const MarkState old = rows[index].Mark;
-        classifier.memoWhy.clear();
-        classifier.WhyMode = true;
-        rows[index].Mark = NoMark;
-        classifier.MarkForDeletion(index);
-        classifier.WhyMode = false;
-        rows[index].Mark = old;
-        return classifier.memoWhy;
-    }
+    QStringList explain(int index) { return classifier.explain(index).Reasons; }
 };

@@ -173,7 +173,7 @@ struct Harness {
     MainController& start() {
         controller = std::make_unique<MainController>(view, prompter, sound, shell, &dns);
         controller->FormCreate();
-        controller->msRemotePOP1.setTimeOut(20);
+        controller->setNetworkTimeOut(20);
         return *controller;
     }
 

@@ -512,11 +512,8 @@ private Q_SLOTS:
             QVERIFY(*box.settings.lists()[l] == *before.lists()[l]);
         QCOMPARE(box.rows[0].Mark, CheckMark);
 
-        // Outside WhyMode nothing is recorded.
-        box.classifier.memoWhy.clear();
-        box.rows[0].Mark = NoMark;
-        box.classifier.MarkForDeletion(0);
-        QVERIFY(box.classifier.memoWhy.isEmpty());
+        // Each explanation starts afresh: nothing of the last one is left over.
+        QCOMPARE(box.explain(0), why);
         QCOMPARE(box.rows[0].Mark, CheckMark);
     }
 

@@ -50,10 +50,9 @@ private Q_SLOTS:
         QCOMPARE(c.state().Tray.Animated, automatic);
         QCOMPARE(c.state().Tray.EnableAutomatic1Checked, automatic);
         QCOMPARE(c.state().Tray.DisableAutomatic1Checked, !automatic);
-        QCOMPARE(c.Timer1.isActive(), automatic);
-        QCOMPARE(c.Timer1.interval(), 60000);
-        QCOMPARE(c.MinutesLeft, 4);
-        QCOMPARE(c.iWhich, 6);
+        QCOMPARE(c.timerRunning(), automatic);
+        QCOMPARE(c.minutesLeft(), 4);
+        QCOMPARE(c.currentSlot(), 6);
         QVERIFY(h.prompter.shown().isEmpty());
     }
 
@@ -77,12 +76,13 @@ private Q_SLOTS:
         QFETCH(QString, title);
         Harness h;
         MainController& c = h.start();
+        c.dialogModels().General.Automatic = automatic; // the mode the captions are for
         c.UpdateAutomaticCaptions(!automatic, 9);
         c.UpdateAutomaticCaptions(automatic, minutes);
         QCOMPARE(c.state().Caption, caption);
         QCOMPARE(c.state().lblTitle, title);
         QCOMPARE(c.state().Tray.Hint, title);
-        QCOMPARE(c.Timer1.isActive(), automatic);
+        QCOMPARE(c.timerRunning(), automatic);
         QCOMPARE(c.state().Tray.Animated, automatic);
         QCOMPARE(c.state().Tray.EnableAutomatic1Checked, automatic);
         QCOMPARE(c.state().Tray.DisableAutomatic1Checked, !automatic);
@@ -92,17 +92,18 @@ private Q_SLOTS:
         Harness h;
         Harness::setGeneral("Minutes", "10");
         MainController& c = h.start();
-        c.MinutesLeft = 3;
+        for (int minute = 10; minute > 3; --minute)
+            c.Timer1Timer();
 
         c.EnableAutomatic1Click(true);
-        QCOMPARE(c.MinutesLeft, 3); // on keeps the countdown
-        QVERIFY(c.Timer1.isActive());
+        QCOMPARE(c.minutesLeft(), 3); // on keeps the countdown
+        QVERIFY(c.timerRunning());
         QVERIFY(SettingsStore::tree().ReadBool("General", "Automatic", false));
         QCOMPARE(c.state().Caption, QStringLiteral("Quillmere - next e-mail check in 10 minutes"));
 
         c.EnableAutomatic1Click(false);
-        QCOMPARE(c.MinutesLeft, 10); // off resets it
-        QVERIFY(!c.Timer1.isActive());
+        QCOMPARE(c.minutesLeft(), 10); // off resets it
+        QVERIFY(!c.timerRunning());
         QVERIFY(!SettingsStore::tree().ReadBool("General", "Automatic", true));
         QCOMPARE(c.state().Caption, QStringLiteral("Quillmere"));
 
@@ -117,22 +118,23 @@ private Q_SLOTS:
         Harness::setGeneral("Automatic", "1");
         Harness::setGeneral("Minutes", "10");
         MainController& c = h.start();
-        c.MinutesLeft = 3;
+        for (int minute = 10; minute > 3; --minute)
+            c.Timer1Timer();
 
         c.Timer1Timer();
-        QCOMPARE(c.MinutesLeft, 2);
+        QCOMPARE(c.minutesLeft(), 2);
         QCOMPARE(c.state().Caption, QStringLiteral("Quillmere - next e-mail check in 2 minutes"));
         QCOMPARE(c.state().lblTitle, c.state().Caption);
         QCOMPARE(c.state().Tray.Hint, c.state().Caption);
-        QVERIFY(!c.TimerRun);
-        QVERIFY(c.Timer1.isActive());
+        QCOMPARE(c.session().mode(), RunMode::Interactive);
+        QVERIFY(c.timerRunning());
 
         c.Timer1Timer();
         QCOMPARE(c.state().Caption, QStringLiteral("Quillmere - next e-mail check in 1 minute"));
         c.Timer1Timer(); // zero: the sweep, with no mailbox configured
         QCOMPARE(c.state().Caption, QStringLiteral("Quillmere - No waiting messages found"));
-        QCOMPARE(c.MinutesLeft, 10);
-        QVERIFY(c.Timer1.isActive());
+        QCOMPARE(c.minutesLeft(), 10);
+        QVERIFY(c.timerRunning());
         QVERIFY(h.logLines().isEmpty());
     }
 
@@ -149,24 +151,23 @@ private Q_SLOTS:
         Harness h;
         Harness::setGeneral("Automatic", automatic ? "0" : "1");
         MainController& c = h.start();
-        c.MinutesLeft = 2;
         bool timerWhileOpen = true;
         h.view.onGeneralSettings = [&] {
             // The dialog's Help and statistics run while it is open.
             c.btHelpClick();
             c.Statistics1Click();
-            timerWhileOpen = c.Timer1.isActive();
-            c.General.Which = 4;
-            c.General.Minutes = 7;
-            c.General.Automatic = automatic;
+            timerWhileOpen = c.timerRunning();
+            c.dialogModels().General.Which = 4;
+            c.dialogModels().General.Minutes = 7;
+            c.dialogModels().General.Automatic = automatic;
         };
 
         c.btGeneralClick();
 
         QVERIFY(!timerWhileOpen);
-        QCOMPARE(c.iWhich, 4);
-        QCOMPARE(c.MinutesLeft, 7);
-        QCOMPARE(c.Timer1.isActive(), automatic);
+        QCOMPARE(c.currentSlot(), 4);
+        QCOMPARE(c.minutesLeft(), 7);
+        QCOMPARE(c.timerRunning(), automatic);
         QCOMPARE(c.state().Caption, caption);
     }
 
@@ -175,13 +176,10 @@ private Q_SLOTS:
         Harness::setGeneral("Automatic", "1");
         MainController& c = h.start();
         c.btSpamSetupClick();
-        QVERIFY(c.Timer1.isActive());
-        c.Timer1.stop();
-        c.btSpamSetupClick(); // restored as it was: off
-        QVERIFY(!c.Timer1.isActive());
+        QVERIFY(c.timerRunning());
         c.btAboutClick(); // restarted in automatic mode
-        QVERIFY(c.Timer1.isActive());
-        QCOMPARE(h.view.calls.filter("spam").size(), 2);
+        QVERIFY(c.timerRunning());
+        QCOMPARE(h.view.calls.filter("spam").size(), 1);
         QCOMPARE(h.view.calls.filter("about").size(), 1);
 
         h.view.statisticsOpen = true;
@@ -276,7 +274,7 @@ private Q_SLOTS:
         c.btLaunchClick();
         QCOMPARE(h.prompter.texts(), texts);
         QCOMPARE(h.shell.programs, programs);
-        QVERIFY(c.Timer1.isActive());
+        QVERIFY(c.timerRunning());
         QCOMPARE(h.logLines().filter("OPERATION CANCELED").size(),
                  works && !programs.isEmpty() ? 1 : 0);
     }
@@ -287,8 +285,8 @@ private Q_SLOTS:
         h.shell.works = false;
         c.btHelpClick();
         c.Viewlogfile1Click();
-        QCOMPARE(h.shell.documents, (QStringList{c.HelpFile, c.logPath()}));
-        QCOMPARE(h.prompter.texts(), (QStringList{"Unable to open help file - " + c.HelpFile + ".",
+        QCOMPARE(h.shell.documents, (QStringList{c.helpFile(), c.logPath()}));
+        QCOMPARE(h.prompter.texts(), (QStringList{"Unable to open help file - " + c.helpFile() + ".",
                                                   "Unable to open log file. "}));
         QCOMPARE(c.logPath(), h.profile.appFile("logfile.txt"));
     }
@@ -310,7 +308,8 @@ private Q_SLOTS:
         const QString before = QDir::currentPath();
         QDir::setCurrent(cwd.path());
         touch(cwd.filePath("msg_0.eml"));
-        for (const char* name : {"msg_0.eml", "msg_100.eml", "msg_101.eml", "msg_7.txt"})
+        for (const char* name :
+             {"msg_0.eml", "msg_100.eml", "msg_101.eml", "msg_20731.eml", "msg_7.txt", "msg_x.eml"})
             touch(h.profile.appFile(name));
 
         h.start();
@@ -318,9 +317,11 @@ private Q_SLOTS:
         QDir::setCurrent(before);
         QVERIFY(QFile::exists(cwd.filePath("msg_0.eml")));
         QVERIFY(!QFile::exists(h.profile.appFile("msg_0.eml")));
-        QVERIFY(!QFile::exists(h.profile.appFile("msg_100.eml")));
-        QVERIFY(QFile::exists(h.profile.appFile("msg_101.eml")));
+        // Every message viewed, whatever its row, and nothing else.
+        for (const char* name : {"msg_100.eml", "msg_101.eml", "msg_20731.eml"})
+            QVERIFY(!QFile::exists(h.profile.appFile(name)));
         QVERIFY(QFile::exists(h.profile.appFile("msg_7.txt")));
+        QVERIFY(QFile::exists(h.profile.appFile("msg_x.eml")));
     }
 };
 

@@ -36,9 +36,9 @@ class TestMainCheck : public QObject {
     }
 
     static void markingRules(MainController& c) {
-        setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true),
+        setRules(c.dialogModels().Spam.gridSubject, {subjectRule("Contains", "pills", false, true),
                                       subjectRule("Contains", "offer", false, false)});
-        setRules(c.Spam.gridExcept,
+        setRules(c.dialogModels().Spam.gridExcept,
                  {exceptionRule("Domain name", "Equals", "good.test", false, "7")});
     }
 
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(!s.Progress.Visible);
         QCOMPARE(s.btListFace, ListFace::Up);
         QVERIFY(h.view.choiceEntries.isEmpty()); // one mailbox: no choice
-        QVERIFY(c.msRemotePOP1.Connected());     // kept for the deletion
+        QVERIFY(c.session().connected());        // kept for the deletion
         QVERIFY(h.prompter.shown().isEmpty());
     }
 
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(h.logLinesStartingWith("OPERATION CANCELED FOR " + user).size(), 1);
         QCOMPARE(h.logLinesStartingWith("ERROR Operation has been canceled FOR " + user).size(), 1);
         QVERIFY(h.logLinesStartingWith("MAIL CHECK").isEmpty());
-        QVERIFY(!c.msRemotePOP1.Connected());
+        QVERIFY(!c.session().connected());
         QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c"}));
     }
 
@@ -161,13 +161,16 @@ private Q_SLOTS:
         Harness h;
         const QString user = mailbox({mail("a", "one"), mail("b", "two", "Bob <bob@other.test>")});
         Harness::slot(1, m_server.server(), user);
-        h.controller = std::make_unique<MainController>(h.view, h.prompter, h.sound, h.shell);
+        TmsMXResolver resolver;
+        resolver.DNSAddress = silent.address();
+        resolver.Port = silent.port();
+        resolver.setTimeOut(60);
+        ResolverMxLookup lookup(resolver);
+        h.controller =
+            std::make_unique<MainController>(h.view, h.prompter, h.sound, h.shell, &lookup);
         MainController& c = *h.controller;
         c.FormCreate();
-        c.msRemotePOP1.setTimeOut(20);
-        c.MXResolver.DNSAddress = silent.address();
-        c.MXResolver.Port = silent.port();
-        c.MXResolver.setTimeOut(60);
+        c.setNetworkTimeOut(20);
         QTimer::singleShot(500, &c, [&c] { c.btExitClick(); });
 
         QElapsedTimer clock;
@@ -197,22 +200,22 @@ private Q_SLOTS:
         QCOMPARE(h.view.choiceEntries.value(0), entries);
         QCOMPARE(h.view.choicePreselected.value(0), 1);
         QCOMPARE(h.subjects(), QStringList{"in slot 3"});
-        QVERIFY(!c.msRemotePOP1.Connected()); // two mailboxes: nothing kept
+        QVERIFY(!c.session().connected()); // two mailboxes: nothing kept
 
         // Cancel (or OK with nothing selected) changes nothing.
         h.view.choices = {-1};
         QVERIFY(!c.btListClick());
         QCOMPARE(h.subjects(), QStringList{"in slot 3"});
-        QCOMPARE(c.iWhich, 3);
-        QCOMPARE(c.msRemotePOP1.UserName, u3);
+        QCOMPARE(c.currentSlot(), 3);
+        QCOMPARE(c.rowsUserName(), u3);
         QCOMPARE(h.logLinesStartingWith("MAIL CHECK").size(), 1);
         QVERIFY(h.prompter.shown().isEmpty());
 
         // Another slot becomes the current one.
         h.view.choices = {0};
         QVERIFY(c.btListClick());
-        QCOMPARE(c.iWhich, 1);
-        QCOMPARE(c.General.Which, 1);
+        QCOMPARE(c.currentSlot(), 1);
+        QCOMPARE(c.general().Which, 1);
         QCOMPARE(h.subjects(), QStringList{"in slot 1"});
     }
 
@@ -299,18 +302,18 @@ private Q_SLOTS:
             Harness::slot(n, m_server.server(), mailbox({mail("z", "later")}));
         SettingsStore::tree().WriteInteger("Server", "Which", 4);
         Harness::setGeneral("Minutes", "15");
+        Harness::setGeneral("Automatic", "1");
         MainController& c = h.start();
         h.view.visible = false; // hidden in the tray
         QList<SweptMailbox> swept;
         connect(&c, &MainController::mailboxSwept, this,
                 [&](const SweptMailbox& m) { swept << m; });
-        c.MinutesLeft = 1;
+        for (int minute = 15; minute > 0; --minute)
+            c.Timer1Timer();
 
-        c.Timer1Timer();
-
-        QVERIFY(!c.TimerRun);
-        QCOMPARE(c.MinutesLeft, 15);
-        QVERIFY(c.Timer1.isActive());
+        QCOMPARE(c.session().mode(), RunMode::Interactive);
+        QCOMPARE(c.minutesLeft(), 15);
+        QVERIFY(c.timerRunning());
         QVERIFY(h.prompter.shown().isEmpty()); // a hidden run swallows failures
         if (mailInSlot2) {
             QCOMPARE(swept.size(), 2);
@@ -325,13 +328,13 @@ private Q_SLOTS:
             QVERIFY(h.view.visible);
             QVERIFY(h.sound.events.contains("beep")); // no alarm file: the beep
             // The slot with mail stays current until the next check.
-            QCOMPARE(c.iWhich, 2);
-            QCOMPARE(c.msRemotePOP1.UserName, u2);
+            QCOMPARE(c.currentSlot(), 2);
+            QCOMPARE(c.rowsUserName(), u2);
         } else {
             QCOMPARE(swept.size(), 3); // slot 3 has mail
             QCOMPARE(c.state().Caption,
                      QStringLiteral("Quillmere - MailBox %1 - 1 messages").arg(swept[2].UserName));
-            QCOMPARE(c.iWhich, 3);
+            QCOMPARE(c.currentSlot(), 3);
         }
         QCOMPARE(swept[0].Slot, 1);
         QCOMPARE(swept[0].Failure.isEmpty(), firstPassword == "secret");
@@ -346,15 +349,13 @@ private Q_SLOTS:
         SettingsStore::tree().WriteInteger("Server", "Which", 2);
         MainController& c = h.start();
         h.view.visible = false;
-        c.MinutesLeft = 0;
 
-        c.Timer1Timer();
+        c.SweepNow();
 
         QCOMPARE(h.logLinesStartingWith("MAIL CHECK 0").size(), 3);
         QCOMPARE(c.state().Caption, QStringLiteral("Quillmere - No waiting messages found"));
         QCOMPARE(c.state().Tray.Hint, QStringLiteral("Quillmere - No waiting messages found"));
-        QCOMPARE(c.iWhich, 2);
-        QCOMPARE(c.msRemotePOP1.UserName, u2);
+        QCOMPARE(c.currentSlot(), 2);
         QVERIFY(h.view.calls.filter("show").size() == 1); // only the start-up's
     }
 
@@ -365,19 +366,12 @@ private Q_SLOTS:
         Harness::setGeneral("Automatic", "1");
         MainController& c = h.start();
         int opens = 0, opensAtTransfer = -1;
-        const auto open = c.msRemotePOP1.OnOpen;
-        c.msRemotePOP1.OnOpen = [&](QObject* s) {
-            ++opens;
-            open(s);
-        };
-        const auto transferring = c.msRemotePOP1.OnTransferringData;
-        c.msRemotePOP1.OnTransferringData = [&](QObject* s) {
-            opensAtTransfer = opens;
-            transferring(s);
-        };
+        connect(&c.session(), &MailboxSession::opening, this, [&] { ++opens; });
+        connect(&c.session(), &MailboxSession::transferring, this,
+                [&] { opensAtTransfer = opens; });
 
         QVERIFY(c.btListClick());
-        QVERIFY(c.msRemotePOP1.Connected());
+        QVERIFY(c.session().connected());
         m_server.addMessage(user, mail("b", "arrived meanwhile"));
         QVERIFY(c.btListClick());
         QCOMPARE(h.subjects(), (QStringList{"first", "arrived meanwhile"}));
@@ -398,7 +392,7 @@ private Q_SLOTS:
         QVERIFY(c.btListClick());
         c.btMarkClick({0, 1}); // the user marks a, un-marks b
         const QList<int> marks = h.marks();
-        const QList<int> hits = hitsOf(c.Spam.gridSubject);
+        const QList<int> hits = hitsOf(c.spam().gridSubject);
 
         QCOMPARE(c.Why1Click({0}),
                  (QStringList{"Message from ann@example.org", "Subject of   Hello there", "",
@@ -416,7 +410,7 @@ private Q_SLOTS:
         QCOMPARE(h.view.texts[1], b);
 
         QCOMPARE(h.marks(), marks);
-        QCOMPARE(hitsOf(c.Spam.gridSubject), hits);
+        QCOMPARE(hitsOf(c.spam().gridSubject), hits);
         QVERIFY(c.Why1Click({}).isEmpty());
         QVERIFY(h.prompter.texts().last().startsWith("No messages were selected."));
     }
@@ -443,8 +437,8 @@ private Q_SLOTS:
                  (QList<int>{NoMark, CheckMark, QuestionMark, BlacklistMark, 7, NoMark}));
         QVERIFY(h.prompter.shown().isEmpty());
 
-        c.Spam.gridSubject.reset();
-        c.lbKnown.clear();
+        c.dialogModels().Spam.gridSubject.reset();
+        c.dialogModels().Known.clear();
         c.btRemarkClick();
         QCOMPARE(h.prompter.texts(),
                  QStringList{"None of the messages matched any of the spam criteria."});
@@ -501,7 +495,7 @@ private Q_SLOTS:
         QVERIFY(question.text.endsWith("\n\nTrust this certificate and check again?"));
         QCOMPARE(SettingsStore::tree().ReadString("Server", trusted, {}),
                  yes ? fingerprint : QString());
-        QCOMPARE(c.General.mailbox(1).TrustedCert, yes ? fingerprint : QString());
+        QCOMPARE(c.general().mailbox(1).TrustedCert, yes ? fingerprint : QString());
         QCOMPARE(h.subjects(), yes ? QStringList{"Hello"} : QStringList{});
         QCOMPARE(c.LastFailure().isEmpty(), yes);
         if (!yes) return;

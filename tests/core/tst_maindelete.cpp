@@ -3,6 +3,7 @@
 // a mailbox changed by another client, the guard, and the sweep with "Kill".
 #include "ClassifierFixture.h"
 #include "ControllerFixture.h"
+#include "mail/pop3/RemotePOP.h"
 #include "support/servers/ScriptedPop3Server.h"
 
 #include <QtTest>
@@ -59,7 +60,7 @@ class TestMainDelete : public QObject {
         known.write("bad.test\r\n");
     }
     static void subjectRules(MainController& c) {
-        setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
+        setRules(c.dialogModels().Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
     }
     static QString storedCount() {
         return SettingsStore::tree().ReadString("General", "Count", "0");
@@ -120,9 +121,9 @@ private Q_SLOTS:
         QCOMPARE(h.subjects(), rowsAfter);
         QCOMPARE(h.shell.programs, programs);
         QCOMPARE(storedCount(), count);
-        QCOMPARE(c.General.Count, count);
-        QVERIFY(!c.Deleting);
-        QVERIFY(!c.Log.IsOpen());
+        QCOMPARE(c.general().Count, count);
+        QVERIFY(!c.OperationRunning());
+        QVERIFY(!c.logOpen());
         const QStringList log = h.logLines();
         if (left.size() == 2) {
             QCOMPARE(log.filter(QRegularExpression("^DELETE SPAM on ")).size(), 2);
@@ -179,11 +180,10 @@ private Q_SLOTS:
         MainController& c = h.start();
         subjectRules(c);
         QVERIFY(c.btListClick());
-        const auto deleting = c.msRemotePOP1.OnDeleting;
-        c.msRemotePOP1.OnDeleting = [&](QObject* s, int n) {
-            deleting(s, n);
-            if (n == 3) c.btExitClick();
-        };
+        const QMetaObject::Connection cancel =
+            connect(&c.session(), &MailboxSession::deleting, this, [&](int n, int, int) {
+                if (n == 3) c.btExitClick();
+            });
 
         QVERIFY(!c.btDeleteClick());
 
@@ -191,10 +191,10 @@ private Q_SLOTS:
         QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
         QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, BlacklistMark}));
         QCOMPARE(storedCount(), QStringLiteral("0"));
-        QVERIFY(!c.Deleting);
+        QVERIFY(!c.OperationRunning());
         QCOMPARE(c.state().btExitFace, ExitFace::Idle);
 
-        c.msRemotePOP1.OnDeleting = deleting;
+        disconnect(cancel);
         c.btMarkClick({1}); // b is kept after all
         QVERIFY(c.btDeleteClick());
         QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c"}));
@@ -214,7 +214,7 @@ private Q_SLOTS:
         MainController& c = h.start();
         subjectRules(c);
         QVERIFY(c.btListClick());
-        QVERIFY(!c.msRemotePOP1.Connected());
+        QVERIFY(!c.session().connected());
         QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, CheckMark}));
 
         TmsRemotePOP other;
@@ -231,7 +231,7 @@ private Q_SLOTS:
         QCOMPARE(idsIn(m_server, user), (QStringList{"b", "c", "d"}));
         QCOMPARE(h.subjects(), (QStringList{"Hello", "Cheap pills", "Minutes", "more pills"}));
         QCOMPARE(storedCount(), QStringLiteral("0"));
-        QVERIFY(!c.Deleting);
+        QVERIFY(!c.OperationRunning());
     }
 
     void aSecondClickWhileDeletingDoesNothing() {
@@ -244,11 +244,8 @@ private Q_SLOTS:
         subjectRules(c);
         QVERIFY(c.btListClick());
         QList<bool> inner;
-        const auto deleting = c.msRemotePOP1.OnDeleting;
-        c.msRemotePOP1.OnDeleting = [&](QObject* s, int n) {
-            deleting(s, n);
-            inner << c.btDeleteClick();
-        };
+        connect(&c.session(), &MailboxSession::deleting, this,
+                [&](int, int, int) { inner << c.btDeleteClick(); });
         h.prompter.answerNext(Prompter::Answer::Yes);
 
         QVERIFY(c.btDeleteClick());
@@ -277,9 +274,7 @@ private Q_SLOTS:
         QList<SweptMailbox> swept;
         connect(&c, &MainController::mailboxSwept, this,
                 [&](const SweptMailbox& m) { swept << m; });
-        c.MinutesLeft = 1;
-
-        c.Timer1Timer();
+        c.SweepNow();
 
         QCOMPARE(idsIn(m_server, u1), (QStringList{"a", "c"}));
         QCOMPARE(idsIn(m_server, u2), QStringList{"f"});
@@ -348,7 +343,7 @@ private Q_SLOTS:
         QCOMPARE(server.received(), server.expected()); // no QUIT
         QVERIFY(c.LastFailure().startsWith(QStringLiteral("Cannot write to file \"/dev/full\"")));
         QCOMPARE(storedCount(), QStringLiteral("0"));
-        QVERIFY(!c.Log.IsOpen());
+        QVERIFY(!c.logOpen());
     }
 };
 

@@ -4,6 +4,7 @@
 // waiting for the cancel), and new spam rules and exceptions made from rows.
 #include "ClassifierFixture.h"
 #include "ControllerFixture.h"
+#include "mail/pop3/RemotePOP.h"
 
 #include <QFileInfo>
 #include <QtTest>
@@ -89,7 +90,7 @@ private Q_SLOTS:
             "multiple messages drag the mouse over the list of desired subjects.");
         QCOMPARE(h.prompter.texts(), (QStringList{nothing, nothing}));
         QVERIFY(h.view.texts.isEmpty() && h.view.offers.isEmpty());
-        QVERIFY(c.Spam.gridSubject.isEmpty() && c.Spam.gridExcept.isEmpty());
+        QVERIFY(c.dialogModels().Spam.gridSubject.isEmpty() && c.dialogModels().Spam.gridExcept.isEmpty());
         QVERIFY(!QFile::exists(c.messageFile(0)));
     }
 
@@ -106,9 +107,9 @@ private Q_SLOTS:
 
         const QString stars(38, u'*');
         QStringList expected{stars, "Subject : Hello Sender : ann@example.org", stars};
-        expected += c.msRemotePOP1.RemoteInfo.Items(0).Headers;
+        expected += c.session().headers(0);
         expected += QStringList{stars, "Subject : Third Sender : ann@example.org", stars};
-        expected += c.msRemotePOP1.RemoteInfo.Items(2).Headers;
+        expected += c.session().headers(2);
         QCOMPARE(lines, expected);
         QVERIFY(lines.contains("Message-ID: <c@example.org>"));
         QCOMPARE(h.view.texts, QList<QStringList>{lines});
@@ -117,8 +118,7 @@ private Q_SLOTS:
 
     // Three rows selected: only the first is downloaded (with the status texts
     // of a download, as an operation of its own), its body is shown decoded
-    // from its character set, and none of the three keeps a mark in the client;
-    // marks left there from before delete nothing.
+    // from its character set, and nothing is deleted.
     void bodyOfTheFirstOfThreeSelected() {
         Harness h;
         const QString user =
@@ -130,10 +130,6 @@ private Q_SLOTS:
         Harness::slot(1, m_server.server(), user);
         MainController& c = h.start();
         QVERIFY(c.btListClick());
-        TmsRemoteInfo& info = c.msRemotePOP1.RemoteInfo;
-        c.msRemotePOP1.MarkDelete(2);
-        c.msRemotePOP1.MarkDelete(3);
-        c.msRemotePOP1.MarkRetrieve(3);
 
         QStringList statuses, messages;
         bool busy = false;
@@ -143,18 +139,13 @@ private Q_SLOTS:
             if (!messages.contains(c.state().Progress.lblMsg))
                 messages << c.state().Progress.lblMsg;
         });
-        const auto retrieved = c.msRemotePOP1.OnRetrieved;
-        c.msRemotePOP1.OnRetrieved = [&](QObject* s, int n) {
-            retrieved(s, n);
-            statuses << c.state().StatusText;
-        };
-        const auto retrieving = c.msRemotePOP1.OnRetrieving;
-        c.msRemotePOP1.OnRetrieving = [&](QObject* s, int n) {
+        connect(&c.session(), &MailboxSession::fetched, this,
+                [&](int) { statuses << c.state().StatusText; });
+        connect(&c.session(), &MailboxSession::fetching, this, [&](int) {
             busy = c.OperationRunning() && c.state().Busy && c.state().Progress.Visible;
-            retrieving(s, n);
             // Running texts are drawn in batches: read the state the view will show.
             statuses << c.state().StatusText;
-        };
+        });
 
         QVERIFY(c.ViewMessages1Click({3, 1, 2}));
 
@@ -166,8 +157,6 @@ private Q_SLOTS:
         QVERIFY(statuses.contains("Retrieving 2"));
         QVERIFY(statuses.contains("Message 2 retrieved"));
         QVERIFY(messages.contains("Retrieving ... "));
-        for (int i = 0; i < info.Count(); ++i)
-            QCOMPARE(int(info.Items(i).Marks), 0);
         QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
         QCOMPARE(h.subjects(), (QStringList{"Hello", "Greetings", "Third", "Fourth"}));
 
@@ -227,8 +216,17 @@ private Q_SLOTS:
         Harness::setGeneral("Automatic", "1");
         MainController& c = h.start();
         QVERIFY(c.btListClick());
-        c.msRemotePOP1.Disconnect();
-        c.msRemotePOP1.Password = QStringLiteral("wrong");
+        // The connection kept since the check goes, and another client takes
+        // the message away: its verification fails.
+        c.FormCloseQuery();
+        QVERIFY(!c.session().connected());
+        TmsRemotePOP other;
+        other.Server = m_server.server();
+        other.UserName = c.rowsUserName();
+        other.Password = QStringLiteral("secret");
+        other.UpdateInfo();
+        other.MarkDelete(1);
+        other.TransferData();
 
         QVERIFY(!c.ViewMessages1Click({1}));
 
@@ -239,8 +237,7 @@ private Q_SLOTS:
         QVERIFY(c.state().Progress.Visible);
         QVERIFY(!c.state().btListEnabled);
         QVERIFY(!c.OperationRunning());
-        QVERIFY(c.Timer1.isActive()); // whatever the way the command ended
-        QCOMPARE(int(c.msRemotePOP1.RemoteInfo.Items(1).Marks), 0);
+        QVERIFY(c.timerRunning()); // whatever the way the command ended
 
         c.btCancelClick();
         QVERIFY(!c.state().Progress.Visible);
@@ -304,9 +301,9 @@ private Q_SLOTS:
                                                                  {"Cheap stuff", "bob@x.test"},
                                                                  {"", "carl@y.test"}}));
         QVERIFY(offer.Subjects && offer.Senders); // both boxes start checked
-        QCOMPARE(savedRules(RuleListKind::Subject, SpamSettings::listPath(c.Spam.gridSubject)),
+        QCOMPARE(savedRules(RuleListKind::Subject, SpamSettings::listPath(c.dialogModels().Spam.gridSubject)),
                  subjectRules);
-        QCOMPARE(savedRules(RuleListKind::Sender, SpamSettings::listPath(c.Spam.gridFrom)),
+        QCOMPARE(savedRules(RuleListKind::Sender, SpamSettings::listPath(c.dialogModels().Spam.gridFrom)),
                  senderRules);
         QCOMPARE(h.marks(), marks);
         if (!ok)
@@ -321,16 +318,16 @@ private Q_SLOTS:
         Harness::slot(1, m_server.server(),
                       mailbox({mail("a", "Cheap pills"), mail("b", "Pills", "bob@x.test")}));
         MainController& c = h.start();
-        setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
+        setRules(c.dialogModels().Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
         QVERIFY(c.btListClick());
-        QVERIFY(c.Spam.gridExcept.isEmpty());
-        const QString file = SpamSettings::listPath(c.Spam.gridExcept);
+        QVERIFY(c.dialogModels().Spam.gridExcept.isEmpty());
+        const QString file = SpamSettings::listPath(c.dialogModels().Spam.gridExcept);
         const auto exception = [](const QString& sender) {
             return QStringList{"E-mail address", "Equals", sender, "No", "0", QString(), "3"};
         };
 
         c.AddtoExceptions1Click({1});
-        QCOMPARE(c.Spam.gridExcept.ruleCount(), 1);
+        QCOMPARE(c.dialogModels().Spam.gridExcept.ruleCount(), 1);
         QCOMPARE(savedRules(RuleListKind::Exception, file),
                  QList<QStringList>{exception("bob@x.test").mid(0, 6)});
         RuleList saved(RuleListKind::Exception);
@@ -339,7 +336,7 @@ private Q_SLOTS:
         QCOMPARE(h.marks(), (QList<int>{CheckMark, ImageFirstPicture}));
 
         c.AddtoExceptions1Click({0});
-        QCOMPARE(c.Spam.gridExcept.ruleCount(), 2);
+        QCOMPARE(c.dialogModels().Spam.gridExcept.ruleCount(), 2);
         QCOMPARE(savedRules(RuleListKind::Exception, file).value(1),
                  exception("ann@example.org").mid(0, 6));
         QCOMPARE(h.marks(), (QList<int>{ImageFirstPicture, ImageFirstPicture}));

@@ -134,9 +134,8 @@ private Q_SLOTS:
         QVERIFY2(swept[1].Failure.isEmpty(), qPrintable(swept[1].Failure));
         QVERIFY(h.prompter.shown().isEmpty());
 
-        c.iWhich = 1;
         h.view.visible = true;
-        QVERIFY(!c.btListClick());
+        QVERIFY(!c.checkSlot(1));
         QVERIFY2(c.LastFailure().contains(reason), qPrintable(c.LastFailure()));
         QVERIFY(c.LastFailure().contains("Sign in again"));
     }
@@ -163,7 +162,7 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() < 20000, "the check waited for the refresh's time-out");
         QCOMPARE(h.prompter.texts(), QStringList{"Operation has been canceled"});
         QCOMPARE(h.logLinesStartingWith("OPERATION CANCELED FOR " + user).size(), 1);
-        QVERIFY(!c.msRemotePOP1.Connected());
+        QVERIFY(!c.session().connected());
         QCOMPARE(ReadOAuth2Tokens(1, SecretAccess::NeverPrompt)->AccessToken, tokens.AccessToken);
     }
 };

@@ -72,7 +72,7 @@ class TestOneOperation : public QObject {
         known.write("bad.test\r\n");
         known.close();
         c.LoadUpKnownList();
-        setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
+        setRules(c.dialogModels().Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
     }
 
     static QString storedCount() {
@@ -106,11 +106,11 @@ private Q_SLOTS:
         Harness::setGeneral("Automatic", "1"); // commands that end restart the timer
         Harness::setGeneral("Launch", "0");
         Harness::setGeneral("Mailer", "mailer");
+        Harness::setGeneral("Minutes", "1"); // a tick that got through would sweep
         MainController& c = h.start();
         rules(h, c);
         h.view.visible = true;
         if (operation != QLatin1String("check")) QVERIFY(c.btListClick());
-        c.MinutesLeft = 1; // a tick that got through would sweep
         const QStringList logBefore = h.logLines();
 
         bool ran = false, running = false, timerAfter = true;
@@ -119,9 +119,8 @@ private Q_SLOTS:
             ran = true;
             running = c.OperationRunning();
             command(c);
-            timerAfter = c.Timer1.isActive();
+            timerAfter = c.timerRunning();
         };
-        const auto deleting = c.msRemotePOP1.OnDeleting;
         if (operation == QLatin1String("check")) {
             connect(&c, &MainController::rowAppended, this, [&](int row) {
                 if (row == 1) interfere();
@@ -132,21 +131,15 @@ private Q_SLOTS:
             QCOMPARE(h.logLinesStartingWith("MAIL CHECK").size(), 1);
             QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
         } else if (operation == QLatin1String("view")) {
-            const auto retrieving = c.msRemotePOP1.OnRetrieving;
-            c.msRemotePOP1.OnRetrieving = [&](QObject* s, int n) {
-                retrieving(s, n);
-                interfere();
-            };
+            connect(&c.session(), &MailboxSession::fetching, this, [&](int) { interfere(); });
             QVERIFY(c.ViewMessages1Click({1}));
             QCOMPARE(h.view.texts.size(), 1); // the body
             h.view.texts.clear();
             QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
             QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, BlacklistMark}));
         } else {
-            c.msRemotePOP1.OnDeleting = [&](QObject* s, int n) {
-                deleting(s, n);
-                interfere();
-            };
+            connect(&c.session(), &MailboxSession::deleting, this,
+                    [&](int, int, int) { interfere(); });
             QVERIFY(c.btDeleteClick());
             QCOMPARE(idsIn(m_server, user), (QStringList{"a", "c"}));
             QCOMPARE(h.subjects(), (QStringList{"Hello", "Minutes"}));
@@ -158,11 +151,11 @@ private Q_SLOTS:
         QVERIFY(running);
         QVERIFY(!timerAfter); // no command restarts the timer inside an operation
         QVERIFY(!c.OperationRunning());
-        QVERIFY(c.Timer1.isActive()); // the operation's own end restarts it
-        QCOMPARE(c.MinutesLeft, 1);
+        QVERIFY(c.timerRunning()); // the operation's own end restarts it
+        QCOMPARE(c.minutesLeft(), 1);
         QCOMPARE(h.view.calls, QStringList{"show"});
         QVERIFY(h.view.texts.isEmpty() && h.view.offers.isEmpty());
-        QVERIFY(c.Spam.gridExcept.isEmpty());
+        QVERIFY(c.dialogModels().Spam.gridExcept.isEmpty());
         QVERIFY(h.shell.documents.isEmpty() && h.shell.programs.isEmpty());
         QVERIFY2(h.prompter.shown().isEmpty(), qPrintable(h.prompter.texts().join('|')));
         QVERIFY(h.logLinesStartingWith("Automatic mode").isEmpty());
@@ -190,23 +183,22 @@ private Q_SLOTS:
         QList<bool> timerInside;
         int ticks = 0;
         connect(&c, &MainController::rowAppended, this, [&](int) {
-            timerInside << c.Timer1.isActive();
+            timerInside << c.timerRunning();
             if (ticks++ == 0) c.Timer1Timer(); // a tick that came meanwhile
         });
         QList<SweptMailbox> swept;
         connect(&c, &MainController::mailboxSwept, this, [&](const SweptMailbox& m) {
             swept << m;
-            timerInside << c.Timer1.isActive();
+            timerInside << c.timerRunning();
         });
-        c.MinutesLeft = 1;
-
-        c.Timer1Timer();
+        for (int minute = 7; minute > 0; --minute)
+            c.Timer1Timer();
 
         QCOMPARE(swept.size(), 2);
         QVERIFY(!timerInside.isEmpty());
         QVERIFY(!timerInside.contains(true));
-        QVERIFY(c.Timer1.isActive());
-        QCOMPARE(c.MinutesLeft, 7);
+        QVERIFY(c.timerRunning());
+        QCOMPARE(c.minutesLeft(), 7);
         QCOMPARE(idsIn(m_server, u1), (QStringList{"a", "c"}));
         QCOMPARE(idsIn(m_server, u2), QStringList{"f"});
         QCOMPARE(h.logLinesStartingWith("MAIL CHECK").size(), 2);
@@ -233,9 +225,7 @@ private Q_SLOTS:
         QList<int> slots;
         connect(&c, &MainController::mailboxSwept, this,
                 [&](const SweptMailbox& m) { slots << m.Slot; });
-        c.MinutesLeft = 1;
-
-        c.Timer1Timer();
+        c.SweepNow();
 
         QCOMPARE(slots, (QList<int>{1, 4}));
         QVERIFY2(h.prompter.shown().isEmpty(), qPrintable(h.prompter.texts().join('|')));
@@ -269,13 +259,16 @@ private Q_SLOTS:
         QVERIFY(c.btListClick());
         QCOMPARE(c.MarkedCount(), 2);
 
-        c.iWhich = 2;
+        // Mailbox 2 becomes the current one in the general settings.
+        h.view.onGeneralSettings = [&c] { c.dialogModels().General.Which = 2; };
+        c.btGeneralClick();
+        QCOMPARE(c.currentSlot(), 2);
         if (how == "choice") h.view.choices = {-1};
         QVERIFY(!c.btListClick());
 
         QCOMPARE(h.subjects(), (QStringList{"Hello", "Cheap pills", "Minutes", "Report"}));
         QCOMPARE(c.rowsSlot(), 1);
-        QCOMPARE(c.msRemotePOP1.UserName, u1);
+        QCOMPARE(c.rowsUserName(), u1);
         QVERIFY(c.btDeleteClick());
         QCOMPARE(idsIn(m_server, u1), (QStringList{"a", "c"}));
         QCOMPARE(idsIn(m_server, u2), (QStringList{"x", "y"}));
@@ -309,7 +302,7 @@ private Q_SLOTS:
             std::make_unique<MainController>(h.view, h.prompter, h.sound, h.shell, &broken);
         MainController& c = *h.controller;
         c.FormCreate();
-        c.Spam.Known.Valid = true;
+        c.dialogModels().Spam.Known.Valid = true;
 
         QVERIFY(!c.btListClick());
 
@@ -317,7 +310,7 @@ private Q_SLOTS:
         QCOMPARE(c.LastFailure(), QStringLiteral("Internal error: index 7 of 3"));
         QVERIFY(!c.OperationRunning());
         c.btCancelClick();
-        c.Spam.Known.Valid = false;
+        c.dialogModels().Spam.Known.Valid = false;
         QVERIFY(c.btListClick());
         QCOMPARE(h.subjects(), QStringList{"Hello"});
     }

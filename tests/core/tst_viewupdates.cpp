@@ -120,7 +120,7 @@ private Q_SLOTS:
         WitnessPrompter prompter;
         MainController c(h.view, prompter, h.sound, h.shell, &h.dns);
         c.FormCreate();
-        c.msRemotePOP1.setTimeOut(20);
+        c.setNetworkTimeOut(20);
         MessageListModel model(c);
         Announcements seen(c, model);
         prompter.upToDate = [&] {

@@ -59,7 +59,7 @@ struct Desktop {
         view->createMainWindow(*controller);
         controller->FormCreate();
         view->createDialogs();
-        controller->msRemotePOP1.setTimeOut(20);
+        controller->setNetworkTimeOut(20);
         return *controller;
     }
     TfrmMain& main() const { return *view->main(); }
@@ -203,9 +203,9 @@ void TestMainWindow::checkShowsRowsWithTheirPictures() {
     known.write(markedKnownList);
     known.close();
     MainController& c = d.start();
-    setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true),
+    setRules(c.dialogModels().Spam.gridSubject, {subjectRule("Contains", "pills", false, true),
                                   subjectRule("Contains", "offer", false, false)});
-    setRules(c.Spam.gridExcept, {exceptionRule("Domain name", "Equals", "good.test", false, "7")});
+    setRules(c.dialogModels().Spam.gridExcept, {exceptionRule("Domain name", "Equals", "good.test", false, "7")});
 
     // What the window shows while the check runs, at its second row (the first
     // row's own progress is drawn after it is added).
@@ -338,7 +338,7 @@ void TestMainWindow::mailboxChoice() {
     QCOMPARE(current, 1);
     if (button == QLatin1String("btOK")) {
         QCOMPARE(d.column(0), QStringList({"For slot three", "Also three"}));
-        QCOMPARE(c.iWhich, 3);
+        QCOMPARE(c.currentSlot(), 3);
     } else {
         QCOMPARE(d.list()->rowCount(), 0);
         QCOMPARE(d.main().StatusPanel1->text(), statusBefore);
@@ -350,7 +350,7 @@ void TestMainWindow::listCommands() {
     Desktop d;
     Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Cheap pills")}));
     MainController& c = d.start();
-    setRules(c.Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
+    setRules(c.dialogModels().Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
     TfrmMain& w = d.main();
 
     // Nothing there yet: the pop-up's "Why" says so.
@@ -476,9 +476,9 @@ void TestMainWindow::spamListDialogAndBodyViewer() {
     QCOMPARE(shown,
              (QStringList{"Mark e-mail for deletion", "Mark these messages to delete", "Subject",
                           "From", "Hello", "ann@example.org", "Cheap stuff", "bob@x.test"}));
-    QCOMPARE(c.Spam.gridSubject.cell(2, 1), QStringLiteral("Cheap stuff"));
-    QCOMPARE(c.Spam.gridSubject.cell(2, 2), QStringLiteral("Hello"));
-    QVERIFY(c.Spam.gridFrom.isEmpty());
+    QCOMPARE(c.dialogModels().Spam.gridSubject.cell(2, 1), QStringLiteral("Cheap stuff"));
+    QCOMPARE(c.dialogModels().Spam.gridSubject.cell(2, 2), QStringLiteral("Hello"));
+    QVERIFY(c.dialogModels().Spam.gridFrom.isEmpty());
 
     QString title;
     QStringList lines;
@@ -557,9 +557,9 @@ void TestMainWindow::minimisedIsNotHiddenAndCommandsWaitDuringACheck() {
         for (QAction* a : d.view->tray()->popTray->actions())
             if (!a->isSeparator() && a->isEnabled()) trayEnabled << a->objectName();
     });
-    c.TimerRun = true; // as the timer's own check
-
-    QVERIFY(c.btListClick());
+    c.SweepNow(); // the timer's own check
+    QVERIFY2(c.LastFailure().isEmpty(), qPrintable(c.LastFailure()));
+    QCOMPARE(c.rows().size(), 2);
 
     QVERIFY(progressShown);
     QVERIFY(!popupEnabled);

@@ -2,14 +2,6 @@
 
 #include "CliCommand.h"
 
-int HeadlessView::ChooseMailbox(const QStringList& entries, int preselected) {
-    if (wantedSlot == 0) return preselected;
-    const QString prefix = QString::number(wantedSlot) + u')';
-    for (int i = 0; i < entries.size(); ++i)
-        if (entries[i].startsWith(prefix)) return i;
-    return -1;
-}
-
 HeadlessSession::~HeadlessSession() {
     if (m_controller) m_controller->FormCloseQuery();
 }
@@ -19,23 +11,21 @@ int HeadlessSession::start() {
         cliErr() << ProfileLock::busyText() << Qt::endl;
         return ExitProfileBusy;
     }
-    m_controller = std::make_unique<MainController>(view, prompter, sound, shell);
-    // A locked keyring fails the mailbox here rather than prompting on a
-    // desktop the command's user may not be looking at.
-    m_controller->NeverPromptSecrets = true;
+    // Unattended: a locked keyring fails the mailbox rather than prompting on
+    // a desktop the command's user may not be looking at, and nothing waits
+    // for the clock.
+    m_controller = std::make_unique<MainController>(view, prompter, sound, shell, nullptr,
+                                                    /*attended=*/false);
     m_controller->FormCreate();
-    // Nothing here waits for the clock: the timer only runs when asked to.
-    m_controller->Timer1.stop();
     return ExitOk;
 }
 
 int HeadlessSession::check(int slot) {
     MainController& c = *m_controller;
-    if (slot != 0) c.iWhich = slot;
-    view.wantedSlot = slot;
-    if (c.btListClick()) return ExitOk;
+    if (c.checkSlot(slot)) return ExitOk;
     if (c.LastFailure().isEmpty())
-        cliErr() << "mailbox " << c.iWhich << " was not checked" << Qt::endl;
+        cliErr() << "mailbox " << (slot != 0 ? slot : c.currentSlot()) << " was not checked"
+                 << Qt::endl;
     return ExitFailure;
 }
 

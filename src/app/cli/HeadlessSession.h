@@ -10,22 +10,20 @@
 #include <QStringList>
 #include <memory>
 
-// The main window of the command line: no window at all. It is "visible" for
-// commands a user runs by hand and hidden for the unattended sweep; the mailbox
-// choice picks the slot the command was given, or the current one.
+// The main window of the command line: no window at all, never on the screen.
+// The commands name their mailbox, so the mailbox choice is never asked; it
+// would keep the current one.
 class HeadlessView : public MainView {
 public:
-    bool visible = true;
-    int wantedSlot = 0; // 0: keep the preselected entry
     QStringList lastText;
 
-    bool MainWindowVisible() const override { return visible; }
+    bool MainWindowVisible() const override { return false; }
     void ShowApplication() override {}
     void HideApplication() override {}
     void CloseMainWindow() override {}
     void Terminate() override {}
     bool SystemTrayAvailable() const override { return true; }
-    int ChooseMailbox(const QStringList& entries, int preselected) override;
+    int ChooseMailbox(const QStringList&, int preselected) override { return preselected; }
     void ShowGeneralSettings() override {}
     void ShowSpamSettings() override {}
     void ShowStatistics() override {}
@@ -35,7 +33,8 @@ public:
 };
 
 // A command that runs the main controller as the desktop program starts it,
-// holding the profile lock while it runs.
+// unattended (nothing prompts, no timer runs), holding the profile lock while
+// it runs.
 class HeadlessSession {
 public:
     HeadlessView view;
@@ -51,8 +50,9 @@ public:
     int start();
     MainController& controller() { return *m_controller; }
 
-    // Checks the mailbox slot (0: the current one) as "Check e-mail" does.
-    // ExitOk, or ExitFailure once the failure's text is on standard error.
+    // Checks the mailbox slot (0: the current one) as "Check e-mail" does, and
+    // makes it the current one. ExitOk, or ExitFailure once the failure's text
+    // is on standard error.
     int check(int slot);
 
 private:

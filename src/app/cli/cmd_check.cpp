@@ -37,8 +37,8 @@ QString jsonString(const QString& text) {
 
 void printJson(const MainController& c) {
     QString json = QStringLiteral("{\"mailbox\": %1, \"server\": %2, \"user\": %3, \"messages\": [")
-                       .arg(c.iWhich)
-                       .arg(jsonString(c.msRemotePOP1.Server), jsonString(c.msRemotePOP1.UserName));
+                       .arg(c.rowsSlot())
+                       .arg(jsonString(c.rowsServer()), jsonString(c.rowsUserName()));
     const QList<MessageRow>& rows = c.rows();
     for (int i = 0; i < rows.size(); ++i) {
         const MessageRow& r = rows[i];
@@ -67,8 +67,8 @@ int run(const QStringList& arguments) {
     if (json) {
         printJson(c);
     } else {
-        cliOut() << "mailbox " << c.iWhich << ": " << c.msRemotePOP1.UserName << " on "
-                 << c.msRemotePOP1.Server << ", " << c.rows().size() << " message(s), "
+        cliOut() << "mailbox " << c.rowsSlot() << ": " << c.rowsUserName() << " on "
+                 << c.rowsServer() << ", " << c.rows().size() << " message(s), "
                  << c.MarkedCount() << " marked\n";
         printRows(c);
     }

@@ -17,8 +17,8 @@ int run(const QStringList& arguments) {
     MainController& c = session.controller();
     const int marked = c.MarkedCount();
     const QString where = QStringLiteral("mailbox %1 (%2 on %3)")
-                              .arg(c.iWhich)
-                              .arg(c.msRemotePOP1.UserName, c.msRemotePOP1.Server);
+                              .arg(c.rowsSlot())
+                              .arg(c.rowsUserName(), c.rowsServer());
     if (!yes) {
         cliOut() << "would delete " << marked << " of " << c.rows().size() << " message(s) from "
                  << where << " (run with --yes to delete them):\n";
@@ -27,7 +27,6 @@ int run(const QStringList& arguments) {
     }
     int deleted = 0;
     QObject::connect(&c, &MainController::messagesDeleted, [&deleted](int n) { deleted = n; });
-    c.Unattended = true;
     if (!c.btDeleteClick()) return ExitFailure;
     cliOut() << "deleted " << deleted << " message(s) from " << where << ", " << c.rows().size()
              << " left\n";

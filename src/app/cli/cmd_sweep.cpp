@@ -8,10 +8,8 @@ int run(const QStringList& args) {
     if (!args.isEmpty()) return cliUsage("sweep");
 
     HeadlessSession session;
-    session.view.visible = false; // a hidden timer run
     if (const int rc = session.start(); rc != ExitOk) return rc;
     MainController& c = session.controller();
-    c.Unattended = true;
 
     bool failed = false;
     QObject::connect(&c, &MainController::mailboxSwept, [&failed](const SweptMailbox& m) {
@@ -28,11 +26,10 @@ int run(const QStringList& args) {
         }
     });
     c.SweepNow();
-    c.Timer1.stop();
 
-    const bool waiting = !c.General.Kill && !c.rows().isEmpty();
+    const bool waiting = !c.general().Kill && !c.rows().isEmpty();
     if (waiting) {
-        cliOut() << "mail waits in mailbox " << c.iWhich << ":\n";
+        cliOut() << "mail waits in mailbox " << c.rowsSlot() << ":\n";
         printRows(c);
     }
     if (failed || !c.LastFailure().isEmpty()) return ExitFailure;

@@ -16,7 +16,7 @@ int run(const QStringList& arguments) {
     if (const int rc = session.check(slot); rc != ExitOk) return rc;
     MainController& c = session.controller();
     if (index >= c.rows().size()) {
-        cliErr() << "quillmere-cli why: mailbox " << c.iWhich << " has no message " << index << " ("
+        cliErr() << "quillmere-cli why: mailbox " << c.rowsSlot() << " has no message " << index << " ("
                  << c.rows().size() << " message(s), numbered from 0)" << Qt::endl;
         return ExitFailure;
     }

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     controller.FormCloseQuery();
     view.destroyWindows();
     try {
-        controller.General.save();
+        controller.general().save();
     } catch (const Exception& e) {
         prompter.error(e.message());
     }

@@ -1,0 +1,296 @@
+// One mailbox slot's session: the slot, the client, the rows and their marks.
+#include "core/MailboxSession.h"
+
+#include "core/UnknownDomain.h"
+#include "mail/Exceptions.h"
+#include "mail/oauth/OAuth2Flow.h"
+#include "mail/pop3/Pop3Client.h"
+#include "settings/Prompter.h"
+#include "settings/SecretStore.h"
+#include "settings/SettingsStore.h"
+
+#include <QScopeGuard>
+
+// The client's announcements, turned into rows and the session's signals.
+class MailboxSession::Events : public MailClientListener {
+public:
+    explicit Events(MailboxSession& s) : m_s(s) {}
+
+    void opening() override { Q_EMIT m_s.opening(); }
+    void listing() override { Q_EMIT m_s.listing(); }
+    void listed(int index, int total) override {
+        // Row i is message i: a row out of step (the list was emptied by a
+        // cancel meanwhile) is never added, so that no row names another message.
+        if (index != m_s.m_rows.size()) return;
+        m_s.m_rows.append(messageRowFor(m_s.m_client->headers(index), m_s.m_client->size(index),
+                                        m_dateFormat));
+        Q_EMIT m_s.rowAppended(index);
+        Q_EMIT m_s.checking(index, total);
+        m_s.classify(index);
+        if (index < m_s.m_rows.size()) Q_EMIT m_s.rowChanged(index);
+    }
+    void listEnded() override {
+        m_s.classify(-1);
+        Q_EMIT m_s.rowsChanged();
+        Q_EMIT m_s.listEnded(m_s.m_client->count());
+    }
+    void transferring() override { Q_EMIT m_s.transferring(); }
+    void transferred() override { Q_EMIT m_s.transferred(); }
+    void removing(int index) override {
+        Q_EMIT m_s.deleting(index, ++m_s.m_deleteDone, m_s.m_deleteTotal);
+    }
+    void removed(int index) override {
+        // Recorded before anything is committed; a record that fails ends the
+        // session without committing.
+        if (m_s.m_record && *m_s.m_record) (*m_s.m_record)(index);
+        ++m_s.m_accepted;
+        Q_EMIT m_s.deleted(index);
+    }
+    void removeRefused(int index) override { Q_EMIT m_s.deleteRefused(index); }
+    void fetching(int index) override { Q_EMIT m_s.fetching(index); }
+    void fetched(int index) override { Q_EMIT m_s.fetched(index); }
+    void closing() override { Q_EMIT m_s.closing(); }
+    void closed() override { Q_EMIT m_s.closed(); }
+    void canceled() override {
+        if (m_s.m_refreshStop) m_s.m_refreshStop->stop();
+        Q_EMIT m_s.canceled();
+    }
+    void failed(QString& text) override { Q_EMIT m_s.failed(text); }
+
+    // How the rows of the listing under way write their dates.
+    QString m_dateFormat;
+
+private:
+    MailboxSession& m_s;
+};
+
+MailboxSession::MailboxSession(SpamSettings& settings, const Blacklist& known,
+                               UnknownDomainCheck* domains, Prompter& prompter,
+                               std::unique_ptr<MailClient> client, QObject* parent)
+    : QObject(parent), m_prompter(prompter), m_events(std::make_unique<Events>(*this)),
+      m_domains(domains), m_client(client ? std::move(client) : std::make_unique<Pop3Client>()) {
+    m_classifier = std::make_unique<Classifier>(
+        m_rows, [this](int i) -> const TmsHeaders& { return m_client->headers(i); }, settings,
+        known, domains);
+    m_client->setListener(m_events.get());
+    m_client->setTimeOut(120);
+    m_client->setAccessTokenSource([this](bool renew) { return accessToken(renew); });
+}
+
+MailboxSession::~MailboxSession() {
+    // Nothing may call back into a session that is going.
+    m_client->setListener(nullptr);
+}
+
+SecretAccess MailboxSession::secretAccess() const {
+    // Nobody may be at the desktop to answer the keyring's unlock prompt.
+    return m_mode == RunMode::Interactive ? SecretAccess::MayPrompt : SecretAccess::NeverPrompt;
+}
+
+// --- The slot ------------------------------------------------------------------------
+
+std::optional<RemotePOPLoad> MailboxSession::read(int n) const {
+    return LoadRemotePOPSettings(n, m_prompter, secretAccess());
+}
+
+void MailboxSession::use(int n, const RemotePOPLoad& load) {
+    const MailboxConfig& box = load.mailbox;
+    MailAccount account;
+    account.Server = box.Server;
+    account.UserName = box.UserName;
+    // A password that could not be read is cleared, never kept from the slot
+    // held before: that one belongs to another server.
+    account.Password = load.passwordRead ? box.Password : QString();
+    account.SignIn = box.SignIn;
+    account.Security = box.Security;
+    account.TrustedFingerprint = box.TrustedCert;
+    const bool sameMailbox = account.Server.compare(m_account.Server, Qt::CaseInsensitive) == 0 &&
+                             account.UserName == m_account.UserName;
+    if (!sameMailbox) clearRows();
+    m_client->setAccount(account);
+    m_account = account;
+    m_oauth2 = box.OAuth2;
+    m_secretError = load.secretError;
+    m_slot = n;
+}
+
+bool MailboxSession::load(int n) {
+    const std::optional<RemotePOPLoad> loaded = read(n);
+    if (!loaded) return false;
+    use(n, *loaded);
+    return true;
+}
+
+void MailboxSession::trustCertificate(const QString& fingerprint) {
+    SettingsStore::tree().WriteString(QStringLiteral("Server"),
+                                      MailboxConfig::trustedCertIdent(m_slot), fingerprint);
+    m_account.TrustedFingerprint = fingerprint;
+    m_client->setAccount(m_account);
+}
+
+// --- Connection ------------------------------------------------------------------------
+
+void MailboxSession::setDialLink(TagDialLink* link) {
+    m_client->setDialLink(link);
+}
+
+void MailboxSession::setTimeOut(int seconds) {
+    m_client->setTimeOut(seconds);
+}
+
+void MailboxSession::signOff() {
+    m_client->signOff();
+}
+
+void MailboxSession::cancel() {
+    m_client->cancel(); // stops a token renewal too (Events::canceled)
+    if (m_listing) clearRows();
+}
+
+// --- Rows and marks ------------------------------------------------------------------------
+
+int MailboxSession::markedCount() const {
+    int n = 0;
+    for (const MessageRow& row : m_rows)
+        if (isMarked(row.Mark)) ++n;
+    return n;
+}
+
+const TmsHeaders& MailboxSession::headers(int index) const {
+    return m_client->headers(index);
+}
+
+void MailboxSession::clearRows() {
+    if (m_rows.isEmpty()) return;
+    m_rows.clear();
+    Q_EMIT rowsReset();
+}
+
+void MailboxSession::toggleMarks(const QList<int>& indexes) {
+    for (int i : indexes) {
+        if (i < 0 || i >= m_rows.size()) continue;
+        MarkState& mark = m_rows[i].Mark;
+        mark = isMarked(mark) ? NoMark : CheckMark;
+        Q_EMIT rowChanged(i);
+    }
+}
+
+void MailboxSession::clearMarks() {
+    for (MessageRow& row : m_rows)
+        row.Mark = NoMark;
+}
+
+void MailboxSession::classify(int index) {
+    m_classifier->MarkForDeletion(index);
+}
+
+Classifier::Explanation MailboxSession::explain(int index) {
+    return m_classifier->explain(index);
+}
+
+// --- Operations --------------------------------------------------------------------------------
+
+void MailboxSession::check(int ruleSlot, bool keep) {
+    m_client->setKeepConnection(keep);
+    clearRows();
+    if (m_domains) m_domains->beginCheck();
+    m_classifier->MailboxSlot = ruleSlot;
+    // Every check is a session of its own: one kept open since the last check
+    // (which has no deletion pending) is signed off first.
+    if (m_client->connected()) m_client->signOff();
+    // A keyring that may not be asked here (it is locked) fails this mailbox
+    // as a failed connection would.
+    if (!m_secretError.isEmpty()) throw ESecretStoreError(m_secretError);
+    m_listing = true;
+    const auto done = qScopeGuard([this] { m_listing = false; });
+    refresh();
+}
+
+void MailboxSession::refresh() {
+    clearRows();
+    m_events->m_dateFormat = listDateFormat();
+    m_client->list();
+}
+
+DeletionOutcome MailboxSession::deleteMarked(const std::function<void(int index)>& record) {
+    DeletionOutcome outcome;
+    QList<int> marked;
+    for (int i = 0; i < m_rows.size() && i < m_client->count(); ++i)
+        if (isMarked(m_rows[i].Mark)) marked << i;
+    outcome.Marked = markedCount();
+    m_deleteTotal = outcome.Marked;
+    m_deleteDone = 0;
+    m_accepted = 0;
+    m_record = &record;
+    const auto done = qScopeGuard([this] { m_record = nullptr; });
+    m_client->remove(marked);
+    outcome.Accepted = m_accepted;
+    outcome.Refused = outcome.Marked - m_accepted;
+    return outcome;
+}
+
+QByteArray MailboxSession::fetch(int index) {
+    if (index < 0 || index >= m_client->count()) return {};
+    return m_client->fetch(index);
+}
+
+// --- OAuth2 ---------------------------------------------------------------------------------------
+
+namespace {
+
+// Answers of a token endpoint that a new sign-in mends: the grant expired or
+// was revoked, or the application's registration no longer fits.
+bool needsNewSignIn(const QString& providerText) {
+    static const QStringList codes = {
+        QStringLiteral("invalid_grant"),       QStringLiteral("invalid_client"),
+        QStringLiteral("unauthorized_client"), QStringLiteral("invalid_scope"),
+        QStringLiteral("invalid_request"),     QStringLiteral("unsupported_grant_type")};
+    const QString code = providerText.section(QLatin1Char(':'), 0, 0).trimmed();
+    return codes.contains(code);
+}
+
+} // namespace
+
+QString MailboxSession::accessToken(bool renew) {
+    const int n = m_slot;
+    const QString mailbox = QStringLiteral("Mailbox %1 (%2): ").arg(n).arg(m_account.UserName);
+    const QString advice = QStringLiteral(" Sign in again in the mailbox's details.");
+    // A locked keyring that may not be asked fails with the store's own text.
+    std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(n, secretAccess());
+    if (!tokens || tokens->isEmpty())
+        throw EOAuth2Error(mailbox + QStringLiteral("the mailbox has no OAuth2 sign-in yet.") +
+                           advice);
+    if (!renew && !tokens->needsRefresh(QDateTime::currentDateTimeUtc(), 60))
+        return tokens->AccessToken;
+    if (tokens->RefreshToken.isEmpty())
+        throw EOAuth2Error(mailbox +
+                           QStringLiteral("the OAuth2 access token has expired and the provider "
+                                          "gave no refresh token.") +
+                           advice);
+    OAuth2Tokens renewed;
+    // Cancel ends the wait for the provider as it ends the wait for the server.
+    OAuth2RefreshStop stop;
+    m_refreshStop = &stop;
+    const auto forget = qScopeGuard([this] { m_refreshStop = nullptr; });
+    try {
+        renewed = RefreshOAuth2Tokens(m_oauth2, *tokens, 30000, &stop);
+    } catch (const EOAuth2Error& e) {
+        if (needsNewSignIn(e.message()))
+            throw EOAuth2Error(mailbox +
+                               QStringLiteral("the OAuth2 sign-in has expired or was withdrawn "
+                                              "(%1).")
+                                   .arg(e.message()) +
+                               advice);
+        // The provider could not be asked: the sign-in itself may be fine.
+        throw EOAuth2Error(mailbox + QStringLiteral("the OAuth2 token could not be renewed: ") +
+                           e.message());
+    } catch (const ETimedOutError&) {
+        throw ETimedOutError(mailbox +
+                             QStringLiteral("the OAuth2 provider did not answer in time."));
+    }
+    // A provider may hand out a new refresh token and withdraw the old one:
+    // the new pair is stored before the token is used.
+    StoreOAuth2Tokens(n, renewed);
+    if (stop.stopped()) throw ECanceledError(LibraryText(57001));
+    return renewed.AccessToken;
+}
