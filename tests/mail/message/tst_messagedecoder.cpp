@@ -104,6 +104,14 @@ private Q_SLOTS:
                            "att.1 | application/octet-stream | 1 | abc",
                            "b.pdf | application/pdf | 0 | raw\r\n"}
             << " csUSASCII meMIME";
+        // Once a crash in the type lookup of the name.
+        QTest::newRow("nul-characters-in-an-attachment-name-are-left-out")
+            << multipart("multipart/mixed",
+                         "--XX\r\nContent-Type: text/plain\r\n\r\nBody\r\n"
+                         "--XX\r\nContent-Type: text/plain; name=\"r" +
+                             QByteArray(19, '\0') + ".txt\"\r\n\r\nx\r\n--XX--\r\n")
+            << QStringList{"Body"} << QStringList{"r.txt | text/plain | 0 | x\r\n"}
+            << " csUSASCII meMIME";
         QTest::newRow("multipart-only-part-sets-content-type")
             << multipart(
                    "multipart/mixed",
