@@ -229,7 +229,8 @@ void TmsRemotePOP::deleteAhead() {
             for (; next < marked.size() && verifying < PipelineWindow; ++next, ++verifying) {
                 const QString n = QString::number(marked[next] + 1);
                 if (withIds) lines << QStringLiteral("UIDL ") + n;
-                lines << QStringLiteral("LIST ") + n << QStringLiteral("TOP ") + n + QStringLiteral(" 1");
+                lines << QStringLiteral("LIST ") + n
+                      << QStringLiteral("TOP ") + n + QStringLiteral(" 1");
                 replies.push_back({false, marked[next]});
             }
         QueueLines(lines);

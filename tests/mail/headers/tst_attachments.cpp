@@ -39,10 +39,9 @@ private Q_SLOTS:
         QTest::newRow("nul-characters-left-out")
             << QStringLiteral("r") + QString(19, QChar(0)) + QStringLiteral(".txt") << "r.txt"
             << "text/plain" << 2;
-        QTest::newRow("line-ends-and-escapes-left-out")
-            << "a\r\nb\x1b[31m.zip\x7f"
-            << "ab[31m.zip"
-            << "application/zip" << 1;
+        QTest::newRow("line-ends-and-escapes-left-out") << "a\r\nb\x1b[31m.zip\x7f"
+                                                        << "ab[31m.zip"
+                                                        << "application/zip" << 1;
         QTest::newRow("nothing-but-controls") << QString(3, QChar(0)) << ""
                                               << "" << 0;
     }

@@ -105,16 +105,15 @@ private Q_SLOTS:
     }
 
     void deletionVerifiesThenDeletes() {
-        ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne, headersTwo, headersThree},
-                                                            Top | Uidl),
-                                                    signIn("+OK 3 999", Top | Uidl) +
-                                                        Pop3Script{
-                                                            {"UIDL 3", "+OK 3 u3\r\n"},
-                                                            {"LIST 3", "+OK 3 300\r\n"},
-                                                            {"TOP 3 1", top(headersThree)},
-                                                            {"DELE 3", "+OK deleted\r\n"},
-                                                            {"QUIT", "+OK bye\r\n"},
-                                                        }});
+        ScriptedPop3Server server(
+            QList<Pop3Script>{listing({headersOne, headersTwo, headersThree}, Top | Uidl),
+                              signIn("+OK 3 999", Top | Uidl) + Pop3Script{
+                                                                    {"UIDL 3", "+OK 3 u3\r\n"},
+                                                                    {"LIST 3", "+OK 3 300\r\n"},
+                                                                    {"TOP 3 1", top(headersThree)},
+                                                                    {"DELE 3", "+OK deleted\r\n"},
+                                                                    {"QUIT", "+OK bye\r\n"},
+                                                                }});
         TmsRemotePOP pop;
         configure(pop, server);
         pop.UpdateInfo();
@@ -156,9 +155,8 @@ private Q_SLOTS:
         QFETCH(QStringList, events);
         QFETCH(QString, failure);
         const QByteArray n1 = headersOne, n2 = headersTwo;
-        Pop3Script transfer =
-            ScriptedPop3Server::signIn("+OK 2 300") +
-            Pop3Script{{"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(n1)}};
+        Pop3Script transfer = ScriptedPop3Server::signIn("+OK 2 300") +
+                              Pop3Script{{"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(n1)}};
         const bool goesOn = failure == "none";
         if (goesOn)
             transfer << ScriptStep{"DELE 1", reply}
@@ -218,10 +216,10 @@ private Q_SLOTS:
             listing({headersOne, headersTwo, headersThree}, pipelining ? Ahead : Top | Uidl);
         if (refusedTop >= 0) {
             const QByteArray topLine = "TOP " + QByteArray::number(refusedTop + 1) + " 1";
-            const auto at = std::find_if(script.begin(), script.end(), [&](const ScriptStep& step) {
-                                return step.expect == topLine;
-                            }) -
-                            script.begin();
+            const auto at =
+                std::find_if(script.begin(), script.end(),
+                             [&](const ScriptStep& step) { return step.expect == topLine; }) -
+                script.begin();
             script[at].reply = "-ERR no such message\r\n";
             script.resize(at + 1);
         }
@@ -347,13 +345,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, headers3);
         QFETCH(QStringList, events);
         QFETCH(QString, failure);
-        Pop3Script transfer =
-            signIn("+OK 3 600", Ahead) +
-            Pop3Script{
-                {"UIDL 1", "+OK 1 u1\r\n"},   {"LIST 1", "+OK 1 100\r\n"},
-                {"TOP 1 1", top(headersOne)}, {"UIDL 3", uidl3},
-                {"LIST 3", "+OK 3 300\r\n"},  {"TOP 3 1", top(headers3)},
-                {"DELE 1", "+OK\r\n"}};
+        Pop3Script transfer = signIn("+OK 3 600", Ahead) +
+                              Pop3Script{{"UIDL 1", "+OK 1 u1\r\n"},   {"LIST 1", "+OK 1 100\r\n"},
+                                         {"TOP 1 1", top(headersOne)}, {"UIDL 3", uidl3},
+                                         {"LIST 3", "+OK 3 300\r\n"},  {"TOP 3 1", top(headers3)},
+                                         {"DELE 1", "+OK\r\n"}};
         const bool changed = failure != "none";
         if (!changed) transfer << ScriptStep{"DELE 3", "+OK\r\n"} << ScriptStep{"QUIT", "+OK\r\n"};
         ScriptedPop3Server server(
@@ -468,9 +464,9 @@ private Q_SLOTS:
         QFETCH(int, count);
         QFETCH(int, total);
         QFETCH(QString, failure);
-        ScriptedPop3Server server(QList<Pop3Script>{
-            ScriptedPop3Server::signIn("+OK 5 500") + Pop3Script{{"QUIT", "+OK\r\n"}},
-            ScriptedPop3Server::signIn(reply)});
+        ScriptedPop3Server server(QList<Pop3Script>{ScriptedPop3Server::signIn("+OK 5 500") +
+                                                        Pop3Script{{"QUIT", "+OK\r\n"}},
+                                                    ScriptedPop3Server::signIn(reply)});
         TmsRemotePOP pop;
         configure(pop, server);
         pop.Connect();
@@ -571,8 +567,7 @@ private Q_SLOTS:
                                  << "ETimedOutError: Operation timed out" << true;
         // A server that ends the connection in an orderly way is noticed at
         // once, whatever was awaited.
-        const QString closed =
-            "ESocketError: Connection closed by the server while waiting for %1";
+        const QString closed = "ESocketError: Connection closed by the server while waiting for %1";
         QTest::newRow("closed-at-once-plain")
             << with(signIn, 0, "", ScriptStep::Close) << int(MailSecurity::None)
             << closed.arg("the greeting") << true;
@@ -684,7 +679,8 @@ private Q_SLOTS:
         Pop3Script transfer = signIn("+OK 1 100", capa);
         if (!uidl.isEmpty()) transfer << ScriptStep{"UIDL 1", uidl + "\r\n"};
         if (!uidl.startsWith('-'))
-            transfer << ScriptStep{"LIST 1", "+OK 1 100\r\n"} << ScriptStep{"TOP 1 1", top(headersNow)};
+            transfer << ScriptStep{"LIST 1", "+OK 1 100\r\n"}
+                     << ScriptStep{"TOP 1 1", top(headersNow)};
         if (failure == "none")
             transfer << ScriptStep{"DELE 1", "+OK\r\n"} << ScriptStep{"QUIT", "+OK\r\n"};
         ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne}, capa), transfer});
@@ -698,7 +694,8 @@ private Q_SLOTS:
 
         QCOMPARE(failureOf([&] { pop.TransferData(); }), failure);
 
-        QCOMPARE(log.events.contains("error: IDs are different"), failure.endsWith("IDs are different"));
+        QCOMPARE(log.events.contains("error: IDs are different"),
+                 failure.endsWith("IDs are different"));
         QCOMPARE(server.received(1), server.expected(1));
         QVERIFY(!pop.Connected());
     }
@@ -762,8 +759,7 @@ private Q_SLOTS:
         slow.gapMs = 50;
         ScriptedPop3Server server(
             QList<Pop3Script>{listing({headersOne}), ScriptedPop3Server::signIn("+OK 1 100") +
-                                                         Pop3Script{
-                                                                    {"LIST 1", "+OK 1 100\r\n"},
+                                                         Pop3Script{{"LIST 1", "+OK 1 100\r\n"},
                                                                     {"TOP 1 1", top(headersOne)},
                                                                     {"LIST 1", "+OK 1 100\r\n"},
                                                                     slow}});
@@ -827,8 +823,7 @@ private Q_SLOTS:
         first.last().action = ScriptStep::Close;
         ScriptedPop3Server server(
             QList<Pop3Script>{first, ScriptedPop3Server::signIn("+OK 1 100") +
-                                         Pop3Script{
-                                                    {"LIST 1", "+OK 1 100\r\n"},
+                                         Pop3Script{{"LIST 1", "+OK 1 100\r\n"},
                                                     {"TOP 1 1", top(headersOne)},
                                                     {"DELE 1", "+OK\r\n"},
                                                     {"QUIT", "+OK\r\n"}}});

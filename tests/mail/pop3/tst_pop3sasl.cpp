@@ -34,8 +34,8 @@ Pop3Script upgraded(const QByteArray& sasl) {
         {"", "+OK ready\r\n"},
         {"CAPA", "+OK\r\nSTLS\r\nSASL PLAIN\r\n.\r\n"},
         {"STLS", "+OK begin TLS\r\n", ScriptStep::StartTls},
-        {"CAPA",
-         "+OK\r\nUSER\r\nTOP\r\n" + (sasl.isEmpty() ? QByteArray() : "SASL " + sasl + "\r\n") + ".\r\n"},
+        {"CAPA", "+OK\r\nUSER\r\nTOP\r\n" +
+                     (sasl.isEmpty() ? QByteArray() : "SASL " + sasl + "\r\n") + ".\r\n"},
     };
 }
 
