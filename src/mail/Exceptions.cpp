@@ -28,6 +28,7 @@ QString LibraryText(int code) {
         {57019, QStringLiteral("Domain name does not exist")},
         {57020, QStringLiteral("Not implemented")},
         {57021, QStringLiteral("Domain server refused to return the information")},
+        {57022, QStringLiteral("Connection closed by the server")},
         {57103, QStringLiteral("UserName property is required")},
         {57104, QStringLiteral("Password property is required")},
         {57105, QStringLiteral("IDs are different")},

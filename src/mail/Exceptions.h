@@ -58,7 +58,7 @@ QUILL_DECLARE_EXCEPTION(EFileError)
 // the provider's own text where it gave one).
 QUILL_DECLARE_EXCEPTION(EOAuth2Error)
 
-// The library's own message texts, by code (57000-57021, 57100-57118). Returns
+// The library's own message texts, by code (57000-57022, 57100-57118). Returns
 // an empty text for a code that has none.
 QString LibraryText(int code);
 

@@ -317,15 +317,10 @@ private Q_SLOTS:
                               {"TOP " + number + " 1", "+OK\r\nFrom: ann@example.org\r\nSubject: " +
                                                            subject + "\r\n\r\nHello.\r\n.\r\n"}};
         };
-        const auto uidl = [](int n) {
-            const QByteArray number = QByteArray::number(n);
-            return Pop3Script{{"UIDL " + number, "+OK " + number + " u" + number + "\r\n"}};
-        };
         ScriptedPop3Server server(QList<Pop3Script>{
             ScriptedPop3Server::signIn("+OK 2 200") + scan(1, "pills one") + scan(2, "pills two") +
-                uidl(1) + scan(1, "pills one") + Pop3Script{{"DELE 1", "-ERR locked\r\n"}} +
-                uidl(2) + scan(2, "pills two") +
-                Pop3Script{{"DELE 2", "+OK\r\n"}, {"QUIT", "+OK bye\r\n"}},
+                scan(1, "pills one") + Pop3Script{{"DELE 1", "-ERR locked\r\n"}} +
+                scan(2, "pills two") + Pop3Script{{"DELE 2", "+OK\r\n"}, {"QUIT", "+OK bye\r\n"}},
             ScriptedPop3Server::signIn("+OK 1 100") + scan(1, "pills one"),
         });
         TempProfile profile;

@@ -101,8 +101,10 @@ private Q_SLOTS:
 
         QVERIFY(!c.btListClick());
 
-        QCOMPARE(h.prompter.texts(), QStringList{"-ERR [AUTH] Authentication failed."});
-        QCOMPARE(c.LastFailure(), QStringLiteral("-ERR [AUTH] Authentication failed."));
+        QCOMPARE(h.prompter.texts(),
+                 QStringList{"-ERR [AUTH] Authentication failed. (the reply to PASS)"});
+        QCOMPARE(c.LastFailure(),
+                 QStringLiteral("-ERR [AUTH] Authentication failed. (the reply to PASS)"));
         QCOMPARE(c.state().btExitFace, ExitFace::Busy);
         QCOMPARE(c.state().btExitCaption, QStringLiteral("Cancel"));
         QVERIFY(!c.state().btListEnabled);

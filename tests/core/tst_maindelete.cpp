@@ -29,8 +29,7 @@ Pop3Script scan(const QList<QByteArray>& subjects, int first = 1) {
 // The verification of message n before its deletion, and DELE with reply.
 Pop3Script verifiedDeletion(int n, const QByteArray& subject, const QByteArray& reply) {
     const QByteArray number = QByteArray::number(n);
-    return Pop3Script{{"UIDL " + number, "+OK " + number + " u" + number + "\r\n"}} +
-           scan({subject}, n) + Pop3Script{{"DELE " + number, reply}};
+    return scan({subject}, n) + Pop3Script{{"DELE " + number, reply}};
 }
 } // namespace
 

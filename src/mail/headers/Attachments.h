@@ -5,8 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-// The MIME type of a file, from its name's extension; "application/octet-stream"
-// when the extension is unknown.
+// The MIME type of a file from its name's extension alone (control characters
+// left out); "application/octet-stream" when it has none or an unknown one.
 QString ContentTypeOfFile(const QString& FileName);
 
 // One attachment: its bytes, name, type and transfer encoding.
@@ -21,9 +21,10 @@ public:
     quint8 Kind = KindNone;
 
     const QString& FileName() const { return m_fileName; }
-    // Sets the name (cut to 255 characters). A non-empty name also sets
-    // ContentType from its extension and Kind from that type: quoted-printable for
-    // plain text, rich text and HTML, none for a message, base64 for the rest.
+    // Sets the name without its control characters, cut to 255 characters. A
+    // non-empty name also sets ContentType from its extension and Kind from that
+    // type: quoted-printable for plain text, rich text and HTML, none for a
+    // message, base64 for the rest.
     void setFileName(const QString& FileName);
 
     // Copies all four fields, the bytes included.

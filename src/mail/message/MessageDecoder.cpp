@@ -16,10 +16,38 @@ namespace {
 
 // What the line stream gives after the last line.
 const QByteArray kEndMarker(4, char(0xFF));
-constexpr qsizetype kLineLimit = 255;
+// How deep messages enclosed in messages are opened for their text.
+constexpr int kEnclosedDepth = 4;
 
-QByteArray cut(const QByteArray& Line) {
-    return Line.left(kLineLimit);
+// A header field line, a continuation line, or a mailbox file's "From " line;
+// anything else ends the header block and begins the body.
+bool isHeaderLine(const QByteArray& Line) {
+    if (Line.startsWith(' ') || Line.startsWith('\t') || Line.startsWith("From ")) return true;
+    for (const char c : Line) {
+        if (c == ':') return true;
+        if (c < '!' || c > '~') return false;
+    }
+    return false;
+}
+
+// A part's type that is read as text into the body: text/plain and text/html,
+// and "text" without a subtype (or no type at all), which mean plain text.
+bool isBodyText(const QString& ContentType) {
+    const QString type = FirstToken(ContentType).toLower();
+    return type.isEmpty() || type == QLatin1String("text") || type == QLatin1String("text/plain") ||
+           type == QLatin1String("text/html");
+}
+
+// Runs Step, one step of decoding an attachment: a failure other than a
+// parser error becomes "Error decoding the attachment".
+template <class Step> auto attachmentStep(Step&& step) {
+    try {
+        return step();
+    } catch (const EMessageParserError&) {
+        throw;
+    } catch (const Exception&) {
+        throw EMessageParserError(QStringLiteral("Error decoding the attachment"));
+    }
 }
 
 QString latin(const QByteArray& Line) {
@@ -100,6 +128,11 @@ void TmsMessageDecoder::readHeaders(TmsHeaders& Headers) {
         if (m_eof || line.isEmpty()) return;
         if (line == kEndMarker)
             throw EMessageParserError(QStringLiteral("Unable to retrieve headers"));
+        // A block without its empty line: the body begins with this line.
+        if (!Headers.isEmpty() && !isHeaderLine(line)) {
+            --m_index;
+            return;
+        }
         Headers << TextFromBytes(line);
     }
 }
@@ -116,7 +149,8 @@ void TmsMessageDecoder::Decode() {
     } catch (const EMessageParserError& e) {
         appendErrorBody(e.message());
     }
-    m_message.Body = bodyText(m_body, m_charset) + m_errorLines;
+    m_message.Body =
+        (m_body.isEmpty() ? m_enclosedBody : bodyText(m_body, m_charset)) + m_errorLines;
     if (!m_message.Body.isEmpty() && m_message.Body.last() == QLatin1String("."))
         m_message.Body.removeLast();
 }
@@ -157,7 +191,8 @@ void TmsMessageDecoder::decodeMime() {
         decodeMultipart();
     } else if (type.contains(QLatin1String("multipart"))) {
         decodeMultipart();
-    } else if (!type.isEmpty() && !type.contains(QLatin1String("text/"))) {
+    } else if (!type.isEmpty() && !type.contains(QLatin1String("text/")) &&
+               FirstToken(type) != QLatin1String("text")) {
         decodeSingleAttachment();
     } else {
         const QString name = GetHeaderParam(QStringLiteral("name"), contentType);
@@ -204,7 +239,9 @@ bool TmsMessageDecoder::decodeFirstPart() {
     const QString encoding =
         m_part.GetFieldValue(QStringLiteral("Content-Transfer-Encoding")).toLower();
     const bool base64 = encoding == QLatin1String("base64");
-    if (base64 && m_message.CharSet != csISO2022jp) {
+    // Base64 text is the body as any other text; anything else in base64 is
+    // the first attachment.
+    if (base64 && m_message.CharSet != csISO2022jp && !isBodyText(contentType)) {
         m_part << QStringLiteral("Content-Transfer-Encoding: Base64");
         return true;
     }
@@ -227,8 +264,7 @@ bool TmsMessageDecoder::decodeFirstPart() {
         for (;;) {
             last = readLine();
             if (m_eof || last.startsWith(m_boundary)) break;
-            const QByteArray line = cut(last);
-            if (!line.isEmpty()) bytes += DecodeBase64Line(line);
+            if (!last.isEmpty()) bytes += DecodeBase64(last);
         }
         m_body = SplitByteLines(bytes);
     }
@@ -279,44 +315,47 @@ bool TmsMessageDecoder::describeItem(const TmsHeaders& Part, TmsAttItem& Item, b
 
 void TmsMessageDecoder::decodeKind1Line(const QByteArray& Line, bool UU, TmsAttItem& Item) {
     if (!UU) {
-        Item.Data += DecodeBase64Line(Line);
+        Item.Data += DecodeBase64(Line);
         return;
     }
     if (IsUUBeginLine(latin(Line)) || Line == "`" || Line == "end") return;
     Item.Data += DecodeUULine(Line);
 }
 
+QByteArray TmsMessageDecoder::readAttachment(std::unique_ptr<TmsAttItem> Item, bool UU,
+                                             bool DotEnds) {
+    QByteArray last;
+    attachmentStep([&] {
+        QByteArrayList qpLines;
+        for (;;) {
+            last = readLine();
+            if (m_eof || (!m_boundary.isEmpty() && last.startsWith(m_boundary))) break;
+            if (DotEnds && Item->Kind == TmsAttItem::KindBase64 && last == ".") break;
+            switch (Item->Kind) {
+            case TmsAttItem::KindBase64:
+                if (!last.isEmpty()) decodeKind1Line(last, UU, *Item);
+                break;
+            case TmsAttItem::KindQuotedPrintable:
+                qpLines << last;
+                break;
+            default:
+                Item->Data += last + "\r\n";
+            }
+        }
+        if (Item->Kind == TmsAttItem::KindQuotedPrintable)
+            Item->Data = decodeQuotedPrintable(qpLines);
+    });
+    m_message.Attachments.Add(Item.release());
+    return last;
+}
+
 void TmsMessageDecoder::attachmentLoop() {
     for (;;) {
-        QByteArray last;
-        try {
-            if (!m_body.isEmpty() || m_message.Attachments.Count() > 0) readHeaders(m_part);
-            auto item = std::make_unique<TmsAttItem>();
-            const bool uu = describeItem(m_part, *item, m_insideAlternative || m_topAlternative);
-            QByteArrayList qpLines;
-            for (;;) {
-                last = readLine();
-                if (m_eof || last.startsWith(m_boundary)) break;
-                const QByteArray line = cut(last);
-                switch (item->Kind) {
-                case TmsAttItem::KindBase64:
-                    if (!line.isEmpty()) decodeKind1Line(line, uu, *item);
-                    break;
-                case TmsAttItem::KindQuotedPrintable:
-                    qpLines << line;
-                    break;
-                default:
-                    item->Data += line + "\r\n";
-                }
-            }
-            if (item->Kind == TmsAttItem::KindQuotedPrintable)
-                item->Data = decodeQuotedPrintable(qpLines);
-            m_message.Attachments.Add(item.release());
-        } catch (const EMessageParserError&) {
-            throw;
-        } catch (const Exception&) {
-            throw EMessageParserError(QStringLiteral("Error decoding the attachment"));
-        }
+        if (!m_body.isEmpty() || m_message.Attachments.Count() > 0) readHeaders(m_part);
+        auto item = std::make_unique<TmsAttItem>();
+        const bool uu = attachmentStep(
+            [&] { return describeItem(m_part, *item, m_insideAlternative || m_topAlternative); });
+        const QByteArray last = readAttachment(std::move(item), uu, false);
 
         if (!m_eof && last != m_boundary + "--") continue;
         if (!m_insideAlternative) return;
@@ -365,8 +404,7 @@ void TmsMessageDecoder::decodeTextBody() {
     for (;;) {
         const QByteArray line = readLine();
         if (m_eof) break;
-        const QByteArray text = cut(line);
-        if (!text.isEmpty() && text != ".") bytes += DecodeBase64Line(text);
+        if (!line.isEmpty() && line != ".") bytes += DecodeBase64(line);
     }
     m_body = SplitByteLines(bytes);
 }
@@ -386,32 +424,29 @@ void TmsMessageDecoder::decodeSingleAttachment() {
     const QString contentType = m_top.GetFieldValue(QStringLiteral("Content-type"));
     if (contentType.isEmpty())
         throw EMessageParserError(QStringLiteral("Missing required field: Content-Type"));
+    auto item = std::make_unique<TmsAttItem>();
+    const bool uu = attachmentStep([&] { return describeItem(m_top, *item, false); });
+    item->ContentType = FirstToken(contentType);
+    TmsAttItem* const kept = item.get();
+    m_boundary.clear(); // the part ends with the file
+    readAttachment(std::move(item), uu, true);
+    if (kept->ContentType.compare(QLatin1String("message/rfc822"), Qt::CaseInsensitive) == 0)
+        readEnclosedText(kept->Data);
+}
+
+// A message that is nothing but an enclosed message (a forward): its text is
+// the body, and the enclosed message stays the attachment it was.
+void TmsMessageDecoder::readEnclosedText(const QByteArray& Enclosed) {
+    if (m_depth >= kEnclosedDepth) return;
+    TmsCustomMessage enclosed;
+    TmsMessageDecoder decoder(enclosed, Enclosed);
+    decoder.m_depth = m_depth + 1;
     try {
-        auto item = std::make_unique<TmsAttItem>();
-        const bool uu = describeItem(m_top, *item, false);
-        item->ContentType = FirstToken(contentType);
-        QByteArrayList qpLines;
-        for (;;) {
-            const QByteArray line = readLine();
-            if (m_eof) break;
-            const QByteArray text = cut(line);
-            if (item->Kind == TmsAttItem::KindBase64) {
-                if (text == ".") break;
-                if (!text.isEmpty()) decodeKind1Line(text, uu, *item);
-            } else if (item->Kind == TmsAttItem::KindQuotedPrintable) {
-                qpLines << text;
-            } else {
-                item->Data += text + "\r\n";
-            }
-        }
-        if (item->Kind == TmsAttItem::KindQuotedPrintable)
-            item->Data = decodeQuotedPrintable(qpLines);
-        m_message.Attachments.Add(item.release());
-    } catch (const EMessageParserError&) {
-        throw;
+        decoder.Decode();
     } catch (const Exception&) {
-        throw EMessageParserError(QStringLiteral("Error decoding the attachment"));
+        return; // its header cannot be read: the attachment is all there is
     }
+    m_enclosedBody = enclosed.Body;
 }
 
 void TmsMessageDecoder::decodePlain() {
@@ -449,8 +484,7 @@ void TmsMessageDecoder::decodeUUAttachments() {
             for (;;) {
                 const QByteArray line = readLine();
                 if (m_eof || line == "`" || line.toUpper() == "END") break;
-                const QByteArray text = cut(line);
-                if (!text.isEmpty()) item->Data += DecodeUULine(text);
+                if (!line.isEmpty()) item->Data += DecodeUULine(line);
             }
             m_message.Attachments.Add(item.release());
             do {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QString>
+#include <memory>
 
 class TmsAttItem;
 class TmsCustomMessage;
@@ -42,6 +43,12 @@ private:
     bool describeItem(const TmsHeaders& Part, TmsAttItem& Item, bool AltName);
     // Decodes one line of a base64 or uuencoded part into Item.
     static void decodeKind1Line(const QByteArray& Line, bool UU, TmsAttItem& Item);
+    // Reads the lines of an attachment whole, up to the end of its part (a
+    // line that begins with the boundary line, or the end of the file; with
+    // DotEnds a base64 part also ends at a line "."), decodes them by Item's
+    // Kind and appends Item. Returns the line that ended the part.
+    QByteArray readAttachment(std::unique_ptr<TmsAttItem> Item, bool UU, bool DotEnds);
+    void readEnclosedText(const QByteArray& Enclosed);
 
     TmsCustomMessage& m_message;
     QByteArray m_raw;
@@ -61,6 +68,10 @@ private:
     QByteArrayList m_body;
     QString m_charset;
     QStringList m_errorLines;
+    // The text of an enclosed message, the body when the message has no other.
+    QStringList m_enclosedBody;
+    // How deep this message is enclosed in others.
+    int m_depth = 0;
 };
 
 // Bytes split into lines at CR LF, CR or LF; a zero byte ends the text.

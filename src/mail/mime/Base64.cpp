@@ -16,7 +16,7 @@ int base64Value(char c) {
 
 } // namespace
 
-QByteArray DecodeBase64Line(QByteArrayView Text) {
+QByteArray DecodeBase64(QByteArrayView Text) {
     QByteArray out;
     out.reserve((Text.size() + 3) / 4 * 3);
     for (qsizetype g = 0; g < Text.size(); g += 4) {
@@ -31,6 +31,9 @@ QByteArray DecodeBase64Line(QByteArrayView Text) {
     for (qsizetype i = Text.size() - 1; i >= 0 && Text[i] == '='; --i)
         ++unused;
     out.chop(qMin(unused, out.size()));
-    out.truncate(255);
     return out;
+}
+
+QByteArray DecodeBase64Line(QByteArrayView Text) {
+    return DecodeBase64(Text).left(255);
 }

@@ -8,3 +8,6 @@
 // "Invalid Character". A last group shorter than four characters counts as
 // padded: "QQ" gives one byte.
 QByteArray DecodeBase64Line(QByteArrayView Text);
+// Decodes a line of base64 text of any length (a line of an attachment or a
+// body), with the same rules and failures.
+QByteArray DecodeBase64(QByteArrayView Text);

@@ -69,6 +69,7 @@ TmsCustomPOP::TmsCustomPOP(QObject* parent) : TmsMailBase(parent) {
 void TmsCustomPOP::ResetState() {
     TmsMailBase::ResetState();
     m_capabilities.clear();
+    m_capabilitiesKnown = false;
 }
 
 int TmsCustomPOP::ReplyCode(const QString& Line) {
@@ -79,6 +80,14 @@ int TmsCustomPOP::ReplyCode(const QString& Line) {
 
 bool TmsCustomPOP::OffersPipelining() const {
     return offers(m_capabilities, "PIPELINING");
+}
+
+bool TmsCustomPOP::OffersUidl() const {
+    return offers(m_capabilities, "UIDL");
+}
+
+bool TmsCustomPOP::OffersTop() const {
+    return !m_capabilitiesKnown || offers(m_capabilities, "TOP");
 }
 
 void TmsCustomPOP::CheckLogin() {
@@ -100,38 +109,59 @@ void TmsCustomPOP::Open() {
     TmsMailBase::Open();
 }
 
-void TmsCustomPOP::requirePositive(int code) {
-    if (code == 1) return;
-    // No line at all (a reply line here is never empty with code -1): the
-    // server closed the connection before the line was complete.
-    if (code == -1 && LastReply.isEmpty()) throw EServerError(LibraryText(57013));
-    throw EServerError(LastReply);
+void TmsCustomPOP::expectReply(const QString& Step) {
+    setAwaiting(Step.isEmpty() ? QStringLiteral("the greeting")
+                               : QStringLiteral("the reply to ") + Step);
 }
 
-void TmsCustomPOP::command(const QString& Command) {
+QString TmsCustomPOP::replyFailure(const QString& Detail) const {
+    // No line at all: the server closed the connection before the line was
+    // complete (or sent an empty line).
+    if (LastReply.isEmpty() && PeerClosed)
+        return QStringLiteral("Connection closed by the server in the middle of ") + awaiting();
+    QString text =
+        (LastReply.isEmpty() ? QStringLiteral("An empty line") : LastReply) + QStringLiteral(" (");
+    if (!Detail.isEmpty()) text += Detail + QStringLiteral("; ");
+    return text + awaiting() + QLatin1Char(')');
+}
+
+void TmsCustomPOP::requirePositive(int code) {
+    if (code == 1) return;
+    throw EServerError(replyFailure());
+}
+
+void TmsCustomPOP::sendCommand(const QString& Command, const QString& Step) {
+    expectReply(Step.isEmpty() ? Command : Step);
     SendLine(Command);
+}
+
+void TmsCustomPOP::command(const QString& Command, const QString& Step) {
+    sendCommand(Command, Step);
     requirePositive(ReadReplyLine(LastReply));
 }
 
 void TmsCustomPOP::Login() {
     closeOnFailure([this] {
         ResetState();
+        expectReply(QString());
         ConnectSocket();
         requirePositive(ReadReplyLine(LastReply));
         if (!IsSecure()) {
             negotiateTls();
         } else {
             // Protected from the start: CAPA only for what the server offers
-            // (pipelining); a server that does not know it is used as it is.
-            SendLine(QStringLiteral("CAPA"));
+            // (pipelining, UIDL, TOP); a server that does not know it is used
+            // as it is.
+            sendCommand(QStringLiteral("CAPA"));
             QByteArray capabilities;
             if (ReadReplyLine(LastReply) == 1) readCapabilities(capabilities);
         }
         if (SignIn == MailSignIn::OAuth2) {
             authenticateOAuth2();
         } else {
-            command(QStringLiteral("USER ") + UserName);
-            command(QStringLiteral("PASS ") + Password);
+            // The user name and the password are never part of a failure's text.
+            command(QStringLiteral("USER ") + UserName, QStringLiteral("USER"));
+            command(QStringLiteral("PASS ") + Password, QStringLiteral("PASS"));
         }
         ReadStatistics();
     });
@@ -145,7 +175,7 @@ void TmsCustomPOP::Login() {
 // the server's reply never gets the password.
 void TmsCustomPOP::negotiateTls() {
     const bool required = Security == MailSecurity::StartTlsRequired;
-    SendLine(QStringLiteral("CAPA"));
+    sendCommand(QStringLiteral("CAPA"));
     QByteArray capabilities;
     const int code = ReadReplyLine(LastReply);
     if (code == 1) readCapabilities(capabilities);
@@ -156,17 +186,17 @@ void TmsCustomPOP::negotiateTls() {
                                         "requires"));
         return;
     }
-    SendLine(QStringLiteral("STLS"));
-    const int upgrade = ReadReplyLine(LastReply);
-    if (upgrade != 1) {
-        if (required)
-            refuseSignIn(QStringLiteral("The server refused STARTTLS, which this mailbox "
-                                        "requires: ") +
-                         (LastReply.isEmpty() ? LibraryText(57013) : LastReply));
-        requirePositive(upgrade);
+    sendCommand(QStringLiteral("STLS"));
+    if (ReadReplyLine(LastReply) != 1) {
+        const QString reply = LastReply.isEmpty() ? LibraryText(57013) : LastReply;
+        refuseSignIn(required ? QStringLiteral("The server refused STARTTLS, which this mailbox "
+                                               "requires: ") +
+                                    reply
+                              : QStringLiteral("The server refused STARTTLS, which it offered: ") +
+                                    reply);
     }
     StartTls();
-    SendLine(QStringLiteral("CAPA"));
+    sendCommand(QStringLiteral("CAPA"));
     if (ReadReplyLine(LastReply) == 1) {
         QByteArray again;
         readCapabilities(again);
@@ -176,6 +206,7 @@ void TmsCustomPOP::negotiateTls() {
 void TmsCustomPOP::readCapabilities(QByteArray& Capabilities) {
     ReadToStream(Capabilities, -1, CapaReplyLimit);
     m_capabilities = Capabilities;
+    m_capabilitiesKnown = true;
 }
 
 // A token goes out only on a protected connection, with the mechanism the last
@@ -199,9 +230,7 @@ void TmsCustomPOP::authenticateOAuth2() {
     if (Connected() && !LastReply.isEmpty() &&
         sendSaslToken(mechanism, OnAccessToken(true), &challenge))
         return;
-    QString text = LastReply.isEmpty() ? LibraryText(57013) : LastReply;
-    if (!challenge.isEmpty()) text += QStringLiteral(" (") + challenge + QLatin1Char(')');
-    throw EServerError(text);
+    throw EServerError(replyFailure(challenge));
 }
 
 QByteArray TmsCustomPOP::oauthInitialResponse(const QByteArray& mechanism,
@@ -220,6 +249,8 @@ bool TmsCustomPOP::sendSaslToken(const QByteArray& mechanism, const QString& tok
     challenge->clear();
     const QByteArray response = oauthInitialResponse(mechanism, token).toBase64();
     const QString command = QStringLiteral("AUTH ") + QString::fromLatin1(mechanism);
+    // The token is never part of a failure's text.
+    expectReply(command);
     if (command.size() + 1 + response.size() + 2 <= kSaslLineLimit) {
         SendLine(command + QLatin1Char(' ') + QString::fromLatin1(response));
     } else {
@@ -227,7 +258,7 @@ bool TmsCustomPOP::sendSaslToken(const QByteArray& mechanism, const QString& tok
         // The server asks for the response with an empty challenge.
         const int code = ReadReplyLine(LastReply);
         if (code != 1 || LastReply.startsWith(QStringLiteral("+OK")))
-            throw EServerError(LastReply.isEmpty() ? LibraryText(57013) : LastReply);
+            throw EServerError(replyFailure());
         SendLine(QString::fromLatin1(response));
     }
     int code = ReadReplyLine(LastReply);
@@ -241,7 +272,7 @@ bool TmsCustomPOP::sendSaslToken(const QByteArray& mechanism, const QString& tok
         code = ReadReplyLine(LastReply);
     }
     if (code == 1) return true;
-    if (code == 0) throw EServerError(LastReply);
+    if (code == 0) throw EServerError(replyFailure());
     return false;
 }
 
@@ -260,13 +291,21 @@ void TmsCustomPOP::Logout() {
 }
 
 void TmsCustomPOP::ReadStatistics() {
+    // Nothing of an earlier session stands for this one.
+    MessageCount = -1;
+    TotalSize = -1;
     closeOnFailure([this] {
         command(QStringLiteral("STAT"));
         QString rest = LastReply.mid(4);
+        while (rest.startsWith(QLatin1Char(' ')))
+            rest.remove(0, 1);
         const qsizetype space = rest.indexOf(QLatin1Char(' '));
-        if (rest.isEmpty()) return;
+        if (rest.isEmpty())
+            throw EServerError(QStringLiteral("The server's reply to STAT gives no message "
+                                              "count: ") +
+                               LastReply);
         // A reply with the count alone still gives the count; the size then
-        // stays as it was.
+        // stays unknown.
         MessageCount = integerOrThrow(space < 0 ? rest : rest.left(space));
         if (space < 0) return;
         rest.remove(0, space + 1);
@@ -309,17 +348,18 @@ bool TmsCustomPOP::DeleteMessage(int Index) {
     bool accepted = false;
     closeOnFailure([this, Index, &accepted] {
         if (OnDeleting) OnDeleting(this, Index);
-        SendLine(QStringLiteral("DELE ") + QString::number(Index + 1));
+        sendCommand(QStringLiteral("DELE ") + QString::number(Index + 1));
         accepted = readDeleteReply(Index);
     });
     return accepted;
 }
 
 bool TmsCustomPOP::readDeleteReply(int Index) {
+    expectReply(QStringLiteral("DELE ") + QString::number(Index + 1));
     const int code = ReadReplyLine(LastReply);
     // No status line (or the connection gone): nothing is certain, so the
     // session ends without committing anything.
-    if (code == 0) throw EServerError(LastReply);
+    if (code == 0) throw EServerError(replyFailure());
     if (LastReply.isEmpty())
         throw EServerError(QStringLiteral("The server closed the connection before it "
                                           "answered the deletion of message %1")

@@ -23,7 +23,8 @@ public:
     // instance EOAuth2Error) when no token can be had; the sign-in then ends
     // before anything more is sent.
     std::function<QString(bool renew)> OnAccessToken;
-    // From the last STAT; -1 before the first.
+    // From the STAT of this session; -1 before it, and for a size the reply
+    // leaves out.
     int MessageCount = -1;
     int TotalSize = -1;
     // Send commands ahead of their replies when the server offers PIPELINING.
@@ -61,9 +62,14 @@ public:
     bool OffersPipelining() const;
     // Commands go ahead of their replies in this session.
     bool Pipelined() const { return AllowPipelining && OffersPipelining(); }
+    // The server listed UIDL in its last CAPA reply of this session.
+    bool OffersUidl() const;
+    // TOP may be sent: the server listed it in its last CAPA reply of this
+    // session, or did not answer CAPA (a server that lists nothing may know it).
+    bool OffersTop() const;
 
-    // STAT into MessageCount and TotalSize; a value the reply leaves out keeps
-    // its previous one.
+    // STAT into MessageCount and TotalSize. A reply without a count raises
+    // EServerError and leaves MessageCount at -1; without a size, TotalSize is -1.
     void ReadStatistics();
     // LIST, RETR and SaveMessage for one message.
     void RetrieveMessage(int Index);
@@ -77,11 +83,19 @@ public:
     virtual void SaveMessage(int Index, const QByteArray& Contents) = 0;
 
 protected:
+    // Names the command the next reply answers, for the texts of failures:
+    // "STAT", "TOP 2 1", or the command word alone where the rest is secret
+    // ("PASS"); empty for the greeting.
+    void expectReply(const QString& Step);
+    // Sends Command, named Step (Command itself when empty) in failures.
+    void sendCommand(const QString& Command, const QString& Step = QString());
     // Sends Command and reads its reply into LastReply; raises EServerError
-    // with the reply unless it is positive.
-    void command(const QString& Command);
-    // Raises EServerError with LastReply unless code is positive (with a text
-    // of its own when the server closed in the middle of the reply line).
+    // with the reply and the step it answered unless it is positive.
+    void command(const QString& Command, const QString& Step = QString());
+    // The text of a failed reply: LastReply and the step it answered, with
+    // Detail; its own text when the server closed in the middle of the line.
+    QString replyFailure(const QString& Detail = QString()) const;
+    // Raises EServerError with replyFailure() unless code is positive.
     void requirePositive(int code);
     // The size in a LIST reply in LastReply (the word after the message
     // number; what follows it does not count); 0 when it is not a number.
@@ -103,8 +117,10 @@ private:
     // decoded error challenge, if any).
     bool sendSaslToken(const QByteArray& mechanism, const QString& token, QString* challenge);
     QByteArray oauthInitialResponse(const QByteArray& mechanism, const QString& token) const;
-    // The last CAPA reply's data block of this session.
+    // The last CAPA reply's data block of this session, and whether the server
+    // answered CAPA at all.
     QByteArray m_capabilities;
+    bool m_capabilitiesKnown = false;
     // Reports reason through OnError and raises ESocketError: no sign-in.
     [[noreturn]] void refuseSignIn(const QString& reason);
 };

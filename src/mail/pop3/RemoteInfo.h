@@ -20,7 +20,8 @@ public:
     int Size = 0;
     // The header block from TOP n 1.
     TmsHeaders Headers;
-    // The unique id from UIDL; filled only when asked for.
+    // The message's unique id from the listing's UIDL; empty when the server
+    // does not offer UIDL.
     QString UID;
 };
 

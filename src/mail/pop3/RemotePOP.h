@@ -29,14 +29,19 @@ public:
 
     // Hands Contents to OnUserMessageSave, or writes MessageDirectory + "msg_<Index>.eml".
     void SaveMessage(int Index, const QByteArray& Contents) override;
-    // Rebuilds RemoteInfo: LIST n and TOP n 1 for every waiting message; with
-    // pipelining, up to PipelineWindow messages ahead of their replies.
+    // Rebuilds RemoteInfo: one UIDL for every message's UID (when the server
+    // offers UIDL), LIST n and TOP n 1 for every waiting message; with
+    // pipelining, up to PipelineWindow messages ahead of their replies. Raises
+    // ESocketError when the server's capabilities leave out TOP.
     void UpdateInfo();
-    // Fills Item from the server (UIDL n; LIST n and TOP n 1); a refused UIDL
-    // sets Ok to false.
+    // Fills Item from the server: UIDL n when WithUID and the server offers
+    // UIDL (a refusal sets Ok to false and ends there, with the reply in
+    // LastReply); LIST n and TOP n 1 when WithHeaders.
     void FetchInfo(int Index, TmsRemoteInfoItem& Item, bool WithUID, bool WithHeaders, bool& Ok);
-    // True when message Index + 1 is still the one RemoteInfo lists; raises
-    // ESocketError "IDs are different" otherwise.
+    // True when message Index + 1 is still the one RemoteInfo lists: the same
+    // UID when the server offers UIDL, and the same header lines. Raises
+    // ESocketError "IDs are different" otherwise, EServerError when UIDL n
+    // is refused.
     bool VerifyMessage(int Index);
     void MarkRetrieve(int Index);
     void MarkDelete(int Index);
@@ -54,9 +59,14 @@ public:
     static constexpr int PipelineWindow = 1000;
 
 private:
-    void readUidlReply(TmsRemoteInfoItem& Item, bool& Ok);
-    void readListReply(TmsRemoteInfoItem& Item);
-    void readTopReply(TmsRemoteInfoItem& Item);
+    void readUidlReply(int Index, TmsRemoteInfoItem& Item, bool& Ok);
+    void readListReply(int Index, TmsRemoteInfoItem& Item);
+    void readTopReply(int Index, TmsRemoteInfoItem& Item);
+    // The reply to UIDL without an argument: the ids of messages 1 to Count,
+    // empty for one the reply leaves out.
+    std::vector<QString> readUidlListing(int Count);
+    // Raises ESocketError (through OnError) when the server does not offer TOP.
+    void requireTop();
     // Raises "IDs are different" unless Now describes the message RemoteInfo
     // lists at Index.
     void checkSameMessage(int Index, const TmsRemoteInfoItem& Now);

@@ -8,6 +8,7 @@
 #include <QSslConfiguration>
 #include <QSslSocket>
 #include <arpa/inet.h>
+#include <cerrno>
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -246,9 +247,12 @@ bool TagSocket::peerReset() const {
     if (m_descriptorCopy < 0) return false;
     int pending = 0;
     socklen_t size = sizeof pending;
-    if (getsockopt(m_descriptorCopy, SOL_SOCKET, SO_ERROR, &pending, &size) == 0 &&
-        pending == ECONNRESET)
-        return true;
+    if (getsockopt(m_descriptorCopy, SOL_SOCKET, SO_ERROR, &pending, &size) == 0) {
+        if (pending == ECONNRESET) return true;
+        // The peer's reset answered a line sent after its orderly close had
+        // arrived: the connection was closed, not reset.
+        if (pending == EPIPE) return false;
+    }
     tcp_info info{};
     size = sizeof info;
     // After an orderly close by the peer our side waits in CLOSE_WAIT; a reset
@@ -358,12 +362,32 @@ void TagSocket::RaiseSocketError(int Code) {
     else
         text = LibraryText(Code);
     if (text.isEmpty()) text = QStringLiteral("Error #%1").arg(Code);
+    if (Code == 10054) text = withAwaited(text);
     if (OnError) OnError(this, text);
     // A reset connection is gone, and after a failed handshake or an
     // oversized reply nothing more may be sent or read on it.
     if (Code == 10054 || Code == 57006 || Code == 57007 || Code == 57009) Close();
     if (Code == 57009 && !m_rejected.isNull())
         throw ECertificateError(text, certificateFingerprint(m_rejected));
+    throw ESocketError(text);
+}
+
+QString TagSocket::withAwaited(const QString& Text) const {
+    return m_awaiting.isEmpty() ? Text : Text + QStringLiteral(" while waiting for ") + m_awaiting;
+}
+
+void TagSocket::raiseClosed(bool MidReply) {
+    m_counter.Stop();
+    QString text;
+    if (!MidReply)
+        text = withAwaited(LibraryText(57022));
+    else if (m_awaiting.isEmpty())
+        text = LibraryText(57013);
+    else
+        text = LibraryText(57022) + QStringLiteral(" in the middle of ") + m_awaiting;
+    if (OnError) OnError(this, text);
+    // Nothing more can come: the connection is of no further use.
+    Close();
     throw ESocketError(text);
 }
 

@@ -28,7 +28,9 @@ class QSslSocket;
 //
 // Failures are reported through OnError and then raised: ESocketError (its
 // ECertificateError for a certificate that failed verification),
-// ETimedOutError, ECanceledError (see mail/Exceptions.h).
+// ETimedOutError, ECanceledError (see mail/Exceptions.h). A connection the
+// server closes or resets while a reply is awaited fails at once, naming what
+// was awaited (see setAwaiting).
 class TagSocket : public QObject {
     Q_OBJECT
 public:
@@ -123,13 +125,16 @@ public:
     // a server that is busy answering.
     void QueueLines(const QStringList& Lines);
     // Reads exactly one line (nothing after it) and returns ReplyCode(Line), or
-    // -1 with an empty Line when the peer closed before the line was complete.
+    // -1 with an empty Line when the peer closed after a part of the line. A
+    // peer that closed before sending anything raises ESocketError
+    // "Connection closed by the server while waiting for ..." at once.
     int ReadReplyLine(QString& Line);
     // Appends to Stream the data block up to and including CR LF "." CR LF,
     // exactly as received; ExpectedSize > 0 gives OnProgress a percentage.
     // A block that grows past SizeLimit bytes (when above 0) closes the
-    // connection and raises ESocketError; one that takes longer than
-    // BlockCeiling raises ETimedOutError.
+    // connection and raises ESocketError, as does a peer that closes before
+    // the block ends; one that takes longer than BlockCeiling raises
+    // ETimedOutError.
     void ReadToStream(QByteArray& Stream, int ExpectedSize, qint64 SizeLimit = 0);
     // Upgrades the plain connection to TLS (after the protocol's upgrade
     // command): drops what was received before, checks the certificate and the
@@ -150,12 +155,21 @@ public:
 
 protected:
     TTimeCounter& counter() { return m_counter; }
+    // What the waits that follow are for ("the greeting", "the reply to STAT"):
+    // a connection closed or reset during them names it in its failure text.
+    void setAwaiting(const QString& What) { m_awaiting = What; }
+    const QString& awaiting() const { return m_awaiting; }
 
 private:
     enum Stop { StopCanceled = 1, StopTimedOut = 2, StopAsyncError = 4 };
     void waitFor(const std::function<bool()>& done, int stops);
-    void waitReadable();
+    void waitReadable(bool MidReply);
     [[noreturn]] void raiseTooLarge(qint64 SizeLimit);
+    // The peer closed in an orderly way with nothing more to read: before a
+    // reply began, or (MidReply) before a data block ended.
+    [[noreturn]] void raiseClosed(bool MidReply);
+    // The text of a lost connection with what was awaited.
+    QString withAwaited(const QString& Text) const;
     void finishHandshakeWait();
     void wake();
     bool bytesWaiting() const;
@@ -181,4 +195,5 @@ private:
     QSslCertificate m_rejected;
     QList<QHostAddress> m_addresses;
     int m_descriptorCopy = -1;
+    QString m_awaiting;
 };

@@ -46,8 +46,8 @@ void TagSocket::SendLine(const QString& Line) {
     if (!Connected()) RaiseSocketError(57008);
     const QByteArray data = Line.toUtf8() + "\r\n";
     m_counter.Start();
-    // After the peer has closed, the line goes nowhere; the reply that never
-    // comes ends in a time-out, as on any silent connection.
+    // After the peer has closed, the line goes nowhere; the wait for its reply
+    // then fails at once.
     if (!PeerClosed) {
         m_socket->write(data);
         m_socket->flush();
@@ -74,21 +74,24 @@ void TagSocket::QueueLines(const QStringList& Lines) {
     m_socket->flush();
 }
 
-// Waits until data is there to read, and raises what stopped the wait otherwise.
-void TagSocket::waitReadable() {
+// Waits until data is there to read, and raises what stopped the wait otherwise
+// (a peer that closed with nothing more to read, too).
+void TagSocket::waitReadable(bool MidReply) {
     m_counter.Start();
-    waitFor([this] { return bytesWaiting(); }, StopCanceled | StopTimedOut | StopAsyncError);
+    waitFor([this] { return bytesWaiting() || PeerClosed; },
+            StopCanceled | StopTimedOut | StopAsyncError);
     m_counter.Stop();
     if (Canceled) RaiseCanceled();
     if (m_counter.TimedOut) RaiseTimedOut();
     if (AsyncError) RaiseSocketError(AsyncErrorCode);
+    if (!bytesWaiting()) raiseClosed(MidReply);
 }
 
 int TagSocket::ReadReplyLine(QString& Line) {
     int result = -1;
     if (Canceled) RaiseCanceled();
     if (!Connected()) RaiseSocketError(57008);
-    waitReadable();
+    waitReadable(false);
     m_counter.Start();
     Readable = false;
     Line.clear();
@@ -137,7 +140,7 @@ void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize, qint64 SizeLi
     const auto pastCeiling = [this, &whole] {
         return BlockCeiling > 0 && whole.elapsed() >= qint64(BlockCeiling) * 1000;
     };
-    waitReadable();
+    waitReadable(true);
     Readable = false;
     const qsizetype start = Stream.size();
     m_counter.Start();
@@ -162,7 +165,8 @@ void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize, qint64 SizeLi
         }
         if (SizeLimit > 0 && Stream.size() - start > SizeLimit) raiseTooLarge(SizeLimit);
         if (done || Canceled || m_counter.TimedOut || pastCeiling()) break;
-        waitFor([this, &pastCeiling] { return bytesWaiting() || pastCeiling(); },
+        if (PeerClosed && !bytesWaiting()) raiseClosed(true);
+        waitFor([this, &pastCeiling] { return bytesWaiting() || PeerClosed || pastCeiling(); },
                 StopCanceled | StopTimedOut | StopAsyncError);
     }
     m_counter.Stop();

@@ -10,31 +10,51 @@ class TestAttachments : public QObject {
 private Q_SLOTS:
     void fileNameSetsTypeAndKind_data() {
         QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("contentType");
         QTest::addColumn<int>("kind");
 
         QTest::newRow("zip-base64") << "x.zip"
+                                    << "x.zip"
                                     << "application/zip" << 1;
         QTest::newRow("text-upper-case-extension") << "NOTES.TXT"
+                                                   << "NOTES.TXT"
                                                    << "text/plain" << 2;
         QTest::newRow("html-quoted-printable") << "dir/page.htm"
+                                               << "dir/page.htm"
                                                << "text/html" << 2;
         QTest::newRow("message-not-encoded") << "mail.eml"
+                                             << "mail.eml"
                                              << "message/rfc822" << 0;
         QTest::newRow("unknown-extension") << "a.unknownext"
+                                           << "a.unknownext"
                                            << "application/octet-stream" << 1;
         QTest::newRow("no-extension") << "archive"
+                                      << "archive"
                                       << "application/octet-stream" << 1;
+        QTest::newRow("dot-only-in-the-folder") << "notes.d/archive"
+                                                << "notes.d/archive"
+                                                << "application/octet-stream" << 1;
+        // A name from a message once crashed the type lookup.
+        QTest::newRow("nul-characters-left-out")
+            << QStringLiteral("r") + QString(19, QChar(0)) + QStringLiteral(".txt") << "r.txt"
+            << "text/plain" << 2;
+        QTest::newRow("line-ends-and-escapes-left-out") << "a\r\nb\x1b[31m.zip\x7f"
+                                                        << "ab[31m.zip"
+                                                        << "application/zip" << 1;
+        QTest::newRow("nothing-but-controls") << QString(3, QChar(0)) << ""
+                                              << "" << 0;
     }
 
     void fileNameSetsTypeAndKind() {
         QFETCH(QString, fileName);
+        QFETCH(QString, stored);
         QFETCH(QString, contentType);
         QFETCH(int, kind);
-        QCOMPARE(ContentTypeOfFile(fileName), contentType);
+        if (!contentType.isEmpty()) QCOMPARE(ContentTypeOfFile(fileName), contentType);
         TmsAttItem item;
         item.setFileName(fileName);
-        QCOMPARE(item.FileName(), fileName);
+        QCOMPARE(item.FileName(), stored);
         QCOMPARE(item.ContentType, contentType);
         QCOMPARE(int(item.Kind), kind);
     }

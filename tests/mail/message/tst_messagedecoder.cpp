@@ -84,6 +84,29 @@ private Q_SLOTS:
             << mime + "Content-Type: text/plain\r\n\r\nSee:\r\nbegin 644 f.bin\r\n#86)C\r\nend\r\n"
             << QStringList{"See:"} << QStringList{"f.bin | application/octet-stream | 1 | abc"}
             << " csUSASCII meUU";
+        QTest::newRow("text-without-subtype-is-plain-text")
+            << mime + "Content-Type: text; charset=us-ascii\r\n\r\nHi,\r\nthere\r\n"
+            << QStringList{"Hi,", "there"} << QStringList{} << " csUSASCII meMIME";
+        QTest::newRow("single-attachment-lines-kept-whole")
+            << mime +
+                   "Content-Type: application/x-data; name=\"d.bin\"\r\n"
+                   "Content-Transfer-Encoding: 8bit\r\n\r\n" +
+                   QByteArray(300, 'y') + "\r\n"
+            << QStringList{}
+            << QStringList{"d.bin | application/x-data | 0 | " + QString(300, u'y') + "\r\n"}
+            << " csUSASCII meMIME";
+        QTest::newRow("forwarded-message-gives-its-text")
+            << mime + "Content-Type: message/rfc822\r\n\r\nSubject: inner\r\n"
+                      "Content-Type: text/plain\r\n\r\nInner text\r\n"
+            << QStringList{"Inner text"}
+            << QStringList{"att.0 | message/rfc822 | 0 | Subject: inner\r\nContent-Type: "
+                           "text/plain\r\n\r\nInner text\r\n"}
+            << " csUSASCII meMIME";
+        QTest::newRow("header-block-without-empty-line-ends-at-the-first-other-line")
+            << QByteArray("From: a@b.example\r\nSubject: s\r\nno separating line here\r\n"
+                          "second\r\n")
+            << QStringList{"no separating line here", "second"} << QStringList{}
+            << " csUSASCII meMIME";
         QTest::newRow("single-attachment-base64-stops-at-dot")
             << mime + "Content-Type: application/pdf; name=\"x.pdf\"\r\n"
                       "Content-Transfer-Encoding: base64\r\n\r\nYWJj\r\n.\r\nignored\r\n"
@@ -104,6 +127,14 @@ private Q_SLOTS:
                            "att.1 | application/octet-stream | 1 | abc",
                            "b.pdf | application/pdf | 0 | raw\r\n"}
             << " csUSASCII meMIME";
+        // Once a crash in the type lookup of the name.
+        QTest::newRow("nul-characters-in-an-attachment-name-are-left-out")
+            << multipart("multipart/mixed", "--XX\r\nContent-Type: text/plain\r\n\r\nBody\r\n"
+                                            "--XX\r\nContent-Type: text/plain; name=\"r" +
+                                                QByteArray(19, '\0') +
+                                                ".txt\"\r\n\r\nx\r\n--XX--\r\n")
+            << QStringList{"Body"} << QStringList{"r.txt | text/plain | 0 | x\r\n"}
+            << " csUSASCII meMIME";
         QTest::newRow("multipart-only-part-sets-content-type")
             << multipart(
                    "multipart/mixed",
@@ -114,6 +145,31 @@ private Q_SLOTS:
                          "--XX\r\nContent-Type: application/octet-stream\r\n"
                          "Content-Transfer-Encoding: base64\r\n\r\nYWJj\r\n--XX--\r\n")
             << QStringList{} << QStringList{"att.0 | application/octet-stream | 1 | abc"}
+            << " csUSASCII meMIME";
+        // Text in base64, as much mail in UTF-8 is sent, is the body all the same.
+        QTest::newRow("multipart-base64-plain-first-part-is-the-body")
+            << multipart("multipart/mixed",
+                         "--XX\r\nContent-Type: text/plain; charset=utf-8\r\n"
+                         "Content-Transfer-Encoding: base64\r\n\r\n" +
+                             QByteArray("Gr\xc3\xbc\xc3\x9f"
+                                        "e\r\nzwei\r\n")
+                                 .toBase64() +
+                             "\r\n--XX\r\nContent-Type: application/pdf\r\n\r\nraw\r\n--XX--\r\n")
+            << QStringList{"Grüße", "zwei"} << QStringList{"att.0 | application/pdf | 0 | raw\r\n"}
+            << " csUSASCII meMIME";
+        QTest::newRow("multipart-base64-html-only-part-is-the-body")
+            << multipart("multipart/alternative",
+                         "--XX\r\nContent-Type: text/html; charset=iso-8859-1\r\n"
+                         "Content-Transfer-Encoding: base64\r\n\r\n" +
+                             QByteArray("<p>caf\xe9</p>").toBase64() + "\r\n--XX--\r\n")
+            << QStringList{"<p>café</p>"} << QStringList{} << "text/html csUSASCII meMIME";
+        QTest::newRow("multipart-long-base64-lines-kept-whole")
+            << multipart("multipart/mixed", "--XX\r\nContent-Type: text/plain\r\n\r\nBody\r\n"
+                                            "--XX\r\nContent-Type: application/octet-stream\r\n"
+                                            "Content-Transfer-Encoding: base64\r\n\r\n" +
+                                                QByteArray(300, 'x').toBase64() + "\r\n--XX--\r\n")
+            << QStringList{"Body"}
+            << QStringList{"att.0 | application/octet-stream | 1 | " + QString(300, u'x')}
             << " csUSASCII meMIME";
         QTest::newRow("top-level-alternative-names-alt")
             << multipart("multipart/alternative",

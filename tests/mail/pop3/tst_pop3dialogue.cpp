@@ -19,17 +19,39 @@ const QByteArray headersOne = "Subject: one\r\nMessage-ID: <1@example.org>\r\n";
 const QByteArray headersTwo = "Subject: two\r\nMessage-ID: <2@example.org>\r\n";
 const QByteArray headersThree = "Subject: three\r\nMessage-ID: <3@example.org>\r\n";
 
-// The sign-in of a server whose CAPA reply lists PIPELINING (or refuses CAPA).
-Pop3Script signIn(const QByteArray& stat, bool pipelining) {
+// What the server's CAPA reply lists; Refused: it does not know CAPA.
+enum Capa { Refused = 0, Top = 1, Uidl = 2, Pipelining = 4, Ahead = Top | Uidl | Pipelining };
+
+QByteArray capaReply(int capa) {
+    if (capa == Refused) return "-ERR unknown command\r\n";
+    QByteArray reply = "+OK\r\nUSER\r\n";
+    if (capa & Top) reply += "TOP\r\n";
+    if (capa & Uidl) reply += "UIDL\r\n";
+    if (capa & Pipelining) reply += "PIPELINING\r\n";
+    return reply + ".\r\n";
+}
+
+// The sign-in of a server whose CAPA reply lists capa.
+Pop3Script signIn(const QByteArray& stat, int capa) {
     Pop3Script script = ScriptedPop3Server::signIn(stat);
-    if (pipelining) script[1].reply = "+OK\r\nUSER\r\nPIPELINING\r\nUIDL\r\n.\r\n";
+    script[1].reply = capaReply(capa);
     return script;
 }
 
+// The reply to UIDL for messages 1 to count, with the ids u1, u2...
+QByteArray uidlListing(int count) {
+    QByteArray reply = "+OK\r\n";
+    for (int n = 1; n <= count; ++n)
+        reply += QByteArray::number(n) + " u" + QByteArray::number(n) + "\r\n";
+    return reply + ".\r\n";
+}
+
 // A full listing of the given header blocks on a fresh connection.
-Pop3Script listing(const QList<QByteArray>& headers, bool pipelining = false, bool quit = true) {
+Pop3Script listing(const QList<QByteArray>& headers, int capa = Refused, bool quit = true) {
     Pop3Script script =
-        signIn(QByteArray("+OK ") + QByteArray::number(headers.size()) + " 999", pipelining);
+        signIn(QByteArray("+OK ") + QByteArray::number(headers.size()) + " 999", capa);
+    if ((capa & Uidl) && !headers.isEmpty())
+        script << ScriptStep{"UIDL", uidlListing(int(headers.size()))};
     for (int i = 0; i < headers.size(); ++i) {
         const QByteArray n = QByteArray::number(i + 1);
         script << ScriptStep{"LIST " + n,
@@ -83,15 +105,15 @@ private Q_SLOTS:
     }
 
     void deletionVerifiesThenDeletes() {
-        ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne, headersTwo, headersThree}),
-                                                    ScriptedPop3Server::signIn("+OK 3 999") +
-                                                        Pop3Script{
-                                                            {"UIDL 3", "+OK 3 uid-three\r\n"},
-                                                            {"LIST 3", "+OK 3 300\r\n"},
-                                                            {"TOP 3 1", top(headersThree)},
-                                                            {"DELE 3", "+OK deleted\r\n"},
-                                                            {"QUIT", "+OK bye\r\n"},
-                                                        }});
+        ScriptedPop3Server server(
+            QList<Pop3Script>{listing({headersOne, headersTwo, headersThree}, Top | Uidl),
+                              signIn("+OK 3 999", Top | Uidl) + Pop3Script{
+                                                                    {"UIDL 3", "+OK 3 u3\r\n"},
+                                                                    {"LIST 3", "+OK 3 300\r\n"},
+                                                                    {"TOP 3 1", top(headersThree)},
+                                                                    {"DELE 3", "+OK deleted\r\n"},
+                                                                    {"QUIT", "+OK bye\r\n"},
+                                                                }});
         TmsRemotePOP pop;
         configure(pop, server);
         pop.UpdateInfo();
@@ -119,7 +141,7 @@ private Q_SLOTS:
             << QStringList{"deleting 0", "refused 0", "deleting 1", "deleted 1"} << "none";
         QTest::newRow("no-status-line-commits-nothing")
             << QByteArray("what?\r\n") << QStringList{"deleting 0", "closing", "closed"}
-            << "EServerError: what?";
+            << "EServerError: what? (the reply to DELE 1)";
         QTest::newRow("closed-before-the-answer-commits-nothing")
             << QByteArray("+O") << QStringList{"deleting 0", "closing", "closed"}
             << "EServerError: The server closed the connection before it answered the deletion "
@@ -133,15 +155,12 @@ private Q_SLOTS:
         QFETCH(QStringList, events);
         QFETCH(QString, failure);
         const QByteArray n1 = headersOne, n2 = headersTwo;
-        Pop3Script transfer =
-            ScriptedPop3Server::signIn("+OK 2 300") + Pop3Script{{"UIDL 1", "+OK 1 u1\r\n"},
-                                                                 {"LIST 1", "+OK 1 100\r\n"},
-                                                                 {"TOP 1 1", top(n1)}};
+        Pop3Script transfer = ScriptedPop3Server::signIn("+OK 2 300") +
+                              Pop3Script{{"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(n1)}};
         const bool goesOn = failure == "none";
         if (goesOn)
             transfer << ScriptStep{"DELE 1", reply}
-                     << Pop3Script{{"UIDL 2", "+OK 2 u2\r\n"},
-                                   {"LIST 2", "+OK 2 200\r\n"},
+                     << Pop3Script{{"LIST 2", "+OK 2 200\r\n"},
                                    {"TOP 2 1", top(n2)},
                                    {"DELE 2", "+OK\r\n"},
                                    {"QUIT", "+OK bye\r\n"}};
@@ -178,21 +197,29 @@ private Q_SLOTS:
         QTest::newRow("ahead-lists-all-with-the-same-wire-and-events")
             << true << -1 << all << "none";
         QTest::newRow("in-step-refused-top-keeps-the-rows-before")
-            << false << 1 << firstOnly << "EServerError: -ERR no such message";
+            << false << 1 << firstOnly
+            << "EServerError: -ERR no such message (the reply to TOP 2 1)";
         QTest::newRow("ahead-refused-top-keeps-the-rows-before")
-            << true << 1 << firstOnly << "EServerError: -ERR no such message";
+            << true << 1 << firstOnly
+            << "EServerError: -ERR no such message (the reply to TOP 2 1)";
     }
 
     // With PIPELINING the same commands go out in the same order and the events
-    // come as without it; a failure keeps the rows read before it.
+    // come as without it; the one UIDL ahead of them gives every row its id; a
+    // failure keeps the rows read before it.
     void listingAheadOrInStep() {
         QFETCH(bool, pipelining);
         QFETCH(int, refusedTop);
         QFETCH(QStringList, events);
         QFETCH(QString, failure);
-        Pop3Script script = listing({headersOne, headersTwo, headersThree}, pipelining);
+        Pop3Script script =
+            listing({headersOne, headersTwo, headersThree}, pipelining ? Ahead : Top | Uidl);
         if (refusedTop >= 0) {
-            const int at = 5 + 2 * refusedTop + 1; // after the sign-in: LIST, TOP per message
+            const QByteArray topLine = "TOP " + QByteArray::number(refusedTop + 1) + " 1";
+            const auto at =
+                std::find_if(script.begin(), script.end(),
+                             [&](const ScriptStep& step) { return step.expect == topLine; }) -
+                script.begin();
             script[at].reply = "-ERR no such message\r\n";
             script.resize(at + 1);
         }
@@ -208,6 +235,8 @@ private Q_SLOTS:
         QCOMPARE(pop.RemoteInfo.Count(), refusedTop < 0 ? 3 : refusedTop);
         QCOMPARE(pop.RemoteInfo.Items(0).Size, 100);
         QCOMPARE(pop.RemoteInfo.Items(0).Headers.GetFieldValue("Subject"), "one");
+        QCOMPARE(pop.RemoteInfo.Items(0).UID, "u1");
+        if (refusedTop < 0) QCOMPARE(pop.RemoteInfo.Items(2).UID, "u3");
         // Commands sent ahead of a failure may follow; those before it are exact.
         QCOMPARE(server.received().mid(0, server.expected().size()), server.expected());
         if (refusedTop < 0) QCOMPARE(server.received(), server.expected());
@@ -235,7 +264,8 @@ private Q_SLOTS:
         QFETCH(bool, offered);
         QFETCH(bool, allowed);
         QFETCH(QString, lastSent);
-        ScriptedPop3Server server(signIn("+OK " + QByteArray::number(messages) + " 999", offered) +
+        ScriptedPop3Server server(signIn("+OK " + QByteArray::number(messages) + " 999",
+                                         offered ? Top | Pipelining : Top) +
                                   Pop3Script{{"LIST 1", "+OK 1 100\r\n"},
                                              {"TOP 1 1", top(headersOne), ScriptStep::Stall}});
         TmsRemotePOP pop;
@@ -256,7 +286,7 @@ private Q_SLOTS:
     void cancelWithCommandsAhead() {
         const QList<QByteArray> three{headersOne, headersTwo, headersThree};
         ScriptedPop3Server server(
-            QList<Pop3Script>{listing(three, true, false), listing(three, true, false)});
+            QList<Pop3Script>{listing(three, Ahead, false), listing(three, Ahead, false)});
         TmsRemotePOP pop;
         configure(pop, server);
         pop.KeepConnection = true;
@@ -283,37 +313,47 @@ private Q_SLOTS:
     }
 
     void deletionAhead_data() {
-        QTest::addColumn<bool>("changed"); // message 3 is no longer the one listed
+        // What message 3 answers now: its UIDL n reply and its header block.
+        QTest::addColumn<QByteArray>("uidl3");
+        QTest::addColumn<QByteArray>("headers3");
         QTest::addColumn<QStringList>("events");
         QTest::addColumn<QString>("failure");
+        const QStringList stopped{"transferring", "deleting 0", "error: IDs are different",
+                                  "closing", "closed"};
         QTest::newRow("verified-messages-are-deleted-in-order")
-            << false << QStringList{"transferring", "deleting 0", "deleting 2", "deleted 0",
-                                    "deleted 2",    "transfered", "closing",    "closed"}
+            << QByteArray("+OK 3 u3\r\n") << headersThree
+            << QStringList{"transferring", "deleting 0", "deleting 2", "deleted 0",
+                           "deleted 2",    "transfered", "closing",    "closed"}
             << "none";
-        QTest::newRow("a-changed-message-stops-the-transfer-before-its-dele")
-            << true
-            << QStringList{"transferring", "deleting 0", "error: IDs are different", "closing",
-                           "closed"}
+        QTest::newRow("changed-headers-stop-the-transfer-before-its-dele")
+            << QByteArray("+OK 3 u3\r\n") << headersTwo << stopped
             << "ESocketError: IDs are different";
+        QTest::newRow("another-uidl-alone-stops-the-transfer-before-its-dele")
+            << QByteArray("+OK 3 u9\r\n") << headersThree << stopped
+            << "ESocketError: IDs are different";
+        QTest::newRow("refused-uidl-stops-the-transfer-before-its-dele")
+            << QByteArray("-ERR no such message\r\n") << headersThree
+            << QStringList{"transferring", "deleting 0", "closing", "closed"}
+            << "EServerError: -ERR no such message (the reply to UIDL 3)";
     }
 
     // The verifications go out ahead; DELE n only after message n's own
     // verification; a changed message ends the session without QUIT, so the
     // DELE already sent for an earlier message is not committed either.
     void deletionAhead() {
-        QFETCH(bool, changed);
+        QFETCH(QByteArray, uidl3);
+        QFETCH(QByteArray, headers3);
         QFETCH(QStringList, events);
         QFETCH(QString, failure);
-        Pop3Script transfer =
-            signIn("+OK 3 600", true) +
-            Pop3Script{
-                {"UIDL 1", "+OK 1 u1\r\n"},   {"LIST 1", "+OK 1 100\r\n"},
-                {"TOP 1 1", top(headersOne)}, {"UIDL 3", "+OK 3 u3\r\n"},
-                {"LIST 3", "+OK 3 300\r\n"},  {"TOP 3 1", top(changed ? headersTwo : headersThree)},
-                {"DELE 1", "+OK\r\n"}};
+        Pop3Script transfer = signIn("+OK 3 600", Ahead) +
+                              Pop3Script{{"UIDL 1", "+OK 1 u1\r\n"},   {"LIST 1", "+OK 1 100\r\n"},
+                                         {"TOP 1 1", top(headersOne)}, {"UIDL 3", uidl3},
+                                         {"LIST 3", "+OK 3 300\r\n"},  {"TOP 3 1", top(headers3)},
+                                         {"DELE 1", "+OK\r\n"}};
+        const bool changed = failure != "none";
         if (!changed) transfer << ScriptStep{"DELE 3", "+OK\r\n"} << ScriptStep{"QUIT", "+OK\r\n"};
         ScriptedPop3Server server(
-            QList<Pop3Script>{listing({headersOne, headersTwo, headersThree}), transfer});
+            QList<Pop3Script>{listing({headersOne, headersTwo, headersThree}, Ahead), transfer});
         TmsRemotePOP pop;
         configure(pop, server);
         pop.UpdateInfo();
@@ -342,7 +382,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("pieces");
         QTest::addColumn<QString>("failure");
         QTest::addColumn<int>("rows");
-        const QByteArray ahead = "+OK\r\nPIPELINING\r\n.\r\n";
+        const QByteArray ahead = capaReply(Top | Pipelining);
         // A TOP block of exactly n bytes (after its status line).
         const auto topOf = [](qsizetype n) {
             const QByteArray head = "Subject: two\r\nX-Fill: ", tail = "\r\n\r\nbody\r\n.\r\n";
@@ -406,19 +446,24 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("total");
-        QTest::newRow("count-and-size") << QByteArray("+OK 2 320") << 2 << 320;
-        QTest::newRow("words-after-the-size") << QByteArray("+OK 2 320 octets") << 2 << 320;
-        QTest::newRow("count-only-takes-the-count-keeps-the-size")
-            << QByteArray("+OK 3") << 3 << 500;
-        QTest::newRow("nothing-after-ok-keeps-both") << QByteArray("+OK") << 5 << 500;
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("count-and-size") << QByteArray("+OK 2 320") << 2 << 320 << "none";
+        QTest::newRow("words-after-the-size")
+            << QByteArray("+OK 2 320 octets") << 2 << 320 << "none";
+        QTest::newRow("count-only-leaves-the-size-unknown")
+            << QByteArray("+OK 3") << 3 << -1 << "none";
+        QTest::newRow("nothing-after-ok-is-refused")
+            << QByteArray("+OK") << -1 << -1
+            << "EServerError: The server's reply to STAT gives no message count: +OK";
     }
 
-    // The second session of a reused client: what its STAT reply leaves out
-    // keeps the value of the first session.
+    // The second session of a reused client: nothing of the first session's
+    // STAT stands for it, and a listing without a count is refused.
     void statReply() {
         QFETCH(QByteArray, reply);
         QFETCH(int, count);
         QFETCH(int, total);
+        QFETCH(QString, failure);
         ScriptedPop3Server server(QList<Pop3Script>{ScriptedPop3Server::signIn("+OK 5 500") +
                                                         Pop3Script{{"QUIT", "+OK\r\n"}},
                                                     ScriptedPop3Server::signIn(reply)});
@@ -426,9 +471,12 @@ private Q_SLOTS:
         configure(pop, server);
         pop.Connect();
         pop.Disconnect();
-        pop.Connect();
+
+        QCOMPARE(failureOf([&] { pop.Connect(); }), failure);
+
         QCOMPARE(pop.MessageCount, count);
         QCOMPARE(pop.TotalSize, total);
+        QCOMPARE(pop.Connected(), failure == "none");
     }
 
     void listAndTopReplies_data() {
@@ -470,9 +518,11 @@ private Q_SLOTS:
 
     void failures_data() {
         QTest::addColumn<Pop3Script>("script");
+        QTest::addColumn<int>("security");
         QTest::addColumn<QString>("failure");
         QTest::addColumn<bool>("reported"); // through OnError
 
+        const int optional = int(MailSecurity::StartTlsOptional);
         const Pop3Script signIn = ScriptedPop3Server::signIn("+OK 1 100");
         auto with = [](Pop3Script s, int step, const QByteArray& reply,
                        ScriptStep::Action action = ScriptStep::Continue) {
@@ -483,38 +533,72 @@ private Q_SLOTS:
         const Pop3Script listed =
             signIn + Pop3Script{{"LIST 1", "+OK 1 100\r\n"}, {"TOP 1 1", top(headersOne)}};
 
-        QTest::newRow("negative-greeting")
-            << with(signIn, 0, "-ERR go away\r\n") << "EServerError: -ERR go away" << false;
-        QTest::newRow("garbage-greeting") << with(signIn, 0, "\x16\x03\x01 garbage\r\n")
-                                          << "EServerError: \x16\x03\x01 garbage" << false;
+        QTest::newRow("negative-greeting") << with(signIn, 0, "-ERR go away\r\n") << optional
+                                           << "EServerError: -ERR go away (the greeting)" << false;
+        QTest::newRow("garbage-greeting")
+            << with(signIn, 0, "\x16\x03\x01 garbage\r\n") << optional
+            << "EServerError: \x16\x03\x01 garbage (the greeting)" << false;
         QTest::newRow("wrong-password")
-            << with(signIn, 3, "-ERR [AUTH] Authentication failed.\r\n")
-            << "EServerError: -ERR [AUTH] Authentication failed." << false;
+            << with(signIn, 3, "-ERR [AUTH] Authentication failed.\r\n") << optional
+            << "EServerError: -ERR [AUTH] Authentication failed. (the reply to PASS)" << false;
         QTest::newRow("stat-count-not-a-number")
-            << with(signIn, 4, "+OK many 100\r\n")
+            << with(signIn, 4, "+OK many 100\r\n") << optional
             << "EConvertError: 'many' is not a valid integer value" << false;
-        QTest::newRow("negative-top") << with(listed, 6, "-ERR no such message\r\n")
-                                      << "EServerError: -ERR no such message" << false;
+        QTest::newRow("negative-top")
+            << with(listed, 6, "-ERR no such message\r\n") << optional
+            << "EServerError: -ERR no such message (the reply to TOP 1 1)" << false;
         QTest::newRow("closed-in-the-middle-of-a-reply")
-            << with(listed, 5, "+OK 1 1", ScriptStep::Close)
-            << "EServerError: Connection closed by the server in the middle of a reply" << false;
-        QTest::newRow("reset-during-top") << with(listed, 6, "+OK\r\nSubj", ScriptStep::Reset)
-                                          << "ESocketError: Connection reset by peer" << true;
+            << with(listed, 5, "+OK 1 1", ScriptStep::Close) << optional
+            << "EServerError: Connection closed by the server in the middle of the reply to LIST 1"
+            << false;
+        QTest::newRow("closed-in-the-middle-of-a-data-block")
+            << with(listed, 6, "+OK\r\nSubject: one\r\n", ScriptStep::Close) << optional
+            << "ESocketError: Connection closed by the server in the middle of the reply to TOP "
+               "1 1"
+            << true;
+        QTest::newRow("reset-during-top")
+            << with(listed, 6, "+OK\r\nSubj", ScriptStep::Reset) << optional
+            << "ESocketError: Connection reset by peer while waiting for the reply to TOP 1 1"
+            << true;
         QTest::newRow("oversized-reply")
-            << with(signIn, 4, "+OK " + QByteArray(2000, '9') + "\r\n")
+            << with(signIn, 4, "+OK " + QByteArray(2000, '9') + "\r\n") << optional
             << "ESocketError: Reply line is longer than 1024 bytes" << true;
-        QTest::newRow("silence") << with(signIn, 2, "", ScriptStep::Stall)
+        QTest::newRow("silence") << with(signIn, 2, "", ScriptStep::Stall) << optional
                                  << "ETimedOutError: Operation timed out" << true;
+        // A server that ends the connection in an orderly way is noticed at
+        // once, whatever was awaited.
+        const QString closed = "ESocketError: Connection closed by the server while waiting for %1";
+        QTest::newRow("closed-at-once-plain")
+            << with(signIn, 0, "", ScriptStep::Close) << int(MailSecurity::None)
+            << closed.arg("the greeting") << true;
+        QTest::newRow("closed-at-once-starttls")
+            << with(signIn, 0, "", ScriptStep::Close) << int(MailSecurity::StartTlsRequired)
+            << closed.arg("the greeting") << true;
+        const char* next[] = {"CAPA", "USER", "PASS", "STAT", "LIST 1", "TOP 1 1"};
+        for (int step = 0; step < 6; ++step) {
+            const Pop3Script& script = step < 5 ? signIn : listed;
+            QTest::addRow("closed-after-%s-before-%s",
+                          step == 0 ? "greeting" : script[step].expect.constData(), next[step])
+                << with(script, step, script[step].reply, ScriptStep::Close) << optional
+                << closed.arg(QStringLiteral("the reply to ") + next[step]) << true;
+        }
+        QTest::newRow("server-without-top")
+            << signIn.mid(0, 1) + Pop3Script{{"CAPA", "+OK\r\nUSER\r\nUIDL\r\n.\r\n"}} +
+                   signIn.mid(2)
+            << optional << "ESocketError: The server does not offer TOP, which a check needs"
+            << true;
     }
 
     // Whatever fails, the client closes without QUIT: the server commits nothing.
     void failures() {
         QFETCH(Pop3Script, script);
+        QFETCH(int, security);
         QFETCH(QString, failure);
         QFETCH(bool, reported);
         ScriptedPop3Server server(script);
         TmsRemotePOP pop;
         configure(pop, server);
+        pop.Security = MailSecurity(security);
         pop.setTimeOut(1);
         PopEvents log;
         log.attach(pop);
@@ -556,48 +640,62 @@ private Q_SLOTS:
     }
 
     void verifyBeforeDeleting_data() {
-        QTest::addColumn<QByteArray>("uidl");
+        QTest::addColumn<int>("capa");
+        QTest::addColumn<QByteArray>("uidl"); // the reply to UIDL 1; empty: never sent
         QTest::addColumn<QByteArray>("headersNow");
-        QTest::addColumn<bool>("same");
+        QTest::addColumn<QString>("failure");
 
-        QTest::newRow("same-message") << QByteArray("+OK 1 u1") << headersOne << true;
-        QTest::newRow("server-without-uidl")
-            << QByteArray("-ERR unknown command") << headersOne << true;
+        const int ids = Top | Uidl;
+        const QString different = "ESocketError: IDs are different";
+        QTest::newRow("same-message") << ids << QByteArray("+OK 1 u1") << headersOne << "none";
+        QTest::newRow("capa-refused-verifies-by-list-and-top-alone")
+            << int(Refused) << QByteArray() << headersOne << "none";
+        QTest::newRow("capa-without-uidl-sends-no-uidl")
+            << int(Top) << QByteArray() << headersOne << "none";
+        QTest::newRow("another-uidl-with-the-same-headers")
+            << ids << QByteArray("+OK 1 u9") << headersOne << different;
+        QTest::newRow("refused-uidl-is-not-ignored")
+            << ids << QByteArray("-ERR no such message") << headersOne
+            << "EServerError: -ERR no such message (the reply to UIDL 1)";
         QTest::newRow("message-id-differs")
-            << QByteArray("+OK 1 u1")
-            << QByteArray("Subject: one\r\nMessage-ID: <9@example.org>\r\n") << false;
+            << ids << QByteArray("+OK 1 u1")
+            << QByteArray("Subject: one\r\nMessage-ID: <9@example.org>\r\n") << different;
         QTest::newRow("a-line-differs")
-            << QByteArray("+OK 1 u1") << QByteArray("Subject: One\r\n") << false;
+            << ids << QByteArray("+OK 1 u1") << QByteArray("Subject: One\r\n") << different;
         QTest::newRow("more-lines-now-shared-lines-agree")
-            << QByteArray("+OK 1 u1") << headersOne + "X-Spam: yes\r\n"
-            << true;
+            << ids << QByteArray("+OK 1 u1") << headersOne + "X-Spam: yes\r\n"
+            << "none";
         QTest::newRow("fewer-lines-now-shared-lines-agree")
-            << QByteArray("+OK 1 u1") << QByteArray("Subject: one\r\n") << true;
+            << ids << QByteArray("+OK 1 u1") << QByteArray("Subject: one\r\n") << "none";
     }
 
+    // The message is deleted only when it is still the one listed: the same
+    // UIDL where the server offers it, and the same header lines.
     void verifyBeforeDeleting() {
+        QFETCH(int, capa);
         QFETCH(QByteArray, uidl);
         QFETCH(QByteArray, headersNow);
-        QFETCH(bool, same);
-        Pop3Script transfer =
-            ScriptedPop3Server::signIn("+OK 1 100") + Pop3Script{
-                                                          {"UIDL 1", uidl + "\r\n"},
-                                                          {"LIST 1", "+OK 1 100\r\n"},
-                                                          {"TOP 1 1", top(headersNow)},
-                                                      };
-        if (same) transfer << ScriptStep{"DELE 1", "+OK\r\n"} << ScriptStep{"QUIT", "+OK\r\n"};
-        ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne}), transfer});
+        QFETCH(QString, failure);
+        Pop3Script transfer = signIn("+OK 1 100", capa);
+        if (!uidl.isEmpty()) transfer << ScriptStep{"UIDL 1", uidl + "\r\n"};
+        if (!uidl.startsWith('-'))
+            transfer << ScriptStep{"LIST 1", "+OK 1 100\r\n"}
+                     << ScriptStep{"TOP 1 1", top(headersNow)};
+        if (failure == "none")
+            transfer << ScriptStep{"DELE 1", "+OK\r\n"} << ScriptStep{"QUIT", "+OK\r\n"};
+        ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne}, capa), transfer});
         TmsRemotePOP pop;
         configure(pop, server);
         pop.UpdateInfo();
+        QCOMPARE(pop.RemoteInfo.Items(0).UID, capa & Uidl ? "u1" : "");
         pop.MarkDelete(0);
         PopEvents log;
         log.attach(pop);
 
-        const QString failure = failureOf([&] { pop.TransferData(); });
+        QCOMPARE(failureOf([&] { pop.TransferData(); }), failure);
 
-        QCOMPARE(failure, same ? "none" : "ESocketError: IDs are different");
-        QCOMPARE(log.events.contains("error: IDs are different"), !same);
+        QCOMPARE(log.events.contains("error: IDs are different"),
+                 failure.endsWith("IDs are different"));
         QCOMPARE(server.received(1), server.expected(1));
         QVERIFY(!pop.Connected());
     }
@@ -614,7 +712,6 @@ private Q_SLOTS:
         ScriptedPop3Server server(QList<Pop3Script>{listing({headersOne, headersTwo}),
                                                     ScriptedPop3Server::signIn("+OK 2 999") +
                                                         Pop3Script{
-                                                            {"UIDL 2", "+OK 2 u2\r\n"},
                                                             {"LIST 2", "+OK 2 200\r\n"},
                                                             {"TOP 2 1", top(headersTwo)},
                                                             {"LIST 2", "+OK 2 200\r\n"},
@@ -662,8 +759,7 @@ private Q_SLOTS:
         slow.gapMs = 50;
         ScriptedPop3Server server(
             QList<Pop3Script>{listing({headersOne}), ScriptedPop3Server::signIn("+OK 1 100") +
-                                                         Pop3Script{{"UIDL 1", "+OK 1 u1\r\n"},
-                                                                    {"LIST 1", "+OK 1 100\r\n"},
+                                                         Pop3Script{{"LIST 1", "+OK 1 100\r\n"},
                                                                     {"TOP 1 1", top(headersOne)},
                                                                     {"LIST 1", "+OK 1 100\r\n"},
                                                                     slow}});
@@ -695,7 +791,6 @@ private Q_SLOTS:
                                       {"TOP 1 1", top(headersOne)},
                                       {"LIST 1", "+OK 1 100\r\n"},
                                       {"TOP 1 1", top(headersOne)}, // a second listing: no STAT
-                                      {"UIDL 1", "+OK 1 u1\r\n"},
                                       {"LIST 1", "+OK 1 100\r\n"},
                                       {"TOP 1 1", top(headersOne)},
                                       {"DELE 1", "+OK\r\n"},
@@ -728,8 +823,7 @@ private Q_SLOTS:
         first.last().action = ScriptStep::Close;
         ScriptedPop3Server server(
             QList<Pop3Script>{first, ScriptedPop3Server::signIn("+OK 1 100") +
-                                         Pop3Script{{"UIDL 1", "+OK 1 u1\r\n"},
-                                                    {"LIST 1", "+OK 1 100\r\n"},
+                                         Pop3Script{{"LIST 1", "+OK 1 100\r\n"},
                                                     {"TOP 1 1", top(headersOne)},
                                                     {"DELE 1", "+OK\r\n"},
                                                     {"QUIT", "+OK\r\n"}}});
@@ -760,7 +854,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("failure");
         QTest::newRow("upgrade-refused")
             << QByteArray("-ERR not now\r\n") << int(ScriptStep::Continue)
-            << "EServerError: -ERR not now";
+            << "ESocketError: The server refused STARTTLS, which it offered: -ERR not now; the "
+               "password was not sent.";
         // The server closes or resets, depending on whether the client's hello came first.
         QTest::newRow("handshake-fails")
             << QByteArray("+OK begin TLS\r\n") << int(ScriptStep::Close)
@@ -779,7 +874,7 @@ private Q_SLOTS:
             {"", "+OK ready\r\n"},
             {"CAPA", "+OK\r\nSTLS\r\nUSER\r\n.\r\n"},
             {"STLS", "+OK begin TLS\r\n-ERR sent before the handshake\r\n", ScriptStep::StartTls},
-            {"CAPA", "+OK\r\nUSER\r\n.\r\n"},
+            {"CAPA", "+OK\r\nUSER\r\nTOP\r\n.\r\n"},
             {"USER tester", "+OK\r\n"},
             {"PASS secret", "+OK\r\n"},
             {"STAT", "+OK 0 0\r\n"},
@@ -824,8 +919,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("capa");
         QTest::addColumn<QByteArray>("stlsReply"); // empty: STLS is never sent
         QTest::addColumn<QString>("failure");      // empty: signs in without TLS
-        const QByteArray withStls = "+OK\r\nSTLS\r\nUSER\r\n.\r\n";
-        const QByteArray stripped = "+OK\r\nUSER\r\n.\r\n";
+        const QByteArray withStls = "+OK\r\nSTLS\r\nUSER\r\nTOP\r\n.\r\n";
+        const QByteArray stripped = "+OK\r\nUSER\r\nTOP\r\n.\r\n";
         const QString refusedPrefix = "ESocketError: The server ";
         QTest::newRow("required-stls-stripped-from-capa")
             << int(MailSecurity::StartTlsRequired) << stripped << QByteArray()
@@ -839,6 +934,10 @@ private Q_SLOTS:
             << int(MailSecurity::StartTlsRequired) << withStls << QByteArray("-ERR not now\r\n")
             << refusedPrefix + "refused STARTTLS, which this mailbox requires: -ERR not now; "
                                "the password was not sent.";
+        QTest::newRow("optional-stls-refused")
+            << int(MailSecurity::StartTlsOptional) << withStls << QByteArray("-ERR not now\r\n")
+            << refusedPrefix + "refused STARTTLS, which it offered: -ERR not now; the password "
+                               "was not sent.";
         QTest::newRow("optional-stls-stripped-signs-in-plain")
             << int(MailSecurity::StartTlsOptional) << stripped << QByteArray() << QString();
         QTest::newRow("none-ignores-offered-stls")

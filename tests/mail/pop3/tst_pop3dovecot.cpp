@@ -196,7 +196,7 @@ private Q_SLOTS:
         log.attach(pop);
 
         QCOMPARE(failureOf([&] { pop.UpdateInfo(); }),
-                 "EServerError: -ERR [AUTH] Authentication failed.");
+                 "EServerError: -ERR [AUTH] Authentication failed. (the reply to PASS)");
 
         QCOMPARE(log.events.filter("error").size(), 0);
         QVERIFY(!pop.Connected()); // not left half open

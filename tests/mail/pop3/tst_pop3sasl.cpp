@@ -34,8 +34,8 @@ Pop3Script upgraded(const QByteArray& sasl) {
         {"", "+OK ready\r\n"},
         {"CAPA", "+OK\r\nSTLS\r\nSASL PLAIN\r\n.\r\n"},
         {"STLS", "+OK begin TLS\r\n", ScriptStep::StartTls},
-        {"CAPA",
-         "+OK\r\nUSER\r\n" + (sasl.isEmpty() ? QByteArray() : "SASL " + sasl + "\r\n") + ".\r\n"},
+        {"CAPA", "+OK\r\nUSER\r\nTOP\r\n" +
+                     (sasl.isEmpty() ? QByteArray() : "SASL " + sasl + "\r\n") + ".\r\n"},
     };
 }
 
@@ -96,7 +96,9 @@ private Q_SLOTS:
                                  challenge,
                                  "AQ==",
                                  "-ERR [AUTH] failed\r\n"}
-            << QString("EServerError: -ERR [AUTH] failed (invalid_token)") << 1;
+            << QString("EServerError: -ERR [AUTH] failed (invalid_token; the reply to AUTH "
+                       "OAUTHBEARER)")
+            << 1;
         QTest::newRow("no-mechanism-offered")
             << QByteArray("PLAIN") << QByteArray("tok") << QList<QByteArray>{}
             << QString("ESocketError: The server does not offer OAuth2") << 0;

@@ -42,6 +42,11 @@ void connectTo(TagSocket& s, const ScriptedPop3Server& server) {
 
 enum class Failure { None, Socket, TimedOut, Canceled };
 
+// A transport whose tests name what a wait is for, as a protocol does.
+struct AwaitingSocket : TagSocket {
+    using TagSocket::setAwaiting;
+};
+
 } // namespace
 
 class TestSocket : public QObject {
@@ -269,49 +274,74 @@ private Q_SLOTS:
     void peerFailures_data() {
         QTest::addColumn<int>("action");
         QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("block"); // a data block is awaited, not a line
         QTest::addColumn<int>("failure");
         QTest::addColumn<QStringList>("events");
 
+        const QStringList closing{"closing", "closed"};
         QTest::newRow("closed-in-the-middle-of-a-line")
-            << int(ScriptStep::Close) << QByteArray("+OK 2 3") << int(Failure::None)
+            << int(ScriptStep::Close) << QByteArray("+OK 2 3") << false << int(Failure::None)
             << QStringList{};
-        QTest::newRow("reset") << int(ScriptStep::Reset) << QByteArray() << int(Failure::Socket)
-                               << QStringList{"error: Connection reset by peer", "closing",
-                                              "closed"};
-        QTest::newRow("closed-without-reply-times-out")
-            << int(ScriptStep::Close) << QByteArray() << int(Failure::TimedOut)
-            << QStringList{"error: Operation timed out", "closing", "closed"};
+        QTest::newRow("closed-before-a-line-fails-at-once")
+            << int(ScriptStep::Close) << QByteArray() << false << int(Failure::Socket)
+            << QStringList{"error: Connection closed by the server while waiting for the reply "
+                           "to NOOP"} +
+                   closing;
+        QTest::newRow("closed-before-a-block-fails-at-once")
+            << int(ScriptStep::Close) << QByteArray() << true << int(Failure::Socket)
+            << QStringList{"error: Connection closed by the server in the middle of the reply "
+                           "to NOOP"} +
+                   closing;
+        QTest::newRow("closed-in-the-middle-of-a-block-fails-at-once")
+            << int(ScriptStep::Close) << QByteArray("Subject: a\r\n") << true
+            << int(Failure::Socket)
+            << QStringList{"error: Connection closed by the server in the middle of the reply "
+                           "to NOOP"} +
+                   closing;
+        QTest::newRow("reset") << int(ScriptStep::Reset) << QByteArray() << false
+                               << int(Failure::Socket)
+                               << QStringList{"error: Connection reset by peer while waiting for "
+                                              "the reply to NOOP"} +
+                                      closing;
         QTest::newRow("silence-times-out")
-            << int(ScriptStep::Stall) << QByteArray() << int(Failure::TimedOut)
-            << QStringList{"error: Operation timed out", "closing", "closed"};
+            << int(ScriptStep::Stall) << QByteArray() << false << int(Failure::TimedOut)
+            << QStringList{"error: Operation timed out"} + closing;
     }
 
-    // A peer that closes, resets or falls silent while a reply is awaited; a
-    // wait in the event loop uses next to no processor time meanwhile.
+    // A peer that closes, resets or falls silent while a reply is awaited: a
+    // close or a reset fails at once and names what was awaited; a wait in the
+    // event loop uses next to no processor time meanwhile.
     void peerFailures() {
         QFETCH(int, action);
         QFETCH(QByteArray, reply);
+        QFETCH(bool, block);
         QFETCH(int, failure);
         QFETCH(QStringList, events);
         ScriptedPop3Server server(
             Pop3Script{{"", "+OK hello\r\n"}, {"NOOP", reply, ScriptStep::Action(action)}});
-        TagSocket s;
+        AwaitingSocket s;
         EventLog log;
         s.setTimeOut(2);
         connectTo(s, server);
         QString line;
         s.ReadReplyLine(line);
         log.attach(s);
+        s.setAwaiting(QStringLiteral("the reply to NOOP"));
         s.SendLine(QStringLiteral("NOOP"));
         const double cpu = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
         int code = 0;
+        QByteArray received;
         try {
-            code = s.ReadReplyLine(line);
+            if (block)
+                s.ReadToStream(received, -1);
+            else
+                code = s.ReadReplyLine(line);
             QCOMPARE(failure, int(Failure::None));
         } catch (const ESocketError&) {
             QCOMPARE(failure, int(Failure::Socket));
+            QVERIFY2(wall.elapsed() < 1000, qPrintable(QString::number(wall.elapsed())));
         } catch (const ETimedOutError& e) {
             QCOMPARE(failure, int(Failure::TimedOut));
             QCOMPARE(e.message(), QStringLiteral("Operation timed out"));

@@ -46,6 +46,7 @@ private:
         QByteArray input;
         bool busy = false;    // a reply is still being sent
         bool stalled = false; // the script said to keep silent
+        bool closing = false; // the script said to close: nothing more is read
     };
 
     void accept() {
@@ -75,7 +76,9 @@ private:
     }
 
     void readLines(Connection* c) {
-        c->input += c->socket->readAll();
+        const QByteArray bytes = c->socket->readAll();
+        if (c->closing) return;
+        c->input += bytes;
         processLines(c);
     }
 
@@ -125,6 +128,12 @@ private:
             processLines(c);
             break;
         case ScriptStep::Close:
+            // The FIN follows the reply at once, as from a server that closes
+            // as soon as it has answered; whatever the client sends after it
+            // is neither read nor answered.
+            c->closing = true;
+            c->socket->waitForBytesWritten(1000);
+            ::shutdown(int(c->socket->socketDescriptor()), SHUT_WR);
             c->socket->disconnectFromHost();
             break;
         case ScriptStep::Reset: {

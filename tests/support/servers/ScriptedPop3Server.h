@@ -15,7 +15,7 @@
 struct ScriptStep {
     enum Action {
         Continue, // go on with the next step
-        Close,    // close the connection in an orderly way
+        Close,    // close the connection in an orderly way (FIN) right after the reply
         Reset,    // reset the connection (RST)
         Stall,    // say nothing more, keep the connection open
         StartTls, // go on over TLS (see setTlsIdentity)
