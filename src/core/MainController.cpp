@@ -84,9 +84,7 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
 }
 
 void MainController::UseDialUpEntry() {
-    const int index = General.RAS;
-    const QString name =
-        index >= 1 && index <= DialUpEntries.size() ? DialUpEntries.at(index - 1) : QString();
+    const QString name = General.dialUpEntry(DialUpEntries);
     if (name != agRas1.Service()) agRas1.setService(name);
 }
 
