@@ -61,9 +61,7 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
 }
 
 void MainController::UseDialUpEntry() {
-    const int index = m_general.RAS;
-    const QString name =
-        index >= 1 && index <= m_dialUpEntries.size() ? m_dialUpEntries.at(index - 1) : QString();
+    const QString name = m_general.dialUpEntry(m_dialUpEntries);
     if (name != m_ras.Service()) m_ras.setService(name);
 }
 

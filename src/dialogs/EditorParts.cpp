@@ -1,11 +1,14 @@
 #include "dialogs/EditorParts.h"
 
 #include "dialogs/MarkImages.h"
+#include "dialogs/TfrmInternet.h"
 #include "rules/RuleEdits.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,12 +42,26 @@ QComboBox* conditionChoice(int count) {
     return c;
 }
 
-QComboBox* suggestionField(const QStringList& suggestions, const char* name) {
+QStringList suggestions(const QString& list) {
+    QFile file(QStringLiteral(":/suggestions/%1.txt").arg(list));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    for (QString& line : lines)
+        if (line.endsWith(u'\r')) line.chop(1);
+    return lines;
+}
+
+QComboBox* suggestionField(const QString& list, const char* name) {
     auto* c = new QComboBox;
     c->setObjectName(QLatin1String(name));
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
-    c->addItems(suggestions);
+    c->addItems(suggestions(list));
+    // Suggestions are shown as the user types, never written into the field.
+    // They match in case: the combo box takes a suggestion that differs only
+    // in case for the text when editing ends, and a rule may care about case.
+    c->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    c->completer()->setCaseSensitivity(Qt::CaseSensitive);
     c->setCurrentIndex(-1);
     c->setEditText(QString());
     c->setMinimumContentsLength(20);
@@ -52,7 +69,8 @@ QComboBox* suggestionField(const QStringList& suggestions, const char* name) {
 }
 
 QDialogButtonBox* okCancel(QDialog* dialog, QPushButton** ok, QPushButton** cancel) {
-    auto* box = new QDialogButtonBox;
+    // In the dialog before OK becomes its default, or Enter finds another button.
+    auto* box = new QDialogButtonBox(dialog);
     *ok = named(box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "btOK");
     *cancel =
         named(box->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), "btCancel");
@@ -60,6 +78,43 @@ QDialogButtonBox* okCancel(QDialog* dialog, QPushButton** ok, QPushButton** canc
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return box;
+}
+
+QDialogButtonBox* okCancelHelp(QDialog* dialog, QPushButton** ok, QPushButton** cancel,
+                               QPushButton** help, std::function<void()> onOk,
+                               std::function<void()> onHelp) {
+    auto* box = new QDialogButtonBox(dialog);
+    *ok = named(box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "btOK");
+    *cancel =
+        named(box->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), "btCancel");
+    *help = named(box->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole), "btHelp");
+    (*ok)->setDefault(true);
+    QObject::connect(*ok, &QPushButton::clicked, dialog, std::move(onOk));
+    QObject::connect(*cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(*help, &QPushButton::clicked, dialog, std::move(onHelp));
+    return box;
+}
+
+QHBoxLayout* countryRow(QDialog* dialog, QPushButton** button, QLabel** label,
+                        std::function<bool(QString& ending, QString& name)>& choose,
+                        std::function<void(const QString& ending, const QString& name)> apply) {
+    *button = named(new QPushButton(QStringLiteral("Block out a country")), "btCountry");
+    *label = named(new QLabel, "lblCountry");
+    choose = [dialog](QString& ending, QString& name) {
+        TfrmInternet table(dialog);
+        if (table.exec() != QDialog::Accepted) return false;
+        ending = table.domainEnding();
+        name = table.countryName();
+        return true;
+    };
+    QObject::connect(*button, &QPushButton::clicked, dialog, [&choose, apply = std::move(apply)] {
+        QString ending, name;
+        if (choose && choose(ending, name)) apply(ending, name);
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(*button);
+    row->addWidget(*label, 1);
+    return row;
 }
 
 QWidget* markChoice(QRadioButton* check, QRadioButton* question) {

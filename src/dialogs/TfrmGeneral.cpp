@@ -2,6 +2,7 @@
 
 #include "activity/LogFile.h"
 #include "activity/LogNaming.h"
+#include "dialogs/EditorParts.h"
 #include "dialogs/PasswordStyle.h"
 #include "dialogs/TfrmMailboxDetails.h"
 #include "dialogs/WindowSize.h"
@@ -20,7 +21,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -38,18 +39,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+using EditorParts::named;
+using EditorParts::note;
+
 namespace {
-
-template <typename W> W* named(W* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
-QLabel* note(const QString& text) {
-    auto* l = new QLabel(text);
-    l->setWordWrap(true);
-    return l;
-}
 
 // A field with a browse button beside it.
 QWidget* withBrowse(QLineEdit* field, QPushButton* button) {
@@ -76,18 +69,11 @@ TfrmGeneral::TfrmGeneral(GeneralSettings& model, Prompter& prompter, QWidget* pa
     pages->addTab(buildLogPage(), QStringLiteral("Activity Log"));
     pages->addTab(buildMailerPage(), QStringLiteral("Mail program"));
 
-    auto* buttons = new QDialogButtonBox;
-    btOK = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "btOK");
-    btCancel = named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole),
-                     "btCancel");
-    btHelp =
-        named(buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole), "btHelp");
-    btOK->setDefault(true);
-    connect(btOK, &QPushButton::clicked, this, &TfrmGeneral::btOKClick);
-    connect(btCancel, &QPushButton::clicked, this, &TfrmGeneral::reject);
-    connect(btHelp, &QPushButton::clicked, this, [this] {
-        if (OnHelp) OnHelp();
-    });
+    auto* buttons = EditorParts::okCancelHelp(
+        this, &btOK, &btCancel, &btHelp, [this] { btOKClick(); },
+        [this] {
+            if (OnHelp) OnHelp();
+        });
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(pages);
@@ -180,6 +166,7 @@ QWidget* TfrmGeneral::buildConnectionPage() {
     v->addWidget(new QLabel(QStringLiteral("Specify a default connection to the internet:")));
     RASComboBox = named(new QComboBox, "RASComboBox");
     RASComboBox->addItem(QStringLiteral("None"));
+    connect(RASComboBox, &QComboBox::activated, this, [this] { m_dialUpPicked = true; });
     v->addWidget(RASComboBox);
     v->addWidget(note(QStringLiteral("Select 'none' if you do not dial in to the internet.")));
     v->addStretch(1);
@@ -368,7 +355,14 @@ QWidget* TfrmGeneral::buildMailerPage() {
         note(QStringLiteral("Quillmere does not support AOL or Compuserve mail.  Sorry.")));
     auto* launch = new QPushButton(QStringLiteral("Launch mail program"));
     connect(launch, &QPushButton::clicked, this, [this] {
-        if (OnLaunchMailer) OnLaunchMailer();
+        if (!OnLaunchMailer) return;
+        // The command starts the model's mail program: for its length that is
+        // the program the field shows, confirmed or not; OK or Cancel decides
+        // what stays.
+        const auto restore =
+            qScopeGuard([this, confirmed = m_model.Mailer] { m_model.Mailer = confirmed; });
+        m_model.Mailer = edMail->text();
+        OnLaunchMailer();
     });
     auto* row = new QHBoxLayout;
     row->addWidget(launch);
@@ -430,7 +424,8 @@ void TfrmGeneral::generalToControls() {
     rbAsIs->setChecked(!g.Quarter && !g.Month);
     edCount->setText(g.Count);
     edMail->setText(g.Mailer);
-    RASComboBox->setCurrentIndex(g.RAS >= 0 && g.RAS < RASComboBox->count() ? g.RAS : 0);
+    RASComboBox->setCurrentIndex(g.dialUpIndex(m_dialUpEntries));
+    m_dialUpPicked = false;
     showPanels();
 }
 
@@ -452,15 +447,19 @@ void TfrmGeneral::controlsToGeneral() {
     g.Quarter = rbQuarter->isChecked();
     g.Count = edCount->text();
     g.Mailer = edMail->text();
-    g.RAS = RASComboBox->currentIndex();
+    // A chosen connection the list does not offer now (shown as "None") stays
+    // chosen until the user picks one.
+    const int dialUp = RASComboBox->currentIndex();
+    if (dialUp > 0 || m_dialUpPicked) g.chooseDialUp(dialUp, m_dialUpEntries);
 }
 
 void TfrmGeneral::setDialUpEntries(const QStringList& entries) {
     RASComboBox->clear();
     RASComboBox->addItem(QStringLiteral("None"));
     RASComboBox->addItems(entries);
-    RASComboBox->setCurrentIndex(
-        m_model.RAS >= 0 && m_model.RAS < RASComboBox->count() ? m_model.RAS : 0);
+    m_dialUpEntries = entries;
+    RASComboBox->setCurrentIndex(m_model.dialUpIndex(entries));
+    m_dialUpPicked = false;
 }
 
 void TfrmGeneral::mailboxesToControls() {

@@ -56,7 +56,8 @@ public:
     void done(int result) override;
 
     // Lists the dial-up entries after "None" and selects the stored choice
-    // ("None" when the list no longer has it).
+    // (GeneralSettings::dialUpIndex: by its name; "None" when the list no
+    // longer has it).
     void setDialUpEntries(const QStringList& entries);
 
     // The slot chosen with the radio buttons (1 to 12).
@@ -114,7 +115,8 @@ public:
 
     // Called by "Test"/"Stop" with true to start the alarm and false to stop it.
     std::function<void(bool play)> OnTestSound;
-    // Called by "Launch mail program".
+    // Called by "Launch mail program", with the model's mail program set to the
+    // one the field shows while it runs.
     std::function<void()> OnLaunchMailer;
     // Called by "View Statistics".
     std::function<void()> OnViewStatistics;
@@ -167,4 +169,8 @@ private:
     // mailbox 1; the first-run rule is for this name only.
     QString m_prefilledUser;
     bool m_testSounding = false;
+    // The dial-up entries the connection choice lists after "None", and
+    // whether the user picked one since the choice was shown.
+    QStringList m_dialUpEntries;
+    bool m_dialUpPicked = false;
 };

@@ -1,7 +1,6 @@
 #include "dialogs/TfrmHeaders.h"
 
 #include "dialogs/EditorParts.h"
-#include "dialogs/TfrmInternet.h"
 #include "settings/Prompter.h"
 
 #include <QButtonGroup>
@@ -34,16 +33,8 @@ TfrmHeaders::TfrmHeaders(const GeneralSettings& general, Prompter& prompter, QWi
         options->addButton(rb);
 
     cbWhat = conditionChoice(TextConditionCount);
-    cbHeader =
-        suggestionField({"X-1", "X-Advertisement", "X-Authentication-Warning", "X-BulkEmail",
-                         "X-Distribution: Bulk", "X-Distribution: Mass", "X-Distribution: Moderate",
-                         "X-Mailer: Emailer Platinum", "X-Mailer: Extractor", "X-Mailer: eMarksman",
-                         "X-Mailer: Floodgate", "X-Mailer: Group Mail",
-                         "X-Mailer: Millennium Mailer", "X-Removal", "X-Sender: News Breaker"},
-                        "cbHeader");
+    cbHeader = suggestionField(QStringLiteral("header"), "cbHeader");
     cbCase = named(new QCheckBox(QStringLiteral("&Check if case matters (upper/lower)")), "cbCase");
-    btCountry = named(new QPushButton(QStringLiteral("Block out a country")), "btCountry");
-    lblCountry = named(new QLabel, "lblCountry");
     edTo = named(new QLineEdit, "edTo");
     lblMailBox = named(new QLabel(QStringLiteral("For Mailbox:")), "lblMailBox");
     cbMailBox = named(new QComboBox, "cbMailBox");
@@ -63,10 +54,11 @@ TfrmHeaders::TfrmHeaders(const GeneralSettings& general, Prompter& prompter, QWi
     g->addWidget(cbWhat, 1, 1);
     g->addWidget(cbHeader, 1, 2);
     g->addWidget(cbCase, 2, 1, 1, 2);
-    auto* country = new QHBoxLayout;
-    country->addWidget(btCountry);
-    country->addWidget(lblCountry, 1);
-    g->addLayout(country, 3, 1, 1, 2);
+    g->addLayout(countryRow(this, &btCountry, &lblCountry, ChooseCountry,
+                            [this](const QString& ending, const QString& name) {
+                                applyCountry(ending, name);
+                            }),
+                 3, 1, 1, 2);
     g->addWidget(rbReplyTomatch, 4, 0, 1, 3);
     g->addWidget(rbTo, 5, 0, 1, 3);
     g->addWidget(edTo, 6, 1, 1, 2);
@@ -79,17 +71,6 @@ TfrmHeaders::TfrmHeaders(const GeneralSettings& general, Prompter& prompter, QWi
     v->addStretch(1);
     v->addWidget(okCancel(this, &btOK, &btCancel));
 
-    ChooseCountry = [this](QString& ending, QString& name) {
-        TfrmInternet table(this);
-        if (table.exec() != QDialog::Accepted) return false;
-        ending = table.domainEnding();
-        name = table.countryName();
-        return true;
-    };
-    connect(btCountry, &QPushButton::clicked, this, [this] {
-        QString ending, name;
-        if (ChooseCountry && ChooseCountry(ending, name)) applyCountry(ending, name);
-    });
     connect(options, &QButtonGroup::buttonToggled, this, &TfrmHeaders::showOptionFields);
 
     // A new rule: the check mark, "Message Header", "Contains", the first suggestion.

@@ -342,6 +342,15 @@ void TfrmMailboxDetails::showSecurityNote() {
 }
 
 void TfrmMailboxDetails::accept() {
+    if (signIn() == MailSignIn::OAuth2) {
+        if (const QString unsafe = oauth2().unsafeAddress(); !unsafe.isEmpty()) {
+            lblProblem->setText(unsafe);
+            lblProblem->show();
+            const bool authorization = !IsSafeOAuth2Address(oauth2().effective().AuthorizationUrl);
+            (authorization ? edAuthUrl : edTokenUrl)->setFocus();
+            return;
+        }
+    }
     if (signIn() == MailSignIn::OAuth2 && !MailboxConfig::alwaysEncrypted(m_server, security())) {
         lblProblem->setText(QStringLiteral("OAuth2 is sent only over an encrypted connection: "
                                            "choose \"TLS\" or \"STARTTLS required\" as the "

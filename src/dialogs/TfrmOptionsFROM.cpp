@@ -1,7 +1,6 @@
 #include "dialogs/TfrmOptionsFROM.h"
 
 #include "dialogs/EditorParts.h"
-#include "dialogs/TfrmInternet.h"
 #include "settings/Prompter.h"
 
 #include <QComboBox>
@@ -22,23 +21,9 @@ TfrmOptionsFROM::TfrmOptionsFROM(Prompter& prompter, QWidget* parent)
     cbDomain = named(new QComboBox, "cbDomain");
     cbDomain->addItems({QStringLiteral("E-mail address"), QStringLiteral("Domain name")});
     cbWhat = conditionChoice(SenderConditionCount);
-    edit1 = suggestionField(
-        {"bigbucks",    "bulkemail", "business",   "cableguys", "canceranswer",
-         "careers",     "cash",      "casino",     "clubmail",  "credaid",
-         "credaide",    "credit",    "directmail", "dontreply", "energy",
-         "erotic",      "floodgate", "fortune",    "freedom",   "freesoftware",
-         "friend",      "friends",   "global",     "golf",      "gorgeousgirls",
-         "health",      "help",      "helpcrdt",   "homebiz",   "hotbabe69",
-         "important",   "info",      "internet",   "market",    "nobody",
-         "opportunity", "platinum",  "politics",   "profit",    "promotion",
-         "psychic",     "remove",    "sales",      "scoop",     "selective.marketing",
-         "sender",      "sexy",      "stop",       "stopnow",   "success",
-         "video",       "virtual",   "wealth",     "xxx"},
-        "edit1");
+    edit1 = suggestionField(QStringLiteral("sender"), "edit1");
     btAddress = named(new QPushButton(QStringLiteral("&Address...")), "btAddress");
     btAddress->setToolTip(QStringLiteral("Take the address out of a name and address"));
-    btCountry = named(new QPushButton(QStringLiteral("Block out a country")), "btCountry");
-    lblCountry = named(new QLabel, "lblCountry");
     rbCheck = named(new QRadioButton(QStringLiteral("&check mark")), "rbCheck");
     rbQuestion = named(new QRadioButton(QStringLiteral("&question mark")), "rbQuestion");
 
@@ -62,25 +47,13 @@ TfrmOptionsFROM::TfrmOptionsFROM(Prompter& prompter, QWidget* parent)
                                       "All numeric:  123456@example.com"));
     hints->setObjectName(QStringLiteral("lblHints"));
     v->addWidget(hints);
-    auto* country = new QHBoxLayout;
-    country->addWidget(btCountry);
-    country->addWidget(lblCountry, 1);
-    v->addLayout(country);
+    v->addLayout(countryRow(
+        this, &btCountry, &lblCountry, ChooseCountry,
+        [this](const QString& ending, const QString& name) { applyCountry(ending, name); }));
     v->addWidget(markChoice(rbCheck, rbQuestion));
     v->addStretch(1);
     v->addWidget(okCancel(this, &btOK, &btCancel));
 
-    ChooseCountry = [this](QString& ending, QString& name) {
-        TfrmInternet table(this);
-        if (table.exec() != QDialog::Accepted) return false;
-        ending = table.domainEnding();
-        name = table.countryName();
-        return true;
-    };
-    connect(btCountry, &QPushButton::clicked, this, [this] {
-        QString ending, name;
-        if (ChooseCountry && ChooseCountry(ending, name)) applyCountry(ending, name);
-    });
     connect(btAddress, &QPushButton::clicked, this, [this] {
         const QString address = editAddress(edit1->currentText(), this);
         if (!address.isNull()) edit1->setEditText(address);

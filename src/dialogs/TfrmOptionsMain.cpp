@@ -21,7 +21,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -103,18 +102,11 @@ TfrmOptionsMain::TfrmOptionsMain(SpamSettings& model, Blacklist& blacklist,
     lblFromCount = page(RuleListKind::Sender).count;
     lblExceptCount = page(RuleListKind::Exception).count;
 
-    auto* buttons = new QDialogButtonBox;
-    btOK = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "btOK");
-    btCancel = named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole),
-                     "btCancel");
-    btHelp =
-        named(buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole), "btHelp");
-    btOK->setDefault(true);
-    connect(btOK, &QPushButton::clicked, this, &TfrmOptionsMain::accept);
-    connect(btCancel, &QPushButton::clicked, this, &TfrmOptionsMain::reject);
-    connect(btHelp, &QPushButton::clicked, this, [this] {
-        if (OnHelp) OnHelp();
-    });
+    auto* buttons = okCancelHelp(
+        this, &btOK, &btCancel, &btHelp, [this] { accept(); },
+        [this] {
+            if (OnHelp) OnHelp();
+        });
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(pages, 1);

@@ -19,17 +19,7 @@ TfrmOptionsSubject::TfrmOptionsSubject(Prompter& prompter, QWidget* parent)
     setWindowTitle(QStringLiteral("Subject line options"));
 
     cbWhat = conditionChoice(SubjectConditionCount);
-    edit1 = suggestionField(
-        {"!!",          "$$",          "==",           "adult site", "adults only",
-         "advertise",   "advertising", "bulk",         "buy",        "call 800",
-         "dollar",      "exciting",    "extra income", "for only",   "free",
-         "guaranteed",  "help wanted", "huge",         "income",     "incredible deal",
-         "lottery",     "make money",  "market",       "million",    "MLM",
-         "mlm",         "naked",       "nude",         "offer",      "opportunity",
-         "please read", "profit",      "read this",    "rich",       "save $",
-         "secret",      "sex",         "spam",         "specials",   "weight",
-         "win $",       "women",       "work at home", "XXX"},
-        "edit1");
+    edit1 = suggestionField(QStringLiteral("subject"), "edit1");
     cbCase = named(new QCheckBox(QStringLiteral("&Check if case matters (upper/lower)")), "cbCase");
     rbCheck = named(new QRadioButton(QStringLiteral("check &mark")), "rbCheck");
     rbQuestion = named(new QRadioButton(QStringLiteral("&question mark")), "rbQuestion");

@@ -307,7 +307,7 @@ QStringList importBoxLines(const QStringList& lines) {
 
 int importRules(RuleList& list, const QStringList& lines) {
     int added = 0;
-    for (const QString& line : lines) {
+    for (const QString& line : importBoxLines(lines)) {
         if (IsBlankText(line)) continue;
         const QString text = TrimRuleText(line);
         // A line of nothing but control characters would give a rule without text.

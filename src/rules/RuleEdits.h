@@ -122,8 +122,9 @@ QStringList exceptionCells(const ExceptionRuleFields& f, const QString& hits);
 // The import box's lines: a line equal to the line before it (case included)
 // goes; the line before the first counts as empty.
 QStringList importBoxLines(const QStringList& lines);
-// Adds one rule per line at the end of a subject or exception list, skipping
-// blank lines; returns how many it added.
+// Adds one rule per line at the end of a subject or exception list: the lines
+// the import box keeps (importBoxLines), blank ones skipped; returns how many
+// it added.
 int importRules(RuleList& list, const QStringList& lines);
 
 // --- Cells typed in place -----------------------------------------------------------

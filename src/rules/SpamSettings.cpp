@@ -25,6 +25,16 @@ bool SpamSettings::isWritable(const RuleList& list) const {
     return i >= 0 && m_listWritable[i];
 }
 
+int SpamSettings::rulesIn(const RuleList& list) {
+    return list.isEmpty() ? 0 : list.ruleCount();
+}
+
+void SpamSettings::keepRuleCounts() {
+    const QList<const RuleList*> all = std::as_const(*this).lists();
+    for (int i = 0; i < all.size(); ++i)
+        m_knownRules[i] = rulesIn(*all[i]);
+}
+
 void SpamSettings::allowWriteBack() {
     for (bool& w : m_listWritable)
         w = true;
@@ -49,6 +59,7 @@ void SpamSettings::readSettings() {
             try {
                 line = list.loadFromFile(path);
             } catch (const EFileError& e) {
+                keepRuleCounts();
                 foreign << e.message();
                 throw EFileError(foreign.join(QLatin1Char('\n')));
             }
@@ -69,6 +80,7 @@ void SpamSettings::readSettings() {
     }
     readValues();
     m_valuesWritable = true;
+    keepRuleCounts();
     if (!foreign.isEmpty()) throw EFileError(foreign.join(QLatin1Char('\n')));
 }
 
@@ -105,7 +117,17 @@ void SpamSettings::Savesettings() {
     QStringList failures;
     const QList<const RuleList*> all = std::as_const(*this).lists();
     for (int i = 0; i < all.size(); ++i) {
-        if (!m_listWritable[i]) continue;
+        if (!m_listWritable[i]) {
+            // Rules added to a list whose file could not be read are named once.
+            const int rules = rulesIn(*all[i]);
+            if (rules > m_knownRules[i])
+                failures << QStringLiteral("The rules added to %1 are not saved: the file could "
+                                           "not be read, so it is left as it is until the spam "
+                                           "settings are confirmed")
+                                .arg(listPath(*all[i]));
+            m_knownRules[i] = rules;
+            continue;
+        }
         try {
             all[i]->saveToFile(listPath(*all[i]));
         } catch (const EFileError& e) {

@@ -12,7 +12,8 @@
 // A rule list is written back only after it was loaded from its file (or found
 // missing) by readSettings, or after the user confirmed the spam settings
 // (allowWriteBack): a list that failed to load, and the lists and values that a
-// failed load left unread, are never written over their files by Savesettings.
+// failed load left unread, are never written over their files by Savesettings,
+// which says so when rules were added to such a list.
 class SpamSettings {
 public:
     struct SmallerLimit {
@@ -59,7 +60,9 @@ public:
     void readSettings();
     // Writes the four lists to their files, then the values to the settings file,
     // leaving out whatever readSettings could not load. Tries every file and then
-    // throws EFileError with a line "Unable to write to %s" for each that failed.
+    // throws EFileError with a line "Unable to write to %s" for each that failed,
+    // and a line for each list left out that got rules since it was loaded or
+    // since such a line last named it (the added rules stay in the list, unsaved).
     void Savesettings();
     // The user confirmed these settings: every list and the values may be written
     // again, whatever failed to load before.
@@ -73,10 +76,16 @@ public:
 
 private:
     int indexOf(const RuleList& list) const;
+    // The measure of a list's rules that an added rule raises.
+    static int rulesIn(const RuleList& list);
+    // Takes the lists' present rules as the ones Savesettings need not report.
+    void keepRuleCounts();
     void readValues();
     void writeValues();
 
     // Nothing is written before readSettings has run.
     bool m_listWritable[4] = {false, false, false, false};
     bool m_valuesWritable = false;
+    // Per list, rulesIn as loaded or as last reported unsaved.
+    int m_knownRules[4] = {0, 0, 0, 0};
 };

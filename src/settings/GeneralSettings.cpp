@@ -23,6 +23,7 @@ void GeneralSettings::load(Prompter& prompter, SecretAccess access) {
     Alarm = tree.ReadBool(General, QStringLiteral("Alarm"), true);
     Repeat = tree.ReadBool(General, QStringLiteral("Repeat"), true);
     RAS = tree.ReadInteger(General, QStringLiteral("RAS"), 0);
+    RASName = tree.ReadString(General, QStringLiteral("RASName"), QString());
     Count = tree.ReadString(General, QStringLiteral("Count"), QStringLiteral("0"));
     SysTray = tree.ReadBool(General, QStringLiteral("SysTray"), false);
     Points = tree.ReadInteger(General, QStringLiteral("Points"), 0);
@@ -48,6 +49,7 @@ void GeneralSettings::save() const {
     tree.WriteBool(General, QStringLiteral("Alarm"), Alarm);
     tree.WriteBool(General, QStringLiteral("Repeat"), Repeat);
     tree.WriteInteger(General, QStringLiteral("RAS"), RAS);
+    tree.WriteString(General, QStringLiteral("RASName"), RASName);
     tree.WriteString(General, QStringLiteral("Count"), Count);
     tree.WriteBool(General, QStringLiteral("SysTray"), SysTray);
 
@@ -55,6 +57,22 @@ void GeneralSettings::save() const {
     tree.WriteBool(LogfileSection, QStringLiteral("Quarter"), Quarter);
     tree.WriteBool(LogfileSection, QStringLiteral("Month"), Month);
     tree.commit();
+}
+
+QString GeneralSettings::dialUpEntry(const QStringList& entries) const {
+    const int index = dialUpIndex(entries);
+    return index > 0 ? entries.at(index - 1) : QString();
+}
+
+int GeneralSettings::dialUpIndex(const QStringList& entries) const {
+    if (!RASName.isEmpty()) return int(entries.indexOf(RASName)) + 1;
+    return RAS >= 1 && RAS <= entries.size() ? RAS : 0;
+}
+
+void GeneralSettings::chooseDialUp(int index, const QStringList& entries) {
+    const bool chosen = index >= 1 && index <= entries.size();
+    RAS = chosen ? index : 0;
+    RASName = chosen ? entries.at(index - 1) : QString();
 }
 
 void GeneralSettings::loadMailboxes(Prompter& prompter, SecretAccess access) {

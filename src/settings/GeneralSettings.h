@@ -23,7 +23,8 @@ public:
     bool Exit = false;
     bool Alarm = true;
     bool Repeat = true;
-    int RAS = 0;
+    int RAS = 0;     // the dial-up entry's position after "None" (0: none)
+    QString RASName; // its name; empty for none or when stored before names were kept
     QString Count = QStringLiteral("0"); // spam messages deleted so far, decimal text
     bool SysTray = false;
     int Points = 0; // the About box's score
@@ -36,6 +37,17 @@ public:
     // Section "Server": the current mailbox and the twelve slots.
     int Which = 1;
     std::array<MailboxConfig, MailboxConfig::Count> Mailboxes;
+
+    // The dial-up entry chosen among entries (the connections offered after
+    // "None", in their order): the one named RASName wherever the list has it
+    // now; without a name (settings from before names were kept) the one at
+    // position RAS; otherwise none (empty). A name the list no longer has is
+    // none, never another connection.
+    QString dialUpEntry(const QStringList& entries) const;
+    // The position of dialUpEntry() in entries, from 1; 0 for none.
+    int dialUpIndex(const QStringList& entries) const;
+    // Chooses the entry at position index of entries (0: none): RAS and RASName.
+    void chooseDialUp(int index, const QStringList& entries);
 
     // Mailbox n (1 to 12).
     MailboxConfig& mailbox(int n) { return Mailboxes.at(n - 1); }

@@ -64,6 +64,25 @@ bool MailboxConfig::serverImpliesTls(const QString& server) {
     return ok && (port & 0xFFFF) == 995;
 }
 
+QString MailboxConfig::serverTextProblem(const QString& server) {
+    QString rest = server.trimmed();
+    if (rest.isEmpty()) return {};
+    if (rest.startsWith(QLatin1String("pop3s://"), Qt::CaseInsensitive)) rest = rest.mid(8);
+    // The host ends at the first colon, as the connection reads it.
+    const qsizetype colon = rest.indexOf(u':');
+    if (rest.left(colon).isEmpty()) return QStringLiteral("%1 names no host").arg(server);
+    if (colon < 0) return {};
+    const QString port = rest.mid(colon + 1);
+    if (port.isEmpty()) return QStringLiteral("%1 has no port after its colon").arg(server);
+    bool digits = port.size() <= 5;
+    for (const QChar c : port)
+        digits = digits && c >= u'0' && c <= u'9';
+    const int number = digits ? port.toInt() : 0;
+    if (number < 1 || number > 65535)
+        return QStringLiteral("%1 is not a port number (1 to 65535)").arg(port);
+    return {};
+}
+
 MailSecurity MailboxConfig::effectiveSecurity(const QString& server, MailSecurity security) {
     return serverImpliesTls(server) ? MailSecurity::Tls : security;
 }
@@ -107,6 +126,8 @@ MailboxProblem CheckMailbox(int n, const MailboxConfig& box) {
                     QStringLiteral("Mailbox %1 - the OAuth2 sign-in is incomplete. %2")
                         .arg(n)
                         .arg(missing)};
+        if (const QString unsafe = settings.unsafeAddress(); !unsafe.isEmpty())
+            return {MailboxProblem::SignIn, QStringLiteral("Mailbox %1 - %2").arg(n).arg(unsafe)};
         if (!MailboxConfig::alwaysEncrypted(box.Server, box.Security))
             return {MailboxProblem::SignIn,
                     QStringLiteral("Mailbox %1 - OAuth2 is sent only over an encrypted "

@@ -65,6 +65,10 @@ struct MailboxConfig {
     // Whether a server text asks for TLS from the start: the "pop3s://" scheme
     // or port 995. Such a server is always used with TLS.
     static bool serverImpliesTls(const QString& server);
+    // Why a server text names no server to connect to, as a sentence; empty
+    // when it does: a host (after "pop3s://" if wanted) and, after a colon, a
+    // port number from 1 to 65535. An empty text (no server) passes.
+    static QString serverTextProblem(const QString& server);
     // The choice as it is used with server: TLS when the server asks for it,
     // else security.
     static MailSecurity effectiveSecurity(const QString& server, MailSecurity security);
@@ -113,8 +117,8 @@ private:
 
 // What is missing in slot n, as the general settings' OK reports it: a server
 // without a user name, a user name without a server, or a complete pair without
-// a password (OAuth2: incomplete OAuth2 settings, or a connection that is not
-// always encrypted, field SignIn). Field None (and an empty text) for a
+// a password (OAuth2: incomplete OAuth2 settings, an address that is not https,
+// or a connection that is not always encrypted, field SignIn). Field None (and an empty text) for a
 // complete or unused slot.
 struct MailboxProblem {
     enum Field { None, UserName, Server, Password, SignIn };

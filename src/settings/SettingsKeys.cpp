@@ -24,6 +24,8 @@ QList<SettingsKey> buildKeys() {
     tree("General", "Alarm", Type::Boolean, "1");
     tree("General", "Repeat", Type::Boolean, "1");
     tree("General", "RAS", Type::Integer, "0");
+    // The dial-up entry's name; it wins over the position RAS when the list has it.
+    tree("General", "RASName", Type::String, "");
     tree("General", "Count", Type::String, "0");
     tree("General", "SysTray", Type::Boolean, "0");
     tree("General", "Points", Type::Integer, "0");
@@ -102,6 +104,23 @@ QString SettingsKey::readEffective() const {
         break;
     }
     return s.ReadString(section, ident, def);
+}
+
+std::optional<QString> SettingsKey::storedText(const QString& value) const {
+    switch (type) {
+    case Type::String:
+        return value;
+    case Type::Integer:
+        if (!SettingsStore::parseInteger(value)) return std::nullopt;
+        return value;
+    case Type::Boolean:
+        break;
+    }
+    if (value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return QStringLiteral("1");
+    if (value.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) return QStringLiteral("0");
+    const std::optional<int> number = SettingsStore::parseInteger(value);
+    if (!number) return std::nullopt;
+    return *number != 0 ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 const QList<SettingsKey>& AllSettingsKeys() {

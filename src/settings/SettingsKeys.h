@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 // Every key the program keeps in the settings tree and the settings file, with
 // its type and its default on reading.
@@ -22,6 +23,11 @@ struct SettingsKey {
     // The effective value as text: read with the key's type and default
     // (integers in decimal, booleans "true"/"false", strings as stored).
     QString readEffective() const;
+    // The text to store for value, or nothing when value does not fit the
+    // key's type: a string as given; an integer as given when it reads as one
+    // (decimal, or hexadecimal after "0x"); a boolean as "1" or "0", from
+    // "true" or "false" (in any case) or from an integer (any but 0 is true).
+    std::optional<QString> storedText(const QString& value) const;
 };
 
 // Every key, settings tree first, in the order of their sections.

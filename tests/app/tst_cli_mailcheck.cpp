@@ -142,11 +142,21 @@ private Q_SLOTS:
             << "";
         QTest::newRow("fingerprint-too-short")
             << QStringList{"--trust-fingerprint", "0123"} << 2 << "<none>" << before;
+        QTest::newRow("server-with-an-empty-port")
+            << QStringList{"--server", "127.0.0.1:"} << 2 << "<none>" << before;
+        QTest::newRow("server-port-out-of-range")
+            << QStringList{"--server", "pop.test:65536"} << 2 << "<none>" << before;
+        QTest::newRow("server-port-not-a-number")
+            << QStringList{"--server", "pop.test:pop3"} << 2 << "<none>" << before;
+        QTest::newRow("server-without-a-host")
+            << QStringList{"--server", "pop3s://:995"} << 2 << "<none>" << before;
+        QTest::newRow("server-with-scheme-and-port")
+            << QStringList{"--server", "pop3s://pop.test:1995"} << 1 << "tls" << before;
     }
 
     // Exit code 1 for a server without a user name: stored all the same, as the
-    // general settings store it; 2 for a word or a fingerprint it cannot take,
-    // which changes nothing.
+    // general settings store it; 2 for a word, a fingerprint or a server it
+    // cannot take, which changes nothing.
     void mailboxSecurityOptions() {
         QFETCH(QStringList, args);
         QFETCH(int, code);

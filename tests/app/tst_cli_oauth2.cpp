@@ -2,6 +2,7 @@
 // taken on the loopback port or pasted on standard input, against the tests'
 // own provider; the mailbox then checked against Dovecot with that sign-in.
 #include "mail/transport/MailSecurity.h"
+#include "settings/MailboxConfig.h"
 #include "settings/SecretStore.h"
 #include "settings/SettingsStore.h"
 #include "support/OAuthBrowser.h"
@@ -158,6 +159,15 @@ private Q_SLOTS:
             << QStringList{"--security", "starttls-optional", "--oauth2",
                            "microsoft",  "--client-id",       "x"}
             << 1 << "OAuth2 is sent only over an encrypted connection";
+        QTest::newRow("plain-http-token-address")
+            << QStringList{"--security",  "tls",
+                           "--oauth2",    "custom",
+                           "--client-id", "x",
+                           "--auth-url",  "https://id.example.org/authorize",
+                           "--token-url", "http://id.example.org/token"}
+            << 1
+            << "The token address http://id.example.org/token is not an https address: the "
+               "sign-in goes only over https (or plain http to this computer's loopback address).";
     }
 
     // Refused before any sign-in starts, and nothing is stored.
@@ -172,6 +182,41 @@ private Q_SLOTS:
         QVERIFY2(r.err.contains(error, Qt::CaseInsensitive), qPrintable(r.err));
         QVERIFY(!r.out.contains("Open this address"));
         QCOMPARE(stored("Server5"), QStringLiteral("<none>"));
+    }
+
+    // A change the OAuth2 sign-in refuses leaves the stored mailbox as it was.
+    void refusedChangeOfAnOAuth2MailboxChangesNothing_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("error");
+        const QString unencrypted = "OAuth2 is sent only over an encrypted connection";
+        QTest::newRow("security-none") << QStringList{"--security", "none"} << unencrypted;
+        QTest::newRow("security-starttls-if-offered")
+            << QStringList{"--security", "starttls-optional"} << unencrypted;
+    }
+
+    void refusedChangeOfAnOAuth2MailboxChangesNothing() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, error);
+        TempProfile profile;
+        SettingsStore::tree().WriteString("Server", "Version161", "161");
+        MailboxConfig box{QStringLiteral("pop.example.org"),
+                          QStringLiteral("ann"),
+                          {},
+                          MailSecurity::StartTlsRequired};
+        box.SignIn = MailSignIn::OAuth2;
+        box.OAuth2.Provider = QStringLiteral("microsoft");
+        box.OAuth2.ClientId = QStringLiteral("x");
+        box.store(6);
+        QFile tree(SettingsStore::tree().path());
+        QVERIFY(tree.open(QIODevice::ReadOnly));
+        const QByteArray before = tree.readAll();
+        tree.close();
+
+        const Run r = cli(QStringList{"mailbox", "6"} + args);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(error), qPrintable(r.err));
+        QVERIFY(tree.open(QIODevice::ReadOnly));
+        QCOMPARE(tree.readAll(), before);
     }
 };
 

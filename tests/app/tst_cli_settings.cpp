@@ -1,6 +1,7 @@
 // quillmere-cli settings and rules on a private profile.
 #include "settings/MailboxConfig.h"
 #include "settings/ProfileLock.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "support/TempProfile.h"
 
@@ -44,27 +45,71 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(SettingsStore::iniFile().path()));
     }
 
-    void writesIntoTheStoreThatHoldsTheSection() {
-        TempProfile profile;
-        Run r = cli({QStringLiteral("settings"), QStringLiteral("general/minutes"),
-                     QStringLiteral("0x1F")});
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, QStringLiteral("General/Minutes=31\n"));
-        r = cli({QStringLiteral("settings"), QStringLiteral("Known/Valid"), QStringLiteral("2")});
-        QCOMPARE(r.out, QStringLiteral("Known/Valid=true\n"));
-        r = cli(
-            {QStringLiteral("settings"), QStringLiteral("Smaller/Num"), QStringLiteral("12ab")});
-        QCOMPARE(r.out, QStringLiteral("Smaller/Num=100\n"));
+    // A value is written when it reads back as its key's type, into the store
+    // that holds the key; any other text for a number or a switch is a usage
+    // error that writes nothing.
+    void writingTakesWhatReadingTakes_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("stored"); // "<none>": nothing written
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("decimal") << "General/Minutes"
+                                 << "25" << 0 << "25"
+                                 << "General/Minutes=25";
+        QTest::newRow("hexadecimal-kept-as-given") << "general/minutes"
+                                                   << "0x1F" << 0 << "0x1F"
+                                                   << "General/Minutes=31";
+        QTest::newRow("true-stored-as-1") << "General/Automatic"
+                                          << "true" << 0 << "1"
+                                          << "General/Automatic=true";
+        QTest::newRow("false-in-any-case") << "General/Ask"
+                                           << "FALSE" << 0 << "0"
+                                           << "General/Ask=false";
+        QTest::newRow("switch-from-a-number-in-the-settings-file") << "Known/Valid"
+                                                                   << "2" << 0 << "1"
+                                                                   << "Known/Valid=true";
+        QTest::newRow("text-as-given") << "General/Mailer"
+                                       << " mail -x " << 0 << " mail -x "
+                                       << "General/Mailer= mail -x ";
+        QTest::newRow("number-with-letters-refused") << "Smaller/Num"
+                                                     << "12ab" << 2 << "<none>"
+                                                     << "";
+        QTest::newRow("empty-number-refused") << "General/Minutes"
+                                              << "" << 2 << "<none>"
+                                              << "";
+        QTest::newRow("yes-for-a-switch-refused") << "General/Automatic"
+                                                  << "yes" << 2 << "<none>"
+                                                  << "";
+    }
 
-        QCOMPARE(SettingsStore::tree().ReadString(QStringLiteral("General"),
-                                                  QStringLiteral("Minutes"), {}),
-                 QStringLiteral("0x1F"));
-        QVERIFY(!SettingsStore::tree().hasSection(QStringLiteral("Known")));
-        QCOMPARE(SettingsStore::iniFile().ReadString(QStringLiteral("Known"),
-                                                     QStringLiteral("Valid"), {}),
-                 QStringLiteral("2"));
-        r = cli({QStringLiteral("settings"), QStringLiteral("General/Minutes")});
-        QCOMPARE(r.out, QStringLiteral("General/Minutes=31\n"));
+    void writingTakesWhatReadingTakes() {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(int, code);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        TempProfile profile;
+        const Run r = cli({QStringLiteral("settings"), key, value});
+        QCOMPARE(r.code, code);
+        const SettingsKey* k = FindSettingsKey(key.section('/', 0, 0), key.section('/', 1));
+        QVERIFY(k);
+        QCOMPARE(k->openStore().ReadString(k->section, k->ident, QStringLiteral("<none>")), stored);
+        if (code == 0) {
+            QCOMPARE(r.out, shown + QLatin1Char('\n'));
+            // Only the store that holds the key is written.
+            const SettingsStore other = k->store == SettingsStore::Kind::Tree
+                                            ? SettingsStore::iniFile()
+                                            : SettingsStore::tree();
+            QVERIFY(!QFile::exists(other.path()));
+        } else {
+            QVERIFY2(r.err.contains(QLatin1String("quillmere-cli settings: ") + k->section +
+                                    QLatin1Char('/') + k->ident + QLatin1String(" takes ")),
+                     qPrintable(r.err));
+            QVERIFY(r.out.isEmpty());
+            QVERIFY(!QFile::exists(SettingsStore::tree().path()));
+            QVERIFY(!QFile::exists(SettingsStore::iniFile().path()));
+        }
     }
 
     void passwordsShowOnlyAsSetOrEmpty() {
@@ -141,7 +186,7 @@ private Q_SLOTS:
     void importAddsRulesAndSaves() {
         TempProfile profile;
         const QString words = profile.appFile(QStringLiteral("words.txt"));
-        writeFile(words, "cash\r\n\r\n  loan  \r\ncash\x1a!\r\n");
+        writeFile(words, "cash\r\n\r\n  loan  \r\n  loan  \r\ncash\x1a!\r\n");
         Run r = cli(
             {QStringLiteral("rules"), QStringLiteral("import"), QStringLiteral("subject"), words});
         QCOMPARE(r.code, 0);

@@ -112,6 +112,7 @@ private Q_SLOTS:
     void soundTest();
     void sizeKeptAndFitted();
     void connectionListsDialUpEntries();
+    void launchStartsTheProgramShown();
     void startUpWritesAutostartEntry();
 };
 
@@ -740,19 +741,67 @@ void TestGeneralDialog::sizeKeptAndFitted() {
     QCOMPARE(d.size(), d.minimumSizeHint() + QSize(11, 7));
 }
 
+// The connection is chosen by its name: a profile added since that sorts
+// before it changes nothing, one that is gone shows as "None" and is kept
+// until the user picks another.
 void TestGeneralDialog::connectionListsDialUpEntries() {
     TempProfile profile;
     ScriptedPrompter prompter;
     GeneralSettings model;
-    model.RAS = 2;
+    model.RAS = 2; // stored before names were kept
     TfrmGeneral d(model, prompter);
     d.setDialUpEntries({"DSL", "Mobile"});
     QCOMPARE(d.RASComboBox->count(), 3);
     QCOMPARE(d.RASComboBox->currentText(), QStringLiteral("Mobile"));
-    // A stored choice the list no longer has (a profile removed since) is "None".
-    model.RAS = 5;
+    auto ok = [&](const QString& ras, const QString& name) {
+        d.FormShow();
+        QTest::mouseClick(d.btOK, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(storedGeneral("RAS"), ras);
+        QCOMPARE(storedGeneral("RASName"), name);
+    };
+    ok("2", "Mobile");
+
+    d.setDialUpEntries({"Backup VPN", "DSL", "Mobile"});
+    QCOMPARE(d.RASComboBox->currentText(), QStringLiteral("Mobile"));
+    ok("3", "Mobile");
+
     d.setDialUpEntries({"DSL"});
     QCOMPARE(d.RASComboBox->currentText(), QStringLiteral("None"));
+    ok("3", "Mobile");
+
+    // Picked by the user: "None" is none.
+    d.FormShow();
+    QTest::keyClick(d.RASComboBox, Qt::Key_Down);
+    QTest::keyClick(d.RASComboBox, Qt::Key_Up);
+    QCOMPARE(d.RASComboBox->currentText(), QStringLiteral("None"));
+    QTest::mouseClick(d.btOK, Qt::LeftButton);
+    QCOMPARE(storedGeneral("RAS"), QStringLiteral("0"));
+    QCOMPARE(storedGeneral("RASName"), QString());
+}
+
+// "Launch mail program" runs the program's command, which starts the model's
+// mail program: while it runs that is the field's, the detected one on a
+// fresh profile and a browsed one before OK; the confirmed one stays stored.
+void TestGeneralDialog::launchStartsTheProgramShown() {
+    TempProfile profile;
+    writeMailtoHandler(profile);
+    ScriptedPrompter prompter;
+    GeneralSettings model;
+    TfrmGeneral d(model, prompter);
+    QStringList started;
+    d.OnLaunchMailer = [&] { started << model.Mailer; };
+    d.ChooseFile = [](const TfrmGeneral::FileRequest&) { return QStringLiteral("/opt/other"); };
+    auto click = [&d](const QString& text) {
+        for (QPushButton* b : d.findChildren<QPushButton*>())
+            if (b->text() == text) b->click();
+    };
+    d.FormShow();
+    click("Launch mail program");
+    click("Find mail program");
+    click("Launch mail program");
+    QCOMPARE(started, (QStringList{"/usr/bin/mailer -compose", "/opt/other"}));
+    QCOMPARE(model.Mailer, QString());
 }
 
 void TestGeneralDialog::startUpWritesAutostartEntry() {

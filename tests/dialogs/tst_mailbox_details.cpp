@@ -132,6 +132,58 @@ private Q_SLOTS:
         QCOMPARE(d.lblProblem->isVisible(), !accepted);
         QCOMPARE(box.SignIn, accepted ? MailSignIn::OAuth2 : MailSignIn::Password);
     }
+
+    // An authorization or token address in plain http to another computer is
+    // refused by "Sign in..." before any browser opens, and by OK; http to this
+    // computer is taken.
+    void plainHttpAddresses_data() {
+        QTest::addColumn<QString>("authUrl");
+        QTest::addColumn<QString>("tokenUrl");
+        QTest::addColumn<QString>("refused"); // the address refused; empty: none
+        QTest::newRow("https") << "https://id.example.org/authorize"
+                               << "https://id.example.org/token"
+                               << "";
+        QTest::newRow("http-to-this-computer") << "http://127.0.0.1:9/authorize"
+                                               << "http://localhost:9/token"
+                                               << "";
+        QTest::newRow("http-authorization-elsewhere") << "http://id.example.org/authorize"
+                                                      << "https://id.example.org/token"
+                                                      << "http://id.example.org/authorize";
+        QTest::newRow("http-token-elsewhere") << "https://id.example.org/authorize"
+                                              << "http://10.0.0.1/token"
+                                              << "http://10.0.0.1/token";
+    }
+
+    void plainHttpAddresses() {
+        QFETCH(QString, authUrl);
+        QFETCH(QString, tokenUrl);
+        QFETCH(QString, refused);
+        TempProfile profile;
+        m_browser.follows = false;
+        m_browser.opened.clear();
+        MailboxConfig box{QStringLiteral("pop.example.org"), QStringLiteral("ann"),
+                          QStringLiteral("pw"), MailSecurity::StartTlsRequired};
+        TfrmMailboxDetails d(box, 3, box.Server);
+        d.show();
+        chooseOAuth2(d, QStringLiteral("custom"));
+        d.edAuthUrl->setText(authUrl);
+        d.edTokenUrl->setText(tokenUrl);
+        if (!refused.isEmpty()) {
+            const QString text = QStringLiteral("address %1 is not an https address").arg(refused);
+            QTest::mouseClick(d.btSignIn, Qt::LeftButton);
+            QVERIFY2(d.lblSignInStatus->text().contains(text),
+                     qPrintable(d.lblSignInStatus->text()));
+            QVERIFY(m_browser.opened.isEmpty());
+            d.accept();
+            QVERIFY(d.isVisible());
+            QVERIFY2(d.lblProblem->text().contains(text), qPrintable(d.lblProblem->text()));
+            QCOMPARE(box.SignIn, MailSignIn::Password);
+            return;
+        }
+        d.accept();
+        QVERIFY(!d.isVisible());
+        QCOMPARE(box.OAuth2.TokenUrl, tokenUrl);
+    }
 };
 
 QTEST_MAIN(TestMailboxDetails)

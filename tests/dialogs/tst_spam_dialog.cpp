@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -110,6 +111,7 @@ private Q_SLOTS:
     void importAddsTrimmedRulesAndSavesEvenWhenCancelled();
     void okRemovesAdjacentDuplicatesOnlyAndSaves();
     void okWritesListsThatFailedToLoad();
+    void importIntoAListThatFailedToLoadSaysSo();
     void cancelRestoresTheFilesRules();
     void editWithNothingSelected();
     void hitsTypedInPlace();
@@ -118,6 +120,8 @@ private Q_SLOTS:
     void countryTableGivesTheDomainEnding();
     void exceptionPictureAndAddress();
     void editorsKeepTheDialogOpenOnBlankInput();
+    void suggestionFieldsKeepWhatIsTyped_data();
+    void suggestionFieldsKeepWhatIsTyped();
     void importBoxDropsRepeatedLines();
     void blacklistEditSaveAndCancel();
     void missingBlacklistIsReported();
@@ -291,6 +295,22 @@ void TestSpamDialog::okWritesListsThatFailedToLoad() {
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QVERIFY(fileBytes(f.app("header.lst")).startsWith("6,2\r\n"));
     QVERIFY(fileBytes(f.app("except.lst")).startsWith("7,2\r\n"));
+}
+
+void TestSpamDialog::importIntoAListThatFailedToLoadSaysSo() {
+    Fixture f;
+    writeFile(f.app("subj.lst"), "garbage\r\n");
+    f.create();
+    f.next<TfrmImportSpam>(
+        [](TfrmImportSpam& box) { box.Memo1->setPlainText(QStringLiteral("viagra")); });
+    f.dialog->importClick(RuleListKind::Subject);
+    QCOMPARE(column(f.spam.gridSubject, 2), QStringList{"viagra"});
+    QCOMPARE(f.prompter.texts(),
+             QStringList{QStringLiteral("The rules added to %1 are not saved: the file could not "
+                                        "be read, so it is left as it is until the spam settings "
+                                        "are confirmed")
+                             .arg(f.app("subj.lst"))});
+    QCOMPARE(fileBytes(f.app("subj.lst")), QByteArray("garbage\r\n"));
 }
 
 void TestSpamDialog::cancelRestoresTheFilesRules() {
@@ -484,6 +504,65 @@ void TestSpamDialog::editorsKeepTheDialogOpenOnBlankInput() {
     QCOMPARE(prompter.texts(),
              (QStringList{"The subject text cannot be blank", "The header text cannot be blank",
                           "The domain line cannot be blank"}));
+}
+
+void TestSpamDialog::suggestionFieldsKeepWhatIsTyped_data() {
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("offered"); // suggestions start with the text
+    QTest::addColumn<bool>("enter");   // confirmed with Enter, else with the OK button
+    QTest::newRow("subject-start-of-a-suggestion") << "subject" << "fre" << true << false;
+    QTest::newRow("sender-start-of-freedom") << "sender" << "free" << true << false;
+    QTest::newRow("header-start-of-a-mailer") << "header" << "X-Mailer" << true << false;
+    QTest::newRow("header-start-of-a-mailer-enter") << "header" << "X-Mailer" << true << true;
+    QTest::newRow("subject-suggestion-in-other-case-enter")
+        << "subject" << "Free" << false << true;
+}
+
+// The suggestions that start with the text typed are offered; OK stores the
+// text as typed.
+void TestSpamDialog::suggestionFieldsKeepWhatIsTyped() {
+    QFETCH(QString, editor);
+    QFETCH(QString, typed);
+    QFETCH(bool, offered);
+    QFETCH(bool, enter);
+    ScriptedPrompter prompter;
+    std::unique_ptr<QDialog> dialog;
+    QComboBox* field = nullptr;
+    QPushButton* ok = nullptr;
+    std::function<QString()> stored;
+    if (editor == "subject") {
+        auto* e = new TfrmOptionsSubject(prompter);
+        dialog.reset(e);
+        field = e->edit1;
+        ok = e->btOK;
+        stored = [e] { return e->fields().text; };
+    } else if (editor == "sender") {
+        auto* e = new TfrmOptionsFROM(prompter);
+        dialog.reset(e);
+        field = e->edit1;
+        ok = e->btOK;
+        stored = [e] { return e->fields().text; };
+    } else {
+        auto* e = new TfrmHeaders(GeneralSettings(), prompter);
+        dialog.reset(e);
+        field = e->cbHeader;
+        ok = e->btOK;
+        stored = [e] { return e->fields().headerText; };
+    }
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    field->setEditText(QString());
+    field->setFocus();
+    QTest::keyClicks(field->lineEdit(), typed);
+    QCOMPARE(field->completer()->completionCount() > 0, offered);
+    if (enter)
+        QTest::keyClick(field->lineEdit(), Qt::Key_Return);
+    else
+        QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(stored(), typed);
+    QVERIFY(prompter.texts().isEmpty());
 }
 
 void TestSpamDialog::importBoxDropsRepeatedLines() {

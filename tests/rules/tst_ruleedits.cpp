@@ -213,6 +213,11 @@ private Q_SLOTS:
         QCOMPARE(except.row(1).Cells,
                  (QStringList{"E-mail address", "Equals", "a@b.c", "No", "0", "", "3"}));
         QCOMPARE(except.image(1), 3);
+
+        // As the import box does: a line equal to the one before it goes.
+        RuleList repeated(RuleListKind::Subject);
+        QCOMPARE(importRules(repeated, {"x", "x", "y", "x", "x"}), 3);
+        QCOMPARE(repeated.cell(2, 3), QStringLiteral("x"));
     }
 
     void hitsTyped_data() {

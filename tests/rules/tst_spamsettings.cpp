@@ -151,6 +151,36 @@ private Q_SLOTS:
         QVERIFY(readAll(profile.appFile(QStringLiteral("from.lst"))).contains("\r\n5,1,1\r\n"));
     }
 
+    // Rules added to a list that is not written back stay in use, and the save
+    // after each addition names the list; hits raised by a check do not.
+    void rulesAddedToAListNotWrittenBackAreNamed() {
+        TempProfile profile;
+        writeProfile(profile, "corrupt\r\n");
+        const QString headerPath = profile.appFile(QStringLiteral("header.lst"));
+        const QString fromPath = profile.appFile(QStringLiteral("from.lst"));
+        auto named = [](const QString& path) {
+            return QStringLiteral("The rules added to %1 are not saved: the file could not be "
+                                  "read, so it is left as it is until the spam settings are "
+                                  "confirmed")
+                .arg(path);
+        };
+        SpamSettings s;
+        failureOf([&] { s.readSettings(); });
+        s.gridHeader.appendRule({"", "Contains", "X-Spam", "No", "Yes", "0"});
+        QCOMPARE(failureOf([&] { s.Savesettings(); }), named(headerPath));
+        QCOMPARE(s.gridHeader.cell(2, 1), QStringLiteral("X-Spam"));
+
+        s.gridHeader.bumpHits(1);
+        QCOMPARE(failureOf([&] { s.Savesettings(); }), QStringLiteral("(no failure)"));
+
+        s.gridFrom.insertAtTop({"", "E-mail address", "Equals", "a@b.test", "Yes", "1"});
+        s.gridHeader.appendRule({"", "Contains", "X-Bulk", "No", "Yes", "0"});
+        QCOMPARE(failureOf([&] { s.Savesettings(); }),
+                 named(headerPath) + QLatin1Char('\n') + named(fromPath));
+        QCOMPARE(readAll(headerPath), QByteArray("corrupt\r\n"));
+        QCOMPARE(readAll(fromPath), SenderFile);
+    }
+
     // Lines the program does not understand are the user's; a save after a check
     // would drop them.
     void aListWithForeignLinesIsKeptFromAutomaticSaves() {

@@ -84,6 +84,7 @@ private Q_SLOTS:
         g.Alarm = false;
         g.Repeat = false;
         g.RAS = 3;
+        g.RASName = QStringLiteral("Mobile 3G");
         g.Count = QStringLiteral("1234");
         g.SysTray = true;
         g.Points = 77;
@@ -108,6 +109,7 @@ private Q_SLOTS:
         QCOMPARE(back.Alarm, false);
         QCOMPARE(back.Repeat, false);
         QCOMPARE(back.RAS, 3);
+        QCOMPARE(back.RASName, QStringLiteral("Mobile 3G"));
         QCOMPARE(back.Count, QStringLiteral("1234"));
         QCOMPARE(back.SysTray, true);
         QCOMPARE(back.Asis, false);
@@ -118,6 +120,44 @@ private Q_SLOTS:
         g.savePoints();
         back.load(prompter);
         QCOMPARE(back.Points, 77);
+    }
+
+    // The dial-up connection chosen from NetworkManager's list as it is now
+    // (sorted by name), after a choice stored when the list was {DSL, Mobile}.
+    void dialUpChoiceFollowsItsName_data() {
+        QTest::addColumn<int>("ras");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("chosen");
+        const QStringList before{"DSL", "Mobile"};
+        const QStringList earlier{"Backup VPN", "DSL", "Mobile"};
+        QTest::newRow("same-list") << 2 << "Mobile" << before << "Mobile";
+        QTest::newRow("new-entry-sorts-earlier") << 2 << "Mobile" << earlier << "Mobile";
+        QTest::newRow("chosen-entry-gone-is-none")
+            << 2 << "Mobile" << QStringList{"DSL", "VPN"} << "";
+        QTest::newRow("stored-before-names-uses-position") << 1 << "" << before << "DSL";
+        QTest::newRow("position-beyond-the-list-is-none") << 3 << "" << before << "";
+        QTest::newRow("none-chosen") << 0 << "" << earlier << "";
+    }
+
+    void dialUpChoiceFollowsItsName() {
+        QFETCH(int, ras);
+        QFETCH(QString, name);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, chosen);
+        GeneralSettings g;
+        g.RAS = ras;
+        g.RASName = name;
+        QCOMPARE(g.dialUpEntry(entries), chosen);
+        QCOMPARE(g.dialUpIndex(entries), int(entries.indexOf(chosen)) + 1);
+
+        // Choosing by position keeps the name beside it.
+        g.chooseDialUp(2, entries);
+        QCOMPARE(g.RAS, 2);
+        QCOMPARE(g.RASName, entries.at(1));
+        g.chooseDialUp(0, entries);
+        QCOMPARE(g.RAS, 0);
+        QCOMPARE(g.RASName, QString());
     }
 
     void mailboxesAreStoredEnciphered() {

@@ -1,5 +1,7 @@
 #include "CliCommand.h"
 
+#include "settings/ProfileLock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -47,4 +49,11 @@ int cliUsage(const char* name)
         }
     }
     return ExitUsage;
+}
+
+bool cliLockProfile(ProfileLock& lock)
+{
+    if (lock.tryLock()) return true;
+    cliErr() << ProfileLock::busyText() << Qt::endl;
+    return false;
 }

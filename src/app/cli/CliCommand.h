@@ -4,6 +4,8 @@
 #include <QTextStream>
 #include <vector>
 
+class ProfileLock;
+
 // Exit statuses shared by the commands.
 enum CliExit {
     ExitOk = 0,
@@ -36,3 +38,8 @@ QTextStream& cliErr();
 
 // Prints "quillmere-cli NAME USAGE" to standard error and returns ExitUsage.
 int cliUsage(const char* name);
+
+// Takes lock for a command that writes to the profile. When another Quillmere
+// holds the profile, says so on standard error and returns false: the command
+// then changes nothing and returns ExitProfileBusy.
+bool cliLockProfile(ProfileLock& lock);

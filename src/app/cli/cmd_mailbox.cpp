@@ -152,6 +152,11 @@ int run(const QStringList& arguments) {
             if (!(setCurrent = slotNumber(args.takeFirst()))) return cliUsage("mailbox");
         } else if (arg == QLatin1String("--server") && !args.isEmpty()) {
             server = args.takeFirst().trimmed();
+            if (const QString problem = MailboxConfig::serverTextProblem(*server);
+                !problem.isEmpty()) {
+                cliErr() << "quillmere-cli mailbox: " << problem << Qt::endl;
+                return cliUsage("mailbox");
+            }
         } else if (arg == QLatin1String("--user") && !args.isEmpty()) {
             user = args.takeFirst().trimmed();
         } else if (arg == QLatin1String("--password-stdin")) {
@@ -206,10 +211,7 @@ int run(const QStringList& arguments) {
     if (editsSlot != (slot != 0) || (!editsSlot && !setCurrent)) return cliUsage("mailbox");
 
     ProfileLock lock;
-    if (!lock.tryLock()) {
-        cliErr() << ProfileLock::busyText() << Qt::endl;
-        return ExitProfileBusy;
-    }
+    if (!cliLockProfile(lock)) return ExitProfileBusy;
     // Start as the program starts: the one-time step for stores of the old
     // password form runs now, so that it never takes a password stored here
     // for one of that form.
@@ -245,12 +247,12 @@ int run(const QStringList& arguments) {
             if (tokenUrl) box.OAuth2.TokenUrl = *tokenUrl;
             if (scope) box.OAuth2.Scope = *scope;
         }
-        const QString problem = CheckMailbox(slot, box).text;
+        const MailboxProblem problem = CheckMailbox(slot, box);
         if (provider) {
             // The sign-in comes first: a mailbox is changed only by one that
             // succeeded, and settings it would refuse are not tried.
-            if (!problem.isEmpty()) {
-                cliErr() << "error: " << problem << Qt::endl;
+            if (!problem.text.isEmpty()) {
+                cliErr() << "error: " << problem.text << Qt::endl;
                 return ExitFailure;
             }
             try {
@@ -262,10 +264,16 @@ int run(const QStringList& arguments) {
                 return ExitFailure;
             }
             cliOut() << "Signed in\n";
+        } else if (problem.field == MailboxProblem::SignIn) {
+            // A sign-in the settings refuse is not stored: the slot stays as it was.
+            cliErr() << "error: " << problem.text << Qt::endl;
+            return ExitFailure;
         } else {
+            // A slot still missing a field is stored as the general settings
+            // store it, and named.
             box.store(slot);
-            if (!problem.isEmpty()) {
-                cliErr() << "error: " << problem << Qt::endl;
+            if (!problem.text.isEmpty()) {
+                cliErr() << "error: " << problem.text << Qt::endl;
                 rc = ExitFailure;
             }
         }

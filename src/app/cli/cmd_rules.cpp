@@ -99,10 +99,7 @@ int runImport(const QStringList& args) {
     if (!readLines(args[2], lines)) return ExitFailure;
 
     ProfileLock lock;
-    if (!lock.tryLock()) {
-        cliErr() << ProfileLock::busyText() << Qt::endl;
-        return ExitProfileBusy;
-    }
+    if (!cliLockProfile(lock)) return ExitProfileBusy;
     SpamSettings settings;
     RuleList& list = which == QLatin1String("subject") ? settings.gridSubject : settings.gridExcept;
     QString failure;

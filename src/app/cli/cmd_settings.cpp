@@ -56,19 +56,26 @@ int run(const QStringList& args) {
     const SettingsKey* key = parseKey(args[0]);
     if (!key) return ExitUsage;
     if (args.size() == 2) {
-        ProfileLock lock;
-        if (!lock.tryLock()) {
-            cliErr() << ProfileLock::busyText() << Qt::endl;
-            return ExitProfileBusy;
+        const std::optional<QString> text = key->storedText(args[1]);
+        if (!text) {
+            cliErr() << "quillmere-cli settings: " << key->section << '/' << key->ident
+                     << (key->type == SettingsKey::Type::Boolean
+                             ? " takes true, false, 1 or 0"
+                             : " takes a number (decimal, or hexadecimal after 0x)")
+                     << ", not \"" << args[1] << '"' << Qt::endl;
+            return ExitUsage;
         }
-        key->openStore().WriteString(key->section, key->ident, args[1]);
+        ProfileLock lock;
+        if (!cliLockProfile(lock)) return ExitProfileBusy;
+        key->openStore().WriteString(key->section, key->ident, *text);
     }
     printKey(*key);
     return ExitOk;
 }
 
 const CliCommand command("settings", "[SECTION/IDENT [VALUE]]",
-                         "show every setting with its effective value, show one, or write the "
-                         "text VALUE into one (passwords show only as set or empty)",
+                         "show every setting with its effective value, show one, or write "
+                         "VALUE into one (a number in decimal or after 0x; true, false, 1 or 0 "
+                         "for a switch, stored as 1 or 0; passwords show only as set or empty)",
                          run);
 } // namespace

@@ -1,7 +1,9 @@
 #include "mail/oauth/OAuth2.h"
 
+#include <QHostAddress>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUrl>
 
 QString signInWord(MailSignIn method) {
     return method == MailSignIn::OAuth2 ? QStringLiteral("oauth2") : QStringLiteral("password");
@@ -35,6 +37,15 @@ std::optional<OAuth2Provider> OAuth2ProviderFromWord(const QString& word) {
     return std::nullopt;
 }
 
+bool IsSafeOAuth2Address(const QString& address) {
+    const QUrl url(address.trimmed(), QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty()) return false;
+    if (url.scheme() == QLatin1String("https")) return true;
+    if (url.scheme() != QLatin1String("http")) return false;
+    const QString host = url.host();
+    return host == QLatin1String("localhost") || QHostAddress(host).isLoopback();
+}
+
 OAuth2Provider OAuth2Settings::effective() const {
     const std::optional<OAuth2Provider> preset = OAuth2ProviderFromWord(Provider);
     if (preset && !preset->AuthorizationUrl.isEmpty()) return *preset;
@@ -58,6 +69,19 @@ QString OAuth2Settings::missing() const {
     if (provider.SecretRequired && ClientSecret.isEmpty())
         return QStringLiteral("Enter the client secret %1 gave your application.")
             .arg(provider.Name);
+    return {};
+}
+
+QString OAuth2Settings::unsafeAddress() const {
+    const OAuth2Provider provider = effective();
+    const std::pair<const char*, QString> addresses[] = {
+        {"authorization", provider.AuthorizationUrl}, {"token", provider.TokenUrl}};
+    for (const auto& [what, address] : addresses)
+        if (!address.isEmpty() && !IsSafeOAuth2Address(address))
+            return QStringLiteral("The %1 address %2 is not an https address: the sign-in goes "
+                                  "only over https (or plain http to this computer's loopback "
+                                  "address).")
+                .arg(QLatin1String(what), address);
     return {};
 }
 

@@ -33,6 +33,11 @@ const QList<OAuth2Provider>& OAuth2Providers();
 // The preset a word names (without regard to case).
 std::optional<OAuth2Provider> OAuth2ProviderFromWord(const QString& word);
 
+// Whether an authorization or token address keeps what it carries between this
+// computer and the provider: https, or plain http only to a loopback address
+// (127.0.0.0/8, ::1, localhost).
+bool IsSafeOAuth2Address(const QString& address);
+
 // What one mailbox signs in with: the provider and the application the user
 // registered with it. No client id ships with the program.
 struct OAuth2Settings {
@@ -52,6 +57,9 @@ struct OAuth2Settings {
     // nothing is (a client id, for custom both addresses, the secret where the
     // provider requires one).
     QString missing() const;
+    // Why an address in effect may not carry the sign-in, as a sentence; empty
+    // when each is https, or http to a loopback address of this computer.
+    QString unsafeAddress() const;
 
     bool operator==(const OAuth2Settings&) const = default;
 };

@@ -23,9 +23,10 @@ QByteArray base64Url(const QByteArray& bytes) {
     return bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
 }
 
-// A PKCE code verifier: 32 bytes from the system's cryptographic source, as
-// 43 characters of base64url.
-QByteArray newVerifier() {
+// 32 bytes from the system's cryptographic source, as 43 characters of
+// base64url: a PKCE code verifier, or the state that ties a redirect to its
+// sign-in.
+QByteArray newRandomText() {
     QByteArray bytes(32, Qt::Uninitialized);
     QRandomGenerator::system()->generate(reinterpret_cast<quint32*>(bytes.data()),
                                          reinterpret_cast<quint32*>(bytes.data() + bytes.size()));
@@ -205,6 +206,8 @@ void OAuth2SignIn::start(quint16 port) {
     if (d->started) throw EOAuth2Error(QStringLiteral("The sign-in has already started."));
     const QString missing = d->settings.missing();
     if (!missing.isEmpty()) throw EOAuth2Error(missing);
+    const QString unsafe = d->settings.unsafeAddress();
+    if (!unsafe.isEmpty()) throw EOAuth2Error(unsafe);
     const OAuth2Provider provider = d->settings.effective();
 
     d->handler = new LoopbackHandler(this);
@@ -223,10 +226,12 @@ void OAuth2SignIn::start(quint16 port) {
     d->flow->setAccessTokenUrl(QUrl(provider.TokenUrl));
     d->flow->setScope(provider.Scope);
     d->flow->setReplyHandler(d->handler);
+    // The flow's own state is short; a redirect must not be guessable.
+    d->flow->setState(QString::fromLatin1(newRandomText()));
 
     // PKCE (S256): a fresh verifier for every sign-in; its digest goes with
     // the authorization request and the verifier itself with the code.
-    d->verifier = newVerifier();
+    d->verifier = newRandomText();
     const QByteArray challenge =
         base64Url(QCryptographicHash::hash(d->verifier, QCryptographicHash::Sha256));
     d->flow->setModifyParametersFunction([this,
@@ -351,6 +356,9 @@ OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings& settings, const OAuth2Tok
     if (provider.TokenUrl.isEmpty())
         throw EOAuth2Error(
             QStringLiteral("Enter the provider's authorization and token addresses."));
+    // The refresh token goes out only where nobody on the way can read it.
+    if (const QString unsafe = settings.unsafeAddress(); !unsafe.isEmpty())
+        throw EOAuth2Error(unsafe);
     // Form encoding: '+' and the like in a token must not turn into spaces.
     QByteArray body =
         "grant_type=refresh_token&refresh_token=" + QUrl::toPercentEncoding(tokens.RefreshToken) +

@@ -102,11 +102,56 @@ private Q_SLOTS:
         delete page;
         QVERIFY(!portIsOpen(loopback));
 
-        // Each sign-in has a verifier of its own.
+        // Each sign-in has a verifier and a state of its own; the state is 256
+        // random bits, as 43 characters of base64url.
         OAuth2SignIn other(settings());
         other.start();
-        QVERIFY(QUrlQuery(other.authorizationUrl()).queryItemValue("code_challenge") !=
+        const QUrlQuery otherQuery(other.authorizationUrl());
+        QVERIFY(otherQuery.queryItemValue("code_challenge") !=
                 query.queryItemValue("code_challenge"));
+        const QRegularExpression stateForm(QStringLiteral("^[A-Za-z0-9_-]{43}$"));
+        QVERIFY2(stateForm.match(query.queryItemValue("state")).hasMatch(),
+                 qPrintable(query.queryItemValue("state")));
+        QVERIFY(stateForm.match(otherQuery.queryItemValue("state")).hasMatch());
+        QVERIFY(otherQuery.queryItemValue("state") != query.queryItemValue("state"));
+    }
+
+    void addressesThatMayCarryTheSignIn_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("safe");
+        QTest::newRow("https") << "https://id.example.org/token" << true;
+        QTest::newRow("http-to-127.0.0.1") << "http://127.0.0.1:8080/token" << true;
+        QTest::newRow("http-to-another-127-address") << "http://127.1.2.3/token" << true;
+        QTest::newRow("http-to-ipv6-loopback") << "http://[::1]:8080/token" << true;
+        QTest::newRow("http-to-localhost") << "http://localhost/token" << true;
+        QTest::newRow("http-elsewhere") << "http://id.example.org/token" << false;
+        QTest::newRow("http-to-the-local-network") << "http://192.168.1.10/token" << false;
+        QTest::newRow("http-to-a-name-like-loopback") << "http://127.0.0.1.example.org/" << false;
+        QTest::newRow("http-to-a-name-like-localhost") << "http://localhost.example.org/" << false;
+        QTest::newRow("other-scheme") << "ftp://id.example.org/token" << false;
+        QTest::newRow("no-scheme") << "id.example.org/token" << false;
+    }
+
+    void addressesThatMayCarryTheSignIn() {
+        QFETCH(QString, address);
+        QFETCH(bool, safe);
+        QCOMPARE(IsSafeOAuth2Address(address), safe);
+    }
+
+    // A plain http address elsewhere stops the sign-in and the refresh before
+    // anything is sent.
+    void plainHttpAddressRefused() {
+        const QString refused = QStringLiteral(
+            "EOAuth2Error: The token address http://id.example.invalid/token is not an https "
+            "address: the sign-in goes only over https (or plain http to this computer's "
+            "loopback address).");
+        OAuth2Settings s = settings();
+        s.TokenUrl = QStringLiteral("http://id.example.invalid/token");
+        OAuth2SignIn signIn(s);
+        QCOMPARE(failureOf([&] { signIn.start(); }), refused);
+        OAuth2Tokens held;
+        held.RefreshToken = QStringLiteral("refresh");
+        QCOMPARE(failureOf([&] { RefreshOAuth2Tokens(s, held, 10000); }), refused);
     }
 
     void pastedRedirect_data() {
