@@ -5,6 +5,7 @@
 #include "mail/headers/MailAddress.h"
 #include "mail/mime/HeaderText.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 
@@ -381,6 +382,14 @@ bool LearnedTokenizer::isExcludedField(QStringView name) {
     for (const char* p : ExcludedPrefixes)
         if (name.startsWith(QLatin1StringView(p), Qt::CaseInsensitive)) return true;
     return name.endsWith(QLatin1StringView("-date"), Qt::CaseInsensitive);
+}
+
+QStringList LearnedTokenizer::parseDomains(const QString& text) {
+    QStringList list;
+    for (const QString& d : text.toLower().split(QRegularExpression(QStringLiteral("[,;\\s]+")),
+                                                 Qt::SkipEmptyParts))
+        list.append(d);
+    return list;
 }
 
 QString LearnedTokenizer::baseDomain(QStringView host) {

@@ -35,6 +35,10 @@ public:
     // receiving side or a collector adds, or that only gives a time.
     static bool isExcludedField(QStringView name);
 
+    // The domains of a list such as "example.net, mail.example.org" (commas or
+    // blanks between), lower case.
+    static QStringList parseDomains(const QString& text);
+
     // The registrable part of a host name: its last two labels, or three when the
     // second-last is a short second-level label such as "co" in "x.co.uk".
     static QString baseDomain(QStringView host);
