@@ -446,14 +446,12 @@ QStringList LearnedTokenizer::tokens(const TmsHeaders& headers) const {
             sawHop = true;
             if (!outside) {
                 // The sending side is the provider's when its address is private, or
-                // when the name looked up for a public address (else the name it gave,
-                // where no address is recorded) is the provider's.
+                // when the name looked up for its address (else the name it gave) is
+                // the provider's.
                 int p[4];
-                bool fromOwn;
-                if (parseIp(hop.ip, p))
-                    fromOwn = isPrivateIp(p) || (!hop.rdns.isEmpty() && isOwn(hop.rdns));
-                else
-                    fromOwn = hop.helo.isEmpty() || isOwn(hop.helo);
+                const bool privateIp = parseIp(hop.ip, p) && isPrivateIp(p);
+                const bool fromOwn = privateIp || (hop.helo.isEmpty() && hop.ip.isEmpty()) ||
+                                     isOwn(hop.rdns.isEmpty() ? hop.helo : hop.rdns);
                 if (hop.by.isEmpty() || isOwn(hop.by)) {
                     if (fromOwn) continue;
                     // The hand-over: the host that gave the message to the provider.
