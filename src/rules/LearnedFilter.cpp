@@ -76,16 +76,6 @@ bool LearnedFilter::isLearned(const QString& id, bool* spam) const {
     return true;
 }
 
-quint64 LearnedFilter::tokenHash(QStringView token) {
-    // FNV-1a over the UTF-16 code units, low byte first: stable across builds.
-    quint64 h = 14695981039346656037ull;
-    for (const QChar c : token) {
-        h = (h ^ (c.unicode() & 0xff)) * 1099511628211ull;
-        h = (h ^ (c.unicode() >> 8)) * 1099511628211ull;
-    }
-    return h;
-}
-
 QString LearnedFilter::messageId(const QString& uidl, const TmsHeaders& headers) {
     if (!uidl.isEmpty()) return QStringLiteral("uidl:") + uidl;
     QCryptographicHash hash(QCryptographicHash::Sha1);
@@ -97,11 +87,8 @@ QString LearnedFilter::messageId(const QString& uidl, const TmsHeaders& headers)
 }
 
 QList<quint64> LearnedFilter::hashes(const TmsHeaders& headers) const {
-    const QStringList words = tokenizer.tokens(headers);
     QList<quint64> list;
-    list.reserve(words.size());
-    for (const QString& w : words)
-        list.append(tokenHash(w));
+    tokenizer.tokens(headers, &list);
     std::sort(list.begin(), list.end());
     list.erase(std::unique(list.begin(), list.end()), list.end());
     return list;
@@ -120,12 +107,14 @@ LearnedScore LearnedFilter::score(const TmsHeaders& headers) const {
     LearnedScore result;
     if (!ready()) return result;
     result.judged = true;
-    const QStringList words = tokenizer.tokens(headers);
+    QList<quint64> keys;
+    const QStringList words = tokenizer.tokens(headers, &keys);
     double lnSpam = 0, lnOther = 0, logOdds = 0;
     qsizetype used = 0;
     QList<double> spamStrengths, otherStrengths;
-    for (const QString& w : words) {
-        const auto it = m_data.tokens.constFind(tokenHash(w));
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& w = words[i];
+        const auto it = m_data.tokens.constFind(keys[i]);
         if (it == m_data.tokens.cend()) continue;
         double f = probability(*it);
         if (std::abs(f - 0.5) < tuning.minDeviation) continue;
@@ -142,7 +131,7 @@ LearnedScore LearnedFilter::score(const TmsHeaders& headers) const {
     }
     if (used == 0) return result;
     if (tuning.combining == Tuning::NaiveBayes) {
-        result.score = 1.0 / (1.0 + std::exp(-logOdds));
+        result.score = 1.0 / (1.0 + std::exp(-logOdds / tuning.spread));
     } else {
         const double h = chiSquareTail(-2.0 * lnSpam, used);
         const double s = chiSquareTail(-2.0 * lnOther, used);

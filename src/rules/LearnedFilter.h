@@ -52,10 +52,11 @@ public:
     // How the token probabilities are worked out and combined.
     struct Tuning {
         enum Combining { Fisher, NaiveBayes };
-        Combining combining = Fisher;
-        double strength = 0.4;      // weight of the assumed probability against the counts
+        Combining combining = NaiveBayes;
+        double strength = 0.1;      // weight of the assumed probability against the counts
         double assumed = 0.5;       // the probability of a token never seen
         double minDeviation = 0.1;  // tokens nearer 0.5 than this do not count
+        double spread = 10.0;       // naive Bayes: the log odds that move the score by e
     };
 
     enum class Outcome {
@@ -100,8 +101,6 @@ public:
 
     // The id of a message without a UIDL: a digest of its header lines.
     static QString messageId(const QString& uidl, const TmsHeaders& headers);
-    // A token's key in the database.
-    static quint64 tokenHash(QStringView token);
 
     LearnedTokenizer tokenizer;
     Tuning tuning;

@@ -76,6 +76,7 @@ bool isDigits(QStringView s) {
 
 // The four numbers of a dotted IPv4 address, or false.
 bool parseIp(QStringView text, int (&parts)[4]) {
+    if (text.isEmpty() || !text.front().isDigit() || !text.back().isDigit()) return false;
     int n = 0;
     for (QStringView piece : text.split(u'.')) {
         if (n == 4 || !isDigits(piece) || piece.size() > 3) return false;
@@ -194,12 +195,18 @@ bool isLocalHost(const QString& host) {
 class Collector {
 public:
     QStringList tokens;
+    QList<quint64> hashes;
+
+    Collector() {
+        tokens.reserve(128);
+        hashes.reserve(128);
+    }
 
     void add(const QString& token) {
-        if (!m_seen.contains(token)) {
-            m_seen.insert(token);
-            tokens.append(token);
-        }
+        const quint64 h = LearnedTokenizer::hash(token);
+        if (hashes.contains(h)) return;
+        hashes.append(h);
+        tokens.append(token);
     }
     void add(const QString& prefix, QStringView rest) {
         QString token;
@@ -254,8 +261,6 @@ private:
         return (c == u'-' || c == u'\'' || c == u'.' || c == u',') && i + 1 < text.size() &&
                isWordChar(text[i + 1]);
     }
-
-    QSet<QString> m_seen;
 };
 
 QString countBucket(qsizetype n) {
@@ -326,8 +331,10 @@ void recipientTokens(Collector& c, const QString& prefix, const QString& value,
         const QString address = addressOf(item);
         if (!sender.isEmpty() && address == sender) c.add(prefix + QLatin1String("is-sender"));
         const QString domain = domainOf(address);
-        if (!domain.isEmpty() && domains++ < 5)
+        if (!domain.isEmpty() && domains++ < 5) {
             c.add(prefix + QLatin1String("base:"), LearnedTokenizer::baseDomain(domain));
+            c.add(prefix + QLatin1String("addr:"), address);
+        }
     }
 }
 
@@ -393,26 +400,35 @@ QStringList LearnedTokenizer::parseDomains(const QString& text) {
 }
 
 QString LearnedTokenizer::baseDomain(QStringView host) {
-    QString h = host.toString().toLower();
-    while (h.endsWith(u'.'))
-        h.chop(1);
+    while (host.endsWith(u'.'))
+        host.chop(1);
     int p[4];
-    if (parseIp(h, p)) return h;
-    const QList<QStringView> labels = QStringView(h).split(u'.');
-    qsizetype keep = 2;
-    if (labels.size() >= 3 && labels.last().size() == 2) {
-        const QStringView second = labels[labels.size() - 2];
+    if (parseIp(host, p)) return host.toString().toLower();
+    // Where the last two labels start, and the last three.
+    const qsizetype last = host.lastIndexOf(u'.');
+    if (last < 0) return host.toString().toLower();
+    const qsizetype second = host.lastIndexOf(u'.', last - 1);
+    if (second < 0) return host.toString().toLower();
+    qsizetype start = second + 1;
+    if (host.size() - last - 1 == 2) {
+        const QStringView label = host.mid(second + 1, last - second - 1);
         for (const char* s : SecondLevels)
-            if (second == QLatin1StringView(s)) keep = 3;
+            if (label.compare(QLatin1StringView(s), Qt::CaseInsensitive) == 0) {
+                start = host.lastIndexOf(u'.', second - 1) + 1;
+                break;
+            }
     }
-    if (labels.size() <= keep) return h;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < labels.size() - keep; ++i)
-        start += labels[i].size() + 1;
-    return h.mid(start);
+    return host.mid(start).toString().toLower();
 }
 
-QStringList LearnedTokenizer::tokens(const TmsHeaders& headers) const {
+quint64 LearnedTokenizer::hash(QStringView token) {
+    quint64 h = 14695981039346656037ull;
+    for (const QChar c : token)
+        h = (h ^ c.unicode()) * 1099511628211ull;
+    return h;
+}
+
+QStringList LearnedTokenizer::tokens(const TmsHeaders& headers, QList<quint64>* hashes) const {
     const QList<Field> fields = fieldsOf(headers);
     Collector c;
 
@@ -424,18 +440,19 @@ QStringList LearnedTokenizer::tokens(const TmsHeaders& headers) const {
         return isLocalHost(host) || (!host.isEmpty() && own.contains(baseDomain(host)));
     };
 
-    QString sender, senderBase;
+    QString from, sender, senderBase;
     for (const Field& f : fields)
         if (f.name == QLatin1String("from")) {
-            sender = addressOf(DecodeHeaderText(f.value.left(255)));
+            from = DecodeHeaderText(f.value.left(255));
+            sender = addressOf(from);
             senderBase = baseDomain(domainOf(sender));
             break;
         }
+    bool firstFrom = true;
 
     bool outside = false;
     bool sawHop = false;
     int outsideHops = 0;
-    QString lastName;
     bool hasMessageId = false;
     for (const Field& f : fields) {
         const QString& name = f.name;
@@ -481,13 +498,13 @@ QStringList LearnedTokenizer::tokens(const TmsHeaders& headers) const {
         }
 
         c.add(QStringLiteral("field:"), name);
-        if (!lastName.isEmpty()) c.add(QStringLiteral("order:"), lastName + u'>' + name);
-        lastName = name;
 
         if (name == QLatin1String("subject")) {
             subjectTokens(c, f.value);
         } else if (name == QLatin1String("from")) {
-            addressTokens(c, QStringLiteral("from:"), DecodeHeaderText(f.value.left(255)));
+            addressTokens(c, QStringLiteral("from:"),
+                          firstFrom ? from : DecodeHeaderText(f.value.left(255)));
+            firstFrom = false;
         } else if (name == QLatin1String("reply-to") || name == QLatin1String("sender") ||
                    name == QLatin1String("errors-to")) {
             const QString address = addressOf(f.value);
@@ -543,5 +560,6 @@ QStringList LearnedTokenizer::tokens(const TmsHeaders& headers) const {
     }
     if (!hasMessageId) c.add(QStringLiteral("msgid:missing"));
     c.add(QStringLiteral("rcvd:outside-hops:") + QString::number(std::min(outsideHops, 6)));
+    if (hashes) *hashes = std::move(c.hashes);
     return c.tokens;
 }

@@ -28,8 +28,13 @@ public:
     // such as "example.net"): the mailbox's server domain, and any the user named.
     QStringList ownDomains;
 
-    // The tokens of a header, each once, in the order found.
-    QStringList tokens(const TmsHeaders& headers) const;
+    // The tokens of a header, each once, in the order found; with hashes, their
+    // keys (see hash) in the same order.
+    QStringList tokens(const TmsHeaders& headers, QList<quint64>* hashes = nullptr) const;
+
+    // A token's key in the database: FNV-1a over its UTF-16 code units, so that
+    // it stays the same from build to build.
+    static quint64 hash(QStringView token);
 
     // Whether the field (name without the colon, any case) is one that the
     // receiving side or a collector adds, or that only gives a time.

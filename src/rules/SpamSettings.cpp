@@ -89,7 +89,7 @@ void SpamSettings::readValues() {
     Learning.On = ini.ReadBool(LearningSection, QStringLiteral("On"), true);
     Learning.Check = ini.ReadBool(LearningSection, QStringLiteral("Check"), false);
     Learning.Cutoff =
-        std::clamp(ini.ReadInteger(LearningSection, QStringLiteral("Cutoff"), 90), 1, 99);
+        std::clamp(ini.ReadInteger(LearningSection, QStringLiteral("Cutoff"), 95), 1, 99);
     Learning.OwnDomains = ini.ReadString(LearningSection, QStringLiteral("OwnDomains"), QString());
 }
 

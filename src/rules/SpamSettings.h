@@ -36,7 +36,7 @@ public:
     struct LearningSettings {
         bool On = true;     // judge messages that nothing else marked
         bool Check = false; // above the cutoff: the check mark (true) or the question mark
-        int Cutoff = 90;    // in hundredths: messages scoring at least this are marked
+        int Cutoff = 95;    // in hundredths: messages scoring at least this are marked
         QString OwnDomains; // the provider's domains beyond the mailbox server's, comma-separated
     };
 

@@ -84,7 +84,7 @@ QList<SettingsKey> buildKeys() {
     ini("Known", "Num", Type::String, "0");
     ini("Learning", "On", Type::Boolean, "1");
     ini("Learning", "Check", Type::Boolean, "0");
-    ini("Learning", "Cutoff", Type::Integer, "90");
+    ini("Learning", "Cutoff", Type::Integer, "95");
     ini("Learning", "OwnDomains", Type::String, "");
     return keys;
 }
