@@ -7,7 +7,7 @@ class TmsHeaders;
 
 // Turns a message header into the tokens the learned judgement counts: words of
 // the decoded subject; the sender's address, domain and display name; the
-// recipients' count and domains; the Received hosts and addresses outside the
+// recipients' count, addresses and domains; the Received hosts and addresses outside the
 // user's own provider; the Message-ID's domain and shape; the mailer, content
 // type, character set and the other fields the sender wrote.
 //
