@@ -89,7 +89,8 @@ double caughtAt(const QList<double>& spam, QList<double> other, double share) {
 }
 
 double share(const QList<double>& scores, double cutoff) {
-    const auto n = std::count_if(scores.begin(), scores.end(), [&](double s) { return s >= cutoff; });
+    const auto n =
+        std::count_if(scores.begin(), scores.end(), [&](double s) { return s >= cutoff; });
     return 100.0 * double(n) / double(scores.size());
 }
 
@@ -185,7 +186,8 @@ int runMain(const QStringList& args) {
     printFigures(label, scoreAll(filter, spam2), scoreAll(filter, other2), FisherCutoff);
     filter.tuning = chosen;
 
-    std::printf("scored: %.0f messages per second of processor time (goal %.0f: %s); learned %lld messages in "
+    std::printf("scored: %.0f messages per second of processor time (goal %.0f: %s); learned %lld "
+                "messages in "
                 "%.2f s (steps of %d)\n",
                 rate, ScoreGoal, rate >= ScoreGoal ? "met" : "missed",
                 qlonglong(spam1.size() + other1.size()), learnSeconds, StepSize);
@@ -240,7 +242,8 @@ int runTune(const QStringList& args) {
         const LearnedFilter::Tuning chosen = filter.tuning;
         printFigures("as chosen", scoreAll(filter, testSpam), scoreAll(filter, testOther), Cutoff);
         if (!grid) continue;
-        for (const auto combining : {LearnedFilter::Tuning::Fisher, LearnedFilter::Tuning::NaiveBayes})
+        for (const auto combining :
+             {LearnedFilter::Tuning::Fisher, LearnedFilter::Tuning::NaiveBayes})
             for (const double strength : {0.1, 0.4, 1.0, 3.0})
                 for (const double minDev : {0.0, 0.1, 0.2}) {
                     filter.tuning = {combining, strength, 0.5, minDev, 10.0};
@@ -249,7 +252,8 @@ int runTune(const QStringList& args) {
                                   combining == LearnedFilter::Tuning::Fisher ? "fisher" : "bayes",
                                   strength, minDev);
                     printFigures(label, scoreAll(filter, testSpam), scoreAll(filter, testOther),
-                                 combining == LearnedFilter::Tuning::Fisher ? FisherCutoff : Cutoff);
+                                 combining == LearnedFilter::Tuning::Fisher ? FisherCutoff
+                                                                            : Cutoff);
                 }
         filter.tuning = {LearnedFilter::Tuning::NaiveBayes, 0.1, 0.5, 0.1, 10.0};
         const QList<double> bs = scoreAll(filter, testSpam), bo = scoreAll(filter, testOther);
@@ -285,7 +289,8 @@ int runFigures(const QStringList& args) {
         return 1;
     }
     std::printf("%8.1f %% %8.1f %% %9.1f %% %8.1f %%\n", share(spamVerdict, 1.0),
-                share(otherVerdict, 1.0), caughtAt(spam, other, 0.005), caughtAt(spam, other, 0.01));
+                share(otherVerdict, 1.0), caughtAt(spam, other, 0.005),
+                caughtAt(spam, other, 0.01));
     return 0;
 }
 

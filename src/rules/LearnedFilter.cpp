@@ -211,7 +211,8 @@ void LearnedFilter::bound(LearnedChange& change) const {
             if (!change.tokens.contains(it.key()))
                 ranks.push_back({it.key(), it->spam + it->other, it->seen});
         for (auto it = change.tokens.cbegin(); it != change.tokens.cend(); ++it)
-            if (it->spam + it->other > 0) ranks.push_back({it.key(), it->spam + it->other, it->seen});
+            if (it->spam + it->other > 0)
+                ranks.push_back({it.key(), it->spam + it->other, it->seen});
         const qsizetype cut = tokenTotal - MaxTokens * 9 / 10;
         std::nth_element(ranks.begin(), ranks.begin() + cut, ranks.end(),
                          [](const Rank& a, const Rank& b) {

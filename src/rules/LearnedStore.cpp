@@ -76,7 +76,8 @@ void LearnedStore::openConnection(bool create) {
         // Created private before SQLite writes anything into it.
         QFile file(m_path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            throw EFileError(QStringLiteral("Unable to write to %1: %2").arg(m_path, file.errorString()));
+            throw EFileError(
+                QStringLiteral("Unable to write to %1: %2").arg(m_path, file.errorString()));
         file.setPermissions(Private);
     } else if (QFileInfo(m_path).permissions() & Shared) {
         QFile::setPermissions(m_path, Private);
@@ -140,10 +141,14 @@ LearnedData LearnedStore::load() {
         while (q.next()) {
             const QString key = q.value(0).toString();
             const qint64 value = q.value(1).toLongLong();
-            if (key == QLatin1String("version")) version = int(value);
-            else if (key == QLatin1String("spam")) data.spam = quint32(value);
-            else if (key == QLatin1String("other")) data.other = quint32(value);
-            else if (key == QLatin1String("step")) data.step = quint32(value);
+            if (key == QLatin1String("version"))
+                version = int(value);
+            else if (key == QLatin1String("spam"))
+                data.spam = quint32(value);
+            else if (key == QLatin1String("other"))
+                data.other = quint32(value);
+            else if (key == QLatin1String("step"))
+                data.step = quint32(value);
         }
         if (version != SchemaVersion)
             throw EFileError(version > SchemaVersion
@@ -215,9 +220,9 @@ void LearnedStore::apply(const LearnedChange& change) {
         }
         QSqlQuery meta(db);
         meta.prepare(QStringLiteral("UPDATE meta SET value = ? WHERE key = ?"));
-        for (const auto& [key, value] : {std::pair{"spam", change.spam},
-                                         std::pair{"other", change.other},
-                                         std::pair{"step", change.step}}) {
+        for (const auto& [key, value] :
+             {std::pair{"spam", change.spam}, std::pair{"other", change.other},
+              std::pair{"step", change.step}}) {
             meta.addBindValue(qint64(value));
             meta.addBindValue(QString::fromLatin1(key));
             exec(meta);
@@ -234,7 +239,8 @@ void LearnedStore::reset() {
     for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
         const QString file = m_path + QLatin1String(suffix);
         if (QFileInfo::exists(file) && !QFile::remove(file))
-            throw EFileError(QStringLiteral("Unable to write to %1: it cannot be removed").arg(file));
+            throw EFileError(
+                QStringLiteral("Unable to write to %1: it cannot be removed").arg(file));
     }
     load();
 }

@@ -35,8 +35,8 @@ struct LearnedChange {
         LearnedMessageInfo info;
         QList<quint64> tokens;
     };
-    QList<Message> learned;   // added or replaced
-    QStringList forgotten;    // message records removed
+    QList<Message> learned; // added or replaced
+    QStringList forgotten;  // message records removed
     quint32 spam = 0, other = 0, step = 0;
 };
 

@@ -14,19 +14,38 @@ namespace {
 // Fields that only give a time, or that the receiving side or a collector adds:
 // whole names, then name prefixes.
 const char* const ExcludedNames[] = {
-    "date",         "delivered-to", "x-original-to",        "x-delivered-to", "return-path",
-    "envelope-to",  "x-envelope-from", "x-envelope-to",     "x-keywords",     "x-status",
-    "status",       "x-uid",        "x-uidl",               "lines",          "content-length",
-    "x-bogosity",   "authentication-results", "received-spf", "x-received",   "x-originalarrivaltime",
-    "reply-by",     "x-gmail-labels", "x-original-arrival-time",
+    "date",
+    "delivered-to",
+    "x-original-to",
+    "x-delivered-to",
+    "return-path",
+    "envelope-to",
+    "x-envelope-from",
+    "x-envelope-to",
+    "x-keywords",
+    "x-status",
+    "status",
+    "x-uid",
+    "x-uidl",
+    "lines",
+    "content-length",
+    "x-bogosity",
+    "authentication-results",
+    "received-spf",
+    "x-received",
+    "x-originalarrivaltime",
+    "reply-by",
+    "x-gmail-labels",
+    "x-original-arrival-time",
 };
 const char* const ExcludedPrefixes[] = {
-    "x-spam", "x-mozilla-", "x-virus", "x-razor", "x-pyzor", "x-dcc", "arc-",
-    "x-evolution", "x-amavis", "x-gm-", "x-fetchmail",
+    "x-spam", "x-mozilla-",  "x-virus",  "x-razor", "x-pyzor",     "x-dcc",
+    "arc-",   "x-evolution", "x-amavis", "x-gm-",   "x-fetchmail",
 };
 
 // Short second-level labels under which a country's domains are registered.
-const char* const SecondLevels[] = {"co", "com", "net", "org", "gov", "ac", "edu", "ne", "or", "go"};
+const char* const SecondLevels[] = {"co", "com", "net", "org", "gov",
+                                    "ac", "edu", "ne",  "or",  "go"};
 
 // Field values longer than this give no whole-value token.
 constexpr qsizetype ShortValue = 40;
@@ -34,7 +53,7 @@ constexpr qsizetype ShortValue = 40;
 constexpr qsizetype MinWord = 2, MaxWord = 24;
 
 struct Field {
-    QString name; // lower case, without the colon
+    QString name;  // lower case, without the colon
     QString value; // continuation lines joined with one space, trimmed
 };
 
@@ -116,11 +135,11 @@ QString shapeOf(QStringView text) {
 
 // One Received field taken apart.
 struct Hop {
-    QString helo;  // the name the sending host gave
-    QString rdns;  // the name the receiving host looked up for it
-    QString ip;    // the sending host's address
-    QString by;    // the receiving host
-    QString with;  // the protocol
+    QString helo; // the name the sending host gave
+    QString rdns; // the name the receiving host looked up for it
+    QString ip;   // the sending host's address
+    QString by;   // the receiving host
+    QString with; // the protocol
 };
 
 // The first word of text from pos on: up to a blank, '(', ')', ';' or '['.
@@ -168,8 +187,10 @@ Hop parseHop(QStringView value) {
             const qsizetype at = name.lastIndexOf(u'@');
             if (at >= 0) name = name.mid(at + 1);
             int p[4];
-            if (name.contains(u'.') && !parseIp(name, p)) hop.rdns = name;
-            else if (name == QLatin1String("unknown")) hop.rdns = name;
+            if (name.contains(u'.') && !parseIp(name, p))
+                hop.rdns = name;
+            else if (name == QLatin1String("unknown"))
+                hop.rdns = name;
         }
         if (hop.ip.isEmpty()) {
             int p[4];
@@ -189,7 +210,8 @@ bool isLocalHost(const QString& host) {
     int p[4];
     if (parseIp(host, p)) return isPrivateIp(p);
     return !host.contains(u'.') || host == QLatin1String("localhost") ||
-           host.endsWith(QLatin1String(".localdomain")) || host.startsWith(QLatin1String("localhost."));
+           host.endsWith(QLatin1String(".localdomain")) ||
+           host.startsWith(QLatin1String("localhost."));
 }
 
 class Collector {
@@ -347,7 +369,9 @@ void subjectTokens(Collector& c, const QString& raw) {
     const qsizetype encoded = raw.indexOf(QLatin1String("=?"));
     if (encoded >= 0) {
         const qsizetype q = raw.indexOf(u'?', encoded + 2);
-        if (q > encoded) c.add(QStringLiteral("subject:encoded:"), raw.mid(encoded + 2, q - encoded - 2).toLower());
+        if (q > encoded)
+            c.add(QStringLiteral("subject:encoded:"),
+                  raw.mid(encoded + 2, q - encoded - 2).toLower());
     }
     const QString text = DecodeHeaderText(raw.left(255));
     c.words(QStringLiteral("subject:"), text);
@@ -359,7 +383,8 @@ void subjectTokens(Collector& c, const QString& raw) {
     const qsizetype tag = text.indexOf(u'[');
     if (tag >= 0) {
         const qsizetype close = text.indexOf(u']', tag);
-        if (close > tag) c.add(QStringLiteral("subject:tag:"), text.mid(tag + 1, close - tag - 1).toLower());
+        if (close > tag)
+            c.add(QStringLiteral("subject:tag:"), text.mid(tag + 1, close - tag - 1).toLower());
     }
     int letters = 0, upper = 0, marks = 0;
     for (QChar ch : text) {
@@ -393,8 +418,8 @@ bool LearnedTokenizer::isExcludedField(QStringView name) {
 
 QStringList LearnedTokenizer::parseDomains(const QString& text) {
     QStringList list;
-    for (const QString& d : text.toLower().split(QRegularExpression(QStringLiteral("[,;\\s]+")),
-                                                 Qt::SkipEmptyParts))
+    for (const QString& d :
+         text.toLower().split(QRegularExpression(QStringLiteral("[,;\\s]+")), Qt::SkipEmptyParts))
         list.append(d);
     return list;
 }
@@ -459,7 +484,8 @@ QStringList LearnedTokenizer::tokens(const TmsHeaders& headers, QList<quint64>* 
         if (isExcludedField(name)) continue;
         if (name == QLatin1String("received")) {
             const Hop hop = parseHop(f.value);
-            if (!sawHop && !hop.by.isEmpty() && !isLocalHost(hop.by)) own.insert(baseDomain(hop.by));
+            if (!sawHop && !hop.by.isEmpty() && !isLocalHost(hop.by))
+                own.insert(baseDomain(hop.by));
             sawHop = true;
             if (!outside) {
                 // The sending side is the provider's when its address is private, or
@@ -513,9 +539,9 @@ QStringList LearnedTokenizer::tokens(const TmsHeaders& headers, QList<quint64>* 
             if (!senderBase.isEmpty() && base != senderBase)
                 c.add(name + QLatin1String(":differs"));
         } else if (name == QLatin1String("to") || name == QLatin1String("cc")) {
-            recipientTokens(c, name == QLatin1String("to") ? QStringLiteral("to:")
-                                                           : QStringLiteral("cc:"),
-                            f.value, sender);
+            recipientTokens(
+                c, name == QLatin1String("to") ? QStringLiteral("to:") : QStringLiteral("cc:"),
+                f.value, sender);
         } else if (name == QLatin1String("message-id")) {
             hasMessageId = true;
             QString id = f.value;
@@ -540,7 +566,8 @@ QStringList LearnedTokenizer::tokens(const TmsHeaders& headers, QList<quint64>* 
         } else if (name == QLatin1String("content-type")) {
             c.add(QStringLiteral("ctype:"), FirstToken(f.value).toLower());
             const QString charset = GetHeaderParam(QStringLiteral("charset"), f.value);
-            c.add(QStringLiteral("charset:"), charset.isEmpty() ? QStringLiteral("none") : charset.toLower());
+            c.add(QStringLiteral("charset:"),
+                  charset.isEmpty() ? QStringLiteral("none") : charset.toLower());
             const QString boundary = GetHeaderParam(QStringLiteral("boundary"), f.value);
             if (!boundary.isEmpty()) c.add(QStringLiteral("boundary:"), shapeOf(boundary));
         } else if (name == QLatin1String("x-authentication-warning")) {

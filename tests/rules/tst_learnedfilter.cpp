@@ -50,7 +50,8 @@ private Q_SLOTS:
 
         QTest::newRow("date-and-receiving-fields-never")
             << LearnedMail::spam(1) << QStringList()
-            << QStringList{"subject:free", "from:domain:pills-now.test", "mailer:mass sender pro 3.1"}
+            << QStringList{"subject:free", "from:domain:pills-now.test",
+                           "mailer:mass sender pro 3.1"}
             << QStringList{"2002", "aug", "x-spam", "hits", "delivered", "ann@provider"};
         QTest::newRow("provider-hops-give-no-tokens-the-hand-over-does")
             << LearnedMail::spam(3) << QStringList()
@@ -90,7 +91,8 @@ private Q_SLOTS:
         tokenizer.ownDomains = ownDomains;
         const QStringList tokens = tokenizer.tokens(TmsHeaders(lines));
         for (const QString& t : present)
-            QVERIFY2(tokens.contains(t), qPrintable(t + QStringLiteral(" missing from ") + tokens.join(u' ')));
+            QVERIFY2(tokens.contains(t),
+                     qPrintable(t + QStringLiteral(" missing from ") + tokens.join(u' ')));
         for (const QString& part : absent)
             QVERIFY2(!anyContains(tokens, part),
                      qPrintable(part + QStringLiteral(" found in ") + tokens.join(u' ')));
@@ -137,8 +139,8 @@ private Q_SLOTS:
             bool asSpam = true;
             QVERIFY(filter.isLearned(QStringLiteral("s1"), &asSpam) && !asSpam);
             // Twice in one step: learned once, then moved over.
-            const QList<O> outcomes = filter.learn({{QStringLiteral("n"), spam(900), true},
-                                                    {QStringLiteral("n"), spam(900), false}});
+            const QList<O> outcomes = filter.learn(
+                {{QStringLiteral("n"), spam(900), true}, {QStringLiteral("n"), spam(900), false}});
             QCOMPARE(outcomes, (QList<O>{O::Learned, O::Relearned}));
             QCOMPARE(filter.spamCount(), 59u);
             QCOMPARE(filter.otherCount(), 62u);
@@ -172,7 +174,8 @@ private Q_SLOTS:
     }
 
     void messageIdIsTheUidlOrADigest() {
-        QCOMPARE(LearnedFilter::messageId(QStringLiteral("abc"), spam(1)), QStringLiteral("uidl:abc"));
+        QCOMPARE(LearnedFilter::messageId(QStringLiteral("abc"), spam(1)),
+                 QStringLiteral("uidl:abc"));
         const QString a = LearnedFilter::messageId(QString(), spam(1));
         QCOMPARE(a, LearnedFilter::messageId(QString(), spam(1)));
         QVERIFY(a != LearnedFilter::messageId(QString(), spam(2)));
@@ -228,7 +231,8 @@ private Q_SLOTS:
 
         LearnedFilter filter;
         QVERIFY(!filter.open());
-        QVERIFY2(filter.error().contains(path) && filter.error().contains(QLatin1String("cannot be read")),
+        QVERIFY2(filter.error().contains(path) &&
+                     filter.error().contains(QLatin1String("cannot be read")),
                  qPrintable(filter.error()));
         QVERIFY(!filter.score(spam(1)).judged);
         QVERIFY_THROWS_EXCEPTION(EFileError, filter.learn(QStringLiteral("s"), spam(1), true));

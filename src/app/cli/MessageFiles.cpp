@@ -23,13 +23,15 @@ TmsHeaders headerOf(QByteArrayView raw) {
     return headers;
 }
 
-// A mailbox file: each message starts with a "From " line at the file's start or after an empty line.
+// A mailbox file: each message starts with a "From " line at the file's start or after an empty
+// line.
 void splitMailbox(const QString& path, const QByteArray& raw, QList<FoundMessage>& found) {
     QList<qsizetype> starts;
     for (qsizetype i = 0; i < raw.size();) {
-        const bool atStart = i == 0 || (i >= 2 && raw[i - 1] == '\n' &&
-                                        (raw[i - 2] == '\n' || (i >= 3 && raw[i - 2] == '\r' &&
-                                                                raw[i - 3] == '\n')));
+        const bool atStart =
+            i == 0 ||
+            (i >= 2 && raw[i - 1] == '\n' &&
+             (raw[i - 2] == '\n' || (i >= 3 && raw[i - 2] == '\r' && raw[i - 3] == '\n')));
         if (atStart && QByteArrayView(raw).sliced(i).startsWith("From ")) starts.append(i);
         const qsizetype nl = raw.indexOf('\n', i);
         if (nl < 0) break;

@@ -49,8 +49,9 @@ int run(const QStringList& args) {
         cliOut() << "Forgot everything learned (" << filter.path() << ")\n";
         return ExitOk;
     }
-    filter.tokenizer.ownDomains = LearnedTokenizer::parseDomains(SettingsStore::iniFile().ReadString(
-        QStringLiteral("Learning"), QStringLiteral("OwnDomains"), QString()));
+    filter.tokenizer.ownDomains =
+        LearnedTokenizer::parseDomains(SettingsStore::iniFile().ReadString(
+            QStringLiteral("Learning"), QStringLiteral("OwnDomains"), QString()));
     if (!filter.open()) {
         cliErr() << filter.error() << Qt::endl;
         return ExitFailure;
@@ -65,8 +66,8 @@ int run(const QStringList& args) {
     cliOut() << "Learned " << plural(count(LearnedFilter::Outcome::Learned), "message", "messages")
              << " as " << (spam ? "spam" : "other mail") << ", moved "
              << count(LearnedFilter::Outcome::Relearned) << " over from "
-             << (spam ? "other mail" : "spam") << "; "
-             << count(LearnedFilter::Outcome::Unchanged) << " were learned so before\n";
+             << (spam ? "other mail" : "spam") << "; " << count(LearnedFilter::Outcome::Unchanged)
+             << " were learned so before\n";
     printCounts(filter);
     return ExitOk;
 }

@@ -47,9 +47,9 @@ int run(const QStringList& args) {
     LearnedFilter filter;
     // Scoring never creates the database: without one, nothing was learned.
     if (QFileInfo::exists(filter.path())) {
-        filter.tokenizer.ownDomains = LearnedTokenizer::parseDomains(
-            SettingsStore::iniFile().ReadString(QStringLiteral("Learning"),
-                                                QStringLiteral("OwnDomains"), QString()));
+        filter.tokenizer.ownDomains =
+            LearnedTokenizer::parseDomains(SettingsStore::iniFile().ReadString(
+                QStringLiteral("Learning"), QStringLiteral("OwnDomains"), QString()));
         if (!filter.open()) {
             cliErr() << filter.error() << Qt::endl;
             return ExitFailure;
