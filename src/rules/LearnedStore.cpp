@@ -128,12 +128,15 @@ void LearnedStore::createSchema() {
 }
 
 LearnedData LearnedStore::load() {
-    const bool create = !QFileInfo::exists(m_path);
+    const QFileInfo file(m_path);
+    const bool create = !file.exists();
+    // An empty file is one this store made and did not get to fill.
+    const bool empty = !create && file.isFile() && file.size() == 0;
     openConnection(create);
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     LearnedData data;
     try {
-        if (create) createSchema();
+        if (create || empty) createSchema();
         QSqlQuery q(db);
         q.setForwardOnly(true);
         exec(q, QStringLiteral("SELECT key, value FROM meta"));
