@@ -230,7 +230,9 @@ public:
         hashes.append(h);
         tokens.append(token);
     }
+    // prefix + rest; nothing when rest is empty.
     void add(const QString& prefix, QStringView rest) {
+        if (rest.isEmpty()) return;
         QString token;
         token.reserve(prefix.size() + rest.size());
         token.append(prefix);
@@ -284,6 +286,11 @@ private:
                isWordChar(text[i + 1]);
     }
 };
+
+// A part that a hop does not name is a token of its own: "none".
+QString orNone(const QString& part) {
+    return part.isEmpty() ? QStringLiteral("none") : part;
+}
 
 QString countBucket(qsizetype n) {
     if (n <= 2) return QString::number(n);
@@ -500,7 +507,7 @@ QStringList LearnedTokenizer::tokens(const TmsHeaders& headers, QList<quint64>* 
                     // The hand-over: the host that gave the message to the provider.
                     outside = true;
                     c.host(QStringLiteral("relay:domain:"), hop.rdns);
-                    c.add(QStringLiteral("relay:host:"), hop.rdns);
+                    c.add(QStringLiteral("relay:host:"), orNone(hop.rdns));
                     c.ip(QStringLiteral("relay:ip:"), hop.ip);
                     c.host(QStringLiteral("relay:helo:"), hop.helo);
                     if (hop.rdns.isEmpty() || hop.rdns == QLatin1String("unknown"))
@@ -509,7 +516,7 @@ QStringList LearnedTokenizer::tokens(const TmsHeaders& headers, QList<quint64>* 
                         c.add(QStringLiteral("relay:helo-differs"));
                     if (!senderBase.isEmpty() && baseDomain(hop.rdns) == senderBase)
                         c.add(QStringLiteral("relay:is-sender-domain"));
-                    c.add(QStringLiteral("relay:with:"), hop.with);
+                    c.add(QStringLiteral("relay:with:"), orNone(hop.with));
                     ++outsideHops;
                     continue;
                 }
@@ -519,7 +526,7 @@ QStringList LearnedTokenizer::tokens(const TmsHeaders& headers, QList<quint64>* 
             c.host(QStringLiteral("rcvd:domain:"), hop.rdns.isEmpty() ? hop.helo : hop.rdns);
             c.host(QStringLiteral("rcvd:domain:"), hop.by);
             c.ip(QStringLiteral("rcvd:ip:"), hop.ip);
-            c.add(QStringLiteral("rcvd:with:"), hop.with);
+            c.add(QStringLiteral("rcvd:with:"), orNone(hop.with));
             continue;
         }
 
