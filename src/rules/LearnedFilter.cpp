@@ -200,7 +200,7 @@ void LearnedFilter::bound(LearnedChange& change) const {
     qsizetype tokenTotal = m_data.tokens.size();
     for (auto it = change.tokens.cbegin(); it != change.tokens.cend(); ++it)
         tokenTotal += int(it->spam + it->other > 0) - int(m_data.tokens.contains(it.key()));
-    if (tokenTotal > MaxTokens) {
+    if (tokenTotal > limits.tokens) {
         struct Rank {
             quint64 hash;
             quint32 total, seen;
@@ -213,7 +213,7 @@ void LearnedFilter::bound(LearnedChange& change) const {
         for (auto it = change.tokens.cbegin(); it != change.tokens.cend(); ++it)
             if (it->spam + it->other > 0)
                 ranks.push_back({it.key(), it->spam + it->other, it->seen});
-        const qsizetype cut = tokenTotal - MaxTokens * 9 / 10;
+        const qsizetype cut = tokenTotal - limits.tokens * 9 / 10;
         std::nth_element(ranks.begin(), ranks.begin() + cut, ranks.end(),
                          [](const Rank& a, const Rank& b) {
                              return a.total != b.total ? a.total < b.total : a.seen < b.seen;
@@ -228,12 +228,12 @@ void LearnedFilter::bound(LearnedChange& change) const {
     qsizetype messageTotal = m_data.messages.size();
     for (const QString& id : learned)
         if (!m_data.messages.contains(id)) ++messageTotal;
-    if (messageTotal > MaxMessages) {
+    if (messageTotal > limits.messages) {
         std::vector<std::pair<quint32, QString>> ages;
         for (auto it = m_data.messages.cbegin(); it != m_data.messages.cend(); ++it)
             if (!learned.contains(it.key())) ages.emplace_back(it->step, it.key());
         const qsizetype cut =
-            std::min<qsizetype>(messageTotal - MaxMessages * 9 / 10, qsizetype(ages.size()));
+            std::min<qsizetype>(messageTotal - limits.messages * 9 / 10, qsizetype(ages.size()));
         std::nth_element(ages.begin(), ages.begin() + cut, ages.end());
         for (qsizetype i = 0; i < cut; ++i)
             change.forgotten.append(ages[i].second);

@@ -43,9 +43,12 @@ struct LearnedExample {
 class LearnedFilter {
 public:
     static constexpr quint32 MinimumEach = 50;
-    // Bounds of the database: the rarest tokens and the oldest message records go first.
-    static constexpr qsizetype MaxTokens = 200000;
-    static constexpr qsizetype MaxMessages = 20000;
+    // Bounds of the database: beyond them, the rarest tokens and the oldest message
+    // records go until a tenth is free.
+    struct Limits {
+        qsizetype tokens = 200000;
+        qsizetype messages = 20000;
+    };
     // How many tokens each way a score names.
     static constexpr int TopTokens = 5;
 
@@ -80,6 +83,10 @@ public:
     qsizetype tokenCount() const { return m_data.tokens.size(); }
     // Open, and at least MinimumEach of both kinds learned.
     bool ready() const;
+    // How often the token was learned in each kind (zero when never, or pruned).
+    LearnedTokenCounts tokenCounts(const QString& token) const {
+        return m_data.tokens.value(LearnedTokenizer::hash(token));
+    }
     // Whether the message id was learned, and as what.
     bool isLearned(const QString& id, bool* spam = nullptr) const;
 
@@ -104,6 +111,7 @@ public:
 
     LearnedTokenizer tokenizer;
     Tuning tuning;
+    Limits limits;
 
 private:
     // The probability that a message holding the token is spam, smoothed; the

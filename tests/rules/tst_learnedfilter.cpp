@@ -173,6 +173,37 @@ private Q_SLOTS:
         QCOMPARE(a.score(other(301)).score, b.score(other(301)).score);
     }
 
+    void staysWithinItsBounds() {
+        TempProfile profile;
+        LearnedFilter filter;
+        filter.limits = {200, 10};
+        QVERIFY(filter.open());
+        // Each message brings eight words of its own; "shared" is in every one.
+        const auto message = [](int n) {
+            QStringList words{QStringLiteral("shared")};
+            for (int k = 0; k < 8; ++k)
+                words << QStringLiteral("w%1x%2").arg(n).arg(k);
+            return TmsHeaders({QStringLiteral("Subject: ") + words.join(u' ')});
+        };
+        for (int n = 0; n < 40; ++n)
+            filter.learn(QStringLiteral("m%1").arg(n), message(n), n % 2 == 0);
+        QVERIFY2(filter.tokenCount() <= 200, qPrintable(QString::number(filter.tokenCount())));
+        // The rarest and longest unseen went; the shared word and the latest stay.
+        QCOMPARE(filter.tokenCounts(QStringLiteral("subject:shared")).spam, 20u);
+        QCOMPARE(filter.tokenCounts(QStringLiteral("subject:w0x0")).spam, 0u);
+        QCOMPARE(filter.tokenCounts(QStringLiteral("subject:w39x7")).other, 1u);
+        // The oldest message records went; what they taught stays counted.
+        QCOMPARE(filter.spamCount(), 20u);
+        QVERIFY(!filter.isLearned(QStringLiteral("m0")));
+        QVERIFY(filter.isLearned(QStringLiteral("m39")));
+
+        LearnedFilter again;
+        QVERIFY(again.open());
+        QCOMPARE(again.tokenCount(), filter.tokenCount());
+        QCOMPARE(again.tokenCounts(QStringLiteral("subject:shared")).other, 20u);
+        QVERIFY(!again.isLearned(QStringLiteral("m0")));
+    }
+
     void messageIdIsTheUidlOrADigest() {
         QCOMPARE(LearnedFilter::messageId(QStringLiteral("abc"), spam(1)),
                  QStringLiteral("uidl:abc"));
