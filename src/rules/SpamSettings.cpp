@@ -5,11 +5,13 @@
 #include "settings/SettingsStore.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 const QString SmallerSection = QStringLiteral("Smaller");
 const QString LargerSection = QStringLiteral("Larger");
 const QString KnownSection = QStringLiteral("Known");
+const QString LearningSection = QStringLiteral("Learning");
 } // namespace
 
 QString SpamSettings::listPath(const RuleList& list) {
@@ -96,6 +98,11 @@ void SpamSettings::readValues() {
     Known.Valid = ini.ReadBool(KnownSection, QStringLiteral("Valid"), true);
     Known.Question = ini.ReadBool(KnownSection, QStringLiteral("Question"), false);
     Known.Num = ini.ReadString(KnownSection, QStringLiteral("Num"), QStringLiteral("0"));
+    Learning.On = ini.ReadBool(LearningSection, QStringLiteral("On"), true);
+    Learning.Check = ini.ReadBool(LearningSection, QStringLiteral("Check"), false);
+    Learning.Cutoff =
+        std::clamp(ini.ReadInteger(LearningSection, QStringLiteral("Cutoff"), 95), 1, 99);
+    Learning.OwnDomains = ini.ReadString(LearningSection, QStringLiteral("OwnDomains"), QString());
 }
 
 void SpamSettings::writeValues() {
@@ -110,6 +117,10 @@ void SpamSettings::writeValues() {
     ini.WriteBool(KnownSection, QStringLiteral("Valid"), Known.Valid);
     ini.WriteBool(KnownSection, QStringLiteral("Question"), Known.Question);
     ini.WriteString(KnownSection, QStringLiteral("Num"), Known.Num);
+    ini.WriteBool(LearningSection, QStringLiteral("On"), Learning.On);
+    ini.WriteBool(LearningSection, QStringLiteral("Check"), Learning.Check);
+    ini.WriteInteger(LearningSection, QStringLiteral("Cutoff"), Learning.Cutoff);
+    ini.WriteString(LearningSection, QStringLiteral("OwnDomains"), Learning.OwnDomains);
     ini.commit();
 }
 

@@ -33,9 +33,18 @@ public:
         QString Num = QStringLiteral("0"); // unknown domains detected so far
     };
 
+    // The learned judgement (section Learning).
+    struct LearningSettings {
+        bool On = true;     // judge messages that nothing else marked
+        bool Check = false; // above the cutoff: the check mark (true) or the question mark
+        int Cutoff = 95;    // in hundredths: messages scoring at least this are marked
+        QString OwnDomains; // the provider's domains beyond the mailbox server's, comma-separated
+    };
+
     SmallerLimit Smaller;
     LargerLimit Larger;
     KnownSettings Known;
+    LearningSettings Learning;
 
     RuleList gridSubject{RuleListKind::Subject};
     RuleList gridHeader{RuleListKind::Header};

@@ -84,6 +84,10 @@ QList<SettingsKey> buildKeys() {
     ini("Known", "Valid", Type::Boolean, "1");
     ini("Known", "Question", Type::Boolean, "0");
     ini("Known", "Num", Type::String, "0");
+    ini("Learning", "On", Type::Boolean, "1");
+    ini("Learning", "Check", Type::Boolean, "0");
+    ini("Learning", "Cutoff", Type::Integer, "95");
+    ini("Learning", "OwnDomains", Type::String, "");
     return keys;
 }
 } // namespace

@@ -63,6 +63,10 @@ private Q_SLOTS:
         QCOMPARE(s.Known.Valid, true);
         QCOMPARE(s.Known.Question, false);
         QCOMPARE(s.Known.Num, QStringLiteral("0"));
+        QCOMPARE(s.Learning.On, true);
+        QCOMPARE(s.Learning.Check, false);
+        QCOMPARE(s.Learning.Cutoff, 95);
+        QCOMPARE(s.Learning.OwnDomains, QString());
         QVERIFY(QDir(profile.appFolder()).isEmpty());
 
         s.Savesettings();
@@ -81,6 +85,7 @@ private Q_SLOTS:
         s.Smaller = {true, 250, false};
         s.Larger = {true, 99999999, false};
         s.Known = {false, false, true, QStringLiteral("x")};
+        s.Learning = {false, true, 80, QStringLiteral("mail.example, example.net")};
         s.bumpUnknown();
         s.gridSubject.appendRule({QString(), QStringLiteral("Equals"), QStringLiteral("a,b"),
                                   QStringLiteral("Yes"), QStringLiteral("No"),
@@ -106,6 +111,10 @@ private Q_SLOTS:
         QCOMPARE(back.Known.Valid, false);
         QCOMPARE(back.Known.Question, true);
         QCOMPARE(back.Known.Num, QStringLiteral("1"));
+        QCOMPARE(back.Learning.On, false);
+        QCOMPARE(back.Learning.Check, true);
+        QCOMPARE(back.Learning.Cutoff, 80);
+        QCOMPARE(back.Learning.OwnDomains, QStringLiteral("mail.example, example.net"));
         QCOMPARE(back.gridSubject.cell(2, 1), QStringLiteral("a,b"));
         QCOMPARE(back.gridSubject.cell(5, 1), QStringLiteral("1"));
         QCOMPARE(back.gridSubject.image(1), int(ImageQuestion));

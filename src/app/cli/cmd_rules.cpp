@@ -2,6 +2,7 @@
 #include "CliCommand.h"
 #include "mail/Exceptions.h"
 #include "rules/Blacklist.h"
+#include "rules/LearnedFilter.h"
 #include "rules/RuleEdits.h"
 #include "rules/SpamSettings.h"
 #include "settings/ProfileLock.h"
@@ -165,6 +166,23 @@ int run(const QStringList& args) {
         cliOut() << blacklist.count() << (blacklist.count() == 1 ? " entry\n" : " entries\n");
     for (const QString& entry : blacklist.entries())
         cliOut() << "  " << entry << '\n';
+
+    // The learned counts; the listing never creates the database.
+    LearnedFilter learned;
+    cliOut() << "\nLearned judgement (" << learned.path() << "): ";
+    if (!QFileInfo::exists(learned.path())) {
+        cliOut() << "nothing learned\n";
+    } else if (!learned.open()) {
+        cliOut() << "not readable\n";
+        cliErr() << learned.error() << Qt::endl;
+        rc = ExitFailure;
+    } else {
+        cliOut() << learned.spamCount() << " spam, " << learned.otherCount() << " other, "
+                 << learned.tokenCount() << " tokens"
+                 << (learned.ready() ? QStringLiteral("\n")
+                                     : QStringLiteral(" (judges once %1 of each are learned)\n")
+                                           .arg(LearnedFilter::MinimumEach));
+    }
     return rc;
 }
 
