@@ -12,6 +12,8 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QSoundEffect>
 #include <QTest>
@@ -53,6 +55,8 @@ private Q_SLOTS:
     void markPictures_data();
     void markPictures();
     void markPicturesAreDistinct();
+    void markPicturesFillTheirPlace_data();
+    void markPicturesFillTheirPlace();
     void harpTuneIsAPlayableWave();
     void harpTuneIsPlacedOnlyWhenMissing();
     void alarmPlaysWithoutSoundDevice();
@@ -95,6 +99,42 @@ void TestPicturesAndSound::markPicturesAreDistinct() {
     QVERIFY(Icons::mark(Icons::MarkCount).isNull());
     for (const char* name : {"ANIM1", "ANIM2", "hammer", "bye", "door", "stop", "up", "down"})
         QVERIFY2(!Icons::named(QLatin1String(name)).isNull(), name);
+}
+
+void TestPicturesAndSound::markPicturesFillTheirPlace_data() {
+    QTest::addColumn<bool>("recorded"); // painted as for a printer, then played back
+    QTest::addColumn<int>("side");
+    QTest::newRow("list-row") << false << 16;
+    QTest::newRow("large-picture") << false << 240;
+    QTest::newRow("printed-cell") << true << 240;
+}
+
+// A mark picture fills the place it is painted into, as large as a printer's
+// cell at its resolution, not a speck of its largest prepared size.
+void TestPicturesAndSound::markPicturesFillTheirPlace() {
+    QFETCH(bool, recorded);
+    QFETCH(int, side);
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (recorded) {
+        QPicture picture;
+        QPainter rec(&picture);
+        Icons::mark(0).paint(&rec, QRect(0, 0, side, side));
+        rec.end();
+        QPainter p(&image);
+        picture.play(&p);
+    } else {
+        QPainter p(&image);
+        Icons::mark(0).paint(&p, image.rect());
+    }
+    int left = side, right = -1;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    QVERIFY2(right - left + 1 > side / 2, qPrintable(QString::number(right - left + 1)));
 }
 
 void TestPicturesAndSound::harpTuneIsAPlayableWave() {
