@@ -201,12 +201,13 @@ void TestPicturesAndSound::helpPageIsWholeAndOfThisVersion() {
     QCOMPARE(html, HelpPage::html());
 
     QXmlStreamReader xml(html);
-    QStringList chapters;
+    QStringList chapters, links;
     int pictures = 0;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         const auto a = xml.attributes();
         if (xml.name() == u"h2") chapters << a.value(QLatin1String("id")).toString();
+        if (xml.name() == u"a") links << a.value(QLatin1String("href")).toString();
         if (xml.name() == u"img") {
             const QString src = a.value(QLatin1String("src")).toString();
             QVERIFY2(src.startsWith(u"data:image/svg+xml;base64,"), qPrintable(src.left(40)));
@@ -216,8 +217,10 @@ void TestPicturesAndSound::helpPageIsWholeAndOfThisVersion() {
         }
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QCOMPARE(chapters,
-             (QStringList{"what", "window", "marks", "rules", "automatic", "cli", "files"}));
+    QCOMPARE(chapters, (QStringList{"what", "window", "marks", "rules", "automatic", "details",
+                                    "security", "oauth2", "keyring", "cli", "files"}));
+    for (const QString& link : links) // every link leads to a chapter of the page
+        QVERIFY2(chapters.contains(link.mid(1)) && link.startsWith(u'#'), qPrintable(link));
     QCOMPARE(pictures, Icons::MarkCount);
     QVERIFY(html.contains("Quillmere " QUILL_VERSION));
     QVERIFY(!html.contains('@'));
