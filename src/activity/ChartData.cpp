@@ -4,6 +4,8 @@
 #include "mail/Exceptions.h"
 #include "settings/Clock.h"
 
+#include <limits>
+
 namespace {
 constexpr int kDays = 7;
 constexpr int kSlots = 48;
@@ -40,6 +42,20 @@ QList<TallyEntry> bars(const QStringList& values) {
     return out;
 }
 } // namespace
+
+CountAxis CountAxisFor(qint64 largest, bool room) {
+    constexpr qint64 kMostSteps = 8;
+    largest = qMax<qint64>(0, largest);
+    for (qint64 power = 1; power <= std::numeric_limits<qint64>::max() / 50; power *= 10) {
+        for (const qint64 times : {1, 2, 5}) {
+            const qint64 step = times * power;
+            const qint64 steps =
+                room ? largest / step + 1 : qMax<qint64>(1, (largest + step - 1) / step);
+            if (steps <= kMostSteps) return {steps * step, step};
+        }
+    }
+    return {largest, largest};
+}
 
 qint64 WholeNumber(const QString& text) {
     bool ok = false;
@@ -237,13 +253,107 @@ void ChartData::Redraw() {
     PlotReadings();
 }
 
-QString ChartData::Title() const {
+QString ChartData::titleFrom(const QDate& from) const {
     const int i = (SelectedMailbox >= 0 && SelectedMailbox < m_records.Mailboxes.size())
                       ? SelectedMailbox
                       : 0;
     return m_records.Mailboxes.value(i) + QStringLiteral(" from ") +
-           m_locale.toString(m_start.date(), QLocale::ShortFormat) + QStringLiteral(" thru ") +
+           m_locale.toString(from, QLocale::ShortFormat) + QStringLiteral(" thru ") +
            m_locale.toString(m_end.date(), QLocale::ShortFormat);
+}
+
+QString ChartData::Title() const {
+    return titleFrom(m_start.date());
+}
+
+QString ChartData::TitleLine() const {
+    QDate from = m_start.date();
+    const QDate first = FirstEntryDate();
+    if (first.isValid() && from < first && first <= m_end.date()) from = first;
+    return titleFrom(from);
+}
+
+QDate ChartData::FirstEntryDate() const {
+    if (m_firstEntry) return *m_firstEntry;
+    QDate first;
+    const auto see = [&](const QString& text) {
+        const DateInfo& info = dateOf(text);
+        if (info.readable && (!first.isValid() || info.date < first)) first = info.date;
+    };
+    for (const CheckRecord& r : m_records.Checks)
+        see(r.Date);
+    for (const DeletionRecord& r : m_records.Deletions)
+        see(r.Date);
+    m_firstEntry = first;
+    return first;
+}
+
+qint64 ChartData::largest(Chart chart) const {
+    qint64 most = 0;
+    const auto slotMax = [&most](const SlotSeries& s) {
+        for (const QList<qint64>* values : {&s.Checks, &s.Found, &s.Deleted})
+            for (qint64 v : *values)
+                most = qMax(most, v);
+    };
+    const auto barMax = [&most](const QList<TallyEntry>& entries) {
+        for (const TallyEntry& e : entries)
+            most = qMax<qint64>(most, e.Count);
+    };
+    switch (chart) {
+    case Chart::DayOfWeek:
+        slotMax(DayOfWeek);
+        break;
+    case Chart::HourOfDay:
+        slotMax(HourOfDay);
+        break;
+    case Chart::DayByDay:
+        for (const QList<DayPoint>* points : {&DayByDay.Checks, &DayByDay.Found, &DayByDay.Deleted})
+            for (const DayPoint& p : *points)
+                most = qMax(most, p.Value);
+        break;
+    case Chart::Pie:
+        most = qMax(Pie.Normal, Pie.Deleted);
+        break;
+    case Chart::TopDomains:
+        barMax(TopDomains);
+        break;
+    case Chart::TopSpammers:
+        barMax(TopSpammers);
+        break;
+    }
+    return most;
+}
+
+bool ChartData::HasData(Chart chart) const {
+    return largest(chart) > 0;
+}
+
+QString ChartData::NoDataText() const {
+    return QStringLiteral("No data for ") + TitleLine();
+}
+
+CountAxis ChartData::AxisOf(Chart chart) const {
+    // Bars may reach the top; points and the value marks beside bars need room.
+    return CountAxisFor(largest(chart), chart != Chart::DayOfWeek);
+}
+
+DayAxis ChartData::DayByDayAxis() const {
+    constexpr qint64 kMostTicks = 26;
+    QDate first, last;
+    for (const QList<DayPoint>* points : {&DayByDay.Checks, &DayByDay.Found, &DayByDay.Deleted})
+        for (const DayPoint& p : *points) {
+            if (!p.Date.isValid()) continue;
+            if (!first.isValid() || p.Date < first) first = p.Date;
+            if (!last.isValid() || p.Date > last) last = p.Date;
+        }
+    if (!first.isValid()) first = last = m_clock.now().date();
+    DayAxis axis;
+    axis.First = first.addDays(-1);
+    const qint64 days = first.daysTo(last) + 2;
+    // A tick a day for two weeks, else a tick every week or every few weeks.
+    axis.Step = days <= 14 ? 1 : 7 * int((days + 7 * kMostTicks - 1) / (7 * kMostTicks));
+    axis.Last = axis.First.addDays((days + axis.Step - 1) / axis.Step * axis.Step);
+    return axis;
 }
 
 QStringList ChartData::DayOfWeekLabels() const {

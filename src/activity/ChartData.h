@@ -8,6 +8,7 @@
 #include <QList>
 #include <QLocale>
 #include <QStringList>
+#include <optional>
 
 class Clock;
 
@@ -34,11 +35,34 @@ struct PieSlices {
     qint64 Deleted = 0;
 };
 
+// A count axis from 0 with a tick at every whole multiple of Step up to Max.
+struct CountAxis {
+    qint64 Max = 1;
+    qint64 Step = 1;
+    int TickCount() const { return int(Max / Step) + 1; }
+};
+
+// The axis for counts up to largest: steps of 1, 2 or 5 times a power of ten,
+// at most eight of them. With room, Max lies above largest (for points and value
+// marks that would sit on the plot's edge), else it is the first tick at or above it.
+CountAxis CountAxisFor(qint64 largest, bool room);
+
+// The date axis of the day-by-day chart: whole days from First to Last, a tick
+// every Step days, with a day to spare on either side of the points.
+struct DayAxis {
+    QDate First, Last;
+    int Step = 1;
+    int TickCount() const { return int(First.daysTo(Last) / Step) + 1; }
+};
+
 // What the statistics window shows, computed from the records of a log: the
 // mailbox and date range filter, the two tables, the chart series, the pie and
 // the two top-ten tallies. No widgets.
 class ChartData {
 public:
+    // The six charts.
+    enum class Chart { DayOfWeek, HourOfDay, DayByDay, Pie, TopDomains, TopSpammers };
+
     // The statistics of records; the range runs from 1 January 1998 to the clock's now.
     ChartData(ActivityRecords records, const QLocale& locale, const Clock& clock);
     explicit ChartData(ActivityRecords records);
@@ -74,8 +98,22 @@ public:
     // fillInGrids, RecomputePie and PlotReadings, in that order.
     void Redraw();
 
-    // The title line: the chosen mailbox, " from ", the start, " thru ", the end.
+    // The chosen mailbox, " from ", the start, " thru ", the end.
     QString Title() const;
+    // The window's title line: Title(), but a range that starts before the log's
+    // first entry is shown from that entry's date.
+    QString TitleLine() const;
+    // The date of the log's earliest readable record (invalid when it has none).
+    QDate FirstEntryDate() const;
+    // Whether chart has something to draw after PlotReadings and RecomputePie: a
+    // count above 0, a point, a slice or a bar.
+    bool HasData(Chart chart) const;
+    // What a chart without data says instead: "No data for " and the title line.
+    QString NoDataText() const;
+    // The value axis of each chart that counts (not the pie), fitted to its largest count.
+    CountAxis AxisOf(Chart chart) const;
+    // The date axis of the day-by-day chart (around today when it has no points).
+    DayAxis DayByDayAxis() const;
     // The locale's full day names, Sunday first.
     QStringList DayOfWeekLabels() const;
     // The start of each half hour in the locale's short time format.
@@ -112,6 +150,8 @@ private:
     int slotOf(const QString& timeText) const;
     bool inRange(const QString& dateText) const;
     bool mailboxOK(const QString& mailbox) const;
+    qint64 largest(Chart chart) const;
+    QString titleFrom(const QDate& from) const;
 
     ActivityRecords m_records;
     QLocale m_locale;
@@ -121,6 +161,7 @@ private:
     mutable Moment m_passNow; // while a pass runs
     mutable QHash<QString, DateInfo> m_dates;
     mutable QHash<QString, int> m_slots;
+    mutable std::optional<QDate> m_firstEntry; // the records never change
 };
 
 // text as a whole number; throws EConvertError when it is not one.

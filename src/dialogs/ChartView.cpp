@@ -1,5 +1,7 @@
 #include "dialogs/ChartView.h"
 
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -12,6 +14,34 @@ ChartView::ChartView(QChart* chart, QWidget* parent) : QChartView(chart, parent)
     setRubberBand(QChartView::NoRubberBand);
     setMouseTracking(true); // hover tool tips
     m_band = new QRubberBand(QRubberBand::Rectangle, this);
+}
+
+void ChartView::setNoDataText(const QString& text) {
+    if (!m_noData) {
+        if (text.isEmpty()) return;
+        m_noData = new QGraphicsSimpleTextItem;
+        QFont font = this->font();
+        font.setPointSizeF(font.pointSizeF() * 1.3);
+        m_noData->setFont(font);
+        m_noData->setBrush(palette().color(QPalette::PlaceholderText));
+        m_noData->setZValue(100); // above the grid and the series
+        scene()->addItem(m_noData);
+        connect(chart(), &QChart::plotAreaChanged, this, &ChartView::placeNoDataText);
+    }
+    m_noData->setText(text);
+    m_noData->setVisible(!text.isEmpty());
+    placeNoDataText();
+}
+
+QString ChartView::noDataText() const {
+    return m_noData && m_noData->isVisible() ? m_noData->text() : QString();
+}
+
+void ChartView::placeNoDataText() {
+    if (!m_noData) return;
+    const QRectF plot = chart()->plotArea();
+    const QRectF text = m_noData->boundingRect();
+    m_noData->setPos(plot.center() - text.center());
 }
 
 void ChartView::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 #include <QChartView>
 #include <QPoint>
 
+class QGraphicsSimpleTextItem;
 class QPrinter;
 class QRubberBand;
 
@@ -13,6 +14,11 @@ class ChartView : public QChartView {
     Q_OBJECT
 public:
     explicit ChartView(QChart* chart, QWidget* parent = nullptr);
+
+    // Shows text in the middle of the plot (in place of data it has none of);
+    // empty text shows nothing. It is part of the picture, printed and saved with it.
+    void setNoDataText(const QString& text);
+    QString noDataText() const;
 
     // Draws the chart to fill the printer's page, keeping its proportions.
     void printTo(QPrinter* printer);
@@ -26,8 +32,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void placeNoDataText();
+
     enum class Drag { None, Zoom, Pan };
     Drag m_drag = Drag::None;
     QPoint m_origin, m_last;
     QRubberBand* m_band = nullptr;
+    QGraphicsSimpleTextItem* m_noData = nullptr;
 };

@@ -37,13 +37,16 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace {
-const QColor kBlue(0, 0, 255);
-const QColor kLime(0, 255, 0);
-const QColor kRed(255, 0, 0);
+// Blue, green and red that read well on white and stay apart for people who
+// see red and green alike (the Okabe-Ito colours).
+const QColor kBlue(0x00, 0x72, 0xb2);
+const QColor kGreen(0x00, 0x9e, 0x73);
+const QColor kRed(0xd5, 0x5e, 0x00);
 const char* const kSeriesNames[3] = {"E-mail Check", "Number Found", "Number Deleted"};
-const QColor kSeriesColours[3] = {kBlue, kLime, kRed};
+const QColor kSeriesColours[3] = {kBlue, kGreen, kRed};
 const int kDepthMin = 5, kDepthMax = 70;
 
 QString settingsSection() {
@@ -58,18 +61,31 @@ QChart* newChart() {
     return chart;
 }
 
-QValueAxis* frequencyAxis(QChart* chart, Qt::Alignment side) {
+// An axis of counts: its ticks sit on whole numbers, a step of 1, 2 or 5
+// times a power of ten apart, for the whole chart and when it is zoomed into.
+QValueAxis* countAxis() {
     auto* axis = new QValueAxis;
-    axis->setTitleText(QStringLiteral("Frequency"));
     axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    QObject::connect(axis, &QValueAxis::rangeChanged, axis, [axis](qreal min, qreal max) {
+        const auto span = qint64(std::floor(max - qMax<qreal>(0, min)));
+        axis->setTickInterval(double(CountAxisFor(span, false).Step));
+    });
+    return axis;
+}
+
+QValueAxis* frequencyAxis(QChart* chart, Qt::Alignment side) {
+    QValueAxis* axis = countAxis();
+    axis->setTitleText(QStringLiteral("Frequency"));
     chart->addAxis(axis, side);
     return axis;
 }
 
-// A value axis from 0 to a little above max, with whole-number ticks.
-void fitValueAxis(QValueAxis* axis, qint64 max) {
-    axis->setRange(0, qMax<qint64>(1, max));
-    axis->applyNiceNumbers();
+// Fits a count axis to counts. Under points it starts a little below 0, so
+// that the points at 0 are drawn whole.
+void fitCountAxis(QValueAxis* axis, const CountAxis& counts, bool points) {
+    axis->setRange(points ? -0.08 * double(counts.Step) : 0.0, double(counts.Max));
 }
 
 void showTip(const QString& text) {
@@ -120,8 +136,13 @@ TfrmChart::TfrmChart(ActivityRecords records, Prompter& prompter, QWidget* paren
     gridSpam = makeStatsTableView(m_spam);
     gridSpam->setObjectName(QStringLiteral("gridSpam"));
     PageControl1->addTab(gridSpam, QStringLiteral("Spam Deleted"));
-    connect(PageControl1, &QTabWidget::currentChanged, this,
-            [this](int page) { btSave->setEnabled(charts[page] != nullptr); });
+    // Saving a picture and the hints on zooming are for the charts.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
+        const bool chart = charts[page] != nullptr;
+        btSave->setEnabled(chart);
+        btHints->setEnabled(chart);
+        if (!chart) pnlHints->hide();
+    });
 
     auto* select = new QLabel(QStringLiteral("&Select :"));
     cbMailbox = new QComboBox;
@@ -146,12 +167,6 @@ TfrmChart::TfrmChart(ActivityRecords records, Prompter& prompter, QWidget* paren
         button("btHints", QStringLiteral("Hints"), QStringLiteral("Hints on graph scroll/zoom"));
     btPrint = button("btPrint", QStringLiteral("Print"), QStringLiteral("Print this page"));
     btClose = button("btClose", QStringLiteral("Close"), QStringLiteral("Return to Quillmere"));
-    btPlot->setIcon(QIcon::fromTheme(QStringLiteral("view-refresh")));
-    btDateRange->setIcon(QIcon::fromTheme(QStringLiteral("x-office-calendar")));
-    btSave->setIcon(QIcon::fromTheme(QStringLiteral("document-save-as")));
-    btHints->setIcon(QIcon::fromTheme(QStringLiteral("help-contents")));
-    btPrint->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
-    btClose->setIcon(QIcon::fromTheme(QStringLiteral("window-close")));
     connect(btPlot, &QPushButton::clicked, this, &TfrmChart::btPlotClick);
     connect(btDateRange, &QPushButton::clicked, this, &TfrmChart::btDateRangeClick);
     connect(btSave, &QPushButton::clicked, this, &TfrmChart::btSaveClick);
@@ -239,11 +254,10 @@ QWidget* TfrmChart::buildLineChart(Page page, std::array<QLineSeries*, 3>& serie
         m_hourX = new QCategoryAxis;
         m_hourX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         m_hourX->setStartValue(-0.5);
-        const QStringList labels = m_data.HourOfDayLabels();
-        for (int i = 0; i < labels.size(); ++i)
-            m_hourX->append(labels[i], i);
-        m_hourX->setRange(0, 47.958);
-        m_hourX->setLabelsAngle(-90);
+        // Half a slot to spare at either end keeps the first and last points whole.
+        m_hourX->setRange(-0.5, 47.5);
+        labelHours(2);
+        connect(chart, &QChart::plotAreaChanged, this, [this] { labelHours(0); });
         x = m_hourX;
         m_hourY = y;
     } else {
@@ -292,10 +306,14 @@ QWidget* TfrmChart::buildLineChart(Page page, std::array<QLineSeries*, 3>& serie
     depth->setMinimumWidth(120);
     sbDepth[strip] = depth;
     connect(depth, &QScrollBar::valueChanged, this, [this, strip](int d) { setDepth(strip, d); });
+    auto* depthLabel = new QLabel(QStringLiteral("Line &depth:"));
+    depthLabel->setBuddy(depth);
     auto* row = new QHBoxLayout;
     row->setContentsMargins(5, 0, 0, 4);
     row->setSpacing(5);
+    row->addWidget(depthLabel);
     row->addWidget(depth);
+    row->addSpacing(10);
     // The boxes show "Number Found", "Number Deleted" and "E-mail Check".
     const std::pair<const char*, int> boxes[3] = {{"Found", 1}, {"Deleted", 2}, {"Checked", 0}};
     for (int b = 0; b < 3; ++b) {
@@ -321,7 +339,7 @@ QWidget* TfrmChart::buildLineChart(Page page, std::array<QLineSeries*, 3>& serie
 QWidget* TfrmChart::buildPie() {
     QChart* chart = newChart();
     pieSeries = new QPieSeries;
-    const std::pair<const char*, QColor> slices[2] = {{"Normal E-mail", kLime},
+    const std::pair<const char*, QColor> slices[2] = {{"Normal E-mail", kGreen},
                                                       {"Spam Deleted", kRed}};
     for (const auto& [name, colour] : slices) {
         auto* slice = pieSeries->append(QString::fromLatin1(name), 0);
@@ -363,8 +381,7 @@ QWidget* TfrmChart::buildTopTen(Page page, QHorizontalBarSeries*& series, QBarCa
     axis = new QBarCategoryAxis;
     chart->addAxis(axis, Qt::AlignLeft);
     series->attachAxis(axis);
-    auto* x = new QValueAxis;
-    x->setLabelFormat(QStringLiteral("%d"));
+    QValueAxis* x = countAxis();
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
     (page == DomainsPage ? m_domainX : m_spammerX) = x;
@@ -430,7 +447,7 @@ void TfrmChart::done(int result) {
 }
 
 void TfrmChart::showTitle() {
-    lblTitle->setText(m_data.Title());
+    lblTitle->setText(m_data.TitleLine());
 }
 
 bool TfrmChart::prepare() {
@@ -498,59 +515,58 @@ void TfrmChart::RecomputePie() {
         slice->setLabel(slice->label() + QStringLiteral(" ") +
                         QStringLiteral("%1 %").arg(any ? qRound(slice->percentage() * 100) : 0));
     }
+    showNoData(PiePage, ChartData::Chart::Pie);
+}
+
+void TfrmChart::showNoData(Page page, ChartData::Chart chart) {
+    charts[page]->setNoDataText(m_data.HasData(chart) ? QString() : m_data.NoDataText());
 }
 
 void TfrmChart::PlotReadings() {
+    using Chart = ChartData::Chart;
     const SlotSeries& dow = m_data.DayOfWeek;
     const QList<qint64>* dowValues[3] = {&dow.Checks, &dow.Found, &dow.Deleted};
-    qint64 max = 0;
     for (int s = 0; s < 3; ++s) {
         QBarSet* set = dayOfWeekSeries->barSets()[s];
-        for (int d = 0; d < dowValues[s]->size(); ++d) {
+        for (int d = 0; d < dowValues[s]->size(); ++d)
             set->replace(d, double(dowValues[s]->at(d)));
-            max = qMax(max, dowValues[s]->at(d));
-        }
     }
-    fitValueAxis(m_dayOfWeekY, max);
+    fitCountAxis(m_dayOfWeekY, m_data.AxisOf(Chart::DayOfWeek), false);
+    showNoData(DayOfWeekPage, Chart::DayOfWeek);
 
     const SlotSeries& hod = m_data.HourOfDay;
     const QList<qint64>* hodValues[3] = {&hod.Checks, &hod.Found, &hod.Deleted};
-    max = 0;
     for (int s = 0; s < 3; ++s) {
         QList<QPointF> points;
-        for (int i = 0; i < hodValues[s]->size(); ++i) {
+        for (int i = 0; i < hodValues[s]->size(); ++i)
             points.append(QPointF(i, double(hodValues[s]->at(i))));
-            max = qMax(max, hodValues[s]->at(i));
-        }
         hourSeries[s]->replace(points);
     }
-    fitValueAxis(m_hourY, max);
+    fitCountAxis(m_hourY, m_data.AxisOf(Chart::HourOfDay), true);
+    showNoData(HourOfDayPage, Chart::HourOfDay);
 
     const QList<DayPoint>* dayValues[3] = {&m_data.DayByDay.Checks, &m_data.DayByDay.Found,
                                            &m_data.DayByDay.Deleted};
-    max = 0;
-    QDate first, last;
     for (int s = 0; s < 3; ++s) {
         QList<QPointF> points;
         points.reserve(dayValues[s]->size());
-        for (const DayPoint& p : *dayValues[s]) {
+        for (const DayPoint& p : *dayValues[s])
             points.append(QPointF(double(QDateTime(p.Date, QTime(0, 0)).toMSecsSinceEpoch()),
                                   double(p.Value)));
-            max = qMax(max, p.Value);
-            if (!first.isValid() || p.Date < first) first = p.Date;
-            if (!last.isValid() || p.Date > last) last = p.Date;
-        }
         daySeries[s]->replace(points);
     }
-    if (!first.isValid()) first = last = Clock::current().now().date();
-    if (first == last) first = first.addDays(-7);
-    // One label per week, as many as fit.
-    m_dayX->setRange(QDateTime(first, QTime(0, 0)), QDateTime(last, QTime(0, 0)));
-    m_dayX->setTickCount(int(std::clamp<qint64>(first.daysTo(last) / 7 + 1, 2, 60)));
-    fitValueAxis(m_dayY, max);
+    const DayAxis days = m_data.DayByDayAxis();
+    m_dayX->setRange(QDateTime(days.First, QTime(0, 0)), QDateTime(days.Last, QTime(0, 0)));
+    m_dayX->setTickCount(days.TickCount());
+    fitCountAxis(m_dayY, m_data.AxisOf(Chart::DayByDay), true);
+    showNoData(DayByDayPage, Chart::DayByDay);
 
     plotTopTen(domainSeries, domainAxis, m_data.TopDomains);
+    fitCountAxis(m_domainX, m_data.AxisOf(Chart::TopDomains), false);
+    showNoData(DomainsPage, Chart::TopDomains);
     plotTopTen(spammerSeries, spammerAxis, m_data.TopSpammers);
+    fitCountAxis(m_spammerX, m_data.AxisOf(Chart::TopSpammers), false);
+    showNoData(SpammersPage, Chart::TopSpammers);
 }
 
 void TfrmChart::plotTopTen(QHorizontalBarSeries* series, QBarCategoryAxis* axis,
@@ -560,17 +576,37 @@ void TfrmChart::plotTopTen(QHorizontalBarSeries* series, QBarCategoryAxis* axis,
     set->remove(0, set->count());
     axis->clear();
     QStringList labels;
-    qint64 max = 0;
     for (qsizetype i = entries.size() - 1; i >= 0; --i) {
         set->append(entries[i].Count);
         labels.append(entries[i].Value);
-        max = qMax<qint64>(max, entries[i].Count);
     }
     axis->append(labels);
-    QValueAxis* x = series == domainSeries ? m_domainX : m_spammerX;
-    // Room for the value marks beyond the longest bar.
-    x->setRange(0, double(qMax<qint64>(1, max)) * 1.1);
-    x->applyNiceNumbers();
+}
+
+void TfrmChart::labelHours(int hours) {
+    const QStringList labels = m_data.HourOfDayLabels();
+    int angle = 0;
+    if (hours <= 0) {
+        if (!charts[HourOfDayPage]) return;
+        // A label every hour where they fit side by side, else every two hours,
+        // turned where even those would touch. The room is taken from the view,
+        // which the labels do not change, less the value axis beside the plot.
+        const QFontMetrics fm(m_hourX->labelsFont());
+        int widest = 0;
+        for (const QString& label : labels)
+            widest = qMax(widest, fm.horizontalAdvance(label));
+        const int wanted = widest + 2 * fm.averageCharWidth();
+        const int room = charts[HourOfDayPage]->width() - 12 * fm.averageCharWidth();
+        hours = 24 * wanted <= room ? 1 : 2;
+        angle = 12 * wanted <= room ? 0 : -90;
+    }
+    if (hours == m_hourStep && angle == int(m_hourX->labelsAngle())) return;
+    m_hourStep = hours;
+    m_hourX->setLabelsAngle(angle);
+    for (const QString& label : m_hourX->categoriesLabels())
+        m_hourX->remove(label);
+    for (int slot = 0; slot < labels.size(); slot += 2 * hours)
+        m_hourX->append(labels[slot], slot);
 }
 
 void TfrmChart::setDepth(int strip, int depth) {

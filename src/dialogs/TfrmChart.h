@@ -112,6 +112,9 @@ private:
     void PlotReadings();
     void plotTopTen(QHorizontalBarSeries* series, QBarCategoryAxis* axis,
                     const QList<TallyEntry>& entries);
+    void showNoData(Page page, ChartData::Chart chart);
+    // Labels the hour axis every hours hours (0: every hour or two, as fits its width).
+    void labelHours(int hours);
     void setDepth(int strip, int depth);
     void placeHints();
 
@@ -128,4 +131,5 @@ private:
     QValueAxis* m_domainX = nullptr;
     QValueAxis* m_spammerX = nullptr;
     bool m_columnsFitted = false;
+    int m_hourStep = 0; // hours between two labels of the hour axis
 };

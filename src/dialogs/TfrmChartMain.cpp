@@ -55,9 +55,8 @@ TfrmChartMain::TfrmChartMain(Prompter& prompter, QWidget* parent)
     edPath->setObjectName(QStringLiteral("edPath"));
     edPath->setMinimumWidth(edPath->fontMetrics().averageCharWidth() * 48);
     label->setBuddy(edPath);
-    btBrowse = new QPushButton(QStringLiteral("..."));
+    btBrowse = new QPushButton(QStringLiteral("Browse..."));
     btBrowse->setObjectName(QStringLiteral("btBrowse"));
-    btBrowse->setIcon(QIcon::fromTheme(QStringLiteral("document-open")));
     btBrowse->setToolTip(QStringLiteral("Choose the activity log file"));
     btBrowse->setAutoDefault(false);
     connect(btBrowse, &QPushButton::clicked, this, &TfrmChartMain::btBrowseClick);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -41,6 +42,7 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
     // Everything but OK and Cancel scrolls, so that the dialog fits a small or
     // strongly scaled screen.
     auto* body = new QWidget;
+    m_body = body;
     auto* v = new QVBoxLayout(body);
     v->setContentsMargins(0, 0, 0, 0);
     v->addWidget(wrapped(m_server.isEmpty()
@@ -102,21 +104,45 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
     lblProblem->hide();
     outer->addWidget(lblProblem);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    outer->addWidget(buttons);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    outer->addWidget(m_buttons);
 
     showSecurityNote();
     showTrusted();
     showSignInFields();
     showStoredSignIn();
+    // The width is the user's; the height always that of the content.
     const QMargins m = outer->contentsMargins();
-    const QSize whole =
-        body->sizeHint() + QSize(0, buttons->sizeHint().height()) +
-        QSize(m.left() + m.right() + scroll->verticalScrollBar()->sizeHint().width(),
-              m.top() + m.bottom() + 2 * outer->spacing());
-    WindowSize::keep(this, QStringLiteral("MailboxDetails"), whole.expandedTo(QSize(560, 0)));
+    setMinimumWidth(body->minimumSizeHint().width() + m.left() + m.right() +
+                    scroll->verticalScrollBar()->sizeHint().width());
+    WindowSize::keep(this, QStringLiteral("MailboxDetails"), QSize(560, 400));
+    fitHeight();
+}
+
+int TfrmMailboxDetails::contentHeight(int width) const {
+    const QLayout* outer = layout();
+    const QMargins m = outer->contentsMargins();
+    const int inner = width - m.left() - m.right();
+    const QLayout* body = m_body->layout();
+    int height = body->hasHeightForWidth() ? body->totalHeightForWidth(inner)
+                                           : body->totalSizeHint().height();
+    height += m.top() + m.bottom() + outer->spacing() + m_buttons->sizeHint().height();
+    if (lblProblem->isVisibleTo(this))
+        height += outer->spacing() + lblProblem->heightForWidth(inner);
+    return height;
+}
+
+void TfrmMailboxDetails::fitHeight() {
+    int room = QWIDGETSIZE_MAX;
+    if (const QScreen* where = screen()) room = where->availableGeometry().height() - 48;
+    resize(width(), qMin(contentHeight(width()), room));
+}
+
+void TfrmMailboxDetails::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    fitHeight();
 }
 
 TfrmMailboxDetails::~TfrmMailboxDetails() = default;
@@ -229,6 +255,7 @@ void TfrmMailboxDetails::showSignInFields() {
     edSignInUrl->setVisible(oauth2 && signingIn());
     btSignIn->setEnabled(!signingIn());
     btCancelSignIn->setEnabled(signingIn());
+    if (isVisible()) fitHeight();
 }
 
 void TfrmMailboxDetails::showStoredSignIn() {
@@ -356,6 +383,7 @@ void TfrmMailboxDetails::accept() {
                                            "choose \"TLS\" or \"STARTTLS required\" as the "
                                            "security."));
         lblProblem->show();
+        fitHeight();
         cbSecurity->setFocus();
         return;
     }

@@ -7,6 +7,7 @@
 
 class OAuth2SignIn;
 class QComboBox;
+class QDialogButtonBox;
 class QFormLayout;
 class QGroupBox;
 class QLabel;
@@ -38,6 +39,8 @@ public:
 
     void accept() override;
     void reject() override;
+    // The height the dialog's content takes at width (without scrolling).
+    int contentHeight(int width) const;
 
     QComboBox* cbSecurity = nullptr;
     QLabel* lblSecurityNote = nullptr;
@@ -57,8 +60,12 @@ public:
     QLabel* lblSignInStatus = nullptr;
     QLabel* lblProblem = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QGroupBox* buildSignIn();
+    void fitHeight();
     void showTrusted();
     void showSecurityNote();
     void showSignInFields();
@@ -72,4 +79,6 @@ private:
     QString m_trusted;
     std::unique_ptr<OAuth2SignIn> m_signIn;
     QFormLayout* m_signInForm = nullptr;
+    QWidget* m_body = nullptr; // everything that scrolls
+    QDialogButtonBox* m_buttons = nullptr;
 };

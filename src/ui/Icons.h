@@ -11,13 +11,13 @@ namespace Icons {
 // ambulance, heart, running man, smiley, wizard, green arrow, one, two and
 // three dots). A null icon for any other number (no mark).
 QIcon mark(int state);
-// The same picture as a 16x16 pixmap; null for no mark.
+// The same picture as a 16x16 pixmap (drawn for the screen's scale); null for no mark.
 QPixmap markPixmap(int state);
 // Number of mark pictures ("B0" to "B14").
 constexpr int MarkCount = 15;
 
-// A named picture of the resources ("quillmere", "ANIM1", "ANIM2", "hammer",
-// "bye", "door", "stop", "up", "down", "settings", "mark", "delete", "remark",
+// A named picture of the resources, drawn at any size it is asked for ("quillmere", "ANIM1",
+// "ANIM2", "hammer", "bye", "door", "stop", "up", "down", "settings", "mark", "delete", "remark",
 // "reset", "launch", "general", "spam", "stats", "about", "help").
 QIcon named(const QString& name);
 // A named picture drawn at exactly size x size pixels (for large pictures).
@@ -26,9 +26,15 @@ QPixmap pixmap(const QString& name, int size);
 inline QIcon program() {
     return named(QStringLiteral("quillmere"));
 }
+// A picture of the desktop's icon theme in its current, flat form: where the
+// theme keeps its full-colour pictures of old aside (Adwaita), the "-symbolic"
+// one. Null when the theme has neither.
+QIcon themed(const QString& name);
 // Lets message boxes and buttons take their pictures from the desktop's icon
-// theme; where the platform names none (a bare X server, offscreen), Adwaita
-// stands in, so they are drawn crisp rather than from blurry built-in pictures.
+// theme, in its flat form; where the platform names none (a bare X server,
+// offscreen), Adwaita stands in. Push buttons show their text without
+// pictures, whatever the desktop's style would add, and with two average
+// characters' room on either side of it.
 void useDesktopIconTheme();
 
 } // namespace Icons

@@ -88,9 +88,10 @@ TfrmAbout::TfrmAbout(GeneralSettings& settings, QWidget* parent)
                        "A mail pre-filter for POP3 mailboxes: it reads only the headers of "
                        "waiting mail, marks junk by your rules and deletes it on the server "
                        "before your mail program downloads it.<br><br>"
-                       "The Quillmere project. Built with Qt %2.<br>"
-                       "Read the README in the source tree for help, the command line "
-                       "companion <code>quillmere-cli</code> and the demo.")
+                       "The Quillmere project. Built with Qt %2.<br><br>"
+                       "<b>Help</b> in the Settings panel or the tray menu opens the manual "
+                       "in your browser. <code>quillmere-cli --help</code> lists what the "
+                       "command line companion does.")
             .arg(QStringLiteral(QUILL_VERSION), QString::fromLatin1(qVersion())));
     details->setObjectName(QStringLiteral("lblDetails"));
     details->setWordWrap(true);

@@ -4,6 +4,7 @@
 #include "core/MessageListModel.h"
 #include "mail/Exceptions.h"
 #include "settings/SettingsStore.h"
+#include "ui/FittedLabel.h"
 #include "ui/Icons.h"
 #include "ui/MarkIconProxy.h"
 
@@ -17,12 +18,15 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -118,6 +122,7 @@ TfrmMain::TfrmMain(MainController& controller, QWidget* parent)
     connect(&m_controller, &MainController::stateChanged, this,
             [this] { render(m_controller.state()); });
 
+    m_top->installEventFilter(this); // its width decides where the version goes
     resize(DefaultWidth, DefaultHeight);
     render(m_controller.state());
 }
@@ -128,16 +133,17 @@ QWidget* TfrmMain::buildTopPanel() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("pnlTop"));
     panel->setFixedHeight(TopPanelHeight);
+    m_top = panel;
 
-    lblTitle = new QLabel(QStringLiteral("Quillmere"));
+    // Long captions (the countdown, a sweep's result) are drawn smaller to fit
+    // beside the big buttons, never widen the window.
+    lblTitle = new FittedLabel(QStringLiteral("Quillmere"));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont title = lblTitle->font();
     title.setPointSize(title.pointSize() + 5);
     title.setBold(true);
     lblTitle->setFont(title);
     lblTitle->setStyleSheet(QStringLiteral("color: #155050;"));
-    // Long captions (the countdown, a sweep's result) are cut, never widen the window.
-    lblTitle->setMinimumWidth(1);
     Label1 = new QLabel(QStringLiteral("mail pre-filter %1").arg(QStringLiteral(QUILL_VERSION)));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(QStringLiteral("color: #707070;"));
@@ -256,12 +262,21 @@ void TfrmMain::buildList() {
     QHeaderView* header = ListView1->header();
     header->setSectionsClickable(false);
     header->setSectionsMovable(false);
-    // The subject takes what the other columns leave, so the header always
-    // reaches the scroll bar; the others keep the widths the user gives them.
+    // Size and date fit their content; subject and sender share the rest, so
+    // the header always reaches the scroll bar. Moving the border between the
+    // two sets their shares.
     header->setStretchLastSection(false);
-    header->setSectionResizeMode(MessageListModel::SubjectColumn, QHeaderView::Stretch);
-    for (int c = MessageListModel::SenderColumn; c < MessageListModel::ColumnCount; ++c)
-        header->setSectionResizeMode(c, QHeaderView::Interactive);
+    header->setMinimumSectionSize(24);
+    header->setSectionResizeMode(MessageListModel::SubjectColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(MessageListModel::SenderColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(MessageListModel::SizeColumn, QHeaderView::Fixed);
+    header->setSectionResizeMode(MessageListModel::DateColumn, QHeaderView::Fixed);
+    connect(header, &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) { columnResizedByUser(column, width); });
+    connect(m_proxy, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { fitSizeColumn(first, last); });
+    connect(m_proxy, &QAbstractItemModel::modelReset, this,
+            [this] { fitSizeColumn(0, m_proxy->rowCount() - 1); });
     fitColumns();
     // Keys anywhere in the list, clicks anywhere in its rows' area (below the
     // last row too).
@@ -314,12 +329,24 @@ void TfrmMain::centre() {
 
 namespace {
 const QString WindowSection = QStringLiteral("MainWindow");
+
+// Subject's and sender's widths when they share shared pixels, the sender
+// taking senderShare of them; neither gets less than least (or half).
+std::pair<int, int> shareColumns(int shared, double senderShare, int least) {
+    least = std::min(least, shared / 2);
+    const int sender =
+        std::clamp(int(std::lround(shared * senderShare)), least, std::max(least, shared - least));
+    return {shared - sender, sender};
+}
 } // namespace
+
+int TfrmMain::columnPadding() const {
+    return 2 * ListView1->style()->pixelMetric(QStyle::PM_HeaderMargin) + 12;
+}
 
 void TfrmMain::fitColumns() {
     QHeaderView* header = ListView1->header();
     const QFontMetrics text(ListView1->font());
-    const int padding = 2 * ListView1->style()->pixelMetric(QStyle::PM_HeaderMargin) + 12;
     // The widest date the locale writes: two-digit day and month, an evening time.
     const QString format = m_controller.ListDateFormat();
     int date = text.horizontalAdvance(
@@ -327,15 +354,71 @@ void TfrmMain::fitColumns() {
     for (int hour : {10, 22})
         date = std::max(date, text.horizontalAdvance(QLocale().toString(
                                   QDateTime(QDate(2024, 12, 28), QTime(hour, 58, 58)), format)));
-    const int size = std::max(text.horizontalAdvance(QStringLiteral("99999999")),
-                              text.horizontalAdvance(QStringLiteral("Size")));
-    header->resizeSection(MessageListModel::DateColumn, date + padding);
-    header->resizeSection(MessageListModel::SizeColumn, size + padding);
-    const int rest = std::max(0, width() - 40 - date - size - 2 * padding);
-    header->resizeSection(
-        MessageListModel::SenderColumn,
-        std::max(text.horizontalAdvance(QStringLiteral("someone@example.org")) + padding,
-                 rest * 9 / 20));
+    const QScopedValueRollback sharing(m_sharing, true);
+    header->resizeSection(MessageListModel::DateColumn, date + columnPadding());
+    fitSizeColumn(0, m_proxy->rowCount() - 1);
+    shareWidth();
+}
+
+void TfrmMain::fitSizeColumn(int first, int last) {
+    // The widest size among the rows (all of them when the list starts over).
+    const QFontMetrics text(ListView1->font());
+    if (first == 0) {
+        last = m_proxy->rowCount() - 1;
+        m_sizeWidth = text.horizontalAdvance(
+            m_proxy->headerData(MessageListModel::SizeColumn, Qt::Horizontal).toString());
+    }
+    for (int row = first; row <= last; ++row)
+        m_sizeWidth = std::max(
+            m_sizeWidth, text.horizontalAdvance(
+                             m_proxy->index(row, MessageListModel::SizeColumn).data().toString()));
+    QHeaderView* header = ListView1->header();
+    if (header->sectionSize(MessageListModel::SizeColumn) == m_sizeWidth + columnPadding()) return;
+    {
+        const QScopedValueRollback sharing(m_sharing, true);
+        header->resizeSection(MessageListModel::SizeColumn, m_sizeWidth + columnPadding());
+    }
+    shareWidth();
+}
+
+int TfrmMain::sharedWidth() const {
+    const QHeaderView* header = ListView1->header();
+    return ListView1->viewport()->width() - header->sectionSize(MessageListModel::SizeColumn) -
+           header->sectionSize(MessageListModel::DateColumn);
+}
+
+void TfrmMain::shareWidth() {
+    // A hidden list's width is not yet the one it shows with.
+    if (!ListView1->viewport()->isVisible()) return;
+    const int shared = sharedWidth();
+    if (shared <= 0) return;
+    if (m_keptSender > 0) {
+        // A sender width kept from the last run gives the share at the first real width.
+        m_senderShare = double(m_keptSender) / shared;
+        m_keptSender = 0;
+    }
+    const int least = QFontMetrics(ListView1->font()).horizontalAdvance(QStringLiteral("Subject")) +
+                      columnPadding();
+    const auto widths = shareColumns(shared, m_senderShare, least);
+    const QScopedValueRollback sharing(m_sharing, true);
+    QHeaderView* header = ListView1->header();
+    header->resizeSection(MessageListModel::SubjectColumn, widths.first);
+    header->resizeSection(MessageListModel::SenderColumn, widths.second);
+}
+
+void TfrmMain::columnResizedByUser(int column, int width) {
+    if (m_sharing) return;
+    const int shared = sharedWidth();
+    if (shared <= 0) return;
+    if (column == MessageListModel::SubjectColumn)
+        m_senderShare = double(shared - width) / shared;
+    else if (column == MessageListModel::SenderColumn)
+        m_senderShare = double(width) / shared;
+    else
+        return;
+    m_keptSender = 0;
+    m_senderShare = std::clamp(m_senderShare, 0.0, 1.0);
+    shareWidth();
 }
 
 void TfrmMain::restoreWindowState() {
@@ -356,11 +439,14 @@ void TfrmMain::restoreWindowState() {
         centre();
     if (tree.ReadBool(WindowSection, QStringLiteral("Maximized"), false))
         setWindowState(windowState() | Qt::WindowMaximized);
+    // Size and date fit their content whatever was stored ("col2", "col3"); the
+    // sender's width ("col1") sets its share of the room left.
+    m_keptSender = std::max(0, value("col1"));
+    if (m_keptSender > 0) {
+        const QScopedValueRollback sharing(m_sharing, true);
+        ListView1->header()->resizeSection(MessageListModel::SenderColumn, m_keptSender);
+    }
     fitColumns();
-    QHeaderView* header = ListView1->header();
-    const char* columns[] = {"col1", "col2", "col3"};
-    for (int c = MessageListModel::SenderColumn; c < MessageListModel::ColumnCount; ++c)
-        if (const int stored = value(columns[c - 1]); stored > 0) header->resizeSection(c, stored);
 }
 
 void TfrmMain::saveWindowState() const {
@@ -391,7 +477,6 @@ void TfrmMain::render(const MainViewState& state) {
     const auto differs = [&](auto member) { return all || was.*member != state.*member; };
     if (differs(&MainViewState::Caption)) setWindowTitle(state.Caption);
     if (differs(&MainViewState::lblTitle)) lblTitle->setText(state.lblTitle);
-    if (differs(&MainViewState::Label1Visible)) Label1->setVisible(state.Label1Visible);
     if (differs(&MainViewState::StatusText)) StatusPanel1->setText(state.StatusText);
 
     if (differs(&MainViewState::btExitCaption)) {
@@ -411,6 +496,8 @@ void TfrmMain::render(const MainViewState& state) {
         for (QToolButton* b : {btMark, btResetAll, btLaunch, btDelete, btRemark})
             b->setVisible(state.RowButtonsVisible);
     if (differs(&MainViewState::lblAdVisible)) lblAd->setVisible(state.lblAdVisible);
+    if (differs(&MainViewState::lblTitle) || differs(&MainViewState::Label1Visible))
+        placeVersion(state.Label1Visible);
     // The list's commands wait while an operation runs.
     if (differs(&MainViewState::Busy))
         for (QAction* a : PopupMenu1->actions())
@@ -425,10 +512,25 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     Q_EMIT closed();
 }
 
+void TfrmMain::placeVersion(bool shown) {
+    // The version steps aside while the title needs its room: the title has the
+    // top row up to the big buttons.
+    const auto* row = static_cast<QBoxLayout*>(m_top->layout());
+    const QMargins m = row->contentsMargins();
+    int room = m_top->width() - m.left() - m.right() - 10;
+    for (const QToolButton* b : {btList, btOptions, btExit})
+        room -= b->width() + row->spacing();
+    const int title = QFontMetrics(lblTitle->font()).horizontalAdvance(lblTitle->text());
+    Label1->setVisible(shown && title + 8 + Label1->sizeHint().width() <= room);
+}
+
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_top && event->type() == QEvent::Resize && m_drawn)
+        placeVersion(m_drawn->Label1Visible);
     if (watched == ListView1 && event->type() == QEvent::KeyRelease) m_controller.ListView1KeyUp();
     if (watched == ListView1->viewport()) {
         const auto type = event->type();
+        if (type == QEvent::Resize || type == QEvent::Show) shareWidth();
         const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
                            type == QEvent::MouseButtonDblClick;
         if (!mouse) return QMainWindow::eventFilter(watched, event);

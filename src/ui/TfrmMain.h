@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <optional>
 
+class FittedLabel;
 class MainController;
 class MarkIconProxy;
 class MessageListModel;
@@ -45,12 +46,13 @@ public:
     void restoreWindowState();
     // Stores what restoreWindowState restores.
     void saveWindowState() const;
-    // The list's columns as they open without stored widths: size and date wide
-    // enough for their content, sender a share of the rest, subject the rest.
+    // The list's columns: size and date as wide as their content, subject and
+    // sender sharing the rest by the sender's share (moving the border between
+    // them sets it), so that the header always reaches the scroll bar.
     void fitColumns();
 
     // Controls, named as the rest of the program calls them.
-    QLabel* lblTitle = nullptr;
+    FittedLabel* lblTitle = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* lblAd = nullptr;
     QToolButton* btList = nullptr;
@@ -96,10 +98,21 @@ private:
     void buildList();
     void buildPopupMenu();
     void showOptionsPanel();
+    int columnPadding() const;
+    void fitSizeColumn(int first, int last);
+    int sharedWidth() const;
+    void shareWidth();
+    void columnResizedByUser(int column, int width);
+    void placeVersion(bool shown);
 
     MainController& m_controller;
     MessageListModel* m_model = nullptr;
     MarkIconProxy* m_proxy = nullptr;
+    QWidget* m_top = nullptr;             // the title, banner and big buttons
     std::optional<MainViewState> m_drawn; // the state on the screen
     QIcon m_idleExitIcon;                 // the exit button's idle face, made once
+    double m_senderShare = 0.45;          // the sender's part of the width it shares
+    int m_keptSender = 0;                 // a stored sender width not yet made a share
+    int m_sizeWidth = 0;                  // the widest size text of the rows
+    bool m_sharing = false;               // the columns are being set, not dragged
 };

@@ -186,6 +186,129 @@ private Q_SLOTS:
         QVERIFY(data.TopSpammers.isEmpty());
     }
 
+    void titleStartsAtTheFirstEntry_data() {
+        QTest::addColumn<QDateTime>("start"); // invalid: the initial range
+        QTest::addColumn<QDateTime>("end");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("initial-range-from-the-first-entry")
+            << QDateTime() << QDateTime() << "All mailboxes from 12/6/26 thru 12/8/26";
+        QTest::newRow("range-starting-after-it-kept")
+            << QDateTime(QDate(2026, 12, 7), QTime(0, 0)) << kNow
+            << "All mailboxes from 12/7/26 thru 12/8/26";
+        QTest::newRow("range-ending-before-it-kept") << QDateTime(QDate(2020, 1, 1), QTime(0, 0))
+                                                     << QDateTime(QDate(2026, 12, 1), QTime(0, 0))
+                                                     << "All mailboxes from 1/1/20 thru 12/1/26";
+    }
+    // The window's title line starts at the log's first entry where the range
+    // starts before it; the range itself stays.
+    void titleStartsAtTheFirstEntry() {
+        QFETCH(QDateTime, start);
+        QFETCH(QDateTime, end);
+        QFETCH(QString, title);
+        ActivityRecords r = sampleLog();
+        r.Checks.append(check("08.12.2026", "9:15 AM", "ann", "0")); // unreadable: not a first
+        ChartData data(r, kUs, m_clock);
+        if (start.isValid()) data.setRange(start, end);
+        QCOMPARE(data.FirstEntryDate(), QDate(2026, 12, 6));
+        QCOMPARE(data.TitleLine(), title);
+        QVERIFY(data.Title().startsWith(
+            QStringLiteral("All mailboxes from ") +
+            kUs.toString(data.StartDate().date(), QLocale::ShortFormat))); // the range as set
+    }
+
+    void countAxes_data() {
+        QTest::addColumn<qint64>("largest");
+        QTest::addColumn<bool>("room");
+        QTest::addColumn<qint64>("max");
+        QTest::addColumn<qint64>("step");
+        QTest::newRow("nothing-counted") << qint64(0) << false << qint64(1) << qint64(1);
+        QTest::newRow("one-bar-whole-ticks-not-halves")
+            << qint64(1) << true << qint64(2) << qint64(1);
+        QTest::newRow("seven-in-ones-up-to-the-top")
+            << qint64(7) << false << qint64(7) << qint64(1);
+        QTest::newRow("eight-with-room-in-twos") << qint64(8) << true << qint64(10) << qint64(2);
+        QTest::newRow("seventeen-in-fives") << qint64(17) << false << qint64(20) << qint64(5);
+        QTest::newRow("thousands-in-hundreds")
+            << qint64(1234) << false << qint64(1400) << qint64(200);
+    }
+    void countAxes() {
+        QFETCH(qint64, largest);
+        QFETCH(bool, room);
+        QFETCH(qint64, max);
+        QFETCH(qint64, step);
+        const CountAxis axis = CountAxisFor(largest, room);
+        QCOMPARE(axis.Max, max);
+        QCOMPARE(axis.Step, step);
+        QCOMPARE(axis.Max % axis.Step, 0);
+        QVERIFY(axis.TickCount() <= 9);
+        QVERIFY(room ? axis.Max > largest : axis.Max >= largest);
+    }
+
+    // Each chart's axis follows its own largest count; a chart without a count,
+    // point, slice or bar says so with the mailbox and range.
+    void axesAndNoData() {
+        using Chart = ChartData::Chart;
+        ChartData data(sampleLog(), kUs, m_clock);
+        data.Redraw();
+        QCOMPARE(data.AxisOf(Chart::TopSpammers).Max, 3); // 2 deletions, room for the mark
+        QCOMPARE(data.AxisOf(Chart::TopSpammers).Step, 1);
+        QCOMPARE(data.AxisOf(Chart::DayOfWeek).Max, 4); // 4 found on Sunday
+        QCOMPARE(data.AxisOf(Chart::HourOfDay).Max, 4); // 3 found at 9:30 PM, and room
+        for (Chart c : {Chart::DayOfWeek, Chart::HourOfDay, Chart::DayByDay, Chart::Pie,
+                        Chart::TopDomains, Chart::TopSpammers})
+            QVERIFY(data.HasData(c));
+
+        data.SelectedMailbox = 2; // ann, who had nothing deleted on the last day
+        data.setRange(QDateTime(QDate(2026, 12, 8), QTime(0, 0)), kNow);
+        data.Redraw();
+        QVERIFY(data.HasData(Chart::DayOfWeek) && data.HasData(Chart::DayByDay));
+        QVERIFY(!data.HasData(Chart::Pie));
+        QVERIFY(!data.HasData(Chart::TopSpammers) && !data.HasData(Chart::TopDomains));
+        QCOMPARE(data.NoDataText(), QStringLiteral("No data for ann from 12/8/26 thru 12/8/26"));
+
+        ActivityRecords none;
+        none.Mailboxes = QStringList{QStringLiteral("All mailboxes")};
+        ChartData empty(none, kUs, m_clock);
+        empty.Redraw();
+        QVERIFY(!empty.HasData(Chart::DayOfWeek) && !empty.HasData(Chart::HourOfDay));
+        QCOMPARE(empty.NoDataText(),
+                 QStringLiteral("No data for All mailboxes from 1/1/98 thru 12/8/26"));
+    }
+
+    void dayAxis_data() {
+        QTest::addColumn<QList<QDate>>("points");
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<int>("step");
+        const QDate dec8(2026, 12, 8);
+        QTest::newRow("one-day-in-the-middle")
+            << QList<QDate>{dec8} << dec8.addDays(-1) << dec8.addDays(1) << 1;
+        QTest::newRow("no-points-around-today")
+            << QList<QDate>{} << dec8.addDays(-1) << dec8.addDays(1) << 1;
+        QTest::newRow("two-weeks-by-the-day")
+            << QList<QDate>{dec8.addDays(-11), dec8} << dec8.addDays(-12) << dec8.addDays(1) << 1;
+        QTest::newRow("a-quarter-by-the-week")
+            << QList<QDate>{dec8.addDays(-90), dec8} << dec8.addDays(-91) << dec8.addDays(7) << 7;
+        QTest::newRow("a-year-in-three-weeks")
+            << QList<QDate>{dec8, dec8.addYears(-1)} << dec8.addYears(-1).addDays(-1)
+            << dec8.addYears(-1).addDays(-1 + 18 * 21) << 21;
+    }
+    void dayAxis() {
+        QFETCH(QList<QDate>, points);
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(int, step);
+        ChartData data(sampleLog(), kUs, m_clock);
+        for (const QDate& d : points)
+            data.DayByDay.Checks.append({d, 1});
+        const DayAxis axis = data.DayByDayAxis();
+        QCOMPARE(axis.First, first);
+        QCOMPARE(axis.Last, last);
+        QCOMPARE(axis.Step, step);
+        QCOMPARE(axis.First.daysTo(axis.Last) % axis.Step, 0); // every tick on a whole day
+        QVERIFY(axis.TickCount() <= 27);
+    }
+
     void numberThatIsNotWhole() {
         ActivityRecords r = sampleLog();
         r.Checks.append(check("12/8/2026", "9:15 AM", "ann", "lots"));

@@ -21,6 +21,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -148,7 +149,7 @@ QList<QStringList> tableRows(const QTableView* view) {
 
 // Everything the window shows equals what the data module computes for the same filter.
 void compareWithData(TfrmChart& w, const ChartData& d) {
-    QCOMPARE(w.lblTitle->text(), d.Title());
+    QCOMPARE(w.lblTitle->text(), d.TitleLine());
     QCOMPARE(tableRows(w.gridTraffic), d.EmailTraffic);
     QCOMPARE(tableRows(w.gridSpam), d.SpamDeleted);
     const QList<qint64>* dow[3] = {&d.DayOfWeek.Checks, &d.DayOfWeek.Found, &d.DayOfWeek.Deleted};
@@ -163,6 +164,31 @@ void compareWithData(TfrmChart& w, const ChartData& d) {
     QCOMPARE(qint64(w.pieSeries->slices()[1]->value()), d.Pie.Deleted);
     QCOMPARE(bars(w.domainSeries, w.domainAxis), bars(d.TopDomains));
     QCOMPARE(bars(w.spammerSeries, w.spammerAxis), bars(d.TopSpammers));
+
+    // Count axes end where the data says, a tick at each whole step; a chart
+    // without data says so.
+    using Chart = ChartData::Chart;
+    const std::pair<TfrmChart::Page, Chart> pages[] = {
+        {TfrmChart::DayOfWeekPage, Chart::DayOfWeek},
+        {TfrmChart::HourOfDayPage, Chart::HourOfDay},
+        {TfrmChart::DayByDayPage, Chart::DayByDay},
+        {TfrmChart::PiePage, Chart::Pie},
+        {TfrmChart::DomainsPage, Chart::TopDomains},
+        {TfrmChart::SpammersPage, Chart::TopSpammers}};
+    for (const auto& [page, chart] : pages) {
+        const ChartView* view = w.charts[page];
+        QCOMPARE(view->noDataText(), d.HasData(chart) ? QString() : d.NoDataText());
+        if (chart == Chart::Pie) continue;
+        const Qt::Orientation counts = chart == Chart::TopDomains || chart == Chart::TopSpammers
+                                           ? Qt::Horizontal
+                                           : Qt::Vertical;
+        auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(counts).first());
+        QVERIFY(axis);
+        QCOMPARE(qint64(axis->max()), d.AxisOf(chart).Max);
+        QCOMPARE(qint64(axis->tickInterval()), d.AxisOf(chart).Step);
+        QCOMPARE(axis->tickType(), QValueAxis::TicksDynamic);
+        QCOMPARE(axis->tickAnchor(), 0.0);
+    }
 }
 } // namespace
 
@@ -188,6 +214,8 @@ private Q_SLOTS:
         QTest::newRow("redraw-carol-without-deletions") << "carol" << 0;
         QTest::newRow("range-previous-7-days") << "All mailboxes" << 7;
         QTest::newRow("range-and-mailbox") << "bob" << 7;
+        QTest::newRow("range-and-mailbox-without-deletions") << "carol" << 7;
+        QTest::newRow("range-without-records") << "All mailboxes" << -1;
     }
     void windowShowsTheData() {
         QFETCH(QString, mailbox);
@@ -200,7 +228,17 @@ private Q_SLOTS:
         QCOMPARE(w.cbMailbox->count(), 4); // All mailboxes, bob, Ann, carol
 
         ChartData d(readSample(), kUs, m_clock);
-        if (rangeDays) {
+        if (rangeDays < 0) { // a month long before the log
+            TfrmSelectDateRange* range = w.dateRangeDialog();
+            const QDate start(2020, 3, 1), end(2020, 3, 31);
+            QTimer::singleShot(0, range, [range, start, end] {
+                range->setDates(start, end);
+                range->accept();
+            });
+            w.cbMailbox->setCurrentIndex(w.cbMailbox->findText(mailbox));
+            w.btDateRangeClick();
+            d.setRange(QDateTime(start, QTime(0, 0)), QDateTime(end, QTime(0, 0)));
+        } else if (rangeDays) {
             TfrmSelectDateRange* range = w.dateRangeDialog();
             QTimer::singleShot(0, range, [range, rangeDays] {
                 range->rbDays->click();
@@ -264,12 +302,34 @@ private Q_SLOTS:
         QVERIFY(!w.daySeries[0]->isVisible());
         QCOMPARE(w.sbDepth[0]->minimum(), 5);
         QCOMPARE(w.sbDepth[0]->maximum(), 70);
-        // Hints sits centred on the window.
+        // Hints sits centred on the window; on the tables it has nothing to say.
         w.resize(900, 600);
         w.show();
         QTest::mouseClick(w.btHints, Qt::LeftButton);
         QVERIFY(w.pnlHints->isVisible());
         QCOMPARE(w.pnlHints->x(), w.width() / 2 - w.pnlHints->width() / 2);
+        w.PageControl1->setCurrentIndex(TfrmChart::TrafficPage);
+        QVERIFY(!w.pnlHints->isVisible());
+        QVERIFY(!w.btHints->isEnabled() && !w.btSave->isEnabled());
+        w.PageControl1->setCurrentIndex(TfrmChart::SpammersPage);
+        QVERIFY(w.btHints->isEnabled());
+
+        // The hour axis names every hour or every two hours, side by side where
+        // they fit, else turned.
+        w.PageControl1->setCurrentIndex(TfrmChart::HourOfDayPage);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QStringList halfHours = ChartData(readSample(), kUs, m_clock).HourOfDayLabels();
+        auto* hours = qobject_cast<QCategoryAxis*>(
+            w.charts[TfrmChart::HourOfDayPage]->chart()->axes(Qt::Horizontal).first());
+        QVERIFY(hours);
+        const QStringList labels = hours->categoriesLabels();
+        QVERIFY2(labels.size() == 12 || labels.size() == 24, qPrintable(labels.join(u',')));
+        for (const QString& label : labels)
+            QVERIFY2(halfHours.indexOf(label) % 2 == 0, qPrintable(label));
+        const QFontMetrics fm(hours->labelsFont());
+        if (hours->labelsAngle() == 0)
+            QVERIFY(labels.size() * fm.horizontalAdvance(QStringLiteral("12:00 AM")) <
+                    w.charts[TfrmChart::HourOfDayPage]->chart()->plotArea().width());
         // Escape closes.
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());

@@ -8,6 +8,7 @@
 #include "dialogs/TfrmGeneral.h"
 #include "dialogs/TfrmMarkForDeletion.h"
 #include "ui/DesktopView.h"
+#include "ui/FittedLabel.h"
 #include "ui/Icons.h"
 #include "ui/MarkIconProxy.h"
 #include "ui/TfrmMain.h"
@@ -147,6 +148,9 @@ private Q_SLOTS:
     void minimisedIsNotHiddenAndCommandsWaitDuringACheck();
     void statisticsOpenOnce();
     void windowKeepsItsSizeAndColumns();
+    void columnsShareTheWidth();
+    void titleReadsWholeAtTheFirstSize_data();
+    void titleReadsWholeAtTheFirstSize();
 };
 
 void TestMainWindow::initTestCase() {
@@ -176,10 +180,11 @@ void TestMainWindow::windowAsDrawn() {
     const QStringList captions{"Subject", "Sender", "Size", "Date"};
     for (int c = 0; c < 4; ++c)
         QCOMPARE(d.list()->headerData(c, Qt::Horizontal).toString(), captions[c]);
-    // The subject takes what the others leave; the others may be resized.
-    QCOMPARE(header->sectionResizeMode(0), QHeaderView::Stretch);
-    for (int c = 1; c < 4; ++c)
-        QCOMPARE(header->sectionResizeMode(c), QHeaderView::Interactive);
+    // The border between subject and sender moves; size and date fit their content.
+    const QHeaderView::ResizeMode modes[] = {QHeaderView::Interactive, QHeaderView::Interactive,
+                                             QHeaderView::Fixed, QHeaderView::Fixed};
+    for (int c = 0; c < 4; ++c)
+        QCOMPARE(header->sectionResizeMode(c), modes[c]);
     QCOMPARE(w.ListView1->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(w.ListView1->editTriggers(), QAbstractItemView::NoEditTriggers);
     QVERIFY(!w.ListView1->isSortingEnabled());
@@ -481,17 +486,20 @@ void TestMainWindow::spamListDialogAndBodyViewer() {
     QVERIFY(c.dialogModels().Spam.gridFrom.isEmpty());
 
     QString title;
-    QStringList lines;
+    QStringList lines, heading;
     onModalOf<TfrmViewHeader>(
         [&](TfrmViewHeader* text) {
             title = text->lblTitle->text();
             lines = text->Memo1->toPlainText().split(QLatin1Char('\n'));
+            heading << text->lblSubject->text() << text->lblFrom->text();
+            QVERIFY(!text->pnlMessage->isHidden() && !text->lblDate->text().isEmpty());
         },
         QStringLiteral("btOK"));
     w.ListView1->selectionModel()->select(
         d.list()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     w.ViewMessages1->trigger();
     QCOMPARE(title, QStringLiteral("Contents of e-mail"));
+    QCOMPARE(heading, (QStringList{"Cheap stuff", "bob@x.test"}));
     QCOMPARE(lines.value(0), QStringLiteral("Hello."));
     QVERIFY(!d.view->retrieving()->isVisible());
 }
@@ -620,6 +628,94 @@ void TestMainWindow::windowKeepsItsSizeAndColumns() {
     TfrmMain& again = d.main();
     QCOMPARE(again.size(), QSize(900, 600));
     QCOMPARE(again.ListView1->header()->sectionSize(MessageListModel::SenderColumn), 260);
+}
+
+// Size and date are as wide as their content; subject and sender share the
+// rest at any width, in the share set by moving the border between them.
+void TestMainWindow::columnsShareTheWidth() {
+    Desktop d;
+    Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Again")}));
+    MainController& c = d.start();
+    TfrmMain& w = d.main();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(c.btListClick());
+    QHeaderView* header = w.ListView1->header();
+    const auto width = [header](int column) { return header->sectionSize(column); };
+    const auto fills = [&] { return header->length() == w.ListView1->viewport()->width(); };
+    const auto share = [&] {
+        return double(width(MessageListModel::SenderColumn)) /
+               (width(MessageListModel::SenderColumn) + width(MessageListModel::SubjectColumn));
+    };
+    QTRY_VERIFY(fills());
+
+    const QFontMetrics fm(w.ListView1->font());
+    int widest = 0;
+    for (const QString& size : d.column(MessageListModel::SizeColumn))
+        widest = std::max(widest, fm.horizontalAdvance(size));
+    const int size = width(MessageListModel::SizeColumn),
+              date = width(MessageListModel::DateColumn);
+    QVERIFY(size > widest);
+    QVERIFY2(size < fm.horizontalAdvance(QStringLiteral("99999999")), "no room for digits unused");
+
+    const int subject = width(MessageListModel::SubjectColumn);
+    const int sender = width(MessageListModel::SenderColumn);
+    const double first = share();
+    w.resize(1400, 600);
+    QTRY_VERIFY(width(MessageListModel::SubjectColumn) > subject);
+    QTRY_VERIFY(fills());
+    QVERIFY(width(MessageListModel::SenderColumn) > sender);
+    QCOMPARE(width(MessageListModel::SizeColumn), size);
+    QCOMPARE(width(MessageListModel::DateColumn), date);
+    QVERIFY(qAbs(share() - first) < 0.01);
+
+    // Moving the border: the subject gives the room, and the new share holds.
+    header->resizeSection(MessageListModel::SenderColumn,
+                          width(MessageListModel::SenderColumn) + 150);
+    QVERIFY(fills());
+    const double moved = share();
+    QVERIFY(moved > first + 0.05);
+    w.resize(1000, 600);
+    QTRY_VERIFY(width(MessageListModel::SubjectColumn) < subject + 400);
+    QTRY_VERIFY(fills());
+    QVERIFY(qAbs(share() - moved) < 0.01);
+}
+
+void TestMainWindow::titleReadsWholeAtTheFirstSize_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("countdown") << "Quillmere - next e-mail check in 600 minutes" << true;
+    QTest::newRow("mailbox-with-waiting-mail")
+        << "Quillmere - MailBox tester - 14 messages" << true;
+    QTest::newRow("checking") << "Quillmere - Now checking e-mail for tester" << true;
+    QTest::newRow("very-long-name-cut-short")
+        << "Quillmere - Now checking e-mail for " + QString(80, u'x') << false;
+}
+
+// At the window's first size the title is drawn whole beside the big buttons,
+// smaller where it must be but never below the window's normal size; only a
+// title too long even for that is cut short.
+void TestMainWindow::titleReadsWholeAtTheFirstSize() {
+    QFETCH(QString, title);
+    QFETCH(bool, whole);
+    Desktop d;
+    MainController& c = d.start();
+    TfrmMain& w = d.main();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.size(), QSize(TfrmMain::DefaultWidth, TfrmMain::DefaultHeight));
+    MainViewState state = c.state();
+    state.lblTitle = title;
+    w.render(state);
+    QCOMPARE(w.lblTitle->text(), title);
+    QTRY_COMPARE(w.lblTitle->drawnText() == title, whole);
+    QVERIFY(w.lblTitle->geometry().right() < w.btList->geometry().left());
+    QVERIFY(w.lblTitle->drawnFont().pointSizeF() >= QApplication::font().pointSizeF());
+    QVERIFY(w.lblTitle->drawnFont().pointSizeF() <= w.lblTitle->font().pointSizeF());
+    QVERIFY(!w.Label1->isVisible()); // the version steps aside for a long title...
+    state.lblTitle = QStringLiteral("Quillmere");
+    w.render(state);
+    QVERIFY(w.Label1->isVisible()); // ...and comes back beside a short one
 }
 
 QTEST_MAIN(TestMainWindow)

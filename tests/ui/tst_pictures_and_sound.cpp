@@ -12,6 +12,8 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QSoundEffect>
 #include <QTest>
@@ -53,6 +55,8 @@ private Q_SLOTS:
     void markPictures_data();
     void markPictures();
     void markPicturesAreDistinct();
+    void markPicturesFillTheirPlace_data();
+    void markPicturesFillTheirPlace();
     void harpTuneIsAPlayableWave();
     void harpTuneIsPlacedOnlyWhenMissing();
     void alarmPlaysWithoutSoundDevice();
@@ -95,6 +99,42 @@ void TestPicturesAndSound::markPicturesAreDistinct() {
     QVERIFY(Icons::mark(Icons::MarkCount).isNull());
     for (const char* name : {"ANIM1", "ANIM2", "hammer", "bye", "door", "stop", "up", "down"})
         QVERIFY2(!Icons::named(QLatin1String(name)).isNull(), name);
+}
+
+void TestPicturesAndSound::markPicturesFillTheirPlace_data() {
+    QTest::addColumn<bool>("recorded"); // painted as for a printer, then played back
+    QTest::addColumn<int>("side");
+    QTest::newRow("list-row") << false << 16;
+    QTest::newRow("large-picture") << false << 240;
+    QTest::newRow("printed-cell") << true << 240;
+}
+
+// A mark picture fills the place it is painted into, as large as a printer's
+// cell at its resolution, not a speck of its largest prepared size.
+void TestPicturesAndSound::markPicturesFillTheirPlace() {
+    QFETCH(bool, recorded);
+    QFETCH(int, side);
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (recorded) {
+        QPicture picture;
+        QPainter rec(&picture);
+        Icons::mark(0).paint(&rec, QRect(0, 0, side, side));
+        rec.end();
+        QPainter p(&image);
+        picture.play(&p);
+    } else {
+        QPainter p(&image);
+        Icons::mark(0).paint(&p, image.rect());
+    }
+    int left = side, right = -1;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    QVERIFY2(right - left + 1 > side / 2, qPrintable(QString::number(right - left + 1)));
 }
 
 void TestPicturesAndSound::harpTuneIsAPlayableWave() {
@@ -161,12 +201,13 @@ void TestPicturesAndSound::helpPageIsWholeAndOfThisVersion() {
     QCOMPARE(html, HelpPage::html());
 
     QXmlStreamReader xml(html);
-    QStringList chapters;
+    QStringList chapters, links;
     int pictures = 0;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         const auto a = xml.attributes();
         if (xml.name() == u"h2") chapters << a.value(QLatin1String("id")).toString();
+        if (xml.name() == u"a") links << a.value(QLatin1String("href")).toString();
         if (xml.name() == u"img") {
             const QString src = a.value(QLatin1String("src")).toString();
             QVERIFY2(src.startsWith(u"data:image/svg+xml;base64,"), qPrintable(src.left(40)));
@@ -176,8 +217,10 @@ void TestPicturesAndSound::helpPageIsWholeAndOfThisVersion() {
         }
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QCOMPARE(chapters,
-             (QStringList{"what", "window", "marks", "rules", "automatic", "cli", "files"}));
+    QCOMPARE(chapters, (QStringList{"what", "window", "marks", "rules", "automatic", "details",
+                                    "security", "oauth2", "keyring", "cli", "files"}));
+    for (const QString& link : links) // every link leads to a chapter of the page
+        QVERIFY2(chapters.contains(link.mid(1)) && link.startsWith(u'#'), qPrintable(link));
     QCOMPARE(pictures, Icons::MarkCount);
     QVERIFY(html.contains("Quillmere " QUILL_VERSION));
     QVERIFY(!html.contains('@'));

@@ -1,5 +1,7 @@
 // The main window's small windows on their own: the mailbox choice, the
 // progress window, the text window and the tray menu.
+#include "mail/message/Message.h"
+#include "ui/Icons.h"
 #include "ui/TfrmRetrieving.h"
 #include "ui/TfrmViewHeader.h"
 #include "ui/TfrmWhichMailbox.h"
@@ -7,10 +9,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -47,14 +52,19 @@ void pressLater(const char* buttonName) {
 class TestSmallWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void mailboxChoice_data();
     void mailboxChoice();
     void progressWindowFollowsState();
     void progressCancel();
     void textWindowTitles_data();
     void textWindowTitles();
+    void bodyNamesItsMessage();
+    void messageDates_data();
+    void messageDates();
     void trayMenuOrder();
     void trayPictures();
+    void dialogButtonsShowTextAndThemePicturesAreFlat();
 };
 
 void TestSmallWindows::mailboxChoice_data() {
@@ -168,6 +178,85 @@ void TestSmallWindows::textWindowTitles() {
     QCOMPARE(w.Memo1->toPlainText().split(QLatin1Char('\n')), lines);
     QVERIFY(w.Memo1->isReadOnly());
     QCOMPARE(w.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(w.pnlMessage->isHidden()); // only a message's body names its message
+}
+
+// The body viewer names whose message it shows above the text.
+void TestSmallWindows::bodyNamesItsMessage() {
+    TmsMessage m;
+    m.LoadFromBytes(
+        "From: Ann Example <ann@example.org>\r\nSubject: =?UTF-8?Q?Gr=C3=BC=C3=9Fe?=\r\n"
+        "Date: Mon, 5 Feb 2024 10:00:00 +0000\r\n\r\nHello.\r\n");
+    TfrmViewHeader w;
+    w.setContents(MainView::TextKind::Body, m.Body);
+    w.setMessage(m);
+    QCOMPARE(w.lblTitle->text(), QStringLiteral("Contents of e-mail"));
+    QVERIFY(!w.pnlMessage->isHidden());
+    QCOMPARE(w.lblSubject->text(), QStringLiteral("Grüße"));
+    QCOMPARE(w.lblFrom->text(), QStringLiteral("Ann Example <ann@example.org>"));
+    QCOMPARE(w.lblDate->text(), QStringLiteral("Monday, February 5, 2024 10:00 AM"));
+    QCOMPARE(w.Memo1->toPlainText(), QStringLiteral("Hello."));
+}
+
+void TestSmallWindows::messageDates_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("sender-s-clock-in-the-locale-s-words") << "Mon, 5 Feb 2024 22:00:00 +0100"
+                                                          << "Monday, February 5, 2024 10:00 PM";
+    QTest::newRow("zone-comment-left-out") << "Mon, 5 Feb 2024 10:00:00 +0000 (UTC)"
+                                           << "Monday, February 5, 2024 10:00 AM";
+    QTest::newRow("not-a-date-as-it-is") << "sometime  soon"
+                                         << "sometime soon";
+    QTest::newRow("none") << ""
+                          << "";
+}
+
+void TestSmallWindows::messageDates() {
+    QFETCH(QString, field);
+    QFETCH(QString, shown);
+    QCOMPARE(TfrmViewHeader::dateOf(field), shown);
+}
+
+// Push buttons show their text without pictures, whatever the desktop's style
+// would put on them, and with room beside it; the pictures the style takes
+// from the icon theme (message boxes, arrows) are the theme's flat ones.
+void TestSmallWindows::dialogButtonsShowTextAndThemePicturesAreFlat() {
+    // A desktop whose style puts pictures on dialog buttons.
+    struct PicturesOnButtons : QProxyStyle {
+        int styleHint(StyleHint hint, const QStyleOption* o, const QWidget* w,
+                      QStyleHintReturn* r) const override {
+            return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                       ? 1
+                       : QProxyStyle::styleHint(hint, o, w, r);
+        }
+    };
+    QApplication::setStyle(new PicturesOnButtons);
+    QDialogButtonBox before(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QVERIFY(!before.button(QDialogButtonBox::Ok)->icon().isNull()); // the desktop's way
+
+    QIcon::setThemeSearchPaths({QStringLiteral("/usr/share/icons")});
+    QIcon::setThemeName(QString());
+    Icons::useDesktopIconTheme();
+    Icons::useDesktopIconTheme(); // once is enough; a second call changes nothing
+    QDialogButtonBox after(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    for (QAbstractButton* b : after.buttons())
+        QVERIFY2(b->icon().isNull(), qPrintable(b->text()));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillmere"), QStringLiteral("Careful"),
+                    QMessageBox::Yes | QMessageBox::No);
+    for (QAbstractButton* b : box.buttons())
+        QVERIFY2(b->icon().isNull(), qPrintable(b->text()));
+    // A long text keeps room on either side instead of reaching the edges.
+    QPushButton wide(QStringLiteral("Stop signing in"));
+    QVERIFY(wide.sizeHint().width() >= wide.fontMetrics().horizontalAdvance(wide.text()) +
+                                           4 * wide.fontMetrics().averageCharWidth());
+
+    // Adwaita keeps its old gradient pictures aside: its flat ones are taken.
+    QCOMPARE(QIcon::themeName(), QStringLiteral("Adwaita"));
+    QCOMPARE(Icons::themed(QStringLiteral("dialog-warning")).name(),
+             QStringLiteral("dialog-warning-symbolic"));
+    QCOMPARE(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).name(),
+             QStringLiteral("dialog-warning-symbolic"));
+    QVERIFY(Icons::themed(QStringLiteral("no-such-picture-anywhere")).isNull());
 }
 
 void TestSmallWindows::trayMenuOrder() {
