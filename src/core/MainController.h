@@ -119,6 +119,8 @@ public:
     // How the list writes a message's date and time: the short date with a
     // four-digit year and the locale's time with seconds.
     QString ListDateFormat() const { return listDateFormat(); }
+    // The message the body viewer shows, as last downloaded.
+    const TmsMessage& viewedMessage() const { return m_message; }
     // Whether the activity log is open: only while entries are written.
     bool logOpen() const { return m_log.IsOpen(); }
     // The help page the help command opens.

@@ -175,7 +175,7 @@ void DesktopView::ShowTextWindow(TextKind kind, const QStringList& lines) {
     TfrmViewHeader window(m_main);
     window.setContents(kind, lines);
     // The body is that of the message the controller has just loaded.
-    if (kind == TextKind::Body && m_controller) window.setMessage(m_controller->msMessage1);
+    if (kind == TextKind::Body && m_controller) window.setMessage(m_controller->viewedMessage());
     window.exec();
 }
 
