@@ -55,7 +55,10 @@ public:
         if (m_s.m_refreshStop) m_s.m_refreshStop->stop();
         Q_EMIT m_s.canceled();
     }
-    void failed(QString& text) override { Q_EMIT m_s.failed(text); }
+    void failed(QString& text) override {
+        m_s.m_failureAnnounced = true;
+        Q_EMIT m_s.failed(text);
+    }
 
     // How the rows of the listing under way write their dates.
     QString m_dateFormat;
@@ -190,7 +193,27 @@ Classifier::Explanation MailboxSession::explain(int index) {
 
 // --- Operations --------------------------------------------------------------------------------
 
+template <class Body> auto MailboxSession::announcingFailure(Body&& body) {
+    m_failureAnnounced = false;
+    try {
+        return body();
+    } catch (const Exception& e) {
+        // Every failure is announced once, also those that do not come from
+        // the connection (a token that cannot be had, a locked keyring, a
+        // record that cannot be written).
+        if (!m_failureAnnounced) {
+            QString text = e.message();
+            Q_EMIT failed(text);
+        }
+        throw;
+    }
+}
+
 void MailboxSession::check(int ruleSlot, bool keep) {
+    announcingFailure([&] { checkNow(ruleSlot, keep); });
+}
+
+void MailboxSession::checkNow(int ruleSlot, bool keep) {
     m_client->setKeepConnection(keep);
     clearRows();
     if (m_domains) m_domains->beginCheck();
@@ -203,13 +226,15 @@ void MailboxSession::check(int ruleSlot, bool keep) {
     if (!m_secretError.isEmpty()) throw ESecretStoreError(m_secretError);
     m_listing = true;
     const auto done = qScopeGuard([this] { m_listing = false; });
-    refresh();
+    clearRows();
+    m_events->m_dateFormat = listDateFormat();
+    m_client->list();
 }
 
 void MailboxSession::refresh() {
     clearRows();
     m_events->m_dateFormat = listDateFormat();
-    m_client->list();
+    announcingFailure([&] { m_client->list(); });
 }
 
 DeletionOutcome MailboxSession::deleteMarked(const std::function<void(int index)>& record) {
@@ -223,7 +248,7 @@ DeletionOutcome MailboxSession::deleteMarked(const std::function<void(int index)
     m_accepted = 0;
     m_record = &record;
     const auto done = qScopeGuard([this] { m_record = nullptr; });
-    m_client->remove(marked);
+    announcingFailure([&] { m_client->remove(marked); });
     outcome.Accepted = m_accepted;
     outcome.Refused = outcome.Marked - m_accepted;
     return outcome;
@@ -231,7 +256,7 @@ DeletionOutcome MailboxSession::deleteMarked(const std::function<void(int index)
 
 QByteArray MailboxSession::fetch(int index) {
     if (index < 0 || index >= m_client->count()) return {};
-    return m_client->fetch(index);
+    return announcingFailure([&] { return m_client->fetch(index); });
 }
 
 // --- OAuth2 ---------------------------------------------------------------------------------------
@@ -260,6 +285,15 @@ QString MailboxSession::accessToken(bool renew) {
     if (!tokens || tokens->isEmpty())
         throw EOAuth2Error(mailbox + QStringLiteral("the mailbox has no OAuth2 sign-in yet.") +
                            advice);
+    const auto withdrawn = [&](const QString& providerText) {
+        return EOAuth2Error(
+            mailbox +
+            QStringLiteral("the OAuth2 sign-in has expired or was withdrawn (%1).").arg(providerText) +
+            advice);
+    };
+    // A provider that refused these tokens is not asked again: only a new
+    // sign-in helps.
+    if (!tokens->Refused.isEmpty()) throw withdrawn(tokens->Refused);
     if (!renew && !tokens->needsRefresh(QDateTime::currentDateTimeUtc(), 60))
         return tokens->AccessToken;
     if (tokens->RefreshToken.isEmpty())
@@ -275,12 +309,17 @@ QString MailboxSession::accessToken(bool renew) {
     try {
         renewed = RefreshOAuth2Tokens(m_oauth2, *tokens, 30000, &stop);
     } catch (const EOAuth2Error& e) {
-        if (needsNewSignIn(e.message()))
-            throw EOAuth2Error(mailbox +
-                               QStringLiteral("the OAuth2 sign-in has expired or was withdrawn "
-                                              "(%1).")
-                                   .arg(e.message()) +
-                               advice);
+        if (needsNewSignIn(e.message())) {
+            // Kept with the tokens, so that nobody takes them for a sign-in
+            // that still works.
+            tokens->Refused = e.message();
+            try {
+                StoreOAuth2Tokens(n, *tokens);
+            } catch (const Exception&) {
+                // The refusal is reported either way; the next check asks again.
+            }
+            throw withdrawn(e.message());
+        }
         // The provider could not be asked: the sign-in itself may be fine.
         throw EOAuth2Error(mailbox + QStringLiteral("the OAuth2 token could not be renewed: ") +
                            e.message());

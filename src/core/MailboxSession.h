@@ -186,6 +186,11 @@ private:
     class Events;
     friend class Events;
 
+    void checkNow(int ruleSlot, bool keep);
+    // Runs body; a failure it raises that was not announced yet is announced
+    // through failed() before it goes on.
+    template <class Body> auto announcingFailure(Body&& body);
+
     // The row of message index of the client's listing.
     MessageRow rowFor(int index) const;
     // The access token for the slot held (the client's token source): the
@@ -210,6 +215,7 @@ private:
     // The token refresh under way, which a cancel stops; null when none.
     OAuth2RefreshStop* m_refreshStop = nullptr;
     bool m_listing = false; // a listing runs: a cancel leaves no rows
+    bool m_failureAnnounced = false; // the running operation's failure was announced
     // The deletion under way.
     const std::function<void(int)>* m_record = nullptr;
     int m_deleteTotal = 0;

@@ -100,13 +100,18 @@ bool MainController::checkMailbox(std::optional<int> slot) {
     m_state.Progress.Title = Standby;
     changed();
 
+    m_untrustedCertificate.clear();
+    bool failed = false;
     try {
         try {
             m_session.check(serverToIndex(), OnlyOneMailbox());
         } catch (const ECertificateError& e) {
             // Asked only now that the network wait is over, and only of a person
             // who started the check: a timer run or the command line fails as it is.
-            if (m_session.mode() != RunMode::Interactive) throw;
+            if (m_session.mode() != RunMode::Interactive) {
+                m_untrustedCertificate = e.fingerprint();
+                throw;
+            }
             if (!trustCertificate(e)) {
                 m_lastFailure = e.message(); // the question showed it
                 return false;
@@ -116,6 +121,7 @@ bool MainController::checkMailbox(std::optional<int> slot) {
     } catch (const Exception& e) {
         if (progressShown()) throw;
         m_swallowed = e.message(); // a hidden timer run goes on with what arrived
+        failed = true;
     }
 
     m_state.Progress.Visible = false;
@@ -123,8 +129,10 @@ bool MainController::checkMailbox(std::optional<int> slot) {
     setIdleExitFace();
     setListFace();
 
-    writeLogLine(MailCheckEntry(int(rows().size()), m_session.userName(), m_session.server(),
-                                stamp()));
+    // A check that failed is logged as its error (by the session), never as a check.
+    if (!failed)
+        writeLogLine(MailCheckEntry(int(rows().size()), m_session.userName(),
+                                    m_session.server(), stamp()));
 
     // Nothing waits: a manual check may end the program.
     if (rows().isEmpty() && !m_general.Automatic && m_general.Exit) {

@@ -123,6 +123,9 @@ public:
     const TmsMessage& viewedMessage() const { return m_message; }
     // Whether the activity log is open: only while entries are written.
     bool logOpen() const { return m_log.IsOpen(); }
+    // The SHA-256 fingerprint of the certificate the last check failed on as
+    // untrusted without asking (an unattended check); empty when none.
+    const QString& untrustedCertificate() const { return m_untrustedCertificate; }
     // The help page the help command opens.
     const QString& helpFile() const { return m_helpFile; }
     // Seconds any one wait for the mail server may last (120 unless set).
@@ -405,6 +408,7 @@ private:
     int m_operations = 0;      // operations running (nested: a sweep's checks)
     QString m_lastFailure;
     QString m_swallowed; // the failure a hidden timer run went on after
+    QString m_untrustedCertificate;
     int m_refused = 0;   // marked messages whose deletion the server refused
     bool m_toldNoTray = false;
 };

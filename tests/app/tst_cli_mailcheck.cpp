@@ -1,5 +1,6 @@
 // quillmere-cli mailbox, check, why, delete and sweep on a private profile
 // against a private Dovecot.
+#include "mail/transport/MailSecurity.h"
 #include "settings/MailboxConfig.h"
 #include "settings/ProfileLock.h"
 #include "settings/SettingsStore.h"
@@ -73,6 +74,33 @@ class TestCliMailCheck : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.errorString())); }
+
+    // A server whose certificate nobody trusts yet: the command line asks no
+    // question, names the fingerprint and the command that trusts it, and
+    // stores nothing; after that command the check goes through.
+    void untrustedCertificateNamesTheTrustCommand() {
+        DovecotServer tls(true);
+        QVERIFY2(tls.start(), qPrintable(tls.errorString()));
+        QVERIFY(tls.addUser("trusty", "secret"));
+        QVERIFY(tls.addMessage("trusty", mail("a", "Hello")));
+        TempProfile profile;
+        profileWithRules(profile);
+        MailboxConfig{tls.server(), "trusty", "secret", MailSecurity::StartTlsRequired}.store(3);
+        const QString fingerprint = readableFingerprint(QString::fromLatin1(
+            tls.certificates().value(0).digest(QCryptographicHash::Sha256).toHex()));
+
+        Run r = cli({"check", "--mailbox", "3"});
+        QCOMPARE(r.code, 1);
+        const QString command = "quillmere-cli mailbox 3 --trust-fingerprint " + fingerprint;
+        QVERIFY2(r.err.contains(command + "\n"), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(SettingsStore::tree().ReadString("Server", "TrustedCert3", {}).isEmpty());
+
+        QCOMPARE(cli(command.split(' ').mid(1)).code, 0);
+        r = cli({"check", "--mailbox", "3"});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains("Hello"), qPrintable(r.out + r.err));
+    }
 
     // A password stored from the command line on a fresh profile survives the
     // program's first start, which has no version marker to go by yet. A new
@@ -405,8 +433,10 @@ private Q_SLOTS:
         QCOMPARE(
             r.out.count(QRegularExpression("^mailbox \\d+: ", QRegularExpression::MultilineOption)),
             lines);
-        QVERIFY(
-            r.out.startsWith("mailbox 1: " + u1 + " on " + m_server.server() + " - 0 message(s)"));
+        // A mailbox whose check failed reports no figures.
+        QVERIFY2(r.out.startsWith("mailbox 1: " + u1 + " on " + m_server.server() +
+                                  (password1 == "secret" ? " - 0 message(s)" : " - not checked\n")),
+                 qPrintable(r.out));
         if (code == 3 || (code == 1 && mailIn2)) {
             QVERIFY(r.out.contains("mailbox 2: " + u2 + " on " + m_server.server() +
                                    " - 2 message(s), 1 marked, 0 deleted\n"));

@@ -133,11 +133,19 @@ private Q_SLOTS:
         QVERIFY(swept[0].Failure.endsWith(" Sign in again in the mailbox's details."));
         QVERIFY2(swept[1].Failure.isEmpty(), qPrintable(swept[1].Failure));
         QVERIFY(h.prompter.shown().isEmpty());
+        // The failure is logged as an error, never as a check of the mailbox.
+        QCOMPARE(h.logLinesStartingWith("ERROR " + advice + reason).size(), 1);
+        QCOMPARE(h.logLinesStartingWith("MAIL CHECK").size(), 1);
+        QVERIFY(h.logLinesStartingWith("MAIL CHECK 0 msg(s) for \"" + user).isEmpty());
+        // A refusal stays with the tokens: nobody takes them for a working sign-in.
+        const std::optional<OAuth2Tokens> kept = ReadOAuth2Tokens(1, SecretAccess::NeverPrompt);
+        QCOMPARE(kept && !kept->Refused.isEmpty(), tokens == QLatin1String("revoked"));
 
         h.view.visible = true;
         QVERIFY(!c.checkSlot(1));
         QVERIFY2(c.LastFailure().contains(reason), qPrintable(c.LastFailure()));
         QVERIFY(c.LastFailure().contains("Sign in again"));
+        QCOMPARE(h.logLinesStartingWith("ERROR " + advice + reason).size(), 2);
     }
 
     // A provider that takes the token request and never answers: Cancel ends

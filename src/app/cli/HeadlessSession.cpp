@@ -23,6 +23,12 @@ int HeadlessSession::start() {
 int HeadlessSession::check(int slot) {
     MainController& c = *m_controller;
     if (c.checkSlot(slot)) return ExitOk;
+    if (!c.untrustedCertificate().isEmpty())
+        // Nobody is asked here: the user decides with the fingerprint in hand.
+        cliErr() << "To trust this certificate for mailbox " << c.rowsSlot()
+                 << ", check its fingerprint and run:\n  quillmere-cli mailbox " << c.rowsSlot()
+                 << " --trust-fingerprint " << readableFingerprint(c.untrustedCertificate())
+                 << Qt::endl;
     if (c.LastFailure().isEmpty())
         cliErr() << "mailbox " << (slot != 0 ? slot : c.currentSlot()) << " was not checked"
                  << Qt::endl;

@@ -50,7 +50,9 @@ void printSlot(int n, int current) {
             try {
                 const std::optional<OAuth2Tokens> stored =
                     ReadOAuth2Tokens(n, SecretAccess::NeverPrompt);
-                if (stored && !stored->isEmpty()) tokens = QStringLiteral("signed in");
+                if (stored && !stored->isEmpty())
+                    tokens = stored->Refused.isEmpty() ? QStringLiteral("signed in")
+                                                       : QStringLiteral("sign-in refused");
             } catch (const ESecretStoreError&) {
                 tokens = QStringLiteral("locked");
             }

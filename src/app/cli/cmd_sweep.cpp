@@ -13,17 +13,21 @@ int run(const QStringList& args) {
 
     bool failed = false;
     QObject::connect(&c, &MainController::mailboxSwept, [&failed](const SweptMailbox& m) {
-        cliOut() << "mailbox " << m.Slot << ": " << m.UserName << " on " << m.Server << " - "
-                 << m.Messages << " message(s), " << m.Marked << " marked, " << m.Deleted
+        cliOut() << "mailbox " << m.Slot << ": " << m.UserName << " on " << m.Server << " - ";
+        if (!m.Failure.isEmpty()) {
+            // A failed check counts nothing: its reason goes to standard error.
+            cliOut() << "not checked\n";
+            cliOut().flush();
+            failed = true;
+            cliErr() << "mailbox " << m.Slot << ": " << m.UserName << " on " << m.Server << ": "
+                     << m.Failure << Qt::endl;
+            return;
+        }
+        cliOut() << m.Messages << " message(s), " << m.Marked << " marked, " << m.Deleted
                  << " deleted";
         if (m.Refused > 0) cliOut() << ", " << m.Refused << " refused by the server";
         cliOut() << '\n';
         cliOut().flush();
-        if (!m.Failure.isEmpty()) {
-            failed = true;
-            cliErr() << "mailbox " << m.Slot << ": " << m.UserName << " on " << m.Server << ": "
-                     << m.Failure << Qt::endl;
-        }
     });
     c.SweepNow();
 

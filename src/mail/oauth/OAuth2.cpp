@@ -95,6 +95,7 @@ QByteArray OAuth2Tokens::toJson() const {
                        {QStringLiteral("refresh_token"), RefreshToken}};
     if (Expires.isValid())
         object.insert(QStringLiteral("expires"), Expires.toUTC().toString(Qt::ISODate));
+    if (!Refused.isEmpty()) object.insert(QStringLiteral("refused"), Refused);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -106,6 +107,7 @@ std::optional<OAuth2Tokens> OAuth2Tokens::fromJson(const QByteArray& json) {
     OAuth2Tokens tokens;
     tokens.AccessToken = object.value(QStringLiteral("access_token")).toString();
     tokens.RefreshToken = object.value(QStringLiteral("refresh_token")).toString();
+    tokens.Refused = object.value(QStringLiteral("refused")).toString();
     const QString expires = object.value(QStringLiteral("expires")).toString();
     if (!expires.isEmpty()) {
         tokens.Expires = QDateTime::fromString(expires, Qt::ISODate);

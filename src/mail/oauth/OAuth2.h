@@ -70,6 +70,10 @@ struct OAuth2Tokens {
     QString RefreshToken;
     // When the access token expires (UTC); invalid when the provider did not say.
     QDateTime Expires;
+    // The provider's answer when it refused to renew them (for instance
+    // "invalid_grant: ..."): the sign-in is withdrawn and only a new one helps.
+    // Empty while they are good.
+    QString Refused;
 
     bool isEmpty() const { return AccessToken.isEmpty() && RefreshToken.isEmpty(); }
     // Whether the access token should be refreshed before it is used at now:
@@ -78,7 +82,7 @@ struct OAuth2Tokens {
     bool needsRefresh(const QDateTime& now, int marginSeconds = 60) const;
 
     // A compact JSON object: {"access_token","refresh_token","expires"} with
-    // the expiry as ISO 8601 UTC text.
+    // the expiry as ISO 8601 UTC text, and "refused" when there is a refusal.
     QByteArray toJson() const;
     // Nothing for text that is not such an object.
     static std::optional<OAuth2Tokens> fromJson(const QByteArray& json);
