@@ -10,6 +10,7 @@
 #include "settings/SettingsStore.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 void MainController::Timer1Timer() {
     // A tick that comes while an operation runs is skipped; the countdown goes
@@ -100,6 +101,9 @@ void MainController::btSpamSetupClick() {
     command(Kind::Operation, [this] {
         playAlarmSound(false);
         const TimerHold hold(*this);
+        // Its Help button is the one command let through while it is open.
+        m_spamSettingsOpen = true;
+        const auto closed = qScopeGuard([this] { m_spamSettingsOpen = false; });
         shownView().ShowSpamSettings();
         return true;
     });

@@ -217,7 +217,8 @@ public:
     void Statistics1Click();
     // The About box, with the timer held while it is open.
     void btAboutClick();
-    // The help page.
+    // The help page; also while the spam settings dialog is open, whose Help
+    // button asks for it.
     void btHelpClick();
     // The log file in the user's viewer.
     void Viewlogfile1Click();
@@ -394,6 +395,7 @@ private:
     // The automatic-mode timer: a tick a minute while automatic mode runs.
     QTimer m_timer;
     int m_timerHolds = 0; // TimerHolds alive
+    bool m_spamSettingsOpen = false;
     int m_current = 1;     // the current mailbox slot
     int m_minutesLeft = 10; // the automatic-mode countdown
     QString m_helpFile;

@@ -267,13 +267,18 @@ void MainController::CleanUpEMLFiles() {
 }
 
 void MainController::btHelpClick() {
-    command(Kind::Command, [this] {
+    const auto help = [this] {
         playAlarmSound(false);
         const TimerHold hold(*this);
         if (!m_shell.OpenDocument(m_helpFile))
             m_prompter.error(QStringLiteral("Unable to open help file - %1.").arg(m_helpFile));
         return true;
-    });
+    };
+    // The spam settings dialog runs as an operation; its own Help still opens.
+    if (m_spamSettingsOpen)
+        help();
+    else
+        command(Kind::Command, help);
 }
 
 void MainController::Viewlogfile1Click() {

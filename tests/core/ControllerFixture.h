@@ -58,7 +58,12 @@ public:
         calls << QStringLiteral("general");
         if (onGeneralSettings) onGeneralSettings();
     }
-    void ShowSpamSettings() override { calls << QStringLiteral("spam"); }
+    // Run while the spam settings dialog is "open".
+    std::function<void()> onSpamSettings;
+    void ShowSpamSettings() override {
+        calls << QStringLiteral("spam");
+        if (onSpamSettings) onSpamSettings();
+    }
     void ShowStatistics() override { calls << QStringLiteral("statistics"); }
     bool StatisticsOpen() const override { return statisticsOpen; }
     void ShowAbout() override { calls << QStringLiteral("about"); }

@@ -291,6 +291,26 @@ private Q_SLOTS:
         QCOMPARE(c.logPath(), h.profile.appFile("logfile.txt"));
     }
 
+    // The spam settings dialog holds every other command off, but its own
+    // Help opens the help page; after it closes, Help is an ordinary command.
+    void helpFromTheSpamSettings() {
+        Harness h;
+        MainController& c = h.start();
+        bool helpInside = false;
+        h.view.onSpamSettings = [&] {
+            QVERIFY(c.OperationRunning());
+            c.btHelpClick();
+            helpInside = h.shell.documents == QStringList{c.helpFile()};
+            c.btAboutClick(); // still refused
+        };
+        c.btSpamSetupClick();
+        QVERIFY(helpInside);
+        QVERIFY(h.view.calls.filter("about").isEmpty());
+        QVERIFY(h.prompter.shown().isEmpty());
+        c.btHelpClick();
+        QCOMPARE(h.shell.documents.size(), 2);
+    }
+
     void nothingSelectedInAnEmptyList() {
         Harness h;
         MainController& c = h.start();
