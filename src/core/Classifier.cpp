@@ -6,6 +6,7 @@
 #include "mail/headers/MailAddress.h"
 #include "mail/mime/Text.h"
 #include "rules/Blacklist.h"
+#include "rules/LearnedFilter.h"
 #include "rules/SpamSettings.h"
 
 #include <algorithm>
@@ -297,9 +298,10 @@ private:
 };
 
 Classifier::Classifier(QList<MessageRow>& rows, HeaderSource headers, SpamSettings& settings,
-                       const Blacklist& known, UnknownDomainCheck* domains)
+                       const Blacklist& known, UnknownDomainCheck* domains,
+                       const LearnedFilter* learned)
     : m_rows(rows), m_headers(std::move(headers)), m_settings(settings), m_known(known),
-      m_domains(domains) {}
+      m_domains(domains), m_learned(learned) {}
 
 Classifier::~Classifier() = default;
 
@@ -320,12 +322,14 @@ Classifier::Explanation Classifier::explain(int index) {
     }
     const MarkState old = m_rows[index].Mark;
     memoWhy.clear();
+    m_learnedWhy.clear();
     WhyMode = true;
     m_rows[index].Mark = NoMark;
     // Whatever way it ends, the row keeps its mark and nothing is left recorded.
     const auto restore = [this, index, old] {
         WhyMode = false;
         memoWhy.clear();
+        m_learnedWhy.clear();
         if (index < m_rows.size()) m_rows[index].Mark = old;
     };
     try {
@@ -335,6 +339,7 @@ Classifier::Explanation Classifier::explain(int index) {
         throw;
     }
     out.Reasons = memoWhy;
+    out.Learned = m_learnedWhy;
     out.RowKept = index < m_rows.size();
     if (out.RowKept) out.Mark = m_rows[index].Mark;
     restore();
@@ -395,6 +400,45 @@ void Classifier::classify(int index) {
                                   "is in error)"),
                std::nullopt, false);
     }
+    learnedJudgement(index);
+}
+
+namespace {
+QString weights(const QList<LearnedWeight>& list) {
+    QStringList out;
+    for (const LearnedWeight& w : list)
+        out << QStringLiteral("%1 (%2)").arg(w.token, QString::number(w.spamProbability, 'f', 2));
+    return out.isEmpty() ? QStringLiteral("none") : out.join(QStringLiteral(", "));
+}
+} // namespace
+
+const LearnedScore& Classifier::learnedScore(int index) {
+    if (m_scores.size() < m_rows.size()) m_scores.resize(m_rows.size());
+    CachedScore& cached = m_scores[index];
+    if (cached.generation != m_learned->generation()) {
+        cached.score = m_learned->score(m_headers(index));
+        cached.generation = m_learned->generation();
+    }
+    return cached.score;
+}
+
+void Classifier::learnedJudgement(int index) {
+    if (!m_learned || !m_settings.Learning.On) return;
+    // Exceptions and every rule come first: it marks only what nothing marked.
+    if (!WhyMode && m_rows[index].Mark != NoMark) return;
+    const LearnedScore s = learnedScore(index);
+    if (!s.judged) return;
+    const int cutoff = m_settings.Learning.Cutoff;
+    const bool spam = s.score * 100.0 >= cutoff;
+    if (spam && m_rows[index].Mark == NoMark)
+        m_rows[index].Mark = m_settings.Learning.Check ? CheckMark : QuestionMark;
+    if (!WhyMode) return;
+    m_learnedWhy << QStringLiteral("Learned  :  score %1, cutoff %2: %3")
+                        .arg(QString::number(s.score, 'f', 2), QString::number(cutoff / 100.0, 'f', 2),
+                             spam ? QStringLiteral("like the spam you deleted")
+                                  : QStringLiteral("like the mail you kept"))
+                 << QStringLiteral("           toward spam: ") + weights(s.towardSpam)
+                 << QStringLiteral("           toward other mail: ") + weights(s.towardOther);
 }
 
 const Classifier::RuleSet& Classifier::rules(ListIndex which) {

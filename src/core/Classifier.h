@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/MessageRow.h"
+#include "rules/LearnedFilter.h"
 
 #include <QList>
 #include <QString>
@@ -30,9 +31,10 @@ public:
     using HeaderSource = std::function<const TmsHeaders&(int index)>;
 
     // Every argument must outlive the classifier. domains may be null: the domain
-    // check is then never made.
+    // check is then never made; learned may be null: no learned judgement.
     Classifier(QList<MessageRow>& rows, HeaderSource headers, SpamSettings& settings,
-               const Blacklist& known, UnknownDomainCheck* domains);
+               const Blacklist& known, UnknownDomainCheck* domains,
+               const LearnedFilter* learned = nullptr);
     ~Classifier();
 
     // The slot (1 to 12) of the mailbox the rows come from; 0 when it is none.
@@ -46,6 +48,9 @@ public:
     // every category, and the mark the row gets when classified afresh.
     struct Explanation {
         QStringList Reasons;
+        // The learned judgement's score and the tokens that weighed most both
+        // ways, when it judges (whatever else matched).
+        QStringList Learned;
         MarkState Mark = NoMark;
         // False when the row was gone by the end (a cancel emptied the list
         // while the domain check waited): Mark then means nothing.
@@ -54,6 +59,9 @@ public:
     // Explains row index in WhyMode: its own mark and every hit counter are
     // left as they were.
     Explanation explain(int index);
+    // The rows now hold other messages (a new listing): learned scores worked
+    // out for the old ones are dropped.
+    void forgetScores() { m_scores.clear(); }
 
     // The first exception row that matches the message: its picture number in icon.
     bool qIsInException(int index, const QString& subject, const QString& sender, int& icon);
@@ -94,6 +102,9 @@ private:
     enum ListIndex { SubjectList, HeaderList, SenderList, ExceptionList };
 
     void classify(int index);
+    // The learned judgement of a row that nothing else marked (in WhyMode of
+    // every row, for its lines).
+    void learnedJudgement(int index);
     bool stopsHere(int index) const;
     // The rules of a list as the scans read them, compiled again whenever one of
     // the cells they come from has changed.
@@ -111,5 +122,15 @@ private:
     SpamSettings& m_settings;
     const Blacklist& m_known;
     UnknownDomainCheck* m_domains;
+    const LearnedFilter* m_learned;
+    // Learned scores by row, each good while the filter's generation is the
+    // one it was worked out in: a check classifies every row twice.
+    struct CachedScore {
+        quint64 generation = 0; // 0: none worked out
+        LearnedScore score;
+    };
+    QList<CachedScore> m_scores;
+    const LearnedScore& learnedScore(int index);
+    QStringList m_learnedWhy; // the learned judgement's lines in WhyMode
     std::array<std::unique_ptr<RuleSet>, 4> m_rules;
 };

@@ -68,13 +68,14 @@ private:
 };
 
 MailboxSession::MailboxSession(SpamSettings& settings, const Blacklist& known,
-                               UnknownDomainCheck* domains, Prompter& prompter,
+                               UnknownDomainCheck* domains, const LearnedFilter* learned,
+                               Prompter& prompter,
                                std::unique_ptr<MailClient> client, QObject* parent)
     : QObject(parent), m_prompter(prompter), m_events(std::make_unique<Events>(*this)),
       m_domains(domains), m_client(client ? std::move(client) : std::make_unique<Pop3Client>()) {
     m_classifier = std::make_unique<Classifier>(
         m_rows, [this](int i) -> const TmsHeaders& { return m_client->headers(i); }, settings,
-        known, domains);
+        known, domains, learned);
     m_client->setListener(m_events.get());
     m_client->setTimeOut(120);
     m_client->setAccessTokenSource([this](bool renew) { return accessToken(renew); });
@@ -164,6 +165,7 @@ const TmsHeaders& MailboxSession::headers(int index) const {
 }
 
 void MailboxSession::clearRows() {
+    m_classifier->forgetScores();
     if (m_rows.isEmpty()) return;
     m_rows.clear();
     Q_EMIT rowsReset();

@@ -13,6 +13,7 @@
 #include <optional>
 
 class Blacklist;
+class LearnedFilter;
 class OAuth2RefreshStop;
 class Prompter;
 class SpamSettings;
@@ -55,11 +56,12 @@ struct DeletionOutcome {
 class MailboxSession : public QObject {
     Q_OBJECT
 public:
-    // settings, known and domains (which may be null: no domain check) must
-    // outlive the session; client null makes the POP3 client.
+    // settings, known, domains (which may be null: no domain check) and learned
+    // (null: no learned judgement) must outlive the session; client null makes
+    // the POP3 client.
     MailboxSession(SpamSettings& settings, const Blacklist& known, UnknownDomainCheck* domains,
-                   Prompter& prompter, std::unique_ptr<MailClient> client = nullptr,
-                   QObject* parent = nullptr);
+                   const LearnedFilter* learned, Prompter& prompter,
+                   std::unique_ptr<MailClient> client = nullptr, QObject* parent = nullptr);
     ~MailboxSession() override;
 
     // --- Run mode ---------------------------------------------------------------
@@ -114,6 +116,8 @@ public:
     int markedCount() const;
     // The header lines of the message in row index.
     const TmsHeaders& headers(int index) const;
+    // The server's unique id of the message in row index; empty when it gives none.
+    QString uid(int index) const { return m_client->uid(index); }
     // Empties the list.
     void clearRows();
     // The given rows lose their mark when marked; any other gets the check mark.

@@ -92,6 +92,7 @@ bool MainController::checkMailbox(std::optional<int> slot) {
         m_current = m_general.Which = n;
     }
     m_session.use(n, *load);
+    learnedProviderFromSession();
 
     const TimerHold hold(*this);
     setBusyExitFace();

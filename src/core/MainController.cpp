@@ -45,7 +45,7 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
       m_prompter(m_flushingPrompter), m_sound(sound), m_shell(shell), m_attended(attended),
       m_lookup(&lookupOr(lookup, m_ownLookup, m_resolver)),
       m_domains(std::make_unique<UnknownDomainCheck>(*m_lookup, m_spam)),
-      m_session(m_spam, m_known, m_domains.get(), m_prompter) {
+      m_session(m_spam, m_known, m_domains.get(), &m_learned, m_prompter) {
     m_session.setMode(userMode());
     m_session.setDialLink(&m_ras);
     m_ras.MinimizeAtConnect = true;
@@ -102,6 +102,9 @@ void MainController::FormCreate() {
     } catch (const Exception& e) {
         m_prompter.error(e.message());
     }
+    // A learned judgement that cannot be read is reported and left as it is;
+    // the rules work without it.
+    if (m_spam.Learning.On && !m_learned.open()) m_prompter.error(m_learned.error());
 
     // The dial-up link, as the general settings choose it.
     m_dialUpEntries = m_ras.Entries();

@@ -10,6 +10,7 @@
 #include "mail/dns/MXResolver.h"
 #include "mail/message/Message.h"
 #include "rules/Blacklist.h"
+#include "rules/LearnedFilter.h"
 #include "rules/SpamSettings.h"
 #include "settings/GeneralSettings.h"
 #include "settings/Prompter.h"
@@ -49,6 +50,8 @@ struct DialogModels {
     SpamSettings& Spam;
     Blacklist& Known;
     const QStringList& DialUpEntries;
+    // The learned judgement, whose counts the spam settings show and forget.
+    LearnedFilter& Learned;
 };
 
 // The main controller: everything the main window decides, without a widget.
@@ -97,7 +100,9 @@ public:
     const GeneralSettings& general() const { return m_general; }
     const SpamSettings& spam() const { return m_spam; }
     // The one hand-over of the models the settings dialogs edit.
-    DialogModels dialogModels() { return {m_general, m_spam, m_known, m_dialUpEntries}; }
+    DialogModels dialogModels() {
+        return {m_general, m_spam, m_known, m_dialUpEntries, m_learned};
+    }
     // Whether a check, a deletion, a sweep or an explanation runs now.
     bool OperationRunning() const { return m_operations > 0; }
     // Marked messages whose deletion the server refused in the last deletion.
@@ -253,6 +258,14 @@ public:
     // An exception for the sender of each selected row (filling the blank row
     // of an empty list first), saved; then the list is marked again.
     void AddtoExceptions1Click(const QList<int>& selection);
+    // "Learn as spam" and "Learn as not spam": the learned judgement learns the
+    // selected messages so (learning one the other way moves it over). Nothing
+    // selected: NadaSelected.
+    void LearnAsSpam1Click(const QList<int>& selection);
+    void LearnAsNotSpam1Click(const QList<int>& selection);
+    // The learned judgement, for the counts the settings show.
+    const LearnedFilter& learned() const { return m_learned; }
+
     // The file the message of row index is downloaded to: "msg_<index>.eml" in
     // the application folder.
     QString messageFile(int index) const;
@@ -314,6 +327,15 @@ private:
     QList<int> selectedOrSay(const QList<int>& selection);
     // Tells the user that no row is selected (or that the list is empty).
     void NadaSelected();
+    // What the learned judgement learns of row index: its id (the server's
+    // unique id within the mailbox, or a digest of its header) and its header.
+    LearnedExample learnedExample(int index, bool spam) const;
+    // Learns the examples in one step, when the learned judgement is on and its
+    // database open; a step that cannot be written is shown.
+    void learn(const QList<LearnedExample>& step);
+    // The learned judgement counts the mailbox's own provider (its server's
+    // domain) and the domains the settings name as the receiving side.
+    void learnedProviderFromSession();
     // Saves the spam settings, then marks the list again; a failed save is shown.
     void saveRulesAndRemark();
     // The timer runs exactly when automatic mode is on, the program is
@@ -384,6 +406,9 @@ private:
     QStringList m_dialUpEntries;
 
     // The dial-up link the client dials before it connects.
+    // The learned judgement; closed (and judging nothing) when its database
+    // cannot be read.
+    LearnedFilter m_learned;
     TagRas m_ras;
     TmsMXResolver m_resolver;
     std::unique_ptr<MxLookup> m_ownLookup;

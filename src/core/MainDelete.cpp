@@ -5,6 +5,7 @@
 #include "mail/Exceptions.h"
 #include "settings/Prompter.h"
 
+#include <QHostAddress>
 #include <QScopeGuard>
 
 namespace {
@@ -21,10 +22,74 @@ void MainController::btMarkClick(const QList<int>& selection) {
         playAlarmSound(false);
         const QList<int> picked = selectedOrSay(selection);
         if (picked.isEmpty()) return true;
+        // A mark a person removes teaches that the message is not spam.
+        QList<LearnedExample> unmarked;
+        for (int i : picked)
+            if (isMarked(rows().at(i).Mark)) unmarked << learnedExample(i, false);
         m_session.toggleMarks(picked);
+        learn(unmarked);
         ShowTotalCount();
         return true;
     });
+}
+
+void MainController::LearnAsSpam1Click(const QList<int>& selection) {
+    command(Kind::Command, [this, &selection] {
+        playAlarmSound(false);
+        QList<LearnedExample> step;
+        for (int i : selectedOrSay(selection))
+            step << learnedExample(i, true);
+        learn(step);
+        return true;
+    });
+}
+
+void MainController::LearnAsNotSpam1Click(const QList<int>& selection) {
+    command(Kind::Command, [this, &selection] {
+        playAlarmSound(false);
+        QList<LearnedExample> step;
+        for (int i : selectedOrSay(selection))
+            step << learnedExample(i, false);
+        learn(step);
+        return true;
+    });
+}
+
+LearnedExample MainController::learnedExample(int index, bool spam) const {
+    // Unique ids are unique within a mailbox only.
+    const QString uid = m_session.uid(index);
+    const QString scoped = uid.isEmpty() ? QString()
+                                         : m_session.userName() + u'@' + m_session.server() +
+                                               u'/' + uid;
+    const TmsHeaders& headers = m_session.headers(index);
+    return {LearnedFilter::messageId(scoped, headers), headers, spam};
+}
+
+void MainController::learn(const QList<LearnedExample>& step) {
+    if (step.isEmpty() || !m_spam.Learning.On || !m_learned.isOpen()) return;
+    try {
+        m_learned.learn(step);
+    } catch (const Exception& e) {
+        showFailure(e.message());
+        return;
+    }
+    int spam = 0;
+    for (const LearnedExample& e : step)
+        spam += e.spam ? 1 : 0;
+    setStatus(QStringLiteral("Learned %1 message(s) as spam and %2 as not spam")
+                  .arg(spam)
+                  .arg(step.size() - spam));
+}
+
+void MainController::learnedProviderFromSession() {
+    QString host = m_session.server().section(QStringLiteral("://"), -1);
+    host = host.section(u':', 0, 0).toLower();
+    QStringList own = LearnedTokenizer::parseDomains(m_spam.Learning.OwnDomains);
+    // A server named by its address says nothing of the provider's domain.
+    const QString base =
+        QHostAddress(host).isNull() ? LearnedTokenizer::baseDomain(host) : QString();
+    if (!base.isEmpty() && !own.contains(base)) own << base;
+    m_learned.tokenizer.ownDomains = own;
 }
 
 void MainController::ListView1DblClick(const QList<int>& selection) {
@@ -96,6 +161,14 @@ DeletionOutcome MainController::DeleteMessages() {
     // without its record.
     const QString deleting = QStringLiteral("Deleting messages ... standby");
     disableAllButtons();
+    // A deletion a person started in the window teaches the learned judgement:
+    // what the server deleted is spam, what the list leaves unmarked is not.
+    // Timer runs, sweeps and the command line teach nothing.
+    const bool teaches = m_session.mode() == RunMode::Interactive && m_learned.isOpen();
+    QList<LearnedExample> lesson;
+    if (teaches)
+        for (int i = 0; i < total; ++i)
+            if (!isMarked(rows().at(i).Mark)) lesson << learnedExample(i, false);
     DeletionOutcome outcome;
     {
         const auto close = qScopeGuard([this] { m_log.CloseLogFile(); });
@@ -104,7 +177,7 @@ DeletionOutcome MainController::DeleteMessages() {
         if (progressShown()) showProgress(deleting);
         m_state.Progress.Title = deleting;
         changed();
-        outcome = m_session.deleteMarked([this](int index) {
+        outcome = m_session.deleteMarked([this, teaches, &lesson](int index) {
             const MessageRow row =
                 index >= 0 && index < rows().size() ? rows().at(index) : MessageRow();
             // Throws when the block cannot be written: the session then ends
@@ -113,8 +186,10 @@ DeletionOutcome MainController::DeleteMessages() {
             m_log.WriteLogLines(DeleteSpamEntry(stamp(), m_session.server(),
                                                 m_session.userName(), row.Subject, row.Sender,
                                                 row.Size, row.Date));
+            if (teaches) lesson << learnedExample(index, true);
         });
     }
+    if (outcome.Accepted > 0) learn(lesson);
 
     // The server has removed what it accepted.
     const int accepted = outcome.Accepted;

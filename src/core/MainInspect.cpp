@@ -119,6 +119,7 @@ QStringList MainController::explain(const QList<int>& selection) {
         if (lines.size() == 3)
             lines << QStringLiteral(
                 "Message was neither on the exception list nor on the list of matching criteria");
+        lines += why.Learned;
         if (row.Mark == CheckMark && why.Mark != CheckMark)
             lines << QStringLiteral("** You marked this message **");
         if (row.Mark == NoMark && why.Mark != NoMark)

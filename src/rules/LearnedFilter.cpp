@@ -53,6 +53,7 @@ const QString& LearnedFilter::path() const {
 }
 
 bool LearnedFilter::open() {
+    ++m_generation;
     try {
         m_data = m_store->load();
         m_open = true;
@@ -241,6 +242,7 @@ void LearnedFilter::bound(LearnedChange& change) const {
 }
 
 void LearnedFilter::commit(const LearnedChange& change) {
+    ++m_generation;
     m_store->apply(change);
     for (auto it = change.tokens.cbegin(); it != change.tokens.cend(); ++it) {
         if (it->spam + it->other == 0)
@@ -285,6 +287,7 @@ bool LearnedFilter::unlearn(const QString& id) {
 }
 
 void LearnedFilter::forget() {
+    ++m_generation;
     m_open = false;
     m_data = {};
     m_store->reset();

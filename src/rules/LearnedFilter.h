@@ -87,6 +87,9 @@ public:
     LearnedTokenCounts tokenCounts(const QString& token) const {
         return m_data.tokens.value(LearnedTokenizer::hash(token));
     }
+    // Changes whenever what the filter knows may have changed (opened, learned,
+    // forgotten): a score worked out before is good while it is the same.
+    quint64 generation() const { return m_generation; }
     // Whether the message id was learned, and as what.
     bool isLearned(const QString& id, bool* spam = nullptr) const;
 
@@ -127,4 +130,5 @@ private:
     LearnedData m_data;
     bool m_open = false;
     QString m_error;
+    quint64 m_generation = 0;
 };

@@ -167,6 +167,7 @@ LearnedData LearnedStore::load() {
             data.messages.insert(q.value(0).toString(),
                                  {q.value(1).toBool(), quint32(q.value(2).toLongLong())});
     } catch (const EFileError& e) {
+        db = QSqlDatabase(); // the connection goes only once nothing holds it
         closeConnection();
         fail(e.message());
     }
