@@ -82,6 +82,11 @@ void MainController::learn(const QList<LearnedExample>& step) {
 }
 
 void MainController::learnedProviderFromSession() {
+    // Learning switched on since the start: its database is opened now (one
+    // that cannot be read stays as it is, reported once).
+    if (m_spam.Learning.On && !m_learned.isOpen() && m_learned.error().isEmpty() &&
+        !m_learned.open())
+        m_prompter.error(m_learned.error());
     QString host = m_session.server().section(QStringLiteral("://"), -1);
     host = host.section(u':', 0, 0).toLower();
     QStringList own = LearnedTokenizer::parseDomains(m_spam.Learning.OwnDomains);

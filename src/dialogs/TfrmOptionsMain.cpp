@@ -7,6 +7,7 @@
 #include "dialogs/TfrmAlwaysAccept.h"
 #include "dialogs/TfrmHeaders.h"
 #include "dialogs/TfrmImportSpam.h"
+#include "rules/LearnedFilter.h"
 #include "dialogs/TfrmOptionsFROM.h"
 #include "dialogs/TfrmOptionsSubject.h"
 #include "mail/Exceptions.h"
@@ -93,6 +94,7 @@ TfrmOptionsMain::TfrmOptionsMain(SpamSettings& model, Blacklist& blacklist,
         QStringLiteral("Exceptions"));
     pages->addTab(buildBlacklistPage(), QStringLiteral("BlackList"));
     pages->addTab(buildValidPage(), QStringLiteral("Valid Domains"));
+    pages->addTab(buildLearningPage(), QStringLiteral("Learning"));
     gridSubject = page(RuleListKind::Subject).view;
     gridHeader = page(RuleListKind::Header).view;
     gridFrom = page(RuleListKind::Sender).view;
@@ -397,6 +399,94 @@ QWidget* TfrmOptionsMain::buildValidPage() {
     return w;
 }
 
+QWidget* TfrmOptionsMain::buildLearningPage() {
+    auto* w = new QWidget;
+    auto* v = new QVBoxLayout(w);
+    cbLearning = named(new QCheckBox(QStringLiteral(
+                           "Learn from the mail I delete and keep, and mark what looks like it")),
+                       "cbLearning");
+    v->addWidget(cbLearning);
+    pnlLearning = named(new QGroupBox, "pnlLearning");
+    auto* pv = new QVBoxLayout(pnlLearning);
+    pv->addWidget(note(QStringLiteral(
+        "Only messages that no exception and no rule marked are judged, from their header "
+        "alone. It learns from the deletions you start in the list (what is deleted is spam, "
+        "what you keep is not), from the marks you remove by hand, and from \"Learn selected "
+        "message(s) as spam\" and \"as not spam\" in the list's menu.")));
+    pv->addWidget(note(QStringLiteral("Mark the messages it judges to be spam with:")));
+    rbLearnedCheck = named(new QRadioButton(QStringLiteral("c&heck mark")), "rbLearnedCheck");
+    rbLearnedQuestion =
+        named(new QRadioButton(QStringLiteral("q&uestion mark")), "rbLearnedQuestion");
+    rbLearnedCheck->setIcon(MarkImages::icon(ImageCheck));
+    rbLearnedQuestion->setIcon(MarkImages::icon(ImageQuestion));
+    auto* marks = new QHBoxLayout;
+    marks->addWidget(rbLearnedCheck);
+    marks->addWidget(rbLearnedQuestion);
+    marks->addStretch(1);
+    pv->addLayout(marks);
+    auto* cutoff = new QHBoxLayout;
+    cutoff->addWidget(new QLabel(QStringLiteral("Mark a message when its score reaches")));
+    nCutoff = named(new QSpinBox, "nCutoff");
+    nCutoff->setRange(1, 99);
+    nCutoff->setSuffix(QStringLiteral(" %"));
+    cutoff->addWidget(nCutoff);
+    cutoff->addStretch(1);
+    pv->addLayout(cutoff);
+    pv->addWidget(note(QStringLiteral(
+        "Your provider's own domains, whose servers pass every message on (the domain of "
+        "your mail server is one already), separated by commas:")));
+    edOwnDomains = named(new QLineEdit, "edOwnDomains");
+    pv->addWidget(edOwnDomains);
+    lblLearned = named(note(QString()), "lblLearned");
+    pv->addWidget(lblLearned);
+    btForget = button(QStringLiteral("Forget everything learned"), "btForget");
+    auto* forget = new QHBoxLayout;
+    forget->addWidget(btForget);
+    forget->addStretch(1);
+    pv->addLayout(forget);
+    v->addWidget(pnlLearning);
+    v->addStretch(1);
+    connect(cbLearning, &QCheckBox::toggled, pnlLearning, &QWidget::setEnabled);
+    connect(btForget, &QPushButton::clicked, this, &TfrmOptionsMain::btForgetClick);
+    return w;
+}
+
+void TfrmOptionsMain::showLearnedCounts() {
+    if (!m_learned) {
+        lblLearned->clear();
+        btForget->setEnabled(false);
+        return;
+    }
+    btForget->setEnabled(true);
+    if (!m_learned->isOpen() && !m_learned->error().isEmpty()) {
+        lblLearned->setText(QStringLiteral("What was learned cannot be read: %1. It is left as "
+                                           "it is until you choose to forget it.")
+                                .arg(m_learned->error()));
+        return;
+    }
+    lblLearned->setText(
+        QStringLiteral("Learned so far: %1 spam and %2 other messages. It judges once it has "
+                       "learned %3 of each.")
+            .arg(m_learned->spamCount())
+            .arg(m_learned->otherCount())
+            .arg(LearnedFilter::MinimumEach));
+}
+
+void TfrmOptionsMain::btForgetClick() {
+    if (!m_learned) return;
+    if (m_prompter.message(QStringLiteral("Forget everything learned? The learned judgement "
+                                          "starts again from nothing."),
+                           Prompter::Icon::Question,
+                           Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return;
+    try {
+        m_learned->forget();
+    } catch (const Exception& e) {
+        m_prompter.error(e.message());
+    }
+    showLearnedCounts();
+}
+
 // --- Model and controls ------------------------------------------------------------
 
 void TfrmOptionsMain::modelToControls() {
@@ -411,6 +501,12 @@ void TfrmOptionsMain::modelToControls() {
     pnlValid->setVisible(m_model.Known.Valid);
     (m_model.Known.Question ? rbCheck : rbQuestion)->setChecked(true);
     edUnknown->setText(m_model.Known.Num);
+    cbLearning->setChecked(m_model.Learning.On);
+    pnlLearning->setEnabled(m_model.Learning.On);
+    (m_model.Learning.Check ? rbLearnedCheck : rbLearnedQuestion)->setChecked(true);
+    nCutoff->setValue(m_model.Learning.Cutoff);
+    edOwnDomains->setText(m_model.Learning.OwnDomains);
+    showLearnedCounts();
     applySizeRules();
     reloadGrids();
 }
@@ -426,6 +522,10 @@ void TfrmOptionsMain::controlsToModel() {
     m_model.Known.Valid = cbValid->isChecked();
     m_model.Known.Question = rbCheck->isChecked();
     m_model.Known.Num = edUnknown->text();
+    m_model.Learning.On = cbLearning->isChecked();
+    m_model.Learning.Check = rbLearnedCheck->isChecked();
+    m_model.Learning.Cutoff = nCutoff->value();
+    m_model.Learning.OwnDomains = edOwnDomains->text().trimmed();
 }
 
 void TfrmOptionsMain::applySizeRules() {

@@ -9,6 +9,7 @@
 class Blacklist;
 class GeneralSettings;
 class Prompter;
+class LearnedFilter;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -127,6 +128,19 @@ public:
     QRadioButton* rbQuestion = nullptr;
     QLineEdit* edUnknown = nullptr;
     QPushButton* btReset = nullptr;
+    // Learning page.
+    QCheckBox* cbLearning = nullptr;
+    QGroupBox* pnlLearning = nullptr;
+    QRadioButton* rbLearnedCheck = nullptr;
+    QRadioButton* rbLearnedQuestion = nullptr;
+    QSpinBox* nCutoff = nullptr;
+    QLineEdit* edOwnDomains = nullptr;
+    QLabel* lblLearned = nullptr;
+    QPushButton* btForget = nullptr;
+
+    // The learned judgement whose counts the Learning page shows and whose
+    // "Forget everything learned" empties it; none: the page shows no counts.
+    void setLearnedFilter(LearnedFilter* filter) { m_learned = filter; }
 
     QPushButton* btOK = nullptr;
     QPushButton* btCancel = nullptr;
@@ -143,6 +157,10 @@ private:
     QWidget* buildSizePage();
     QWidget* buildBlacklistPage();
     QWidget* buildValidPage();
+    QWidget* buildLearningPage();
+    // The counts learned, or why there are none.
+    void showLearnedCounts();
+    void btForgetClick();
     ListPage& page(RuleListKind kind);
     const ListPage& page(RuleListKind kind) const;
 
@@ -158,6 +176,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     SpamSettings& m_model;
+    LearnedFilter* m_learned = nullptr;
     Blacklist& m_blacklist;
     const GeneralSettings& m_general;
     Prompter& m_prompter;

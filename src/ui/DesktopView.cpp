@@ -58,6 +58,7 @@ void DesktopView::createDialogs() {
     const DialogModels models = m_controller->dialogModels();
     m_options =
         new TfrmOptionsMain(models.Spam, models.Known, models.General, m_prompter, m_main);
+    m_options->setLearnedFilter(&models.Learned);
     m_options->OnHelp = [this] { m_controller->btHelpClick(); };
 
     m_retrieving = new TfrmRetrieving(m_main);

@@ -307,6 +307,11 @@ void TfrmMain::buildPopupMenu() {
              [](MainController& m, const QList<int>& s) { m.AddtoExceptions1Click(s); });
     AddtoSPAMlist1 = item("AddtoSPAMlist1", QStringLiteral("Add selected message(s) to spam list"),
                           [](MainController& m, const QList<int>& s) { m.AddtoSPAMlist1Click(s); });
+    LearnAsSpam1 = item("LearnAsSpam1", QStringLiteral("Learn selected message(s) as spam"),
+                        [](MainController& m, const QList<int>& s) { m.LearnAsSpam1Click(s); });
+    LearnAsNotSpam1 =
+        item("LearnAsNotSpam1", QStringLiteral("Learn selected message(s) as not spam"),
+             [](MainController& m, const QList<int>& s) { m.LearnAsNotSpam1Click(s); });
     PopupMenu1->addSeparator();
     ViewHeader1 = item("ViewHeader1", QStringLiteral("View selected message(s) headers"),
                        [](MainController& m, const QList<int>& s) { m.ViewHeader1Click(s); });

@@ -77,6 +77,8 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QAction* Why1 = nullptr;
     QAction* AddtoExceptions1 = nullptr;
+    QAction* LearnAsSpam1 = nullptr;
+    QAction* LearnAsNotSpam1 = nullptr;
     QAction* AddtoSPAMlist1 = nullptr;
     QAction* ViewHeader1 = nullptr;
     QAction* ViewMessages1 = nullptr;

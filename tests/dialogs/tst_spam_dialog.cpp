@@ -30,6 +30,8 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include "rules/LearnedFilter.h"
+
 #include <QTest>
 #include <QTreeWidget>
 #include <functional>
@@ -126,6 +128,7 @@ private Q_SLOTS:
     void blacklistEditSaveAndCancel();
     void missingBlacklistIsReported();
     void sizeAndDomainPages();
+    void learningPage();
     void columnWidthsSurviveARestart();
     void printsEveryPage();
 };
@@ -139,7 +142,7 @@ void TestSpamDialog::pagesAndHeadings() {
     for (int i = 0; i < d.pages->count(); ++i)
         tabs << d.pages->tabText(i);
     QCOMPARE(tabs, (QStringList{"Subject", "Headers", "Sender", "Size", "Exceptions", "BlackList",
-                                "Valid Domains"}));
+                                "Valid Domains", "Learning"}));
     QCOMPARE(d.pages->currentIndex(), 0);
     auto headings = [](QTableView* v) {
         QStringList h;
@@ -654,6 +657,43 @@ void TestSpamDialog::sizeAndDomainPages() {
     QCOMPARE(ini.ReadString("Known", "Valid", {}), QStringLiteral("0"));
     QCOMPARE(ini.ReadString("Known", "Question", {}), QStringLiteral("1"));
     QCOMPARE(ini.ReadString("Known", "Num", {}), QStringLiteral("0"));
+}
+
+// The Learning page edits the switch, the mark and the cutoff, shows the
+// counts, and forgets everything only when the user says yes.
+void TestSpamDialog::learningPage() {
+    Fixture f;
+    LearnedFilter learned;
+    QVERIFY(learned.open());
+    TmsHeaders h;
+    h.LoadFromBytes("From: a@b.test\nSubject: hello\n\n");
+    learned.learn(QStringLiteral("one"), h, true);
+    f.create();
+    TfrmOptionsMain& d = *f.dialog;
+    d.setLearnedFilter(&learned);
+    d.FormShow();
+    QVERIFY(d.cbLearning->isChecked() && d.rbLearnedQuestion->isChecked());
+    QCOMPARE(d.nCutoff->value(), 95);
+    QVERIFY2(d.lblLearned->text().contains("1 spam and 0 other"), qPrintable(d.lblLearned->text()));
+
+    f.prompter.answerNext(Prompter::Answer::No);
+    d.btForget->click();
+    QCOMPARE(learned.spamCount(), 1u);
+    f.prompter.answerNext(Prompter::Answer::Yes);
+    d.btForget->click();
+    QCOMPARE(learned.spamCount(), 0u);
+    QVERIFY(d.lblLearned->text().contains("0 spam and 0 other"));
+
+    d.rbLearnedCheck->setChecked(true);
+    d.nCutoff->setValue(80);
+    d.edOwnDomains->setText(QStringLiteral(" mail.example.net "));
+    d.cbLearning->setChecked(false);
+    QVERIFY(!d.pnlLearning->isEnabled());
+    d.accept();
+    QVERIFY(!f.spam.Learning.On && f.spam.Learning.Check);
+    QCOMPARE(f.spam.Learning.Cutoff, 80);
+    QCOMPARE(f.spam.Learning.OwnDomains, QStringLiteral("mail.example.net"));
+    QCOMPARE(SettingsStore::iniFile().ReadString("Learning", "Cutoff", {}), QStringLiteral("80"));
 }
 
 void TestSpamDialog::columnWidthsSurviveARestart() {

@@ -443,7 +443,9 @@ void TestMainWindow::popupMenuInOrder() {
         items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(items, (QStringList{"Why was this e-mail marked?", "-",
                                  "Add selected sender(s) to exceptions list",
-                                 "Add selected message(s) to spam list", "-",
+                                 "Add selected message(s) to spam list",
+                                 "Learn selected message(s) as spam",
+                                 "Learn selected message(s) as not spam", "-",
                                  "View selected message(s) headers", "View body of one message"}));
 }
 
