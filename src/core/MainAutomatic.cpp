@@ -125,7 +125,7 @@ void MainController::openGeneralSettings() {
         shownView().ShowGeneralSettings();
     }
     UpdateAutomaticCaptions(m_general.Automatic, m_general.Minutes);
-    m_current = clampSlot(m_general.Which);
+    m_current = MailboxConfig::clampSlot(m_general.Which);
     m_minutesLeft = m_general.Minutes;
     changed();
 }

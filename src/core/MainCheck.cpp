@@ -317,6 +317,6 @@ void MainController::runSweep() {
     // Back to the user's mailbox: the slot whose rows the list shows stays
     // current until the next check, so that a deletion reaches the right
     // mailbox; with an empty list the general settings' current mailbox returns.
-    m_current = !rows().isEmpty() ? rowsSlot() : clampSlot(m_general.Which);
+    m_current = !rows().isEmpty() ? rowsSlot() : MailboxConfig::clampSlot(m_general.Which);
     changed();
 }

@@ -81,7 +81,7 @@ void MainController::FormCreate() {
     // The settings in force, as the dialogs that edit them load them; the
     // secrets of every mailbox are read as the run allows.
     m_general.load(m_prompter, m_session.secretAccess());
-    m_current = clampSlot(m_general.Which);
+    m_current = MailboxConfig::clampSlot(m_general.Which);
     m_minutesLeft = m_general.Minutes;
     m_state.Tray.EnableAutomatic1Checked = m_general.Automatic;
     m_state.Tray.DisableAutomatic1Checked = !m_general.Automatic;
@@ -209,10 +209,6 @@ bool MainController::OnlyOneMailbox() const {
     for (int n = 2; n <= MailboxConfig::Count; ++n)
         if (!m_general.mailbox(n).Server.isEmpty()) return false;
     return true;
-}
-
-int MainController::clampSlot(int n) {
-    return n >= 1 && n <= MailboxConfig::Count ? n : 1;
 }
 
 void MainController::LoadUpKnownList() {

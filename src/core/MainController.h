@@ -330,6 +330,7 @@ private:
     // What the learned judgement learns of row index: its id (the server's
     // unique id within the mailbox, or a digest of its header) and its header.
     LearnedExample learnedExample(int index, bool spam) const;
+    void learnSelected(const QList<int>& selection, bool spam);
     // Learns the examples in one step, when the learned judgement is on and its
     // database open; a step that cannot be written is shown.
     void learn(const QList<LearnedExample>& step);
@@ -350,8 +351,6 @@ private:
     int serverToIndex() const;
     // True exactly when slot 1 is the only slot with a server.
     bool OnlyOneMailbox() const;
-    // The slot n, or 1 when n is no slot number.
-    static int clampSlot(int n);
     void showFailure(const QString& text);
     void writeLogLine(const QString& text);
     QString stamp() const;

@@ -34,22 +34,19 @@ void MainController::btMarkClick(const QList<int>& selection) {
 }
 
 void MainController::LearnAsSpam1Click(const QList<int>& selection) {
-    command(Kind::Command, [this, &selection] {
-        playAlarmSound(false);
-        QList<LearnedExample> step;
-        for (int i : selectedOrSay(selection))
-            step << learnedExample(i, true);
-        learn(step);
-        return true;
-    });
+    learnSelected(selection, true);
 }
 
 void MainController::LearnAsNotSpam1Click(const QList<int>& selection) {
-    command(Kind::Command, [this, &selection] {
+    learnSelected(selection, false);
+}
+
+void MainController::learnSelected(const QList<int>& selection, bool spam) {
+    command(Kind::Command, [this, &selection, spam] {
         playAlarmSound(false);
         QList<LearnedExample> step;
         for (int i : selectedOrSay(selection))
-            step << learnedExample(i, false);
+            step << learnedExample(i, spam);
         learn(step);
         return true;
     });

@@ -471,7 +471,7 @@ void TfrmGeneral::mailboxesToControls() {
         showSignIn(i);
     }
     const int which =
-        m_model.Which >= 1 && m_model.Which <= MailboxConfig::Count ? m_model.Which : 1;
+        MailboxConfig::clampSlot(m_model.Which);
     rb[which - 1]->setChecked(true);
 }
 
@@ -536,7 +536,7 @@ bool TfrmGeneral::saveServerSettings() {
     }
     // Everything stored up to the first failed check goes in one write.
     SettingsGroup tree(SettingsStore::tree());
-    tree.WriteInteger(QStringLiteral("Server"), QStringLiteral("Which"), m_model.Which);
+    MailboxConfig::writeCurrentSlot(tree, m_model.Which);
     MailboxProblem problem;
     int n = 1;
     for (; n <= MailboxConfig::Count; ++n) {

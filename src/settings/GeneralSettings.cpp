@@ -81,7 +81,7 @@ void GeneralSettings::loadMailboxes(Prompter& prompter, SecretAccess access) {
 
 void GeneralSettings::loadMailboxes(const SettingsGroup& tree, Prompter& prompter,
                                     SecretAccess access) {
-    Which = tree.ReadInteger(Server, QStringLiteral("Which"), 1);
+    Which = MailboxConfig::readCurrentSlot(tree);
     QStringList notices;
     // A keyring that refused once (locked, the unlock prompt cancelled) is not
     // asked again for the other slots: one message, and their secrets are
@@ -113,7 +113,7 @@ void GeneralSettings::loadMailboxes(const SettingsGroup& tree, Prompter& prompte
 
 void GeneralSettings::saveMailboxes() const {
     SettingsGroup tree(SettingsStore::tree());
-    tree.WriteInteger(Server, QStringLiteral("Which"), Which);
+    MailboxConfig::writeCurrentSlot(tree, Which);
     // Each slot writes its secrets to the keyring (when it is the store)
     // before the tree is committed: a failed write raises and commits nothing.
     for (int n = 1; n <= MailboxConfig::Count; ++n)

@@ -46,6 +46,19 @@ struct MailboxConfig {
 
     bool inUse() const { return !Server.isEmpty(); }
 
+    // Whether n numbers a slot (1 to 12).
+    static bool isSlot(int n) { return n >= 1 && n <= Count; }
+    // n when it numbers a slot, else slot 1.
+    static int clampSlot(int n) { return isSlot(n) ? n : 1; }
+    // The current slot as stored ("Server"/"Which", 1 unless stored), and
+    // storing it; in the settings tree itself or in a group of its writes.
+    template <class Tree> static int readCurrentSlot(const Tree& tree) {
+        return tree.ReadInteger(QStringLiteral("Server"), QStringLiteral("Which"), 1);
+    }
+    template <class Tree> static void writeCurrentSlot(Tree& tree, int n) {
+        tree.WriteInteger(QStringLiteral("Server"), QStringLiteral("Which"), n);
+    }
+
     // The idents of slot n in section "Server": "Server"n, "Mailbox"n, "Passwd"n,
     // "Security"n, "TrustedCert"n.
     static QString serverIdent(int n);

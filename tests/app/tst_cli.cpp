@@ -1,4 +1,5 @@
 // The command line's frame: help, unknown commands, exit statuses.
+#include "CliRunner.h"
 #include "support/TempProfile.h"
 
 #include <QProcess>
@@ -6,19 +7,6 @@
 
 class TestCli : public QObject {
     Q_OBJECT
-
-    struct Run {
-        int code;
-        QString out, err;
-    };
-    static Run cli(const QStringList& args)
-    {
-        QProcess p;
-        p.start(QStringLiteral(QUILL_CLI), args);
-        p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
 
 private Q_SLOTS:
     void helpListsCommands()

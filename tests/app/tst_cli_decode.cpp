@@ -1,5 +1,6 @@
 // quillmere-cli decode over stored message files: the text and JSON forms,
 // and the failures with their statuses.
+#include "CliRunner.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -28,18 +29,8 @@ class TestCliDecode : public QObject {
         return f.fileName();
     }
 
-    struct Run {
-        int code;
-        QString out;
-        QString err;
-    };
-
     Run run(const QStringList& args) {
-        QProcess p;
-        p.start(QStringLiteral(QUILL_CLI), QStringList{QStringLiteral("decode")} + args);
-        if (!p.waitForFinished(60000)) return {-1, {}, {}};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return cli(QStringList{QStringLiteral("decode")} + args);
     }
 
 private Q_SLOTS:

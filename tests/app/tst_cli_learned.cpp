@@ -1,5 +1,6 @@
 // quillmere-cli learn, score and the learned counts in the rules listing, on a
 // private profile with hand-written messages in a Maildir folder and a mailbox file.
+#include "CliRunner.h"
 #include "support/LearnedMail.h"
 #include "support/TempProfile.h"
 #include "support/TestFiles.h"
@@ -11,19 +12,6 @@
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int code;
-    QString out, err;
-};
-
-Run cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(QUILL_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 QByteArray message(const QStringList& header) {
     return header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n\r\nThe body is never read.\r\n";

@@ -1,5 +1,6 @@
 // quillmere-cli mailbox, check, why, delete and sweep on a private profile
 // against a private Dovecot.
+#include "CliRunner.h"
 #include "mail/transport/MailSecurity.h"
 #include "settings/MailboxConfig.h"
 #include "settings/ProfileLock.h"
@@ -14,25 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int code;
-    QString out, err;
-};
-
-// The command with the C locale, so that dates print the same everywhere.
-Run cli(const QStringList& args, const QByteArray& input = {}) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(QUILL_CLI), args);
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 QByteArray mail(const QByteArray& id, const QByteArray& subject,
                 const QByteArray& from = "Ann <ann@example.org>") {
@@ -50,15 +32,7 @@ class TestCliMailCheck : public QObject {
     Q_OBJECT
 
     DovecotServer m_server;
-    int m_users = 0;
 
-    QString mailbox(const QList<QByteArray>& messages = {}) {
-        const QString user = QStringLiteral("cli%1").arg(++m_users);
-        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
-        for (const QByteArray& m : messages)
-            m_server.addMessage(user, m);
-        return user;
-    }
 
     // A profile of the program's own making: the version marker in place, no
     // domain look-ups, a subject rule that deletes "pills".
@@ -108,7 +82,7 @@ private Q_SLOTS:
     // stops before the password goes out, until the mailbox says "none".
     void mailboxStoredOnAFreshProfileIsUsable() {
         TempProfile profile;
-        const QString user = mailbox({mail("a", "Hello")});
+        const QString user = m_server.mailbox({mail("a", "Hello")});
         SettingsStore::iniFile().WriteBool("Known", "Valid", false);
 
         Run r =
@@ -224,7 +198,7 @@ private Q_SLOTS:
     void checkPrintsTheRowsAsJson() {
         TempProfile profile;
         profileWithRules(profile);
-        const QString user = mailbox({mail("a", "Cheap pills"),
+        const QString user = m_server.mailbox({mail("a", "Cheap pills"),
                                       mail("b", "Say \"hi\" \\ =?UTF-8?Q?Gr=C3=BC=C3=9Fe?="),
                                       "From: x@example.org\nSubject: undated\n\nbody\n"});
         slot(1, user);
@@ -262,7 +236,7 @@ private Q_SLOTS:
     void checkFailureGoesToStandardError() {
         TempProfile profile;
         profileWithRules(profile);
-        slot(1, mailbox({mail("a", "Hello")}), "wrong");
+        slot(1, m_server.mailbox({mail("a", "Hello")}), "wrong");
         const Run r = cli({"check", "--json"});
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.isEmpty());
@@ -281,7 +255,7 @@ private Q_SLOTS:
     void checkLeavesDamagedFilesAsTheyAre() {
         TempProfile profile;
         profileWithRules(profile);
-        slot(1, mailbox({mail("a", "Cheap pills")}));
+        slot(1, m_server.mailbox({mail("a", "Cheap pills")}));
         const QString subjPath = profile.appFile("subj.lst");
         const QByteArray subj =
             readAll(subjPath).replace("\r\n1,1,", "\r\nkeep: pills rule from 2019\r\n1,1,");
@@ -309,8 +283,8 @@ private Q_SLOTS:
     void whyPrintsTheExplanation() {
         TempProfile profile;
         profileWithRules(profile);
-        slot(4, mailbox({mail("a", "Hello"), mail("b", "Cheap pills")}));
-        slot(1, mailbox());
+        slot(4, m_server.mailbox({mail("a", "Hello"), mail("b", "Cheap pills")}));
+        slot(1, m_server.mailbox());
         const Run r = cli({"why", "1", "--mailbox", "4"});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QStringLiteral("Message from ann@example.org\nSubject of   Cheap pills\n\n"
@@ -327,7 +301,7 @@ private Q_SLOTS:
         TempProfile profile;
         profileWithRules(profile);
         const QString user =
-            mailbox({mail("a", "Hello"), mail("b", "Cheap pills"), mail("c", "more pills")});
+            m_server.mailbox({mail("a", "Hello"), mail("b", "Cheap pills"), mail("c", "more pills")});
         slot(1, user);
         Run r = cli({"delete"});
         QCOMPARE(r.code, 0);
@@ -418,11 +392,11 @@ private Q_SLOTS:
         TempProfile profile;
         profileWithRules(profile);
         SettingsStore::tree().WriteBool("General", "Kill", kill);
-        const QString u1 = mailbox();
+        const QString u1 = m_server.mailbox();
         const QString u2 =
-            mailIn2 ? mailbox({mail("a", "Hello"), mail("b", "Cheap pills")}) : mailbox();
+            mailIn2 ? m_server.mailbox({mail("a", "Hello"), mail("b", "Cheap pills")}) : m_server.mailbox();
         const QString u7 =
-            mailbox(kill ? QList<QByteArray>{mail("c", "pills")} : QList<QByteArray>{});
+            m_server.mailbox(kill ? QList<QByteArray>{mail("c", "pills")} : QList<QByteArray>{});
         slot(1, u1, password1);
         slot(2, u2);
         slot(7, u7);
@@ -455,7 +429,7 @@ private Q_SLOTS:
     void everyWriterWaitsForNoOne() {
         TempProfile profile;
         profileWithRules(profile);
-        slot(1, mailbox({mail("a", "Cheap pills")}));
+        slot(1, m_server.mailbox({mail("a", "Cheap pills")}));
         const QString tree = readFile(SettingsStore::tree().path());
         ProfileLock held;
         QVERIFY(held.tryLock());

@@ -1,5 +1,6 @@
 // quillmere-cli mx against a real dnsmasq: the records in order, the failure
 // texts and the exit statuses.
+#include "CliRunner.h"
 #include "support/dns/DnsmasqServer.h"
 
 #include <QProcess>
@@ -58,12 +59,10 @@ private Q_SLOTS:
         QFETCH(QString, err);
         args.replaceInStrings(QStringLiteral("@"), m_dns.server());
 
-        QProcess p;
-        p.start(QStringLiteral(QUILL_CLI), args);
-        QVERIFY(p.waitForFinished(60000));
-        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), err);
-        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), out);
-        QCOMPARE(p.exitCode(), code);
+        const Run r = cli(args);
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.code, code);
     }
 };
 

@@ -1,6 +1,7 @@
 // quillmere-cli mailbox N --oauth2: the sign-in through the address it prints,
 // taken on the loopback port or pasted on standard input, against the tests'
 // own provider; the mailbox then checked against Dovecot with that sign-in.
+#include "CliRunner.h"
 #include "mail/transport/MailSecurity.h"
 #include "settings/MailboxConfig.h"
 #include "settings/SecretStore.h"
@@ -14,35 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int code;
-    QString out, err;
-};
-
-QProcess* startCli(const QStringList& args) {
-    auto* p = new QProcess;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    p->setProcessEnvironment(env);
-    p->start(QStringLiteral(QUILL_CLI), args);
-    return p;
-}
-
-Run finish(QProcess* p, QString out = {}) {
-    p->closeWriteChannel();
-    p->waitForFinished(60000);
-    out += QString::fromUtf8(p->readAllStandardOutput());
-    Run r{p->exitCode(), out, QString::fromUtf8(p->readAllStandardError())};
-    delete p;
-    return r;
-}
-
-Run cli(const QStringList& args, const QByteArray& input = {}) {
-    QProcess* p = startCli(args);
-    p->write(input);
-    return finish(p);
-}
 
 QString stored(const QString& ident) {
     return SettingsStore::tree().ReadString(QStringLiteral("Server"), ident,
@@ -111,7 +83,7 @@ private Q_SLOTS:
             m_browser.follow(address);
         }
         QTRY_VERIFY_WITH_TIMEOUT(p->state() == QProcess::NotRunning, 30000);
-        const Run r = finish(p, out);
+        const Run r = finishCli(p, out);
 
         if (browser == QLatin1String("denies")) {
             QCOMPARE(r.code, 1);

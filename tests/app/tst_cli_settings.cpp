@@ -1,4 +1,5 @@
 // quillmere-cli settings and rules on a private profile.
+#include "CliRunner.h"
 #include "settings/MailboxConfig.h"
 #include "settings/ProfileLock.h"
 #include "settings/SettingsKeys.h"
@@ -11,18 +12,6 @@
 
 class TestCliSettings : public QObject {
     Q_OBJECT
-
-    struct Run {
-        int code;
-        QString out, err;
-    };
-    static Run cli(const QStringList& args) {
-        QProcess p;
-        p.start(QStringLiteral(QUILL_CLI), args);
-        p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
 
     static void writeFile(const QString& path, const QByteArray& bytes) {
         QFile f(path);

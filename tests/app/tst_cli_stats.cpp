@@ -1,5 +1,6 @@
 // quillmere-cli stats: the log it reads by default, the JSON it prints, the
 // mailbox and date range options, and its failures.
+#include "CliRunner.h"
 #include "activity/LogEntries.h"
 #include "activity/LogStamp.h"
 #include "settings/SettingsStore.h"
@@ -14,21 +15,9 @@
 namespace {
 const QLocale kUs(QStringLiteral("en_US"));
 
-struct Run {
-    int code;
-    QString out, err;
-};
-
-// Runs the command in the en_US locale.
-Run cli(const QStringList& args) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(QUILL_CLI), QStringList{QStringLiteral("stats")} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+// Runs "stats" in the en_US locale.
+Run stats(const QStringList& args) {
+    return cli(QStringList{QStringLiteral("stats")} + args, {}, QStringLiteral("en_US.UTF-8"));
 }
 
 QDateTime daysAgo(int days, int hour) {
@@ -76,7 +65,7 @@ private Q_SLOTS:
     void jsonHasEveryPart() {
         TempProfile profile;
         const QString log = writeLog(profile.appFile(QStringLiteral("activity.txt")));
-        const Run r = cli({QStringLiteral("--log"), log, QStringLiteral("--json")});
+        const Run r = stats({QStringLiteral("--log"), log, QStringLiteral("--json")});
         QCOMPARE(r.code, 0);
         QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
         const QJsonObject o = json(r);
@@ -107,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(o["topDomains"].toArray(),
                  QJsonArray({QJsonArray{"x.example", 2}, QJsonArray{"y.example", 1}}));
 
-        const Run text = cli({QStringLiteral("--log"), log});
+        const Run text = stats({QStringLiteral("--log"), log});
         QCOMPARE(text.code, 0);
         QVERIFY(text.out.startsWith(QStringLiteral("All mailboxes from 1/1/98 thru ")));
         QVERIFY(text.out.contains(QStringLiteral("\nTop 10 Spammers\nspam@x.example\t2\n")));
@@ -127,7 +116,7 @@ private Q_SLOTS:
                     .join(QStringLiteral("\r\n"))
                     .toUtf8());
         f.close();
-        const Run r = cli({QStringLiteral("--log"), log, QStringLiteral("--json")});
+        const Run r = stats({QStringLiteral("--log"), log, QStringLiteral("--json")});
         QCOMPARE(r.code, 0);
         QJsonParseError error;
         const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
@@ -157,7 +146,7 @@ private Q_SLOTS:
         TempProfile profile;
         const QString log = writeLog(profile.appFile(QStringLiteral("activity.txt")));
         const Run r =
-            cli(QStringList{QStringLiteral("--json"), QStringLiteral("--log"), log} + args);
+            stats(QStringList{QStringLiteral("--json"), QStringLiteral("--log"), log} + args);
         QCOMPARE(r.code, 0);
         const QJsonObject o = json(r);
         QCOMPARE(o["emailTraffic"].toArray().size(), checks);
@@ -200,7 +189,7 @@ private Q_SLOTS:
             tree.WriteBool(QStringLiteral("Logfile"), naming, true);
         }
         writeLog(profile.appFile(expected));
-        const Run r = cli({QStringLiteral("--json")});
+        const Run r = stats({QStringLiteral("--json")});
         QVERIFY2(r.code == 0, qPrintable(r.err));
         QCOMPARE(json(r)["emailTraffic"].toArray().size(), 4);
     }
@@ -250,7 +239,7 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(log);
         }
-        const Run r = cli(args);
+        const Run r = stats(args);
         QCOMPARE(r.code, code);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());

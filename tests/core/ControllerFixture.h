@@ -137,15 +137,6 @@ inline QList<QByteArray> markedMessages() {
 // The blacklist that goes with markedMessages.
 inline const QByteArray markedKnownList = "bad.test\r\n";
 
-// The Message-IDs in a mailbox of the server, oldest first.
-inline QStringList idsIn(const DovecotServer& server, const QString& user) {
-    QStringList ids;
-    for (const QByteArray& m : server.messages(user)) {
-        const qsizetype at = m.indexOf("Message-ID: <");
-        ids << QString::fromLatin1(m.mid(at + 13, m.indexOf('@', at) - at - 13));
-    }
-    return ids;
-}
 
 // A private profile with a controller over the scripted surroundings.
 struct Harness {

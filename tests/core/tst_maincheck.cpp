@@ -17,17 +17,10 @@ class TestMainCheck : public QObject {
     int m_users = 0;
 
     // A fresh mailbox holding messages; returns its user name.
-    QString mailbox(const QList<QByteArray>& messages = {}) {
-        const QString user = QStringLiteral("check%1").arg(++m_users);
-        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
-        for (const QByteArray& m : messages)
-            m_server.addMessage(user, m);
-        return user;
-    }
 
     // Slot 1 with six messages that the rules below mark in every way.
     QString markedMailbox(Harness& h) {
-        const QString user = mailbox(markedMessages());
+        const QString user = m_server.mailbox(markedMessages());
         Harness::slot(1, m_server.server(), user);
         QFile known(h.profile.appFile(QStringLiteral("known.lst")));
         known.open(QIODevice::WriteOnly);
@@ -95,7 +88,7 @@ private Q_SLOTS:
 
     void wrongPasswordStaysBusyUntilCancel() {
         Harness h;
-        const QString user = mailbox({mail("a", "Hello")});
+        const QString user = m_server.mailbox({mail("a", "Hello")});
         Harness::slot(1, m_server.server(), user, QStringLiteral("not the password"));
         MainController& c = h.start();
 
@@ -129,7 +122,7 @@ private Q_SLOTS:
     void cancelDuringACheck() {
         QFETCH(bool, fromProgressWindow);
         Harness h;
-        const QString user = mailbox({mail("a", "one"), mail("b", "two"), mail("c", "three")});
+        const QString user = m_server.mailbox({mail("a", "one"), mail("b", "two"), mail("c", "three")});
         Harness::slot(1, m_server.server(), user);
         MainController& c = h.start();
         connect(&c, &MainController::rowAppended, this, [&](int row) {
@@ -152,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(h.logLinesStartingWith("ERROR Operation has been canceled FOR " + user).size(), 1);
         QVERIFY(h.logLinesStartingWith("MAIL CHECK").isEmpty());
         QVERIFY(!c.session().connected());
-        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c"}));
+        QCOMPARE(m_server.messageIds(user), (QStringList{"a", "b", "c"}));
     }
 
     void cancelDuringADomainLookup() {
@@ -161,7 +154,7 @@ private Q_SLOTS:
         ScriptedDnsServer silent;
         silent.setReply(QByteArray());
         Harness h;
-        const QString user = mailbox({mail("a", "one"), mail("b", "two", "Bob <bob@other.test>")});
+        const QString user = m_server.mailbox({mail("a", "one"), mail("b", "two", "Bob <bob@other.test>")});
         Harness::slot(1, m_server.server(), user);
         TmsMXResolver resolver;
         resolver.DNSAddress = silent.address();
@@ -182,13 +175,13 @@ private Q_SLOTS:
         QCOMPARE(h.prompter.texts(), QStringList{"Operation has been canceled"});
         QCOMPARE(silent.queries().size(), 1); // no further domain is asked
         QVERIFY(c.rows().isEmpty());
-        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b"}));
+        QCOMPARE(m_server.messageIds(user), (QStringList{"a", "b"}));
     }
 
     void mailboxChoice() {
         Harness h;
-        const QString u1 = mailbox({mail("one", "in slot 1")});
-        const QString u3 = mailbox({mail("three", "in slot 3")});
+        const QString u1 = m_server.mailbox({mail("one", "in slot 1")});
+        const QString u3 = m_server.mailbox({mail("three", "in slot 3")});
         Harness::slot(1, m_server.server(), u1);
         Harness::slot(3, m_server.server(), u3);
         SettingsStore::tree().WriteInteger("Server", "Which", 3);
@@ -242,7 +235,7 @@ private Q_SLOTS:
         QFETCH(QStringList, calls);
         QFETCH(int, notices);
         Harness h;
-        Harness::slot(1, m_server.server(), mailbox());
+        Harness::slot(1, m_server.server(), m_server.mailbox());
         for (const QString& pair : general.split(','))
             Harness::setGeneral(pair.section('=', 0, 0), pair.section('=', 1));
         h.view.tray = tray;
@@ -295,13 +288,13 @@ private Q_SLOTS:
         QFETCH(QString, firstPassword);
         QFETCH(bool, mailInSlot2);
         Harness h;
-        const QString u1 = mailbox();
+        const QString u1 = m_server.mailbox();
         const QString u2 =
-            mailInSlot2 ? mailbox({mail("x", "waiting 1"), mail("y", "waiting 2")}) : mailbox();
+            mailInSlot2 ? m_server.mailbox({mail("x", "waiting 1"), mail("y", "waiting 2")}) : m_server.mailbox();
         Harness::slot(1, m_server.server(), u1, firstPassword);
         Harness::slot(2, m_server.server(), u2);
         for (int n = 3; n <= 12; ++n)
-            Harness::slot(n, m_server.server(), mailbox({mail("z", "later")}));
+            Harness::slot(n, m_server.server(), m_server.mailbox({mail("z", "later")}));
         SettingsStore::tree().WriteInteger("Server", "Which", 4);
         Harness::setGeneral("Minutes", "15");
         Harness::setGeneral("Automatic", "1");
@@ -345,7 +338,7 @@ private Q_SLOTS:
 
     void sweepWithNothingWaitingReturnsToTheCurrentMailbox() {
         Harness h;
-        const QString u1 = mailbox(), u2 = mailbox(), u4 = mailbox();
+        const QString u1 = m_server.mailbox(), u2 = m_server.mailbox(), u4 = m_server.mailbox();
         Harness::slot(1, m_server.server(), u1);
         Harness::slot(2, m_server.server(), u2);
         Harness::slot(4, m_server.server(), u4);
@@ -364,7 +357,7 @@ private Q_SLOTS:
 
     void everyCheckIsANewSession() {
         Harness h;
-        const QString user = mailbox({mail("a", "first")});
+        const QString user = m_server.mailbox({mail("a", "first")});
         Harness::slot(1, m_server.server(), user);
         Harness::setGeneral("Automatic", "1");
         MainController& c = h.start();
@@ -384,7 +377,7 @@ private Q_SLOTS:
         c.btMarkClick({0});
         QVERIFY(c.btDeleteClick());
         QCOMPARE(opensAtTransfer, 2);
-        QCOMPARE(idsIn(m_server, user), QStringList{"b"});
+        QCOMPARE(m_server.messageIds(user), QStringList{"b"});
     }
 
     void whyExplainsWithoutChangingAnything() {

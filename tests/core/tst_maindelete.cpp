@@ -37,19 +37,11 @@ class TestMainDelete : public QObject {
     Q_OBJECT
 
     DovecotServer m_server;
-    int m_users = 0;
 
-    QString mailbox(const QList<QByteArray>& messages = {}) {
-        const QString user = QStringLiteral("del%1").arg(++m_users);
-        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
-        for (const QByteArray& m : messages)
-            m_server.addMessage(user, m);
-        return user;
-    }
 
     // a and c are kept; b (subject rule) and d (blacklist) are marked.
     QString fourMessages() {
-        return mailbox({mail("a", "Hello"), mail("b", "Cheap pills"), mail("c", "Minutes"),
+        return m_server.mailbox({mail("a", "Hello"), mail("b", "Cheap pills"), mail("c", "Minutes"),
                         mail("d", "Report", "spam@bad.test")});
     }
 
@@ -116,7 +108,7 @@ private Q_SLOTS:
 
         QCOMPARE(h.prompter.texts().filter("Really delete 2 messages from server?").size(),
                  questions);
-        QCOMPARE(idsIn(m_server, user), left);
+        QCOMPARE(m_server.messageIds(user), left);
         QCOMPARE(h.subjects(), rowsAfter);
         QCOMPARE(h.shell.programs, programs);
         QCOMPARE(storedCount(), count);
@@ -156,14 +148,14 @@ private Q_SLOTS:
         QFETCH(QString, automatic);
         QFETCH(QStringList, texts);
         Harness h;
-        const QString user = mailbox({mail("a", "Hello")});
+        const QString user = m_server.mailbox({mail("a", "Hello")});
         Harness::slot(1, m_server.server(), user);
         Harness::setGeneral("Automatic", automatic);
         MainController& c = h.start();
         QVERIFY(c.btListClick());
         QVERIFY(c.btDeleteClick());
         QCOMPARE(h.prompter.texts(), texts);
-        QCOMPARE(idsIn(m_server, user), QStringList{"a"});
+        QCOMPARE(m_server.messageIds(user), QStringList{"a"});
         QCOMPARE(storedCount(), QStringLiteral("0"));
     }
 
@@ -187,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(!c.btDeleteClick());
 
         QCOMPARE(c.LastFailure(), QStringLiteral("Operation has been canceled"));
-        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
+        QCOMPARE(m_server.messageIds(user), (QStringList{"a", "b", "c", "d"}));
         QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, BlacklistMark}));
         QCOMPARE(storedCount(), QStringLiteral("0"));
         QVERIFY(!c.OperationRunning());
@@ -196,7 +188,7 @@ private Q_SLOTS:
         disconnect(cancel);
         c.btMarkClick({1}); // b is kept after all
         QVERIFY(c.btDeleteClick());
-        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c"}));
+        QCOMPARE(m_server.messageIds(user), (QStringList{"a", "b", "c"}));
         QCOMPARE(storedCount(), QStringLiteral("1"));
     }
 
@@ -204,10 +196,10 @@ private Q_SLOTS:
     // message before the deletion, so the numbers have moved.
     void anotherClientInBetween() {
         Harness h;
-        const QString user = mailbox({mail("a", "Hello"), mail("b", "Cheap pills"),
+        const QString user = m_server.mailbox({mail("a", "Hello"), mail("b", "Cheap pills"),
                                       mail("c", "Minutes"), mail("d", "more pills")});
         Harness::slot(1, m_server.server(), user);
-        Harness::slot(2, m_server.server(), mailbox());
+        Harness::slot(2, m_server.server(), m_server.mailbox());
         Harness::setGeneral("Automatic", "1");
         Harness::setGeneral("Launch", "0");
         MainController& c = h.start();
@@ -227,7 +219,7 @@ private Q_SLOTS:
         QVERIFY(!c.btDeleteClick());
 
         QCOMPARE(h.prompter.texts(), QStringList{"IDs are different"});
-        QCOMPARE(idsIn(m_server, user), (QStringList{"b", "c", "d"}));
+        QCOMPARE(m_server.messageIds(user), (QStringList{"b", "c", "d"}));
         QCOMPARE(h.subjects(), (QStringList{"Hello", "Cheap pills", "Minutes", "more pills"}));
         QCOMPARE(storedCount(), QStringLiteral("0"));
         QVERIFY(!c.OperationRunning());
@@ -251,7 +243,7 @@ private Q_SLOTS:
 
         QCOMPARE(inner, (QList<bool>{false, false}));
         QCOMPARE(h.prompter.texts().filter("Really delete").size(), 1);
-        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "c"}));
+        QCOMPARE(m_server.messageIds(user), (QStringList{"a", "c"}));
         QCOMPARE(storedCount(), QStringLiteral("2"));
         QCOMPARE(h.logLines().filter(QRegularExpression("^DELETE SPAM on ")).size(), 2);
     }
@@ -260,8 +252,8 @@ private Q_SLOTS:
         Harness h;
         rules(h);
         const QString u1 = fourMessages();
-        const QString u2 = mailbox({mail("e", "pills again"), mail("f", "Lunch")});
-        const QString u3 = mailbox();
+        const QString u2 = m_server.mailbox({mail("e", "pills again"), mail("f", "Lunch")});
+        const QString u3 = m_server.mailbox();
         Harness::slot(1, m_server.server(), u1);
         Harness::slot(2, m_server.server(), u2);
         Harness::slot(5, m_server.server(), u3);
@@ -275,8 +267,8 @@ private Q_SLOTS:
                 [&](const SweptMailbox& m) { swept << m; });
         c.SweepNow();
 
-        QCOMPARE(idsIn(m_server, u1), (QStringList{"a", "c"}));
-        QCOMPARE(idsIn(m_server, u2), QStringList{"f"});
+        QCOMPARE(m_server.messageIds(u1), (QStringList{"a", "c"}));
+        QCOMPARE(m_server.messageIds(u2), QStringList{"f"});
         QCOMPARE(swept.size(), 3);
         QCOMPARE(swept[0].Deleted, 2);
         QCOMPARE(swept[1].Deleted, 1);

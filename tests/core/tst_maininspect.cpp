@@ -46,15 +46,7 @@ class TestMainInspect : public QObject {
     Q_OBJECT
 
     DovecotServer m_server;
-    int m_users = 0;
 
-    QString mailbox(const QList<QByteArray>& messages) {
-        const QString user = QStringLiteral("look%1").arg(++m_users);
-        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
-        for (const QByteArray& m : messages)
-            m_server.addMessage(user, m);
-        return user;
-    }
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.errorString())); }
@@ -78,7 +70,7 @@ private Q_SLOTS:
             [](MainController& c, const QList<int>& s) { c.AddtoExceptions1Click(s); },
         };
         Harness h;
-        Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello")}));
+        Harness::slot(1, m_server.server(), m_server.mailbox({mail("a", "Hello")}));
         MainController& c = h.start();
         QVERIFY(c.btListClick());
 
@@ -99,7 +91,7 @@ private Q_SLOTS:
     void headersOfTheSelectedRows() {
         Harness h;
         Harness::slot(1, m_server.server(),
-                      mailbox({mail("a", "Hello"), mail("b", "Second"), mail("c", "Third")}));
+                      m_server.mailbox({mail("a", "Hello"), mail("b", "Second"), mail("c", "Third")}));
         MainController& c = h.start();
         QVERIFY(c.btListClick());
 
@@ -122,7 +114,7 @@ private Q_SLOTS:
     void bodyOfTheFirstOfThreeSelected() {
         Harness h;
         const QString user =
-            mailbox({mail("a", "Hello"),
+            m_server.mailbox({mail("a", "Hello"),
                      "From: bob@x.test\nMessage-ID: <b@example.org>\nSubject: Greetings\n"
                      "Content-Type: text/plain; charset=utf-8\n\nGr\xc3\xbc\xc3\x9f"
                      "e aus K\xc3\xb6ln\nZweite Zeile\n",
@@ -157,7 +149,7 @@ private Q_SLOTS:
         QVERIFY(statuses.contains("Retrieving 2"));
         QVERIFY(statuses.contains("Message 2 retrieved"));
         QVERIFY(messages.contains("Retrieving ... "));
-        QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
+        QCOMPARE(m_server.messageIds(user), (QStringList{"a", "b", "c", "d"}));
         QCOMPARE(h.subjects(), (QStringList{"Hello", "Greetings", "Third", "Fourth"}));
 
         // The one message file, in the application folder, for its owner only.
@@ -184,7 +176,7 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(bool, shown);
         Harness h;
-        Harness::slot(1, m_server.server(), mailbox({sized("big", size)}));
+        Harness::slot(1, m_server.server(), m_server.mailbox({sized("big", size)}));
         MainController& c = h.start();
         QVERIFY(c.btListClick());
         QCOMPARE(c.rows().value(0).Size, QString::number(size));
@@ -212,7 +204,7 @@ private Q_SLOTS:
     // the buttons off until its cancel; the rows stay as they were.
     void aFailedDownloadWaitsForTheCancel() {
         Harness h;
-        Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Again")}));
+        Harness::slot(1, m_server.server(), m_server.mailbox({mail("a", "Hello"), mail("b", "Again")}));
         Harness::setGeneral("Automatic", "1");
         MainController& c = h.start();
         QVERIFY(c.btListClick());
@@ -282,7 +274,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, marks);
         Harness h;
         Harness::slot(1, m_server.server(),
-                      mailbox({mail("a", "Hello"), mail("b", "Cheap stuff", "bob@x.test"),
+                      m_server.mailbox({mail("a", "Hello"), mail("b", "Cheap stuff", "bob@x.test"),
                                mail("c", "", "carl@y.test")}));
         MainController& c = h.start();
         QVERIFY(c.btListClick());
@@ -316,7 +308,7 @@ private Q_SLOTS:
     void exceptionsFillTheBlankRowFirst() {
         Harness h;
         Harness::slot(1, m_server.server(),
-                      mailbox({mail("a", "Cheap pills"), mail("b", "Pills", "bob@x.test")}));
+                      m_server.mailbox({mail("a", "Cheap pills"), mail("b", "Pills", "bob@x.test")}));
         MainController& c = h.start();
         setRules(c.dialogModels().Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
         QVERIFY(c.btListClick());

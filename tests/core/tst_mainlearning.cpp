@@ -45,15 +45,7 @@ class TestMainLearning : public QObject {
     Q_OBJECT
 
     DovecotServer m_server;
-    int m_users = 0;
 
-    QString mailbox(const QList<QByteArray>& messages) {
-        const QString user = QStringLiteral("learn%1").arg(++m_users);
-        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
-        for (const QByteArray& m : messages)
-            m_server.addMessage(user, m);
-        return user;
-    }
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.errorString())); }
@@ -79,7 +71,7 @@ private Q_SLOTS:
         Harness h;
         teach(learnedSpam, 60);
         Harness::slot(1, m_server.server(),
-                      mailbox({spamLike(1),
+                      m_server.mailbox({spamLike(1),
                                mail("x", "Cheap pills offer again", "offers@friend.test"),
                                mail("y", "Cheap pills offer, final", "Deals <offers@bargain-pills.test>"),
                                otherLike(1)}));
@@ -116,7 +108,7 @@ private Q_SLOTS:
     void learnsFromTheUsersDecisions() {
         Harness h;
         teach(50, 50);
-        const QString user = mailbox({mail("a", "Lottery winner", "lucky@prize.test"),
+        const QString user = m_server.mailbox({mail("a", "Lottery winner", "lucky@prize.test"),
                                       otherLike(1), otherLike(2), spamLike(1)});
         Harness::slot(1, m_server.server(), user);
         Harness::setGeneral("Launch", "0");
@@ -129,7 +121,7 @@ private Q_SLOTS:
         QCOMPARE(learned.spamCount() + learned.otherCount(), 100u);
         h.prompter.answerNext(Prompter::Answer::Yes);
         QVERIFY(c.btDeleteClick());
-        QCOMPARE(idsIn(m_server, user), (QStringList{"o1", "o2", "s1"}));
+        QCOMPARE(m_server.messageIds(user), (QStringList{"o1", "o2", "s1"}));
         QCOMPARE(learned.spamCount(), 51u);
         QCOMPARE(learned.otherCount(), 53u); // the three left unmarked
 
@@ -161,7 +153,7 @@ private Q_SLOTS:
         c.SweepNow();
         QCOMPARE(learned.spamCount(), 51u);
         QCOMPARE(learned.otherCount(), 53u);
-        QVERIFY(!idsIn(m_server, user).contains("b"));
+        QVERIFY(!m_server.messageIds(user).contains("b"));
     }
 
     // A database that cannot be read is reported once, left byte for byte, and
@@ -175,7 +167,7 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(damage);
         }
-        Harness::slot(1, m_server.server(), mailbox({spamLike(1), otherLike(1)}));
+        Harness::slot(1, m_server.server(), m_server.mailbox({spamLike(1), otherLike(1)}));
         MainController& c = h.start();
         QCOMPARE(h.prompter.shown().size(), 1);
         QCOMPARE(h.prompter.shown().first().icon, Prompter::Icon::Error);

@@ -50,19 +50,11 @@ class TestOneOperation : public QObject {
     Q_OBJECT
 
     DovecotServer m_server;
-    int m_users = 0;
 
-    QString mailbox(const QList<QByteArray>& messages = {}) {
-        const QString user = QStringLiteral("one%1").arg(++m_users);
-        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
-        for (const QByteArray& m : messages)
-            m_server.addMessage(user, m);
-        return user;
-    }
 
     // a and c are kept; b (subject rule) and d (blacklist) are marked.
     QString fourMessages() {
-        return mailbox({mail("a", "Hello"), mail("b", "Cheap pills"), mail("c", "Minutes"),
+        return m_server.mailbox({mail("a", "Hello"), mail("b", "Cheap pills"), mail("c", "Minutes"),
                         mail("d", "Report", "spam@bad.test")});
     }
 
@@ -129,19 +121,19 @@ private Q_SLOTS:
             QCOMPARE(h.subjects(), (QStringList{"Hello", "Cheap pills", "Minutes", "Report"}));
             QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, BlacklistMark}));
             QCOMPARE(h.logLinesStartingWith("MAIL CHECK").size(), 1);
-            QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
+            QCOMPARE(m_server.messageIds(user), (QStringList{"a", "b", "c", "d"}));
         } else if (operation == QLatin1String("view")) {
             connect(&c.session(), &MailboxSession::fetching, this, [&](int) { interfere(); });
             QVERIFY(c.ViewMessages1Click({1}));
             QCOMPARE(h.view.texts.size(), 1); // the body
             h.view.texts.clear();
-            QCOMPARE(idsIn(m_server, user), (QStringList{"a", "b", "c", "d"}));
+            QCOMPARE(m_server.messageIds(user), (QStringList{"a", "b", "c", "d"}));
             QCOMPARE(h.marks(), (QList<int>{NoMark, CheckMark, NoMark, BlacklistMark}));
         } else {
             connect(&c.session(), &MailboxSession::deleting, this,
                     [&](int, int, int) { interfere(); });
             QVERIFY(c.btDeleteClick());
-            QCOMPARE(idsIn(m_server, user), (QStringList{"a", "c"}));
+            QCOMPARE(m_server.messageIds(user), (QStringList{"a", "c"}));
             QCOMPARE(h.subjects(), (QStringList{"Hello", "Minutes"}));
             QCOMPARE(storedCount(), QStringLiteral("2"));
             QCOMPARE(h.logLines().filter(QRegularExpression("^DELETE SPAM on ")).size(), 2);
@@ -171,7 +163,7 @@ private Q_SLOTS:
     void aSweepIsOneOperation() {
         Harness h;
         const QString u1 = fourMessages();
-        const QString u2 = mailbox({mail("e", "pills again"), mail("f", "Lunch")});
+        const QString u2 = m_server.mailbox({mail("e", "pills again"), mail("f", "Lunch")});
         Harness::slot(1, m_server.server(), u1);
         Harness::slot(2, m_server.server(), u2);
         Harness::setGeneral("Automatic", "1");
@@ -199,8 +191,8 @@ private Q_SLOTS:
         QVERIFY(!timerInside.contains(true));
         QVERIFY(c.timerRunning());
         QCOMPARE(c.minutesLeft(), 7);
-        QCOMPARE(idsIn(m_server, u1), (QStringList{"a", "c"}));
-        QCOMPARE(idsIn(m_server, u2), QStringList{"f"});
+        QCOMPARE(m_server.messageIds(u1), (QStringList{"a", "c"}));
+        QCOMPARE(m_server.messageIds(u2), QStringList{"f"});
         QCOMPARE(h.logLinesStartingWith("MAIL CHECK").size(), 2);
     }
 
@@ -210,7 +202,7 @@ private Q_SLOTS:
     void aSweepSkipsBlankSlots() {
         Harness h;
         const QString u1 = fourMessages();
-        const QString u3 = mailbox({mail("g", "pills at last")});
+        const QString u3 = m_server.mailbox({mail("g", "pills at last")});
         Harness::slot(1, m_server.server(), u1);
         Harness::slot(2, QStringLiteral("   "), QStringLiteral("somebody"));
         Harness::slot(3, m_server.server(), QStringLiteral(" \r\n"));
@@ -230,8 +222,8 @@ private Q_SLOTS:
         QCOMPARE(slots, (QList<int>{1, 4}));
         QVERIFY2(h.prompter.shown().isEmpty(), qPrintable(h.prompter.texts().join('|')));
         QVERIFY(!h.view.calls.contains("general"));
-        QCOMPARE(idsIn(m_server, u1), (QStringList{"a", "c"}));
-        QVERIFY(idsIn(m_server, u3).isEmpty());
+        QCOMPARE(m_server.messageIds(u1), (QStringList{"a", "c"}));
+        QVERIFY(m_server.messageIds(u3).isEmpty());
         QCOMPARE(c.state().Caption, QStringLiteral("Quillmere - No waiting messages found"));
     }
 
@@ -248,7 +240,7 @@ private Q_SLOTS:
         QFETCH(QString, how);
         Harness h;
         const QString u1 = fourMessages();
-        const QString u2 = mailbox({mail("x", "pills elsewhere"), mail("y", "more pills")});
+        const QString u2 = m_server.mailbox({mail("x", "pills elsewhere"), mail("y", "more pills")});
         Harness::slot(1, m_server.server(), u1);
         Harness::slot(2, m_server.server(), how == "blank" ? QStringLiteral("  ") : u2);
         Harness::setGeneral("Automatic", "1");
@@ -270,14 +262,14 @@ private Q_SLOTS:
         QCOMPARE(c.rowsSlot(), 1);
         QCOMPARE(c.rowsUserName(), u1);
         QVERIFY(c.btDeleteClick());
-        QCOMPARE(idsIn(m_server, u1), (QStringList{"a", "c"}));
-        QCOMPARE(idsIn(m_server, u2), (QStringList{"x", "y"}));
+        QCOMPARE(m_server.messageIds(u1), (QStringList{"a", "c"}));
+        QCOMPARE(m_server.messageIds(u2), (QStringList{"x", "y"}));
     }
 
     // The hammer after a cancel lasts until the mode decides the picture again.
     void theModeDecidesTheTrayPictureAgain() {
         Harness h;
-        Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Bye")}));
+        Harness::slot(1, m_server.server(), m_server.mailbox({mail("a", "Hello"), mail("b", "Bye")}));
         MainController& c = h.start();
         connect(&c, &MainController::rowAppended, this, [&](int row) {
             if (row == 0) c.btCancelClick();
@@ -295,7 +287,7 @@ private Q_SLOTS:
     // controller takes the next command.
     void aFaultOfTheProgramIsShown() {
         Harness h;
-        Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello")}));
+        Harness::slot(1, m_server.server(), m_server.mailbox({mail("a", "Hello")}));
         Harness::setGeneral("Automatic", "0");
         BrokenDomains broken;
         h.controller =

@@ -122,15 +122,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
     DovecotServer m_server;
-    int m_users = 0;
 
-    QString mailbox(const QList<QByteArray>& messages) {
-        const QString user = QStringLiteral("win%1").arg(++m_users);
-        if (!m_server.addUser(user, "secret")) qFatal("%s", qPrintable(m_server.errorString()));
-        for (const QByteArray& m : messages)
-            m_server.addMessage(user, m);
-        return user;
-    }
 
 private Q_SLOTS:
     void initTestCase();
@@ -201,7 +193,7 @@ void TestMainWindow::windowAsDrawn() {
 
 void TestMainWindow::checkShowsRowsWithTheirPictures() {
     Desktop d;
-    const QString user = mailbox(markedMessages());
+    const QString user = m_server.mailbox(markedMessages());
     Harness::slot(1, m_server.server(), user);
     QFile known(d.profile.appFile(QStringLiteral("known.lst")));
     QVERIFY(known.open(QIODevice::WriteOnly));
@@ -282,7 +274,7 @@ void TestMainWindow::checkShowsRowsWithTheirPictures() {
 
 void TestMainWindow::failedCheckStaysBusyUntilCancel() {
     Desktop d;
-    const QString user = mailbox({mail("a", "Hello")});
+    const QString user = m_server.mailbox({mail("a", "Hello")});
     Harness::slot(1, m_server.server(), user, QStringLiteral("wrong password"));
     d.start();
     TfrmMain& w = d.main();
@@ -315,8 +307,8 @@ void TestMainWindow::mailboxChoice_data() {
 void TestMainWindow::mailboxChoice() {
     QFETCH(QString, button);
     Desktop d;
-    const QString one = mailbox({mail("a", "For slot one")});
-    const QString three = mailbox({mail("b", "For slot three"), mail("c", "Also three")});
+    const QString one = m_server.mailbox({mail("a", "For slot one")});
+    const QString three = m_server.mailbox({mail("b", "For slot three"), mail("c", "Also three")});
     Harness::slot(1, m_server.server(), one);
     Harness::slot(3, m_server.server(), three);
     SettingsStore::tree().WriteInteger(QStringLiteral("Server"), QStringLiteral("Which"), 3);
@@ -353,7 +345,7 @@ void TestMainWindow::mailboxChoice() {
 
 void TestMainWindow::listCommands() {
     Desktop d;
-    Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Cheap pills")}));
+    Harness::slot(1, m_server.server(), m_server.mailbox({mail("a", "Hello"), mail("b", "Cheap pills")}));
     MainController& c = d.start();
     setRules(c.dialogModels().Spam.gridSubject, {subjectRule("Contains", "pills", false, true)});
     TfrmMain& w = d.main();
@@ -455,7 +447,7 @@ void TestMainWindow::popupMenuInOrder() {
 void TestMainWindow::spamListDialogAndBodyViewer() {
     Desktop d;
     Harness::slot(1, m_server.server(),
-                  mailbox({mail("a", "Hello"), mail("b", "Cheap stuff", "bob@x.test")}));
+                  m_server.mailbox({mail("a", "Hello"), mail("b", "Cheap stuff", "bob@x.test")}));
     MainController& c = d.start();
     TfrmMain& w = d.main();
     QVERIFY(c.btListClick());
@@ -511,7 +503,7 @@ void TestMainWindow::spamListDialogAndBodyViewer() {
 // says that nothing is selected only when nothing is. Nothing is edited in place.
 void TestMainWindow::clicksAnywhereInTheList() {
     Desktop d;
-    Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Again")}));
+    Harness::slot(1, m_server.server(), m_server.mailbox({mail("a", "Hello"), mail("b", "Again")}));
     MainController& c = d.start();
     TfrmMain& w = d.main();
     w.show();
@@ -552,7 +544,7 @@ void TestMainWindow::clicksAnywhereInTheList() {
 // live (the cancel and "Main screen").
 void TestMainWindow::minimisedIsNotHiddenAndCommandsWaitDuringACheck() {
     Desktop d;
-    Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Again")}));
+    Harness::slot(1, m_server.server(), m_server.mailbox({mail("a", "Hello"), mail("b", "Again")}));
     MainController& c = d.start();
     TfrmMain& w = d.main();
     w.showMinimized();
@@ -609,7 +601,7 @@ void TestMainWindow::statisticsOpenOnce() {
 // the user chose come back at the next start.
 void TestMainWindow::windowKeepsItsSizeAndColumns() {
     Desktop d;
-    Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello")}));
+    Harness::slot(1, m_server.server(), m_server.mailbox({mail("a", "Hello")}));
     MainController& c = d.start();
     TfrmMain& w = d.main();
     w.show();
@@ -636,7 +628,7 @@ void TestMainWindow::windowKeepsItsSizeAndColumns() {
 // rest at any width, in the share set by moving the border between them.
 void TestMainWindow::columnsShareTheWidth() {
     Desktop d;
-    Harness::slot(1, m_server.server(), mailbox({mail("a", "Hello"), mail("b", "Again")}));
+    Harness::slot(1, m_server.server(), m_server.mailbox({mail("a", "Hello"), mail("b", "Again")}));
     MainController& c = d.start();
     TfrmMain& w = d.main();
     w.show();

@@ -41,7 +41,7 @@ bool takeMailboxOption(QStringList& args, int& slot, const char* command) {
     if (at < 0) return true;
     bool ok = false;
     slot = args.value(at + 1).toInt(&ok);
-    if (!ok || slot < 1 || slot > MailboxConfig::Count) {
+    if (!ok || !MailboxConfig::isSlot(slot)) {
         cliErr() << "quillmere-cli " << command << ": --mailbox takes a slot number from 1 to 12"
                  << Qt::endl;
         return false;

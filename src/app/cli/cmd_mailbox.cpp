@@ -19,7 +19,7 @@ namespace {
 const QString Server = QStringLiteral("Server");
 
 int currentSlot() {
-    return SettingsStore::tree().ReadInteger(Server, QStringLiteral("Which"), 1);
+    return MailboxConfig::readCurrentSlot(SettingsStore::tree());
 }
 
 // One slot as stored, the password only as set or empty; for a slot in use its
@@ -65,7 +65,7 @@ void printSlot(int n, int current) {
 int slotNumber(const QString& text) {
     bool ok = false;
     const int n = text.toInt(&ok);
-    return ok && n >= 1 && n <= MailboxConfig::Count ? n : 0;
+    return ok && MailboxConfig::isSlot(n) ? n : 0;
 }
 
 // The first line of standard input, without its line end. Read a byte at a
@@ -280,7 +280,10 @@ int run(const QStringList& arguments) {
             }
         }
     }
-    if (setCurrent) SettingsStore::tree().WriteInteger(Server, QStringLiteral("Which"), setCurrent);
+    if (setCurrent) {
+        SettingsStore tree = SettingsStore::tree();
+        MailboxConfig::writeCurrentSlot(tree, setCurrent);
+    }
     const int current = currentSlot();
     if (slot) printSlot(slot, current);
     if (setCurrent && setCurrent != slot) printSlot(setCurrent, current);

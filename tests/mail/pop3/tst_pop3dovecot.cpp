@@ -25,32 +25,14 @@ class TestPop3Dovecot : public QObject {
 
     DovecotServer m_plain;
     DovecotServer m_tls{true};
-    int m_users = 0;
 
     // A fresh mailbox on server holding messages; returns its user name.
-    QString mailbox(DovecotServer& server, const QList<QByteArray>& messages) {
-        const QString user = QStringLiteral("user%1").arg(++m_users);
-        if (!server.addUser(user, "secret")) qFatal("%s", qPrintable(server.errorString()));
-        for (const QByteArray& m : messages)
-            server.addMessage(user, m);
-        return user;
-    }
 
     void configure(TmsRemotePOP& pop, const QString& server, const QString& user) {
         pop.Server = server;
         pop.UserName = user;
         pop.Password = QStringLiteral("secret");
         pop.setTimeOut(10);
-    }
-
-    // The Message-IDs now in a mailbox, oldest first.
-    QStringList idsIn(const DovecotServer& server, const QString& user) {
-        QStringList ids;
-        for (const QByteArray& m : server.messages(user)) {
-            const qsizetype at = m.indexOf("Message-ID: <");
-            ids << QString::fromLatin1(m.mid(at + 13, m.indexOf('@', at) - at - 13));
-        }
-        return ids;
     }
 
 private Q_SLOTS:
@@ -62,13 +44,12 @@ private Q_SLOTS:
     void cleanup() { TagSocket::setExtraCaCertificates({}); }
 
     void listsAMaildir() {
-        const QString user = mailbox(
-            m_plain, {
-                         message("a", "X-Folded: first part\n\tsecond part\n"),
-                         message("b", "X-Note: =?ISO-8859-1?Q?Gr=FC=DFe?=\n"),
-                         "From: x@example.org\nSubject: =?UTF-8?B?w5xiZXIgZGllIEdyw7bDn2U=?=\n"
-                         "Date: 31 Dec 99 23:59:60 GMT\n\nno id\n",
-                     });
+        const QString user = m_plain.mailbox({
+            message("a", "X-Folded: first part\n\tsecond part\n"),
+            message("b", "X-Note: =?ISO-8859-1?Q?Gr=FC=DFe?=\n"),
+            "From: x@example.org\nSubject: =?UTF-8?B?w5xiZXIgZGllIEdyw7bDn2U=?=\n"
+            "Date: 31 Dec 99 23:59:60 GMT\n\nno id\n",
+        });
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         PopEvents log;
@@ -95,18 +76,18 @@ private Q_SLOTS:
     }
 
     void deletionTakesEffectAtQuit() {
-        const QString user = mailbox(m_plain, {message("a"), message("b"), message("c")});
+        const QString user = m_plain.mailbox({message("a"), message("b"), message("c")});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         pop.UpdateInfo();
         pop.MarkDelete(1);
         QStringList beforeQuit;
-        pop.OnDataTransfered = [&](QObject*) { beforeQuit = idsIn(m_plain, user); };
+        pop.OnDataTransfered = [&](QObject*) { beforeQuit = m_plain.messageIds(user); };
 
         pop.TransferData();
 
         QCOMPARE(beforeQuit, (QStringList{"a", "b", "c"}));
-        QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "c"}));
+        QCOMPARE(m_plain.messageIds(user), (QStringList{"a", "c"}));
     }
 
     void deletionAheadOrInStep_data() {
@@ -118,8 +99,8 @@ private Q_SLOTS:
     // Several marked messages among others: the same ones go, in order.
     void deletionAheadOrInStep() {
         QFETCH(bool, pipelining);
-        const QString user = mailbox(m_plain, {message("a"), message("b"), message("c"),
-                                               message("d"), message("e"), message("f")});
+        const QString user = m_plain.mailbox(
+            {message("a"), message("b"), message("c"), message("d"), message("e"), message("f")});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         pop.AllowPipelining = pipelining;
@@ -135,15 +116,14 @@ private Q_SLOTS:
                  (QStringList{"deleting 0", "deleting 2", "deleting 3", "deleting 5"}));
         QCOMPARE(log.events.filter("deleted"),
                  (QStringList{"deleted 0", "deleted 2", "deleted 3", "deleted 5"}));
-        QCOMPARE(idsIn(m_plain, user), (QStringList{"b", "e"}));
+        QCOMPARE(m_plain.messageIds(user), (QStringList{"b", "e"}));
     }
 
     // A message whose one line of body makes its TOP reply too large ends the
     // listing with a clear error; the rows before it stay, nothing is deleted.
     void oversizedTopReplyEndsTheListing() {
-        const QString user =
-            mailbox(m_plain, {message("a"), message("wide", {}, QByteArray(600000, 'w') + "\n"),
-                              message("c")});
+        const QString user = m_plain.mailbox(
+            {message("a"), message("wide", {}, QByteArray(600000, 'w') + "\n"), message("c")});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         PopEvents log;
@@ -157,14 +137,13 @@ private Q_SLOTS:
                                           "closing", "closed"}));
         QCOMPARE(pop.RemoteInfo.Count(), 1);
         QVERIFY(!pop.Connected());
-        QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "wide", "c"}));
+        QCOMPARE(m_plain.messageIds(user), (QStringList{"a", "wide", "c"}));
     }
 
     void cancelDeletesNothing() {
         // 4 MB in lines of 1 kB: its TOP reply stays small, its retrieval does not.
-        const QString user =
-            mailbox(m_plain, {message("a"),
-                              message("big", {}, (QByteArray(1023, 'x') + "\n").repeated(4096))});
+        const QString user = m_plain.mailbox(
+            {message("a"), message("big", {}, (QByteArray(1023, 'x') + "\n").repeated(4096))});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         pop.UpdateInfo();
@@ -182,13 +161,13 @@ private Q_SLOTS:
                  "ECanceledError: Operation has been canceled");
 
         QVERIFY(!pop.Connected());
-        QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "big"}));
+        QCOMPARE(m_plain.messageIds(user), (QStringList{"a", "big"}));
         QCOMPARE(log.events.mid(2, 5),
                  (QStringList{"deleting 0", "deleted 0", "retrieving 1", "cancel", "closing"}));
     }
 
     void wrongPassword() {
-        const QString user = mailbox(m_plain, {message("a")});
+        const QString user = m_plain.mailbox({message("a")});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         pop.Password = QStringLiteral("not the password");
@@ -200,14 +179,14 @@ private Q_SLOTS:
 
         QCOMPARE(log.events.filter("error").size(), 0);
         QVERIFY(!pop.Connected()); // not left half open
-        QCOMPARE(idsIn(m_plain, user), QStringList{"a"});
+        QCOMPARE(m_plain.messageIds(user), QStringList{"a"});
     }
 
     // Another client deletes b between the listing and the transfer: message 1
     // is still a, but message 3 is now d. Nothing may be deleted, not even a.
     void concurrentDeletionIsNoticed() {
         const QString user =
-            mailbox(m_plain, {message("a"), message("b"), message("c"), message("d")});
+            m_plain.mailbox({message("a"), message("b"), message("c"), message("d")});
         TmsRemotePOP pop;
         configure(pop, m_plain.server(), user);
         pop.UpdateInfo();
@@ -219,11 +198,11 @@ private Q_SLOTS:
         other.UpdateInfo();
         other.MarkDelete(1);
         other.TransferData();
-        QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "c", "d"}));
+        QCOMPARE(m_plain.messageIds(user), (QStringList{"a", "c", "d"}));
 
         QCOMPARE(failureOf([&] { pop.TransferData(); }), "ESocketError: IDs are different");
         QVERIFY(!pop.Connected());
-        QCOMPARE(idsIn(m_plain, user), (QStringList{"a", "c", "d"}));
+        QCOMPARE(m_plain.messageIds(user), (QStringList{"a", "c", "d"}));
     }
 
     void overTls_data() {
@@ -252,7 +231,7 @@ private Q_SLOTS:
                 readableFingerprint(certificateFingerprint(m_tls.certificates().value(0)));
         else
             TagSocket::setExtraCaCertificates(m_tls.certificates());
-        const QString user = mailbox(m_tls, {message("a"), message("b")});
+        const QString user = m_tls.mailbox({message("a"), message("b")});
         configure(pop,
                   QString(server)
                       .replace("%1", QString::number(m_tls.port()))
@@ -266,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(pop.RemoteInfo.Count(), 2);
         pop.MarkDelete(0);
         pop.TransferData();
-        QCOMPARE(idsIn(m_tls, user), QStringList{"b"});
+        QCOMPARE(m_tls.messageIds(user), QStringList{"b"});
     }
 
     void certificateRejected_data() {
@@ -299,7 +278,7 @@ private Q_SLOTS:
         QFETCH(QString, host);
         QFETCH(QString, reason);
         if (trusted) TagSocket::setExtraCaCertificates(m_tls.certificates());
-        const QString user = mailbox(m_tls, {message("a")});
+        const QString user = m_tls.mailbox({message("a")});
         TmsRemotePOP pop;
         if (pinnedOther) {
             QTemporaryDir other;

@@ -80,6 +80,23 @@ bool DovecotServer::addMessage(const QString& user, const QByteArray& message) {
     return run({QStringLiteral("add-message"), m_dir.path(), user}, message);
 }
 
+QString DovecotServer::mailbox(const QList<QByteArray>& messages) {
+    const QString user = QStringLiteral("box%1").arg(++m_mailboxes);
+    if (!addUser(user, QStringLiteral("secret"))) qFatal("%s", qPrintable(m_error));
+    for (const QByteArray& m : messages)
+        if (!addMessage(user, m)) qFatal("%s", qPrintable(m_error));
+    return user;
+}
+
+QStringList DovecotServer::messageIds(const QString& user) const {
+    QStringList ids;
+    for (const QByteArray& m : messages(user)) {
+        const qsizetype at = m.indexOf("Message-ID: <");
+        ids << QString::fromLatin1(m.mid(at + 13, m.indexOf('@', at) - at - 13));
+    }
+    return ids;
+}
+
 QList<QByteArray> DovecotServer::messages(const QString& user) const {
     QStringList files;
     const QString maildir =

@@ -32,12 +32,18 @@ public:
     void stop();
     QString errorString() const { return m_error; }
 
+
     // Adds a mailbox; before or after start.
     bool addUser(const QString& user, const QString& password);
     // Stores a message as the newest of user's mailbox.
     bool addMessage(const QString& user, const QByteArray& message);
     // The messages now in user's mailbox, oldest first.
     QList<QByteArray> messages(const QString& user) const;
+    // A new mailbox of its own (password "secret") holding messages, oldest
+    // first; its user name. A mailbox that cannot be made ends the test run.
+    QString mailbox(const QList<QByteArray>& messages = {});
+    // The Message-IDs (the part before "@") now in user's mailbox, oldest first.
+    QStringList messageIds(const QString& user) const;
 
     quint16 port() const { return m_port; }
     quint16 tlsPort() const { return m_tlsPort; }
@@ -54,6 +60,7 @@ public:
     static bool makeCertificate(const QString& folder, QSslCertificate* certificate, QSslKey* key);
 
 private:
+    int m_mailboxes = 0; // made by mailbox()
     static bool runScript(const QStringList& args, const QByteArray& input, QByteArray* output,
                           QString* error);
     bool run(const QStringList& args, const QByteArray& input = {}, QByteArray* output = nullptr);
