@@ -3,6 +3,7 @@
 
 #include "core/UnknownDomain.h"
 #include "mail/Exceptions.h"
+#include "mail/imap/ImapClient.h"
 #include "mail/oauth/OAuth2Flow.h"
 #include "mail/pop3/Pop3Client.h"
 #include "settings/Prompter.h"
@@ -22,8 +23,8 @@ public:
         // Row i is message i: a row out of step (the list was emptied by a
         // cancel meanwhile) is never added, so that no row names another message.
         if (index != m_s.m_rows.size()) return;
-        m_s.m_rows.append(messageRowFor(m_s.m_client->headers(index), m_s.m_client->size(index),
-                                        m_dateFormat));
+        m_s.m_rows.append(
+            messageRowFor(m_s.m_client->headers(index), m_s.m_client->size(index), m_dateFormat));
         Q_EMIT m_s.rowAppended(index);
         Q_EMIT m_s.checking(index, total);
         m_s.classify(index);
@@ -68,12 +69,19 @@ MailboxSession::MailboxSession(SpamSettings& settings, const Blacklist& known,
                                UnknownDomainCheck* domains, Prompter& prompter,
                                std::unique_ptr<MailClient> client, QObject* parent)
     : QObject(parent), m_prompter(prompter), m_events(std::make_unique<Events>(*this)),
-      m_domains(domains), m_client(client ? std::move(client) : std::make_unique<Pop3Client>()) {
+      m_domains(domains) {
     m_classifier = std::make_unique<Classifier>(
         m_rows, [this](int i) -> const TmsHeaders& { return m_client->headers(i); }, settings,
         known, domains);
+    takeClient(client ? std::move(client) : std::make_unique<Pop3Client>());
+}
+
+void MailboxSession::takeClient(std::unique_ptr<MailClient> client) {
+    if (m_client) m_client->setListener(nullptr); // its closing is nobody's news
+    m_client = std::move(client);
     m_client->setListener(m_events.get());
-    m_client->setTimeOut(120);
+    m_client->setTimeOut(m_timeOut);
+    m_client->setDialLink(m_dialLink);
     m_client->setAccessTokenSource([this](bool renew) { return accessToken(renew); });
 }
 
@@ -104,9 +112,22 @@ void MailboxSession::use(int n, const RemotePOPLoad& load) {
     account.SignIn = box.SignIn;
     account.Security = box.Security;
     account.TrustedFingerprint = box.TrustedCert;
+    account.Protocol = box.Protocol;
+    account.Folder = box.Folder;
+    account.Action = box.Action;
+    account.JunkFolder = box.JunkFolder;
     const bool sameMailbox = account.Server.compare(m_account.Server, Qt::CaseInsensitive) == 0 &&
-                             account.UserName == m_account.UserName;
+                             account.UserName == m_account.UserName &&
+                             account.Protocol == m_account.Protocol &&
+                             account.Folder == m_account.Folder;
     if (!sameMailbox) clearRows();
+    // The client speaks the slot's protocol: another one is made for another.
+    if (m_client->protocol() != account.Protocol) {
+        if (account.Protocol == MailProtocol::Imap)
+            takeClient(std::make_unique<ImapClient>());
+        else
+            takeClient(std::make_unique<Pop3Client>());
+    }
     m_client->setAccount(account);
     m_account = account;
     m_oauth2 = box.OAuth2;
@@ -131,10 +152,12 @@ void MailboxSession::trustCertificate(const QString& fingerprint) {
 // --- Connection ------------------------------------------------------------------------
 
 void MailboxSession::setDialLink(TagDialLink* link) {
+    m_dialLink = link;
     m_client->setDialLink(link);
 }
 
 void MailboxSession::setTimeOut(int seconds) {
+    m_timeOut = seconds;
     m_client->setTimeOut(seconds);
 }
 
@@ -226,6 +249,7 @@ DeletionOutcome MailboxSession::deleteMarked(const std::function<void(int index)
     m_client->remove(marked);
     outcome.Accepted = m_accepted;
     outcome.Refused = outcome.Marked - m_accepted;
+    outcome.Note = m_client->removalNote();
     return outcome;
 }
 
@@ -234,7 +258,8 @@ QByteArray MailboxSession::fetch(int index) {
     return m_client->fetch(index);
 }
 
-// --- OAuth2 ---------------------------------------------------------------------------------------
+// --- OAuth2
+// ---------------------------------------------------------------------------------------
 
 namespace {
 
@@ -259,6 +284,20 @@ QString MailboxSession::accessToken(bool renew) {
     std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(n, secretAccess());
     if (!tokens || tokens->isEmpty())
         throw EOAuth2Error(mailbox + QStringLiteral("the mailbox has no OAuth2 sign-in yet.") +
+                           advice);
+    // Tokens granted for another protocol's scope (a mailbox switched from POP3
+    // to IMAP) open nothing here; those stored before the scope was kept were
+    // granted for POP3.
+    OAuth2Settings pop3 = m_oauth2;
+    pop3.Protocol = MailProtocol::Pop3;
+    const QString granted = tokens->Scope.isEmpty() ? pop3.effective().Scope : tokens->Scope;
+    if (granted != m_oauth2.effective().Scope)
+        throw EOAuth2Error(mailbox +
+                           QStringLiteral("the OAuth2 sign-in was granted for %1, not for %2.")
+                               .arg(granted == pop3.effective().Scope
+                                        ? QStringLiteral("POP3")
+                                        : QStringLiteral("another scope"),
+                                    protocolName(m_account.Protocol)) +
                            advice);
     if (!renew && !tokens->needsRefresh(QDateTime::currentDateTimeUtc(), 60))
         return tokens->AccessToken;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mail/MailProtocol.h"
 #include "mail/headers/Headers.h"
 #include "mail/oauth/OAuth2.h"
 #include "mail/transport/MailSecurity.h"
@@ -11,20 +12,6 @@
 #include <optional>
 
 class TagDialLink;
-
-// The protocol a mailbox is reached by.
-enum class MailProtocol { Pop3, Imap };
-// The word in the settings tree and on the command line: "pop3", "imap".
-QString protocolWord(MailProtocol protocol);
-// The protocol a word names (without regard to case); nothing for any other word.
-std::optional<MailProtocol> protocolFromWord(const QString& word);
-
-// What becomes of a message removed from an IMAP folder: moved into the Junk
-// folder (where a mistake can still be undone), or deleted for good.
-enum class SpamAction { Move, Delete };
-// "move", "delete"; and back (without regard to case).
-QString spamActionWord(SpamAction action);
-std::optional<SpamAction> spamActionFromWord(const QString& word);
 
 // The mailbox a client signs in to.
 struct MailAccount {

@@ -1,7 +1,11 @@
-#include "mail/MailClient.h"
+#include "mail/MailProtocol.h"
 
 QString protocolWord(MailProtocol protocol) {
     return protocol == MailProtocol::Imap ? QStringLiteral("imap") : QStringLiteral("pop3");
+}
+
+QString protocolName(MailProtocol protocol) {
+    return protocol == MailProtocol::Imap ? QStringLiteral("IMAP") : QStringLiteral("POP3");
 }
 
 std::optional<MailProtocol> protocolFromWord(const QString& word) {
