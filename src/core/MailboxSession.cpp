@@ -277,27 +277,35 @@ bool needsNewSignIn(const QString& providerText) {
 } // namespace
 
 QString MailboxSession::accessToken(bool renew) {
-    const int n = m_slot;
-    const QString mailbox = QStringLiteral("Mailbox %1 (%2): ").arg(n).arg(m_account.UserName);
+    // Cancel ends the wait for the provider as it ends the wait for the server.
+    OAuth2RefreshStop stop;
+    m_refreshStop = &stop;
+    const auto forget = qScopeGuard([this] { m_refreshStop = nullptr; });
+    return SlotAccessToken(m_slot, m_account, m_oauth2, secretAccess(), renew, &stop);
+}
+
+QString SlotAccessToken(int n, const MailAccount& account, const OAuth2Settings& settings,
+                        SecretAccess access, bool renew, OAuth2RefreshStop* stop) {
+    const QString mailbox = QStringLiteral("Mailbox %1 (%2): ").arg(n).arg(account.UserName);
     const QString advice = QStringLiteral(" Sign in again in the mailbox's details.");
     // A locked keyring that may not be asked fails with the store's own text.
-    std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(n, secretAccess());
+    std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(n, access);
     if (!tokens || tokens->isEmpty())
         throw EOAuth2Error(mailbox + QStringLiteral("the mailbox has no OAuth2 sign-in yet.") +
                            advice);
     // Tokens granted for another protocol's scope (a mailbox switched from POP3
     // to IMAP) open nothing here; those stored before the scope was kept were
     // granted for POP3.
-    OAuth2Settings pop3 = m_oauth2;
+    OAuth2Settings pop3 = settings;
     pop3.Protocol = MailProtocol::Pop3;
     const QString granted = tokens->Scope.isEmpty() ? pop3.effective().Scope : tokens->Scope;
-    if (granted != m_oauth2.effective().Scope)
+    if (granted != settings.effective().Scope)
         throw EOAuth2Error(mailbox +
                            QStringLiteral("the OAuth2 sign-in was granted for %1, not for %2.")
                                .arg(granted == pop3.effective().Scope
                                         ? QStringLiteral("POP3")
                                         : QStringLiteral("another scope"),
-                                    protocolName(m_account.Protocol)) +
+                                    protocolName(account.Protocol)) +
                            advice);
     if (!renew && !tokens->needsRefresh(QDateTime::currentDateTimeUtc(), 60))
         return tokens->AccessToken;
@@ -307,12 +315,8 @@ QString MailboxSession::accessToken(bool renew) {
                                           "gave no refresh token.") +
                            advice);
     OAuth2Tokens renewed;
-    // Cancel ends the wait for the provider as it ends the wait for the server.
-    OAuth2RefreshStop stop;
-    m_refreshStop = &stop;
-    const auto forget = qScopeGuard([this] { m_refreshStop = nullptr; });
     try {
-        renewed = RefreshOAuth2Tokens(m_oauth2, *tokens, 30000, &stop);
+        renewed = RefreshOAuth2Tokens(settings, *tokens, 30000, stop);
     } catch (const EOAuth2Error& e) {
         if (needsNewSignIn(e.message()))
             throw EOAuth2Error(mailbox +
@@ -330,6 +334,6 @@ QString MailboxSession::accessToken(bool renew) {
     // A provider may hand out a new refresh token and withdraw the old one:
     // the new pair is stored before the token is used.
     StoreOAuth2Tokens(n, renewed);
-    if (stop.stopped()) throw ECanceledError(LibraryText(57001));
+    if (stop && stop->stopped()) throw ECanceledError(LibraryText(57001));
     return renewed.AccessToken;
 }

@@ -229,3 +229,12 @@ private:
     int m_deleteDone = 0;
     int m_accepted = 0;
 };
+
+// The access token of slot n's OAuth2 sign-in for account (its user name and
+// protocol) with settings: the stored tokens, renewed when about to expire or
+// when renew asks, the renewed pair stored. Raises EOAuth2Error with advice
+// to sign in again when none can be had (also for tokens granted for another
+// protocol's scope); never opens a browser or a prompt. stop, which may be
+// null, lets a cancel end the renewal.
+QString SlotAccessToken(int n, const MailAccount& account, const OAuth2Settings& settings,
+                        SecretAccess access, bool renew, OAuth2RefreshStop* stop = nullptr);

@@ -137,6 +137,62 @@ private Q_SLOTS:
         QVERIFY(file.readAll().contains("Subject: Second\r\n"));
     }
 
+    // Automatic mode with "Kill": new mail in a watched IMAP mailbox starts
+    // its sweep within seconds, and closing automatic mode ends the watch.
+    void newMailStartsTheSweepAtOnce() {
+        Harness h;
+        const QString user = mailbox({mail("a", "Hello")});
+        imapSlot(1, m_server.imapServer(), user);
+        Harness::setGeneral("Automatic", "1");
+        Harness::setGeneral("Kill", "1");
+        MainController& c = h.start();
+        markingRules(h, c);
+        QList<SweptMailbox> swept;
+        connect(&c, &MainController::mailboxSwept, this,
+                [&](const SweptMailbox& m) { swept << m; });
+        QTRY_COMPARE(c.idleWatch().watching(), QList<int>{1});
+
+        QElapsedTimer took;
+        took.start();
+        m_server.addMessage(user, mail("b", "Cheap pills"));
+        QTRY_COMPARE_WITH_TIMEOUT(swept.size(), 1, 10000);
+        QVERIFY2(took.elapsed() < 5000, qPrintable(QString::number(took.elapsed())));
+        QCOMPARE(swept[0].Slot, 1);
+        QCOMPARE(swept[0].Deleted, 1);
+        QCOMPARE(idsIn(m_server, user), QStringList{"a"});
+        QCOMPARE(c.minutesLeft(), 10); // the countdown goes on as the fallback
+
+        c.EnableAutomatic1Click(false);
+        QVERIFY(c.idleWatch().watching().isEmpty());
+        QVERIFY(!c.idleWatch().active());
+    }
+
+    // New mail while a dialog holds the timer is kept, and swept once the
+    // dialog closes.
+    void wakeUpWhileHeldRunsAfterwards() {
+        Harness h;
+        const QString user = mailbox({});
+        imapSlot(1, m_server.imapServer(), user);
+        Harness::setGeneral("Automatic", "1");
+        Harness::setGeneral("Kill", "1");
+        MainController& c = h.start();
+        markingRules(h, c);
+        QList<SweptMailbox> swept;
+        connect(&c, &MainController::mailboxSwept, this,
+                [&](const SweptMailbox& m) { swept << m; });
+        QTRY_COMPARE(c.idleWatch().watching(), QList<int>{1});
+        h.view.onGeneralSettings = [&] {
+            m_server.addMessage(user, mail("p", "Cheap pills"));
+            QTRY_VERIFY_WITH_TIMEOUT(c.idleWatch().hasWakeUps(), 10000);
+            QTest::qWait(200);
+            QVERIFY(swept.isEmpty());
+        };
+        c.btGeneralClick();
+        QTRY_COMPARE(swept.size(), 1);
+        QCOMPARE(swept[0].Deleted, 1);
+        QCOMPARE(m_server.messages(user, "Junk").size(), 1);
+    }
+
     // A server that refuses the move: nothing is logged or counted, the
     // server's reason is shown, and the rows stay as the server has them.
     void refusedMoveIsToldNotCounted() {
