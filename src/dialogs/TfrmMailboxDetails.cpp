@@ -151,7 +151,7 @@ void TfrmMailboxDetails::showEvent(QShowEvent* event) {
 TfrmMailboxDetails::~TfrmMailboxDetails() = default;
 
 QGroupBox* TfrmMailboxDetails::buildProtocol() {
-    auto* group = new QGroupBox(QStringLiteral("Protocol"));
+    auto* group = new QGroupBox(QStringLiteral("Protocol and folders"));
     group->setObjectName(QStringLiteral("grpProtocol"));
     auto* v = new QVBoxLayout(group);
     m_protocolForm = new QFormLayout;
