@@ -1,11 +1,16 @@
 // Times one mailbox scan (UpdateInfo: LIST and TOP for every message), one
-// deletion of every second message (a scan, not timed, then TransferData), or
-// the processor time a wait on a silent server costs. Prints "key=value" lines.
+// deletion of every second message (a scan, not timed, then TransferData), an
+// IMAP listing (SELECT and one UID FETCH of sizes and headers) or the move of
+// every second message into the Junk folder (a listing, not timed, then the
+// UID MOVE), or the processor time a wait on a silent server costs. Prints
+// "key=value" lines.
 //   mailscan scan|delete <server> <user> [lockstep]
 //       (the password comes from QUILL_BENCH_PASSWORD; "lockstep" turns
 //       pipelining off, as with a server that does not offer it)
+//   mailscan imap-scan|imap-move <server> <user>
 //   mailscan stall <seconds>
 #include "mail/Exceptions.h"
+#include "mail/imap/ImapClient.h"
 #include "mail/pop3/RemotePOP.h"
 
 #include <QCoreApplication>
@@ -74,6 +79,61 @@ int remove(const QString& server, const QString& user, bool lockstep) {
     return 0;
 }
 
+// Counts what an IMAP client announces.
+struct Counted : MailClientListener {
+    QElapsedTimer* wall = nullptr;
+    double signedIn = 0, last = 0;
+    int moved = 0;
+    void listing() override { signedIn = wall->nsecsElapsed() / 1e9; }
+    void listed(int, int) override { last = wall->nsecsElapsed() / 1e9; }
+    void removed(int) override { ++moved; }
+};
+
+void configure(ImapClient& client, const QString& server, const QString& user) {
+    MailAccount account;
+    account.Server = server;
+    account.UserName = user;
+    account.Password = qEnvironmentVariable("QUILL_BENCH_PASSWORD");
+    account.Security = MailSecurity::None;
+    account.Protocol = MailProtocol::Imap;
+    client.setAccount(account);
+    client.setTimeOut(60);
+}
+
+int imapScan(const QString& server, const QString& user) {
+    ImapClient client;
+    configure(client, server, user);
+    QElapsedTimer wall;
+    Counted counted;
+    counted.wall = &wall;
+    client.setListener(&counted);
+    const double cpu = cpuSeconds();
+    wall.start();
+    client.list();
+    std::printf("signed_in=%.3f\nlast_row=%.3f\n", counted.signedIn, counted.last);
+    report(client.count(), wall.nsecsElapsed() / 1e9, cpuSeconds() - cpu);
+    return 0;
+}
+
+int imapMove(const QString& server, const QString& user) {
+    ImapClient client;
+    configure(client, server, user);
+    client.setKeepConnection(true);
+    client.list();
+    QList<int> marked;
+    for (int i = 0; i < client.count(); i += 2)
+        marked << i;
+    QElapsedTimer wall;
+    Counted counted;
+    counted.wall = &wall;
+    client.setListener(&counted);
+    const double cpu = cpuSeconds();
+    wall.start();
+    client.remove(marked);
+    report(counted.moved, wall.nsecsElapsed() / 1e9, cpuSeconds() - cpu);
+    return 0;
+}
+
 int stall(int seconds) {
     QTcpServer silent;
     silent.listen(QHostAddress::LocalHost, 0);
@@ -111,12 +171,17 @@ int main(int argc, char** argv) {
         if ((args.size() == 4 || lockstep) && args[1] == QLatin1String("delete"))
             return remove(args[2], args[3], lockstep);
         if (args.size() == 3 && args[1] == QLatin1String("stall")) return stall(args[2].toInt());
+        if (args.size() == 4 && args[1] == QLatin1String("imap-scan"))
+            return imapScan(args[2], args[3]);
+        if (args.size() == 4 && args[1] == QLatin1String("imap-move"))
+            return imapMove(args[2], args[3]);
     } catch (const Exception& e) {
         std::fprintf(stderr, "mailscan: %s\n", e.what());
         return 1;
     }
     std::fprintf(
         stderr,
-        "usage: mailscan scan|delete <server> <user> [lockstep] | mailscan stall <seconds>\n");
+        "usage: mailscan scan|delete <server> <user> [lockstep] | mailscan imap-scan|imap-move "
+        "<server> <user> | mailscan stall <seconds>\n");
     return 2;
 }

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# A private Dovecot POP3 server on 127.0.0.1 for tests, benchmarks and the demo.
+# A private Dovecot POP3 and IMAP server on 127.0.0.1 for tests, benchmarks and
+# the demo. Over IMAP every mailbox has a folder "Junk" marked \Junk.
 # Must run as root (Dovecot drops to its own users). Every state lives in DIR.
 #
 #   dovecot.sh start DIR [--tls] [--owner PID] [--oauth2 INTROSPECTION_URL]
 #       Writes the configuration, makes a self-signed certificate for "localhost"
 #       when --tls is given (DIR/cert.pem, DIR/key.pem), starts Dovecot on free
-#       ports and prints "port=N" (and "tlsport=N" with --tls). With --owner, the
+#       ports and prints "port=N" and "imapport=N" (and "tlsport=N" and
+#       "imapsport=N" with --tls). With --owner, the
 #       server stops by itself once process PID has ended. With --oauth2, it also
 #       signs in with XOAUTH2 and OAUTHBEARER, checking tokens at the URL.
 #   dovecot.sh add-user DIR USER PASSWORD
 #       Adds a mailbox (DIR/mail/USER/Maildir); works before and after start.
 #   dovecot.sh add-message DIR USER < message
-#       Stores one message (read from standard input) as the newest of USER.
+#       Stores one message (read from standard input) as the newest of USER's
+#       inbox.
 #   dovecot.sh own DIR
 #       Gives the mail tree to the dovecot user (after writing messages directly
 #       into DIR/mail/USER/Maildir/new).
@@ -46,12 +49,13 @@ free_port() {
 }
 
 write_config() {
-    local port=$1 tlsport=$2 tls=$3
-    sed -e "s|@DIR@|$dir|g" -e "s|@PORT@|$port|g" -e "s|@TLSPORT@|$tlsport|g" >"$dir/dovecot.conf" <<'CONF'
+    local port=$1 tlsport=$2 tls=$3 imapport=$4 imapsport=$5
+    sed -e "s|@DIR@|$dir|g" -e "s|@PORT@|$port|g" -e "s|@TLSPORT@|$tlsport|g" \
+        -e "s|@IMAPPORT@|$imapport|g" -e "s|@IMAPSPORT@|$imapsport|g" >"$dir/dovecot.conf" <<'CONF'
 base_dir = @DIR@/run
 state_dir = @DIR@/run
 log_path = @DIR@/dovecot.log
-protocols = pop3
+protocols = pop3 imap
 listen = 127.0.0.1
 disable_plaintext_auth = no
 auth_mechanisms = plain
@@ -75,6 +79,23 @@ service pop3-login {
   }
   inet_listener pop3s {
     port = @TLSPORT@
+  }
+}
+service imap-login {
+  inet_listener imap {
+    port = @IMAPPORT@
+  }
+  inet_listener imaps {
+    port = @IMAPSPORT@
+  }
+}
+# New mail reaches a client waiting in IDLE within a second.
+mailbox_idle_check_interval = 1 secs
+namespace inbox {
+  inbox = yes
+  mailbox Junk {
+    special_use = \Junk
+    auto = create
   }
 }
 service anvil {
@@ -139,26 +160,32 @@ start() {
     [ "$tls" = 1 ] && make_certificate
     rm -f "$dir/run/master.pid"
 
-    local port tlsport pid
+    local port tlsport imapport imapsport pid
     for _ in 1 2 3 4 5; do
         port=$(free_port)
+        imapport=$(free_port)
         tlsport=0
-        [ "$tls" = 1 ] && tlsport=$(free_port)
-        write_config "$port" "$tlsport" "$tls"
+        imapsport=0
+        [ "$tls" = 1 ] && tlsport=$(free_port) && imapsport=$(free_port)
+        write_config "$port" "$tlsport" "$tls" "$imapport" "$imapsport"
         setsid dovecot -F -c "$dir/dovecot.conf" </dev/null >>"$dir/dovecot.out" 2>&1 &
         pid=$!
         for _ in $(seq 1 100); do
             if ! kill -0 "$pid" 2>/dev/null; then break; fi
-            if ! port_is_free "$port" && { [ "$tls" = 0 ] || ! port_is_free "$tlsport"; }; then
+            if ! port_is_free "$port" && ! port_is_free "$imapport" &&
+                { [ "$tls" = 0 ] || { ! port_is_free "$tlsport" && ! port_is_free "$imapsport"; }; }; then
                 echo "$pid" >"$dir/dovecot.pid"
                 echo "$port" >"$dir/port"
                 echo "$tlsport" >"$dir/tlsport"
+                echo "$imapport" >"$dir/imapport"
+                echo "$imapsport" >"$dir/imapsport"
                 if [ -n "$owner" ]; then
                     setsid bash -c "while kill -0 $owner 2>/dev/null && kill -0 $pid 2>/dev/null; do sleep 1; done; kill -KILL -- -$pid 2>/dev/null" \
                         </dev/null >/dev/null 2>&1 &
                 fi
                 echo "port=$port"
-                [ "$tls" = 1 ] && echo "tlsport=$tlsport"
+                echo "imapport=$imapport"
+                [ "$tls" = 1 ] && echo "tlsport=$tlsport" && echo "imapsport=$imapsport"
                 return 0
             fi
             sleep 0.05

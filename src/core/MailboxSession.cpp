@@ -3,6 +3,7 @@
 
 #include "core/UnknownDomain.h"
 #include "mail/Exceptions.h"
+#include "mail/imap/ImapClient.h"
 #include "mail/oauth/OAuth2Flow.h"
 #include "mail/pop3/Pop3Client.h"
 #include "settings/Prompter.h"
@@ -22,8 +23,8 @@ public:
         // Row i is message i: a row out of step (the list was emptied by a
         // cancel meanwhile) is never added, so that no row names another message.
         if (index != m_s.m_rows.size()) return;
-        m_s.m_rows.append(messageRowFor(m_s.m_client->headers(index), m_s.m_client->size(index),
-                                        m_dateFormat));
+        m_s.m_rows.append(
+            messageRowFor(m_s.m_client->headers(index), m_s.m_client->size(index), m_dateFormat));
         Q_EMIT m_s.rowAppended(index);
         Q_EMIT m_s.checking(index, total);
         m_s.classify(index);
@@ -72,12 +73,19 @@ MailboxSession::MailboxSession(SpamSettings& settings, const Blacklist& known,
                                Prompter& prompter,
                                std::unique_ptr<MailClient> client, QObject* parent)
     : QObject(parent), m_prompter(prompter), m_events(std::make_unique<Events>(*this)),
-      m_domains(domains), m_client(client ? std::move(client) : std::make_unique<Pop3Client>()) {
+      m_domains(domains) {
     m_classifier = std::make_unique<Classifier>(
         m_rows, [this](int i) -> const TmsHeaders& { return m_client->headers(i); }, settings,
         known, domains, learned);
+    takeClient(client ? std::move(client) : std::make_unique<Pop3Client>());
+}
+
+void MailboxSession::takeClient(std::unique_ptr<MailClient> client) {
+    if (m_client) m_client->setListener(nullptr); // its closing is nobody's news
+    m_client = std::move(client);
     m_client->setListener(m_events.get());
-    m_client->setTimeOut(120);
+    m_client->setTimeOut(m_timeOut);
+    m_client->setDialLink(m_dialLink);
     m_client->setAccessTokenSource([this](bool renew) { return accessToken(renew); });
 }
 
@@ -108,9 +116,22 @@ void MailboxSession::use(int n, const RemotePOPLoad& load) {
     account.SignIn = box.SignIn;
     account.Security = box.Security;
     account.TrustedFingerprint = box.TrustedCert;
+    account.Protocol = box.Protocol;
+    account.Folder = box.Folder;
+    account.Action = box.Action;
+    account.JunkFolder = box.JunkFolder;
     const bool sameMailbox = account.Server.compare(m_account.Server, Qt::CaseInsensitive) == 0 &&
-                             account.UserName == m_account.UserName;
+                             account.UserName == m_account.UserName &&
+                             account.Protocol == m_account.Protocol &&
+                             account.Folder == m_account.Folder;
     if (!sameMailbox) clearRows();
+    // The client speaks the slot's protocol: another one is made for another.
+    if (m_client->protocol() != account.Protocol) {
+        if (account.Protocol == MailProtocol::Imap)
+            takeClient(std::make_unique<ImapClient>());
+        else
+            takeClient(std::make_unique<Pop3Client>());
+    }
     m_client->setAccount(account);
     m_account = account;
     m_oauth2 = box.OAuth2;
@@ -135,10 +156,12 @@ void MailboxSession::trustCertificate(const QString& fingerprint) {
 // --- Connection ------------------------------------------------------------------------
 
 void MailboxSession::setDialLink(TagDialLink* link) {
+    m_dialLink = link;
     m_client->setDialLink(link);
 }
 
 void MailboxSession::setTimeOut(int seconds) {
+    m_timeOut = seconds;
     m_client->setTimeOut(seconds);
 }
 
@@ -253,6 +276,7 @@ DeletionOutcome MailboxSession::deleteMarked(const std::function<void(int index)
     announcingFailure([&] { m_client->remove(marked); });
     outcome.Accepted = m_accepted;
     outcome.Refused = outcome.Marked - m_accepted;
+    outcome.Note = m_client->removalNote();
     return outcome;
 }
 
@@ -261,7 +285,8 @@ QByteArray MailboxSession::fetch(int index) {
     return announcingFailure([&] { return m_client->fetch(index); });
 }
 
-// --- OAuth2 ---------------------------------------------------------------------------------------
+// --- OAuth2
+// ---------------------------------------------------------------------------------------
 
 namespace {
 
@@ -279,11 +304,19 @@ bool needsNewSignIn(const QString& providerText) {
 } // namespace
 
 QString MailboxSession::accessToken(bool renew) {
-    const int n = m_slot;
-    const QString mailbox = QStringLiteral("Mailbox %1 (%2): ").arg(n).arg(m_account.UserName);
+    // Cancel ends the wait for the provider as it ends the wait for the server.
+    OAuth2RefreshStop stop;
+    m_refreshStop = &stop;
+    const auto forget = qScopeGuard([this] { m_refreshStop = nullptr; });
+    return SlotAccessToken(m_slot, m_account, m_oauth2, secretAccess(), renew, &stop);
+}
+
+QString SlotAccessToken(int n, const MailAccount& account, const OAuth2Settings& settings,
+                        SecretAccess access, bool renew, OAuth2RefreshStop* stop) {
+    const QString mailbox = QStringLiteral("Mailbox %1 (%2): ").arg(n).arg(account.UserName);
     const QString advice = QStringLiteral(" Sign in again in the mailbox's details.");
     // A locked keyring that may not be asked fails with the store's own text.
-    std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(n, secretAccess());
+    std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(n, access);
     if (!tokens || tokens->isEmpty())
         throw EOAuth2Error(mailbox + QStringLiteral("the mailbox has no OAuth2 sign-in yet.") +
                            advice);
@@ -296,6 +329,20 @@ QString MailboxSession::accessToken(bool renew) {
     // A provider that refused these tokens is not asked again: only a new
     // sign-in helps.
     if (!tokens->Refused.isEmpty()) throw withdrawn(tokens->Refused);
+    // Tokens granted for another protocol's scope (a mailbox switched from POP3
+    // to IMAP) open nothing here; those stored before the scope was kept were
+    // granted for POP3.
+    OAuth2Settings pop3 = settings;
+    pop3.Protocol = MailProtocol::Pop3;
+    const QString granted = tokens->Scope.isEmpty() ? pop3.effective().Scope : tokens->Scope;
+    if (granted != settings.effective().Scope)
+        throw EOAuth2Error(mailbox +
+                           QStringLiteral("the OAuth2 sign-in was granted for %1, not for %2.")
+                               .arg(granted == pop3.effective().Scope
+                                        ? QStringLiteral("POP3")
+                                        : QStringLiteral("another scope"),
+                                    protocolName(account.Protocol)) +
+                           advice);
     if (!renew && !tokens->needsRefresh(QDateTime::currentDateTimeUtc(), 60))
         return tokens->AccessToken;
     if (tokens->RefreshToken.isEmpty())
@@ -304,12 +351,8 @@ QString MailboxSession::accessToken(bool renew) {
                                           "gave no refresh token.") +
                            advice);
     OAuth2Tokens renewed;
-    // Cancel ends the wait for the provider as it ends the wait for the server.
-    OAuth2RefreshStop stop;
-    m_refreshStop = &stop;
-    const auto forget = qScopeGuard([this] { m_refreshStop = nullptr; });
     try {
-        renewed = RefreshOAuth2Tokens(m_oauth2, *tokens, 30000, &stop);
+        renewed = RefreshOAuth2Tokens(settings, *tokens, 30000, stop);
     } catch (const EOAuth2Error& e) {
         if (needsNewSignIn(e.message())) {
             // Kept with the tokens, so that nobody takes them for a sign-in
@@ -332,6 +375,6 @@ QString MailboxSession::accessToken(bool renew) {
     // A provider may hand out a new refresh token and withdraw the old one:
     // the new pair is stored before the token is used.
     StoreOAuth2Tokens(n, renewed);
-    if (stop.stopped()) throw ECanceledError(LibraryText(57001));
+    if (stop && stop->stopped()) throw ECanceledError(LibraryText(57001));
     return renewed.AccessToken;
 }

@@ -40,6 +40,8 @@ struct DeletionOutcome {
     int Marked = 0;
     int Accepted = 0;
     int Refused = 0;
+    // What the person should know beyond the counts (see MailClient::removalNote).
+    QString Note;
 };
 
 // One mailbox slot's session with its server. It privately owns the mail client
@@ -58,7 +60,8 @@ class MailboxSession : public QObject {
 public:
     // settings, known, domains (which may be null: no domain check) and learned
     // (null: no learned judgement) must outlive the session; client null makes
-    // the POP3 client.
+    // the POP3 client. A slot of the other protocol gets a client of its own
+    // (see use).
     MailboxSession(SpamSettings& settings, const Blacklist& known, UnknownDomainCheck* domains,
                    const LearnedFilter* learned, Prompter& prompter,
                    std::unique_ptr<MailClient> client = nullptr, QObject* parent = nullptr);
@@ -90,6 +93,12 @@ public:
     // The server and user name of the mailbox the client holds.
     const QString& server() const { return m_account.Server; }
     const QString& userName() const { return m_account.UserName; }
+    // The mailbox the client holds, its password left out.
+    MailAccount account() const {
+        MailAccount shown = m_account;
+        shown.Password.clear();
+        return shown;
+    }
     // Trusts the certificate with this fingerprint for the slot held: stored
     // for the slot and used from the next connection on.
     void trustCertificate(const QString& fingerprint);
@@ -197,6 +206,8 @@ private:
 
     // The row of message index of the client's listing.
     MessageRow rowFor(int index) const;
+    // Makes client the session's, with everything set that the last had.
+    void takeClient(std::unique_ptr<MailClient> client);
     // The access token for the slot held (the client's token source): the
     // stored tokens, renewed when about to expire or after the server
     // rejected them. Raises with "sign in again" advice when none can be had;
@@ -207,6 +218,8 @@ private:
     std::unique_ptr<Events> m_events;
     UnknownDomainCheck* m_domains;
     std::unique_ptr<MailClient> m_client;
+    int m_timeOut = 120;
+    TagDialLink* m_dialLink = nullptr;
     std::unique_ptr<Classifier> m_classifier;
     RunMode m_mode = RunMode::Interactive;
     QList<MessageRow> m_rows;
@@ -226,3 +239,12 @@ private:
     int m_deleteDone = 0;
     int m_accepted = 0;
 };
+
+// The access token of slot n's OAuth2 sign-in for account (its user name and
+// protocol) with settings: the stored tokens, renewed when about to expire or
+// when renew asks, the renewed pair stored. Raises EOAuth2Error with advice
+// to sign in again when none can be had (also for tokens granted for another
+// protocol's scope); never opens a browser or a prompt. stop, which may be
+// null, lets a cancel end the renewal.
+QString SlotAccessToken(int n, const MailAccount& account, const OAuth2Settings& settings,
+                        SecretAccess access, bool renew, OAuth2RefreshStop* stop = nullptr);

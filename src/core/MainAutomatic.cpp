@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QTimer>
 
 void MainController::Timer1Timer() {
     // A tick that comes while an operation runs is skipped; the countdown goes
@@ -25,6 +26,32 @@ void MainController::SweepNow() {
     if (OperationRunning()) return;
     m_minutesLeft = 0;
     timerSweep();
+}
+
+void MainController::sweepWokenLater() {
+    if (m_idle.hasWakeUps()) QTimer::singleShot(0, this, &MainController::SweepWoken);
+}
+
+void MainController::SweepWoken() {
+    // Held: the woken mailboxes wait for the end of what holds them.
+    if (OperationRunning() || m_timerHolds > 0 || !m_idle.hasWakeUps()) return;
+    m_lastFailure.clear();
+    m_session.setMode(sweepMode());
+    QList<int> woken = m_idle.takeWakeUps();
+    command(Kind::Operation, [this, &woken] {
+        const TimerHold hold(*this);
+        // Mail left in one ends the sweep as the countdown's does, so that the
+        // window shows that mailbox.
+        while (!woken.isEmpty())
+            if (sweepSlot(woken.takeFirst())) break;
+        m_current = !rows().isEmpty() ? rowsSlot() : MailboxConfig::clampSlot(m_general.Which);
+        changed();
+        return true;
+    });
+    m_session.setMode(userMode());
+    // The others stay woken: they run at the end of the next operation.
+    for (int n : woken)
+        m_idle.wokeAgain(n);
 }
 
 void MainController::timerSweep() {
@@ -55,6 +82,7 @@ void MainController::UpdateAutomaticCaptions(bool automatic, int minutes) {
         m_state.Tray.Hint = QStringLiteral("Quillmere");
     }
     updateTimer();
+    m_idle.setActive(automatic && m_attended);
     m_state.Tray.EnableAutomatic1Checked = automatic;
     m_state.Tray.DisableAutomatic1Checked = !automatic;
     // The mode decides the picture: a hammer from a cancel or a launch lasts
@@ -125,6 +153,7 @@ void MainController::openGeneralSettings() {
         shownView().ShowGeneralSettings();
     }
     UpdateAutomaticCaptions(m_general.Automatic, m_general.Minutes);
+    m_idle.reload(); // the mailboxes may have changed
     m_current = MailboxConfig::clampSlot(m_general.Which);
     m_minutesLeft = m_general.Minutes;
     changed();

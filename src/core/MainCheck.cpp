@@ -224,7 +224,8 @@ void MainController::followSession() {
         writeLogLine(ErrorEntry(message, m_session.userName(), m_session.server(), stamp()));
     });
     connect(s, &MailboxSession::deleting, this, [this](int index, int done, int total) {
-        const MessageRow row = index >= 0 && index < rows().size() ? rows().at(index) : MessageRow();
+        const MessageRow row =
+            index >= 0 && index < rows().size() ? rows().at(index) : MessageRow();
         ProgressState& p = m_state.Progress;
         p.lblMsg = QStringLiteral("Deleting ") + row.Subject;
         p.BarVisible = true;
@@ -233,7 +234,8 @@ void MainController::followSession() {
         setStatus(QStringLiteral("Deleting %1 %2").arg(index + 1).arg(row.Subject));
     });
     connect(s, &MailboxSession::deleteRefused, this, [this](int index) {
-        const MessageRow row = index >= 0 && index < rows().size() ? rows().at(index) : MessageRow();
+        const MessageRow row =
+            index >= 0 && index < rows().size() ? rows().at(index) : MessageRow();
         setStatus(
             QStringLiteral("The server refused to delete %1 %2").arg(index + 1).arg(row.Subject));
     });
@@ -241,8 +243,9 @@ void MainController::followSession() {
         m_state.Progress.lblMsg = QStringLiteral("Retrieving ... ");
         setStatus(QStringLiteral("Retrieving %1").arg(index + 1));
     });
-    connect(s, &MailboxSession::fetched, this,
-            [this](int index) { setStatus(QStringLiteral("Message %1 retrieved").arg(index + 1)); });
+    connect(s, &MailboxSession::fetched, this, [this](int index) {
+        setStatus(QStringLiteral("Message %1 retrieved").arg(index + 1));
+    });
 }
 
 // --- The automatic sweep ------------------------------------------------------------
@@ -262,51 +265,8 @@ void MainController::CheckAllMailBoxes() {
 
 void MainController::runSweep() {
     bool found = false;
-    for (int n = 1; n <= MailboxConfig::Count; ++n) {
-        // A slot whose server or user name is empty or only blanks is not in
-        // use: skipped before it touches the session, so that the rows of the
-        // slot checked before stay paired with their own server. The secrets
-        // are read (or found locked) when the slot is checked.
-        MailboxConfig box;
-        box.readFields(n);
-        if (IsBlank(box.Server) || IsBlank(box.UserName)) continue;
-
-        m_state.Caption = QStringLiteral("Quillmere - Now checking e-mail for ") + box.UserName;
-        m_state.lblTitle = m_state.Caption;
-        m_state.Tray.Hint = m_state.Caption;
-        changed();
-
-        SweptMailbox swept;
-        swept.Slot = n;
-        swept.UserName = box.UserName;
-        swept.Server = box.Server;
-        m_swallowed.clear();
-        if (!checkMailbox(n)) continue; // the store's one-time step ran instead
-        swept.Failure = m_swallowed;
-        swept.Messages = int(rows().size());
-        swept.Marked = MarkedCount();
-
-        if (m_general.Kill) {
-            const DeletionOutcome outcome = runDeletion();
-            swept.Deleted = outcome.Accepted;
-            swept.Refused = outcome.Refused;
-            swept.Messages = int(rows().size());
-            Q_EMIT mailboxSwept(swept);
-            continue;
-        }
-        Q_EMIT mailboxSwept(swept);
-        if (!rows().isEmpty()) {
-            found = true;
-            m_state.Caption = QStringLiteral("Quillmere - MailBox %1 - %2 messages")
-                                  .arg(box.UserName)
-                                  .arg(rows().size());
-            m_state.Label1Visible = false;
-            changed();
-            shownView().ShowApplication();
-            if (m_general.Alarm) playAlarmSound(true);
-            break;
-        }
-    }
+    for (int n = 1; n <= MailboxConfig::Count && !found; ++n)
+        found = sweepSlot(n);
     if (!found) {
         m_state.Caption = QStringLiteral("Quillmere - No waiting messages found");
         m_state.lblTitle = m_state.Caption;
@@ -319,4 +279,47 @@ void MainController::runSweep() {
     // mailbox; with an empty list the general settings' current mailbox returns.
     m_current = !rows().isEmpty() ? rowsSlot() : MailboxConfig::clampSlot(m_general.Which);
     changed();
+}
+
+bool MainController::sweepSlot(int n) {
+    // A slot whose server or user name is empty or only blanks is not in
+    // use: skipped before it touches the session, so that the rows of the
+    // slot checked before stay paired with their own server. The secrets
+    // are read (or found locked) when the slot is checked.
+    MailboxConfig box;
+    box.readFields(n);
+    if (IsBlank(box.Server) || IsBlank(box.UserName)) return false;
+
+    m_state.Caption = QStringLiteral("Quillmere - Now checking e-mail for ") + box.UserName;
+    m_state.lblTitle = m_state.Caption;
+    m_state.Tray.Hint = m_state.Caption;
+    changed();
+
+    SweptMailbox swept;
+    swept.Slot = n;
+    swept.UserName = box.UserName;
+    swept.Server = box.Server;
+    m_swallowed.clear();
+    if (!checkMailbox(n)) return false; // the store's one-time step ran instead
+    swept.Failure = m_swallowed;
+    swept.Messages = int(rows().size());
+    swept.Marked = MarkedCount();
+
+    if (m_general.Kill) {
+        const DeletionOutcome outcome = runDeletion();
+        swept.Deleted = outcome.Accepted;
+        swept.Refused = outcome.Refused;
+        swept.Messages = int(rows().size());
+        Q_EMIT mailboxSwept(swept);
+        return false;
+    }
+    Q_EMIT mailboxSwept(swept);
+    if (rows().isEmpty()) return false;
+    m_state.Caption =
+        QStringLiteral("Quillmere - MailBox %1 - %2 messages").arg(box.UserName).arg(rows().size());
+    m_state.Label1Visible = false;
+    changed();
+    shownView().ShowApplication();
+    if (m_general.Alarm) playAlarmSound(true);
+    return true;
 }

@@ -57,6 +57,7 @@ MainController::MainController(MainView& view, Prompter& prompter, AlarmSound& s
     connect(&m_drawTimer, &QTimer::timeout, this, &MainController::flushView);
     m_timer.setInterval(60000);
     connect(&m_timer, &QTimer::timeout, this, &MainController::Timer1Timer);
+    connect(&m_idle, &IdleWatch::wokeUp, this, &MainController::sweepWokenLater);
     m_helpFile = AppPaths::appFile(QStringLiteral("quillmere.html"));
 }
 
@@ -93,7 +94,8 @@ void MainController::FormCreate() {
     // older store, which the settings in force then forget too.
     try {
         LoadUpKnownList();
-        if (!m_session.load(m_current)) m_general.loadMailboxes(m_prompter, m_session.secretAccess());
+        if (!m_session.load(m_current))
+            m_general.loadMailboxes(m_prompter, m_session.secretAccess());
     } catch (const Exception& e) {
         m_prompter.error(e.message()); // start-up goes on with what it has
     }
@@ -164,7 +166,7 @@ void MainController::btExitClick(ExitSender sender) {
 
 void MainController::btCancelClick() {
     m_lookup->cancel(); // a domain look-up under way must not hold the cancel up
-    m_session.cancel();  // a listing under way leaves no rows
+    m_session.cancel(); // a listing under way leaves no rows
     enableAllButtons();
     m_state.Progress.Visible = false;
     changed();
@@ -235,6 +237,7 @@ void MainController::setBusy(bool busy) {
     m_state.Busy = busy;
     m_state.Tray.Busy = busy;
     changed();
+    if (!busy) sweepWokenLater(); // a mailbox that woke meanwhile
 }
 
 RunMode MainController::userMode() const {
@@ -251,6 +254,7 @@ void MainController::updateTimer() {
         m_timer.stop();
     else if (!m_timer.isActive())
         m_timer.start();
+    if (m_timerHolds == 0) sweepWokenLater(); // a mailbox that woke while held
 }
 
 void MainController::changed() {
@@ -365,4 +369,3 @@ void MainController::hideToTray() {
         m_prompter.information(NoTrayText);
     }
 }
-

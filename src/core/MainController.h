@@ -2,6 +2,7 @@
 
 #include "activity/LogFile.h"
 #include "core/Classifier.h"
+#include "core/IdleWatch.h"
 #include "core/MailboxSession.h"
 #include "core/MainViewState.h"
 #include "core/MessageRow.h"
@@ -113,6 +114,8 @@ public:
     int minutesLeft() const { return m_minutesLeft; }
     // Whether the automatic-mode timer counts now.
     bool timerRunning() const { return m_timer.isActive(); }
+    // The watch on IMAP mailboxes that runs with automatic mode.
+    const IdleWatch& idleWatch() const { return m_idle; }
     // What the window shows.
     const MainViewState& state() const { return m_state; }
     // The text of the last failure shown to the user by a command; empty when the
@@ -180,6 +183,10 @@ public:
     // One sweep now, as the timer runs it when the countdown reaches zero (the
     // command line's unattended sweep). The countdown starts again afterwards.
     void SweepNow();
+    // The sweep of the IMAP mailboxes whose watch saw new mail, as a timer
+    // sweep of those alone; while another operation runs or a dialog holds
+    // the timer they wait, and run when it ends.
+    void SweepWoken();
 
     // --- Marks and deletion ----------------------------------------------------
 
@@ -315,6 +322,11 @@ private:
     // Deletes the marked messages (see btDeleteClick). Throws on failure.
     DeletionOutcome DeleteMessages();
     void runSweep();
+    // The sweep's part for slot n: check, delete with "Kill", and show the
+    // window when mail is left; true when it is (the sweep stops there).
+    bool sweepSlot(int n);
+    // Runs SweepWoken from the event loop when a woken mailbox waits.
+    void sweepWokenLater();
     // The sweep (or the countdown caption) as a tick of the timer runs it.
     void timerSweep();
     void openGeneralSettings();
@@ -418,6 +430,8 @@ private:
     LogFile m_log;
     // The automatic-mode timer: a tick a minute while automatic mode runs.
     QTimer m_timer;
+    // The IMAP mailboxes watched while automatic mode runs.
+    IdleWatch m_idle;
     int m_timerHolds = 0; // TimerHolds alive
     bool m_spamSettingsOpen = false;
     int m_current = 1;     // the current mailbox slot

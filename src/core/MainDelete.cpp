@@ -134,8 +134,8 @@ DeletionOutcome MainController::runDeletion() {
     playAlarmSound(false);
     const TimerHold hold(*this);
     // The captions follow the mode again whichever way the deletion ends.
-    const auto captions = qScopeGuard(
-        [this] { UpdateAutomaticCaptions(m_general.Automatic, m_general.Minutes); });
+    const auto captions =
+        qScopeGuard([this] { UpdateAutomaticCaptions(m_general.Automatic, m_general.Minutes); });
     return DeleteMessages();
 }
 
@@ -151,10 +151,14 @@ DeletionOutcome MainController::DeleteMessages() {
             m_prompter.information(QStringLiteral("There were no messages marked to delete!"));
         return {};
     }
+    const MailAccount account = m_session.account();
+    const bool moving =
+        account.Protocol == MailProtocol::Imap && account.Action == SpamAction::Move;
     if (manual && m_general.Ask &&
-        m_prompter.message(QStringLiteral("Really delete %1 messages from server?").arg(marked),
-                           Prompter::Icon::Question,
-                           Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        m_prompter.message(
+            moving ? QStringLiteral("Really move %1 messages into the Junk folder?").arg(marked)
+                   : QStringLiteral("Really delete %1 messages from server?").arg(marked),
+            Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return {};
 
     // Each message's block is written once the server has accepted its
@@ -216,9 +220,13 @@ DeletionOutcome MainController::DeleteMessages() {
     setListFace();
     m_state.Progress.Visible = false;
     changed();
-    if (m_refused > 0)
-        showFailure(QStringLiteral("The server refused to delete %1 of the %2 marked messages; "
+    // An IMAP server's own reason (or why moved messages still show) wins.
+    if (!outcome.Note.isEmpty())
+        showFailure(outcome.Note);
+    else if (m_refused > 0)
+        showFailure(QStringLiteral("The server refused to %1 %2 of the %3 marked messages; "
                                    "they are still on the server.")
+                        .arg(moving ? QStringLiteral("move") : QStringLiteral("delete"))
                         .arg(m_refused)
                         .arg(marked));
     if (left && progressShown() && m_general.Launch && m_attended) launchMailer();

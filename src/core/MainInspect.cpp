@@ -220,12 +220,12 @@ void MainController::AddtoSPAMlist1Click(const QList<int>& selection) {
                 if (subject.isEmpty()) continue;
                 if (offer.Subjects)
                     m_spam.gridSubject.insertAtTop({QString(), QStringLiteral("Equals"), subject,
-                                                  QStringLiteral("Yes"), QStringLiteral("Yes"),
-                                                  QStringLiteral("1")});
+                                                    QStringLiteral("Yes"), QStringLiteral("Yes"),
+                                                    QStringLiteral("1")});
                 if (offer.Senders)
                     m_spam.gridFrom.insertAtTop({QString(), QStringLiteral("E-mail address"),
-                                               QStringLiteral("Equals"), sender,
-                                               QStringLiteral("Yes"), QStringLiteral("1")});
+                                                 QStringLiteral("Equals"), sender,
+                                                 QStringLiteral("Yes"), QStringLiteral("1")});
             }
             saveRulesAndRemark();
         } else {
@@ -241,9 +241,9 @@ void MainController::AddtoExceptions1Click(const QList<int>& selection) {
         const QList<int> picked = selectedOrSay(selection);
         if (picked.isEmpty()) return true;
         for (int i : picked)
-            m_spam.gridExcept.appendRule({QStringLiteral("E-mail address"), QStringLiteral("Equals"),
-                                        rows().at(i).Sender, QStringLiteral("No"),
-                                        QStringLiteral("0"), QString(), QStringLiteral("3")});
+            m_spam.gridExcept.appendRule(
+                {QStringLiteral("E-mail address"), QStringLiteral("Equals"), rows().at(i).Sender,
+                 QStringLiteral("No"), QStringLiteral("0"), QString(), QStringLiteral("3")});
         saveRulesAndRemark();
         return true;
     });

@@ -594,8 +594,12 @@ void TfrmGeneral::FormShow() {
 void TfrmGeneral::prefillMailbox() {
     m_prefilledUser.clear();
     if (!edServe[0]->text().isEmpty()) return;
-    const std::optional<PrefillAccount> account = ThunderbirdPopAccount(QDir::homePath());
+    const std::optional<PrefillAccount> account = ThunderbirdMailAccount(QDir::homePath());
     if (!account) return;
+    // The protocol first: the server field's scheme and port are read by it.
+    MailboxConfig& first = m_model.mailbox(1);
+    first.Protocol = protocolFromWord(account->Protocol).value_or(MailProtocol::Pop3);
+    first.OAuth2.Protocol = first.Protocol;
     edServe[0]->setText(account->serverText());
     edName[0]->setText(account->UserName);
     // The other program's protection comes along; the details dialog shows it.

@@ -49,6 +49,8 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
                              ? QStringLiteral("Mailbox %1 has no server yet.").arg(n)
                              : QStringLiteral("Mailbox %1 on %2").arg(n).arg(m_server)));
 
+    v->addWidget(buildProtocol());
+
     auto* form = new QFormLayout;
     cbSecurity = new QComboBox;
     cbSecurity->setObjectName(QStringLiteral("cbSecurity"));
@@ -109,6 +111,7 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     outer->addWidget(m_buttons);
 
+    showProtocolFields();
     showSecurityNote();
     showTrusted();
     showSignInFields();
@@ -146,6 +149,75 @@ void TfrmMailboxDetails::showEvent(QShowEvent* event) {
 }
 
 TfrmMailboxDetails::~TfrmMailboxDetails() = default;
+
+QGroupBox* TfrmMailboxDetails::buildProtocol() {
+    auto* group = new QGroupBox(QStringLiteral("Protocol and folders"));
+    group->setObjectName(QStringLiteral("grpProtocol"));
+    auto* v = new QVBoxLayout(group);
+    m_protocolForm = new QFormLayout;
+    m_protocolForm->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    cbProtocol = new QComboBox;
+    cbProtocol->setObjectName(QStringLiteral("cbProtocol"));
+    cbProtocol->addItem(QStringLiteral("POP3"), int(MailProtocol::Pop3));
+    cbProtocol->addItem(QStringLiteral("IMAP"), int(MailProtocol::Imap));
+    cbProtocol->setCurrentIndex(cbProtocol->findData(int(m_box.Protocol)));
+    m_protocolForm->addRow(QStringLiteral("Protocol:"), cbProtocol);
+    edFolder = new QLineEdit(m_box.Folder);
+    edFolder->setObjectName(QStringLiteral("edFolder"));
+    edFolder->setPlaceholderText(QStringLiteral("INBOX"));
+    m_protocolForm->addRow(QStringLiteral("Folder to check:"), edFolder);
+    cbSpamAction = new QComboBox;
+    cbSpamAction->setObjectName(QStringLiteral("cbSpamAction"));
+    cbSpamAction->addItem(QStringLiteral("Move to the Junk folder"), int(SpamAction::Move));
+    cbSpamAction->addItem(QStringLiteral("Delete"), int(SpamAction::Delete));
+    cbSpamAction->setCurrentIndex(cbSpamAction->findData(int(m_box.Action)));
+    m_protocolForm->addRow(QStringLiteral("Spam:"), cbSpamAction);
+    edJunkFolder = new QLineEdit(m_box.JunkFolder);
+    edJunkFolder->setObjectName(QStringLiteral("edJunkFolder"));
+    edJunkFolder->setPlaceholderText(QStringLiteral("Found on the server"));
+    m_protocolForm->addRow(QStringLiteral("Junk folder:"), edJunkFolder);
+    v->addLayout(m_protocolForm);
+    lblProtocolNote = wrapped({});
+    lblProtocolNote->setObjectName(QStringLiteral("lblProtocolNote"));
+    v->addWidget(lblProtocolNote);
+    for (QComboBox* box : {cbProtocol, cbSpamAction})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            lblProblem->hide();
+            showProtocolFields();
+            showSecurityNote();
+            showStoredSignIn();
+        });
+    return group;
+}
+
+void TfrmMailboxDetails::showProtocolFields() {
+    const bool imap = protocol() == MailProtocol::Imap;
+    for (QWidget* w : {static_cast<QWidget*>(edFolder), static_cast<QWidget*>(cbSpamAction)})
+        m_protocolForm->setRowVisible(w, imap);
+    m_protocolForm->setRowVisible(edJunkFolder, imap && spamAction() == SpamAction::Move);
+    QString text;
+    if (!imap)
+        text = QStringLiteral("POP3 reaches only the inbox; marked messages are deleted for good.");
+    else if (spamAction() == SpamAction::Move)
+        text = QStringLiteral("Only sizes and headers are downloaded. Marked messages are moved "
+                              "into the Junk folder, where you can still get them back. Left "
+                              "empty, the Junk folder is the one the server marks as such, else "
+                              "\"Junk\" or \"Spam\", else a folder \"Junk\" made at the first "
+                              "move.");
+    else
+        text = QStringLiteral("Only sizes and headers are downloaded. Marked messages are deleted "
+                              "for good.");
+    lblProtocolNote->setText(text);
+    if (isVisible()) fitHeight();
+}
+
+MailProtocol TfrmMailboxDetails::protocol() const {
+    return MailProtocol(cbProtocol->currentData().toInt());
+}
+
+SpamAction TfrmMailboxDetails::spamAction() const {
+    return SpamAction(cbSpamAction->currentData().toInt());
+}
 
 QGroupBox* TfrmMailboxDetails::buildSignIn() {
     auto* group = new QGroupBox(QStringLiteral("Sign-in"));
@@ -263,8 +335,21 @@ void TfrmMailboxDetails::showStoredSignIn() {
         // The dialog never brings up the keyring's prompt a second time: the
         // general settings asked it when they read the mailboxes.
         const std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(m_n, SecretAccess::NeverPrompt);
-        lblSignInStatus->setText(tokens && !tokens->isEmpty() ? QStringLiteral("Signed in")
-                                                              : QStringLiteral("Not signed in"));
+        if (!tokens || tokens->isEmpty()) {
+            lblSignInStatus->setText(QStringLiteral("Not signed in"));
+            return;
+        }
+        // Tokens granted for the other protocol's scope (kept from before there
+        // was a choice: POP3's) open nothing now.
+        OAuth2Settings now = oauth2();
+        OAuth2Settings pop3 = now;
+        pop3.Protocol = MailProtocol::Pop3;
+        const QString granted = tokens->Scope.isEmpty() ? pop3.effective().Scope : tokens->Scope;
+        lblSignInStatus->setText(granted == now.effective().Scope
+                                     ? QStringLiteral("Signed in")
+                                     : QStringLiteral("Signed in for another protocol: sign in "
+                                                      "again for %1")
+                                           .arg(protocolName(protocol())));
     } catch (const Exception& e) {
         lblSignInStatus->setText(e.message());
     }
@@ -282,6 +367,7 @@ OAuth2Settings TfrmMailboxDetails::oauth2() const {
     o.AuthorizationUrl = edAuthUrl->text().trimmed();
     o.TokenUrl = edTokenUrl->text().trimmed();
     o.Scope = edScope->text().trimmed();
+    o.Protocol = protocol();
     return o;
 }
 
@@ -346,9 +432,11 @@ void TfrmMailboxDetails::showTrusted() {
 
 void TfrmMailboxDetails::showSecurityNote() {
     QString text;
+    const bool imap = protocol() == MailProtocol::Imap;
     switch (security()) {
     case MailSecurity::Tls:
-        text = QStringLiteral("Encrypted from the start, usually on port 995.");
+        text =
+            QStringLiteral("Encrypted from the start, usually on port %1.").arg(imap ? 993 : 995);
         break;
     case MailSecurity::StartTlsRequired:
         text = QStringLiteral("Encrypted with STARTTLS after connecting. When the server does "
@@ -362,9 +450,11 @@ void TfrmMailboxDetails::showSecurityNote() {
         text = QStringLiteral("Not encrypted: your password and your mail go out readable.");
         break;
     }
-    if (MailboxConfig::serverImpliesTls(m_server) && security() != MailSecurity::Tls)
-        text += QStringLiteral(" The server field asks for TLS (pop3s:// or port 995), so TLS is "
-                               "used all the same.");
+    if (MailboxConfig::serverImpliesTls(m_server, protocol()) && security() != MailSecurity::Tls)
+        text += QStringLiteral(" The server field asks for TLS (%1 or port %2), so TLS is used all "
+                               "the same.")
+                    .arg(MailboxConfig::secureScheme(protocol()))
+                    .arg(imap ? 993 : 995);
     lblSecurityNote->setText(text);
 }
 
@@ -378,7 +468,8 @@ void TfrmMailboxDetails::accept() {
             return;
         }
     }
-    if (signIn() == MailSignIn::OAuth2 && !MailboxConfig::alwaysEncrypted(m_server, security())) {
+    if (signIn() == MailSignIn::OAuth2 &&
+        !MailboxConfig::alwaysEncrypted(m_server, security(), protocol())) {
         lblProblem->setText(QStringLiteral("OAuth2 is sent only over an encrypted connection: "
                                            "choose \"TLS\" or \"STARTTLS required\" as the "
                                            "security."));
@@ -388,6 +479,11 @@ void TfrmMailboxDetails::accept() {
         return;
     }
     if (m_signIn) m_signIn->cancel();
+    m_box.Protocol = protocol();
+    m_box.Folder =
+        edFolder->text().trimmed().isEmpty() ? QStringLiteral("INBOX") : edFolder->text().trimmed();
+    m_box.Action = spamAction();
+    m_box.JunkFolder = edJunkFolder->text().trimmed();
     m_box.Security = security();
     m_box.TrustedCert = m_trusted;
     m_box.SignIn = signIn();

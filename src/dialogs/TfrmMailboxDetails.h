@@ -15,9 +15,10 @@ class QLineEdit;
 class QPushButton;
 
 // The details of one mailbox slot that its row in the general settings has no
-// room for: how the connection is protected, how the mailbox signs in
-// (password or OAuth2, with the OAuth2 sign-in itself), and the certificate the
-// user trusts for its server. OK takes them into the slot it was given; the
+// room for: the protocol (with IMAP's folder, spam action and Junk folder), how
+// the connection is protected, how the mailbox signs in (password or OAuth2,
+// with the OAuth2 sign-in itself), and the certificate the user trusts for its
+// server. OK takes them into the slot it was given; the
 // general settings' OK stores them with the rest. The tokens of a sign-in are
 // stored for the slot as soon as it succeeds.
 class TfrmMailboxDetails : public QDialog {
@@ -27,7 +28,9 @@ public:
     TfrmMailboxDetails(MailboxConfig& box, int n, const QString& server, QWidget* parent = nullptr);
     ~TfrmMailboxDetails() override;
 
-    // The choice the combo box shows.
+    // The choices the combo boxes show.
+    MailProtocol protocol() const;
+    SpamAction spamAction() const;
     MailSecurity security() const;
     // The fingerprint that OK keeps (empty after "Forget").
     const QString& trustedCert() const { return m_trusted; }
@@ -42,6 +45,11 @@ public:
     // The height the dialog's content takes at width (without scrolling).
     int contentHeight(int width) const;
 
+    QComboBox* cbProtocol = nullptr;
+    QLineEdit* edFolder = nullptr;
+    QComboBox* cbSpamAction = nullptr;
+    QLineEdit* edJunkFolder = nullptr;
+    QLabel* lblProtocolNote = nullptr;
     QComboBox* cbSecurity = nullptr;
     QLabel* lblSecurityNote = nullptr;
     QLabel* lblTrusted = nullptr;
@@ -64,6 +72,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QGroupBox* buildProtocol();
+    void showProtocolFields();
     QGroupBox* buildSignIn();
     void fitHeight();
     void showTrusted();
@@ -79,6 +89,7 @@ private:
     QString m_trusted;
     std::unique_ptr<OAuth2SignIn> m_signIn;
     QFormLayout* m_signInForm = nullptr;
+    QFormLayout* m_protocolForm = nullptr;
     QWidget* m_body = nullptr; // everything that scrolls
     QDialogButtonBox* m_buttons = nullptr;
 };

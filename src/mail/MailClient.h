@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mail/MailProtocol.h"
 #include "mail/headers/Headers.h"
 #include "mail/oauth/OAuth2.h"
 #include "mail/transport/MailSecurity.h"
@@ -8,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class TagDialLink;
 
@@ -21,6 +23,13 @@ struct MailAccount {
     // The SHA-256 fingerprint of a certificate trusted although it fails
     // verification; empty: none.
     QString TrustedFingerprint;
+    // IMAP: the folder checked, what a removal does, and the folder spam is
+    // moved into (empty: the one the server marks as Junk, else "Junk" or
+    // "Spam", else "Junk" made at the first move). POP3 reaches only its inbox.
+    MailProtocol Protocol = MailProtocol::Pop3;
+    QString Folder = QStringLiteral("INBOX");
+    SpamAction Action = SpamAction::Move;
+    QString JunkFolder;
 
     bool operator==(const MailAccount&) const = default;
 };
@@ -94,6 +103,8 @@ public:
     virtual void setKeepConnection(bool keep) = 0;
     // Whether a connection is open.
     virtual bool connected() const = 0;
+    // The protocol the client speaks.
+    virtual MailProtocol protocol() const = 0;
 
     // Signs in unless connected, replaces the listing with the server's, and
     // signs off unless the connection is kept.
@@ -115,6 +126,10 @@ public:
     // still the one listed, and signs off so that the server commits the
     // removals it accepted (announced through removed() and removeRefused()).
     virtual void remove(const QList<int>& indexes) = 0;
+    // What the person should know about the last removal beyond its counts
+    // (why removed messages are still to be seen in the folder, why some were
+    // refused); empty when nothing.
+    virtual QString removalNote() const { return {}; }
     // Signs off a connection that is open.
     virtual void signOff() = 0;
     // Ends the running operation (or drops a kept connection) without signing off.

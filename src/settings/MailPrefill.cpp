@@ -127,7 +127,7 @@ QHash<QString, QString> readPrefs(const QString& path) {
     return prefs;
 }
 
-std::optional<PrefillAccount> firstPopAccount(const QHash<QString, QString>& prefs) {
+std::optional<PrefillAccount> firstMailAccount(const QHash<QString, QString>& prefs) {
     const QStringList accounts =
         prefs.value(QStringLiteral("mail.accountmanager.accounts")).split(u',', Qt::SkipEmptyParts);
     for (const QString& account : accounts) {
@@ -138,8 +138,11 @@ std::optional<PrefillAccount> firstPopAccount(const QHash<QString, QString>& pre
             return prefs.value(
                 QStringLiteral("mail.server.%1.%2").arg(server, QLatin1String(name)));
         };
-        if (pref("type") != QLatin1String("pop3")) continue;
+        const QString type = pref("type");
+        if (type != QLatin1String("pop3") && type != QLatin1String("imap")) continue;
+        const bool imap = type == QLatin1String("imap");
         PrefillAccount a;
+        a.Protocol = type;
         // A server renamed in the account settings keeps its first name in
         // "hostname" and the name in use in "realhostname"; so for the user.
         a.Server = pref("realhostname").isEmpty() ? pref("hostname") : pref("realhostname");
@@ -148,7 +151,9 @@ std::optional<PrefillAccount> firstPopAccount(const QHash<QString, QString>& pre
         bool portOk = false;
         const int port = pref("port").toInt(&portOk);
         const QString socketType = pref("socketType");
-        if (socketType == QLatin1String("3") || (socketType.isEmpty() && portOk && port == 995))
+        const int securePort = imap ? 993 : 995;
+        if (socketType == QLatin1String("3") ||
+            (socketType.isEmpty() && portOk && port == securePort))
             a.Security = QStringLiteral("tls");
         else if (socketType == QLatin1String("2"))
             a.Security = QStringLiteral("starttls");
@@ -158,7 +163,7 @@ std::optional<PrefillAccount> firstPopAccount(const QHash<QString, QString>& pre
             a.Security = QStringLiteral("none");
         a.Port = portOk && port > 0 && port < 65536
                      ? port
-                     : (a.Security == QLatin1String("tls") ? 995 : 110);
+                     : (a.Security == QLatin1String("tls") ? securePort : (imap ? 143 : 110));
         return a;
     }
     return std::nullopt;
@@ -226,19 +231,22 @@ QString execOf(const QString& desktopFile) {
 
 QString PrefillAccount::serverText() const {
     const bool tls = Security == QLatin1String("tls");
-    QString text = tls ? QStringLiteral("pop3s://") + Server : Server;
-    if (Port != (tls ? 995 : 110)) text += u':' + QString::number(Port);
+    const bool imap = Protocol == QLatin1String("imap");
+    QString text =
+        tls ? (imap ? QStringLiteral("imaps://") : QStringLiteral("pop3s://")) + Server : Server;
+    if (Port != (imap ? (tls ? 993 : 143) : (tls ? 995 : 110)))
+        text += u':' + QString::number(Port);
     return text;
 }
 
-std::optional<PrefillAccount> ThunderbirdPopAccount(const QString& home) {
+std::optional<PrefillAccount> ThunderbirdMailAccount(const QString& home) {
     for (const char* root : {"/.thunderbird", "/.var/app/org.mozilla.Thunderbird/.thunderbird",
                              "/snap/thunderbird/common/.thunderbird"}) {
         const QString folder = home + QLatin1String(root);
         if (!QFileInfo::exists(folder + QStringLiteral("/profiles.ini"))) continue;
         const QString profile = profileFolder(folder);
         if (profile.isEmpty()) return std::nullopt;
-        return firstPopAccount(readPrefs(profile + QStringLiteral("/prefs.js")));
+        return firstMailAccount(readPrefs(profile + QStringLiteral("/prefs.js")));
     }
     return std::nullopt;
 }

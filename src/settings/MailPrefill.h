@@ -4,28 +4,31 @@
 #include <optional>
 
 // What other mail programs on this machine say about the user's mail: the
-// first POP3 account of the Thunderbird profile in use, and the desktop's
-// default mail program. Everything is only read; missing data reads as nothing.
+// first IMAP or POP3 account of the Thunderbird profile in use, and the
+// desktop's default mail program. Everything is only read; missing data reads
+// as nothing.
 
-// A POP3 account found in another program's settings (never its password).
+// An IMAP or POP3 account found in another program's settings (never its password).
 struct PrefillAccount {
-    QString Server; // the host name
-    int Port = 110; // the port the account uses
+    QString Protocol = QStringLiteral("pop3"); // "pop3" or "imap"
+    QString Server;                            // the host name
+    int Port = 110;                            // the port the account uses
     QString UserName;
     // How the connection is secured: "tls" (from the start), "starttls",
     // "starttls-optional" or "none".
     QString Security;
 
     // The account as a mailbox's server field: the host, with ":port" when the
-    // port is not the usual one, behind "pop3s://" when TLS starts at once.
+    // port is not the usual one, behind "pop3s://" or "imaps://" when TLS
+    // starts at once.
     QString serverText() const;
 };
 
-// The first POP3 account, in the account manager's order, of the Thunderbird
-// profile in use under home (~/.thunderbird, or its Flatpak or Snap folder):
-// the profile named by the "Default" of profiles.ini's [Install...] section,
-// else the profile marked "Default=1".
-std::optional<PrefillAccount> ThunderbirdPopAccount(const QString& home);
+// The first IMAP or POP3 account, in the account manager's order, of the
+// Thunderbird profile in use under home (~/.thunderbird, or its Flatpak or
+// Snap folder): the profile named by the "Default" of profiles.ini's
+// [Install...] section, else the profile marked "Default=1".
+std::optional<PrefillAccount> ThunderbirdMailAccount(const QString& home);
 
 // The desktop's default mail program as a command line: the handler of
 // "x-scheme-handler/mailto" in the XDG mimeapps.list files (or, without a

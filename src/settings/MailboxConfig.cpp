@@ -53,21 +53,39 @@ QString MailboxConfig::oauth2ScopeIdent(int n) {
     return QStringLiteral("OAuth2Scope%1").arg(n);
 }
 
-bool MailboxConfig::serverImpliesTls(const QString& server) {
+QString MailboxConfig::protocolIdent(int n) {
+    return QStringLiteral("Protocol%1").arg(n);
+}
+QString MailboxConfig::folderIdent(int n) {
+    return QStringLiteral("Folder%1").arg(n);
+}
+QString MailboxConfig::spamActionIdent(int n) {
+    return QStringLiteral("SpamAction%1").arg(n);
+}
+QString MailboxConfig::junkFolderIdent(int n) {
+    return QStringLiteral("JunkFolder%1").arg(n);
+}
+
+QString MailboxConfig::secureScheme(MailProtocol protocol) {
+    return protocol == MailProtocol::Imap ? QStringLiteral("imaps://") : QStringLiteral("pop3s://");
+}
+
+bool MailboxConfig::serverImpliesTls(const QString& server, MailProtocol protocol) {
     const QString text = server.trimmed();
-    if (text.startsWith(QLatin1String("pop3s://"), Qt::CaseInsensitive)) return true;
+    if (text.startsWith(secureScheme(protocol), Qt::CaseInsensitive)) return true;
     const qsizetype colon = text.lastIndexOf(u':');
     if (colon < 0) return false;
     // The socket reads the port as a number and keeps its low 16 bits.
     bool ok = false;
     const int port = text.mid(colon + 1).toInt(&ok);
-    return ok && (port & 0xFFFF) == 995;
+    return ok && (port & 0xFFFF) == (protocol == MailProtocol::Imap ? 993 : 995);
 }
 
-QString MailboxConfig::serverTextProblem(const QString& server) {
+QString MailboxConfig::serverTextProblem(const QString& server, MailProtocol protocol) {
     QString rest = server.trimmed();
     if (rest.isEmpty()) return {};
-    if (rest.startsWith(QLatin1String("pop3s://"), Qt::CaseInsensitive)) rest = rest.mid(8);
+    if (rest.startsWith(secureScheme(protocol), Qt::CaseInsensitive))
+        rest = rest.mid(secureScheme(protocol).size());
     // The host ends at the first colon, as the connection reads it.
     const qsizetype colon = rest.indexOf(u':');
     if (rest.left(colon).isEmpty()) return QStringLiteral("%1 names no host").arg(server);
@@ -83,18 +101,20 @@ QString MailboxConfig::serverTextProblem(const QString& server) {
     return {};
 }
 
-MailSecurity MailboxConfig::effectiveSecurity(const QString& server, MailSecurity security) {
-    return serverImpliesTls(server) ? MailSecurity::Tls : security;
+MailSecurity MailboxConfig::effectiveSecurity(const QString& server, MailSecurity security,
+                                              MailProtocol protocol) {
+    return serverImpliesTls(server, protocol) ? MailSecurity::Tls : security;
 }
 
-bool MailboxConfig::alwaysEncrypted(const QString& server, MailSecurity security) {
-    const MailSecurity used = effectiveSecurity(server, security);
+bool MailboxConfig::alwaysEncrypted(const QString& server, MailSecurity security,
+                                    MailProtocol protocol) {
+    const MailSecurity used = effectiveSecurity(server, security, protocol);
     return used == MailSecurity::Tls || used == MailSecurity::StartTlsRequired;
 }
 
-MailSecurity MailboxConfig::storedBeforeSecurity(const QString& server) {
+MailSecurity MailboxConfig::storedBeforeSecurity(const QString& server, MailProtocol protocol) {
     if (server.isEmpty()) return MailboxConfig{}.Security;
-    return serverImpliesTls(server) ? MailSecurity::Tls : MailSecurity::StartTlsOptional;
+    return serverImpliesTls(server, protocol) ? MailSecurity::Tls : MailSecurity::StartTlsOptional;
 }
 
 namespace {
@@ -128,7 +148,7 @@ MailboxProblem CheckMailbox(int n, const MailboxConfig& box) {
                         .arg(missing)};
         if (const QString unsafe = settings.unsafeAddress(); !unsafe.isEmpty())
             return {MailboxProblem::SignIn, QStringLiteral("Mailbox %1 - %2").arg(n).arg(unsafe)};
-        if (!MailboxConfig::alwaysEncrypted(box.Server, box.Security))
+        if (!MailboxConfig::alwaysEncrypted(box.Server, box.Security, box.Protocol))
             return {MailboxProblem::SignIn,
                     QStringLiteral("Mailbox %1 - OAuth2 is sent only over an encrypted "
                                    "connection: choose \"TLS\" or \"STARTTLS required\" as "
@@ -159,7 +179,8 @@ void MailboxConfig::store(int n) const {
 void MailboxConfig::store(SettingsGroup& tree, int n) const {
     tree.WriteString(Section, serverIdent(n), Server);
     tree.WriteString(Section, userIdent(n), UserName);
-    tree.WriteString(Section, securityIdent(n), securityWord(effectiveSecurity(Server, Security)));
+    tree.WriteString(Section, securityIdent(n),
+                     securityWord(effectiveSecurity(Server, Security, Protocol)));
     tree.WriteString(Section, trustedCertIdent(n), normalizedFingerprint(TrustedCert));
     tree.WriteString(Section, signInIdent(n), signInWord(SignIn));
     tree.WriteString(Section, oauth2ProviderIdent(n), OAuth2.Provider);
@@ -167,6 +188,15 @@ void MailboxConfig::store(SettingsGroup& tree, int n) const {
     tree.WriteString(Section, oauth2AuthUrlIdent(n), OAuth2.AuthorizationUrl);
     tree.WriteString(Section, oauth2TokenUrlIdent(n), OAuth2.TokenUrl);
     tree.WriteString(Section, oauth2ScopeIdent(n), OAuth2.Scope);
+    // A POP3 mailbox that never had the IMAP fields gains no lines for them.
+    const auto imapField = [&](const QString& ident, const QString& value, const QString& none) {
+        if (value != none || !tree.ReadString(Section, ident, {}).isEmpty())
+            tree.WriteString(Section, ident, value);
+    };
+    imapField(protocolIdent(n), protocolWord(Protocol), protocolWord(MailProtocol::Pop3));
+    imapField(folderIdent(n), Folder.trimmed(), QStringLiteral("INBOX"));
+    imapField(spamActionIdent(n), spamActionWord(Action), spamActionWord(SpamAction::Move));
+    imapField(junkFolderIdent(n), JunkFolder.trimmed(), QString());
 
     const QString passwordKey = passwordIdent(n);
     const QString secretKey = SecretStore::clientSecretIdent(n);
@@ -231,11 +261,22 @@ void MailboxConfig::readFields(const SettingsGroup& tree, int n) {
     SecretsRead = false;
     Server = tree.ReadString(Section, serverIdent(n), QString());
     UserName = tree.ReadString(Section, userIdent(n), QString());
+    // Every mailbox stored before there was a choice is POP3; a word that
+    // names no protocol (edited by hand) reads as POP3 too.
+    Protocol = protocolFromWord(tree.ReadString(Section, protocolIdent(n), QString()))
+                   .value_or(MailProtocol::Pop3);
+    Folder = tree.ReadString(Section, folderIdent(n), QString()).trimmed();
+    if (Folder.isEmpty()) Folder = QStringLiteral("INBOX");
+    Action = spamActionFromWord(tree.ReadString(Section, spamActionIdent(n), QString()))
+                 .value_or(SpamAction::Move);
+    JunkFolder = tree.ReadString(Section, junkFolderIdent(n), QString()).trimmed();
     // A word that names no choice (edited by hand) gets the strictest upgrade.
     const QString word = tree.ReadString(Section, securityIdent(n), QString());
-    Security = word.isEmpty() ? storedBeforeSecurity(Server)
-                              : effectiveSecurity(Server, securityFromWord(word).value_or(
-                                                              MailSecurity::StartTlsRequired));
+    Security = word.isEmpty()
+                   ? storedBeforeSecurity(Server, Protocol)
+                   : effectiveSecurity(
+                         Server, securityFromWord(word).value_or(MailSecurity::StartTlsRequired),
+                         Protocol);
     TrustedCert = normalizedFingerprint(tree.ReadString(Section, trustedCertIdent(n), QString()));
     SignIn = signInFromWord(tree.ReadString(Section, signInIdent(n), QString()))
                  .value_or(MailSignIn::Password);
@@ -246,6 +287,7 @@ void MailboxConfig::readFields(const SettingsGroup& tree, int n) {
     OAuth2.AuthorizationUrl = tree.ReadString(Section, oauth2AuthUrlIdent(n), QString());
     OAuth2.TokenUrl = tree.ReadString(Section, oauth2TokenUrlIdent(n), QString());
     OAuth2.Scope = tree.ReadString(Section, oauth2ScopeIdent(n), QString());
+    OAuth2.Protocol = Protocol;
 }
 
 void MailboxConfig::readSecrets(const SettingsGroup& tree, int n, SecretAccess access) {

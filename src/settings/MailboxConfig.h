@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mail/MailProtocol.h"
 #include "mail/oauth/OAuth2.h"
 #include "mail/transport/MailSecurity.h"
 #include "settings/Prompter.h"
@@ -38,6 +39,16 @@ struct MailboxConfig {
     // the client secret is kept with the secrets. The tokens are not part of
     // the slot: see ReadOAuth2Tokens.
     OAuth2Settings OAuth2;
+    // How the mailbox is reached ("Protocol"n: "pop3" or "imap"); a slot stored
+    // before there was a choice is POP3.
+    MailProtocol Protocol = MailProtocol::Pop3;
+    // IMAP only: the folder checked ("Folder"n; empty reads as INBOX), what
+    // happens to spam ("SpamAction"n: "move", the default, or "delete"), and the
+    // folder it is moved into ("JunkFolder"n; empty: the server's Junk folder,
+    // found or made when first needed).
+    QString Folder = QStringLiteral("INBOX");
+    SpamAction Action = SpamAction::Move;
+    QString JunkFolder;
     // Whether Password and the client secret hold what the store keeps: false
     // after readFields alone, or when the keyring could not be read. store()
     // then leaves the stored secrets alone unless they were given new text, so
@@ -74,24 +85,37 @@ struct MailboxConfig {
     static QString oauth2AuthUrlIdent(int n);
     static QString oauth2TokenUrlIdent(int n);
     static QString oauth2ScopeIdent(int n);
+    // "Protocol"n, "Folder"n, "SpamAction"n, "JunkFolder"n, in section "Server" as well.
+    static QString protocolIdent(int n);
+    static QString folderIdent(int n);
+    static QString spamActionIdent(int n);
+    static QString junkFolderIdent(int n);
 
-    // Whether a server text asks for TLS from the start: the "pop3s://" scheme
-    // or port 995. Such a server is always used with TLS.
-    static bool serverImpliesTls(const QString& server);
+    // Whether a server text asks for TLS from the start: the protocol's secure
+    // scheme or port ("pop3s://" or 995; "imaps://" or 993). Such a server is
+    // always used with TLS.
+    static bool serverImpliesTls(const QString& server, MailProtocol protocol = MailProtocol::Pop3);
     // Why a server text names no server to connect to, as a sentence; empty
-    // when it does: a host (after "pop3s://" if wanted) and, after a colon, a
-    // port number from 1 to 65535. An empty text (no server) passes.
-    static QString serverTextProblem(const QString& server);
+    // when it does: a host (after the protocol's secure scheme if wanted) and,
+    // after a colon, a port number from 1 to 65535. An empty text (no server)
+    // passes.
+    static QString serverTextProblem(const QString& server,
+                                     MailProtocol protocol = MailProtocol::Pop3);
     // The choice as it is used with server: TLS when the server asks for it,
     // else security.
-    static MailSecurity effectiveSecurity(const QString& server, MailSecurity security);
+    static MailSecurity effectiveSecurity(const QString& server, MailSecurity security,
+                                          MailProtocol protocol = MailProtocol::Pop3);
     // Whether the connection is encrypted whatever the server offers (TLS, or
     // STARTTLS required): the only ones an OAuth2 token is sent over.
-    static bool alwaysEncrypted(const QString& server, MailSecurity security);
+    static bool alwaysEncrypted(const QString& server, MailSecurity security,
+                                MailProtocol protocol = MailProtocol::Pop3);
     // The choice for a slot stored without one: as before there was a choice,
     // TLS for a server that asks for it and STARTTLS when offered otherwise; a
     // slot not in use gets the new mailbox's default.
-    static MailSecurity storedBeforeSecurity(const QString& server);
+    static MailSecurity storedBeforeSecurity(const QString& server,
+                                             MailProtocol protocol = MailProtocol::Pop3);
+    // The secure scheme's prefix of a protocol: "pop3s://", "imaps://".
+    static QString secureScheme(MailProtocol protocol);
 
     // Writes slot n: server and user name as typed, the security choice as its
     // word (TLS for a server that asks for it), the trusted fingerprint, the

@@ -53,6 +53,16 @@ QList<SettingsKey> buildKeys() {
         keys.append(
             {Kind::Tree, server, SecretStore::clientSecretIdent(n), Type::String, {}, true});
         keys.append({Kind::Tree, server, SecretStore::tokensIdent(n), Type::String, {}, true});
+        // "pop3" or "imap"; empty: pop3. The rest only for IMAP: the folder
+        // checked, "move" (into the Junk folder) or "delete", and the Junk
+        // folder (empty: the one the server marks, else "Junk" or "Spam").
+        keys.append({Kind::Tree, server, MailboxConfig::protocolIdent(n), Type::String,
+                     QStringLiteral("pop3")});
+        keys.append({Kind::Tree, server, MailboxConfig::folderIdent(n), Type::String,
+                     QStringLiteral("INBOX")});
+        keys.append({Kind::Tree, server, MailboxConfig::spamActionIdent(n), Type::String,
+                     QStringLiteral("move")});
+        keys.append({Kind::Tree, server, MailboxConfig::junkFolderIdent(n), Type::String, {}});
     }
     tree("Server", "Version161", Type::String, "xx");
     // The statistics window's size and place, as Qt saves a window's geometry.

@@ -320,6 +320,37 @@ private Q_SLOTS:
         QCOMPARE(readFile(profile.appFile("logfile.txt")).count("DELETE SPAM on "), 2);
     }
 
+    // An IMAP mailbox set up from the command line: the listing names its
+    // folder and spam action, the check lists the inbox, and "delete" moves
+    // the marked messages into the server's Junk folder, logged and counted.
+    void imapMailboxMovesIntoTheJunkFolder() {
+        TempProfile profile;
+        profileWithRules(profile);
+        const QString user =
+            m_server.mailbox({mail("a", "Hello"), mail("b", "Cheap pills"), mail("c", "more pills")});
+        Run r = cli({"mailbox", "1", "--server", m_server.imapServer(), "--user", user,
+                     "--password-stdin", "--security", "none", "--protocol", "imap"},
+                    "secret\n");
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.endsWith("none  imap folder INBOX  spam move to (the Junk folder)\n"),
+                 qPrintable(r.out));
+        QCOMPARE(cli({"mailbox", "1", "--spam-folder", "Spam", "--spam-action", "delete"}).code, 0);
+        QVERIFY(cli({"mailbox"}).out.contains("imap folder INBOX  spam delete\n"));
+        QCOMPARE(cli({"mailbox", "1", "--spam-action", "move", "--spam-folder", ""}).code, 0);
+        QCOMPARE(cli({"mailbox", "1", "--protocol", "smtp"}).code, 2);
+        QCOMPARE(cli({"mailbox", "1", "--server", "imaps://:993"}).code, 2);
+
+        r = cli({"delete", "--yes"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("moved 2 message(s) into the Junk folder from mailbox 1 "
+                                       "(%1 on %2), 1 left\n")
+                            .arg(user, m_server.imapServer()));
+        QCOMPARE(m_server.messages(user).size(), 1);
+        QCOMPARE(m_server.messages(user, "Junk").size(), 2);
+        QCOMPARE(readFile(profile.appFile("logfile.txt")).count("DELETE SPAM on "), 2);
+        QCOMPARE(SettingsStore::tree().ReadString("General", "Count", {}), QStringLiteral("2"));
+    }
+
     // The server refuses one of the two deletions: it is neither logged nor
     // counted, the user is told, and the command does not report success.
     void deleteReportsWhatTheServerRefused() {

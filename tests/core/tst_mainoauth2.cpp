@@ -89,6 +89,49 @@ private Q_SLOTS:
         QVERIFY(h.prompter.shown().isEmpty());
     }
 
+    // An IMAP mailbox signs in with its token through AUTHENTICATE (Dovecot
+    // asks the provider about it as over POP3).
+    void imapMailboxSignsInWithItsToken() {
+        Harness h;
+        const QString user = oauthUser();
+        oauthSlot(1, user);
+        MailboxConfig box;
+        box.read(1);
+        box.Server = m_dovecot.imapServer();
+        box.Protocol = MailProtocol::Imap;
+        box.store(1);
+        StoreOAuth2Tokens(1, issued());
+        MainController& c = h.start();
+        QVERIFY2(c.btListClick(), qPrintable(c.LastFailure()));
+        QCOMPARE(h.subjects(), QStringList{"Hello " + user});
+    }
+
+    // Tokens granted for POP3's scope open no IMAP mailbox where the provider's
+    // IMAP scope is another: the check asks for a new sign-in before any token
+    // goes out, and one granted for IMAP is used.
+    void mailboxSwitchedToImapSignsInAgain() {
+        Harness h;
+        const QString user = oauthUser();
+        MailboxConfig box{m_dovecot.imapServer(), user, {}, MailSecurity::StartTlsRequired};
+        box.SignIn = MailSignIn::OAuth2;
+        box.OAuth2.Provider = QStringLiteral("microsoft");
+        box.OAuth2.ClientId = QStringLiteral("quillmere-test");
+        box.Protocol = box.OAuth2.Protocol = MailProtocol::Imap;
+        box.store(1);
+        OAuth2Tokens tokens = issued(); // stored before the scope was kept: POP3's
+        StoreOAuth2Tokens(1, tokens);
+        MainController& c = h.start();
+        QVERIFY(!c.btListClick());
+        QVERIFY2(c.LastFailure().contains("the OAuth2 sign-in was granted for POP3, not for IMAP. "
+                                          "Sign in again in the mailbox's details."),
+                 qPrintable(c.LastFailure()));
+        tokens.Scope = box.OAuth2.effective().Scope;
+        QVERIFY(tokens.Scope.contains("IMAP.AccessAsUser.All"));
+        StoreOAuth2Tokens(1, tokens);
+        QVERIFY2(c.btListClick(), qPrintable(c.LastFailure()));
+        QCOMPARE(h.subjects(), QStringList{"Hello " + user});
+    }
+
     void signInAgain_data() {
         QTest::addColumn<QString>("tokens");
         QTest::addColumn<QString>("reason");

@@ -113,6 +113,10 @@ private Q_SLOTS:
             << "pop.example.org" << int(MailSecurity::StartTlsRequired) << true;
         QTest::newRow("port-995-means-tls")
             << "pop.example.org:995" << int(MailSecurity::None) << true;
+        QTest::newRow("imap-port-993-means-tls")
+            << "imap.example.org:993" << int(MailSecurity::None) << true;
+        QTest::newRow("imap-port-995-is-no-tls-port")
+            << "imap.example.org:995" << int(MailSecurity::None) << false;
     }
 
     void okNeedsEncryptionForOAuth2() {
@@ -124,6 +128,8 @@ private Q_SLOTS:
                           MailSecurity::StartTlsRequired};
         TfrmMailboxDetails d(box, 2, server);
         d.show();
+        if (server.startsWith(QLatin1String("imap")))
+            d.cbProtocol->setCurrentIndex(d.cbProtocol->findData(int(MailProtocol::Imap)));
         chooseOAuth2(d, QStringLiteral("microsoft"));
         QVERIFY(!d.edTokenUrl->isVisible());
         d.cbSecurity->setCurrentIndex(d.cbSecurity->findData(security));
@@ -131,6 +137,35 @@ private Q_SLOTS:
         QCOMPARE(d.isVisible(), !accepted);
         QCOMPARE(d.lblProblem->isVisible(), !accepted);
         QCOMPARE(box.SignIn, accepted ? MailSignIn::OAuth2 : MailSignIn::Password);
+    }
+
+    // The folder, the spam action and the Junk folder show for IMAP only (the
+    // Junk folder only with "Move"), and OK takes them into the slot.
+    void imapFieldsFollowTheProtocol() {
+        TempProfile profile;
+        MailboxConfig box{QStringLiteral("mail.example.org"), QStringLiteral("ann"),
+                          QStringLiteral("pw")};
+        TfrmMailboxDetails d(box, 4, box.Server);
+        d.show();
+        QVERIFY(d.cbProtocol->isVisible() && !d.edFolder->isVisible());
+        QVERIFY(d.lblProtocolNote->text().contains("POP3 reaches only the inbox"));
+        d.cbProtocol->setCurrentIndex(d.cbProtocol->findData(int(MailProtocol::Imap)));
+        QVERIFY(d.edFolder->isVisible() && d.cbSpamAction->isVisible() &&
+                d.edJunkFolder->isVisible());
+        QCOMPARE(d.cbSpamAction->currentText(), QStringLiteral("Move to the Junk folder"));
+        d.cbSecurity->setCurrentIndex(d.cbSecurity->findData(int(MailSecurity::Tls)));
+        QVERIFY(d.lblSecurityNote->text().contains("port 993"));
+        d.cbSpamAction->setCurrentIndex(d.cbSpamAction->findData(int(SpamAction::Delete)));
+        QVERIFY(!d.edJunkFolder->isVisible());
+        d.cbSpamAction->setCurrentIndex(d.cbSpamAction->findData(int(SpamAction::Move)));
+        d.edFolder->setText(QStringLiteral("  "));
+        d.edJunkFolder->setText(QStringLiteral(" Spam "));
+        d.accept();
+        QCOMPARE(box.Protocol, MailProtocol::Imap);
+        QCOMPARE(box.Folder, QStringLiteral("INBOX"));
+        QCOMPARE(box.Action, SpamAction::Move);
+        QCOMPARE(box.JunkFolder, QStringLiteral("Spam"));
+        QCOMPARE(box.OAuth2.Protocol, MailProtocol::Imap);
     }
 
     // An authorization or token address in plain http to another computer is

@@ -291,35 +291,49 @@ private Q_SLOTS:
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("word"); // "-": stored before there was a choice
         QTest::addColumn<int>("security");
+        QTest::addColumn<QString>("protocol"); // "-": stored before there was a choice
         QTest::newRow("before-plain-upgrades-when-offered")
             << "pop.test"
-            << "-" << int(MailSecurity::StartTlsOptional);
+            << "-" << int(MailSecurity::StartTlsOptional) << QString("-");
         QTest::newRow("before-pop3s-scheme") << "POP3S://pop.test"
-                                             << "-" << int(MailSecurity::Tls);
+                                             << "-" << int(MailSecurity::Tls) << QString("-");
         QTest::newRow("before-port-995") << "pop.test:995"
-                                         << "-" << int(MailSecurity::Tls);
+                                         << "-" << int(MailSecurity::Tls) << QString("-");
         QTest::newRow("unused-slot-gets-the-new-default")
             << ""
-            << "-" << int(MailSecurity::StartTlsRequired);
+            << "-" << int(MailSecurity::StartTlsRequired) << QString("-");
         QTest::newRow("word-any-case")
             << "pop.test"
-            << "StartTLS-Optional" << int(MailSecurity::StartTlsOptional);
+            << "StartTLS-Optional" << int(MailSecurity::StartTlsOptional) << QString("-");
         QTest::newRow("none") << "pop.test:110"
-                              << "none" << int(MailSecurity::None);
-        QTest::newRow("port-995-is-tls-whatever-the-word") << "pop.test:995"
-                                                           << "none" << int(MailSecurity::Tls);
+                              << "none" << int(MailSecurity::None) << QString("-");
+        QTest::newRow("port-995-is-tls-whatever-the-word")
+            << "pop.test:995"
+            << "none" << int(MailSecurity::Tls) << QString("-");
         QTest::newRow("unknown-word-requires-starttls")
             << "pop.test"
-            << "maybe" << int(MailSecurity::StartTlsRequired);
+            << "maybe" << int(MailSecurity::StartTlsRequired) << QString("-");
+        QTest::newRow("imap-before-imaps-scheme")
+            << "IMAPS://imap.test"
+            << "-" << int(MailSecurity::Tls) << QString("imap");
+        QTest::newRow("imap-port-993-is-tls-whatever-the-word")
+            << "imap.test:993"
+            << "starttls" << int(MailSecurity::Tls) << QString("imap");
+        QTest::newRow("imap-port-995-is-no-tls-port")
+            << "imap.test:995"
+            << "starttls" << int(MailSecurity::StartTlsRequired) << QString("imap");
     }
 
     void securityAsStored() {
         QFETCH(QString, server);
         QFETCH(QString, word);
         QFETCH(int, security);
+        QFETCH(QString, protocol);
         TempProfile profile;
         SettingsStore tree = SettingsStore::tree();
         tree.WriteString(Server, QStringLiteral("Server5"), server);
+        if (protocol != QLatin1String("-"))
+            tree.WriteString(Server, QStringLiteral("Protocol5"), protocol);
         if (word != QLatin1String("-")) tree.WriteString(Server, QStringLiteral("Security5"), word);
         tree.WriteString(Server, QStringLiteral("TrustedCert5"),
                          QStringLiteral("AB:").repeated(31) + QStringLiteral("AB"));
@@ -334,6 +348,51 @@ private Q_SLOTS:
         MailboxConfig again;
         again.read(5);
         QCOMPARE(int(again.Security), security);
+    }
+
+    void imapFieldsAreStoredBesideTheMailbox() {
+        TempProfile profile;
+        MailboxConfig pop("pop.test", "ann", "pw");
+        pop.store(2);
+        // A POP3 mailbox gains no lines for what only IMAP has.
+        for (const char* ident : {"Protocol2", "Folder2", "SpamAction2", "JunkFolder2"})
+            QCOMPARE(stored(Server, QLatin1String(ident)), QStringLiteral("(missing)"));
+        MailboxConfig read;
+        read.read(2);
+        QCOMPARE(read.Protocol, MailProtocol::Pop3);
+        QCOMPARE(read.Folder, QStringLiteral("INBOX"));
+        QCOMPARE(read.Action, SpamAction::Move);
+
+        MailboxConfig imap("imap.test", "ann", "pw");
+        imap.Protocol = MailProtocol::Imap;
+        imap.Folder = QStringLiteral("Lists/Work");
+        imap.Action = SpamAction::Delete;
+        imap.JunkFolder = u"Müll"_qs;
+        imap.store(2);
+        QCOMPARE(stored(Server, "Protocol2"), QStringLiteral("imap"));
+        QCOMPARE(stored(Server, "Folder2"), QStringLiteral("Lists/Work"));
+        QCOMPARE(stored(Server, "SpamAction2"), QStringLiteral("delete"));
+        QCOMPARE(stored(Server, "JunkFolder2"), u"Müll"_qs);
+        read.read(2);
+        QCOMPARE(read.Protocol, MailProtocol::Imap);
+        QCOMPARE(read.OAuth2.Protocol, MailProtocol::Imap); // the scope follows the protocol
+        QCOMPARE(read.Folder, QStringLiteral("Lists/Work"));
+        QCOMPARE(read.Action, SpamAction::Delete);
+        QCOMPARE(read.JunkFolder, u"Müll"_qs);
+
+        // Back to POP3: the stored word changes, nothing is left to read as IMAP.
+        pop.store(2);
+        QCOMPARE(stored(Server, "Protocol2"), QStringLiteral("pop3"));
+        QCOMPARE(stored(Server, "Folder2"), QStringLiteral("INBOX"));
+
+        // Words edited by hand that name nothing read as the defaults.
+        SettingsStore::tree().WriteString(Server, "Protocol2", "smtp");
+        SettingsStore::tree().WriteString(Server, "SpamAction2", "burn");
+        SettingsStore::tree().WriteString(Server, "Folder2", "  ");
+        read.read(2);
+        QCOMPARE(read.Protocol, MailProtocol::Pop3);
+        QCOMPARE(read.Action, SpamAction::Move);
+        QCOMPARE(read.Folder, QStringLiteral("INBOX"));
     }
 };
 

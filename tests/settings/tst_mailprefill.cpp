@@ -25,8 +25,8 @@ class TestMailPrefill : public QObject {
 private Q_SLOTS:
     void profileInUse_data();
     void profileInUse();
-    void firstPopAccount_data();
-    void firstPopAccount();
+    void firstMailAccount_data();
+    void firstMailAccount();
     void mailtoHandler_data();
     void mailtoHandler();
     void commandFromExec_data();
@@ -62,21 +62,22 @@ void TestMailPrefill::profileInUse() {
     writeFile(folder + "/profiles.ini", profilesIni.replace("@ROOT@", folder.toUtf8()));
     writeFile(folder + "/p/old/prefs.js", OldPrefs);
     writeFile(folder + "/p/new/prefs.js", QByteArray(OldPrefs).replace(".old.", ".new."));
-    const std::optional<PrefillAccount> a = ThunderbirdPopAccount(home.path());
+    const std::optional<PrefillAccount> a = ThunderbirdMailAccount(home.path());
     QCOMPARE(a ? a->Server : QString(), server);
 }
 
-void TestMailPrefill::firstPopAccount_data() {
+void TestMailPrefill::firstMailAccount_data() {
     QTest::addColumn<QByteArray>("prefs");
-    QTest::addColumn<QStringList>("expected"); // server, port, user, security, server field
+    // protocol, server, port, user, security, server field
+    QTest::addColumn<QStringList>("expected");
     const QByteArray head =
         "// Mozilla User Preferences\n"
         "user_pref(\"mail.accountmanager.accounts\", \"account3,account1,account2\");\n"
         "user_pref(\"mail.account.account1.server\", \"server1\");\n"
         "user_pref(\"mail.account.account2.server\", \"server2\");\n"
         "user_pref(\"mail.account.account3.server\", \"server3\");\n"
-        "user_pref(\"mail.server.server3.type\", \"imap\");\n"
-        "user_pref(\"mail.server.server3.hostname\", \"imap.example\");\n"
+        "user_pref(\"mail.server.server3.type\", \"nntp\");\n"
+        "user_pref(\"mail.server.server3.hostname\", \"news.example\");\n"
         "user_pref(\"mail.server.server2.type\", \"pop3\");\n"
         "user_pref(\"mail.server.server2.hostname\", \"pop.second.example\");\n"
         "user_pref(\"mail.server.server2.userName\", \"second\");\n"
@@ -86,44 +87,57 @@ void TestMailPrefill::firstPopAccount_data() {
     const auto pref = [](const char* name, const char* value) {
         return QByteArray("user_pref(\"mail.server.server1.") + name + "\", " + value + ");\n";
     };
-    QTest::newRow("imap-skipped-list-order-wins")
-        << head << QStringList{"pop.example.org", "110", "ann", "none", "pop.example.org"};
+    QTest::newRow("news-skipped-list-order-wins")
+        << head << QStringList{"pop3", "pop.example.org", "110", "ann", "none", "pop.example.org"};
     QTest::newRow("ssl-socket-type")
         << head + pref("socketType", "3")
-        << QStringList{"pop.example.org", "995", "ann", "tls", "pop3s://pop.example.org"};
+        << QStringList{"pop3", "pop.example.org", "995", "ann", "tls", "pop3s://pop.example.org"};
     QTest::newRow("starttls-socket-type")
         << head + pref("socketType", "2")
-        << QStringList{"pop.example.org", "110", "ann", "starttls", "pop.example.org"};
+        << QStringList{"pop3", "pop.example.org", "110", "ann", "starttls", "pop.example.org"};
     QTest::newRow("try-starttls-socket-type")
         << head + pref("socketType", "1")
-        << QStringList{"pop.example.org", "110", "ann", "starttls-optional", "pop.example.org"};
+        << QStringList{"pop3", "pop.example.org",   "110",
+                       "ann",  "starttls-optional", "pop.example.org"};
     QTest::newRow("port-995-without-socket-type-is-tls")
         << head + pref("port", "995")
-        << QStringList{"pop.example.org", "995", "ann", "tls", "pop3s://pop.example.org"};
+        << QStringList{"pop3", "pop.example.org", "995", "ann", "tls", "pop3s://pop.example.org"};
     QTest::newRow("odd-port-in-server-field")
         << head + pref("port", "1110") + pref("socketType", "0")
-        << QStringList{"pop.example.org", "1110", "ann", "none", "pop.example.org:1110"};
+        << QStringList{"pop3", "pop.example.org", "1110", "ann", "none", "pop.example.org:1110"};
     QTest::newRow("renamed-host-and-user-in-use")
         << head + pref("realhostname", "\"mail.new.example\"") + pref("realuserName", "\"ann.b\"")
-        << QStringList{"mail.new.example", "110", "ann.b", "none", "mail.new.example"};
+        << QStringList{"pop3", "mail.new.example", "110", "ann.b", "none", "mail.new.example"};
     QTest::newRow("escaped-user-name")
         << QByteArray(head).replace("\"ann\"", R"("a\"n\\n\u00e9")")
-        << QStringList{"pop.example.org", "110", "a\"n\\n\u00e9", "none", "pop.example.org"};
-    QTest::newRow("no-pop3-account")
-        << QByteArray(head).replace("\"pop3\"", "\"imap\"") << QStringList{};
+        << QStringList{"pop3", "pop.example.org", "110", "a\"n\\n\u00e9",
+                       "none", "pop.example.org"};
+    const QByteArray imapFirst = QByteArray(head).replace("\"nntp\"", "\"imap\"");
+    QTest::newRow("imap-account-taken-in-list-order")
+        << imapFirst << QStringList{"imap", "news.example", "143", "", "none", "news.example"};
+    QTest::newRow("imap-ssl-socket-type")
+        << imapFirst + "user_pref(\"mail.server.server3.socketType\", 3);\n"
+        << QStringList{"imap", "news.example", "993", "", "tls", "imaps://news.example"};
+    QTest::newRow("imap-port-993-without-socket-type-is-tls")
+        << imapFirst + "user_pref(\"mail.server.server3.port\", 993);\n"
+        << QStringList{"imap", "news.example", "993", "", "tls", "imaps://news.example"};
+    QTest::newRow("no-mail-account")
+        << QByteArray(head).replace("\"pop3\"", "\"rss\"") << QStringList{};
     QTest::newRow("no-account-list") << QByteArray("user_pref(\"x\", 1);\n") << QStringList{};
 }
 
-void TestMailPrefill::firstPopAccount() {
+void TestMailPrefill::firstMailAccount() {
     QFETCH(QByteArray, prefs);
     QFETCH(QStringList, expected);
     QTemporaryDir home;
     writeFile(home.filePath(".thunderbird/profiles.ini"),
               "[Profile0]\nName=default\nIsRelative=1\nPath=abc.default\nDefault=1\n");
     writeFile(home.filePath(".thunderbird/abc.default/prefs.js"), prefs);
-    const std::optional<PrefillAccount> a = ThunderbirdPopAccount(home.path());
+    const std::optional<PrefillAccount> a = ThunderbirdMailAccount(home.path());
     QStringList got;
-    if (a) got = {a->Server, QString::number(a->Port), a->UserName, a->Security, a->serverText()};
+    if (a)
+        got = {a->Protocol, a->Server,   QString::number(a->Port),
+               a->UserName, a->Security, a->serverText()};
     QCOMPARE(got, expected);
 }
 

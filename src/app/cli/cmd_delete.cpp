@@ -19,17 +19,25 @@ int run(const QStringList& arguments) {
     const QString where = QStringLiteral("mailbox %1 (%2 on %3)")
                               .arg(c.rowsSlot())
                               .arg(c.rowsUserName(), c.rowsServer());
+    // An IMAP mailbox moves its spam into the Junk folder unless told to delete it.
+    const MailAccount account = c.session().account();
+    const bool moving =
+        account.Protocol == MailProtocol::Imap && account.Action == SpamAction::Move;
     if (!yes) {
-        cliOut() << "would delete " << marked << " of " << c.rows().size() << " message(s) from "
-                 << where << " (run with --yes to delete them):\n";
+        cliOut() << (moving ? "would move " : "would delete ") << marked << " of "
+                 << c.rows().size() << " message(s) "
+                 << (moving ? "into the Junk folder from " : "from ") << where
+                 << (moving ? " (run with --yes to move them):\n"
+                            : " (run with --yes to delete them):\n");
         printRows(c, true);
         return ExitOk;
     }
     int deleted = 0;
     QObject::connect(&c, &MainController::messagesDeleted, [&deleted](int n) { deleted = n; });
     if (!c.btDeleteClick()) return ExitFailure;
-    cliOut() << "deleted " << deleted << " message(s) from " << where << ", " << c.rows().size()
-             << " left\n";
+    cliOut() << (moving ? "moved " : "deleted ") << deleted << " message(s) "
+             << (moving ? "into the Junk folder from " : "from ") << where << ", "
+             << c.rows().size() << " left\n";
     // Messages the server refused to delete are still there: said on standard
     // error by the controller, and not a success.
     return c.RefusedDeletions() > 0 ? ExitFailure : ExitOk;
@@ -37,6 +45,7 @@ int run(const QStringList& arguments) {
 
 const CliCommand command("delete", "[--mailbox N] [--yes]",
                          "check the mailbox and delete its marked messages without asking (log "
-                         "blocks, spam counter); without --yes only show what would go",
+                         "blocks, spam counter; an IMAP mailbox moves them into its Junk folder "
+                         "unless its spam action is delete); without --yes only show what would go",
                          run);
 } // namespace

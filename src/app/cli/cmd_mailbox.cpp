@@ -43,6 +43,15 @@ void printSlot(int n, int current) {
              << "password " << password;
     if (!server.isEmpty()) {
         cliOut() << "  " << securityWord(box.Security);
+        if (box.Protocol == MailProtocol::Imap) {
+            cliOut() << "  imap folder " << box.Folder << "  spam ";
+            if (box.Action == SpamAction::Delete)
+                cliOut() << "delete";
+            else
+                cliOut() << "move to "
+                         << (box.JunkFolder.isEmpty() ? QStringLiteral("(the Junk folder)")
+                                                      : box.JunkFolder);
+        }
         if (!box.TrustedCert.isEmpty())
             cliOut() << "  trusts " << readableFingerprint(box.TrustedCert);
         if (box.SignIn == MailSignIn::OAuth2) {
@@ -146,6 +155,9 @@ int run(const QStringList& arguments) {
     std::optional<QString> server, user, password, fingerprint;
     std::optional<MailSecurity> security;
     std::optional<MailSignIn> method;
+    std::optional<MailProtocol> protocol;
+    std::optional<SpamAction> spamAction;
+    std::optional<QString> folder, spamFolder;
     std::optional<QString> provider, clientId, authUrl, tokenUrl, scope;
     bool clientSecret = false;
     while (!args.isEmpty()) {
@@ -154,11 +166,14 @@ int run(const QStringList& arguments) {
             if (!(setCurrent = slotNumber(args.takeFirst()))) return cliUsage("mailbox");
         } else if (arg == QLatin1String("--server") && !args.isEmpty()) {
             server = args.takeFirst().trimmed();
-            if (const QString problem = MailboxConfig::serverTextProblem(*server);
-                !problem.isEmpty()) {
-                cliErr() << "quillmere-cli mailbox: " << problem << Qt::endl;
-                return cliUsage("mailbox");
-            }
+        } else if (arg == QLatin1String("--protocol") && !args.isEmpty()) {
+            if (!(protocol = protocolFromWord(args.takeFirst()))) return cliUsage("mailbox");
+        } else if (arg == QLatin1String("--folder") && !args.isEmpty()) {
+            folder = args.takeFirst().trimmed();
+        } else if (arg == QLatin1String("--spam-folder") && !args.isEmpty()) {
+            spamFolder = args.takeFirst().trimmed();
+        } else if (arg == QLatin1String("--spam-action") && !args.isEmpty()) {
+            if (!(spamAction = spamActionFromWord(args.takeFirst()))) return cliUsage("mailbox");
         } else if (arg == QLatin1String("--user") && !args.isEmpty()) {
             user = args.takeFirst().trimmed();
         } else if (arg == QLatin1String("--password-stdin")) {
@@ -208,9 +223,20 @@ int run(const QStringList& arguments) {
     const bool oauth2Details = clientId || clientSecret || authUrl || tokenUrl || scope;
     if ((oauth2Details && !provider) || (password && clientSecret) || (provider && method))
         return cliUsage("mailbox");
-    const bool editsSlot =
-        server || user || password || security || fingerprint || provider || method;
+    const bool editsSlot = server || user || password || security || fingerprint || provider ||
+                           method || protocol || folder || spamFolder || spamAction;
     if (editsSlot != (slot != 0) || (!editsSlot && !setCurrent)) return cliUsage("mailbox");
+    if (server) {
+        // The server text is read by the protocol the slot will have.
+        MailboxConfig stored;
+        stored.readFields(slot);
+        if (const QString problem =
+                MailboxConfig::serverTextProblem(*server, protocol.value_or(stored.Protocol));
+            !problem.isEmpty()) {
+            cliErr() << "quillmere-cli mailbox: " << problem << Qt::endl;
+            return cliUsage("mailbox");
+        }
+    }
 
     ProfileLock lock;
     if (!cliLockProfile(lock)) return ExitProfileBusy;
@@ -235,6 +261,10 @@ int run(const QStringList& arguments) {
         // A slot taken into use starts with the new mailbox's protection.
         if (server && box.Server.isEmpty()) box.Security = MailboxConfig{}.Security;
         if (server) box.Server = *server;
+        if (protocol) box.Protocol = box.OAuth2.Protocol = *protocol;
+        if (folder) box.Folder = folder->isEmpty() ? QStringLiteral("INBOX") : *folder;
+        if (spamFolder) box.JunkFolder = *spamFolder;
+        if (spamAction) box.Action = *spamAction;
         if (security) box.Security = *security;
         if (fingerprint) box.TrustedCert = *fingerprint;
         if (user) box.UserName = *user;
@@ -292,14 +322,18 @@ int run(const QStringList& arguments) {
 
 const CliCommand
     command("mailbox",
-            "[N [--server HOST] [--user NAME] [--password-stdin] "
+            "[N [--server HOST] [--user NAME] [--password-stdin] [--protocol pop3|imap] "
+            "[--folder NAME] [--spam-folder NAME] [--spam-action move|delete] "
             "[--security tls|starttls|starttls-optional|none] [--trust-fingerprint SHA256] "
             "[--oauth2 google|microsoft|custom --client-id ID [--client-secret-stdin] "
             "[--auth-url URL --token-url URL [--scope SCOPE]]] [--sign-in password|oauth2]] "
             "[--current N]",
             "list the twelve mailbox slots (passwords only as set or empty, OAuth2 as signed in "
             "or not), store slot N as the general settings do (the password read from the first "
-            "line of standard input; a new mailbox requires STARTTLS, or uses TLS on port 995; "
+            "line of standard input; a new mailbox is POP3 and requires STARTTLS, or uses TLS on "
+            "port 995 (IMAP: 993); --protocol imap checks the folder --folder (INBOX) and moves "
+            "spam into the Junk folder (--spam-folder names it; \"\" finds it on the server) or, "
+            "with --spam-action delete, deletes it; "
             "--trust-fingerprint accepts the server certificate with that SHA-256 fingerprint "
             "although it fails verification, \"\" forgets it), or make slot N the current one; "
             "--oauth2 signs slot N in with OAuth2 through the application you registered with "

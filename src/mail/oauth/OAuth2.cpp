@@ -21,12 +21,14 @@ const QList<OAuth2Provider>& OAuth2Providers() {
         {QStringLiteral("google"), QStringLiteral("Google"),
          QStringLiteral("https://accounts.google.com/o/oauth2/v2/auth"),
          QStringLiteral("https://oauth2.googleapis.com/token"),
-         QStringLiteral("https://mail.google.com/"), true},
+         QStringLiteral("https://mail.google.com/"), QStringLiteral("https://mail.google.com/"),
+         true},
         {QStringLiteral("microsoft"), QStringLiteral("Microsoft"),
          QStringLiteral("https://login.microsoftonline.com/common/oauth2/v2.0/authorize"),
          QStringLiteral("https://login.microsoftonline.com/common/oauth2/v2.0/token"),
-         QStringLiteral("https://outlook.office.com/POP.AccessAsUser.All offline_access"), false},
-        {QStringLiteral("custom"), QStringLiteral("Custom"), {}, {}, {}, false},
+         QStringLiteral("https://outlook.office.com/POP.AccessAsUser.All offline_access"),
+         QStringLiteral("https://outlook.office.com/IMAP.AccessAsUser.All offline_access"), false},
+        {QStringLiteral("custom"), QStringLiteral("Custom"), {}, {}, {}, {}, false},
     };
     return providers;
 }
@@ -48,13 +50,18 @@ bool IsSafeOAuth2Address(const QString& address) {
 
 OAuth2Provider OAuth2Settings::effective() const {
     const std::optional<OAuth2Provider> preset = OAuth2ProviderFromWord(Provider);
-    if (preset && !preset->AuthorizationUrl.isEmpty()) return *preset;
+    if (preset && !preset->AuthorizationUrl.isEmpty()) {
+        OAuth2Provider used = *preset;
+        if (Protocol == MailProtocol::Imap) used.Scope = used.ImapScope;
+        return used;
+    }
     OAuth2Provider own;
     own.Word = QStringLiteral("custom");
     own.Name = QStringLiteral("Custom");
     own.AuthorizationUrl = AuthorizationUrl.trimmed();
     own.TokenUrl = TokenUrl.trimmed();
     own.Scope = Scope.trimmed();
+    own.ImapScope = own.Scope;
     return own;
 }
 
@@ -96,6 +103,7 @@ QByteArray OAuth2Tokens::toJson() const {
     if (Expires.isValid())
         object.insert(QStringLiteral("expires"), Expires.toUTC().toString(Qt::ISODate));
     if (!Refused.isEmpty()) object.insert(QStringLiteral("refused"), Refused);
+    if (!Scope.isEmpty()) object.insert(QStringLiteral("scope"), Scope);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -108,6 +116,7 @@ std::optional<OAuth2Tokens> OAuth2Tokens::fromJson(const QByteArray& json) {
     tokens.AccessToken = object.value(QStringLiteral("access_token")).toString();
     tokens.RefreshToken = object.value(QStringLiteral("refresh_token")).toString();
     tokens.Refused = object.value(QStringLiteral("refused")).toString();
+    tokens.Scope = object.value(QStringLiteral("scope")).toString();
     const QString expires = object.value(QStringLiteral("expires")).toString();
     if (!expires.isEmpty()) {
         tokens.Expires = QDateTime::fromString(expires, Qt::ISODate);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mail/MailProtocol.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -16,14 +18,15 @@ QString signInWord(MailSignIn method);
 std::optional<MailSignIn> signInFromWord(const QString& word);
 
 // A provider the sign-in knows: where the user signs in, where tokens are
-// fetched, and the scope that grants POP3. "custom" carries no endpoints: the
-// mailbox gives its own.
+// fetched, and the scopes that grant POP3 and IMAP. "custom" carries no
+// endpoints: the mailbox gives its own.
 struct OAuth2Provider {
     QString Word;             // "google", "microsoft", "custom"
     QString Name;             // "Google", "Microsoft", "Custom"
     QString AuthorizationUrl; // empty for custom
     QString TokenUrl;         // empty for custom
-    QString Scope;            // empty for custom
+    QString Scope;            // POP3's; empty for custom
+    QString ImapScope;        // IMAP's; empty for custom
     // The provider gives desktop applications a client secret, which must be sent.
     bool SecretRequired = false;
 };
@@ -49,9 +52,12 @@ struct OAuth2Settings {
     QString AuthorizationUrl;
     QString TokenUrl;
     QString Scope;
+    // The protocol of the mailbox, which decides a preset's scope; the mailbox's
+    // own (MailboxConfig::Protocol), not stored on its own.
+    MailProtocol Protocol = MailProtocol::Pop3;
 
-    // The endpoints and scope in effect: the preset's, or these fields for
-    // "custom" (and for a word that names no preset).
+    // The endpoints and scope in effect: the preset's (its scope for Protocol),
+    // or these fields for "custom" (and for a word that names no preset).
     OAuth2Provider effective() const;
     // What is missing before a sign-in can start, as a sentence; empty when
     // nothing is (a client id, for custom both addresses, the secret where the
@@ -74,6 +80,9 @@ struct OAuth2Tokens {
     // "invalid_grant: ..."): the sign-in is withdrawn and only a new one helps.
     // Empty while they are good.
     QString Refused;
+    // The scope the sign-in asked for; empty for tokens stored before it was
+    // kept (which were all for POP3).
+    QString Scope;
 
     bool isEmpty() const { return AccessToken.isEmpty() && RefreshToken.isEmpty(); }
     // Whether the access token should be refreshed before it is used at now:
@@ -81,8 +90,8 @@ struct OAuth2Tokens {
     // unknown lifetime is used until the server rejects it.
     bool needsRefresh(const QDateTime& now, int marginSeconds = 60) const;
 
-    // A compact JSON object: {"access_token","refresh_token","expires"} with
-    // the expiry as ISO 8601 UTC text, and "refused" when there is a refusal.
+    // A compact JSON object: {"access_token","refresh_token","expires","scope"}
+    // with the expiry as ISO 8601 UTC text, and "refused" when there is a refusal.
     QByteArray toJson() const;
     // Nothing for text that is not such an object.
     static std::optional<OAuth2Tokens> fromJson(const QByteArray& json);

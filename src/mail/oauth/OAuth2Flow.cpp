@@ -252,6 +252,7 @@ void OAuth2SignIn::start(quint16 port) {
         tokens.AccessToken = d->flow->token();
         tokens.RefreshToken = d->flow->refreshToken();
         if (d->flow->expirationAt().isValid()) tokens.Expires = d->flow->expirationAt().toUTC();
+        tokens.Scope = d->settings.effective().Scope;
         d->tokens = tokens;
         d->finished = true;
         d->handler->finish(QStringLiteral("You are signed in. You may close this window."));
@@ -392,6 +393,7 @@ OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings& settings, const OAuth2Tok
     renewed.AccessToken = answer.values.value(QStringLiteral("access_token")).toString();
     renewed.RefreshToken = answer.values.value(QStringLiteral("refresh_token")).toString();
     if (renewed.RefreshToken.isEmpty()) renewed.RefreshToken = tokens.RefreshToken;
+    renewed.Scope = tokens.Scope;
     bool ok = false;
     const qint64 lifetime = answer.values.value(QStringLiteral("expires_in")).toLongLong(&ok);
     if (ok && lifetime > 0) renewed.Expires = QDateTime::currentDateTimeUtc().addSecs(lifetime);

@@ -20,6 +20,7 @@ public:
     void setDialLink(TagDialLink* link) override { m_pop.RAS = link; }
     void setKeepConnection(bool keep) override { m_pop.KeepConnection = keep; }
     bool connected() const override { return m_pop.Connected(); }
+    MailProtocol protocol() const override { return MailProtocol::Pop3; }
 
     void list() override;
     int count() const override { return m_pop.RemoteInfo.Count(); }

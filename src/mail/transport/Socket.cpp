@@ -213,6 +213,7 @@ void TagSocket::createSocket() {
     connect(s, &QIODevice::readyRead, this, [this] {
         Readable = true;
         wake();
+        if (OnReadable) OnReadable(this);
     });
     connect(s, &QIODevice::bytesWritten, this, [this] {
         Writable = true;
@@ -234,6 +235,7 @@ void TagSocket::createSocket() {
     connect(s, &QAbstractSocket::disconnected, this, [this] {
         if (!PeerClosed && !AsyncError) socketError(QAbstractSocket::RemoteHostClosedError);
         wake();
+        if (OnReadable) OnReadable(this);
     });
 }
 

@@ -75,6 +75,9 @@ public:
     std::function<void(QObject*, int Perc, int Transferred)> OnProgress;
     // Fired before a failure is raised; the handler may change the text.
     std::function<void(QObject*, QString& Msg)> OnError;
+    // Fired when bytes arrive or the connection ends, for a protocol that waits
+    // for the server outside a wait of its own (IMAP's IDLE).
+    std::function<void(QObject*)> OnReadable;
 
     // A socket exists: true from the end of Open until Close.
     bool Connected() const { return m_socket != nullptr; }
@@ -124,6 +127,16 @@ public:
     // event loop, which sends the rest, so a pipelined window never blocks on
     // a server that is busy answering.
     void QueueLines(const QStringList& Lines);
+    // Sends Bytes as they are and waits until they have left, as SendLine does.
+    void SendBytes(const QByteArray& Bytes);
+    // Queues Bytes as they are for sending without waiting, as QueueLines does.
+    void QueueBytes(const QByteArray& Bytes);
+    // Waits until bytes arrive and returns every byte received so far; raises
+    // what ends the wait as ReadReplyLine does (MidReply: a close counts as one
+    // in the middle of a reply).
+    QByteArray ReadAvailable(bool MidReply);
+    // The bytes received and not yet read, without waiting; empty when none.
+    QByteArray TakeAvailable();
     // Reads exactly one line (nothing after it) and returns ReplyCode(Line), or
     // -1 with an empty Line when the peer closed after a part of the line. A
     // peer that closed before sending anything raises ESocketError

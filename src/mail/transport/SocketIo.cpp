@@ -40,16 +40,19 @@ qsizetype blockPart(const QByteArray& received, const QByteArray& ahead, bool* d
 } // namespace
 
 void TagSocket::SendLine(const QString& Line) {
+    SendBytes(Line.toUtf8() + "\r\n");
+}
+
+void TagSocket::SendBytes(const QByteArray& Bytes) {
     // A cancel between two waits (from an event handler) has closed the socket
     // already: report the cancel, not the missing connection.
     if (Canceled) RaiseCanceled();
     if (!Connected()) RaiseSocketError(57008);
-    const QByteArray data = Line.toUtf8() + "\r\n";
     m_counter.Start();
     // After the peer has closed, the line goes nowhere; the wait for its reply
     // then fails at once.
     if (!PeerClosed) {
-        m_socket->write(data);
+        m_socket->write(Bytes);
         m_socket->flush();
     }
     waitFor([this] { return !m_socket || PeerClosed || m_socket->bytesToWrite() == 0; },
@@ -61,15 +64,19 @@ void TagSocket::SendLine(const QString& Line) {
 }
 
 void TagSocket::QueueLines(const QStringList& Lines) {
+    QByteArray data;
+    for (const QString& line : Lines)
+        data += line.toUtf8() + "\r\n";
+    QueueBytes(data);
+}
+
+void TagSocket::QueueBytes(const QByteArray& Bytes) {
     if (Canceled) RaiseCanceled();
     if (!Connected()) RaiseSocketError(57008);
     if (AsyncError) RaiseSocketError(AsyncErrorCode);
     // After the peer has closed, the lines go nowhere, as with SendLine.
-    if (PeerClosed || Lines.isEmpty()) return;
-    QByteArray data;
-    for (const QString& line : Lines)
-        data += line.toUtf8() + "\r\n";
-    m_socket->write(data);
+    if (PeerClosed || Bytes.isEmpty()) return;
+    m_socket->write(Bytes);
     // Hands the kernel what it takes now; Qt sends the rest when it can.
     m_socket->flush();
 }
@@ -85,6 +92,20 @@ void TagSocket::waitReadable(bool MidReply) {
     if (m_counter.TimedOut) RaiseTimedOut();
     if (AsyncError) RaiseSocketError(AsyncErrorCode);
     if (!bytesWaiting()) raiseClosed(MidReply);
+}
+
+QByteArray TagSocket::ReadAvailable(bool MidReply) {
+    if (Canceled) RaiseCanceled();
+    if (!Connected()) RaiseSocketError(57008);
+    waitReadable(MidReply);
+    Readable = false;
+    return m_socket->readAll();
+}
+
+QByteArray TagSocket::TakeAvailable() {
+    if (!m_socket) return {};
+    Readable = false;
+    return m_socket->readAll();
 }
 
 int TagSocket::ReadReplyLine(QString& Line) {

@@ -62,6 +62,10 @@ bool DovecotServer::start() {
             m_port = quint16(line.mid(5).toUInt());
         else if (line.startsWith("tlsport="))
             m_tlsPort = quint16(line.mid(8).toUInt());
+        else if (line.startsWith("imapport="))
+            m_imapPort = quint16(line.mid(9).toUInt());
+        else if (line.startsWith("imapsport="))
+            m_imapsPort = quint16(line.mid(10).toUInt());
     }
     m_running = true;
     return m_port != 0;
@@ -88,19 +92,21 @@ QString DovecotServer::mailbox(const QList<QByteArray>& messages) {
     return user;
 }
 
-QStringList DovecotServer::messageIds(const QString& user) const {
+QStringList DovecotServer::messageIds(const QString& user, const QString& folder) const {
     QStringList ids;
-    for (const QByteArray& m : messages(user)) {
+    for (const QByteArray& m : messages(user, folder)) {
         const qsizetype at = m.indexOf("Message-ID: <");
         ids << QString::fromLatin1(m.mid(at + 13, m.indexOf('@', at) - at - 13));
     }
     return ids;
 }
 
-QList<QByteArray> DovecotServer::messages(const QString& user) const {
+QList<QByteArray> DovecotServer::messages(const QString& user, const QString& folder) const {
     QStringList files;
-    const QString maildir =
-        m_dir.path() + QStringLiteral("/mail/") + user + QStringLiteral("/Maildir/");
+    // Maildir++: a folder other than the inbox is a hidden folder of its own.
+    const QString maildir = m_dir.path() + QStringLiteral("/mail/") + user +
+                            QStringLiteral("/Maildir/") +
+                            (folder.isEmpty() ? QString() : u'.' + folder + u'/');
     for (const char* sub : {"new", "cur"}) {
         QDir d(maildir + QLatin1String(sub));
         for (const QString& name : d.entryList(QDir::Files))
@@ -124,6 +130,14 @@ QString DovecotServer::server() const {
 
 QString DovecotServer::secureServer() const {
     return QStringLiteral("pop3s://localhost:%1").arg(m_tlsPort);
+}
+
+QString DovecotServer::imapServer() const {
+    return QStringLiteral("localhost:%1").arg(m_imapPort);
+}
+
+QString DovecotServer::secureImapServer() const {
+    return QStringLiteral("imaps://localhost:%1").arg(m_imapsPort);
 }
 
 QList<QSslCertificate> DovecotServer::certificates() const {

@@ -7,11 +7,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A private Dovecot POP3 server on 127.0.0.1 for one test (needs root, as the
-// tests run here). It is driven by scripts/lib/dovecot.sh, which demo and
-// benchmark scripts use the same way. Everything lives in a temporary folder
-// that goes with the object; the server stops with it, and by itself should
-// the test process die.
+// A private Dovecot POP3 and IMAP server on 127.0.0.1 for one test (needs root,
+// as the tests run here). Over IMAP each mailbox has a folder "Junk" marked \Junk. It is driven by
+// scripts/lib/dovecot.sh, which demo and benchmark scripts use the same way. Everything lives in a
+// temporary folder that goes with the object; the server stops with it, and by itself should the
+// test process die.
 class DovecotServer {
 public:
     // With tls, the server also offers STLS and listens for TLS from the start,
@@ -37,16 +37,22 @@ public:
     bool addUser(const QString& user, const QString& password);
     // Stores a message as the newest of user's mailbox.
     bool addMessage(const QString& user, const QByteArray& message);
-    // The messages now in user's mailbox, oldest first.
-    QList<QByteArray> messages(const QString& user) const;
     // A new mailbox of its own (password "secret") holding messages, oldest
     // first; its user name. A mailbox that cannot be made ends the test run.
     QString mailbox(const QList<QByteArray>& messages = {});
-    // The Message-IDs (the part before "@") now in user's mailbox, oldest first.
-    QStringList messageIds(const QString& user) const;
+    // The Message-IDs (the part before "@") now in user's inbox (or another
+    // folder of the mailbox), oldest first.
+    QStringList messageIds(const QString& user, const QString& folder = QString()) const;
+    // The messages now in user's inbox (or another folder of the mailbox),
+    // oldest first.
+    QList<QByteArray> messages(const QString& user, const QString& folder = QString()) const;
 
     quint16 port() const { return m_port; }
     quint16 tlsPort() const { return m_tlsPort; }
+    // "localhost:<port>" of IMAP (with STARTTLS when tls was asked for), and
+    // "imaps://localhost:<port>": TLS from the start.
+    QString imapServer() const;
+    QString secureImapServer() const;
     // "localhost:<port>": the plain port (with STLS when tls was asked for).
     QString server() const;
     // "pop3s://localhost:<tlsport>": TLS from the start.
@@ -70,6 +76,8 @@ private:
     bool m_running = false;
     quint16 m_port = 0;
     quint16 m_tlsPort = 0;
+    quint16 m_imapPort = 0;
+    quint16 m_imapsPort = 0;
     QString m_error;
     QString m_oauth2;
 };

@@ -94,10 +94,13 @@ private:
                 m_owner->m_received[c->index].append(line);
             }
             if (c->stalled) continue;
-            if (c->next < c->script.size())
+            if (c->next < c->script.size()) {
                 play(c, c->script.at(c->next++));
-            else
-                c->socket->write("-ERR unexpected command\r\n");
+            } else {
+                QMutexLocker lock(&m_owner->m_mutex);
+                QByteArray reply = m_owner->m_unexpected;
+                c->socket->write(reply.replace("%TAG%", line.left(line.indexOf(' '))));
+            }
         }
     }
 
@@ -187,6 +190,11 @@ void ScriptedPop3Server::setTlsIdentity(const QSslCertificate& certificate, cons
     QMutexLocker lock(&m_mutex);
     m_certificate = certificate;
     m_key = key;
+}
+
+void ScriptedPop3Server::setUnexpectedReply(const QByteArray& reply) {
+    QMutexLocker lock(&m_mutex);
+    m_unexpected = reply;
 }
 
 QString ScriptedPop3Server::server() const {

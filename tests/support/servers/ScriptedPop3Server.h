@@ -54,6 +54,9 @@ public:
     QList<QByteArray> receivedBytes(int connection = 0) const;
     // The lines the script of a connection expects, in order.
     QStringList expected(int connection = 0) const;
+    // What a line after the end of its script is answered; "-ERR unexpected
+    // command" unless set. "%TAG%" in it stands for the line's first word.
+    void setUnexpectedReply(const QByteArray& reply);
     // The certificate and key the StartTls action presents.
     void setTlsIdentity(const QSslCertificate& certificate, const QSslKey& key);
     // Waits (in the event loop) until the client has closed a connection.
@@ -71,6 +74,7 @@ private:
     QList<bool> m_closed;
     QSslCertificate m_certificate;
     QSslKey m_key;
+    QByteArray m_unexpected = "-ERR unexpected command\r\n";
     QThread m_thread;
     quint16 m_port = 0;
 };
