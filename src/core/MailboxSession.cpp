@@ -9,6 +9,7 @@
 #include "settings/SecretStore.h"
 #include "settings/SettingsStore.h"
 
+#include <QFile>
 #include <QScopeGuard>
 
 // The client's announcements, turned into rows and the session's signals.
@@ -110,6 +111,9 @@ void MailboxSession::use(int n, const RemotePOPLoad& load) {
     m_client->setAccount(account);
     m_account = account;
     m_oauth2 = box.OAuth2;
+    m_cacheHeaders = box.CacheHeaders;
+    m_cacheMailbox = box.cacheMailbox();
+    m_cacheFile = box.headerCacheFile();
     m_secretError = load.secretError;
     m_slot = n;
 }
@@ -209,7 +213,25 @@ void MailboxSession::check(int ruleSlot, bool keep) {
 void MailboxSession::refresh() {
     clearRows();
     m_events->m_dateFormat = listDateFormat();
+    const std::unique_ptr<HeaderCache> cache = openHeaderCache();
+    m_client->setHeaderCache(cache.get());
+    const auto detach = qScopeGuard([this] { m_client->setHeaderCache(nullptr); });
     m_client->list();
+    // Written once per listing, and only when it changed. A cache that cannot
+    // be written costs the next check its downloads, nothing else.
+    if (cache && cache->changed()) cache->save(m_cacheFile);
+}
+
+std::unique_ptr<HeaderCache> MailboxSession::openHeaderCache() const {
+    if (!m_cacheAllowed || m_cacheFile.isEmpty()) return nullptr;
+    if (!m_cacheHeaders) {
+        // Switched off: no headers of this mailbox stay behind.
+        QFile::remove(m_cacheFile);
+        return nullptr;
+    }
+    auto cache = std::make_unique<HeaderCache>(m_cacheMailbox);
+    cache->load(m_cacheFile);
+    return cache;
 }
 
 DeletionOutcome MailboxSession::deleteMarked(const std::function<void(int index)>& record) {

@@ -98,6 +98,9 @@ public:
     void setDialLink(TagDialLink* link);
     // Seconds any one network wait may last (120 unless set).
     void setTimeOut(int seconds);
+    // Whether listings may use the slot's header cache at all (yes unless set):
+    // with no, they neither read nor write it, whatever the slot's switch says.
+    void setHeaderCacheAllowed(bool allowed) { m_cacheAllowed = allowed; }
     // Whether a connection is open (kept from the last check).
     bool connected() const { return m_client->connected(); }
     // Signs off a connection that is open.
@@ -129,7 +132,10 @@ public:
     // --- Operations (each raises the mail library's exceptions) --------------------
 
     // Lists the mailbox anew: the rows appear as the messages arrive, each
-    // classified at once and every row once more at the end. ruleSlot is the
+    // classified at once and every row once more at the end. With the slot's
+    // header cache on, the headers held there are not downloaded again, and a
+    // complete listing writes the cache back when it changed; with it off, the
+    // cache file is removed. ruleSlot is the
     // slot whose "To does not contain" rules apply; keep leaves the connection
     // signed in for a deletion. A connection kept since the last check is
     // signed off first, so that mail that arrived meanwhile is listed.
@@ -188,6 +194,9 @@ private:
 
     // The row of message index of the client's listing.
     MessageRow rowFor(int index) const;
+    // The slot's header cache as its file holds it, for a listing; null when
+    // listings may not use it (its file is removed when the slot's switch is off).
+    std::unique_ptr<HeaderCache> openHeaderCache() const;
     // The access token for the slot held (the client's token source): the
     // stored tokens, renewed when about to expire or after the server
     // rejected them. Raises with "sign in again" advice when none can be had;
@@ -204,6 +213,11 @@ private:
     int m_slot = 0;
     MailAccount m_account;
     OAuth2Settings m_oauth2;
+    // The slot's header cache: its switch and its file; allowed by the caller.
+    bool m_cacheHeaders = false;
+    HeaderCache::Mailbox m_cacheMailbox;
+    QString m_cacheFile;
+    bool m_cacheAllowed = true;
     // Why the slot's secrets could not be read (a locked keyring that may not
     // be asked); empty when they were.
     QString m_secretError;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mail/cache/HeaderCache.h"
 #include "mail/oauth/OAuth2.h"
 #include "mail/transport/MailSecurity.h"
 #include "settings/Prompter.h"
@@ -38,6 +39,10 @@ struct MailboxConfig {
     // the client secret is kept with the secrets. The tokens are not part of
     // the slot: see ReadOAuth2Tokens.
     OAuth2Settings OAuth2;
+    // Whether checks keep the headers of listed messages in the mailbox's
+    // header cache, so that the next one downloads only new ones
+    // ("HeaderCache"n; missing: on).
+    bool CacheHeaders = true;
     // Whether Password and the client secret hold what the store keeps: false
     // after readFields alone, or when the keyring could not be read. store()
     // then leaves the stored secrets alone unless they were given new text, so
@@ -45,6 +50,10 @@ struct MailboxConfig {
     bool SecretsRead = true;
 
     bool inUse() const { return !Server.isEmpty(); }
+    // The mailbox as its header cache names it, and the cache's file (see
+    // AppPaths::headerCacheFile).
+    HeaderCache::Mailbox cacheMailbox() const;
+    QString headerCacheFile() const;
 
     // The idents of slot n in section "Server": "Server"n, "Mailbox"n, "Passwd"n,
     // "Security"n, "TrustedCert"n.
@@ -61,6 +70,8 @@ struct MailboxConfig {
     static QString oauth2AuthUrlIdent(int n);
     static QString oauth2TokenUrlIdent(int n);
     static QString oauth2ScopeIdent(int n);
+    // "HeaderCache"n in section "Server".
+    static QString headerCacheIdent(int n);
 
     // Whether a server text asks for TLS from the start: the "pop3s://" scheme
     // or port 995. Such a server is always used with TLS.
@@ -90,7 +101,8 @@ struct MailboxConfig {
     // commit; a slot not in use has its keyring entries (tokens included)
     // removed. Without the keyring both go into the tree, enciphered (empty
     // text for none). Throws EFileError or ESecretStoreError (the tree is then
-    // not to be committed).
+    // not to be committed). A slot given another mailbox, or whose header cache
+    // is switched off, has the header cache of the mailbox it held removed.
     void store(int n) const;
     // The same as part of a group of writes to the settings tree (written on its commit).
     void store(SettingsGroup& tree, int n) const;
