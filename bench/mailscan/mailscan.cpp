@@ -1,15 +1,21 @@
 // Times one mailbox scan (UpdateInfo: LIST and TOP for every message), one
-// deletion of every second message (a scan, not timed, then TransferData), or
-// the processor time a wait on a silent server costs. Prints "key=value" lines.
+// deletion of every second message (a scan, not timed, then TransferData), a
+// check with a header cache (read from its file, UpdateInfo with it, written
+// back), or the processor time a wait on a silent server costs. Prints
+// "key=value" lines.
 //   mailscan scan|delete <server> <user> [lockstep]
 //       (the password comes from QUILL_BENCH_PASSWORD; "lockstep" turns
 //       pipelining off, as with a server that does not offer it)
+//   mailscan check <server> <user> <cache file>
 //   mailscan stall <seconds>
 #include "mail/Exceptions.h"
+#include "mail/cache/HeaderCache.h"
 #include "mail/pop3/RemotePOP.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHash>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <cstdio>
@@ -53,8 +59,45 @@ int scan(const QString& server, const QString& user, bool lockstep) {
     pop.OnUpdatingInfo = [&](QObject*) { signedIn = wall.nsecsElapsed() / 1e9; };
     pop.OnNextInfoUpdated = [&](QObject*, int) { last = wall.nsecsElapsed() / 1e9; };
     pop.UpdateInfo();
-    std::printf("signed_in=%.3f\nlast_row=%.3f\n", signedIn, last);
+    std::printf("signed_in=%.3f\nlast_row=%.3f\nlisting=%.3f\n", signedIn, last, last - signedIn);
     report(pop.RemoteInfo.Count(), wall.nsecsElapsed() / 1e9, cpuSeconds() - cpu);
+    return 0;
+}
+
+// The whole check as a program runs it: the cache read while the client signs
+// in, the listing, the cache written back when it changed; the listing also on
+// its own (sign-in to last row), and how many headers it downloaded.
+int check(const QString& server, const QString& user, const QString& file) {
+    TmsRemotePOP pop;
+    configure(pop, server, user, false);
+    const double cpu = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    HeaderCache cache({server, user, QStringLiteral("INBOX")});
+    cache.loadInBackground(file);
+    double signedIn = 0, last = 0;
+    std::vector<HeaderCache::Entry> held; // what the cache held, once it is read
+    pop.OnUpdatingInfo = [&](QObject*) { signedIn = wall.nsecsElapsed() / 1e9; };
+    pop.OnNextInfoUpdated = [&](QObject*, int index) {
+        if (index == 0) held = cache.entries();
+        last = wall.nsecsElapsed() / 1e9;
+    };
+    pop.Cache = &cache;
+    pop.UpdateInfo();
+    const double listed = wall.nsecsElapsed() / 1e9;
+    if (cache.changed() && !cache.save(file)) throw EFileError("cannot write " + file);
+    const double seconds = wall.nsecsElapsed() / 1e9;
+    QHash<QString, qint64> sizes;
+    for (const HeaderCache::Entry& e : held)
+        sizes.insert(e.Key, e.Size);
+    int downloaded = 0;
+    for (int i = 0; i < pop.RemoteInfo.Count(); ++i) {
+        const TmsRemoteInfoItem& item = pop.RemoteInfo.Items(i);
+        if (sizes.value(item.UID, -1) != item.Size) ++downloaded;
+    }
+    std::printf("downloaded=%d\ncache_save=%.3f\ncache_bytes=%lld\nsigned_in=%.3f\nlisting=%.3f\n",
+                downloaded, seconds - listed, QFileInfo(file).size(), signedIn, last - signedIn);
+    report(pop.RemoteInfo.Count(), seconds, cpuSeconds() - cpu);
     return 0;
 }
 
@@ -110,6 +153,8 @@ int main(int argc, char** argv) {
             return scan(args[2], args[3], lockstep);
         if ((args.size() == 4 || lockstep) && args[1] == QLatin1String("delete"))
             return remove(args[2], args[3], lockstep);
+        if (args.size() == 5 && args[1] == QLatin1String("check"))
+            return check(args[2], args[3], args[4]);
         if (args.size() == 3 && args[1] == QLatin1String("stall")) return stall(args[2].toInt());
     } catch (const Exception& e) {
         std::fprintf(stderr, "mailscan: %s\n", e.what());
@@ -117,6 +162,7 @@ int main(int argc, char** argv) {
     }
     std::fprintf(
         stderr,
-        "usage: mailscan scan|delete <server> <user> [lockstep] | mailscan stall <seconds>\n");
+        "usage: mailscan scan|delete <server> <user> [lockstep] | mailscan check <server> <user> "
+        "<cache file> | mailscan stall <seconds>\n");
     return 2;
 }

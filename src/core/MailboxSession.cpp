@@ -229,8 +229,9 @@ std::unique_ptr<HeaderCache> MailboxSession::openHeaderCache() const {
         QFile::remove(m_cacheFile);
         return nullptr;
     }
+    // Read while the client signs in.
     auto cache = std::make_unique<HeaderCache>(m_cacheMailbox);
-    cache->load(m_cacheFile);
+    cache->loadInBackground(m_cacheFile);
     return cache;
 }
 

@@ -176,8 +176,8 @@ void MailboxConfig::store(SettingsGroup& tree, int n) const {
     MailboxConfig held;
     held.Server = tree.ReadString(Section, serverIdent(n), QString());
     held.UserName = tree.ReadString(Section, userIdent(n), QString());
-    const bool sameMailbox = held.Server.compare(Server, Qt::CaseInsensitive) == 0 &&
-                             held.UserName == UserName;
+    const bool sameMailbox =
+        held.Server.compare(Server, Qt::CaseInsensitive) == 0 && held.UserName == UserName;
     // Headers of a mailbox the slot no longer checks, or may no longer keep, go.
     if (held.inUse() && (!sameMailbox || !CacheHeaders)) QFile::remove(held.headerCacheFile());
     tree.WriteString(Section, serverIdent(n), Server);

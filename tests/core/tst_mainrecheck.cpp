@@ -65,8 +65,9 @@ class TestMainRecheck : public QObject {
 
     static MainController& start(Harness& h) {
         MainController& c = h.start();
-        setRules(c.dialogModels().Spam.gridSubject, {subjectRule("Contains", "pills", false, true),
-                                                     subjectRule("Contains", "offer", false, false)});
+        setRules(c.dialogModels().Spam.gridSubject,
+                 {subjectRule("Contains", "pills", false, true),
+                  subjectRule("Contains", "offer", false, false)});
         setRules(c.dialogModels().Spam.gridExcept,
                  {exceptionRule("Domain name", "Equals", "good.test", false, "7")});
         return c;
@@ -94,8 +95,9 @@ class TestMainRecheck : public QObject {
         QList<QMetaObject::Connection> links{
             QObject::connect(s, &MailboxSession::opening, [&] { seen.events << "opening"; }),
             QObject::connect(s, &MailboxSession::listing, [&] { seen.events << "listing"; }),
-            QObject::connect(s, &MailboxSession::checking,
-                             [&](int i, int n) { seen.events << QStringLiteral("%1/%2").arg(i).arg(n); }),
+            QObject::connect(
+                s, &MailboxSession::checking,
+                [&](int i, int n) { seen.events << QStringLiteral("%1/%2").arg(i).arg(n); }),
             QObject::connect(s, &MailboxSession::rowChanged,
                              [&](int i) { seen.events << QStringLiteral("row %1").arg(i); }),
             QObject::connect(s, &MailboxSession::listEnded,

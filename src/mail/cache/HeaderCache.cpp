@@ -6,7 +6,8 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <cstdio>
-#include <unistd.h>
+#include <cstring>
+#include <system_error>
 
 // The file: the magic "QUILLHDR", the format version (u32), the mailbox's
 // server, user name and folder (each a u32 length and UTF-8 text), the validity
@@ -23,81 +24,183 @@ constexpr qsizetype MagicSize = 8;
 constexpr qsizetype ChecksumSize = 8;
 // No key or mailbox field is longer: a UIDL is at most 70 characters.
 constexpr quint32 FieldLimit = 64 * 1024;
+// What a save holds before it hands the bytes to the file: a large cache is
+// never held in memory a second time.
+constexpr qsizetype Chunk = 1024 * 1024;
 
+// The checksum over bytes given in pieces of any length: 64-bit words, each
+// mixed into the state by a bijection (so any one changed word changes the
+// result), then the length, then a final avalanche.
+class Checksum {
+public:
+    void add(const char* p, qsizetype n) {
+        m_length += quint64(n);
+        while (m_tailBytes > 0 && m_tailBytes < 8 && n > 0) {
+            m_tail |= quint64(uchar(*p++)) << (8 * m_tailBytes++);
+            --n;
+        }
+        if (m_tailBytes == 8) {
+            mix(m_tail);
+            m_tail = 0;
+            m_tailBytes = 0;
+        }
+        for (; n >= 8; p += 8, n -= 8)
+            mix(qFromLittleEndian<quint64>(p));
+        for (; n > 0; --n)
+            m_tail |= quint64(uchar(*p++)) << (8 * m_tailBytes++);
+    }
+    quint64 result() const {
+        Checksum end = *this;
+        end.mix(m_tail);
+        end.mix(m_length);
+        quint64 h = end.m_h;
+        h ^= h >> 33;
+        h *= 0xFF51AFD7ED558CCDull;
+        h ^= h >> 33;
+        h *= 0xC4CEB9FE1A85EC53ull;
+        h ^= h >> 33;
+        return h;
+    }
+
+private:
+    static constexpr quint64 Odd = 0x9E3779B97F4A7C15ull;
+    void mix(quint64 word) {
+        m_h = (m_h ^ word) * Odd;
+        m_h ^= m_h >> 32;
+    }
+    quint64 m_h = Odd;
+    quint64 m_tail = 0;
+    int m_tailBytes = 0;
+    quint64 m_length = 0;
+};
+
+// Writes the format into memory, or through memory into a file a chunk at a
+// time; finish() adds the checksum.
 class Writer {
 public:
-    explicit Writer(qsizetype reserve) { m_out.reserve(reserve); }
+    explicit Writer(QIODevice* file = nullptr, qsizetype reserve = 4096) : m_file(file) {
+        m_out.reserve(file ? Chunk + 4096 : reserve);
+    }
 
     void u32(quint32 v) {
         char b[4];
         qToLittleEndian(v, b);
-        m_out.append(b, 4);
+        raw(QByteArrayView(b, 4));
     }
     void u64(quint64 v) {
         char b[8];
         qToLittleEndian(v, b);
-        m_out.append(b, 8);
+        raw(QByteArrayView(b, 8));
     }
     void bytes(QByteArrayView v) {
         u32(quint32(v.size()));
-        m_out.append(v);
+        raw(v);
     }
-    void raw(QByteArrayView v) { m_out.append(v); }
+    void raw(QByteArrayView v) {
+        m_out.append(v);
+        if (m_file && m_out.size() >= Chunk) spill();
+    }
+    // Ends the bytes with their checksum; false when the file took less than given.
+    bool finish() {
+        m_sum.add(m_out.constData(), m_out.size());
+        char b[8];
+        qToLittleEndian(m_sum.result(), b);
+        m_out.append(b, 8);
+        if (m_file) spill();
+        return m_ok;
+    }
     QByteArray& out() { return m_out; }
 
 private:
+    void spill() {
+        m_sum.add(m_out.constData(), m_out.size());
+        m_ok = m_ok && m_file->write(m_out) == m_out.size();
+        m_out.resize(0); // keeps its room for the next chunk
+    }
+
+    QIODevice* m_file;
     QByteArray m_out;
+    Checksum m_sum;
+    bool m_ok = true;
 };
 
-// Reads what Writer wrote; any read past the end, or over a limit, fails the
-// whole reading.
-class Reader {
+} // namespace
+
+// Reads what Writer wrote, from memory or from a file, summing what it reads;
+// any read past the end, or over a limit, fails the whole reading, and so
+// does a checksum that does not match at the end.
+class HeaderCache::Reader {
 public:
-    explicit Reader(QByteArrayView in) : m_in(in) {}
+    // size: the whole file's, the checksum included.
+    Reader(QByteArrayView memory) : m_memory(memory), m_left(memory.size() - ChecksumSize) {}
+    Reader(QIODevice& file, qint64 size) : m_file(&file), m_left(size - ChecksumSize) {}
 
     bool ok() const { return m_ok; }
-    bool atEnd() const { return m_pos == m_in.size(); }
-    qsizetype left() const { return m_in.size() - m_pos; }
+    qint64 left() const { return m_left; }
 
+    bool take(char* to, qint64 n) {
+        if (!m_ok || n < 0 || n > m_left) return m_ok = false;
+        if (!get(to, n)) return m_ok = false;
+        m_sum.add(to, n);
+        m_left -= n;
+        return true;
+    }
     quint32 u32() {
-        if (!take(4)) return 0;
-        return qFromLittleEndian<quint32>(m_in.data() + m_pos - 4);
+        char b[4] = {};
+        take(b, 4);
+        return qFromLittleEndian<quint32>(b);
     }
     quint64 u64() {
-        if (!take(8)) return 0;
-        return qFromLittleEndian<quint64>(m_in.data() + m_pos - 8);
+        char b[8] = {};
+        take(b, 8);
+        return qFromLittleEndian<quint64>(b);
     }
-    QByteArrayView raw(qsizetype n) {
-        if (!take(n)) return {};
-        return m_in.sliced(m_pos - n, n);
+    QByteArray bytes(qint64 n) {
+        if (!m_ok || n < 0 || n > m_left) {
+            m_ok = false;
+            return {};
+        }
+        QByteArray b(n, Qt::Uninitialized);
+        take(b.data(), n);
+        return m_ok ? b : QByteArray();
     }
-    QByteArrayView bytes(quint32 limit) {
+    QByteArray field() {
         const quint32 n = u32();
-        if (n > limit) m_ok = false;
-        return m_ok ? raw(n) : QByteArrayView();
+        if (n > FieldLimit) m_ok = false;
+        return bytes(n);
     }
     // UTF-8 text; fails on bytes that are not.
-    QString text(quint32 limit) {
-        const QByteArrayView b = bytes(limit);
-        if (!b.isValidUtf8()) m_ok = false;
+    QString text() {
+        const QByteArray b = field();
+        if (!QByteArrayView(b).isValidUtf8()) m_ok = false;
         return m_ok ? QString::fromUtf8(b) : QString();
     }
-    void fail() { m_ok = false; }
+    // Whether everything was read and the checksum that follows matches it.
+    bool sealed() {
+        char b[8] = {};
+        return m_ok && m_left == 0 && get(b, 8) &&
+               qFromLittleEndian<quint64>(b) == m_sum.result() && atEnd();
+    }
 
 private:
-    bool take(qsizetype n) {
-        if (!m_ok || n < 0 || n > left()) {
-            m_ok = false;
-            return false;
-        }
+    bool get(char* to, qint64 n) {
+        if (m_file) return m_file->read(to, n) == n;
+        if (n > m_memory.size() - m_pos) return false;
+        memcpy(to, m_memory.data() + m_pos, size_t(n));
         m_pos += n;
         return true;
     }
+    bool atEnd() const { return m_file ? m_file->atEnd() : m_pos == m_memory.size(); }
 
-    QByteArrayView m_in;
+    QByteArrayView m_memory;
+    QIODevice* m_file = nullptr;
     qsizetype m_pos = 0;
+    qint64 m_left;
+    Checksum m_sum;
     bool m_ok = true;
 };
+
+namespace {
 
 HeaderCache::Mailbox normalized(HeaderCache::Mailbox mailbox) {
     mailbox.Server = mailbox.Server.trimmed().toLower();
@@ -123,45 +226,23 @@ QString HeaderCache::fileName(const Mailbox& mailbox) {
 }
 
 quint64 HeaderCache::checksum(QByteArrayView bytes) {
-    // Each step is a bijection of the state, so any one changed word changes
-    // the result; the length goes in first, so a cut one does too.
-    constexpr quint64 Odd = 0x9E3779B97F4A7C15ull;
-    quint64 h = Odd ^ quint64(bytes.size());
-    const char* p = bytes.data();
-    qsizetype n = bytes.size();
-    const auto mix = [&h](quint64 word) {
-        h = (h ^ word) * Odd;
-        h ^= h >> 32;
-    };
-    for (; n >= 8; p += 8, n -= 8)
-        mix(qFromLittleEndian<quint64>(p));
-    quint64 tail = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        tail |= quint64(uchar(p[i])) << (8 * i);
-    mix(tail);
-    h ^= h >> 33;
-    h *= 0xFF51AFD7ED558CCDull;
-    h ^= h >> 33;
-    h *= 0xC4CEB9FE1A85EC53ull;
-    h ^= h >> 33;
-    return h;
+    Checksum sum;
+    sum.add(bytes.data(), bytes.size());
+    return sum.result();
 }
 
-QByteArray HeaderCache::encode() const {
-    qsizetype estimate = 256 + m_state.size();
-    for (const Entry& e : m_entries)
-        estimate += 32 + e.Key.size() * 3 + e.Headers.packedText().size() +
-                    e.Headers.packedEnds().size() * 4;
-    Writer w(estimate);
+namespace {
+
+void write(Writer& w, const HeaderCache& cache) {
     w.raw(QByteArrayView(Magic, MagicSize));
-    w.u32(FormatVersion);
-    w.bytes(m_mailbox.Server.toUtf8());
-    w.bytes(m_mailbox.UserName.toUtf8());
-    w.bytes(m_mailbox.Folder.toUtf8());
-    w.u64(m_validity);
-    w.bytes(m_state);
-    w.u32(quint32(m_entries.size()));
-    for (const Entry& e : m_entries) {
+    w.u32(HeaderCache::FormatVersion);
+    w.bytes(cache.mailbox().Server.toUtf8());
+    w.bytes(cache.mailbox().UserName.toUtf8());
+    w.bytes(cache.mailbox().Folder.toUtf8());
+    w.u64(cache.validity());
+    w.bytes(cache.state());
+    w.u32(quint32(cache.entries().size()));
+    for (const HeaderCache::Entry& e : cache.entries()) {
         w.bytes(e.Key.toUtf8());
         w.u64(quint64(e.Size));
         const QList<int>& ends = e.Headers.packedEnds();
@@ -170,94 +251,123 @@ QByteArray HeaderCache::encode() const {
             w.u32(quint32(end));
         w.raw(e.Headers.packedText());
     }
-    QByteArray& out = w.out();
-    w.u64(checksum(out));
-    return std::move(out);
+}
+
+} // namespace
+
+QByteArray HeaderCache::encode() const {
+    qsizetype estimate = 256 + state().size();
+    for (const Entry& e : entries())
+        estimate += 32 + e.Key.size() * 3 + e.Headers.packedText().size() +
+                    e.Headers.packedEnds().size() * 4;
+    Writer w(nullptr, estimate);
+    write(w, *this);
+    w.finish();
+    return std::move(w.out());
+}
+
+HeaderCache::Content HeaderCache::read(const Mailbox& mailbox, Reader& r) {
+    Content refused;
+    refused.Changed = true;
+    if (r.left() < MagicSize + 4) return refused;
+    if (r.bytes(MagicSize) != QByteArrayView(Magic, MagicSize) || r.u32() != FormatVersion)
+        return refused;
+    Mailbox named;
+    named.Server = r.text();
+    named.UserName = r.text();
+    named.Folder = r.text();
+    if (!r.ok() || named != mailbox) return refused;
+    Content c;
+    c.Validity = r.u64();
+    c.State = r.field();
+    const quint32 count = r.u32();
+    // An entry takes at least 20 bytes: no count beyond what the rest can hold.
+    if (!r.ok() || count > r.left() / 20) return refused;
+
+    // Read as it comes; nothing is taken before the checksum at the end matched.
+    c.Entries.reserve(std::min<size_t>(count, 100000));
+    for (quint32 i = 0; i < count && r.ok(); ++i) {
+        Entry e;
+        e.Key = r.text();
+        e.Size = qint64(r.u64());
+        const quint32 lines = r.u32();
+        if (!r.ok() || lines > r.left() / 4) return refused;
+        QList<int> ends(lines);
+        r.take(reinterpret_cast<char*>(ends.data()), qint64(lines) * 4);
+        if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian)
+            for (int& end : ends)
+                end = qFromLittleEndian(end);
+        const QByteArray text = r.bytes(lines == 0 ? 0 : ends.last());
+        if (!r.ok() || e.Key.isEmpty() || c.Index.contains(e.Key) ||
+            !e.Headers.setPacked(text, ends))
+            return refused;
+        c.Index.insert(e.Key, int(i));
+        c.Entries.push_back(std::move(e));
+    }
+    if (!r.sealed()) return refused;
+    c.Taken = true;
+    return c;
+}
+
+HeaderCache::Content HeaderCache::readFile(const Mailbox& mailbox, const QString& path) {
+    QFile file(path);
+    if (!file.exists()) return {}; // nothing there to differ from
+    Content refused;
+    refused.Changed = true;
+    if (!file.open(QIODevice::ReadOnly)) return refused;
+    // Read straight into the entries: the file is never held whole.
+    Reader r(file, file.size());
+    return read(mailbox, r);
+}
+
+HeaderCache::Content& HeaderCache::content() const {
+    if (m_loading.valid()) m_content = m_loading.get();
+    return m_content;
 }
 
 bool HeaderCache::decode(QByteArrayView bytes) {
-    const auto reject = [this] {
-        m_entries.clear();
-        m_index.clear();
-        m_validity = 0;
-        m_state.clear();
-        m_changed = true;
-        return false;
-    };
-    if (bytes.size() < MagicSize + 4 + ChecksumSize) return reject();
-    const QByteArrayView body = bytes.first(bytes.size() - ChecksumSize);
-    if (qFromLittleEndian<quint64>(bytes.data() + body.size()) != checksum(body)) return reject();
-
-    Reader r(body);
-    if (r.raw(MagicSize) != QByteArrayView(Magic, MagicSize) || r.u32() != FormatVersion)
-        return reject();
-    Mailbox mailbox;
-    mailbox.Server = r.text(FieldLimit);
-    mailbox.UserName = r.text(FieldLimit);
-    mailbox.Folder = r.text(FieldLimit);
-    if (!r.ok() || mailbox != m_mailbox) return reject();
-    const quint64 validity = r.u64();
-    const QByteArray state = r.bytes(FieldLimit).toByteArray();
-    const quint32 count = r.u32();
-    // An entry takes at least 20 bytes: no count beyond what the rest can hold.
-    if (!r.ok() || count > r.left() / 20) return reject();
-
-    std::vector<Entry> entries(count);
-    QHash<QString, int> index;
-    index.reserve(count);
-    for (quint32 i = 0; i < count && r.ok(); ++i) {
-        Entry& e = entries[i];
-        e.Key = r.text(FieldLimit);
-        e.Size = qint64(r.u64());
-        const quint32 lines = r.u32();
-        if (!r.ok() || lines > r.left() / 4) return reject();
-        QList<int> ends(lines);
-        for (quint32 k = 0; k < lines; ++k) {
-            const quint32 end = r.u32();
-            if (end > quint32(r.left())) r.fail();
-            ends[k] = int(end);
-        }
-        const QByteArrayView text = r.raw(lines == 0 ? 0 : ends.last());
-        if (!r.ok() || e.Key.isEmpty() || index.contains(e.Key) ||
-            !e.Headers.setPacked(text.toByteArray(), ends))
-            return reject();
-        index.insert(e.Key, int(i));
-    }
-    if (!r.ok() || !r.atEnd()) return reject();
-    m_entries = std::move(entries);
-    m_index = std::move(index);
-    m_validity = validity;
-    m_state = state;
-    m_changed = false;
-    return true;
+    content();
+    Reader r(bytes);
+    m_content = read(m_mailbox, r);
+    return m_content.Taken;
 }
 
 bool HeaderCache::load(const QString& path) {
-    QFile file(path);
-    if (!file.exists()) {
-        decode({});
-        m_changed = false; // nothing there to differ from
-        return false;
+    content();
+    m_content = readFile(m_mailbox, path);
+    return m_content.Taken;
+}
+
+void HeaderCache::loadInBackground(const QString& path) {
+    content();
+    try {
+        m_loading = std::async(std::launch::async,
+                               [mailbox = m_mailbox, path] { return readFile(mailbox, path); });
+    } catch (const std::system_error&) {
+        load(path); // no thread to be had: here and now
     }
-    if (!file.open(QIODevice::ReadOnly)) return decode({});
-    return decode(file.readAll());
 }
 
 bool HeaderCache::save(const QString& path) {
-    const QByteArray bytes = encode();
+    content();
     constexpr QFileDevice::Permissions Private = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
-    if (!QFileInfo(folder).isDir() &&
-        !(QDir().mkpath(QFileInfo(folder).absolutePath()) &&
-          QDir().mkdir(folder, Private | QFileDevice::ExeOwner)))
+    if (!QFileInfo(folder).isDir() && !(QDir().mkpath(QFileInfo(folder).absolutePath()) &&
+                                        QDir().mkdir(folder, Private | QFileDevice::ExeOwner)))
         return false;
     const QString temporary = path + QStringLiteral(".new");
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, Private)) return false;
-    // A file left by an interrupted save keeps its old mode: set it again.
-    bool ok = file.setPermissions(Private) && file.write(bytes) == bytes.size() && file.flush() &&
-              ::fsync(file.handle()) == 0;
+    // A file left by an interrupted save keeps its old mode: set it again. It
+    // is not forced to the disk: a cache that a crash leaves cut short fails
+    // its checksum and is replaced by the next check.
+    bool ok = file.setPermissions(Private);
+    if (ok) {
+        Writer w(&file);
+        write(w, *this);
+        ok = w.finish() && file.flush();
+    }
     file.close();
     ok = ok && file.error() == QFileDevice::NoError &&
          std::rename(QFile::encodeName(temporary).constData(),
@@ -266,18 +376,20 @@ bool HeaderCache::save(const QString& path) {
         QFile::remove(temporary);
         return false;
     }
-    m_changed = false;
+    m_content.Changed = false;
     return true;
 }
 
 const TmsHeaders* HeaderCache::find(const QString& key, qint64 size) const {
-    const auto at = m_index.constFind(key);
-    if (at == m_index.cend()) return nullptr;
-    const Entry& e = m_entries[size_t(*at)];
+    const Content& c = content();
+    const auto at = c.Index.constFind(key);
+    if (at == c.Index.cend()) return nullptr;
+    const Entry& e = c.Entries[size_t(*at)];
     return e.Size == size ? &e.Headers : nullptr;
 }
 
 void HeaderCache::replace(std::vector<Entry> entries, quint64 validity, const QByteArray& state) {
+    Content& c = content();
     QHash<QString, int> seen;
     seen.reserve(qsizetype(entries.size()));
     for (const Entry& e : entries)
@@ -287,18 +399,18 @@ void HeaderCache::replace(std::vector<Entry> entries, quint64 validity, const QB
     for (Entry& e : entries)
         if (!e.Key.isEmpty() && seen.value(e.Key) == 1) kept.push_back(std::move(e));
 
-    bool same = validity == m_validity && state == m_state && kept.size() == m_entries.size();
+    bool same = validity == c.Validity && state == c.State && kept.size() == c.Entries.size();
     for (size_t i = 0; same && i < kept.size(); ++i)
-        same = kept[i].Key == m_entries[i].Key && kept[i].Size == m_entries[i].Size &&
-               kept[i].Headers == m_entries[i].Headers;
+        same = kept[i].Key == c.Entries[i].Key && kept[i].Size == c.Entries[i].Size &&
+               kept[i].Headers == c.Entries[i].Headers;
     if (same) return;
 
-    m_index.clear();
-    m_index.reserve(qsizetype(kept.size()));
+    c.Index.clear();
+    c.Index.reserve(qsizetype(kept.size()));
     for (size_t i = 0; i < kept.size(); ++i)
-        m_index.insert(kept[i].Key, int(i));
-    m_entries = std::move(kept);
-    m_validity = validity;
-    m_state = state;
-    m_changed = true;
+        c.Index.insert(kept[i].Key, int(i));
+    c.Entries = std::move(kept);
+    c.Validity = validity;
+    c.State = state;
+    c.Changed = true;
 }

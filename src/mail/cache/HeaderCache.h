@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
+#include <future>
 #include <vector>
 
 // The sizes and header lines of the messages a mailbox listed at its last check,
@@ -57,9 +58,13 @@ public:
     // cache empty, when the file is missing or is not a whole cache of this
     // format for this mailbox.
     bool load(const QString& path);
-    // Writes the cache to path: to path + ".new" (mode 0600), flushed to disk,
-    // then renamed over path, creating a missing folder (mode 0700). False when
-    // a step failed; a file at path is then left as it was.
+    // Starts load(path) on a thread of its own and returns at once, so that
+    // the caller can spend a network wait meanwhile; every other call (and the
+    // end of the cache) waits for the reading to end first.
+    void loadInBackground(const QString& path);
+    // Writes the cache to path: to path + ".new" (mode 0600), then renamed over
+    // path, creating a missing folder (mode 0700). False when a step failed; a
+    // file at path is then left as it was.
     bool save(const QString& path);
     // The bytes of the file, and the reverse: decode takes bytes that are a
     // whole cache of this format for this mailbox (false, leaving the cache
@@ -67,21 +72,21 @@ public:
     QByteArray encode() const;
     bool decode(QByteArrayView bytes);
     // The checksum that ends a file: a 64-bit digest of the bytes before it,
-    // which catches a truncated, cut or altered file (not a forged one).
+    // which catches a cut or altered file (not a forged one).
     static quint64 checksum(QByteArrayView bytes);
 
-    bool isEmpty() const { return m_entries.empty(); }
-    int count() const { return int(m_entries.size()); }
+    bool isEmpty() const { return content().Entries.empty(); }
+    int count() const { return int(content().Entries.size()); }
     // The entries in the order of the listing that gave them.
-    const std::vector<Entry>& entries() const { return m_entries; }
+    const std::vector<Entry>& entries() const { return content().Entries; }
     // The header lines of the message keyed key, when the cache holds it with
     // this size; null otherwise.
     const TmsHeaders* find(const QString& key, qint64 size) const;
     // The folder's UIDVALIDITY for IMAP (0 for POP3), and what the protocol
     // notes to tell an unchanged folder (for IMAP its HIGHESTMODSEQ and UIDNEXT),
     // kept as given.
-    quint64 validity() const { return m_validity; }
-    const QByteArray& state() const { return m_state; }
+    quint64 validity() const { return content().Validity; }
+    const QByteArray& state() const { return content().State; }
 
     // Replaces every entry with those of a complete listing, in its order, and
     // the validity and the state with these. A key given twice names no one
@@ -92,13 +97,27 @@ public:
     // Whether the content differs from the file or bytes it was last loaded
     // from, decoded from or saved to (what a check needs to write back). A file
     // that was there but not taken counts as different.
-    bool changed() const { return m_changed; }
+    bool changed() const { return content().Changed; }
 
 private:
+    struct Content {
+        std::vector<Entry> Entries;
+        QHash<QString, int> Index; // key -> position in Entries
+        quint64 Validity = 0;
+        QByteArray State;
+        bool Changed = false;
+        bool Taken = false; // read from a whole cache of the mailbox
+    };
+    class Reader;
+    // What a reading of the format gives for mailbox: empty and changed when
+    // it is not a whole cache of this format for this mailbox.
+    static Content read(const Mailbox& mailbox, Reader& r);
+    static Content readFile(const Mailbox& mailbox, const QString& path);
+    // The content, once a reading in the background has ended.
+    Content& content() const;
+
     Mailbox m_mailbox;
-    std::vector<Entry> m_entries;
-    QHash<QString, int> m_index; // key -> position in m_entries
-    quint64 m_validity = 0;
-    QByteArray m_state;
-    bool m_changed = false;
+    mutable Content m_content;
+    // A reading under way; last, so that it ends before the rest goes.
+    mutable std::future<Content> m_loading;
 };

@@ -205,19 +205,20 @@ void TmsRemotePOP::listWithCache() {
         return lines;
     };
     if (count > 0) {
-        // Nothing held: every header is wanted, and the first TOP commands go
-        // out with UIDL and LIST.
+        expectReply(QStringLiteral("UIDL"));
+        if (ahead)
+            QueueLines({QStringLiteral("UIDL"), QStringLiteral("LIST")});
+        else
+            SendLine(QStringLiteral("UIDL"));
+        // A cache still being read is waited for here, while the server answers.
+        // Nothing held: every header is wanted, and the first TOP commands
+        // follow UIDL and LIST at once.
         const bool cold = Cache->isEmpty();
         if (cold) {
             wanted.resize(size_t(count));
             std::iota(wanted.begin(), wanted.end(), 0);
+            if (ahead) QueueLines(window());
         }
-        expectReply(QStringLiteral("UIDL"));
-        if (ahead)
-            QueueLines(QStringList{QStringLiteral("UIDL"), QStringLiteral("LIST")} +
-                       (cold ? window() : QStringList()));
-        else
-            SendLine(QStringLiteral("UIDL"));
         ids = readUidlListing(count);
         if (!ahead) SendLine(QStringLiteral("LIST"));
         sizes = readListListing(count);

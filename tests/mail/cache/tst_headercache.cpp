@@ -100,8 +100,8 @@ private Q_SLOTS:
         cache.replace(same, 7, "state");
         QVERIFY(!cache.changed());
 
-        cache.replace({{"a", 1, lines({"X: 1"})}, {"b", 2, lines({"X: 2"})},
-                       {"a", 3, lines({"X: 3"})}});
+        cache.replace(
+            {{"a", 1, lines({"X: 1"})}, {"b", 2, lines({"X: 2"})}, {"a", 3, lines({"X: 3"})}});
 
         QVERIFY(cache.changed());
         QCOMPARE(describe(cache), QStringList{"b 2 X: 2"});

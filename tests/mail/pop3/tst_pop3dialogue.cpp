@@ -80,8 +80,8 @@ HeaderCache cacheHolding(const QStringList& held) {
     for (const QString& entry : held) {
         const QString id = entry.section(':', 0, 0);
         const int n = QStringList{"u1", "u2", "u3"}.indexOf(id);
-        entries.push_back({id, entry.section(':', 1).toInt(),
-                           listed(n >= 0 ? blocks[n] : "Subject: gone\r\n")});
+        entries.push_back(
+            {id, entry.section(':', 1).toInt(), listed(n >= 0 ? blocks[n] : "Subject: gone\r\n")});
     }
     cache.replace(std::move(entries));
     cache.decode(cache.encode()); // as a check finds it on disk
@@ -319,9 +319,9 @@ private Q_SLOTS:
         QFETCH(QList<int>, tops);
         QFETCH(QStringList, kept);
         const QList<QByteArray> blocks{headersOne, headersTwo, headersThree};
-        Pop3Script script = signIn("+OK 3 600", capa) +
-                            Pop3Script{{"UIDL", uidl},
-                                       {"LIST", "+OK\r\n1 100\r\n2 200\r\n3 300\r\n.\r\n"}};
+        Pop3Script script =
+            signIn("+OK 3 600", capa) +
+            Pop3Script{{"UIDL", uidl}, {"LIST", "+OK\r\n1 100\r\n2 200\r\n3 300\r\n.\r\n"}};
         for (int n : tops)
             script << ScriptStep{"TOP " + QByteArray::number(n) + " 1", top(blocks[n - 1])};
         script << ScriptStep{"QUIT", "+OK bye\r\n"};
