@@ -6,7 +6,7 @@
 //   mailscan scan|delete <server> <user> [lockstep]
 //       (the password comes from QUILL_BENCH_PASSWORD; "lockstep" turns
 //       pipelining off, as with a server that does not offer it)
-//   mailscan check <server> <user> <cache file>
+//   mailscan check <server> <user> <cache file> [rounds]
 //   mailscan stall <seconds>
 #include "mail/Exceptions.h"
 #include "mail/cache/HeaderCache.h"
@@ -19,6 +19,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <cstdio>
+#include <memory>
 #include <sys/resource.h>
 
 namespace {
@@ -64,40 +65,59 @@ int scan(const QString& server, const QString& user, bool lockstep) {
     return 0;
 }
 
-// The whole check as a program runs it: the cache read while the client signs
-// in, the listing, the cache written back when it changed; the listing also on
-// its own (sign-in to last row), and how many headers it downloaded.
-int check(const QString& server, const QString& user, const QString& file) {
+// Checks as a running program makes them, one after the other on the same
+// client: each reads the cache while the client signs in, lists, and writes
+// the cache back when the listing changed it. Before each check but the first it prints
+// "waiting=N" and waits for a line on standard input (time for the mailbox to
+// change). Each check prints "round=N", then its figures: the whole check,
+// the listing on its own (sign-in to last row), the wait for the cache's
+// writing after it (which runs while the client signs off), and how many
+// headers it downloaded.
+int check(const QString& server, const QString& user, const QString& file, int rounds) {
     TmsRemotePOP pop;
     configure(pop, server, user, false);
-    const double cpu = cpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    HeaderCache cache({server, user, QStringLiteral("INBOX")});
-    cache.loadInBackground(file);
-    double signedIn = 0, last = 0;
-    std::vector<HeaderCache::Entry> held; // what the cache held, once it is read
-    pop.OnUpdatingInfo = [&](QObject*) { signedIn = wall.nsecsElapsed() / 1e9; };
-    pop.OnNextInfoUpdated = [&](QObject*, int index) {
-        if (index == 0) held = cache.entries();
-        last = wall.nsecsElapsed() / 1e9;
-    };
-    pop.Cache = &cache;
-    pop.UpdateInfo();
-    const double listed = wall.nsecsElapsed() / 1e9;
-    if (cache.changed() && !cache.save(file)) throw EFileError("cannot write " + file);
-    const double seconds = wall.nsecsElapsed() / 1e9;
-    QHash<QString, qint64> sizes;
-    for (const HeaderCache::Entry& e : held)
-        sizes.insert(e.Key, e.Size);
-    int downloaded = 0;
-    for (int i = 0; i < pop.RemoteInfo.Count(); ++i) {
-        const TmsRemoteInfoItem& item = pop.RemoteInfo.Items(i);
-        if (sizes.value(item.UID, -1) != item.Size) ++downloaded;
+    for (int round = 1; round <= rounds; ++round) {
+        if (round > 1) {
+            std::printf("waiting=%d\n", round);
+            std::fflush(stdout);
+            char line[64];
+            if (!std::fgets(line, sizeof line, stdin)) return 1;
+        }
+        const double cpu = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        auto cache = std::make_unique<HeaderCache>(
+            HeaderCache::Mailbox{server, user, QStringLiteral("INBOX")});
+        cache->loadInBackground(file);
+        cache->setWriteBack(file);
+        double signedIn = 0, last = 0;
+        std::vector<HeaderCache::Entry> held; // what the cache held, once it is read
+        pop.OnUpdatingInfo = [&](QObject*) { signedIn = wall.nsecsElapsed() / 1e9; };
+        pop.OnNextInfoUpdated = [&](QObject*, int index) {
+            if (index == 0) held = cache->entries();
+            last = wall.nsecsElapsed() / 1e9;
+        };
+        pop.Cache = cache.get();
+        pop.UpdateInfo();
+        pop.Cache = nullptr;
+        const double listed = wall.nsecsElapsed() / 1e9;
+        cache.reset(); // waits for the writing
+        const double seconds = wall.nsecsElapsed() / 1e9;
+        QHash<QString, qint64> sizes;
+        for (const HeaderCache::Entry& e : held)
+            sizes.insert(e.Key, e.Size);
+        int downloaded = 0;
+        for (int i = 0; i < pop.RemoteInfo.Count(); ++i) {
+            const TmsRemoteInfoItem& item = pop.RemoteInfo.Items(i);
+            if (sizes.value(item.UID, -1) != item.Size) ++downloaded;
+        }
+        std::printf("round=%d\ndownloaded=%d\ncache_wait=%.3f\ncache_bytes=%lld\nsigned_in=%.3f\n"
+                    "listing=%.3f\n",
+                    round, downloaded, seconds - listed, QFileInfo(file).size(), signedIn,
+                    last - signedIn);
+        report(pop.RemoteInfo.Count(), seconds, cpuSeconds() - cpu);
+        std::fflush(stdout);
     }
-    std::printf("downloaded=%d\ncache_save=%.3f\ncache_bytes=%lld\nsigned_in=%.3f\nlisting=%.3f\n",
-                downloaded, seconds - listed, QFileInfo(file).size(), signedIn, last - signedIn);
-    report(pop.RemoteInfo.Count(), seconds, cpuSeconds() - cpu);
     return 0;
 }
 
@@ -153,8 +173,8 @@ int main(int argc, char** argv) {
             return scan(args[2], args[3], lockstep);
         if ((args.size() == 4 || lockstep) && args[1] == QLatin1String("delete"))
             return remove(args[2], args[3], lockstep);
-        if (args.size() == 5 && args[1] == QLatin1String("check"))
-            return check(args[2], args[3], args[4]);
+        if ((args.size() == 5 || args.size() == 6) && args[1] == QLatin1String("check"))
+            return check(args[2], args[3], args[4], args.value(5, QStringLiteral("1")).toInt());
         if (args.size() == 3 && args[1] == QLatin1String("stall")) return stall(args[2].toInt());
     } catch (const Exception& e) {
         std::fprintf(stderr, "mailscan: %s\n", e.what());
@@ -163,6 +183,6 @@ int main(int argc, char** argv) {
     std::fprintf(
         stderr,
         "usage: mailscan scan|delete <server> <user> [lockstep] | mailscan check <server> <user> "
-        "<cache file> | mailscan stall <seconds>\n");
+        "<cache file> [rounds] | mailscan stall <seconds>\n");
     return 2;
 }

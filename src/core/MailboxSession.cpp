@@ -213,25 +213,26 @@ void MailboxSession::check(int ruleSlot, bool keep) {
 void MailboxSession::refresh() {
     clearRows();
     m_events->m_dateFormat = listDateFormat();
+    // Read while the client signs in, written (when the listing changed it)
+    // while the client signs off and the rows are classified, and whole when
+    // this returns. A cache that cannot be written costs the next check its
+    // downloads, nothing else.
     const std::unique_ptr<HeaderCache> cache = openHeaderCache();
     m_client->setHeaderCache(cache.get());
     const auto detach = qScopeGuard([this] { m_client->setHeaderCache(nullptr); });
     m_client->list();
-    // Written once per listing, and only when it changed. A cache that cannot
-    // be written costs the next check its downloads, nothing else.
-    if (cache && cache->changed()) cache->save(m_cacheFile);
 }
 
-std::unique_ptr<HeaderCache> MailboxSession::openHeaderCache() const {
+std::unique_ptr<HeaderCache> MailboxSession::openHeaderCache() {
     if (!m_cacheAllowed || m_cacheFile.isEmpty()) return nullptr;
     if (!m_cacheHeaders) {
         // Switched off: no headers of this mailbox stay behind.
         QFile::remove(m_cacheFile);
         return nullptr;
     }
-    // Read while the client signs in.
     auto cache = std::make_unique<HeaderCache>(m_cacheMailbox);
     cache->loadInBackground(m_cacheFile);
+    cache->setWriteBack(m_cacheFile);
     return cache;
 }
 

@@ -194,9 +194,10 @@ private:
 
     // The row of message index of the client's listing.
     MessageRow rowFor(int index) const;
-    // The slot's header cache as its file holds it, for a listing; null when
-    // listings may not use it (its file is removed when the slot's switch is off).
-    std::unique_ptr<HeaderCache> openHeaderCache() const;
+    // The slot's header cache for a listing, read from its file and written
+    // back there; null when listings may not use it (its file is removed when
+    // the slot's switch is off).
+    std::unique_ptr<HeaderCache> openHeaderCache();
     // The access token for the slot held (the client's token source): the
     // stored tokens, renewed when about to expire or after the server
     // rejected them. Raises with "sign in again" advice when none can be had;

@@ -233,16 +233,17 @@ quint64 HeaderCache::checksum(QByteArrayView bytes) {
 
 namespace {
 
-void write(Writer& w, const HeaderCache& cache) {
+void write(Writer& w, const HeaderCache::Mailbox& mailbox, quint64 validity,
+           const QByteArray& state, const std::vector<HeaderCache::Entry>& entries) {
     w.raw(QByteArrayView(Magic, MagicSize));
     w.u32(HeaderCache::FormatVersion);
-    w.bytes(cache.mailbox().Server.toUtf8());
-    w.bytes(cache.mailbox().UserName.toUtf8());
-    w.bytes(cache.mailbox().Folder.toUtf8());
-    w.u64(cache.validity());
-    w.bytes(cache.state());
-    w.u32(quint32(cache.entries().size()));
-    for (const HeaderCache::Entry& e : cache.entries()) {
+    w.bytes(mailbox.Server.toUtf8());
+    w.bytes(mailbox.UserName.toUtf8());
+    w.bytes(mailbox.Folder.toUtf8());
+    w.u64(validity);
+    w.bytes(state);
+    w.u32(quint32(entries.size()));
+    for (const HeaderCache::Entry& e : entries) {
         w.bytes(e.Key.toUtf8());
         w.u64(quint64(e.Size));
         const QList<int>& ends = e.Headers.packedEnds();
@@ -261,7 +262,7 @@ QByteArray HeaderCache::encode() const {
         estimate += 32 + e.Key.size() * 3 + e.Headers.packedText().size() +
                     e.Headers.packedEnds().size() * 4;
     Writer w(nullptr, estimate);
-    write(w, *this);
+    write(w, m_mailbox, validity(), state(), entries());
     w.finish();
     return std::move(w.out());
 }
@@ -321,20 +322,26 @@ HeaderCache::Content HeaderCache::readFile(const Mailbox& mailbox, const QString
 }
 
 HeaderCache::Content& HeaderCache::content() const {
-    if (m_loading.valid()) m_content = m_loading.get();
+    if (m_loading.valid()) {
+        const quint64 generation = m_content.Generation;
+        m_content = m_loading.get();
+        m_content.Generation = generation + 1;
+    }
     return m_content;
 }
 
 bool HeaderCache::decode(QByteArrayView bytes) {
-    content();
+    const quint64 generation = content().Generation;
     Reader r(bytes);
     m_content = read(m_mailbox, r);
+    m_content.Generation = generation + 1;
     return m_content.Taken;
 }
 
 bool HeaderCache::load(const QString& path) {
-    content();
+    const quint64 generation = content().Generation;
     m_content = readFile(m_mailbox, path);
+    m_content.Generation = generation + 1;
     return m_content.Taken;
 }
 
@@ -348,8 +355,7 @@ void HeaderCache::loadInBackground(const QString& path) {
     }
 }
 
-bool HeaderCache::save(const QString& path) {
-    content();
+bool HeaderCache::writeFile(const Mailbox& mailbox, const Content& content, const QString& path) {
     constexpr QFileDevice::Permissions Private = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
@@ -365,19 +371,44 @@ bool HeaderCache::save(const QString& path) {
     bool ok = file.setPermissions(Private);
     if (ok) {
         Writer w(&file);
-        write(w, *this);
+        write(w, mailbox, content.Validity, content.State, content.Entries);
         ok = w.finish() && file.flush();
     }
     file.close();
     ok = ok && file.error() == QFileDevice::NoError &&
          std::rename(QFile::encodeName(temporary).constData(),
                      QFile::encodeName(path).constData()) == 0;
-    if (!ok) {
-        QFile::remove(temporary);
-        return false;
-    }
-    m_content.Changed = false;
+    if (!ok) QFile::remove(temporary);
+    return ok;
+}
+
+bool HeaderCache::save(const QString& path) {
+    waitForSaving();
+    Content& c = content();
+    if (!writeFile(m_mailbox, c, path)) return false;
+    c.Changed = false;
     return true;
+}
+
+void HeaderCache::saveInBackground(const QString& path) {
+    waitForSaving();
+    Content& c = content();
+    m_savedGeneration = c.Generation;
+    try {
+        // The thread writes a copy (its lines shared, not copied): the cache
+        // stays free to change meanwhile.
+        m_saving = std::async(std::launch::async, [mailbox = m_mailbox, c, path] {
+            return writeFile(mailbox, c, path);
+        });
+    } catch (const std::system_error&) {
+        save(path); // no thread to be had: here and now
+    }
+}
+
+void HeaderCache::waitForSaving() const {
+    if (!m_saving.valid()) return;
+    // Written as it still is: the file holds the content now.
+    if (m_saving.get() && m_content.Generation == m_savedGeneration) m_content.Changed = false;
 }
 
 const TmsHeaders* HeaderCache::find(const QString& key, qint64 size) const {
@@ -403,14 +434,16 @@ void HeaderCache::replace(std::vector<Entry> entries, quint64 validity, const QB
     for (size_t i = 0; same && i < kept.size(); ++i)
         same = kept[i].Key == c.Entries[i].Key && kept[i].Size == c.Entries[i].Size &&
                kept[i].Headers == c.Entries[i].Headers;
-    if (same) return;
-
-    c.Index.clear();
-    c.Index.reserve(qsizetype(kept.size()));
-    for (size_t i = 0; i < kept.size(); ++i)
-        c.Index.insert(kept[i].Key, int(i));
-    c.Entries = std::move(kept);
-    c.Validity = validity;
-    c.State = state;
-    c.Changed = true;
+    if (!same) {
+        c.Index.clear();
+        c.Index.reserve(qsizetype(kept.size()));
+        for (size_t i = 0; i < kept.size(); ++i)
+            c.Index.insert(kept[i].Key, int(i));
+        c.Entries = std::move(kept);
+        c.Validity = validity;
+        c.State = state;
+        c.Changed = true;
+        ++c.Generation;
+    }
+    if (!m_writeBack.isEmpty() && changed()) saveInBackground(m_writeBack);
 }

@@ -66,6 +66,14 @@ public:
     // path, creating a missing folder (mode 0700). False when a step failed; a
     // file at path is then left as it was.
     bool save(const QString& path);
+    // Starts save(path) on a thread of its own and returns at once; the cache
+    // may change meanwhile. changed() and the next save wait for the writing
+    // to end, and so does the end of the cache.
+    void saveInBackground(const QString& path);
+    // From now on, each replace() that leaves the cache other than its file
+    // starts saveInBackground(path): the cache is written while its listing
+    // ends. Empty: never.
+    void setWriteBack(const QString& path) { m_writeBack = path; }
     // The bytes of the file, and the reverse: decode takes bytes that are a
     // whole cache of this format for this mailbox (false, leaving the cache
     // empty, for any others). decode(encode()) gives the same cache.
@@ -90,14 +98,17 @@ public:
 
     // Replaces every entry with those of a complete listing, in its order, and
     // the validity and the state with these. A key given twice names no one
-    // message: neither entry is kept.
+    // message: neither entry is kept. See setWriteBack.
     void replace(std::vector<Entry> entries, quint64 validity = 0, const QByteArray& state = {});
     // Removes every entry, the validity and the state.
     void clear() { replace({}); }
     // Whether the content differs from the file or bytes it was last loaded
     // from, decoded from or saved to (what a check needs to write back). A file
     // that was there but not taken counts as different.
-    bool changed() const { return content().Changed; }
+    bool changed() const {
+        waitForSaving();
+        return content().Changed;
+    }
 
 private:
     struct Content {
@@ -106,18 +117,25 @@ private:
         quint64 Validity = 0;
         QByteArray State;
         bool Changed = false;
-        bool Taken = false; // read from a whole cache of the mailbox
+        bool Taken = false;     // read from a whole cache of the mailbox
+        quint64 Generation = 0; // raised by every change
     };
     class Reader;
     // What a reading of the format gives for mailbox: empty and changed when
     // it is not a whole cache of this format for this mailbox.
     static Content read(const Mailbox& mailbox, Reader& r);
     static Content readFile(const Mailbox& mailbox, const QString& path);
+    static bool writeFile(const Mailbox& mailbox, const Content& content, const QString& path);
+    // Waits for a writing started by saveInBackground, and takes its outcome.
+    void waitForSaving() const;
     // The content, once a reading in the background has ended.
     Content& content() const;
 
     Mailbox m_mailbox;
     mutable Content m_content;
-    // A reading under way; last, so that it ends before the rest goes.
+    // A reading and a writing under way (on copies: neither touches this).
     mutable std::future<Content> m_loading;
+    mutable std::future<bool> m_saving;
+    quint64 m_savedGeneration = 0; // the content m_saving writes
+    QString m_writeBack;
 };

@@ -1,12 +1,13 @@
-// The header cache's file: what it keeps and gives back, the files it refuses
-// (damaged, of another version, of another mailbox), its privacy, and a save
-// that fails.
+// The header cache's file: what it keeps and gives back (also when read in
+// the background), the files it refuses (damaged, of another version, of
+// another mailbox), its privacy, and a save that fails.
 #include "mail/cache/HeaderCache.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -70,7 +71,7 @@ private Q_SLOTS:
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!QFile::exists(path + ".new"));
         HeaderCache loaded({"POP.Example.ORG", "ann", "INBOX"});
-        QVERIFY(loaded.load(path));
+        loaded.loadInBackground(path); // as a check reads it
         QVERIFY(!loaded.changed());
         QCOMPARE(describe(loaded), describe(saved));
         QCOMPARE(describe(loaded).first(), "000001a6 1200 Subject: Grüße|Received: from a|\tby b");
@@ -164,6 +165,44 @@ private Q_SLOTS:
         QVERIFY(!cache.load(QTemporaryDir().filePath("none")));
         QVERIFY(cache.isEmpty());
         QVERIFY(!cache.changed());
+    }
+
+    // With a write-back file, a listing that leaves the cache other than its
+    // file (a damaged one included) has it written while the listing ends,
+    // whole once the cache is gone; one that changes nothing writes nothing.
+    void writesBackWhatAListingChanged() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("c");
+        QFile damaged(path);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("not a cache");
+        damaged.close();
+        const auto inode = [&] {
+            struct stat st {};
+            return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+        };
+        {
+            HeaderCache cache(Ann);
+            cache.loadInBackground(path);
+            cache.setWriteBack(path);
+            cache.replace({});
+        }
+        HeaderCache written(Ann);
+        QVERIFY(written.load(path));
+        QVERIFY(written.isEmpty());
+        const auto before = inode();
+        {
+            HeaderCache cache(Ann);
+            cache.load(path);
+            cache.setWriteBack(path);
+            cache.replace({});
+            QVERIFY(!cache.changed());
+            cache.replace({{"x", 1, lines({"X: 1"})}});
+            QVERIFY(!cache.changed()); // written meanwhile
+        }
+        QVERIFY(inode() != before);
+        QVERIFY(written.load(path));
+        QCOMPARE(describe(written), QStringList{"x 1 X: 1"});
     }
 
     // A save that cannot write leaves the file it would replace as it was.
