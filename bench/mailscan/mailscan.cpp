@@ -66,8 +66,9 @@ int scan(const QString& server, const QString& user, bool lockstep) {
 }
 
 // Checks as a running program makes them, one after the other on the same
-// client: each reads the cache while the client signs in, lists, and writes
-// the cache back when the listing changed it. Before each check but the first it prints
+// client and cache: each reads the cache file while the client signs in
+// (unless it holds what the check before wrote), lists, and writes the cache
+// back when the listing changed it. Before each check but the first it prints
 // "waiting=N" and waits for a line on standard input (time for the mailbox to
 // change). Each check prints "round=N", then its figures: the whole check,
 // the listing on its own (sign-in to last row), the wait for the cache's
@@ -76,6 +77,9 @@ int scan(const QString& server, const QString& user, bool lockstep) {
 int check(const QString& server, const QString& user, const QString& file, int rounds) {
     TmsRemotePOP pop;
     configure(pop, server, user, false);
+    // Kept from check to check, as the program keeps it.
+    HeaderCache cache({server, user, QStringLiteral("INBOX")});
+    cache.setWriteBack(file);
     for (int round = 1; round <= rounds; ++round) {
         if (round > 1) {
             std::printf("waiting=%d\n", round);
@@ -86,22 +90,19 @@ int check(const QString& server, const QString& user, const QString& file, int r
         const double cpu = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        auto cache = std::make_unique<HeaderCache>(
-            HeaderCache::Mailbox{server, user, QStringLiteral("INBOX")});
-        cache->loadInBackground(file);
-        cache->setWriteBack(file);
+        cache.loadInBackground(file);
         double signedIn = 0, last = 0;
         std::vector<HeaderCache::Entry> held; // what the cache held, once it is read
         pop.OnUpdatingInfo = [&](QObject*) { signedIn = wall.nsecsElapsed() / 1e9; };
         pop.OnNextInfoUpdated = [&](QObject*, int index) {
-            if (index == 0) held = cache->entries();
+            if (index == 0) held = cache.entries();
             last = wall.nsecsElapsed() / 1e9;
         };
-        pop.Cache = cache.get();
+        pop.Cache = &cache;
         pop.UpdateInfo();
         pop.Cache = nullptr;
         const double listed = wall.nsecsElapsed() / 1e9;
-        cache.reset(); // waits for the writing
+        cache.finishWriting();
         const double seconds = wall.nsecsElapsed() / 1e9;
         QHash<QString, qint64> sizes;
         for (const HeaderCache::Entry& e : held)

@@ -107,7 +107,10 @@ void MailboxSession::use(int n, const RemotePOPLoad& load) {
     account.TrustedFingerprint = box.TrustedCert;
     const bool sameMailbox = account.Server.compare(m_account.Server, Qt::CaseInsensitive) == 0 &&
                              account.UserName == m_account.UserName;
-    if (!sameMailbox) clearRows();
+    if (!sameMailbox) {
+        clearRows();
+        m_cache.reset();
+    }
     m_client->setAccount(account);
     m_account = account;
     m_oauth2 = box.OAuth2;
@@ -213,27 +216,37 @@ void MailboxSession::check(int ruleSlot, bool keep) {
 void MailboxSession::refresh() {
     clearRows();
     m_events->m_dateFormat = listDateFormat();
-    // Read while the client signs in, written (when the listing changed it)
-    // while the client signs off and the rows are classified, and whole when
-    // this returns. A cache that cannot be written costs the next check its
-    // downloads, nothing else.
-    const std::unique_ptr<HeaderCache> cache = openHeaderCache();
-    m_client->setHeaderCache(cache.get());
+    // Read while the client signs in (unless the file holds what this session
+    // wrote there last), written when the listing changed it while the client
+    // signs off and the rows are classified, and whole when this returns. A
+    // cache that cannot be written costs the next check its downloads, nothing
+    // else.
+    HeaderCache* cache = openHeaderCache();
+    m_client->setHeaderCache(cache);
     const auto detach = qScopeGuard([this] { m_client->setHeaderCache(nullptr); });
-    m_client->list();
+    try {
+        m_client->list();
+    } catch (...) {
+        m_cache.reset(); // read again next time
+        throw;
+    }
+    if (cache) cache->finishWriting();
 }
 
-std::unique_ptr<HeaderCache> MailboxSession::openHeaderCache() {
+HeaderCache* MailboxSession::openHeaderCache() {
     if (!m_cacheAllowed || m_cacheFile.isEmpty()) return nullptr;
     if (!m_cacheHeaders) {
         // Switched off: no headers of this mailbox stay behind.
+        m_cache.reset();
         QFile::remove(m_cacheFile);
         return nullptr;
     }
-    auto cache = std::make_unique<HeaderCache>(m_cacheMailbox);
-    cache->loadInBackground(m_cacheFile);
-    cache->setWriteBack(m_cacheFile);
-    return cache;
+    if (!m_cache || m_cache->mailbox() != HeaderCache(m_cacheMailbox).mailbox()) {
+        m_cache = std::make_unique<HeaderCache>(m_cacheMailbox);
+        m_cache->setWriteBack(m_cacheFile);
+    }
+    m_cache->loadInBackground(m_cacheFile);
+    return m_cache.get();
 }
 
 DeletionOutcome MailboxSession::deleteMarked(const std::function<void(int index)>& record) {

@@ -194,10 +194,10 @@ private:
 
     // The row of message index of the client's listing.
     MessageRow rowFor(int index) const;
-    // The slot's header cache for a listing, read from its file and written
+    // The slot's header cache for a listing, as its file holds it and written
     // back there; null when listings may not use it (its file is removed when
     // the slot's switch is off).
-    std::unique_ptr<HeaderCache> openHeaderCache();
+    HeaderCache* openHeaderCache();
     // The access token for the slot held (the client's token source): the
     // stored tokens, renewed when about to expire or after the server
     // rejected them. Raises with "sign in again" advice when none can be had;
@@ -218,6 +218,9 @@ private:
     bool m_cacheHeaders = false;
     HeaderCache::Mailbox m_cacheMailbox;
     QString m_cacheFile;
+    // The cache of the mailbox held, as the last listing left it: the next
+    // reads the file only when someone else changed it meanwhile.
+    std::unique_ptr<HeaderCache> m_cache;
     bool m_cacheAllowed = true;
     // Why the slot's secrets could not be read (a locked keyring that may not
     // be asked); empty when they were.

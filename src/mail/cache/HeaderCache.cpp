@@ -7,6 +7,7 @@
 #include <QtEndian>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <system_error>
 
 // The file: the magic "QUILLHDR", the format version (u32), the mailbox's
@@ -310,15 +311,32 @@ HeaderCache::Content HeaderCache::read(const Mailbox& mailbox, Reader& r) {
     return c;
 }
 
+HeaderCache::FileStamp HeaderCache::stampOf(const QString& path, int descriptor) {
+    struct stat st {};
+    const int got = descriptor >= 0 ? ::fstat(descriptor, &st)
+                                    : ::stat(QFile::encodeName(path).constData(), &st);
+    if (got != 0) return {};
+    FileStamp stamp;
+    stamp.Path = path;
+    stamp.Device = quint64(st.st_dev);
+    stamp.Inode = quint64(st.st_ino);
+    stamp.Size = qint64(st.st_size);
+    stamp.Modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return stamp;
+}
+
 HeaderCache::Content HeaderCache::readFile(const Mailbox& mailbox, const QString& path) {
     QFile file(path);
     if (!file.exists()) return {}; // nothing there to differ from
     Content refused;
     refused.Changed = true;
     if (!file.open(QIODevice::ReadOnly)) return refused;
+    const FileStamp stamp = stampOf(path, file.handle());
     // Read straight into the entries: the file is never held whole.
     Reader r(file, file.size());
-    return read(mailbox, r);
+    Content c = read(mailbox, r);
+    if (c.Taken) c.File = stamp;
+    return c;
 }
 
 HeaderCache::Content& HeaderCache::content() const {
@@ -330,7 +348,14 @@ HeaderCache::Content& HeaderCache::content() const {
     return m_content;
 }
 
+bool HeaderCache::holds(const QString& path) const {
+    finishWriting();
+    const Content& c = content();
+    return !c.Changed && !c.File.Path.isEmpty() && c.File == stampOf(path);
+}
+
 bool HeaderCache::decode(QByteArrayView bytes) {
+    finishWriting();
     const quint64 generation = content().Generation;
     Reader r(bytes);
     m_content = read(m_mailbox, r);
@@ -339,6 +364,7 @@ bool HeaderCache::decode(QByteArrayView bytes) {
 }
 
 bool HeaderCache::load(const QString& path) {
+    if (holds(path)) return true;
     const quint64 generation = content().Generation;
     m_content = readFile(m_mailbox, path);
     m_content.Generation = generation + 1;
@@ -346,7 +372,7 @@ bool HeaderCache::load(const QString& path) {
 }
 
 void HeaderCache::loadInBackground(const QString& path) {
-    content();
+    if (holds(path)) return;
     try {
         m_loading = std::async(std::launch::async,
                                [mailbox = m_mailbox, path] { return readFile(mailbox, path); });
@@ -355,43 +381,51 @@ void HeaderCache::loadInBackground(const QString& path) {
     }
 }
 
-bool HeaderCache::writeFile(const Mailbox& mailbox, const Content& content, const QString& path) {
+HeaderCache::FileStamp HeaderCache::writeFile(const Mailbox& mailbox, const Content& content,
+                                              const QString& path) {
     constexpr QFileDevice::Permissions Private = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
     if (!QFileInfo(folder).isDir() && !(QDir().mkpath(QFileInfo(folder).absolutePath()) &&
                                         QDir().mkdir(folder, Private | QFileDevice::ExeOwner)))
-        return false;
+        return {};
     const QString temporary = path + QStringLiteral(".new");
     QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, Private)) return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, Private)) return {};
     // A file left by an interrupted save keeps its old mode: set it again. It
     // is not forced to the disk: a cache that a crash leaves cut short fails
     // its checksum and is replaced by the next check.
     bool ok = file.setPermissions(Private);
+    FileStamp stamp;
     if (ok) {
         Writer w(&file);
         write(w, mailbox, content.Validity, content.State, content.Entries);
         ok = w.finish() && file.flush();
+        stamp = stampOf(path, file.handle());
     }
     file.close();
     ok = ok && file.error() == QFileDevice::NoError &&
          std::rename(QFile::encodeName(temporary).constData(),
                      QFile::encodeName(path).constData()) == 0;
-    if (!ok) QFile::remove(temporary);
-    return ok;
+    if (!ok) {
+        QFile::remove(temporary);
+        return {};
+    }
+    return stamp;
 }
 
 bool HeaderCache::save(const QString& path) {
-    waitForSaving();
+    finishWriting();
     Content& c = content();
-    if (!writeFile(m_mailbox, c, path)) return false;
+    const FileStamp stamp = writeFile(m_mailbox, c, path);
+    if (stamp.Path.isEmpty()) return false;
     c.Changed = false;
+    c.File = stamp;
     return true;
 }
 
 void HeaderCache::saveInBackground(const QString& path) {
-    waitForSaving();
+    finishWriting();
     Content& c = content();
     m_savedGeneration = c.Generation;
     try {
@@ -405,10 +439,14 @@ void HeaderCache::saveInBackground(const QString& path) {
     }
 }
 
-void HeaderCache::waitForSaving() const {
+void HeaderCache::finishWriting() const {
     if (!m_saving.valid()) return;
+    const FileStamp stamp = m_saving.get();
     // Written as it still is: the file holds the content now.
-    if (m_saving.get() && m_content.Generation == m_savedGeneration) m_content.Changed = false;
+    if (!stamp.Path.isEmpty() && m_content.Generation == m_savedGeneration) {
+        m_content.Changed = false;
+        m_content.File = stamp;
+    }
 }
 
 const TmsHeaders* HeaderCache::find(const QString& key, qint64 size) const {
@@ -443,6 +481,7 @@ void HeaderCache::replace(std::vector<Entry> entries, quint64 validity, const QB
         c.Validity = validity;
         c.State = state;
         c.Changed = true;
+        c.File = {};
         ++c.Generation;
     }
     if (!m_writeBack.isEmpty() && changed()) saveInBackground(m_writeBack);

@@ -56,7 +56,9 @@ public:
 
     // Replaces the entries with those of the file at path; false, leaving the
     // cache empty, when the file is missing or is not a whole cache of this
-    // format for this mailbox.
+    // format for this mailbox. A cache that holds what it last read from or
+    // wrote to that very file (the same file, size and time), unchanged since,
+    // does not read it again.
     bool load(const QString& path);
     // Starts load(path) on a thread of its own and returns at once, so that
     // the caller can spend a network wait meanwhile; every other call (and the
@@ -67,9 +69,12 @@ public:
     // file at path is then left as it was.
     bool save(const QString& path);
     // Starts save(path) on a thread of its own and returns at once; the cache
-    // may change meanwhile. changed() and the next save wait for the writing
-    // to end, and so does the end of the cache.
+    // may change meanwhile. changed(), the next save or load and
+    // finishWriting() wait for the writing to end, and so does the end of the
+    // cache.
     void saveInBackground(const QString& path);
+    // Waits for a writing started by saveInBackground (or a write-back).
+    void finishWriting() const;
     // From now on, each replace() that leaves the cache other than its file
     // starts saveInBackground(path): the cache is written while its listing
     // ends. Empty: never.
@@ -106,11 +111,19 @@ public:
     // from, decoded from or saved to (what a check needs to write back). A file
     // that was there but not taken counts as different.
     bool changed() const {
-        waitForSaving();
+        finishWriting();
         return content().Changed;
     }
 
 private:
+    // Which file, as it stood: a file replaced or written to since differs.
+    struct FileStamp {
+        QString Path;
+        quint64 Device = 0, Inode = 0;
+        qint64 Size = -1, Modified = 0; // the time in nanoseconds
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp stampOf(const QString& path, int descriptor = -1);
     struct Content {
         std::vector<Entry> Entries;
         QHash<QString, int> Index; // key -> position in Entries
@@ -119,15 +132,17 @@ private:
         bool Changed = false;
         bool Taken = false;     // read from a whole cache of the mailbox
         quint64 Generation = 0; // raised by every change
+        FileStamp File;         // the file that holds just this; empty for none
     };
     class Reader;
     // What a reading of the format gives for mailbox: empty and changed when
     // it is not a whole cache of this format for this mailbox.
     static Content read(const Mailbox& mailbox, Reader& r);
     static Content readFile(const Mailbox& mailbox, const QString& path);
-    static bool writeFile(const Mailbox& mailbox, const Content& content, const QString& path);
-    // Waits for a writing started by saveInBackground, and takes its outcome.
-    void waitForSaving() const;
+    // The stamp of the file written; empty when the writing failed.
+    static FileStamp writeFile(const Mailbox& mailbox, const Content& content, const QString& path);
+    // Whether the content is what the file at path holds now.
+    bool holds(const QString& path) const;
     // The content, once a reading in the background has ended.
     Content& content() const;
 
@@ -135,7 +150,7 @@ private:
     mutable Content m_content;
     // A reading and a writing under way (on copies: neither touches this).
     mutable std::future<Content> m_loading;
-    mutable std::future<bool> m_saving;
+    mutable std::future<FileStamp> m_saving;
     quint64 m_savedGeneration = 0; // the content m_saving writes
     QString m_writeBack;
 };
