@@ -2,22 +2,28 @@
 // deletion of every second message (a scan, not timed, then TransferData), an
 // IMAP listing (SELECT and one UID FETCH of sizes and headers) or the move of
 // every second message into the Junk folder (a listing, not timed, then the
-// UID MOVE), or the processor time a wait on a silent server costs. Prints
+// UID MOVE), a check with a header cache (read from its file, UpdateInfo with
+// it, written back), or the processor time a wait on a silent server costs. Prints
 // "key=value" lines.
 //   mailscan scan|delete <server> <user> [lockstep]
 //       (the password comes from QUILL_BENCH_PASSWORD; "lockstep" turns
 //       pipelining off, as with a server that does not offer it)
 //   mailscan imap-scan|imap-move <server> <user>
+//   mailscan check <server> <user> <cache file> [rounds]
 //   mailscan stall <seconds>
 #include "mail/Exceptions.h"
+#include "mail/cache/HeaderCache.h"
 #include "mail/imap/ImapClient.h"
 #include "mail/pop3/RemotePOP.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHash>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <cstdio>
+#include <memory>
 #include <sys/resource.h>
 
 namespace {
@@ -58,8 +64,65 @@ int scan(const QString& server, const QString& user, bool lockstep) {
     pop.OnUpdatingInfo = [&](QObject*) { signedIn = wall.nsecsElapsed() / 1e9; };
     pop.OnNextInfoUpdated = [&](QObject*, int) { last = wall.nsecsElapsed() / 1e9; };
     pop.UpdateInfo();
-    std::printf("signed_in=%.3f\nlast_row=%.3f\n", signedIn, last);
+    std::printf("signed_in=%.3f\nlast_row=%.3f\nlisting=%.3f\n", signedIn, last, last - signedIn);
     report(pop.RemoteInfo.Count(), wall.nsecsElapsed() / 1e9, cpuSeconds() - cpu);
+    return 0;
+}
+
+// Checks as a running program makes them, one after the other on the same
+// client and cache: each reads the cache file while the client signs in
+// (unless it holds what the check before wrote), lists, and writes the cache
+// back when the listing changed it. Before each check but the first it prints
+// "waiting=N" and waits for a line on standard input (time for the mailbox to
+// change). Each check prints "round=N", then its figures: the whole check,
+// the listing on its own (sign-in to last row), the wait for the cache's
+// writing after it (which runs while the client signs off), and how many
+// headers it downloaded.
+int check(const QString& server, const QString& user, const QString& file, int rounds) {
+    TmsRemotePOP pop;
+    configure(pop, server, user, false);
+    // Kept from check to check, as the program keeps it.
+    HeaderCache cache({server, user, QStringLiteral("INBOX")});
+    cache.setWriteBack(file);
+    for (int round = 1; round <= rounds; ++round) {
+        if (round > 1) {
+            std::printf("waiting=%d\n", round);
+            std::fflush(stdout);
+            char line[64];
+            if (!std::fgets(line, sizeof line, stdin)) return 1;
+        }
+        const double cpu = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        cache.loadInBackground(file);
+        double signedIn = 0, last = 0;
+        std::vector<HeaderCache::Entry> held; // what the cache held, once it is read
+        pop.OnUpdatingInfo = [&](QObject*) { signedIn = wall.nsecsElapsed() / 1e9; };
+        pop.OnNextInfoUpdated = [&](QObject*, int index) {
+            if (index == 0) held = cache.entries();
+            last = wall.nsecsElapsed() / 1e9;
+        };
+        pop.Cache = &cache;
+        pop.UpdateInfo();
+        pop.Cache = nullptr;
+        const double listed = wall.nsecsElapsed() / 1e9;
+        cache.finishWriting();
+        const double seconds = wall.nsecsElapsed() / 1e9;
+        QHash<QString, qint64> sizes;
+        for (const HeaderCache::Entry& e : held)
+            sizes.insert(e.Key, e.Size);
+        int downloaded = 0;
+        for (int i = 0; i < pop.RemoteInfo.Count(); ++i) {
+            const TmsRemoteInfoItem& item = pop.RemoteInfo.Items(i);
+            if (sizes.value(item.UID, -1) != item.Size) ++downloaded;
+        }
+        std::printf("round=%d\ndownloaded=%d\ncache_wait=%.3f\ncache_bytes=%lld\nsigned_in=%.3f\n"
+                    "listing=%.3f\n",
+                    round, downloaded, seconds - listed, QFileInfo(file).size(), signedIn,
+                    last - signedIn);
+        report(pop.RemoteInfo.Count(), seconds, cpuSeconds() - cpu);
+        std::fflush(stdout);
+    }
     return 0;
 }
 
@@ -170,6 +233,8 @@ int main(int argc, char** argv) {
             return scan(args[2], args[3], lockstep);
         if ((args.size() == 4 || lockstep) && args[1] == QLatin1String("delete"))
             return remove(args[2], args[3], lockstep);
+        if ((args.size() == 5 || args.size() == 6) && args[1] == QLatin1String("check"))
+            return check(args[2], args[3], args[4], args.value(5, QStringLiteral("1")).toInt());
         if (args.size() == 3 && args[1] == QLatin1String("stall")) return stall(args[2].toInt());
         if (args.size() == 4 && args[1] == QLatin1String("imap-scan"))
             return imapScan(args[2], args[3]);
@@ -182,6 +247,7 @@ int main(int argc, char** argv) {
     std::fprintf(
         stderr,
         "usage: mailscan scan|delete <server> <user> [lockstep] | mailscan imap-scan|imap-move "
-        "<server> <user> | mailscan stall <seconds>\n");
+        "<server> <user> | mailscan check <server> <user> <cache file> [rounds] | mailscan stall "
+        "<seconds>\n");
     return 2;
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes COUNT messages with realistic headers into MAILDIR/new (seeded, so
-every run scans the same mailbox). Usage: make_mailbox.py MAILDIR COUNT"""
+every run scans the same mailbox), numbered from FIRST (default 0): a later
+FIRST delivers other messages into the same mailbox.
+Usage: make_mailbox.py MAILDIR COUNT [FIRST]"""
 import base64
 import os
 import random
@@ -45,9 +47,10 @@ def header_block(rng, n):
 
 def main():
     maildir, count = sys.argv[1], int(sys.argv[2])
-    rng = random.Random(1)
+    first = int(sys.argv[3]) if len(sys.argv) > 3 else 0
+    rng = random.Random(1 + first)
     new = os.path.join(maildir, "new")
-    for n in range(count):
+    for n in range(first, first + count):
         body_lines = [" ".join(rng.choice(WORDS) for _ in range(12)) for _ in range(rng.randint(5, 300))]
         text = header_block(rng, n) + "\n\n" + "\n".join(body_lines) + "\n"
         with open(os.path.join(new, f"1700000000.M{n:09d}P1.bench"), "w", encoding="utf-8") as f:

@@ -10,6 +10,7 @@
 #include "settings/SecretStore.h"
 #include "settings/SettingsStore.h"
 
+#include <QFile>
 #include <QScopeGuard>
 
 // The client's announcements, turned into rows and the session's signals.
@@ -124,7 +125,10 @@ void MailboxSession::use(int n, const RemotePOPLoad& load) {
                              account.UserName == m_account.UserName &&
                              account.Protocol == m_account.Protocol &&
                              account.Folder == m_account.Folder;
-    if (!sameMailbox) clearRows();
+    if (!sameMailbox) {
+        clearRows();
+        m_cache.reset();
+    }
     // The client speaks the slot's protocol: another one is made for another.
     if (m_client->protocol() != account.Protocol) {
         if (account.Protocol == MailProtocol::Imap)
@@ -135,6 +139,9 @@ void MailboxSession::use(int n, const RemotePOPLoad& load) {
     m_client->setAccount(account);
     m_account = account;
     m_oauth2 = box.OAuth2;
+    m_cacheHeaders = box.CacheHeaders;
+    m_cacheMailbox = box.cacheMailbox();
+    m_cacheFile = box.headerCacheFile();
     m_secretError = load.secretError;
     m_slot = n;
 }
@@ -251,15 +258,47 @@ void MailboxSession::checkNow(int ruleSlot, bool keep) {
     if (!m_secretError.isEmpty()) throw ESecretStoreError(m_secretError);
     m_listing = true;
     const auto done = qScopeGuard([this] { m_listing = false; });
-    clearRows();
-    m_events->m_dateFormat = listDateFormat();
-    m_client->list();
+    listNow();
 }
 
 void MailboxSession::refresh() {
+    announcingFailure([&] { listNow(); });
+}
+
+void MailboxSession::listNow() {
     clearRows();
     m_events->m_dateFormat = listDateFormat();
-    announcingFailure([&] { m_client->list(); });
+    // Read while the client signs in (unless the file holds what this session
+    // wrote there last), written when the listing changed it while the client
+    // signs off and the rows are classified, and whole when this returns. A
+    // cache that cannot be written costs the next check its downloads, nothing
+    // else.
+    HeaderCache* cache = openHeaderCache();
+    m_client->setHeaderCache(cache);
+    const auto detach = qScopeGuard([this] { m_client->setHeaderCache(nullptr); });
+    try {
+        m_client->list();
+    } catch (...) {
+        m_cache.reset(); // read again next time
+        throw;
+    }
+    if (cache) cache->finishWriting();
+}
+
+HeaderCache* MailboxSession::openHeaderCache() {
+    if (!m_cacheAllowed || m_cacheFile.isEmpty()) return nullptr;
+    if (!m_cacheHeaders) {
+        // Switched off: no headers of this mailbox stay behind.
+        m_cache.reset();
+        QFile::remove(m_cacheFile);
+        return nullptr;
+    }
+    if (!m_cache || m_cache->mailbox() != HeaderCache(m_cacheMailbox).mailbox()) {
+        m_cache = std::make_unique<HeaderCache>(m_cacheMailbox);
+        m_cache->setWriteBack(m_cacheFile);
+    }
+    m_cache->loadInBackground(m_cacheFile);
+    return m_cache.get();
 }
 
 DeletionOutcome MailboxSession::deleteMarked(const std::function<void(int index)>& record) {

@@ -109,6 +109,9 @@ public:
     void setDialLink(TagDialLink* link);
     // Seconds any one network wait may last (120 unless set).
     void setTimeOut(int seconds);
+    // Whether listings may use the slot's header cache at all (yes unless set):
+    // with no, they neither read nor write it, whatever the slot's switch says.
+    void setHeaderCacheAllowed(bool allowed) { m_cacheAllowed = allowed; }
     // Whether a connection is open (kept from the last check).
     bool connected() const { return m_client->connected(); }
     // Signs off a connection that is open.
@@ -142,7 +145,10 @@ public:
     // --- Operations (each raises the mail library's exceptions) --------------------
 
     // Lists the mailbox anew: the rows appear as the messages arrive, each
-    // classified at once and every row once more at the end. ruleSlot is the
+    // classified at once and every row once more at the end. With the slot's
+    // header cache on, the headers held there are not downloaded again, and a
+    // complete listing writes the cache back when it changed; with it off, the
+    // cache file is removed. ruleSlot is the
     // slot whose "To does not contain" rules apply; keep leaves the connection
     // signed in for a deletion. A connection kept since the last check is
     // signed off first, so that mail that arrived meanwhile is listed.
@@ -200,6 +206,8 @@ private:
     friend class Events;
 
     void checkNow(int ruleSlot, bool keep);
+    // Replaces the rows with the server's listing, through the header cache.
+    void listNow();
     // Runs body; a failure it raises that was not announced yet is announced
     // through failed() before it goes on.
     template <class Body> auto announcingFailure(Body&& body);
@@ -208,6 +216,10 @@ private:
     MessageRow rowFor(int index) const;
     // Makes client the session's, with everything set that the last had.
     void takeClient(std::unique_ptr<MailClient> client);
+    // The slot's header cache for a listing, as its file holds it and written
+    // back there; null when listings may not use it (its file is removed when
+    // the slot's switch is off).
+    HeaderCache* openHeaderCache();
     // The access token for the slot held (the client's token source): the
     // stored tokens, renewed when about to expire or after the server
     // rejected them. Raises with "sign in again" advice when none can be had;
@@ -226,6 +238,14 @@ private:
     int m_slot = 0;
     MailAccount m_account;
     OAuth2Settings m_oauth2;
+    // The slot's header cache: its switch and its file; allowed by the caller.
+    bool m_cacheHeaders = false;
+    HeaderCache::Mailbox m_cacheMailbox;
+    QString m_cacheFile;
+    // The cache of the mailbox held, as the last listing left it: the next
+    // reads the file only when someone else changed it meanwhile.
+    std::unique_ptr<HeaderCache> m_cache;
+    bool m_cacheAllowed = true;
     // Why the slot's secrets could not be read (a locked keyring that may not
     // be asked); empty when they were.
     QString m_secretError;

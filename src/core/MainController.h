@@ -138,6 +138,9 @@ public:
     const QString& helpFile() const { return m_helpFile; }
     // Seconds any one wait for the mail server may last (120 unless set).
     void setNetworkTimeOut(int seconds) { m_session.setTimeOut(seconds); }
+    // Whether checks may use the mailboxes' header caches (yes unless set): no
+    // downloads every header and leaves the caches as they are.
+    void setHeaderCacheAllowed(bool allowed) { m_session.setHeaderCacheAllowed(allowed); }
 
     // While an operation runs, a change of the running texts waits at most this
     // long to be announced, with the others that come meanwhile (25 a second).

@@ -6,9 +6,12 @@
 #include "mail/oauth/OAuth2Flow.h"
 #include "settings/SecretStore.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -89,6 +92,9 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
         "A certificate is trusted here when a check you started failed on it and you chose "
         "\"Trust this certificate and check again\". Only that very certificate is accepted; "
         "a server that shows another one fails again.")));
+
+    v->addSpacing(8);
+    v->addWidget(buildHeaderCache());
     v->addStretch(1);
 
     auto* scroll = new QScrollArea;
@@ -116,6 +122,7 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
     showTrusted();
     showSignInFields();
     showStoredSignIn();
+    showHeaderCache();
     // The width is the user's; the height always that of the content.
     const QMargins m = outer->contentsMargins();
     setMinimumWidth(body->minimumSizeHint().width() + m.left() + m.right() +
@@ -312,6 +319,61 @@ QGroupBox* TfrmMailboxDetails::buildSignIn() {
     return group;
 }
 
+QGroupBox* TfrmMailboxDetails::buildHeaderCache() {
+    auto* group = new QGroupBox(QStringLiteral("Headers of earlier checks"));
+    group->setObjectName(QStringLiteral("grpHeaderCache"));
+    auto* v = new QVBoxLayout(group);
+    cbCacheHeaders = new QCheckBox(
+        QStringLiteral("Keep the headers of listed messages, so that a check downloads only "
+                       "the new ones"));
+    cbCacheHeaders->setObjectName(QStringLiteral("cbCacheHeaders"));
+    cbCacheHeaders->setChecked(m_box.CacheHeaders);
+    v->addWidget(cbCacheHeaders);
+    auto* row = new QHBoxLayout;
+    lblCache = new QLabel;
+    lblCache->setObjectName(QStringLiteral("lblCache"));
+    lblCache->setWordWrap(true);
+    btForgetCache = new QPushButton(QStringLiteral("Forget cached headers"));
+    btForgetCache->setObjectName(QStringLiteral("btForgetCache"));
+    btForgetCache->setToolTip(QStringLiteral("Removes the kept headers now; the next check "
+                                             "downloads every header again"));
+    connect(btForgetCache, &QPushButton::clicked, this, [this] {
+        for (const QString& file : headerCacheFiles())
+            QFile::remove(file);
+        showHeaderCache();
+    });
+    row->addWidget(lblCache, 1);
+    row->addWidget(btForgetCache, 0, Qt::AlignTop);
+    v->addLayout(row);
+    v->addWidget(wrapped(QStringLiteral(
+        "They are kept in your cache folder, readable by you alone. A message is taken from "
+        "there only while the server lists it under the same unique id and size; a deletion "
+        "always reads it from the server first.")));
+    return group;
+}
+
+QStringList TfrmMailboxDetails::headerCacheFiles() const {
+    MailboxConfig shown = m_box;
+    shown.Server = m_server;
+    QStringList files{m_box.headerCacheFile()};
+    if (!files.contains(shown.headerCacheFile())) files << shown.headerCacheFile();
+    return files;
+}
+
+void TfrmMailboxDetails::showHeaderCache() {
+    qint64 bytes = 0;
+    bool any = false;
+    for (const QString& file : headerCacheFiles()) {
+        const QFileInfo info(file);
+        if (!info.isFile()) continue;
+        any = true;
+        bytes += info.size();
+    }
+    lblCache->setText(any ? QStringLiteral("Kept now: %1").arg(locale().formattedDataSize(bytes))
+                          : QStringLiteral("None kept now."));
+    btForgetCache->setEnabled(any);
+}
+
 void TfrmMailboxDetails::showSignInFields() {
     const bool oauth2 = signIn() == MailSignIn::OAuth2;
     const bool custom = cbProvider->currentData().toString() == QLatin1String("custom");
@@ -486,6 +548,7 @@ void TfrmMailboxDetails::accept() {
     m_box.JunkFolder = edJunkFolder->text().trimmed();
     m_box.Security = security();
     m_box.TrustedCert = m_trusted;
+    m_box.CacheHeaders = cbCacheHeaders->isChecked();
     m_box.SignIn = signIn();
     const QString keptSecret = m_box.OAuth2.ClientSecret;
     m_box.OAuth2 = oauth2();

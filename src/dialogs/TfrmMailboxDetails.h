@@ -6,6 +6,7 @@
 #include <memory>
 
 class OAuth2SignIn;
+class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QFormLayout;
@@ -20,7 +21,8 @@ class QPushButton;
 // with the OAuth2 sign-in itself), and the certificate the user trusts for its
 // server. OK takes them into the slot it was given; the
 // general settings' OK stores them with the rest. The tokens of a sign-in are
-// stored for the slot as soon as it succeeds.
+// stored for the slot as soon as it succeeds, and "Forget cached headers"
+// removes the mailbox's header cache at once.
 class TfrmMailboxDetails : public QDialog {
     Q_OBJECT
 public:
@@ -39,6 +41,9 @@ public:
     OAuth2Settings oauth2() const;
     // Whether a sign-in started with "Sign in..." is waiting for the browser.
     bool signingIn() const;
+    // The header cache files of the mailbox: as stored, and as the row names
+    // it now when that differs.
+    QStringList headerCacheFiles() const;
 
     void accept() override;
     void reject() override;
@@ -67,6 +72,9 @@ public:
     QLineEdit* edSignInUrl = nullptr; // the address to open, for copying
     QLabel* lblSignInStatus = nullptr;
     QLabel* lblProblem = nullptr;
+    QCheckBox* cbCacheHeaders = nullptr;
+    QLabel* lblCache = nullptr;
+    QPushButton* btForgetCache = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -75,6 +83,8 @@ private:
     QGroupBox* buildProtocol();
     void showProtocolFields();
     QGroupBox* buildSignIn();
+    QGroupBox* buildHeaderCache();
+    void showHeaderCache();
     void fitHeight();
     void showTrusted();
     void showSecurityNote();

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class HeaderCache;
 class TagDialLink;
 
 // The mailbox a client signs in to.
@@ -105,6 +106,13 @@ public:
     virtual bool connected() const = 0;
     // The protocol the client speaks.
     virtual MailProtocol protocol() const = 0;
+    // The header cache of the account's mailbox that the next listings read and
+    // renew; null for none. A listing takes a message's header from the cache
+    // when it holds the message's unique id with its size, and leaves it
+    // holding exactly the messages listed; a fetch or a removal still verifies
+    // each message against the server. A client that keeps no cache leaves it
+    // as it was.
+    virtual void setHeaderCache(HeaderCache* cache) { (void)cache; }
 
     // Signs in unless connected, replaces the listing with the server's, and
     // signs off unless the connection is kept.

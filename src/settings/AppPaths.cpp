@@ -1,5 +1,7 @@
 #include "settings/AppPaths.h"
 
+#include "mail/cache/HeaderCache.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -28,3 +30,15 @@ QString AppPaths::appFolder()
 }
 
 QString AppPaths::appFile(const QString& name) { return appFolder() + QLatin1Char('/') + name; }
+
+QString AppPaths::cacheFolder()
+{
+    return xdgDir("XDG_CACHE_HOME", QStringLiteral(".cache")) + QStringLiteral("/Quillmere");
+}
+
+QString AppPaths::headerCacheFile(const QString& server, const QString& userName,
+                                  const QString& folder)
+{
+    return cacheFolder() + QLatin1Char('/') +
+           HeaderCache::fileName({server, userName, folder});
+}

@@ -16,4 +16,12 @@ QString appFolder();
 // appFolder() + "/" + name.
 QString appFile(const QString& name);
 
+// The user's cache folder: $XDG_CACHE_HOME/Quillmere (default ~/.cache/Quillmere),
+// without a trailing separator. Not created here: whatever writes there first
+// creates it, readable by the user alone.
+QString cacheFolder();
+
+// The header cache file of a mailbox (server, user name, folder) in cacheFolder().
+QString headerCacheFile(const QString& server, const QString& userName, const QString& folder);
+
 } // namespace AppPaths

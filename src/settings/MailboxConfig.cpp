@@ -1,8 +1,11 @@
 #include "settings/MailboxConfig.h"
 
 #include "mail/Exceptions.h"
+#include "settings/AppPaths.h"
 #include "settings/SettingsStore.h"
 #include "settings/StringCipher.h"
+
+#include <QFile>
 
 namespace {
 const QString Section = QStringLiteral("Server");
@@ -51,6 +54,19 @@ QString MailboxConfig::oauth2TokenUrlIdent(int n) {
 }
 QString MailboxConfig::oauth2ScopeIdent(int n) {
     return QStringLiteral("OAuth2Scope%1").arg(n);
+}
+QString MailboxConfig::headerCacheIdent(int n) {
+    return QStringLiteral("HeaderCache%1").arg(n);
+}
+
+HeaderCache::Mailbox MailboxConfig::cacheMailbox() const {
+    // A POP3 mailbox has one folder.
+    return {Server, UserName, QStringLiteral("INBOX")};
+}
+
+QString MailboxConfig::headerCacheFile() const {
+    const HeaderCache::Mailbox m = cacheMailbox();
+    return AppPaths::headerCacheFile(m.Server, m.UserName, m.Folder);
 }
 
 QString MailboxConfig::protocolIdent(int n) {
@@ -177,6 +193,13 @@ void MailboxConfig::store(int n) const {
 }
 
 void MailboxConfig::store(SettingsGroup& tree, int n) const {
+    MailboxConfig held;
+    held.Server = tree.ReadString(Section, serverIdent(n), QString());
+    held.UserName = tree.ReadString(Section, userIdent(n), QString());
+    const bool sameMailbox =
+        held.Server.compare(Server, Qt::CaseInsensitive) == 0 && held.UserName == UserName;
+    // Headers of a mailbox the slot no longer checks, or may no longer keep, go.
+    if (held.inUse() && (!sameMailbox || !CacheHeaders)) QFile::remove(held.headerCacheFile());
     tree.WriteString(Section, serverIdent(n), Server);
     tree.WriteString(Section, userIdent(n), UserName);
     tree.WriteString(Section, securityIdent(n),
@@ -197,6 +220,9 @@ void MailboxConfig::store(SettingsGroup& tree, int n) const {
     imapField(folderIdent(n), Folder.trimmed(), QStringLiteral("INBOX"));
     imapField(spamActionIdent(n), spamActionWord(Action), spamActionWord(SpamAction::Move));
     imapField(junkFolderIdent(n), JunkFolder.trimmed(), QString());
+    // Written once it differs from the default, so that older profiles stay as they are.
+    if (!CacheHeaders || !tree.ReadString(Section, headerCacheIdent(n), {}).isEmpty())
+        tree.WriteBool(Section, headerCacheIdent(n), CacheHeaders);
 
     const QString passwordKey = passwordIdent(n);
     const QString secretKey = SecretStore::clientSecretIdent(n);
@@ -288,6 +314,7 @@ void MailboxConfig::readFields(const SettingsGroup& tree, int n) {
     OAuth2.TokenUrl = tree.ReadString(Section, oauth2TokenUrlIdent(n), QString());
     OAuth2.Scope = tree.ReadString(Section, oauth2ScopeIdent(n), QString());
     OAuth2.Protocol = Protocol;
+    CacheHeaders = tree.ReadBool(Section, headerCacheIdent(n), true);
 }
 
 void MailboxConfig::readSecrets(const SettingsGroup& tree, int n, SecretAccess access) {

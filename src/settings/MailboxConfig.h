@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mail/MailProtocol.h"
+#include "mail/cache/HeaderCache.h"
 #include "mail/oauth/OAuth2.h"
 #include "mail/transport/MailSecurity.h"
 #include "settings/Prompter.h"
@@ -49,6 +50,10 @@ struct MailboxConfig {
     QString Folder = QStringLiteral("INBOX");
     SpamAction Action = SpamAction::Move;
     QString JunkFolder;
+    // Whether checks keep the headers of listed messages in the mailbox's
+    // header cache, so that the next one downloads only new ones
+    // ("HeaderCache"n; missing: on).
+    bool CacheHeaders = true;
     // Whether Password and the client secret hold what the store keeps: false
     // after readFields alone, or when the keyring could not be read. store()
     // then leaves the stored secrets alone unless they were given new text, so
@@ -56,6 +61,10 @@ struct MailboxConfig {
     bool SecretsRead = true;
 
     bool inUse() const { return !Server.isEmpty(); }
+    // The mailbox as its header cache names it, and the cache's file (see
+    // AppPaths::headerCacheFile).
+    HeaderCache::Mailbox cacheMailbox() const;
+    QString headerCacheFile() const;
 
     // Whether n numbers a slot (1 to 12).
     static bool isSlot(int n) { return n >= 1 && n <= Count; }
@@ -90,6 +99,8 @@ struct MailboxConfig {
     static QString folderIdent(int n);
     static QString spamActionIdent(int n);
     static QString junkFolderIdent(int n);
+    // "HeaderCache"n in section "Server".
+    static QString headerCacheIdent(int n);
 
     // Whether a server text asks for TLS from the start: the protocol's secure
     // scheme or port ("pop3s://" or 995; "imaps://" or 993). Such a server is
@@ -127,7 +138,8 @@ struct MailboxConfig {
     // commit; a slot not in use has its keyring entries (tokens included)
     // removed. Without the keyring both go into the tree, enciphered (empty
     // text for none). Throws EFileError or ESecretStoreError (the tree is then
-    // not to be committed).
+    // not to be committed). A slot given another mailbox, or whose header cache
+    // is switched off, has the header cache of the mailbox it held removed.
     void store(int n) const;
     // The same as part of a group of writes to the settings tree (written on its commit).
     void store(SettingsGroup& tree, int n) const;

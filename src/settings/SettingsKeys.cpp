@@ -49,6 +49,9 @@ QList<SettingsKey> buildKeys() {
         keys.append({Kind::Tree, server, MailboxConfig::oauth2AuthUrlIdent(n), Type::String, {}});
         keys.append({Kind::Tree, server, MailboxConfig::oauth2TokenUrlIdent(n), Type::String, {}});
         keys.append({Kind::Tree, server, MailboxConfig::oauth2ScopeIdent(n), Type::String, {}});
+        // Whether checks keep the headers of listed messages for the next one.
+        keys.append({Kind::Tree, server, MailboxConfig::headerCacheIdent(n), Type::Boolean,
+                     QStringLiteral("1")});
         // In the tree only without a keyring (enciphered), like the password.
         keys.append(
             {Kind::Tree, server, SecretStore::clientSecretIdent(n), Type::String, {}, true});

@@ -233,6 +233,24 @@ private Q_SLOTS:
             QRegularExpression("\n +0  delete +Cheap pills  \\(ann@example.org")));
     }
 
+    // --no-cache neither reads nor writes the mailbox's header cache; a check
+    // without it writes the cache and prints the same.
+    void checkWithoutTheCache() {
+        TempProfile profile;
+        profileWithRules(profile);
+        slot(1, m_server.mailbox({mail("a", "Cheap pills"), mail("b", "Hello")}));
+        MailboxConfig box;
+        box.readFields(1);
+
+        const Run bare = cli({"check", "--no-cache"});
+
+        QCOMPARE(bare.code, 0);
+        QVERIFY(!QFile::exists(box.headerCacheFile()));
+        QCOMPARE(cli({"check"}).out, bare.out);
+        QVERIFY(QFile::exists(box.headerCacheFile()));
+        QCOMPARE(cli({"check"}).out, bare.out);
+    }
+
     void checkFailureGoesToStandardError() {
         TempProfile profile;
         profileWithRules(profile);

@@ -1,14 +1,17 @@
 // The mailbox details' sign-in: "Sign in..." with the browser played by a URL
 // handler that follows the address to the tests' own provider, the tokens
-// stored for the slot at once, a sign-in stopped while it waits, and OK
-// refusing OAuth2 over a connection that is not always encrypted.
+// stored for the slot at once, a sign-in stopped while it waits, OK
+// refusing OAuth2 over a connection that is not always encrypted, and the
+// mailbox's header cache.
 #include "dialogs/TfrmMailboxDetails.h"
+#include "mail/cache/HeaderCache.h"
 #include "settings/SecretStore.h"
 #include "support/OAuthBrowser.h"
 #include "support/TempProfile.h"
 #include "support/servers/OAuthProvider.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
@@ -218,6 +221,31 @@ private Q_SLOTS:
         d.accept();
         QVERIFY(!d.isVisible());
         QCOMPARE(box.OAuth2.TokenUrl, tokenUrl);
+    }
+
+    // "Forget cached headers" removes the kept headers at once, whatever the
+    // dialog's answer; the switch is taken with OK.
+    void headerCache() {
+        TempProfile profile;
+        MailboxConfig box{QStringLiteral("pop.example.org"), QStringLiteral("ann"),
+                          QStringLiteral("pw"), MailSecurity::StartTlsRequired};
+        HeaderCache cache(box.cacheMailbox());
+        cache.replace({{QStringLiteral("u1"), 100, TmsHeaders{QStringLiteral("Subject: kept")}}});
+        QVERIFY(cache.save(box.headerCacheFile()));
+        TfrmMailboxDetails d(box, 4, box.Server);
+        d.show();
+        QVERIFY(d.cbCacheHeaders->isChecked());
+        QVERIFY(d.lblCache->text().startsWith(QStringLiteral("Kept now: ")));
+        QVERIFY(d.btForgetCache->isEnabled());
+
+        QTest::mouseClick(d.btForgetCache, Qt::LeftButton);
+
+        QVERIFY(!QFile::exists(box.headerCacheFile()));
+        QCOMPARE(d.lblCache->text(), QStringLiteral("None kept now."));
+        QVERIFY(!d.btForgetCache->isEnabled());
+        d.cbCacheHeaders->setChecked(false);
+        d.accept();
+        QVERIFY(!box.CacheHeaders);
     }
 };
 

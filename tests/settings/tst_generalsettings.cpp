@@ -394,6 +394,40 @@ private Q_SLOTS:
         QCOMPARE(read.Action, SpamAction::Move);
         QCOMPARE(read.Folder, QStringLiteral("INBOX"));
     }
+
+    // The header cache's switch is written once it is off (an older profile
+    // stays as it was), and storing a slot removes the cache of a mailbox it
+    // no longer checks, or may no longer keep.
+    void headerCacheFollowsTheSlot() {
+        TempProfile profile;
+        const auto cached = [](const MailboxConfig& box) {
+            HeaderCache cache(box.cacheMailbox());
+            cache.replace({{QStringLiteral("u1"), 1, TmsHeaders{QStringLiteral("X: 1")}}});
+            QVERIFY(cache.save(box.headerCacheFile()));
+        };
+        MailboxConfig ann{QStringLiteral("pop.test"), QStringLiteral("ann"), QStringLiteral("pw")};
+        ann.store(3);
+        QCOMPARE(stored(Server, QStringLiteral("HeaderCache3")), QStringLiteral("(missing)"));
+        cached(ann);
+        MailboxConfig same = ann;
+        same.Server = QStringLiteral("POP.test");
+        same.store(3);
+        QVERIFY(QFile::exists(ann.headerCacheFile()));
+
+        MailboxConfig bob = ann;
+        bob.UserName = QStringLiteral("bob");
+        bob.store(3);
+        QVERIFY(!QFile::exists(ann.headerCacheFile()));
+        cached(bob);
+        bob.CacheHeaders = false;
+        bob.store(3);
+        QVERIFY(!QFile::exists(bob.headerCacheFile()));
+        QCOMPARE(stored(Server, QStringLiteral("HeaderCache3")), QStringLiteral("0"));
+        MailboxConfig back;
+        back.read(3);
+        QVERIFY(!back.CacheHeaders);
+        QVERIFY(bob.headerCacheFile().startsWith(profile.cacheHome() + "/Quillmere/headers-"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestGeneralSettings)

@@ -3,8 +3,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A private profile for one test: points XDG_CONFIG_HOME and XDG_DATA_HOME at
-// fresh temporary folders for its lifetime and restores them afterwards.
+// A private profile for one test: points XDG_CONFIG_HOME, XDG_DATA_HOME and
+// XDG_CACHE_HOME at fresh temporary folders for its lifetime and restores them
+// afterwards.
 class TempProfile {
 public:
     TempProfile();
@@ -14,6 +15,7 @@ public:
 
     QString configHome() const;
     QString dataHome() const;
+    QString cacheHome() const;
     // The application folder of this profile (created).
     QString appFolder() const;
     // A path inside the application folder.
@@ -21,6 +23,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_oldConfig, m_oldData;
-    bool m_hadConfig, m_hadData;
+    QByteArray m_oldConfig, m_oldData, m_oldCache;
+    bool m_hadConfig, m_hadData, m_hadCache;
 };

@@ -58,10 +58,12 @@ int run(const QStringList& arguments) {
     int slot = 0;
     if (!takeMailboxOption(args, slot, "check")) return ExitUsage;
     const bool json = args.removeAll(QStringLiteral("--json")) > 0;
+    const bool noCache = args.removeAll(QStringLiteral("--no-cache")) > 0;
     if (!args.isEmpty()) return cliUsage("check");
 
     HeadlessSession session;
     if (const int rc = session.start(); rc != ExitOk) return rc;
+    if (noCache) session.controller().setHeaderCacheAllowed(false);
     if (const int rc = session.check(slot); rc != ExitOk) return rc;
     const MainController& c = session.controller();
     if (json) {
@@ -75,8 +77,9 @@ int run(const QStringList& arguments) {
     return ExitOk;
 }
 
-const CliCommand command("check", "[--mailbox N] [--json]",
+const CliCommand command("check", "[--mailbox N] [--json] [--no-cache]",
                          "check the current mailbox (or slot N) as \"Check e-mail\" does: log the "
-                         "check, save the rule hits, and print every message with its mark",
+                         "check, save the rule hits, and print every message with its mark; "
+                         "--no-cache downloads every header and leaves the header cache as it is",
                          run);
 } // namespace

@@ -101,6 +101,18 @@ void TmsHeaders::appendBytes(QByteArrayView utf8) {
     m_ends.append(int(m_text.size()));
 }
 
+bool TmsHeaders::setPacked(const QByteArray& text, const QList<int>& ends) {
+    int start = 0;
+    for (int end : ends) {
+        if (end < start) return false;
+        start = end;
+    }
+    if (start != text.size() || !QByteArrayView(text).isValidUtf8()) return false;
+    m_text = text;
+    m_ends = ends;
+    return true;
+}
+
 void TmsHeaders::append(const QString& line) {
     appendBytes(line.toUtf8());
 }

@@ -91,6 +91,14 @@ public:
     // Keeps the first n lines (or adds empty ones up to n).
     void resize(qsizetype n);
 
+    // The compact form, for keeping the lines elsewhere: their UTF-8 text back to
+    // back, and where each line ends in it.
+    const QByteArray& packedText() const { return m_text; }
+    const QList<int>& packedEnds() const { return m_ends; }
+    // Replaces the lines with those of a compact form; false (nothing changed)
+    // when text is not UTF-8 or ends do not rise within it up to its end.
+    bool setPacked(const QByteArray& text, const QList<int>& ends);
+
     bool operator==(const TmsHeaders&) const = default;
 
 private:

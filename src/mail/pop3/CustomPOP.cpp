@@ -316,7 +316,10 @@ void TmsCustomPOP::ReadStatistics() {
 
 int TmsCustomPOP::listedSize() const {
     // "+OK n size", where words may follow the size.
-    QString size = LastReply.mid(4);
+    return sizeAfterNumber(LastReply.mid(4));
+}
+
+int TmsCustomPOP::sizeAfterNumber(QString size) {
     const qsizetype space = size.indexOf(QLatin1Char(' '));
     if (space >= 0) {
         size.remove(0, space + 1);

@@ -100,6 +100,8 @@ protected:
     // The size in a LIST reply in LastReply (the word after the message
     // number; what follows it does not count); 0 when it is not a number.
     int listedSize() const;
+    // The same for the text after "+OK ": a message number, then its size.
+    static int sizeAfterNumber(QString text);
     // Reads the data block of a positive CAPA reply (within CapaReplyLimit)
     // and notes what the session may use.
     void readCapabilities(QByteArray& Capabilities);

@@ -4,7 +4,8 @@
 #include "mail/pop3/RemotePOP.h"
 
 // A POP3 mailbox behind the protocol-neutral client: the messages are those of
-// TmsRemotePOP's listing (LIST and TOP n 1, with UIDL when the server offers it),
+// TmsRemotePOP's listing (LIST and TOP n 1, with UIDL when the server offers it,
+// and TOP only for messages the header cache does not hold),
 // a fetch is RETR of one message and a removal is DELE, each after the message
 // was verified, committed by QUIT.
 class Pop3Client : public MailClient {
@@ -21,6 +22,7 @@ public:
     void setKeepConnection(bool keep) override { m_pop.KeepConnection = keep; }
     bool connected() const override { return m_pop.Connected(); }
     MailProtocol protocol() const override { return MailProtocol::Pop3; }
+    void setHeaderCache(HeaderCache* cache) override { m_pop.Cache = cache; }
 
     void list() override;
     int count() const override { return m_pop.RemoteInfo.Count(); }

@@ -1,9 +1,12 @@
 #include "mail/pop3/RemotePOP.h"
 
 #include "mail/Exceptions.h"
+#include "mail/cache/HeaderCache.h"
 
+#include <QHash>
 #include <QSaveFile>
 #include <deque>
+#include <numeric>
 
 void TmsRemotePOP::setMessageDirectory(const QString& folder) {
     m_messageDirectory = folder;
@@ -69,6 +72,34 @@ std::vector<QString> TmsRemotePOP::readUidlListing(int Count) {
     return ids;
 }
 
+std::vector<int> TmsRemotePOP::readListListing(int Count) {
+    expectReply(QStringLiteral("LIST"));
+    requirePositive(ReadReplyLine(LastReply));
+    QByteArray block;
+    // A line per message: its number and its size.
+    ReadToStream(block, -1, qint64(Count) * 32 + 1024);
+    std::vector<int> sizes(static_cast<size_t>(Count));
+    std::vector<bool> given(static_cast<size_t>(Count));
+    for (QByteArray line : block.split('\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line == ".") continue;
+        const QString text = QString::fromLatin1(line);
+        bool number = false;
+        const int n = text.section(QLatin1Char(' '), 0, 0).toInt(&number);
+        // The size as LIST n would give it.
+        if (number && n >= 1 && n <= Count) {
+            sizes[size_t(n - 1)] = sizeAfterNumber(text);
+            given[size_t(n - 1)] = true;
+        }
+    }
+    // STAT counted a message that LIST leaves out: the server contradicts itself.
+    for (int i = 0; i < Count; ++i)
+        if (!given[size_t(i)])
+            throw EServerError(
+                QStringLiteral("The server's reply to LIST leaves out message %1").arg(i + 1));
+    return sizes;
+}
+
 void TmsRemotePOP::requireTop() {
     if (OffersTop()) return;
     QString text = QStringLiteral("The server does not offer TOP, which a check needs");
@@ -100,48 +131,137 @@ void TmsRemotePOP::UpdateInfo() {
         requireTop();
         if (OnUpdatingInfo) OnUpdatingInfo(this);
         RemoteInfo.Clear();
-        const int count = MessageCount;
-        const bool ahead = Pipelined();
-        int sent = 0; // messages whose commands are on their way
-        // Topped up when half the window has been answered: few large writes
-        // rather than one small one per message.
-        const auto window = [&](int index) {
-            QStringList lines;
-            if (sent - index <= PipelineWindow / 2)
-                for (; sent < count && sent < index + PipelineWindow; ++sent) {
-                    const QString n = QString::number(sent + 1);
-                    lines << QStringLiteral("LIST ") + n << QStringLiteral("TOP ") + n + " 1";
-                }
-            return lines;
-        };
-        // Every message's unique id in one reply, ahead of the first window.
-        const bool withIds = count > 0 && OffersUidl();
-        std::vector<QString> ids;
-        if (withIds) {
-            expectReply(QStringLiteral("UIDL"));
-            if (ahead)
-                QueueLines(QStringList{QStringLiteral("UIDL")} + window(0));
-            else
-                SendLine(QStringLiteral("UIDL"));
-            ids = readUidlListing(count);
-        }
-        for (int index = 0; index < count; ++index) {
-            auto item = std::make_unique<TmsRemoteInfoItem>();
-            if (ahead) {
-                QueueLines(window(index));
-                readListReply(index, *item);
-                readTopReply(index, *item);
-            } else {
-                bool ok = true;
-                FetchInfo(index, *item, false, true, ok);
-            }
-            if (withIds) item->UID = ids[size_t(index)];
-            RemoteInfo.Add(std::move(item));
-            if (OnNextInfoUpdated) OnNextInfoUpdated(this, index);
+        if (Cache && OffersUidl()) {
+            listWithCache();
+        } else {
+            listEach();
+            // Without unique ids no message can be told again at the next check.
+            if (Cache) Cache->clear();
         }
         if (!KeepConnection) Disconnect();
         if (OnInfoUpdated) OnInfoUpdated(this);
     });
+}
+
+void TmsRemotePOP::listEach() {
+    const int count = MessageCount;
+    const bool ahead = Pipelined();
+    int sent = 0; // messages whose commands are on their way
+    // Topped up when half the window has been answered: few large writes
+    // rather than one small one per message.
+    const auto window = [&](int index) {
+        QStringList lines;
+        if (sent - index <= PipelineWindow / 2)
+            for (; sent < count && sent < index + PipelineWindow; ++sent) {
+                const QString n = QString::number(sent + 1);
+                lines << QStringLiteral("LIST ") + n << QStringLiteral("TOP ") + n + " 1";
+            }
+        return lines;
+    };
+    // Every message's unique id in one reply, ahead of the first window.
+    const bool withIds = count > 0 && OffersUidl();
+    std::vector<QString> ids;
+    if (withIds) {
+        expectReply(QStringLiteral("UIDL"));
+        if (ahead)
+            QueueLines(QStringList{QStringLiteral("UIDL")} + window(0));
+        else
+            SendLine(QStringLiteral("UIDL"));
+        ids = readUidlListing(count);
+    }
+    for (int index = 0; index < count; ++index) {
+        auto item = std::make_unique<TmsRemoteInfoItem>();
+        if (ahead) {
+            QueueLines(window(index));
+            readListReply(index, *item);
+            readTopReply(index, *item);
+        } else {
+            bool ok = true;
+            FetchInfo(index, *item, false, true, ok);
+        }
+        if (withIds) item->UID = ids[size_t(index)];
+        RemoteInfo.Add(std::move(item));
+        if (OnNextInfoUpdated) OnNextInfoUpdated(this, index);
+    }
+}
+
+void TmsRemotePOP::listWithCache() {
+    const int count = MessageCount;
+    const bool ahead = Pipelined();
+    std::vector<QString> ids;
+    std::vector<int> sizes;
+    std::vector<TmsHeaders> held(size_t(std::max(count, 0)));
+    // The messages whose header is downloaded, in order; TOP n 1 for up to
+    // PipelineWindow of them ahead of their replies, topped up when half the
+    // window has been answered.
+    std::vector<int> wanted;
+    size_t sent = 0, next = 0;
+    const auto window = [&] {
+        QStringList lines;
+        if (sent - next <= size_t(PipelineWindow / 2))
+            for (; sent < wanted.size() && sent < next + PipelineWindow; ++sent)
+                lines << QStringLiteral("TOP ") + QString::number(wanted[sent] + 1) +
+                             QStringLiteral(" 1");
+        return lines;
+    };
+    if (count > 0) {
+        expectReply(QStringLiteral("UIDL"));
+        if (ahead)
+            QueueLines({QStringLiteral("UIDL"), QStringLiteral("LIST")});
+        else
+            SendLine(QStringLiteral("UIDL"));
+        // A cache still being read is waited for here, while the server answers.
+        // Nothing held: every header is wanted, and the first TOP commands
+        // follow UIDL and LIST at once.
+        const bool cold = Cache->isEmpty();
+        if (cold) {
+            wanted.resize(size_t(count));
+            std::iota(wanted.begin(), wanted.end(), 0);
+            if (ahead) QueueLines(window());
+        }
+        ids = readUidlListing(count);
+        if (!ahead) SendLine(QStringLiteral("LIST"));
+        sizes = readListListing(count);
+        if (!cold) {
+            // An id the listing gives twice names no one message.
+            QHash<QString, int> listed;
+            listed.reserve(count);
+            for (const QString& id : ids)
+                ++listed[id];
+            for (int i = 0; i < count; ++i) {
+                const QString& id = ids[size_t(i)];
+                const TmsHeaders* headers = id.isEmpty() || listed.value(id) != 1
+                                                ? nullptr
+                                                : Cache->find(id, sizes[size_t(i)]);
+                if (headers)
+                    held[size_t(i)] = *headers;
+                else
+                    wanted.push_back(i);
+            }
+        }
+    }
+    std::vector<HeaderCache::Entry> entries;
+    entries.reserve(size_t(std::max(count, 0)));
+    for (int index = 0; index < count; ++index) {
+        auto item = std::make_unique<TmsRemoteInfoItem>();
+        item->UID = ids[size_t(index)];
+        item->Size = sizes[size_t(index)];
+        if (next < wanted.size() && wanted[next] == index) {
+            if (ahead)
+                QueueLines(window());
+            else
+                sendCommand(QStringLiteral("TOP ") + QString::number(index + 1) +
+                            QStringLiteral(" 1"));
+            readTopReply(index, *item);
+            ++next;
+        } else {
+            item->Headers = held[size_t(index)];
+        }
+        if (!item->UID.isEmpty()) entries.push_back({item->UID, item->Size, item->Headers});
+        RemoteInfo.Add(std::move(item));
+        if (OnNextInfoUpdated) OnNextInfoUpdated(this, index);
+    }
+    Cache->replace(std::move(entries));
 }
 
 void TmsRemotePOP::checkSameMessage(int Index, const TmsRemoteInfoItem& Now) {

@@ -3,6 +3,8 @@
 #include "mail/pop3/CustomPOP.h"
 #include "mail/pop3/RemoteInfo.h"
 
+class HeaderCache;
+
 // The mailbox as the main window sees it: the list of waiting messages with
 // their sizes and header blocks, marks, and the batch that retrieves and
 // deletes the marked messages after making sure each is still the one listed.
@@ -18,6 +20,9 @@ public:
     TmsRemoteInfo RemoteInfo;
     // Leave the connection signed in after UpdateInfo.
     bool KeepConnection = false;
+    // The mailbox's header cache that UpdateInfo reads and renews; null for
+    // none. Not owned.
+    HeaderCache* Cache = nullptr;
 
     std::function<void(QObject*)> OnUpdatingInfo;
     std::function<void(QObject*)> OnInfoUpdated;
@@ -33,6 +38,11 @@ public:
     // offers UIDL), LIST n and TOP n 1 for every waiting message; with
     // pipelining, up to PipelineWindow messages ahead of their replies. Raises
     // ESocketError when the server's capabilities leave out TOP.
+    // With a Cache and a server that offers UIDL: one UIDL and one LIST for
+    // every message's UID and size (sent together with pipelining), then TOP n
+    // 1 only for the messages whose UID the cache does not hold with that size;
+    // a complete listing leaves the cache holding exactly its messages (empty
+    // without UIDL). The items and the events are those of a listing without it.
     void UpdateInfo();
     // Fills Item from the server: UIDL n when WithUID and the server offers
     // UIDL (a refusal sets Ok to false and ends there, with the reply in
@@ -65,6 +75,12 @@ private:
     // The reply to UIDL without an argument: the ids of messages 1 to Count,
     // empty for one the reply leaves out.
     std::vector<QString> readUidlListing(int Count);
+    // The reply to LIST without an argument: the sizes of messages 1 to Count.
+    // Raises EServerError when it leaves one out.
+    std::vector<int> readListListing(int Count);
+    // The listing of UpdateInfo without a cache, and with one.
+    void listEach();
+    void listWithCache();
     // Raises ESocketError (through OnError) when the server does not offer TOP.
     void requireTop();
     // Raises "IDs are different" unless Now describes the message RemoteInfo

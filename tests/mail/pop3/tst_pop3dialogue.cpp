@@ -1,6 +1,7 @@
 // The POP3 client against a scripted server: the exact command lines, the
 // events in order, the replies' quirks and every failure of the dialogue.
 #include "PopEvents.h"
+#include "mail/cache/HeaderCache.h"
 #include "support/servers/DovecotServer.h"
 #include "support/servers/ScriptedPop3Server.h"
 
@@ -60,6 +61,38 @@ Pop3Script listing(const QList<QByteArray>& headers, int capa = Refused, bool qu
     }
     if (quit) script << ScriptStep{"QUIT", "+OK bye\r\n"};
     return script;
+}
+
+// The header lines a listing keeps of a header block sent by TOP n 1.
+TmsHeaders listed(const QByteArray& headers) {
+    TmsHeaders lines;
+    lines.LoadFromBytes(top(headers).mid(5));
+    lines.StripBody();
+    return lines;
+}
+
+// A cache of the tests' mailbox holding "id:size" entries; u1 to u3 with the
+// header lines of messages one to three, any other id with a message gone since.
+HeaderCache cacheHolding(const QStringList& held) {
+    HeaderCache cache({"127.0.0.1", "tester", "INBOX"});
+    std::vector<HeaderCache::Entry> entries;
+    const QList<QByteArray> blocks{headersOne, headersTwo, headersThree};
+    for (const QString& entry : held) {
+        const QString id = entry.section(':', 0, 0);
+        const int n = QStringList{"u1", "u2", "u3"}.indexOf(id);
+        entries.push_back(
+            {id, entry.section(':', 1).toInt(), listed(n >= 0 ? blocks[n] : "Subject: gone\r\n")});
+    }
+    cache.replace(std::move(entries));
+    cache.decode(cache.encode()); // as a check finds it on disk
+    return cache;
+}
+
+QStringList keysOf(const HeaderCache& cache) {
+    QStringList keys;
+    for (const HeaderCache::Entry& e : cache.entries())
+        keys << QStringLiteral("%1:%2").arg(e.Key).arg(e.Size);
+    return keys;
 }
 
 void configure(TmsRemotePOP& pop, const ScriptedPop3Server& server) {
@@ -240,6 +273,130 @@ private Q_SLOTS:
         // Commands sent ahead of a failure may follow; those before it are exact.
         QCOMPARE(server.received().mid(0, server.expected().size()), server.expected());
         if (refusedTop < 0) QCOMPARE(server.received(), server.expected());
+        QVERIFY(!pop.Connected());
+    }
+
+    void cachedListing_data() {
+        QTest::addColumn<int>("capa");
+        QTest::addColumn<QStringList>("held"); // the cache before: "id:size"
+        QTest::addColumn<QByteArray>("uidl");  // the reply to UIDL
+        QTest::addColumn<QList<int>>("tops");  // the messages whose TOP n 1 is sent
+        QTest::addColumn<QStringList>("kept"); // the cache after
+        const QByteArray ids = uidlListing(3);
+        const QStringList all{"u1:100", "u2:200", "u3:300"};
+        QTest::newRow("nothing-held-every-header-is-downloaded")
+            << int(Ahead) << QStringList{} << ids << QList<int>{1, 2, 3} << all;
+        QTest::newRow("in-step-nothing-held")
+            << int(Top | Uidl) << QStringList{} << ids << QList<int>{1, 2, 3} << all;
+        QTest::newRow("held-ones-are-not-downloaded")
+            << int(Ahead) << QStringList{"u1:100", "u3:300"} << ids << QList<int>{2} << all;
+        QTest::newRow("in-step-held-ones-are-not-downloaded")
+            << int(Top | Uidl) << QStringList{"u1:100", "u3:300"} << ids << QList<int>{2} << all;
+        QTest::newRow("a-size-that-changed-is-downloaded-again")
+            << int(Ahead) << QStringList{"u1:100", "u2:999", "u3:300"} << ids << QList<int>{2}
+            << all;
+        QTest::newRow("messages-gone-leave-the-cache")
+            << int(Ahead) << QStringList{"u9:50", "u1:100", "u2:200", "u3:300"} << ids
+            << QList<int>{} << all;
+        QTest::newRow("an-id-listed-twice-is-downloaded-and-not-kept")
+            << int(Ahead) << QStringList{"u1:100", "u3:300"}
+            << QByteArray("+OK\r\n1 u1\r\n2 u1\r\n3 u3\r\n.\r\n") << QList<int>{1, 2}
+            << QStringList{"u3:300"};
+        QTest::newRow("a-message-without-id-is-downloaded-and-not-kept")
+            << int(Ahead) << QStringList{"u1:100", "u3:300"}
+            << QByteArray("+OK\r\n1 u1\r\n3 u3\r\n.\r\n") << QList<int>{2}
+            << QStringList{"u1:100", "u3:300"};
+    }
+
+    // With a header cache: one UIDL and one LIST for the whole mailbox, then
+    // TOP n 1 only for the messages the cache does not hold under their id and
+    // size. The rows and the events are those of a listing without a cache,
+    // and the cache holds exactly the messages listed under one id each.
+    void cachedListing() {
+        QFETCH(int, capa);
+        QFETCH(QStringList, held);
+        QFETCH(QByteArray, uidl);
+        QFETCH(QList<int>, tops);
+        QFETCH(QStringList, kept);
+        const QList<QByteArray> blocks{headersOne, headersTwo, headersThree};
+        Pop3Script script =
+            signIn("+OK 3 600", capa) +
+            Pop3Script{{"UIDL", uidl}, {"LIST", "+OK\r\n1 100\r\n2 200\r\n3 300\r\n.\r\n"}};
+        for (int n : tops)
+            script << ScriptStep{"TOP " + QByteArray::number(n) + " 1", top(blocks[n - 1])};
+        script << ScriptStep{"QUIT", "+OK bye\r\n"};
+        ScriptedPop3Server server(script);
+        TmsRemotePOP pop;
+        configure(pop, server);
+        HeaderCache cache = cacheHolding(held);
+        pop.Cache = &cache;
+        PopEvents log;
+        log.attach(pop);
+
+        pop.UpdateInfo();
+
+        QCOMPARE(server.received(), server.expected());
+        QCOMPARE(log.events, (QStringList{"open", "updating", "next 0", "next 1", "next 2",
+                                          "closing", "closed", "updated"}));
+        QCOMPARE(pop.RemoteInfo.Count(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(pop.RemoteInfo.Items(i).Size, 100 * (i + 1));
+            QCOMPARE(QStringList(pop.RemoteInfo.Items(i).Headers), QStringList(listed(blocks[i])));
+        }
+        QCOMPARE(pop.RemoteInfo.Items(2).UID, "u3");
+        QCOMPARE(keysOf(cache), kept);
+        QCOMPARE(cache.changed(), kept != held);
+    }
+
+    // With pipelining UIDL and LIST go out together, and with nothing held the
+    // first TOP commands with them; in step each waits for its reply.
+    void cachedListingGoesAhead_data() {
+        QTest::addColumn<int>("capa");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<QString>("lastSent");
+        QTest::newRow("ahead-nothing-held") << int(Ahead) << false << "TOP 3 1";
+        QTest::newRow("ahead-some-held") << int(Ahead) << true << "LIST";
+        QTest::newRow("in-step") << int(Top | Uidl) << false << "UIDL";
+    }
+
+    void cachedListingGoesAhead() {
+        QFETCH(int, capa);
+        QFETCH(bool, held);
+        QFETCH(QString, lastSent);
+        ScriptedPop3Server server(signIn("+OK 3 600", capa) +
+                                  Pop3Script{{"UIDL", "", ScriptStep::Stall}});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        pop.setTimeOut(2);
+        HeaderCache cache = cacheHolding(held ? QStringList{"u1:100"} : QStringList{});
+        pop.Cache = &cache;
+
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }), "ETimedOutError: Operation timed out");
+
+        QTRY_COMPARE(server.received().last(), lastSent);
+        QCOMPARE(keysOf(cache), held ? QStringList{"u1:100"} : QStringList{});
+    }
+
+    // A server without UIDL is listed as without a cache, which it empties; a
+    // LIST that leaves out a message STAT counted fails the check and keeps it.
+    void cacheAndAServerItCannotServe() {
+        ScriptedPop3Server server(QList<Pop3Script>{
+            listing({headersOne}, Top | Pipelining),
+            signIn("+OK 2 300", Ahead) +
+                Pop3Script{{"UIDL", uidlListing(2)}, {"LIST", "+OK\r\n1 100\r\n.\r\n"}}});
+        TmsRemotePOP pop;
+        configure(pop, server);
+        HeaderCache cache = cacheHolding({"u1:100"});
+        pop.Cache = &cache;
+
+        pop.UpdateInfo();
+        QCOMPARE(server.received(0), server.expected(0));
+        QVERIFY(cache.isEmpty());
+
+        cache = cacheHolding({"u1:100"});
+        QCOMPARE(failureOf([&] { pop.UpdateInfo(); }),
+                 "EServerError: The server's reply to LIST leaves out message 2");
+        QCOMPARE(keysOf(cache), QStringList{"u1:100"});
         QVERIFY(!pop.Connected());
     }
 
