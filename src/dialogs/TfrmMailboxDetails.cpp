@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -134,7 +135,9 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
 int TfrmMailboxDetails::contentHeight(int width) const {
     const QLayout* outer = layout();
     const QMargins m = outer->contentsMargins();
-    const int inner = width - m.left() - m.right();
+    // Measured as wrapped beside a scroll bar: the height found then leaves
+    // no need for one.
+    const int inner = width - m.left() - m.right() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const QLayout* body = m_body->layout();
     int height = body->hasHeightForWidth() ? body->totalHeightForWidth(inner)
                                            : body->totalSizeHint().height();
