@@ -185,6 +185,7 @@ public:
 
 private:
     bool get(char* to, qint64 n) {
+        if (n == 0) return true; // an empty field: to may be null
         if (m_file) return m_file->read(to, n) == n;
         if (n > m_memory.size() - m_pos) return false;
         memcpy(to, m_memory.data() + m_pos, size_t(n));
