@@ -70,6 +70,7 @@ void ImapClient::forget() {
     m_indexOf.clear();
     m_uidValidity = 0;
     m_listedFolder.clear();
+    m_listedAsHeld = false;
 }
 
 QByteArray ImapClient::folderName() const {
@@ -189,6 +190,7 @@ bool ImapClient::listFromCache() {
     // Nothing came (no UID given since) and nothing went (as many as held).
     if (!news && now.exists == heldCount) {
         takeHeld();
+        m_listedAsHeld = true;
         return true;
     }
     // Fewer than held, or none new yet not as many: some went.
@@ -289,15 +291,17 @@ void ImapClient::renewCache(quint64 uidNext, quint64 highestModSeq) {
         m_cache->clear();
         return;
     }
-    std::vector<HeaderCache::Entry> entries;
-    entries.reserve(m_items.size());
-    for (const Item& item : m_items)
-        entries.push_back({QString::number(item.uid), item.size, item.headers});
     QByteArray state;
     if (uidNext) state = "UIDNEXT " + QByteArray::number(uidNext);
     if (highestModSeq)
         state += (state.isEmpty() ? "" : " ") + QByteArray("HIGHESTMODSEQ ") +
                  QByteArray::number(highestModSeq);
+    // A listing of just what the cache held, as it held it, leaves it as it is.
+    if (m_listedAsHeld && state == m_cache->state()) return;
+    std::vector<HeaderCache::Entry> entries;
+    entries.reserve(m_items.size());
+    for (const Item& item : m_items)
+        entries.push_back({QString::number(item.uid), item.size, item.headers});
     m_cache->replace(std::move(entries), m_uidValidity, state);
 }
 

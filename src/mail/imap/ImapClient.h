@@ -120,6 +120,7 @@ private:
     bool m_keep = false;
     std::vector<Item> m_items;
     quint64 m_uidValidity = 0;
+    bool m_listedAsHeld = false; // the listing is the cache's entries, unchanged
     QByteArray m_listedFolder;
     QByteArray m_junk; // the Junk folder found on this connection
     QString m_junkName;
