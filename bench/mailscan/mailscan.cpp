@@ -2,14 +2,14 @@
 // deletion of every second message (a scan, not timed, then TransferData), an
 // IMAP listing (SELECT and one UID FETCH of sizes and headers) or the move of
 // every second message into the Junk folder (a listing, not timed, then the
-// UID MOVE), a check with a header cache (read from its file, UpdateInfo with
-// it, written back), or the processor time a wait on a silent server costs. Prints
-// "key=value" lines.
+// UID MOVE), a check with a header cache (read from its file, UpdateInfo or the
+// IMAP listing with it, written back), or the processor time a wait on a silent
+// server costs. Prints "key=value" lines.
 //   mailscan scan|delete <server> <user> [lockstep]
 //       (the password comes from QUILL_BENCH_PASSWORD; "lockstep" turns
 //       pipelining off, as with a server that does not offer it)
 //   mailscan imap-scan|imap-move <server> <user>
-//   mailscan check <server> <user> <cache file> [rounds]
+//   mailscan check|imap-check <server> <user> <cache file> [rounds]
 //   mailscan stall <seconds>
 #include "mail/Exceptions.h"
 #include "mail/cache/HeaderCache.h"
@@ -173,8 +173,61 @@ int imapScan(const QString& server, const QString& user) {
     const double cpu = cpuSeconds();
     wall.start();
     client.list();
-    std::printf("signed_in=%.3f\nlast_row=%.3f\n", counted.signedIn, counted.last);
+    std::printf("signed_in=%.3f\nlast_row=%.3f\nlisting=%.3f\n", counted.signedIn, counted.last,
+                counted.last - counted.signedIn);
     report(client.count(), wall.nsecsElapsed() / 1e9, cpuSeconds() - cpu);
+    return 0;
+}
+
+// IMAP checks as a running program makes them, with a header cache kept from
+// check to check (see check, whose lines it prints).
+int imapCheck(const QString& server, const QString& user, const QString& file, int rounds) {
+    ImapClient client;
+    configure(client, server, user);
+    HeaderCache cache({server, user, QStringLiteral("imap:INBOX")});
+    cache.setWriteBack(file);
+    for (int round = 1; round <= rounds; ++round) {
+        if (round > 1) {
+            std::printf("waiting=%d\n", round);
+            std::fflush(stdout);
+            char line[64];
+            if (!std::fgets(line, sizeof line, stdin)) return 1;
+        }
+        const double cpu = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        cache.loadInBackground(file);
+        // What the cache held, read once it is (before the listing renews it).
+        struct Held : Counted {
+            HeaderCache* cache = nullptr;
+            QHash<QString, qint64> sizes;
+            void listed(int index, int total) override {
+                if (index == 0)
+                    for (const HeaderCache::Entry& e : cache->entries())
+                        sizes.insert(e.Key, e.Size);
+                Counted::listed(index, total);
+            }
+        } counted;
+        counted.wall = &wall;
+        counted.cache = &cache;
+        client.setListener(&counted);
+        client.setHeaderCache(&cache);
+        client.list();
+        client.setHeaderCache(nullptr);
+        client.setListener(nullptr);
+        const double listed = wall.nsecsElapsed() / 1e9;
+        cache.finishWriting();
+        const double seconds = wall.nsecsElapsed() / 1e9;
+        int downloaded = 0;
+        for (int i = 0; i < client.count(); ++i)
+            if (counted.sizes.value(client.uid(i), -1) != client.size(i)) ++downloaded;
+        std::printf("round=%d\ndownloaded=%d\ncache_wait=%.3f\ncache_bytes=%lld\nsigned_in=%.3f\n"
+                    "listing=%.3f\n",
+                    round, downloaded, seconds - listed, QFileInfo(file).size(), counted.signedIn,
+                    counted.last - counted.signedIn);
+        report(client.count(), seconds, cpuSeconds() - cpu);
+        std::fflush(stdout);
+    }
     return 0;
 }
 
@@ -238,6 +291,8 @@ int main(int argc, char** argv) {
         if (args.size() == 3 && args[1] == QLatin1String("stall")) return stall(args[2].toInt());
         if (args.size() == 4 && args[1] == QLatin1String("imap-scan"))
             return imapScan(args[2], args[3]);
+        if ((args.size() == 5 || args.size() == 6) && args[1] == QLatin1String("imap-check"))
+            return imapCheck(args[2], args[3], args[4], args.value(5, QStringLiteral("1")).toInt());
         if (args.size() == 4 && args[1] == QLatin1String("imap-move"))
             return imapMove(args[2], args[3]);
     } catch (const Exception& e) {
@@ -247,7 +302,7 @@ int main(int argc, char** argv) {
     std::fprintf(
         stderr,
         "usage: mailscan scan|delete <server> <user> [lockstep] | mailscan imap-scan|imap-move "
-        "<server> <user> | mailscan check <server> <user> <cache file> [rounds] | mailscan stall "
-        "<seconds>\n");
+        "<server> <user> | mailscan check|imap-check <server> <user> <cache file> [rounds] | "
+        "mailscan stall <seconds>\n");
     return 2;
 }

@@ -108,7 +108,8 @@ public:
     virtual MailProtocol protocol() const = 0;
     // The header cache of the account's mailbox that the next listings read and
     // renew; null for none. A listing takes a message's header from the cache
-    // when it holds the message's unique id with its size, and leaves it
+    // when it holds the message's unique id with its size (for IMAP: its UID
+    // under the same UIDVALIDITY; see ImapClient), and leaves it
     // holding exactly the messages listed; a fetch or a removal still verifies
     // each message against the server. A client that keeps no cache leaves it
     // as it was.

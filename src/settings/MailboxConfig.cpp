@@ -60,8 +60,14 @@ QString MailboxConfig::headerCacheIdent(int n) {
 }
 
 HeaderCache::Mailbox MailboxConfig::cacheMailbox() const {
-    // A POP3 mailbox has one folder.
-    return {Server, UserName, QStringLiteral("INBOX")};
+    // A POP3 mailbox has one folder, "INBOX". An IMAP folder's name is spelled
+    // with a prefix, so that its cache is never taken for the POP3 one of the
+    // same server and user; INBOX is the same folder in any case.
+    if (Protocol == MailProtocol::Pop3) return {Server, UserName, QStringLiteral("INBOX")};
+    QString folder = Folder.trimmed();
+    if (folder.isEmpty() || folder.compare(QLatin1String("INBOX"), Qt::CaseInsensitive) == 0)
+        folder = QStringLiteral("INBOX");
+    return {Server, UserName, QStringLiteral("imap:") + folder};
 }
 
 QString MailboxConfig::headerCacheFile() const {
@@ -194,10 +200,9 @@ void MailboxConfig::store(int n) const {
 
 void MailboxConfig::store(SettingsGroup& tree, int n) const {
     MailboxConfig held;
-    held.Server = tree.ReadString(Section, serverIdent(n), QString());
-    held.UserName = tree.ReadString(Section, userIdent(n), QString());
-    const bool sameMailbox =
-        held.Server.compare(Server, Qt::CaseInsensitive) == 0 && held.UserName == UserName;
+    held.readFields(tree, n);
+    // Another server, user name, protocol or folder is another mailbox.
+    const bool sameMailbox = held.headerCacheFile() == headerCacheFile();
     // Headers of a mailbox the slot no longer checks, or may no longer keep, go.
     if (held.inUse() && (!sameMailbox || !CacheHeaders)) QFile::remove(held.headerCacheFile());
     tree.WriteString(Section, serverIdent(n), Server);

@@ -61,7 +61,8 @@ struct MailboxConfig {
     bool SecretsRead = true;
 
     bool inUse() const { return !Server.isEmpty(); }
-    // The mailbox as its header cache names it, and the cache's file (see
+    // The mailbox as its header cache names it (the folder "INBOX" for POP3,
+    // "imap:" and the folder's name for IMAP), and the cache's file (see
     // AppPaths::headerCacheFile).
     HeaderCache::Mailbox cacheMailbox() const;
     QString headerCacheFile() const;

@@ -1,6 +1,6 @@
 // Checks that take the headers of messages seen before from the header cache,
-// against a real Dovecot: a re-check after another client changed the mailbox
-// shows and announces what a full check does; a cache that is damaged, from
+// against a real Dovecot: a re-check (over POP3 and IMAP) after another client
+// changed the mailbox shows and announces what a full check does; a cache that is damaged, from
 // another server or holds another size is not taken; a message whose id was
 // reused is caught at its deletion; the mailbox's switch and the caller's.
 #include "ClassifierFixture.h"
@@ -49,10 +49,18 @@ class TestMainRecheck : public QObject {
 
     DovecotServer m_server;
 
-    // Slot 1 with the six messages that the rules below mark in every way.
-    QString markedMailbox(Harness& h) {
+    // Slot 1 with the six messages that the rules below mark in every way,
+    // checked over POP3 or IMAP.
+    QString markedMailbox(Harness& h, MailProtocol protocol = MailProtocol::Pop3) {
         const QString user = m_server.mailbox(markedMessages());
-        Harness::slot(1, m_server.server(), user);
+        if (protocol == MailProtocol::Imap) {
+            MailboxConfig box{m_server.imapServer(), user, QStringLiteral("secret"),
+                              MailSecurity::None};
+            box.Protocol = MailProtocol::Imap;
+            box.store(1);
+        } else {
+            Harness::slot(1, m_server.server(), user);
+        }
         QFile known(h.profile.appFile(QStringLiteral("known.lst")));
         known.open(QIODevice::WriteOnly);
         known.write(markedKnownList);
@@ -130,13 +138,20 @@ private Q_SLOTS:
         QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
     }
 
+    void recheckIsAFullCheck_data() {
+        QTest::addColumn<int>("protocol");
+        QTest::newRow("pop3") << int(MailProtocol::Pop3);
+        QTest::newRow("imap") << int(MailProtocol::Imap);
+    }
+
     // Another client deletes a message, replaces one (deleted and delivered
     // again, changed) and delivers two: the re-check shows the rows and marks,
     // announces the events, raises the hits and writes the log line of a check
     // without the cache, and leaves the cache holding just the messages listed.
     void recheckIsAFullCheck() {
+        QFETCH(int, protocol);
         Harness h;
-        const QString user = markedMailbox(h);
+        const QString user = markedMailbox(h, MailProtocol(protocol));
         start(h);
         check(h);
         const QString file = cacheFile(1);
@@ -152,6 +167,7 @@ private Q_SLOTS:
 
         const Seen cached = check(h);
         QCOMPARE(cacheOf(1).count(), 7);
+        QCOMPARE(check(h).rows, cached.rows); // nothing changed since
         h.controller->setHeaderCacheAllowed(false);
         const QByteArray written = readAll(file);
         const Seen full = check(h);

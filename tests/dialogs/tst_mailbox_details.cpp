@@ -223,12 +223,21 @@ private Q_SLOTS:
         QCOMPARE(box.OAuth2.TokenUrl, tokenUrl);
     }
 
+    void headerCache_data() {
+        QTest::addColumn<int>("protocol");
+        QTest::newRow("pop3") << int(MailProtocol::Pop3);
+        QTest::newRow("imap-folder") << int(MailProtocol::Imap);
+    }
+
     // "Forget cached headers" removes the kept headers at once, whatever the
     // dialog's answer; the switch is taken with OK.
     void headerCache() {
+        QFETCH(int, protocol);
         TempProfile profile;
         MailboxConfig box{QStringLiteral("pop.example.org"), QStringLiteral("ann"),
                           QStringLiteral("pw"), MailSecurity::StartTlsRequired};
+        box.Protocol = MailProtocol(protocol);
+        if (box.Protocol == MailProtocol::Imap) box.Folder = QStringLiteral("Lists/Work");
         HeaderCache cache(box.cacheMailbox());
         cache.replace({{QStringLiteral("u1"), 100, TmsHeaders{QStringLiteral("Subject: kept")}}});
         QVERIFY(cache.save(box.headerCacheFile()));

@@ -428,6 +428,38 @@ private Q_SLOTS:
         QVERIFY(!back.CacheHeaders);
         QVERIFY(bob.headerCacheFile().startsWith(profile.cacheHome() + "/Quillmere/headers-"));
     }
+
+    // A POP3 mailbox keeps the cache file it always had; each IMAP folder has
+    // one of its own, never the POP3 one, and storing the slot for another
+    // protocol or folder removes the cache of the one it held.
+    void headerCacheOfImapFolders() {
+        TempProfile profile;
+        MailboxConfig pop{QStringLiteral("mail.test"), QStringLiteral("ann"), QStringLiteral("pw")};
+        QCOMPARE(HeaderCache::fileName(pop.cacheMailbox()),
+                 QStringLiteral("headers-5de45e6cf40bc4b843b79b58648f1f48.cache"));
+        MailboxConfig inbox = pop;
+        inbox.Protocol = MailProtocol::Imap;
+        MailboxConfig lower = inbox;
+        lower.Folder = QStringLiteral("inbox");
+        MailboxConfig work = inbox;
+        work.Folder = QStringLiteral("Work");
+        QVERIFY(inbox.headerCacheFile() != pop.headerCacheFile());
+        QCOMPARE(lower.headerCacheFile(), inbox.headerCacheFile());
+        QVERIFY(work.headerCacheFile() != inbox.headerCacheFile());
+
+        QStringList held;
+        for (const MailboxConfig& box : {pop, inbox, work}) {
+            box.store(4);
+            HeaderCache cache(box.cacheMailbox());
+            cache.replace({{QStringLiteral("1"), 1, TmsHeaders{QStringLiteral("X: 1")}}});
+            QVERIFY(cache.save(box.headerCacheFile()));
+            held << box.headerCacheFile();
+        }
+        // Each store removed the cache of the mailbox stored before.
+        QCOMPARE(
+            QList<bool>({QFile::exists(held[0]), QFile::exists(held[1]), QFile::exists(held[2])}),
+            QList<bool>({false, false, true}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestGeneralSettings)

@@ -29,7 +29,7 @@ public:
     struct Mailbox {
         QString Server;
         QString UserName;
-        QString Folder; // "INBOX" for POP3
+        QString Folder; // "INBOX" for POP3; kept apart from IMAP's folders by the caller
 
         bool operator==(const Mailbox&) const = default;
     };

@@ -1,6 +1,7 @@
 #include "mail/imap/ImapClient.h"
 
 #include "mail/Exceptions.h"
+#include "mail/cache/HeaderCache.h"
 #include "mail/imap/ImapText.h"
 
 #include <QSet>
@@ -69,6 +70,7 @@ void ImapClient::forget() {
     m_indexOf.clear();
     m_uidValidity = 0;
     m_listedFolder.clear();
+    m_listedAsHeld = false;
 }
 
 QByteArray ImapClient::folderName() const {
@@ -93,34 +95,214 @@ void ImapClient::list() {
         // The listing goes with the selection: one round trip for both. Only a
         // connection kept for a removal selects the folder for writing.
         const QByteArray selectTag = m_imap.sendSelect(folder, m_keep, true);
-        const QByteArray fetchTag = m_imap.send(ListingFetch, QStringLiteral("UID FETCH"), true);
+        // A cache still being read is waited for here, while the server answers.
+        // Nothing held: the full listing goes with the selection as without one.
+        const bool cold = !m_cache || m_cache->isEmpty();
+        QByteArray fetchTag;
+        if (cold) fetchTag = m_imap.send(ListingFetch, QStringLiteral("UID FETCH"), true);
         m_imap.completeSelect(selectTag);
-        m_uidValidity = m_imap.selected().uidValidity;
+        const ImapConnection::Folder selected = m_imap.selected();
+        m_uidValidity = selected.uidValidity;
         m_listedFolder = folder;
-        const ImapResponse done = m_imap.complete(
-            fetchTag, QStringLiteral("UID FETCH"),
-            [this](const ImapResponse& r) {
-                const ImapFetch& f = r.fetch;
-                if (r.name != "FETCH" || !f.uid || !f.header || m_indexOf.contains(*f.uid)) return;
-                Item item;
-                item.uid = *f.uid;
-                item.size = f.size.value_or(0);
-                item.headers.LoadFromBytes(*f.header);
-                item.headers.StripBody();
-                const int index = int(m_items.size());
-                m_items.push_back(std::move(item));
-                m_indexOf.insert(*f.uid, index);
-                const int total =
-                    int(std::max<qint64>(m_imap.selected().exists, qint64(index) + 1));
-                if (m_listener) m_listener->listed(index, total);
-            },
-            false);
-        // An empty folder may answer "1:*" with a refusal.
-        if (!done.ok() && !(m_items.empty() && m_imap.selected().exists == 0))
-            throw EServerError(m_imap.failure(done, QStringLiteral("UID FETCH")));
+        if (cold || !listFromCache()) {
+            if (!cold) fetchTag = m_imap.send(ListingFetch, QStringLiteral("UID FETCH"));
+            takeFullListing(fetchTag);
+        }
+        // Written while the client signs off.
+        if (m_cache) renewCache(selected.uidNext, selected.highestModSeq);
         if (!m_keep) m_imap.Disconnect();
         if (m_listener) m_listener->listEnded();
     });
+}
+
+bool ImapClient::addItem(Item item) {
+    if (m_indexOf.contains(item.uid)) return false;
+    const int index = int(m_items.size());
+    m_indexOf.insert(item.uid, index);
+    m_items.push_back(std::move(item));
+    const int total = int(std::max<qint64>(m_imap.selected().exists, qint64(index) + 1));
+    if (m_listener) m_listener->listed(index, total);
+    return true;
+}
+
+namespace {
+
+// A FETCH response's header lines as a listing keeps them.
+TmsHeaders listedHeaders(const QByteArray& header) {
+    TmsHeaders headers;
+    headers.LoadFromBytes(header);
+    headers.StripBody();
+    return headers;
+}
+
+// The UIDNEXT a cache's state notes; 0 for none.
+quint64 notedUidNext(const QByteArray& state) {
+    const QList<QByteArray> words = state.split(' ');
+    for (qsizetype i = 0; i + 1 < words.size(); i += 2)
+        if (words[i] == "UIDNEXT") return words[i + 1].toULongLong();
+    return 0;
+}
+
+} // namespace
+
+void ImapClient::takeFullListing(const QByteArray& tag) {
+    const ImapResponse done = m_imap.complete(
+        tag, QStringLiteral("UID FETCH"),
+        [this](const ImapResponse& r) {
+            const ImapFetch& f = r.fetch;
+            if (r.name != "FETCH" || !f.uid || !f.header) return;
+            addItem({*f.uid, f.size.value_or(0), listedHeaders(*f.header)});
+        },
+        false);
+    // An empty folder may answer "1:*" with a refusal.
+    if (!done.ok() && !(m_items.empty() && m_imap.selected().exists == 0))
+        throw EServerError(m_imap.failure(done, QStringLiteral("UID FETCH")));
+}
+
+bool ImapClient::listFromCache() {
+    const ImapConnection::Folder now = m_imap.selected();
+    // Without a UIDVALIDITY no UID can be told again; under another one each
+    // names another message.
+    if (now.uidValidity == 0 || m_cache->validity() != now.uidValidity) return false;
+    const std::vector<HeaderCache::Entry>& held = m_cache->entries();
+    std::vector<quint32> heldUids;
+    heldUids.reserve(held.size());
+    quint64 highest = 0;
+    for (const HeaderCache::Entry& e : held) {
+        bool ok = false;
+        const uint uid = e.Key.toUInt(&ok);
+        if (!ok || uid == 0) return false;
+        heldUids.push_back(uid);
+        highest = std::max<quint64>(highest, uid);
+    }
+    const quint64 notedNext = notedUidNext(m_cache->state());
+    const qint64 heldCount = qint64(held.size());
+    const auto takeHeld = [&] {
+        for (size_t i = 0; i < held.size(); ++i)
+            addItem({heldUids[i], held[i].Size, held[i].Headers});
+    };
+    // Messages from here up are new; below it the cache holds every message
+    // still there.
+    const quint64 from = std::max(notedNext, highest + 1);
+    // A UIDNEXT that went back breaks the rule that UIDs only grow.
+    if (from > 0xFFFFFFFFu || (now.uidNext != 0 && now.uidNext < from)) return false;
+    const bool news = now.uidNext == 0 || now.uidNext > from;
+    // Nothing came (no UID given since) and nothing went (as many as held).
+    if (!news && now.exists == heldCount) {
+        takeHeld();
+        m_listedAsHeld = true;
+        return true;
+    }
+    // Fewer than held, or none new yet not as many: some went.
+    bool gone = now.exists < heldCount || !news;
+    const QByteArray newFetch =
+        "UID FETCH " + digits(quint32(from)) + ":* (UID RFC822.SIZE BODY.PEEK[HEADER])";
+    const QByteArray oldFetch = "UID FETCH 1:" + digits(quint32(from - 1)) + " (UID RFC822.SIZE)";
+    const QString step = QStringLiteral("UID FETCH");
+    QByteArray newTag, oldTag;
+    if (news) newTag = m_imap.send(newFetch, step, gone);
+    if (gone) oldTag = m_imap.send(oldFetch, step);
+
+    std::vector<Item> fresh;
+    if (news) {
+        // "n:*" names the last message even when its UID is below n.
+        QSet<quint32> seen;
+        const ImapResponse done = m_imap.complete(
+            newTag, step,
+            [&](const ImapResponse& r) {
+                const ImapFetch& f = r.fetch;
+                if (r.name != "FETCH" || !f.uid || !f.header || *f.uid < from ||
+                    seen.contains(*f.uid))
+                    return;
+                seen.insert(*f.uid);
+                fresh.push_back({*f.uid, f.size.value_or(0), listedHeaders(*f.header)});
+            },
+            false);
+        if (!done.ok() && m_imap.selected().exists > 0)
+            throw EServerError(m_imap.failure(done, step));
+        // The older messages still there are all held; they are as many as
+        // held only when none of them went.
+        if (!gone && m_imap.selected().exists - qint64(fresh.size()) == heldCount) {
+            takeHeld();
+            for (Item& item : fresh)
+                addItem(std::move(item));
+            return true;
+        }
+        if (!gone) {
+            gone = true;
+            oldTag = m_imap.send(oldFetch, step);
+        }
+    }
+
+    // Which of the older messages are still there, with their sizes.
+    std::vector<std::pair<quint32, qint64>> older;
+    {
+        QSet<quint32> seen;
+        const ImapResponse done = m_imap.complete(
+            oldTag, step,
+            [&](const ImapResponse& r) {
+                const ImapFetch& f = r.fetch;
+                if (r.name != "FETCH" || !f.uid || !f.size || *f.uid >= from ||
+                    seen.contains(*f.uid))
+                    return;
+                seen.insert(*f.uid);
+                older.emplace_back(*f.uid, *f.size);
+            },
+            false);
+        if (!done.ok() && m_imap.selected().exists > qint64(fresh.size()))
+            throw EServerError(m_imap.failure(done, step));
+    }
+    QList<quint32> wanted;
+    for (const auto& [uid, size] : older)
+        if (!m_cache->find(QString::number(uid), size)) wanted << uid;
+    // The headers the cache does not hold, in batches sent together.
+    QHash<quint32, Item> got;
+    if (!wanted.isEmpty()) {
+        QList<QByteArray> tags;
+        const QList<QList<quint32>> parts = batches(wanted);
+        for (qsizetype i = 0; i < parts.size(); ++i)
+            tags << m_imap.send("UID FETCH " + uidSetText(parts[i]) +
+                                    " (UID RFC822.SIZE BODY.PEEK[HEADER])",
+                                step, i + 1 < parts.size());
+        for (const QByteArray& tag : tags)
+            m_imap.complete(tag, step, [&](const ImapResponse& r) {
+                const ImapFetch& f = r.fetch;
+                if (r.name != "FETCH" || !f.uid || !f.header || *f.uid >= from) return;
+                got.insert(*f.uid, {*f.uid, f.size.value_or(0), listedHeaders(*f.header)});
+            });
+    }
+    for (const auto& [uid, size] : older) {
+        if (const TmsHeaders* headers = m_cache->find(QString::number(uid), size)) {
+            addItem({uid, size, *headers});
+            continue;
+        }
+        // One that went meanwhile is not listed.
+        const auto at = got.constFind(uid);
+        if (at != got.cend()) addItem(*at);
+    }
+    for (Item& item : fresh)
+        addItem(std::move(item));
+    return true;
+}
+
+void ImapClient::renewCache(quint64 uidNext, quint64 highestModSeq) {
+    // Without a UIDVALIDITY no message can be told again at the next check.
+    if (m_uidValidity == 0) {
+        m_cache->clear();
+        return;
+    }
+    QByteArray state;
+    if (uidNext) state = "UIDNEXT " + QByteArray::number(uidNext);
+    if (highestModSeq)
+        state += (state.isEmpty() ? "" : " ") + QByteArray("HIGHESTMODSEQ ") +
+                 QByteArray::number(highestModSeq);
+    // A listing of just what the cache held, as it held it, leaves it as it is.
+    if (m_listedAsHeld && state == m_cache->state()) return;
+    std::vector<HeaderCache::Entry> entries;
+    entries.reserve(m_items.size());
+    for (const Item& item : m_items)
+        entries.push_back({QString::number(item.uid), item.size, item.headers});
+    m_cache->replace(std::move(entries), m_uidValidity, state);
 }
 
 void ImapClient::openListedFolder(bool writable) {

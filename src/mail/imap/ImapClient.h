@@ -16,6 +16,17 @@
 // EXPUNGE of exactly those) or deletes them (\Deleted and UID EXPUNGE), per the
 // account's spam action; without UIDPLUS nothing is expunged while another
 // message of the folder carries \Deleted, since EXPUNGE would remove it too.
+//
+// With a header cache a listing downloads what the cache cannot vouch for. The
+// cache is keyed by UID under the folder's UIDVALIDITY and notes the folder's
+// UIDNEXT. UIDs only grow and are never given again, so a folder whose
+// UIDVALIDITY, UIDNEXT and EXISTS are what the cache noted holds exactly the
+// cached messages: the SELECT is the whole re-check. Otherwise the messages
+// above the cached ones are fetched; when the count then shows that others
+// went, the sizes of the older ones are listed too (with that fetch when the
+// SELECT already shows it), and any that the cache does not hold with that
+// size are fetched. Another UIDVALIDITY, or an empty cache, gets the full
+// listing.
 class ImapClient : public MailClient {
 public:
     ImapClient();
@@ -30,6 +41,7 @@ public:
     void setKeepConnection(bool keep) override { m_keep = keep; }
     bool connected() const override { return m_imap.Connected(); }
     MailProtocol protocol() const override { return MailProtocol::Imap; }
+    void setHeaderCache(HeaderCache* cache) override { m_cache = cache; }
 
     void list() override;
     int count() const override { return int(m_items.size()); }
@@ -72,6 +84,17 @@ private:
             throw;
         }
     }
+    // Reads the responses to the full listing's UID FETCH sent under tag,
+    // announcing each message as it comes.
+    void takeFullListing(const QByteArray& tag);
+    // The listing from the cache and what changed since (see the class); false,
+    // having sent nothing, when the cache cannot be read that way.
+    bool listFromCache();
+    // Appends item to the listing and announces it; false for a UID listed already.
+    bool addItem(Item item);
+    // Leaves the cache holding exactly the listing, under the folder's
+    // UIDVALIDITY and with its UIDNEXT (and HIGHESTMODSEQ) as selected.
+    void renewCache(quint64 uidNext, quint64 highestModSeq);
     // The folder to check, as the server names it.
     QByteArray folderName() const;
     // Signs in unless connected, selects the folder (writable when asked and
@@ -93,9 +116,11 @@ private:
     ImapConnection m_imap;
     MailAccount m_account;
     MailClientListener* m_listener = nullptr;
+    HeaderCache* m_cache = nullptr;
     bool m_keep = false;
     std::vector<Item> m_items;
     quint64 m_uidValidity = 0;
+    bool m_listedAsHeld = false; // the listing is the cache's entries, unchanged
     QByteArray m_listedFolder;
     QByteArray m_junk; // the Junk folder found on this connection
     QString m_junkName;

@@ -91,6 +91,10 @@ ImapResponse ImapConnection::readResponse() {
                 if (r.name == "EXPUNGE" && m_selected.exists > 0) --m_selected.exists;
                 if (r.code.name == "UIDVALIDITY" && r.code.number())
                     m_selected.uidValidity = *r.code.number();
+                if (r.code.name == "UIDNEXT" && r.code.number())
+                    m_selected.uidNext = *r.code.number();
+                if (r.code.name == "HIGHESTMODSEQ" && r.code.number())
+                    m_selected.highestModSeq = *r.code.number();
                 if (r.status == ImapResponse::Status::Bye && !m_loggingOut) {
                     QString text = QStringLiteral("The server ended the session (%1) while "
                                                   "waiting for %2")

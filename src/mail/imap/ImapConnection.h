@@ -33,6 +33,8 @@ public:
         bool writable = false; // SELECT (true) or EXAMINE
         quint64 uidValidity = 0;
         qint64 exists = 0;
+        quint64 uidNext = 0;       // 0: the server did not say
+        quint64 highestModSeq = 0; // 0: the server keeps none (no CONDSTORE)
     };
 
     void ResetState() override;
@@ -68,8 +70,8 @@ public:
     // The largest literal the next responses may carry.
     void setLiteralLimit(qint64 limit) { m_reader.setLiteralLimit(limit); }
 
-    // SELECT (writable) or EXAMINE of folder (modified UTF-7) and its UIDVALIDITY
-    // and EXISTS; sent along with the commands queued after it when queue.
+    // SELECT (writable) or EXAMINE of folder (modified UTF-7) and its UIDVALIDITY,
+    // EXISTS, UIDNEXT and HIGHESTMODSEQ; sent along with the commands queued after it when queue.
     QByteArray sendSelect(const QByteArray& folder, bool writable, bool queue);
     // Reads the completion of the SELECT or EXAMINE sent under tag.
     void completeSelect(const QByteArray& tag);

@@ -13,10 +13,13 @@ ImapScript ScriptedImapServer::signIn(const QByteArray& capabilities) {
 }
 
 QByteArray ScriptedImapServer::selected(const QByteArray& tag, int exists, quint32 uidValidity,
-                                        bool writable) {
+                                        bool writable, quint32 uidNext) {
     return "* FLAGS (\\Answered \\Flagged \\Deleted \\Seen \\Draft)\r\n* " +
            QByteArray::number(exists) + " EXISTS\r\n* 0 RECENT\r\n* OK [UIDVALIDITY " +
-           QByteArray::number(uidValidity) + "] UIDs valid\r\n" + tag +
+           QByteArray::number(uidValidity) + "] UIDs valid\r\n" +
+           (uidNext ? "* OK [UIDNEXT " + QByteArray::number(uidNext) + "] Predicted next UID\r\n"
+                    : QByteArray()) +
+           tag +
            (writable ? " OK [READ-WRITE] Select completed\r\n"
                      : " OK [READ-ONLY] Examine completed\r\n");
 }

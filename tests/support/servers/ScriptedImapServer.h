@@ -18,9 +18,10 @@ public:
     // The greeting, which names capabilities, and LOGIN of "tester" with
     // "secret" (tag A1), whose reply names them again.
     static ImapScript signIn(const QByteArray& capabilities = "IMAP4rev1 IDLE MOVE UIDPLUS");
-    // The reply to SELECT or EXAMINE of a folder with exists messages.
+    // The reply to SELECT or EXAMINE of a folder with exists messages (and its
+    // UIDNEXT unless 0).
     static QByteArray selected(const QByteArray& tag, int exists, quint32 uidValidity = 7,
-                               bool writable = true);
+                               bool writable = true, quint32 uidNext = 0);
     // The FETCH response of a listing for one message.
     static QByteArray fetched(int number, quint32 uid, const QByteArray& header, qint64 size = 100);
 };
