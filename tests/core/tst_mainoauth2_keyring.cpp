@@ -24,7 +24,7 @@ private Q_SLOTS:
         box.OAuth2.ClientId = QStringLiteral("client");
         box.store(1);
         StoreOAuth2Tokens(1, {QStringLiteral("access"), QStringLiteral("refresh"),
-                              QDateTime::currentDateTimeUtc().addSecs(3600)});
+                              QDateTime::currentDateTimeUtc().addSecs(3600), {}, {}});
 
         QDBusMessage lock = QDBusMessage::createMethodCall(
             QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),

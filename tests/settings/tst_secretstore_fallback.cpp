@@ -67,7 +67,7 @@ private Q_SLOTS:
         saved.mailbox(2) = oauth2Mailbox();
         saved.saveMailboxes();
         const OAuth2Tokens tokens{QStringLiteral("access-tok"), QStringLiteral("refresh-tok"),
-                                  QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone::utc())};
+                                  QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone::utc()), {}, {}};
         StoreOAuth2Tokens(2, tokens);
 
         const QByteArray file = readAll(SettingsStore::tree().path());

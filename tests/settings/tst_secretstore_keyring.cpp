@@ -100,7 +100,7 @@ private Q_SLOTS:
         box.OAuth2.ClientSecret = QStringLiteral("client-secret");
         saved.saveMailboxes();
         const OAuth2Tokens tokens{QStringLiteral("access-tok"), QStringLiteral("refresh-tok"),
-                                  QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone::utc())};
+                                  QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone::utc()), {}, {}};
         StoreOAuth2Tokens(3, tokens);
 
         const QByteArray file = readAll(SettingsStore::tree().path());

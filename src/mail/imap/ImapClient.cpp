@@ -49,12 +49,7 @@ void ImapClient::setAccount(const MailAccount& account) {
         m_junkName.clear();
     }
     m_account = account;
-    m_imap.Server = account.Server;
-    m_imap.UserName = account.UserName;
-    m_imap.Password = account.Password;
-    m_imap.SignIn = account.SignIn;
-    m_imap.Security = account.Security;
-    m_imap.TrustedFingerprint = account.TrustedFingerprint;
+    m_imap.useAccount(account);
 }
 
 void ImapClient::setAccessTokenSource(std::function<QString(bool renew)> source) {

@@ -347,15 +347,6 @@ bool ImapConnection::sendSaslToken(const QByteArray& mechanism, const QString& t
     }
 }
 
-void ImapConnection::refuseSignIn(const QString& reason) {
-    const QString suffix = SignIn == MailSignIn::OAuth2
-                               ? QStringLiteral("; no token was sent.")
-                               : QStringLiteral("; the password was not sent.");
-    QString text = reason + suffix;
-    if (OnError) OnError(this, text);
-    throw ESocketError(text);
-}
-
 void ImapConnection::Logout() {
     if (!Connected()) return;
     m_loggingOut = true;

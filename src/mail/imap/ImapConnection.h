@@ -20,12 +20,6 @@ class ImapConnection : public TmsMailBase {
 public:
     explicit ImapConnection(QObject* parent = nullptr);
 
-    QString UserName;
-    // Sent as its UTF-8 bytes; never shown anywhere.
-    QString Password;
-    MailSignIn SignIn = MailSignIn::Password;
-    // For OAuth2: the access token to send (see TmsCustomPOP::OnAccessToken).
-    std::function<QString(bool renew)> OnAccessToken;
 
     // A folder as SELECT or EXAMINE left it.
     struct Folder {
@@ -99,8 +93,6 @@ private:
     // One AUTHENTICATE with token; true when accepted, false when rejected
     // (challenge gets the error challenge's status).
     bool sendSaslToken(const QByteArray& mechanism, const QString& token, QString* challenge);
-    // Reports reason through OnError and raises ESocketError: no sign-in.
-    [[noreturn]] void refuseSignIn(const QString& reason);
     void expectReplyTo(const QString& step);
 
     ImapReader m_reader;

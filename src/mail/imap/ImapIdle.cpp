@@ -21,12 +21,7 @@ ImapIdle::~ImapIdle() {
 
 void ImapIdle::setAccount(const MailAccount& account) {
     m_account = account;
-    m_imap.Server = account.Server;
-    m_imap.UserName = account.UserName;
-    m_imap.Password = account.Password;
-    m_imap.SignIn = account.SignIn;
-    m_imap.Security = account.Security;
-    m_imap.TrustedFingerprint = account.TrustedFingerprint;
+    m_imap.useAccount(account);
 }
 
 void ImapIdle::setAccessTokenSource(std::function<QString(bool renew)> source) {

@@ -276,15 +276,6 @@ bool TmsCustomPOP::sendSaslToken(const QByteArray& mechanism, const QString& tok
     return false;
 }
 
-void TmsCustomPOP::refuseSignIn(const QString& reason) {
-    const QString suffix = SignIn == MailSignIn::OAuth2
-                               ? QStringLiteral("; no token was sent.")
-                               : QStringLiteral("; the password was not sent.");
-    QString text = reason + suffix;
-    if (OnError) OnError(this, text);
-    throw ESocketError(text);
-}
-
 void TmsCustomPOP::Logout() {
     if (!Connected()) return;
     command(QStringLiteral("QUIT"));

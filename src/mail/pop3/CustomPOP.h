@@ -13,16 +13,6 @@ class TmsCustomPOP : public TmsMailBase {
 public:
     explicit TmsCustomPOP(QObject* parent = nullptr);
 
-    QString UserName;
-    // Sent as its UTF-8 bytes; never shown anywhere.
-    QString Password;
-    // USER and PASS, or OAuth2 through SASL (only on a protected connection).
-    MailSignIn SignIn = MailSignIn::Password;
-    // For OAuth2: the access token to send. renew is true when the server has
-    // just rejected the token given before in this sign-in. Raises (for
-    // instance EOAuth2Error) when no token can be had; the sign-in then ends
-    // before anything more is sent.
-    std::function<QString(bool renew)> OnAccessToken;
     // From the STAT of this session; -1 before it, and for a size the reply
     // leaves out.
     int MessageCount = -1;
@@ -123,6 +113,4 @@ private:
     // answered CAPA at all.
     QByteArray m_capabilities;
     bool m_capabilitiesKnown = false;
-    // Reports reason through OnError and raises ESocketError: no sign-in.
-    [[noreturn]] void refuseSignIn(const QString& reason);
 };

@@ -1,5 +1,25 @@
 #include "mail/pop3/MailBase.h"
 
+#include "mail/Exceptions.h"
+
+void TmsMailBase::useAccount(const MailAccount& account) {
+    Server = account.Server;
+    UserName = account.UserName;
+    Password = account.Password;
+    SignIn = account.SignIn;
+    Security = account.Security;
+    TrustedFingerprint = account.TrustedFingerprint;
+}
+
+void TmsMailBase::refuseSignIn(const QString& reason) {
+    const QString suffix = SignIn == MailSignIn::OAuth2
+                               ? QStringLiteral("; no token was sent.")
+                               : QStringLiteral("; the password was not sent.");
+    QString text = reason + suffix;
+    if (OnError) OnError(this, text);
+    throw ESocketError(text);
+}
+
 void TmsMailBase::Connect() {
     if (Connected() && PeerClosed) Close();
     if (Connected()) return;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "mail/MailClient.h"
 #include "mail/transport/Socket.h"
+
+#include <functional>
 
 // The frame of a mail protocol client: connecting signs in, disconnecting
 // signs off. When an operation fails, the connection is closed without signing
@@ -10,6 +13,21 @@ class TmsMailBase : public TagSocket {
     Q_OBJECT
 public:
     using TagSocket::TagSocket;
+
+    QString UserName;
+    // Sent as its UTF-8 bytes; never shown anywhere.
+    QString Password;
+    // The password, or OAuth2 through SASL (only on a protected connection).
+    MailSignIn SignIn = MailSignIn::Password;
+    // For OAuth2: the access token to send. renew is true when the server has
+    // just rejected the token given before in this sign-in. Raises (for
+    // instance EOAuth2Error) when no token can be had; the sign-in then ends
+    // before anything more is sent.
+    std::function<QString(bool renew)> OnAccessToken;
+
+    // Takes account's server, user name, password, sign-in, security and
+    // trusted fingerprint for the next sign-in.
+    void useAccount(const MailAccount& account);
 
     // Signs in on a connection whose socket is connected.
     virtual void Login() = 0;
@@ -23,6 +41,8 @@ public:
     void Disconnect();
 
 protected:
+    // Reports reason through OnError and raises ESocketError: no sign-in.
+    [[noreturn]] void refuseSignIn(const QString& reason);
     // Runs step; when it raises, closes the connection (without signing off)
     // and passes the exception on.
     template <class Step> void closeOnFailure(Step&& step) {

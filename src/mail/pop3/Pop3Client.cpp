@@ -51,12 +51,7 @@ void Pop3Client::setAccount(const MailAccount& account) {
                               account.TrustedFingerprint != m_account.TrustedFingerprint))
         m_pop.Close();
     m_account = account;
-    m_pop.Server = account.Server;
-    m_pop.UserName = account.UserName;
-    m_pop.Password = account.Password;
-    m_pop.SignIn = account.SignIn;
-    m_pop.Security = account.Security;
-    m_pop.TrustedFingerprint = account.TrustedFingerprint;
+    m_pop.useAccount(account);
 }
 
 void Pop3Client::setAccessTokenSource(std::function<QString(bool renew)> source) {

@@ -52,46 +52,41 @@ void TmsRemotePOP::readTopReply(int Index, TmsRemoteInfoItem& Item) {
     Item.Headers.StripBody();
 }
 
-std::vector<QString> TmsRemotePOP::readUidlListing(int Count) {
-    expectReply(QStringLiteral("UIDL"));
+void TmsRemotePOP::readNumberedListing(const QString& Command, int Count, qint64 LineLimit,
+                                       const std::function<void(int, const QString&)>& Take) {
+    expectReply(Command);
     requirePositive(ReadReplyLine(LastReply));
     QByteArray block;
-    // A line per message: its number and an id of at most 70 characters.
-    ReadToStream(block, -1, qint64(Count) * 96 + 1024);
-    std::vector<QString> ids(static_cast<size_t>(Count));
+    ReadToStream(block, -1, qint64(Count) * LineLimit + 1024);
     for (QByteArray line : block.split('\n')) {
         line = line.trimmed();
         if (line.isEmpty() || line == ".") continue;
         const QString text = QString::fromLatin1(line);
         bool number = false;
         const int n = text.section(QLatin1Char(' '), 0, 0).toInt(&number);
-        // A message the listing leaves out keeps no id, and so passes no
-        // verification.
-        if (number && n >= 1 && n <= Count) ids[size_t(n - 1)] = ExtractWord(text, 1, true);
+        if (number && n >= 1 && n <= Count) Take(n - 1, text);
     }
+}
+
+std::vector<QString> TmsRemotePOP::readUidlListing(int Count) {
+    std::vector<QString> ids(static_cast<size_t>(Count));
+    // A line per message: its number and an id of at most 70 characters. A
+    // message the listing leaves out keeps no id, and so passes no
+    // verification.
+    readNumberedListing(QStringLiteral("UIDL"), Count, 96, [&](int index, const QString& text) {
+        ids[size_t(index)] = ExtractWord(text, 1, true);
+    });
     return ids;
 }
 
 std::vector<int> TmsRemotePOP::readListListing(int Count) {
-    expectReply(QStringLiteral("LIST"));
-    requirePositive(ReadReplyLine(LastReply));
-    QByteArray block;
-    // A line per message: its number and its size.
-    ReadToStream(block, -1, qint64(Count) * 32 + 1024);
     std::vector<int> sizes(static_cast<size_t>(Count));
     std::vector<bool> given(static_cast<size_t>(Count));
-    for (QByteArray line : block.split('\n')) {
-        line = line.trimmed();
-        if (line.isEmpty() || line == ".") continue;
-        const QString text = QString::fromLatin1(line);
-        bool number = false;
-        const int n = text.section(QLatin1Char(' '), 0, 0).toInt(&number);
-        // The size as LIST n would give it.
-        if (number && n >= 1 && n <= Count) {
-            sizes[size_t(n - 1)] = sizeAfterNumber(text);
-            given[size_t(n - 1)] = true;
-        }
-    }
+    // A line per message: its number and its size, as LIST n would give it.
+    readNumberedListing(QStringLiteral("LIST"), Count, 32, [&](int index, const QString& text) {
+        sizes[size_t(index)] = sizeAfterNumber(text);
+        given[size_t(index)] = true;
+    });
     // STAT counted a message that LIST leaves out: the server contradicts itself.
     for (int i = 0; i < Count; ++i)
         if (!given[size_t(i)])

@@ -72,6 +72,11 @@ private:
     void readUidlReply(int Index, TmsRemoteInfoItem& Item, bool& Ok);
     void readListReply(int Index, TmsRemoteInfoItem& Item);
     void readTopReply(int Index, TmsRemoteInfoItem& Item);
+    // Reads the reply to Command without an argument, a line per message that
+    // starts with its number (at most LineLimit bytes each), and gives Take
+    // each line whose number names message 1 to Count, by its index.
+    void readNumberedListing(const QString& Command, int Count, qint64 LineLimit,
+                             const std::function<void(int, const QString&)>& Take);
     // The reply to UIDL without an argument: the ids of messages 1 to Count,
     // empty for one the reply leaves out.
     std::vector<QString> readUidlListing(int Count);

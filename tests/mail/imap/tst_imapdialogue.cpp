@@ -44,13 +44,6 @@ void configure(ImapClient& client, const ScriptedPop3Server& server,
     client.setTimeOut(3);
 }
 
-QStringList lines(const QList<QByteArray>& bytes) {
-    QStringList out;
-    for (const QByteArray& b : bytes)
-        out << QString::fromUtf8(b);
-    return out;
-}
-
 QByteArray b64(const QByteArray& raw) {
     return raw.toBase64();
 }
