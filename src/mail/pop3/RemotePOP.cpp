@@ -52,38 +52,35 @@ void TmsRemotePOP::readTopReply(int Index, TmsRemoteInfoItem& Item) {
     Item.Headers.StripBody();
 }
 
-void TmsRemotePOP::readNumberedListing(const QString& Command, int Count, qint64 LineLimit,
-                                       const std::function<void(int, const QString&)>& Take) {
-    expectReply(Command);
-    requirePositive(ReadReplyLine(LastReply));
-    QByteArray block;
-    ReadToStream(block, -1, qint64(Count) * LineLimit + 1024);
+namespace {
+
+// Gives take each line of a listing whose number names message 1 to count,
+// by its index.
+template <class Take> void forEachListed(const QByteArray& block, int count, Take&& take) {
     for (QByteArray line : block.split('\n')) {
         line = line.trimmed();
         if (line.isEmpty() || line == ".") continue;
         const QString text = QString::fromLatin1(line);
         bool number = false;
         const int n = text.section(QLatin1Char(' '), 0, 0).toInt(&number);
-        if (number && n >= 1 && n <= Count) Take(n - 1, text);
+        if (number && n >= 1 && n <= count) take(n - 1, text);
     }
 }
 
-std::vector<QString> TmsRemotePOP::readUidlListing(int Count) {
-    std::vector<QString> ids(static_cast<size_t>(Count));
-    // A line per message: its number and an id of at most 70 characters. A
-    // message the listing leaves out keeps no id, and so passes no
-    // verification.
-    readNumberedListing(QStringLiteral("UIDL"), Count, 96, [&](int index, const QString& text) {
+} // namespace
+
+std::vector<QString> TmsRemotePOP::ParseUidlListing(const QByteArray& Block, int Count) {
+    std::vector<QString> ids(static_cast<size_t>(std::max(Count, 0)));
+    forEachListed(Block, Count, [&](int index, const QString& text) {
         ids[size_t(index)] = ExtractWord(text, 1, true);
     });
     return ids;
 }
 
-std::vector<int> TmsRemotePOP::readListListing(int Count) {
-    std::vector<int> sizes(static_cast<size_t>(Count));
-    std::vector<bool> given(static_cast<size_t>(Count));
-    // A line per message: its number and its size, as LIST n would give it.
-    readNumberedListing(QStringLiteral("LIST"), Count, 32, [&](int index, const QString& text) {
+std::vector<int> TmsRemotePOP::ParseListListing(const QByteArray& Block, int Count) {
+    std::vector<int> sizes(static_cast<size_t>(std::max(Count, 0)));
+    std::vector<bool> given(sizes.size());
+    forEachListed(Block, Count, [&](int index, const QString& text) {
         sizes[size_t(index)] = sizeAfterNumber(text);
         given[size_t(index)] = true;
     });
@@ -93,6 +90,24 @@ std::vector<int> TmsRemotePOP::readListListing(int Count) {
             throw EServerError(
                 QStringLiteral("The server's reply to LIST leaves out message %1").arg(i + 1));
     return sizes;
+}
+
+QByteArray TmsRemotePOP::readListingBlock(const QString& Command, int Count, qint64 LineLimit) {
+    expectReply(Command);
+    requirePositive(ReadReplyLine(LastReply));
+    QByteArray block;
+    ReadToStream(block, -1, qint64(Count) * LineLimit + 1024);
+    return block;
+}
+
+std::vector<QString> TmsRemotePOP::readUidlListing(int Count) {
+    // A line per message: its number and an id of at most 70 characters.
+    return ParseUidlListing(readListingBlock(QStringLiteral("UIDL"), Count, 96), Count);
+}
+
+std::vector<int> TmsRemotePOP::readListListing(int Count) {
+    // A line per message: its number and its size.
+    return ParseListListing(readListingBlock(QStringLiteral("LIST"), Count, 32), Count);
 }
 
 void TmsRemotePOP::requireTop() {

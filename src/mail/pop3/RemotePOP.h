@@ -24,6 +24,13 @@ public:
     // none. Not owned.
     HeaderCache* Cache = nullptr;
 
+    // The data blocks of the replies to UIDL and LIST without an argument (a
+    // line per message, starting with its number), for messages 1 to Count:
+    // the ids, empty for a message the block leaves out; the sizes, raising
+    // EServerError when it leaves one out.
+    static std::vector<QString> ParseUidlListing(const QByteArray& Block, int Count);
+    static std::vector<int> ParseListListing(const QByteArray& Block, int Count);
+
     std::function<void(QObject*)> OnUpdatingInfo;
     std::function<void(QObject*)> OnInfoUpdated;
     std::function<void(QObject*)> OnTransferringData;
@@ -72,11 +79,9 @@ private:
     void readUidlReply(int Index, TmsRemoteInfoItem& Item, bool& Ok);
     void readListReply(int Index, TmsRemoteInfoItem& Item);
     void readTopReply(int Index, TmsRemoteInfoItem& Item);
-    // Reads the reply to Command without an argument, a line per message that
-    // starts with its number (at most LineLimit bytes each), and gives Take
-    // each line whose number names message 1 to Count, by its index.
-    void readNumberedListing(const QString& Command, int Count, qint64 LineLimit,
-                             const std::function<void(int, const QString&)>& Take);
+    // Reads the data block of the reply to Command without an argument: a
+    // line of at most LineLimit bytes for each of Count messages.
+    QByteArray readListingBlock(const QString& Command, int Count, qint64 LineLimit);
     // The reply to UIDL without an argument: the ids of messages 1 to Count,
     // empty for one the reply leaves out.
     std::vector<QString> readUidlListing(int Count);
