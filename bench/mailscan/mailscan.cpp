@@ -28,6 +28,15 @@
 
 namespace {
 
+// Before each round but the first: says it waits, then waits for a line on
+// standard input (the script delivers new mail meanwhile); false at its end.
+bool awaitRound(int round) {
+    std::printf("waiting=%d\n", round);
+    std::fflush(stdout);
+    char line[64];
+    return std::fgets(line, sizeof line, stdin) != nullptr;
+}
+
 double cpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
@@ -85,12 +94,7 @@ int check(const QString& server, const QString& user, const QString& file, int r
     HeaderCache cache({server, user, QStringLiteral("INBOX")});
     cache.setWriteBack(file);
     for (int round = 1; round <= rounds; ++round) {
-        if (round > 1) {
-            std::printf("waiting=%d\n", round);
-            std::fflush(stdout);
-            char line[64];
-            if (!std::fgets(line, sizeof line, stdin)) return 1;
-        }
+        if (round > 1 && !awaitRound(round)) return 1;
         const double cpu = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
@@ -187,12 +191,7 @@ int imapCheck(const QString& server, const QString& user, const QString& file, i
     HeaderCache cache({server, user, QStringLiteral("imap:INBOX")});
     cache.setWriteBack(file);
     for (int round = 1; round <= rounds; ++round) {
-        if (round > 1) {
-            std::printf("waiting=%d\n", round);
-            std::fflush(stdout);
-            char line[64];
-            if (!std::fgets(line, sizeof line, stdin)) return 1;
-        }
+        if (round > 1 && !awaitRound(round)) return 1;
         const double cpu = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
