@@ -228,7 +228,7 @@ bool MainController::command(Kind kind, const std::function<bool()>& body) {
     } catch (const std::exception& e) {
         // Ours, or a fault of the program: shown like any failure rather than
         // ending the program from the event loop.
-        showFailure(FailureText(e));
+        showFailure(FailureText(e).shown());
     }
     return false;
 }

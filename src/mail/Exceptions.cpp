@@ -2,7 +2,10 @@
 
 #include <QHash>
 
-Exception::Exception(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
+Exception::Exception(QString message)
+    : m_text(TrText::plain(message)), m_utf8(m_text.english().toUtf8()) {}
+
+Exception::Exception(TrText text) : m_text(std::move(text)), m_utf8(m_text.english().toUtf8()) {}
 
 QString LibraryText(int code) {
     static const QHash<int, QString> texts = {
@@ -36,9 +39,9 @@ QString LibraryText(int code) {
     return texts.value(code);
 }
 
-QString FailureText(const std::exception& e) {
-    if (const auto* ours = dynamic_cast<const Exception*>(&e)) return ours->message();
+TrText FailureText(const std::exception& e) {
+    if (const auto* ours = dynamic_cast<const Exception*>(&e)) return ours->text();
     const QString what = QString::fromLocal8Bit(e.what());
-    return QStringLiteral("Internal error: %1")
-        .arg(what.isEmpty() ? QStringLiteral("unknown") : what);
+    return TrText::translate("Exception", "Internal error: %1")
+        .arg(what.isEmpty() ? TrText::translate("Exception", "unknown") : TrText::plain(what));
 }

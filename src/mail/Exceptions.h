@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mail/TrText.h"
+
 #include <QByteArray>
 #include <QString>
 #include <exception>
@@ -7,13 +9,18 @@
 // Base of every failure the program raises: a message text and nothing else.
 class Exception : public std::exception {
 public:
+    // A text no catalogue translates (a server's reply, a system's error string).
     explicit Exception(QString message);
-    // The text shown to the user.
-    const QString& message() const noexcept { return m_message; }
+    explicit Exception(TrText text);
+    // The message in English: what the activity log and files receive.
+    const QString& message() const noexcept { return m_text.english(); }
+    // The message in the user's language: what the screen shows.
+    const QString& shown() const noexcept { return m_text.shown(); }
+    const TrText& text() const noexcept { return m_text; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 
 private:
-    QString m_message;
+    TrText m_text;
     QByteArray m_utf8;
 };
 
@@ -31,6 +38,8 @@ QUILL_DECLARE_EXCEPTION(ESocketError)
 class ECertificateError : public ESocketError {
 public:
     ECertificateError(QString message, QString fingerprint)
+        : ESocketError(std::move(message)), m_fingerprint(std::move(fingerprint)) {}
+    ECertificateError(TrText message, QString fingerprint)
         : ESocketError(std::move(message)), m_fingerprint(std::move(fingerprint)) {}
     // 64 lower-case hexadecimal digits.
     const QString& fingerprint() const noexcept { return m_fingerprint; }
@@ -62,6 +71,6 @@ QUILL_DECLARE_EXCEPTION(EOAuth2Error)
 // an empty text for a code that has none.
 QString LibraryText(int code);
 
-// The text shown for a failure: ours carry their message; anything else is a
-// fault of the program, shown as "Internal error: ..." with what it says.
-QString FailureText(const std::exception& e);
+// The text of a failure: ours carry their message; anything else is a fault of
+// the program, "Internal error: ..." with what it says.
+TrText FailureText(const std::exception& e);

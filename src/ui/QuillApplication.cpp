@@ -11,7 +11,7 @@ bool QuillApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        text = FailureText(e);
+        text = FailureText(e).shown();
     } catch (...) {
         text = QStringLiteral("Internal error: unknown");
     }

@@ -2,6 +2,7 @@
 #include "CliCommand.h"
 
 #include "mail/Exceptions.h"
+#include "settings/Translations.h"
 
 #include <QCoreApplication>
 #include <cstring>
@@ -22,6 +23,7 @@ void printHelp(QTextStream& s)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    Translations::install();
     QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILL_VERSION));
 

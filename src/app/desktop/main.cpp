@@ -3,6 +3,7 @@
 #include "mail/Exceptions.h"
 #include "settings/AppPaths.h"
 #include "settings/ProfileLock.h"
+#include "settings/Translations.h"
 #include "ui/AlarmPlayer.h"
 #include "ui/DesktopShell.h"
 #include "ui/DesktopView.h"
@@ -20,6 +21,7 @@
 
 int main(int argc, char** argv) {
     QuillApplication app(argc, argv);
+    Translations::install();
     QApplication::setApplicationName(QStringLiteral("Quillmere"));
     QApplication::setApplicationVersion(QStringLiteral(QUILL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tarrowby.Quillmere"));

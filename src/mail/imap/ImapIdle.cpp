@@ -85,7 +85,7 @@ void ImapIdle::connectNow() {
     } catch (const Exception& e) {
         failure = e.message();
     } catch (const std::exception& e) {
-        failure = FailureText(e);
+        failure = FailureText(e).english();
     }
     m_busy = false;
     if (m_disposed) {
