@@ -110,25 +110,39 @@ LearnedScore LearnedFilter::score(const TmsHeaders& headers) const {
     result.judged = true;
     QList<quint64> keys;
     const QStringList words = tokenizer.tokens(headers, &keys);
-    double lnSpam = 0, lnOther = 0, logOdds = 0;
-    qsizetype used = 0;
-    QList<double> spamStrengths, otherStrengths;
+    struct Weighed {
+        qsizetype index;
+        double f;
+    };
+    std::vector<Weighed> weighed;
+    weighed.reserve(words.size());
     for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString& w = words[i];
         const auto it = m_data.tokens.constFind(keys[i]);
         if (it == m_data.tokens.cend()) continue;
-        double f = probability(*it);
+        const double f = probability(*it);
         if (std::abs(f - 0.5) < tuning.minDeviation) continue;
-        f = std::clamp(f, 1e-6, 1 - 1e-6);
-        ++used;
+        weighed.push_back({i, std::clamp(f, 1e-6, 1 - 1e-6)});
+    }
+    if (tuning.mostSignificant > 0 && qsizetype(weighed.size()) > tuning.mostSignificant) {
+        std::nth_element(weighed.begin(), weighed.begin() + tuning.mostSignificant, weighed.end(),
+                         [](const Weighed& a, const Weighed& b) {
+                             return std::abs(a.f - 0.5) > std::abs(b.f - 0.5);
+                         });
+        weighed.resize(tuning.mostSignificant);
+    }
+    double lnSpam = 0, lnOther = 0, logOdds = 0;
+    const qsizetype used = qsizetype(weighed.size());
+    QList<double> spamStrengths, otherStrengths;
+    for (const Weighed& w : weighed) {
+        const double f = w.f;
         lnSpam += std::log(f);
         lnOther += std::log(1 - f);
         const double weight = std::log(f / (1 - f));
         logOdds += weight;
         if (weight > 0)
-            keepStrongest(result.towardSpam, spamStrengths, {w, f}, weight);
+            keepStrongest(result.towardSpam, spamStrengths, {words[w.index], f}, weight);
         else
-            keepStrongest(result.towardOther, otherStrengths, {w, f}, -weight);
+            keepStrongest(result.towardOther, otherStrengths, {words[w.index], f}, -weight);
     }
     if (used == 0) return result;
     if (tuning.combining == Tuning::NaiveBayes) {

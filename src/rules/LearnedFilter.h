@@ -60,6 +60,7 @@ public:
         double assumed = 0.5;      // the probability of a token never seen
         double minDeviation = 0.1; // tokens nearer 0.5 than this do not count
         double spread = 10.0;      // naive Bayes: the log odds that move the score by e
+        int mostSignificant = 0;   // only the tokens farthest from 0.5 count; 0: all
     };
 
     enum class Outcome {
