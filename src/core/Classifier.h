@@ -127,6 +127,7 @@ private:
     // one it was worked out in: a check classifies every row twice.
     struct CachedScore {
         quint64 generation = 0; // 0: none worked out
+        bool named = false;     // with the tokens that weighed most
         LearnedScore score;
     };
     QList<CachedScore> m_scores;
