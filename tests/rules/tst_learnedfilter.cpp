@@ -78,6 +78,17 @@ private Q_SLOTS:
             << QStringList{"Subject: =?utf-8?q?Gr=C3=BC=C3=9Fe_aus_Wien?="} << QStringList()
             << QStringList{"subject:grüße", "subject:wien", "subject:encoded:utf-8"}
             << QStringList{"=?"};
+        QTest::newRow("field-order-in-pairs")
+            << QStringList{"Subject: hi", "Date: Tue, 6 Aug 2002 11:48:09 +0100",
+                           "From: ann@example.org", "X-Mailer: Mutt"}
+            << QStringList()
+            << QStringList{"order:>subject", "order:subject>from", "order:from>x-mailer"}
+            << QStringList{"date"};
+        QTest::newRow("eight-bit-text-and-continuation-lines")
+            << QStringList{"Subject: Grüße aus", "	Wien", "From: Zoë <zoe@example.org>"}
+            << QStringList()
+            << QStringList{"subject:grüße", "subject:wien", "subject:8bit", "from:name:zoë"}
+            << QStringList{"subject:aus wien"};
         QTest::newRow("mailbox-file-separator-skipped")
             << QStringList{"From ann@example.org  Tue Aug  6 11:51:02 2002", "Subject: hi there"}
             << QStringList() << QStringList{"subject:there"} << QStringList{"ann@", "11"};
@@ -119,6 +130,41 @@ private Q_SLOTS:
         QVERIFY(s.towardSpam.first().spamProbability > 0.9);
         QVERIFY(!o.towardOther.isEmpty() && o.towardOther.first().spamProbability < 0.1);
         QVERIFY(o.towardOther.first().spamProbability <= o.towardOther.last().spamProbability);
+    }
+
+    // A check scores without the token texts; "Why" names them. Both give the
+    // same score, and a score follows what was learned and the tuning at once.
+    void scoreWithoutTokenTextsIsTheSame() {
+        TempProfile profile;
+        LearnedFilter filter;
+        QVERIFY2(filter.open(), qPrintable(filter.error()));
+        teach(filter, LearnedFilter::MinimumEach, LearnedFilter::MinimumEach);
+        const TmsHeaders probe = other(600);
+        QList<quint64> hashes;
+        const QStringList tokens = filter.tokenizer.tokens(probe, &hashes);
+        std::vector<quint64> keys;
+        filter.tokenizer.keys(probe, keys);
+        QCOMPARE(QList<quint64>(keys.begin(), keys.end()), hashes);
+        for (qsizetype i = 0; i < tokens.size(); ++i)
+            QCOMPARE(LearnedTokenizer::hash(tokens[i]), hashes[i]);
+
+        const LearnedScore named = filter.score(probe);
+        const LearnedScore plain = filter.scoreOnly(probe);
+        QVERIFY(plain.judged);
+        QCOMPARE(plain.score, named.score);
+        QVERIFY(plain.towardSpam.isEmpty() && plain.towardOther.isEmpty());
+
+        // The same header learned as spam many times over turns its score.
+        QList<LearnedExample> step;
+        for (int i = 0; i < 3 * int(LearnedFilter::MinimumEach); ++i)
+            step.append({QStringLiteral("again%1").arg(i), probe, true});
+        filter.learn(step);
+        const double after = filter.scoreOnly(probe).score;
+        QVERIFY2(after > plain.score, qPrintable(QString::number(after)));
+        QCOMPARE(after, filter.score(probe).score);
+        filter.tuning.spread *= 4;
+        QVERIFY(filter.scoreOnly(probe).score != after);
+        QCOMPARE(filter.scoreOnly(probe).score, filter.score(probe).score);
     }
 
     void eachMessageLearnedOnceAndMovedOver() {
