@@ -413,6 +413,10 @@ QString weights(const QList<LearnedWeight>& list) {
 } // namespace
 
 const LearnedScore& Classifier::learnedScore(int index) {
+    if (m_learned->tokenizer.ownDomains != m_scoredOwnDomains) {
+        m_scores.clear();
+        m_scoredOwnDomains = m_learned->tokenizer.ownDomains;
+    }
     if (m_scores.size() < m_rows.size()) m_scores.resize(m_rows.size());
     CachedScore& cached = m_scores[index];
     // Only "Why" names the tokens: a plain check skips building their texts.
