@@ -283,7 +283,7 @@ QList<Pooled> crossValidate(const Group& spam, const Group& other, const QString
 }
 
 QString tuningLabel(const LearnedFilter::Tuning& t) {
-    return QString::asprintf("%s s=%.3f x=%.2f dev=%.2f top=%d",
+    return QString::asprintf("%s s=%.2f x=%.2f dev=%.2f top=%d",
                              t.combining == LearnedFilter::Tuning::Fisher ? "fisher" : "bayes",
                              t.strength, t.assumed, t.minDeviation, t.mostSignificant);
 }
@@ -300,7 +300,7 @@ int runTune(const QStringList& args) {
     if (grid) {
         for (const auto combining :
              {LearnedFilter::Tuning::Fisher, LearnedFilter::Tuning::NaiveBayes})
-            for (const double strength : {0.001, 0.003, 0.01, 0.1})
+            for (const double strength : {0.003, 0.01, 0.02, 0.05, 0.1, 0.4})
                 for (const double minDev : {0.0, 0.1, 0.2})
                     for (const int top : {0, 40}) {
                         LearnedFilter::Tuning t = chosen;

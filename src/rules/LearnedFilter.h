@@ -57,7 +57,7 @@ public:
     struct Tuning {
         enum Combining { Fisher, NaiveBayes };
         Combining combining = NaiveBayes;
-        double strength = 0.001;    // weight of the assumed probability against the counts
+        double strength = 0.1;     // weight of the assumed probability against the counts
         double assumed = 0.5;      // the probability of a token never seen
         double minDeviation = 0.1; // tokens nearer 0.5 than this do not count
         double spread = 10.0;      // naive Bayes: the log odds that move the score by e

@@ -672,7 +672,6 @@ void LearnedTokenizer::scan(const TmsHeaders& headers, std::vector<quint64>& out
     int outsideHops = 0;
     bool hasMessageId = false;
     QVarLengthArray<QChar, 512> padded;
-    QStringView previousField;
     for (const Field& f : reader.fields) {
         const QStringView name = f.name;
         const QStringView value = f.value;
@@ -719,9 +718,6 @@ void LearnedTokenizer::scan(const TmsHeaders& headers, std::vector<quint64>& out
         }
 
         c.add(QLatin1StringView("field:"), name);
-        // Each mailer writes its fields in an order of its own.
-        c.add(c.tok().lit(QLatin1StringView("order:")).lower(previousField).unit(u'>').lower(name));
-        previousField = name;
 
         if (sameText(name, QLatin1StringView("subject"))) {
             subjectTokens(c, value);

@@ -78,17 +78,6 @@ private Q_SLOTS:
             << QStringList{"Subject: =?utf-8?q?Gr=C3=BC=C3=9Fe_aus_Wien?="} << QStringList()
             << QStringList{"subject:grüße", "subject:wien", "subject:encoded:utf-8"}
             << QStringList{"=?"};
-        QTest::newRow("field-order-in-pairs")
-            << QStringList{"Subject: hi", "Date: Tue, 6 Aug 2002 11:48:09 +0100",
-                           "From: ann@example.org", "X-Mailer: Mutt"}
-            << QStringList()
-            << QStringList{"order:>subject", "order:subject>from", "order:from>x-mailer"}
-            << QStringList{"date"};
-        QTest::newRow("eight-bit-text-and-continuation-lines")
-            << QStringList{"Subject: Grüße aus", "	Wien", "From: Zoë <zoe@example.org>"}
-            << QStringList()
-            << QStringList{"subject:grüße", "subject:wien", "subject:8bit", "from:name:zoë"}
-            << QStringList{"subject:aus wien"};
         QTest::newRow("mailbox-file-separator-skipped")
             << QStringList{"From ann@example.org  Tue Aug  6 11:51:02 2002", "Subject: hi there"}
             << QStringList() << QStringList{"subject:there"} << QStringList{"ann@", "11"};
