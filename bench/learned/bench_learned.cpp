@@ -9,9 +9,13 @@
 //       second, the database's size, and the learning curve after 50, 200 and
 //       1,000 of each. --limit takes only the first N messages of each group.
 //   bench_learned tune CORPUS [--own DOMAINS] [--grid]
-//       The older groups only: a fifth of each is held out (the latest messages,
-//       then every fifth one) and scored after learning the rest, with the chosen
-//       tuning and, with --grid, a grid of tunings.
+//       The older groups only: every message is scored once by a filter that
+//       learned other messages, by time (the earlier half of each group learned
+//       and the later half scored, then the other way) and in five mixed folds;
+//       the figures are those of all the scores together, with the chosen tuning
+//       and, with --grid, a grid of tunings.
+//   bench_learned tokens CORPUS GROUP... [--own DOMAINS]
+//       The tokens of every message of the groups, one message a line.
 //   bench_learned figures SPAMFILE OTHERFILE
 //       The same figures for another filter's verdicts: lines "FILE S|H|U SCORE".
 //
@@ -21,6 +25,7 @@
 #include "rules/LearnedFilter.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -30,6 +35,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 
 namespace {
 
@@ -98,7 +104,7 @@ QList<double> scoreAll(const LearnedFilter& filter, const Group& group) {
     QList<double> scores;
     scores.reserve(group.size());
     for (const Message& m : group)
-        scores.append(filter.score(m.headers).score);
+        scores.append(filter.scoreOnly(m.headers).score);
     return scores;
 }
 
@@ -125,13 +131,13 @@ int intOption(const QStringList& args, const QString& name) {
 
 void printFigures(const char* who, const QList<double>& spam, const QList<double>& other,
                   double cutoff) {
-    std::printf("%-34s %8.1f %% %8.1f %% %9.1f %% %8.1f %%\n", who, share(spam, cutoff),
+    std::printf("%-44s %8.1f %% %8.1f %% %9.1f %% %8.1f %%\n", who, share(spam, cutoff),
                 share(other, cutoff), caughtAt(spam, other, 0.005), caughtAt(spam, other, 0.01));
 }
 
 void printHeading() {
-    std::printf("%-34s %10s %10s %11s %10s\n", "", "caught", "other", "caught at", "caught at");
-    std::printf("%-34s %10s %10s %11s %10s\n", "", "at cutoff", "at cutoff", "0.5 % other",
+    std::printf("%-44s %10s %10s %11s %10s\n", "", "caught", "other", "caught at", "caught at");
+    std::printf("%-44s %10s %10s %11s %10s\n", "", "at cutoff", "at cutoff", "0.5 % other",
                 "1 % other");
 }
 
@@ -211,21 +217,45 @@ int runMain(const QStringList& args) {
     return 0;
 }
 
-int runTune(const QStringList& args) {
-    const QString corpus = args.value(1);
-    const QStringList own = ownDomains(args);
-    const bool grid = args.contains(QStringLiteral("--grid"));
-    const Group spam = readGroup(corpus, QStringLiteral("spam-1"), 0);
-    Group other = readGroup(corpus, QStringLiteral("easy-ham-1"), 0);
-    other += readGroup(corpus, QStringLiteral("hard-ham-1"), 0);
-    // Two ways to hold a fifth out: the last fifth of each group (the latest
-    // messages, as drift would have it), and every fifth message.
-    for (const bool latest : {true, false}) {
-        const auto split = [latest](const Group& g, bool heldOut) {
+// The messages of a group in the order they were sent (by their Date field,
+// which orders the folds and is never a token); those without one last.
+Group bySendingTime(const Group& g) {
+    QList<std::pair<qint64, qsizetype>> order;
+    for (qsizetype i = 0; i < g.size(); ++i) {
+        QString date = g[i].headers.GetFieldValue(QStringLiteral("Date")).trimmed();
+        const qsizetype paren = date.indexOf(u'(');
+        if (paren > 0) date = date.left(paren).trimmed();
+        const QDateTime t = QDateTime::fromString(date, Qt::RFC2822Date);
+        order.append({t.isValid() ? t.toSecsSinceEpoch() : std::numeric_limits<qint64>::max(), i});
+    }
+    std::stable_sort(order.begin(), order.end());
+    Group sorted;
+    for (const auto& o : order)
+        sorted.append(g[o.second]);
+    return sorted;
+}
+
+// Scores every message of the older groups once, each by a filter that learned
+// other messages only. By time: the earlier half of each group learned, the
+// later half scored, and the other way round, so that every score crosses a gap
+// in time as the later groups do. Mixed: five folds of every fifth message.
+struct Pooled {
+    QList<double> spam, other;
+};
+QList<Pooled> crossValidate(const Group& spam, const Group& other, const QStringList& own,
+                            const QList<LearnedFilter::Tuning>& tunings, bool byTime,
+                            double& rate) {
+    double scoreSeconds = 0;
+    qsizetype scored = 0;
+    const int folds = byTime ? 2 : 5;
+    const Group s = byTime ? bySendingTime(spam) : spam, o = byTime ? bySendingTime(other) : other;
+    QList<Pooled> pooled(tunings.size());
+    for (int k = 0; k < folds; ++k) {
+        const auto split = [k, byTime, folds](const Group& g, bool heldOut) {
             Group part;
             for (qsizetype i = 0; i < g.size(); ++i) {
-                const bool out = latest ? i >= g.size() * 4 / 5 : i % 5 == 4;
-                if (out == heldOut) part.append(g[i]);
+                const int fold = byTime ? int(i * 2 / g.size()) : int(i % folds);
+                if ((fold == k) == heldOut) part.append(g[i]);
             }
             return part;
         };
@@ -233,36 +263,90 @@ int runTune(const QStringList& args) {
         LearnedFilter filter(dir.filePath(QStringLiteral("learned.db")));
         filter.tokenizer.ownDomains = own;
         filter.open();
-        learnAll(filter, split(spam, false), split(other, false), 1000000);
-        const Group testSpam = split(spam, true), testOther = split(other, true);
-        std::printf("older groups, %s held out: %lld spam, %lld other\n",
-                    latest ? "the last fifth of each" : "every fifth message",
-                    qlonglong(testSpam.size()), qlonglong(testOther.size()));
-        printHeading();
-        const LearnedFilter::Tuning chosen = filter.tuning;
-        printFigures("as chosen", scoreAll(filter, testSpam), scoreAll(filter, testOther), Cutoff);
-        if (!grid) continue;
+        learnAll(filter, split(s, false), split(o, false), 1000000);
+        const Group testSpam = split(s, true), testOther = split(o, true);
+        filter.tuning = tunings[0];
+        scoreAll(filter, testSpam);
+        const double start = cpuSeconds();
+        scoreAll(filter, testSpam);
+        scoreAll(filter, testOther);
+        scoreSeconds += cpuSeconds() - start;
+        scored += testSpam.size() + testOther.size();
+        for (qsizetype t = 0; t < tunings.size(); ++t) {
+            filter.tuning = tunings[t];
+            pooled[t].spam += scoreAll(filter, testSpam);
+            pooled[t].other += scoreAll(filter, testOther);
+        }
+    }
+    rate = double(scored) / scoreSeconds;
+    return pooled;
+}
+
+QString tuningLabel(const LearnedFilter::Tuning& t) {
+    return QString::asprintf("%s s=%.2f x=%.2f dev=%.2f top=%d",
+                             t.combining == LearnedFilter::Tuning::Fisher ? "fisher" : "bayes",
+                             t.strength, t.assumed, t.minDeviation, t.mostSignificant);
+}
+
+int runTune(const QStringList& args) {
+    const QString corpus = args.value(1);
+    const QStringList own = ownDomains(args);
+    const bool grid = args.contains(QStringLiteral("--grid"));
+    const Group spam = readGroup(corpus, QStringLiteral("spam-1"), 0);
+    Group other = readGroup(corpus, QStringLiteral("easy-ham-1"), 0);
+    other += readGroup(corpus, QStringLiteral("hard-ham-1"), 0);
+    const LearnedFilter::Tuning chosen;
+    QList<LearnedFilter::Tuning> tunings{chosen};
+    if (grid) {
         for (const auto combining :
              {LearnedFilter::Tuning::Fisher, LearnedFilter::Tuning::NaiveBayes})
-            for (const double strength : {0.1, 0.4, 1.0, 3.0})
-                for (const double minDev : {0.0, 0.1, 0.2}) {
-                    filter.tuning = {combining, strength, 0.5, minDev, 10.0};
-                    char label[64];
-                    std::snprintf(label, sizeof label, "%s s=%.1f dev=%.1f",
-                                  combining == LearnedFilter::Tuning::Fisher ? "fisher" : "bayes",
-                                  strength, minDev);
-                    printFigures(label, scoreAll(filter, testSpam), scoreAll(filter, testOther),
-                                 combining == LearnedFilter::Tuning::Fisher ? FisherCutoff
-                                                                            : Cutoff);
-                }
-        filter.tuning = {LearnedFilter::Tuning::NaiveBayes, 0.1, 0.5, 0.1, 10.0};
-        const QList<double> bs = scoreAll(filter, testSpam), bo = scoreAll(filter, testOther);
-        for (const double cut : {0.5, 0.7, 0.8, 0.9, 0.95, 0.98, 0.99}) {
-            char label[64];
-            std::snprintf(label, sizeof label, "bayes s=0.1 cutoff %.2f", cut);
-            printFigures(label, bs, bo, cut);
+            for (const double strength : {0.003, 0.01, 0.02, 0.05, 0.1, 0.4})
+                for (const double minDev : {0.0, 0.1, 0.2})
+                    for (const int top : {0, 40}) {
+                        LearnedFilter::Tuning t = chosen;
+                        t.combining = combining;
+                        t.strength = strength;
+                        t.minDeviation = minDev;
+                        t.mostSignificant = top;
+                        tunings.append(t);
+                        if (combining == LearnedFilter::Tuning::NaiveBayes && top == 0 &&
+                            minDev == 0.1)
+                            for (const double x : {0.3, 0.4, 0.6}) {
+                                t.assumed = x;
+                                tunings.append(t);
+                            }
+                    }
+    }
+    for (const bool byTime : {true, false}) {
+        double rate = 0;
+        const QList<Pooled> pooled = crossValidate(spam, other, own, tunings, byTime, rate);
+        std::printf("older groups, %s: %lld spam, %lld other; %.0f scored per second\n",
+                    byTime ? "by time (earlier half learned, later half scored, and back)"
+                           : "five mixed folds",
+                    qlonglong(spam.size()), qlonglong(other.size()), rate);
+        printHeading();
+        for (qsizetype t = 0; t < tunings.size(); ++t) {
+            const QByteArray label = (t == 0 ? QStringLiteral("as chosen: ") : QString()).toUtf8() +
+                                     tuningLabel(tunings[t]).toUtf8();
+            printFigures(label.constData(), pooled[t].spam, pooled[t].other,
+                         tunings[t].combining == LearnedFilter::Tuning::Fisher ? FisherCutoff
+                                                                               : Cutoff);
         }
-        filter.tuning = chosen;
+    }
+    return 0;
+}
+
+// The tokens of every message of the groups named, one message a line.
+int runTokens(const QStringList& args) {
+    LearnedTokenizer tokenizer;
+    tokenizer.ownDomains = ownDomains(args);
+    for (qsizetype i = 2; i < args.size(); ++i) {
+        if (args[i].startsWith(QLatin1String("--"))) break;
+        for (const Message& m : readGroup(args.value(1), args[i], 0)) {
+            QList<quint64> hashes;
+            const QStringList tokens = tokenizer.tokens(m.headers, &hashes);
+            std::printf("%s %s\n", qPrintable(m.id), qPrintable(tokens.join(u' ')));
+        }
     }
     return 0;
 }
@@ -302,6 +386,7 @@ int main(int argc, char** argv) {
     const QString mode = args.value(0);
     if (mode == QLatin1String("run") && args.size() >= 2) return runMain(args);
     if (mode == QLatin1String("tune") && args.size() >= 2) return runTune(args);
+    if (mode == QLatin1String("tokens") && args.size() >= 3) return runTokens(args);
     if (mode == QLatin1String("figures") && args.size() >= 3) return runFigures(args);
     std::fprintf(stderr, "usage: bench_learned run|tune CORPUS [--own DOMAINS] [--limit N]\n"
                          "       bench_learned figures SPAMFILE OTHERFILE\n");

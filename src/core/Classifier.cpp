@@ -413,11 +413,18 @@ QString weights(const QList<LearnedWeight>& list) {
 } // namespace
 
 const LearnedScore& Classifier::learnedScore(int index) {
+    if (m_learned->tokenizer.ownDomains != m_scoredOwnDomains) {
+        m_scores.clear();
+        m_scoredOwnDomains = m_learned->tokenizer.ownDomains;
+    }
     if (m_scores.size() < m_rows.size()) m_scores.resize(m_rows.size());
     CachedScore& cached = m_scores[index];
-    if (cached.generation != m_learned->generation()) {
-        cached.score = m_learned->score(m_headers(index));
+    // Only "Why" names the tokens: a plain check skips building their texts.
+    if (cached.generation != m_learned->generation() || (WhyMode && !cached.named)) {
+        cached.score =
+            WhyMode ? m_learned->score(m_headers(index)) : m_learned->scoreOnly(m_headers(index));
         cached.generation = m_learned->generation();
+        cached.named = WhyMode;
     }
     return cached.score;
 }
@@ -434,7 +441,8 @@ void Classifier::learnedJudgement(int index) {
         m_rows[index].Mark = m_settings.Learning.Check ? CheckMark : QuestionMark;
     if (!WhyMode) return;
     m_learnedWhy << QStringLiteral("Learned  :  score %1, cutoff %2: %3")
-                        .arg(QString::number(s.score, 'f', 2), QString::number(cutoff / 100.0, 'f', 2),
+                        .arg(QString::number(s.score, 'f', 2),
+                             QString::number(cutoff / 100.0, 'f', 2),
                              spam ? QStringLiteral("like the spam you deleted")
                                   : QStringLiteral("like the mail you kept"))
                  << QStringLiteral("           toward spam: ") + weights(s.towardSpam)

@@ -127,9 +127,13 @@ private:
     // one it was worked out in: a check classifies every row twice.
     struct CachedScore {
         quint64 generation = 0; // 0: none worked out
+        bool named = false;     // with the tokens that weighed most
         LearnedScore score;
     };
     QList<CachedScore> m_scores;
+    // The provider's domains the scores were worked out with: other domains
+    // give other tokens, and the scores are dropped.
+    QStringList m_scoredOwnDomains;
     const LearnedScore& learnedScore(int index);
     QStringList m_learnedWhy; // the learned judgement's lines in WhyMode
     std::array<std::unique_ptr<RuleSet>, 4> m_rules;

@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -88,8 +89,9 @@ QString LearnedFilter::messageId(const QString& uidl, const TmsHeaders& headers)
 }
 
 QList<quint64> LearnedFilter::hashes(const TmsHeaders& headers) const {
-    QList<quint64> list;
-    tokenizer.tokens(headers, &list);
+    std::vector<quint64> keys;
+    tokenizer.keys(headers, keys);
+    QList<quint64> list(keys.begin(), keys.end());
     std::sort(list.begin(), list.end());
     list.erase(std::unique(list.begin(), list.end()), list.end());
     return list;
@@ -104,31 +106,96 @@ double LearnedFilter::probability(const LearnedTokenCounts& c) const {
     return (tuning.strength * tuning.assumed + n * p) / (tuning.strength + n);
 }
 
+const LearnedFilter::Index& LearnedFilter::index() const {
+    if (m_index.generation == m_generation && m_index.tuning == tuning && !m_index.slots.empty())
+        return m_index;
+    m_index.generation = m_generation;
+    m_index.tuning = tuning;
+    m_index.hasZero = false;
+    std::size_t size = 16;
+    while (size < std::size_t(m_data.tokens.size()) * 2)
+        size *= 2;
+    m_index.slots.assign(size, Slot{});
+    const std::size_t mask = size - 1;
+    for (auto it = m_data.tokens.cbegin(); it != m_data.tokens.cend(); ++it) {
+        const double p = std::clamp(probability(*it), 1e-6, 1 - 1e-6);
+        const Slot slot{it.key(), p, std::log(p / (1 - p))};
+        if (it.key() == 0) {
+            m_index.hasZero = true;
+            m_index.zero = slot;
+            continue;
+        }
+        std::size_t at = std::size_t(it.key()) & mask;
+        while (m_index.slots[at].key != 0)
+            at = (at + 1) & mask;
+        m_index.slots[at] = slot;
+    }
+    return m_index;
+}
+
+const LearnedFilter::Slot* LearnedFilter::find(const Index& index, quint64 key) {
+    if (key == 0) return index.hasZero ? &index.zero : nullptr;
+    const std::size_t mask = index.slots.size() - 1;
+    for (std::size_t at = std::size_t(key) & mask;; at = (at + 1) & mask) {
+        const Slot& slot = index.slots[at];
+        if (slot.key == key) return &slot;
+        if (slot.key == 0) return nullptr;
+    }
+}
+
 LearnedScore LearnedFilter::score(const TmsHeaders& headers) const {
+    return judge(headers, true);
+}
+
+LearnedScore LearnedFilter::scoreOnly(const TmsHeaders& headers) const {
+    return judge(headers, false);
+}
+
+LearnedScore LearnedFilter::judge(const TmsHeaders& headers, bool named) const {
     LearnedScore result;
     if (!ready()) return result;
     result.judged = true;
-    QList<quint64> keys;
-    const QStringList words = tokenizer.tokens(headers, &keys);
+    QStringList words;
+    if (named) {
+        QList<quint64> keys;
+        words = tokenizer.tokens(headers, &keys);
+        m_keys.assign(keys.begin(), keys.end());
+    } else {
+        tokenizer.keys(headers, m_keys);
+    }
+    const Index& table = index();
+    struct Weighed {
+        qsizetype index;
+        double f, weight;
+    };
+    QVarLengthArray<Weighed, 256> weighed;
+    for (qsizetype i = 0; i < qsizetype(m_keys.size()); ++i) {
+        const Slot* slot = find(table, m_keys[i]);
+        if (!slot || std::abs(slot->probability - 0.5) < tuning.minDeviation) continue;
+        weighed.append({i, slot->probability, slot->weight});
+    }
+    if (tuning.mostSignificant > 0 && weighed.size() > tuning.mostSignificant) {
+        std::nth_element(weighed.begin(), weighed.begin() + tuning.mostSignificant, weighed.end(),
+                         [](const Weighed& a, const Weighed& b) {
+                             return std::abs(a.f - 0.5) > std::abs(b.f - 0.5);
+                         });
+        weighed.resize(tuning.mostSignificant);
+    }
     double lnSpam = 0, lnOther = 0, logOdds = 0;
-    qsizetype used = 0;
+    const qsizetype used = weighed.size();
     QList<double> spamStrengths, otherStrengths;
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString& w = words[i];
-        const auto it = m_data.tokens.constFind(keys[i]);
-        if (it == m_data.tokens.cend()) continue;
-        double f = probability(*it);
-        if (std::abs(f - 0.5) < tuning.minDeviation) continue;
-        f = std::clamp(f, 1e-6, 1 - 1e-6);
-        ++used;
-        lnSpam += std::log(f);
-        lnOther += std::log(1 - f);
-        const double weight = std::log(f / (1 - f));
+    for (const Weighed& w : weighed) {
+        const double f = w.f, weight = w.weight;
         logOdds += weight;
+        if (tuning.combining == Tuning::Fisher) {
+            lnSpam += std::log(f);
+            lnOther += std::log(1 - f);
+        }
+        if (!named) continue;
         if (weight > 0)
-            keepStrongest(result.towardSpam, spamStrengths, {w, f}, weight);
+            keepStrongest(result.towardSpam, spamStrengths, {words[w.index], f}, weight);
         else
-            keepStrongest(result.towardOther, otherStrengths, {w, f}, -weight);
+            keepStrongest(result.towardOther, otherStrengths, {words[w.index], f}, -weight);
     }
     if (used == 0) return result;
     if (tuning.combining == Tuning::NaiveBayes) {

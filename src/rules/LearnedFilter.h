@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <memory>
+#include <vector>
 
 // A token that weighed in a score, with the share of spam among the learned
 // messages that held it (after the smoothing toward the unknown).
@@ -60,6 +61,8 @@ public:
         double assumed = 0.5;      // the probability of a token never seen
         double minDeviation = 0.1; // tokens nearer 0.5 than this do not count
         double spread = 10.0;      // naive Bayes: the log odds that move the score by e
+        int mostSignificant = 0;   // only the tokens farthest from 0.5 count; 0: all
+        bool operator==(const Tuning&) const = default;
     };
 
     enum class Outcome {
@@ -95,6 +98,9 @@ public:
 
     // The judgement of a header; not judged unless ready().
     LearnedScore score(const TmsHeaders& headers) const;
+    // The same judgement without the tokens that weighed most (the lists stay
+    // empty): no token text is built.
+    LearnedScore scoreOnly(const TmsHeaders& headers) const;
     // The tokens of a header as this filter counts them.
     QStringList tokens(const TmsHeaders& headers) const { return tokenizer.tokens(headers); }
 
@@ -120,6 +126,24 @@ private:
     // The probability that a message holding the token is spam, smoothed; the
     // assumed value for a token never seen.
     double probability(const LearnedTokenCounts& counts) const;
+    LearnedScore judge(const TmsHeaders& headers, bool named) const;
+    // The probability of every token known, in an open table that score() reads:
+    // built again when the counts or the tuning have changed.
+    struct Slot {
+        quint64 key = 0; // 0: empty
+        double probability = 0.5;
+        double weight = 0; // its log odds
+    };
+    struct Index {
+        quint64 generation = 0;
+        Tuning tuning;
+        std::vector<Slot> slots;
+        bool hasZero = false; // a token whose key is 0, and its slot
+        Slot zero;
+    };
+    const Index& index() const;
+    // The probability of the token with this key; false when it was never learned.
+    static const Slot* find(const Index& index, quint64 key);
     QList<quint64> hashes(const TmsHeaders& headers) const;
     // Adds to a step the tokens and message records that keep the database in its bounds.
     void bound(LearnedChange& change) const;
@@ -131,4 +155,6 @@ private:
     bool m_open = false;
     QString m_error;
     quint64 m_generation = 0;
+    mutable Index m_index;
+    mutable std::vector<quint64> m_keys;
 };

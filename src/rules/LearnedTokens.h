@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class TmsHeaders;
 
@@ -31,6 +32,8 @@ public:
     // The tokens of a header, each once, in the order found; with hashes, their
     // keys (see hash) in the same order.
     QStringList tokens(const TmsHeaders& headers, QList<quint64>* hashes = nullptr) const;
+    // The same tokens' keys alone, in out: no token text is built.
+    void keys(const TmsHeaders& headers, std::vector<quint64>& out) const;
 
     // A token's key in the database: FNV-1a over its UTF-16 code units, so that
     // it stays the same from build to build.
@@ -47,4 +50,9 @@ public:
     // The registrable part of a host name: its last two labels, or three when the
     // second-last is a short second-level label such as "co" in "x.co.uk".
     static QString baseDomain(QStringView host);
+
+private:
+    void scan(const TmsHeaders& headers, std::vector<quint64>& out, QStringList* names) const;
+    // The base domains of ownDomains, worked out again when the list changes.
+    mutable QStringList m_ownFor, m_ownBases;
 };

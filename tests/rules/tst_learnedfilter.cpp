@@ -121,6 +121,42 @@ private Q_SLOTS:
         QVERIFY(o.towardOther.first().spamProbability <= o.towardOther.last().spamProbability);
     }
 
+    // A check scores without the token texts; "Why" names them. Both give the
+    // same score, and a score follows what was learned and the tuning at once.
+    void scoreWithoutTokenTextsIsTheSame() {
+        TempProfile profile;
+        LearnedFilter filter;
+        QVERIFY2(filter.open(), qPrintable(filter.error()));
+        teach(filter, LearnedFilter::MinimumEach, LearnedFilter::MinimumEach);
+        const TmsHeaders probe = other(600);
+        QList<quint64> hashes;
+        const QStringList tokens = filter.tokenizer.tokens(probe, &hashes);
+        std::vector<quint64> keys;
+        filter.tokenizer.keys(probe, keys);
+        QCOMPARE(QList<quint64>(keys.begin(), keys.end()), hashes);
+        for (qsizetype i = 0; i < tokens.size(); ++i)
+            QCOMPARE(LearnedTokenizer::hash(tokens[i]), hashes[i]);
+
+        const LearnedScore named = filter.score(probe);
+        const LearnedScore plain = filter.scoreOnly(probe);
+        QVERIFY(plain.judged);
+        QCOMPARE(plain.score, named.score);
+        QVERIFY(plain.towardSpam.isEmpty() && plain.towardOther.isEmpty());
+
+        // The same header learned as spam many times over turns its score.
+        QList<LearnedExample> step;
+        for (int i = 0; i < 3 * int(LearnedFilter::MinimumEach); ++i)
+            step.append({QStringLiteral("again%1").arg(i), probe, true});
+        filter.learn(step);
+        const double after = filter.scoreOnly(probe).score;
+        QVERIFY2(after > plain.score, qPrintable(QString::number(after)));
+        QCOMPARE(after, filter.score(probe).score);
+        // No token is that far from 0.5: nothing weighs, and the score is 0.5.
+        filter.tuning.minDeviation = 0.6;
+        QCOMPARE(filter.scoreOnly(probe).score, 0.5);
+        QCOMPARE(filter.scoreOnly(probe).score, filter.score(probe).score);
+    }
+
     void eachMessageLearnedOnceAndMovedOver() {
         TempProfile profile;
         {
