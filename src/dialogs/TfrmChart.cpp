@@ -200,7 +200,13 @@ TfrmChart::TfrmChart(ActivityRecords records, Prompter& prompter, QWidget* paren
 
     m_dateRange = new TfrmSelectDateRange(this);
 
-    resize(900, 620);
+    // Wide enough to show every page tab side by side (the German ones are longer).
+    const bool scrolls = PageControl1->usesScrollButtons();
+    PageControl1->setUsesScrollButtons(false);
+    layout()->activate();
+    const int tabsWidth = minimumSizeHint().width();
+    PageControl1->setUsesScrollButtons(scrolls);
+    resize(qMax(900, tabsWidth), 620);
     const QString geometry =
         SettingsStore::tree().ReadString(settingsSection(), QStringLiteral("Window"), {});
     if (!geometry.isEmpty()) restoreGeometry(QByteArray::fromBase64(geometry.toLatin1()));

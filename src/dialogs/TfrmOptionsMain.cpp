@@ -131,7 +131,29 @@ TfrmOptionsMain::TfrmOptionsMain(SpamSettings& model, Blacklist& blacklist,
     }
     applyColumnWidths();
     pages->setCurrentIndex(0);
-    resize(640, 460);
+    resize(std::max(640, widthForTabsAndColumns()), 460);
+}
+
+int TfrmOptionsMain::widthForTabsAndColumns() {
+    // Measured with every page tab side by side and each list as wide as its
+    // columns; afterwards the dialog may be made narrower again.
+    const bool scrolls = pages->usesScrollButtons();
+    pages->setUsesScrollButtons(false);
+    for (RuleListKind kind : Kinds) {
+        QTableView* v = page(kind).view;
+        int w = v->verticalHeader()->sizeHint().width() + 2 * v->frameWidth() +
+                v->verticalScrollBar()->sizeHint().width();
+        for (int c = 0; c < v->model()->columnCount(); ++c)
+            if (!v->isColumnHidden(c)) w += v->columnWidth(c);
+        v->setMinimumWidth(w);
+    }
+    layout()->activate();
+    const int width = minimumSizeHint().width();
+    for (RuleListKind kind : Kinds)
+        page(kind).view->setMinimumWidth(0);
+    pages->setUsesScrollButtons(scrolls);
+    layout()->activate();
+    return width;
 }
 
 TfrmOptionsMain::~TfrmOptionsMain() {
