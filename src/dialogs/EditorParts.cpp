@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -71,9 +72,12 @@ QComboBox* suggestionField(const QString& list, const char* name) {
 QDialogButtonBox* okCancel(QDialog* dialog, QPushButton** ok, QPushButton** cancel) {
     // In the dialog before OK becomes its default, or Enter finds another button.
     auto* box = new QDialogButtonBox(dialog);
-    *ok = named(box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "btOK");
-    *cancel =
-        named(box->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), "btCancel");
+    *ok = named(box->addButton(QCoreApplication::translate("EditorParts", "OK"),
+                               QDialogButtonBox::AcceptRole),
+                "btOK");
+    *cancel = named(box->addButton(QCoreApplication::translate("EditorParts", "Cancel"),
+                                   QDialogButtonBox::RejectRole),
+                    "btCancel");
     (*ok)->setDefault(true);
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
@@ -84,10 +88,15 @@ QDialogButtonBox* okCancelHelp(QDialog* dialog, QPushButton** ok, QPushButton** 
                                QPushButton** help, std::function<void()> onOk,
                                std::function<void()> onHelp) {
     auto* box = new QDialogButtonBox(dialog);
-    *ok = named(box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "btOK");
-    *cancel =
-        named(box->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), "btCancel");
-    *help = named(box->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole), "btHelp");
+    *ok = named(box->addButton(QCoreApplication::translate("EditorParts", "OK"),
+                               QDialogButtonBox::AcceptRole),
+                "btOK");
+    *cancel = named(box->addButton(QCoreApplication::translate("EditorParts", "Cancel"),
+                                   QDialogButtonBox::RejectRole),
+                    "btCancel");
+    *help = named(box->addButton(QCoreApplication::translate("EditorParts", "Help"),
+                                 QDialogButtonBox::HelpRole),
+                  "btHelp");
     (*ok)->setDefault(true);
     QObject::connect(*ok, &QPushButton::clicked, dialog, std::move(onOk));
     QObject::connect(*cancel, &QPushButton::clicked, dialog, &QDialog::reject);
@@ -98,7 +107,9 @@ QDialogButtonBox* okCancelHelp(QDialog* dialog, QPushButton** ok, QPushButton** 
 QHBoxLayout* countryRow(QDialog* dialog, QPushButton** button, QLabel** label,
                         std::function<bool(QString& ending, QString& name)>& choose,
                         std::function<void(const QString& ending, const QString& name)> apply) {
-    *button = named(new QPushButton(QStringLiteral("Block out a country")), "btCountry");
+    *button =
+        named(new QPushButton(QCoreApplication::translate("EditorParts", "Block out a country")),
+              "btCountry");
     *label = named(new QLabel, "lblCountry");
     choose = [dialog](QString& ending, QString& name) {
         TfrmInternet table(dialog);
@@ -118,7 +129,7 @@ QHBoxLayout* countryRow(QDialog* dialog, QPushButton** button, QLabel** label,
 }
 
 QWidget* markChoice(QRadioButton* check, QRadioButton* question) {
-    auto* box = new QGroupBox(QStringLiteral("Mark message with :"));
+    auto* box = new QGroupBox(QCoreApplication::translate("EditorParts", "Mark message with :"));
     auto* v = new QVBoxLayout(box);
     auto* h = new QHBoxLayout;
     check->setIcon(MarkImages::icon(ImageCheck));
@@ -127,7 +138,8 @@ QWidget* markChoice(QRadioButton* check, QRadioButton* question) {
     h->addWidget(question);
     h->addStretch(1);
     v->addLayout(h);
-    v->addWidget(note(QStringLiteral("Note: Only messages with a check mark will be deleted.")));
+    v->addWidget(note(QCoreApplication::translate(
+        "EditorParts", "Note: Only messages with a check mark will be deleted.")));
     return box;
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/RuleGridModel.h"
 
 #include "dialogs/MarkImages.h"
+#include "dialogs/RuleWords.h"
 #include "rules/RuleEdits.h"
 
 #include <QBrush>
@@ -23,7 +24,7 @@ bool RuleGridModel::sortable(int column) const {
 }
 
 int RuleGridModel::matchesColumn() const {
-    return m_list.kind() == RuleListKind::Sender ? 3 : 2;
+    return RuleWords::matchesColumn(m_list);
 }
 
 bool RuleGridModel::editable(int column) const {
@@ -58,8 +59,9 @@ QVariant RuleGridModel::data(const QModelIndex& index, int role) const {
     const bool exception = m_list.kind() == RuleListKind::Exception;
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
     case Qt::ToolTipRole:
+        return RuleWords::shown(m_list, col, row);
+    case Qt::EditRole:
         return m_list.cell(col, row);
     case Qt::DecorationRole: {
         const int imageColumn = exception ? RuleList::PictureColumn : 0;
@@ -89,7 +91,8 @@ QVariant RuleGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant RuleGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return m_list.cell(section, 0);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return RuleWords::shown(m_list, section, 0);
     if (orientation == Qt::Vertical && role == Qt::DisplayRole) return section + 1;
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -1,7 +1,9 @@
 #include "dialogs/RulePrinter.h"
 
 #include "dialogs/MarkImages.h"
+#include "dialogs/RuleWords.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPageLayout>
@@ -13,13 +15,13 @@ namespace RulePrinter {
 QString title(RuleListKind kind) {
     switch (kind) {
     case RuleListKind::Subject:
-        return QStringLiteral("Quillmere - Subject Line Settings");
+        return QCoreApplication::translate("RulePrinter", "Quillmere - Subject Line Settings");
     case RuleListKind::Header:
-        return QStringLiteral("Quillmere - Email Header Settings");
+        return QCoreApplication::translate("RulePrinter", "Quillmere - Email Header Settings");
     case RuleListKind::Sender:
-        return QStringLiteral("Quillmere - Sender Settings");
+        return QCoreApplication::translate("RulePrinter", "Quillmere - Sender Settings");
     case RuleListKind::Exception:
-        return QStringLiteral("Quillmere - List of Exceptions ");
+        return QCoreApplication::translate("RulePrinter", "Quillmere - List of Exceptions ");
     }
     return {};
 }
@@ -45,7 +47,8 @@ int print(const RuleList& list, QPrinter& printer, const QDateTime& when) {
     for (int c = 0; c < shown; ++c) {
         int w = std::max(list.columnWidth(c), 10);
         for (int r = 0; r < list.rowCount(); ++r)
-            w = std::max(w, fm.horizontalAdvance(list.cell(c, r)) * 96 / printer.resolution());
+            w = std::max(w, fm.horizontalAdvance(RuleWords::shown(list, c, r)) * 96 /
+                                printer.resolution());
         widths << w;
         total += w;
     }
@@ -81,7 +84,7 @@ int print(const RuleList& list, QPrinter& printer, const QDateTime& when) {
         p.setFont(font);
         const QRect bottom(page.left(), page.bottom() - line, page.width(), line);
         p.drawText(bottom, Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("Page %1").arg(pageNo));
+                   QCoreApplication::translate("RulePrinter", "Page %1").arg(pageNo));
 
         int y = top.bottom() + line;
         const int last = bottom.top() - line / 2;
@@ -104,7 +107,8 @@ int print(const RuleList& list, QPrinter& printer, const QDateTime& when) {
                     const int align =
                         c == list.hitsColumn() && !headingRow ? Qt::AlignRight : Qt::AlignLeft;
                     p.drawText(cellRect.adjusted(pad, 0, -pad, 0), align | Qt::AlignVCenter,
-                               fm.elidedText(list.cell(c, r), Qt::ElideRight, widths[c] - 2 * pad));
+                               fm.elidedText(RuleWords::shown(list, c, r), Qt::ElideRight,
+                                             widths[c] - 2 * pad));
                 }
                 x += widths[c];
             }

@@ -15,14 +15,14 @@ constexpr int MaxField = 255;
 
 TMailAddressDlg::TMailAddressDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("MailAddressDlg"));
-    setWindowTitle(QStringLiteral("Address"));
+    setWindowTitle(tr("Address"));
     NameEdit = named(new QLineEdit, "NameEdit");
     AddressEdit = named(new QLineEdit, "AddressEdit");
     NameEdit->setMaxLength(MaxField);
     AddressEdit->setMaxLength(MaxField);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Name"), NameEdit);
-    form->addRow(QStringLiteral("Address"), AddressEdit);
+    form->addRow(tr("Name"), NameEdit);
+    form->addRow(tr("Address"), AddressEdit);
     auto* v = new QVBoxLayout(this);
     v->addLayout(form);
     v->addWidget(okCancel(this, &OKButton, &CancelButton));

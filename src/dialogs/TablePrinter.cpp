@@ -1,5 +1,6 @@
 #include "dialogs/TablePrinter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -75,7 +76,7 @@ int printTable(QPrinter* printer, const QString& title, const QStringList& colum
         for (qsizetype r = first; r < rows.size() && r < first + perPage; ++r)
             drawRow(rows[r], top + (r - first) * line);
         p.drawText(QRectF(0, bottom, area.width(), line * 1.5), Qt::AlignRight | Qt::AlignBottom,
-                   QStringLiteral("Page %1").arg(page));
+                   QCoreApplication::translate("TablePrinter", "Page %1").arg(page));
     }
     return pages;
 }

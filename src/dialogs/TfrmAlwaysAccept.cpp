@@ -2,6 +2,7 @@
 
 #include "dialogs/EditorParts.h"
 #include "dialogs/MarkImages.h"
+#include "dialogs/RuleWords.h"
 #include "settings/Prompter.h"
 
 #include <QButtonGroup>
@@ -24,22 +25,24 @@ constexpr int PictureCount = ImageLastPicture - ImageFirstPicture + 1;
 TfrmAlwaysAccept::TfrmAlwaysAccept(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmAlwaysAccept"));
-    setWindowTitle(QStringLiteral("Accept e-mail from"));
+    setWindowTitle(tr("Accept e-mail from"));
 
-    rbEmail = named(new QRadioButton(QStringLiteral("The explicit e-mail address is:")), "rbEmail");
+    rbEmail = named(new QRadioButton(tr("The explicit e-mail address is:")), "rbEmail");
     edEmail = named(new QLineEdit, "edEmail");
-    edEmail->setToolTip(QStringLiteral("Type in an e-mail address (jane.doe@example.com)"));
-    btAddress = named(new QPushButton(QStringLiteral("&Address...")), "btAddress");
-    btAddress->setToolTip(QStringLiteral("Take the address out of a name and address"));
-    rbDomain = named(new QRadioButton(QStringLiteral("The domain name is:")), "rbDomain");
+    edEmail->setToolTip(tr("Type in an e-mail address (jane.doe@example.com)"));
+    btAddress = named(new QPushButton(tr("&Address...")), "btAddress");
+    btAddress->setToolTip(tr("Take the address out of a name and address"));
+    rbDomain = named(new QRadioButton(tr("The domain name is:")), "rbDomain");
     edDomain = named(new QLineEdit, "edDomain");
-    edDomain->setToolTip(QStringLiteral("The domain is the part after the '@' symbol"));
-    rbSubject = named(new QRadioButton(QStringLiteral("When the")), "rbSubject");
+    edDomain->setToolTip(tr("The domain is the part after the '@' symbol"));
+    rbSubject = named(new QRadioButton(tr("When the")), "rbSubject");
     cbLine = named(new QComboBox, "cbLine");
-    cbLine->addItems(exceptionLines());
+    // The header lines by their field names; "Any Header" in the user's words.
+    for (const QString& line : exceptionLines())
+        cbLine->addItem(RuleWords::word(line));
     cbWhat = conditionChoice(TextConditionCount);
     edSubject = named(new QLineEdit, "edSubject");
-    cbCase = named(new QCheckBox(QStringLiteral("&Check if case matters (upper/lower)")), "cbCase");
+    cbCase = named(new QCheckBox(tr("&Check if case matters (upper/lower)")), "cbCase");
     auto* options = new QButtonGroup(this);
     for (QRadioButton* rb : {rbEmail, rbDomain, rbSubject})
         options->addButton(rb);
@@ -60,7 +63,7 @@ TfrmAlwaysAccept::TfrmAlwaysAccept(Prompter& prompter, QWidget* parent)
     lvPictures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int i = 0; i < PictureCount; ++i) {
         auto* item = new QListWidgetItem(MarkImages::icon(ImageFirstPicture + i), QString());
-        item->setToolTip(QStringLiteral("Picture %1").arg(i + 1));
+        item->setToolTip(tr("Picture %1").arg(i + 1));
         item->setSizeHint(lvPictures->gridSize() - QSize(2, 2));
         lvPictures->addItem(item);
     }
@@ -69,7 +72,7 @@ TfrmAlwaysAccept::TfrmAlwaysAccept(Prompter& prompter, QWidget* parent)
     lvPictures->setMinimumWidth(lvPictures->gridSize().width() * PictureCount + 8);
 
     auto* v = new QVBoxLayout(this);
-    v->addWidget(heading(QStringLiteral("Always accept e-mail when:")));
+    v->addWidget(heading(tr("Always accept e-mail when:")));
     auto* g = new QGridLayout;
     g->setColumnMinimumWidth(0, 20);
     g->addWidget(rbEmail, 0, 0, 1, 4);
@@ -87,8 +90,8 @@ TfrmAlwaysAccept::TfrmAlwaysAccept(Prompter& prompter, QWidget* parent)
     g->addWidget(cbCase, 6, 1, 1, 3);
     g->setColumnStretch(2, 1);
     v->addLayout(g);
-    v->addWidget(note(QStringLiteral("Select an image to easily associate an incoming e-mail from "
-                                     "a friend or mailing list.")));
+    v->addWidget(note(tr("Select an image to easily associate an incoming e-mail from "
+                         "a friend or mailing list.")));
     v->addWidget(lvPictures);
     v->addStretch(1);
     v->addWidget(okCancel(this, &btOK, &btCancel));

@@ -15,6 +15,7 @@
 #include <QCategoryAxis>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -45,7 +46,9 @@ namespace {
 const QColor kBlue(0x00, 0x72, 0xb2);
 const QColor kGreen(0x00, 0x9e, 0x73);
 const QColor kRed(0xd5, 0x5e, 0x00);
-const char* const kSeriesNames[3] = {"E-mail Check", "Number Found", "Number Deleted"};
+const char* const kSeriesNames[3] = {QT_TRANSLATE_NOOP("TfrmChart", "E-mail Check"),
+                                     QT_TRANSLATE_NOOP("TfrmChart", "Number Found"),
+                                     QT_TRANSLATE_NOOP("TfrmChart", "Number Deleted")};
 const QColor kSeriesColours[3] = {kBlue, kGreen, kRed};
 const int kDepthMin = 5, kDepthMax = 70;
 
@@ -77,7 +80,7 @@ QValueAxis* countAxis() {
 
 QValueAxis* frequencyAxis(QChart* chart, Qt::Alignment side) {
     QValueAxis* axis = countAxis();
-    axis->setTitleText(QStringLiteral("Frequency"));
+    axis->setTitleText(QCoreApplication::translate("TfrmChart", "Frequency"));
     chart->addAxis(axis, side);
     return axis;
 }
@@ -105,11 +108,11 @@ TfrmChart::TfrmChart(ActivityRecords records, Prompter& prompter, QWidget* paren
     : QDialog(parent), m_data(std::move(records), QLocale(), Clock::current()),
       m_prompter(prompter) {
     setObjectName(QStringLiteral("frmChart"));
-    setWindowTitle(QStringLiteral("Chart of Activity"));
+    setWindowTitle(tr("Chart of Activity"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
     setSizeGripEnabled(true);
 
-    lblTitle = new QLabel(QStringLiteral("All Mailboxes"));
+    lblTitle = new QLabel(tr("All Mailboxes"));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setAlignment(Qt::AlignCenter);
     QFont big = lblTitle->font();
@@ -119,23 +122,22 @@ TfrmChart::TfrmChart(ActivityRecords records, Prompter& prompter, QWidget* paren
 
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->addTab(buildDayOfWeek(), QStringLiteral("Day of week"));
-    PageControl1->addTab(buildLineChart(HourOfDayPage, hourSeries, 0),
-                         QStringLiteral("Hour of day"));
-    PageControl1->addTab(buildLineChart(DayByDayPage, daySeries, 1), QStringLiteral("Day by day"));
-    PageControl1->addTab(buildPie(), QStringLiteral("% Deleted"));
+    PageControl1->addTab(buildDayOfWeek(), tr("Day of week"));
+    PageControl1->addTab(buildLineChart(HourOfDayPage, hourSeries, 0), tr("Hour of day"));
+    PageControl1->addTab(buildLineChart(DayByDayPage, daySeries, 1), tr("Day by day"));
+    PageControl1->addTab(buildPie(), tr("% Deleted"));
     PageControl1->addTab(buildTopTen(DomainsPage, domainSeries, domainAxis),
-                         QStringLiteral("Top 10 Spam Domains"));
+                         tr("Top 10 Spam Domains"));
     PageControl1->addTab(buildTopTen(SpammersPage, spammerSeries, spammerAxis),
-                         QStringLiteral("Top 10 Spammers"));
+                         tr("Top 10 Spammers"));
     m_traffic = new StatsTableModel(ChartData::EmailTrafficColumns(), 4, this);
     gridTraffic = makeStatsTableView(m_traffic);
     gridTraffic->setObjectName(QStringLiteral("gridTraffic"));
-    PageControl1->addTab(gridTraffic, QStringLiteral("Email traffic"));
+    PageControl1->addTab(gridTraffic, tr("Email traffic"));
     m_spam = new StatsTableModel(ChartData::SpamDeletedColumns(), 4, this);
     gridSpam = makeStatsTableView(m_spam);
     gridSpam->setObjectName(QStringLiteral("gridSpam"));
-    PageControl1->addTab(gridSpam, QStringLiteral("Spam Deleted"));
+    PageControl1->addTab(gridSpam, tr("Spam Deleted"));
     // Saving a picture and the hints on zooming are for the charts.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
         const bool chart = charts[page] != nullptr;
@@ -144,7 +146,7 @@ TfrmChart::TfrmChart(ActivityRecords records, Prompter& prompter, QWidget* paren
         if (!chart) pnlHints->hide();
     });
 
-    auto* select = new QLabel(QStringLiteral("&Select :"));
+    auto* select = new QLabel(tr("&Select :"));
     cbMailbox = new QComboBox;
     cbMailbox->setObjectName(QStringLiteral("cbMailbox"));
     cbMailbox->setEditable(false);
@@ -158,15 +160,12 @@ TfrmChart::TfrmChart(ActivityRecords records, Prompter& prompter, QWidget* paren
         if (!hint.isEmpty()) b->setToolTip(hint);
         return b;
     };
-    btPlot = button("btPlot", QStringLiteral("Redraw"),
-                    QStringLiteral("Click here after changing the mailbox to view"));
-    btDateRange = button("btDateRange", QStringLiteral("Date Range"), {});
-    btSave = button("btSave", QStringLiteral("Save Picture"),
-                    QStringLiteral("Save this chart as a PNG or SVG picture"));
-    btHints =
-        button("btHints", QStringLiteral("Hints"), QStringLiteral("Hints on graph scroll/zoom"));
-    btPrint = button("btPrint", QStringLiteral("Print"), QStringLiteral("Print this page"));
-    btClose = button("btClose", QStringLiteral("Close"), QStringLiteral("Return to Quillmere"));
+    btPlot = button("btPlot", tr("Redraw"), tr("Click here after changing the mailbox to view"));
+    btDateRange = button("btDateRange", tr("Date Range"), {});
+    btSave = button("btSave", tr("Save Picture"), tr("Save this chart as a PNG or SVG picture"));
+    btHints = button("btHints", tr("Hints"), tr("Hints on graph scroll/zoom"));
+    btPrint = button("btPrint", tr("Print"), tr("Print this page"));
+    btClose = button("btClose", tr("Close"), tr("Return to Quillmere"));
     connect(btPlot, &QPushButton::clicked, this, &TfrmChart::btPlotClick);
     connect(btDateRange, &QPushButton::clicked, this, &TfrmChart::btDateRangeClick);
     connect(btSave, &QPushButton::clicked, this, &TfrmChart::btSaveClick);
@@ -201,7 +200,13 @@ TfrmChart::TfrmChart(ActivityRecords records, Prompter& prompter, QWidget* paren
 
     m_dateRange = new TfrmSelectDateRange(this);
 
-    resize(900, 620);
+    // Wide enough to show every page tab side by side (the German ones are longer).
+    const bool scrolls = PageControl1->usesScrollButtons();
+    PageControl1->setUsesScrollButtons(false);
+    layout()->activate();
+    const int tabsWidth = minimumSizeHint().width();
+    PageControl1->setUsesScrollButtons(scrolls);
+    resize(qMax(900, tabsWidth), 620);
     const QString geometry =
         SettingsStore::tree().ReadString(settingsSection(), QStringLiteral("Window"), {});
     if (!geometry.isEmpty()) restoreGeometry(QByteArray::fromBase64(geometry.toLatin1()));
@@ -214,7 +219,7 @@ QWidget* TfrmChart::buildDayOfWeek() {
     dayOfWeekSeries = new QBarSeries;
     const QStringList days = m_data.DayOfWeekLabels();
     for (int s = 0; s < 3; ++s) {
-        auto* set = new QBarSet(QString::fromLatin1(kSeriesNames[s]));
+        auto* set = new QBarSet(tr(kSeriesNames[s]));
         set->setColor(kSeriesColours[s]);
         set->setBorderColor(kSeriesColours[s].darker(150));
         for (int d = 0; d < days.size(); ++d)
@@ -243,7 +248,7 @@ QWidget* TfrmChart::buildLineChart(Page page, std::array<QLineSeries*, 3>& serie
     QChart* chart = newChart();
     for (int s = 0; s < 3; ++s) {
         series[s] = new QLineSeries;
-        series[s]->setName(QString::fromLatin1(kSeriesNames[s]));
+        series[s]->setName(tr(kSeriesNames[s]));
         series[s]->setColor(kSeriesColours[s]);
         series[s]->setPointsVisible(true);
         chart->addSeries(series[s]);
@@ -302,11 +307,11 @@ QWidget* TfrmChart::buildLineChart(Page page, std::array<QLineSeries*, 3>& serie
     depth->setObjectName(QStringLiteral("sbDepth"));
     depth->setRange(kDepthMin, kDepthMax);
     depth->setValue(kDepthMin);
-    depth->setToolTip(QStringLiteral("Depth of the chart"));
+    depth->setToolTip(tr("Depth of the chart"));
     depth->setMinimumWidth(120);
     sbDepth[strip] = depth;
     connect(depth, &QScrollBar::valueChanged, this, [this, strip](int d) { setDepth(strip, d); });
-    auto* depthLabel = new QLabel(QStringLiteral("Line &depth:"));
+    auto* depthLabel = new QLabel(tr("Line &depth:"));
     depthLabel->setBuddy(depth);
     auto* row = new QHBoxLayout;
     row->setContentsMargins(5, 0, 0, 4);
@@ -315,12 +320,19 @@ QWidget* TfrmChart::buildLineChart(Page page, std::array<QLineSeries*, 3>& serie
     row->addWidget(depth);
     row->addSpacing(10);
     // The boxes show "Number Found", "Number Deleted" and "E-mail Check".
-    const std::pair<const char*, int> boxes[3] = {{"Found", 1}, {"Deleted", 2}, {"Checked", 0}};
+    struct Box {
+        const char* name;
+        const char* text;
+        int series;
+    };
+    const Box boxes[3] = {{"cbFound", QT_TR_NOOP("Found"), 1},
+                          {"cbDeleted", QT_TR_NOOP("Deleted"), 2},
+                          {"cbChecked", QT_TR_NOOP("Checked"), 0}};
     for (int b = 0; b < 3; ++b) {
-        auto* box = new QCheckBox(QString::fromLatin1(boxes[b].first));
-        box->setObjectName(QStringLiteral("cb") + QString::fromLatin1(boxes[b].first));
+        auto* box = new QCheckBox(tr(boxes[b].text));
+        box->setObjectName(QString::fromLatin1(boxes[b].name));
         box->setChecked(true);
-        QLineSeries* shown = series[boxes[b].second];
+        QLineSeries* shown = series[boxes[b].series];
         connect(box, &QCheckBox::toggled, shown, &QLineSeries::setVisible);
         cbSeries[strip][b] = box;
         row->addWidget(box);
@@ -339,10 +351,10 @@ QWidget* TfrmChart::buildLineChart(Page page, std::array<QLineSeries*, 3>& serie
 QWidget* TfrmChart::buildPie() {
     QChart* chart = newChart();
     pieSeries = new QPieSeries;
-    const std::pair<const char*, QColor> slices[2] = {{"Normal E-mail", kGreen},
-                                                      {"Spam Deleted", kRed}};
+    const std::pair<const char*, QColor> slices[2] = {{QT_TR_NOOP("Normal E-mail"), kGreen},
+                                                      {QT_TR_NOOP("Spam Deleted"), kRed}};
     for (const auto& [name, colour] : slices) {
-        auto* slice = pieSeries->append(QString::fromLatin1(name), 0);
+        auto* slice = pieSeries->append(tr(name), 0);
         slice->setColor(colour);
         slice->setBorderColor(colour.darker(160));
         slice->setLabelVisible(true);
@@ -350,7 +362,7 @@ QWidget* TfrmChart::buildPie() {
         connect(slice, &QPieSlice::hovered, this, [slice, name](bool on) {
             if (on)
                 showTip(QStringLiteral("%1: %2 (%3 %)")
-                            .arg(QString::fromLatin1(name))
+                            .arg(tr(name))
                             .arg(qint64(slice->value()))
                             .arg(qRound(slice->percentage() * 100)));
         });
@@ -372,8 +384,7 @@ QWidget* TfrmChart::buildTopTen(Page page, QHorizontalBarSeries*& series, QBarCa
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsFormat(QStringLiteral("@value"));
-    auto* set =
-        new QBarSet(page == DomainsPage ? QStringLiteral("Domain") : QStringLiteral("Sender"));
+    auto* set = new QBarSet(page == DomainsPage ? tr("Domain") : tr("Sender"));
     set->setColor(kRed);
     set->setLabelColor(Qt::black);
     series->append(set);
@@ -402,20 +413,21 @@ QWidget* TfrmChart::buildHints() {
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setAutoFillBackground(true);
-    auto* heading = new QLabel(QStringLiteral("Graph Zoom/Navigation Hints"));
+    auto* heading = new QLabel(tr("Graph Zoom/Navigation Hints"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setObjectName(QStringLiteral("btHintsOK"));
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, panel, &QWidget::hide);
     auto* v = new QVBoxLayout(panel);
     v->addWidget(heading, 0, Qt::AlignHCenter);
-    for (const char* line : {"Left click and drag mouse from upper left to lower right to zoom",
-                             "Right click and drag mouse to move graph",
-                             "Left click and drag mouse from lower right to upper left to reset"})
-        v->addWidget(new QLabel(QString::fromLatin1(line)));
+    for (const char* line :
+         {QT_TR_NOOP("Left click and drag mouse from upper left to lower right to zoom"),
+          QT_TR_NOOP("Right click and drag mouse to move graph"),
+          QT_TR_NOOP("Left click and drag mouse from lower right to upper left to reset")})
+        v->addWidget(new QLabel(tr(line)));
     v->addWidget(ok, 0, Qt::AlignHCenter);
     panel->adjustSize();
     return panel;
@@ -460,7 +472,7 @@ bool TfrmChart::prepare() {
         RecomputePie();
         return true;
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
         return false;
     }
 }
@@ -480,7 +492,7 @@ void TfrmChart::btPlotClick() {
         // What was computed before the bad number stays shown.
         PlotReadings();
         QGuiApplication::restoreOverrideCursor();
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
         return;
     }
     QGuiApplication::restoreOverrideCursor();
@@ -510,8 +522,7 @@ void TfrmChart::RecomputePie() {
     pieSeries->slices()[1]->setValue(double(m_data.Pie.Deleted));
     for (QPieSlice* slice : pieSeries->slices()) {
         const bool any = pieSeries->sum() > 0;
-        slice->setLabel(slice == pieSeries->slices()[0] ? QStringLiteral("Normal E-mail")
-                                                        : QStringLiteral("Spam Deleted"));
+        slice->setLabel(slice == pieSeries->slices()[0] ? tr("Normal E-mail") : tr("Spam Deleted"));
         slice->setLabel(slice->label() + QStringLiteral(" ") +
                         QStringLiteral("%1 %").arg(any ? qRound(slice->percentage() * 100) : 0));
     }
@@ -622,8 +633,7 @@ void TfrmChart::btPrintClick() {
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted) return;
         const bool traffic = page == TrafficPage;
-        printTable(&printer,
-                   traffic ? QStringLiteral("E-mail traffic") : QStringLiteral("Deleted Spam"),
+        printTable(&printer, traffic ? tr("E-mail traffic") : tr("Deleted Spam"),
                    traffic ? ChartData::EmailTrafficColumns() : ChartData::SpamDeletedColumns(),
                    visibleRows(traffic ? gridTraffic : gridSpam), 4, Clock::current().now());
         return;
@@ -644,14 +654,15 @@ void TfrmChart::btSaveClick() {
     QString name = PageControl1->tabText(page).remove(u'%').simplified().replace(u' ', u'_');
     QString selected;
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save chart as picture"), name + QStringLiteral(".png"),
-        QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)"), &selected);
+        this, tr("Save chart as picture"), name + QStringLiteral(".png"),
+        tr("PNG picture (*.png);;SVG picture (*.svg)"), &selected);
     if (path.isEmpty()) return;
     QString file = path;
     if (!file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
         !file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-        file += selected.startsWith(QLatin1String("SVG")) ? QStringLiteral(".svg")
+        // The filter's pattern, which every language keeps, names the kind.
+        file += selected.contains(QLatin1String("*.svg")) ? QStringLiteral(".svg")
                                                           : QStringLiteral(".png");
     if (!view->savePicture(file))
-        m_prompter.error(QStringLiteral("Could not save the picture to %1.").arg(file));
+        m_prompter.error(tr("Could not save the picture to %1.").arg(file));
 }

@@ -41,23 +41,23 @@ public:
 TfrmChartMain::TfrmChartMain(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmChartMain"));
-    setWindowTitle(QStringLiteral("Activity Log Statistics for Quillmere"));
+    setWindowTitle(tr("Activity Log Statistics for Quillmere"));
 
-    auto* heading = new QLabel(QStringLiteral("Quillmere Activity Statistics"));
+    auto* heading = new QLabel(tr("Quillmere Activity Statistics"));
     heading->setObjectName(QStringLiteral("lblHeading"));
     QFont big = heading->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.6);
     heading->setFont(big);
 
-    auto* label = new QLabel(QStringLiteral("Open existing activity log:"));
+    auto* label = new QLabel(tr("Open existing activity log:"));
     edPath = new QLineEdit;
     edPath->setObjectName(QStringLiteral("edPath"));
     edPath->setMinimumWidth(edPath->fontMetrics().averageCharWidth() * 48);
     label->setBuddy(edPath);
-    btBrowse = new QPushButton(QStringLiteral("Browse..."));
+    btBrowse = new QPushButton(tr("Browse..."));
     btBrowse->setObjectName(QStringLiteral("btBrowse"));
-    btBrowse->setToolTip(QStringLiteral("Choose the activity log file"));
+    btBrowse->setToolTip(tr("Choose the activity log file"));
     btBrowse->setAutoDefault(false);
     connect(btBrowse, &QPushButton::clicked, this, &TfrmChartMain::btBrowseClick);
 
@@ -101,9 +101,9 @@ void TfrmChartMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmChartMain::btBrowseClick() {
-    QFileDialog dialog(this, QStringLiteral("Location of Quillmere activity log file"),
+    QFileDialog dialog(this, tr("Location of Quillmere activity log file"),
                        QFileInfo(edPath->text()).path(),
-                       QStringLiteral("Activity log files (*.txt);;All files (*)"));
+                       tr("Activity log files (*.txt);;All files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
@@ -151,7 +151,7 @@ void TfrmChartMain::btOKClick() {
             } catch (const ECanceledError&) {
                 // Cancel while reading: no window.
             } catch (const Exception& e) {
-                m_prompter.error(e.message());
+                m_prompter.error(e.shown());
             }
             m_reading = false;
             ProgressBar1->hide();

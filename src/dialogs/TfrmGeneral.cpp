@@ -58,16 +58,16 @@ QWidget* withBrowse(QLineEdit* field, QPushButton* button) {
 TfrmGeneral::TfrmGeneral(GeneralSettings& model, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_model(model), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmGeneral"));
-    setWindowTitle(QStringLiteral("General settings"));
+    setWindowTitle(tr("General settings"));
     setModal(true);
 
     pages = named(new QTabWidget, "pages");
-    pages->addTab(buildMailboxesPage(), QStringLiteral("Mailboxes"));
-    pages->addTab(buildConnectionPage(), QStringLiteral("Connection"));
-    pages->addTab(buildAutomaticPage(), QStringLiteral("Automatic"));
-    pages->addTab(buildStartUpPage(), QStringLiteral("Start Up"));
-    pages->addTab(buildLogPage(), QStringLiteral("Activity Log"));
-    pages->addTab(buildMailerPage(), QStringLiteral("Mail program"));
+    pages->addTab(buildMailboxesPage(), tr("Mailboxes"));
+    pages->addTab(buildConnectionPage(), tr("Connection"));
+    pages->addTab(buildAutomaticPage(), tr("Automatic"));
+    pages->addTab(buildStartUpPage(), tr("Start Up"));
+    pages->addTab(buildLogPage(), tr("Activity Log"));
+    pages->addTab(buildMailerPage(), tr("Mail program"));
 
     auto* buttons = EditorParts::okCancelHelp(
         this, &btOK, &btCancel, &btHelp, [this] { btOKClick(); },
@@ -109,18 +109,18 @@ TfrmGeneral::~TfrmGeneral() = default;
 QWidget* TfrmGeneral::buildMailboxesPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
-    v->addWidget(note(QStringLiteral(
-        "You need the name of your POP server, your user name on it and your password. "
-        "Your Internet provider can tell you all three.")));
+    v->addWidget(
+        note(tr("You need the name of your POP server, your user name on it and your password. "
+                "Your Internet provider can tell you all three.")));
 
     auto* rows = new QWidget;
     auto* g = new QGridLayout(rows);
-    g->addWidget(new QLabel(QStringLiteral("POP Server")), 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("User Name/Mailbox")), 0, 2);
-    g->addWidget(new QLabel(QStringLiteral("Password")), 0, 3);
+    g->addWidget(new QLabel(tr("POP Server")), 0, 1);
+    g->addWidget(new QLabel(tr("User Name/Mailbox")), 0, 2);
+    g->addWidget(new QLabel(tr("Password")), 0, 3);
     for (int i = 0; i < MailboxConfig::Count; ++i) {
         const int n = i + 1;
-        rb[i] = new QRadioButton(QStringLiteral("Mailbox %1").arg(n));
+        rb[i] = new QRadioButton(tr("Mailbox %1").arg(n));
         rb[i]->setObjectName(QStringLiteral("rb%1").arg(n));
         edServe[i] = new QLineEdit;
         edServe[i]->setObjectName(QStringLiteral("edServe%1").arg(n));
@@ -145,9 +145,8 @@ QWidget* TfrmGeneral::buildMailboxesPage() {
     scroll->setWidget(rows);
     scroll->setWidgetResizable(true);
     v->addWidget(scroll, 1);
-    btDetails = named(new QPushButton(QStringLiteral("Details...")), "btDetails");
-    btDetails->setToolTip(
-        QStringLiteral("Security, sign-in and trusted certificate of the chosen mailbox"));
+    btDetails = named(new QPushButton(tr("Details...")), "btDetails");
+    btDetails->setToolTip(tr("Security, sign-in and trusted certificate of the chosen mailbox"));
     connect(btDetails, &QPushButton::clicked, this, [this] {
         const int n = currentMailbox();
         MailboxConfig& box = m_model.mailbox(n);
@@ -163,12 +162,12 @@ QWidget* TfrmGeneral::buildMailboxesPage() {
 QWidget* TfrmGeneral::buildConnectionPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
-    v->addWidget(new QLabel(QStringLiteral("Specify a default connection to the internet:")));
+    v->addWidget(new QLabel(tr("Specify a default connection to the internet:")));
     RASComboBox = named(new QComboBox, "RASComboBox");
-    RASComboBox->addItem(QStringLiteral("None"));
+    RASComboBox->addItem(tr("None"));
     connect(RASComboBox, &QComboBox::activated, this, [this] { m_dialUpPicked = true; });
     v->addWidget(RASComboBox);
-    v->addWidget(note(QStringLiteral("Select 'none' if you do not dial in to the internet.")));
+    v->addWidget(note(tr("Select 'none' if you do not dial in to the internet.")));
     v->addStretch(1);
     return page;
 }
@@ -176,28 +175,26 @@ QWidget* TfrmGeneral::buildConnectionPage() {
 QWidget* TfrmGeneral::buildAutomaticPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
-    v->addWidget(note(QStringLiteral(
-        "Quillmere can run unattended and may delete e-mail without confirmation.")));
-    rbManual = named(new QRadioButton(QStringLiteral("Check e-mail manually")), "rbManual");
-    rbAuto = named(new QRadioButton(QStringLiteral("Check e-mail unattended or automatically")),
-                   "rbAuto");
+    v->addWidget(
+        note(tr("Quillmere can run unattended and may delete e-mail without confirmation.")));
+    rbManual = named(new QRadioButton(tr("Check e-mail manually")), "rbManual");
+    rbAuto = named(new QRadioButton(tr("Check e-mail unattended or automatically")), "rbAuto");
     rbManual->setChecked(true);
     v->addWidget(rbManual);
     v->addWidget(rbAuto);
 
     pnlManual = named(new QWidget, "pnlManual");
     auto* m = new QVBoxLayout(pnlManual);
-    m->addWidget(note(QStringLiteral("These options only apply if checking e-mail manually.  "
-                                     "They do not apply when e-mail is checked automatically.")));
-    cbConfirmation = named(
-        new QCheckBox(QStringLiteral("When deleting messages interactively, ask for confirmation")),
-        "cbConfirmation");
-    cbLaunch = named(new QCheckBox(QStringLiteral(
-                         "After deleting spam, launch e-mail program if there is e-mail to read")),
-                     "cbLaunch");
-    cbExit = named(
-        new QCheckBox(QStringLiteral("If no mail is on the server, exit after checking e-mail")),
-        "cbExit");
+    m->addWidget(note(tr("These options only apply if checking e-mail manually.  "
+                         "They do not apply when e-mail is checked automatically.")));
+    cbConfirmation =
+        named(new QCheckBox(tr("When deleting messages interactively, ask for confirmation")),
+              "cbConfirmation");
+    cbLaunch = named(
+        new QCheckBox(tr("After deleting spam, launch e-mail program if there is e-mail to read")),
+        "cbLaunch");
+    cbExit = named(new QCheckBox(tr("If no mail is on the server, exit after checking e-mail")),
+                   "cbExit");
     m->addWidget(cbConfirmation);
     m->addWidget(cbLaunch);
     m->addWidget(cbExit);
@@ -209,35 +206,33 @@ QWidget* TfrmGeneral::buildAutomaticPage() {
     nMinutes = named(new QSpinBox, "nMinutes");
     nMinutes->setRange(2, 600);
     nMinutes->setSingleStep(1);
-    every->addWidget(new QLabel(QStringLiteral("Check for mail every ")));
+    every->addWidget(new QLabel(tr("Check for mail every ")));
     every->addWidget(nMinutes);
-    every->addWidget(new QLabel(QStringLiteral("minutes")));
+    every->addWidget(new QLabel(tr("minutes")));
     every->addStretch(1);
     a->addLayout(every);
-    cbKill = named(new QCheckBox(QStringLiteral(
-                       "Delete spam automatically from all mailboxes - no confirmation?")),
-                   "cbKill");
+    cbKill =
+        named(new QCheckBox(tr("Delete spam automatically from all mailboxes - no confirmation?")),
+              "cbKill");
     a->addWidget(cbKill);
     pnlSound = named(new QWidget, "pnlSound");
     auto* s = new QVBoxLayout(pnlSound);
     s->setContentsMargins(0, 0, 0, 0);
-    cbAlarm = named(
-        new QCheckBox(QStringLiteral("&Play this sound file if there is e-mail on the server")),
-        "cbAlarm");
+    cbAlarm = named(new QCheckBox(tr("&Play this sound file if there is e-mail on the server")),
+                    "cbAlarm");
     edAlarm = named(new QLineEdit, "edAlarm");
     auto* browseSound = new QPushButton(QStringLiteral("..."));
     connect(browseSound, &QPushButton::clicked, this, [this] {
         browse(edAlarm, {false,
-                         QStringLiteral("Sound files"),
-                         QStringLiteral("Sound files (*.wav);;All files (*)"),
+                         tr("Sound files"),
+                         tr("Sound files (*.wav);;All files (*)"),
                          QStringLiteral("wav"),
                          {}});
     });
-    sbTest = named(new QPushButton(QStringLiteral("Test")), "sbTest");
+    sbTest = named(new QPushButton(tr("Test")), "sbTest");
     connect(sbTest, &QPushButton::clicked, this, &TfrmGeneral::sbTestClick);
     cbRepeat =
-        named(new QCheckBox(QStringLiteral("Repeat the alarm until keypress or mouse click?")),
-              "cbRepeat");
+        named(new QCheckBox(tr("Repeat the alarm until keypress or mouse click?")), "cbRepeat");
     s->addWidget(cbAlarm);
     auto* soundRow = new QHBoxLayout;
     soundRow->addWidget(withBrowse(edAlarm, browseSound), 1);
@@ -256,20 +251,18 @@ QWidget* TfrmGeneral::buildAutomaticPage() {
 QWidget* TfrmGeneral::buildStartUpPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
-    v->addWidget(note(QStringLiteral(
+    v->addWidget(note(tr(
         "If this option is checked, the next time you start up Quillmere, it will not display "
         "the main screen.  It instead will start up in the system tray of your desktop's panel.")));
-    v->addWidget(note(QStringLiteral(
+    v->addWidget(note(tr(
         "Use this option if you are automatically checking new e-mail in the background.  Changes "
         "will not take effect until the next time you launch Quillmere.")));
-    v->addWidget(note(QStringLiteral(
+    v->addWidget(note(tr(
         "To start from the system tray, right click on the small icon representing Quillmere.")));
-    cbSysTray =
-        named(new QCheckBox(QStringLiteral("Start Quillmere up in the system tray?")), "cbSysTray");
+    cbSysTray = named(new QCheckBox(tr("Start Quillmere up in the system tray?")), "cbSysTray");
     v->addWidget(cbSysTray);
     cbAutostart =
-        named(new QCheckBox(QStringLiteral("Start Quillmere when I log in to the desktop")),
-              "cbAutostart");
+        named(new QCheckBox(tr("Start Quillmere when I log in to the desktop")), "cbAutostart");
     v->addWidget(cbAutostart);
     v->addStretch(1);
     return page;
@@ -278,20 +271,20 @@ QWidget* TfrmGeneral::buildStartUpPage() {
 QWidget* TfrmGeneral::buildLogPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
-    v->addWidget(new QLabel(QStringLiteral("Store results in activity log file:")));
+    v->addWidget(new QLabel(tr("Store results in activity log file:")));
     Edit1 = named(new QLineEdit, "Edit1");
-    auto* browseLog = new QPushButton(QStringLiteral("Browse for log file"));
+    auto* browseLog = new QPushButton(tr("Browse for log file"));
     connect(browseLog, &QPushButton::clicked, this, [this] {
         browse(Edit1, {true,
-                       QStringLiteral("Activity log file"),
-                       QStringLiteral("Text files (*.txt);;All files (*)"),
+                       tr("Activity log file"),
+                       tr("Text files (*.txt);;All files (*)"),
                        QStringLiteral("txt"),
                        {}});
     });
     v->addWidget(withBrowse(Edit1, browseLog));
     auto* logButtons = new QHBoxLayout;
-    auto* view = new QPushButton(QStringLiteral("&View log file"));
-    auto* clear = new QPushButton(QStringLiteral("&Clear log file"));
+    auto* view = new QPushButton(tr("&View log file"));
+    auto* clear = new QPushButton(tr("&Clear log file"));
     view->setObjectName(QStringLiteral("btViewLog"));
     clear->setObjectName(QStringLiteral("btClearLog"));
     connect(view, &QPushButton::clicked, this, [this] {
@@ -304,15 +297,14 @@ QWidget* TfrmGeneral::buildLogPage() {
     logButtons->addStretch(1);
     v->addLayout(logButtons);
     rbAsIs =
-        named(new QRadioButton(QStringLiteral("&Use the name of the log file AS IS (no changes)?")),
-              "rbAsIs");
+        named(new QRadioButton(tr("&Use the name of the log file AS IS (no changes)?")), "rbAsIs");
     rbMonth =
-        named(new QRadioButton(QStringLiteral(
+        named(new QRadioButton(tr(
                   "Automatically pick a new name every &month? (i.e. Jan98.txt, Feb98.txt, ...)")),
               "rbMonth");
     rbQuarter =
-        named(new QRadioButton(QStringLiteral(
-                  "Automatically pick a new name every &quarter? (Q1_98.txt, Q2_98.txt, ...)")),
+        named(new QRadioButton(
+                  tr("Automatically pick a new name every &quarter? (Q1_98.txt, Q2_98.txt, ...)")),
               "rbQuarter");
     rbAsIs->setChecked(true);
     v->addWidget(rbAsIs);
@@ -321,13 +313,13 @@ QWidget* TfrmGeneral::buildLogPage() {
     auto* count = new QHBoxLayout;
     edCount = named(new QLabel(QStringLiteral("0")), "edCount");
     count->addWidget(edCount);
-    count->addWidget(new QLabel(QStringLiteral("Spams have been deleted up till now")));
+    count->addWidget(new QLabel(tr("Spams have been deleted up till now")));
     count->addStretch(1);
     v->addLayout(count);
     auto* countButtons = new QHBoxLayout;
-    auto* reset = new QPushButton(QStringLiteral("&Reset counter"));
+    auto* reset = new QPushButton(tr("&Reset counter"));
     connect(reset, &QPushButton::clicked, this, &TfrmGeneral::resetCounterClick);
-    auto* stats = new QPushButton(QStringLiteral("View &Statistics"));
+    auto* stats = new QPushButton(tr("View &Statistics"));
     connect(stats, &QPushButton::clicked, this, [this] {
         if (OnViewStatistics) OnViewStatistics();
     });
@@ -342,18 +334,16 @@ QWidget* TfrmGeneral::buildLogPage() {
 QWidget* TfrmGeneral::buildMailerPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
-    v->addWidget(new QLabel(QStringLiteral("Mail program path/name:")));
+    v->addWidget(new QLabel(tr("Mail program path/name:")));
     edMail = named(new QLineEdit, "edMail");
-    auto* find = new QPushButton(QStringLiteral("Find mail program"));
+    auto* find = new QPushButton(tr("Find mail program"));
     connect(find, &QPushButton::clicked, this, [this] {
         // Programs here have no extension to filter by.
-        browse(edMail,
-               {false, QStringLiteral("Mail program"), QStringLiteral("All files (*)"), {}, {}});
+        browse(edMail, {false, tr("Mail program"), tr("All files (*)"), {}, {}});
     });
     v->addWidget(withBrowse(edMail, find));
-    v->addWidget(
-        note(QStringLiteral("Quillmere does not support AOL or Compuserve mail.  Sorry.")));
-    auto* launch = new QPushButton(QStringLiteral("Launch mail program"));
+    v->addWidget(note(tr("Quillmere does not support AOL or Compuserve mail.  Sorry.")));
+    auto* launch = new QPushButton(tr("Launch mail program"));
     connect(launch, &QPushButton::clicked, this, [this] {
         if (!OnLaunchMailer) return;
         // The command starts the model's mail program: for its length that is
@@ -455,7 +445,7 @@ void TfrmGeneral::controlsToGeneral() {
 
 void TfrmGeneral::setDialUpEntries(const QStringList& entries) {
     RASComboBox->clear();
-    RASComboBox->addItem(QStringLiteral("None"));
+    RASComboBox->addItem(tr("None"));
     RASComboBox->addItems(entries);
     m_dialUpEntries = entries;
     RASComboBox->setCurrentIndex(m_model.dialUpIndex(entries));
@@ -484,8 +474,8 @@ void TfrmGeneral::showSignIn(int i) {
         edPass[i]->setText(box.Password); // back from OAuth2
     edPass[i]->setEnabled(!oauth2);
     edPass[i]->setPlaceholderText(oauth2 ? QStringLiteral("OAuth2") : QString());
-    edPass[i]->setToolTip(oauth2 ? QStringLiteral("This mailbox signs in with OAuth2: see "
-                                                  "Details...")
+    edPass[i]->setToolTip(oauth2 ? tr("This mailbox signs in with OAuth2: see "
+                                      "Details...")
                                  : QString());
 }
 
@@ -622,7 +612,7 @@ void TfrmGeneral::bringLogNameUpToDate() {
         SettingsStore::tree().WriteString(QStringLiteral("General"), QStringLiteral("Logfile"),
                                           current);
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
     }
 }
 
@@ -639,7 +629,7 @@ void TfrmGeneral::AddMyselfFromPopToHeader() {
     try {
         m_spam->Savesettings();
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
     }
 }
 
@@ -651,12 +641,11 @@ QString TfrmGeneral::logFileShown() const {
 
 void TfrmGeneral::btOKClick() {
     if (cbKill->isChecked() && !m_killWhenShown && rbAuto->isChecked())
-        m_prompter.warning(QStringLiteral(
-            "Just a warning that you selected to automatically delete marked messages without "
-            "confirmation.  It is possible to OVER delete by using this setting."));
+        m_prompter.warning(
+            tr("Just a warning that you selected to automatically delete marked messages without "
+               "confirmation.  It is possible to OVER delete by using this setting."));
     if (cbSysTray->isChecked() != m_sysTrayWhenShown)
-        m_prompter.information(
-            QStringLiteral("Exit and restart for the Start Up changes to take effect."));
+        m_prompter.information(tr("Exit and restart for the Start Up changes to take effect."));
     bool stored = false;
     try {
         SaveGeneralSettings();
@@ -665,7 +654,7 @@ void TfrmGeneral::btOKClick() {
                                   QCoreApplication::applicationFilePath());
         stored = saveServerSettings();
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
         return;
     }
     if (stored) accept();
@@ -678,7 +667,8 @@ void TfrmGeneral::reject() {
 }
 
 void TfrmGeneral::done(int result) {
-    sbTest->setText(QStringLiteral("Test"));
+    sbTest->setText(tr("Test"));
+    m_testStops = false;
     if (m_testSounding) {
         m_testSounding = false;
         if (OnTestSound) OnTestSound(false);
@@ -688,19 +678,23 @@ void TfrmGeneral::done(int result) {
 
 void TfrmGeneral::sbTestClick() {
     const bool exists = QFileInfo::exists(edAlarm->text());
-    if (sbTest->text() == QLatin1String("Test")) {
-        if (cbRepeat->isChecked()) sbTest->setText(QStringLiteral("Stop"));
+    if (!m_testStops) {
+        if (cbRepeat->isChecked()) {
+            sbTest->setText(tr("Stop"));
+            m_testStops = true;
+        }
         if (exists && OnTestSound) OnTestSound(true);
         m_testSounding = exists;
     } else {
-        sbTest->setText(QStringLiteral("Test"));
+        sbTest->setText(tr("Test"));
+        m_testStops = false;
         if (exists && OnTestSound) OnTestSound(false);
         m_testSounding = false;
     }
 }
 
 void TfrmGeneral::resetCounterClick() {
-    if (m_prompter.message(QStringLiteral("Really reset spam counter?"), Prompter::Icon::Question,
+    if (m_prompter.message(tr("Really reset spam counter?"), Prompter::Icon::Question,
                            Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
         edCount->setText(QStringLiteral("0"));
 }

@@ -169,6 +169,8 @@ private:
     // mailbox 1; the first-run rule is for this name only.
     QString m_prefilledUser;
     bool m_testSounding = false;
+    // The test button reads "Stop": its next click stops the sound.
+    bool m_testStops = false;
     // The dial-up entries the connection choice lists after "None", and
     // whether the user picked one since the choice was shown.
     QStringList m_dialUpEntries;

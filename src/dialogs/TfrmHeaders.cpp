@@ -18,36 +18,35 @@ using namespace EditorParts;
 TfrmHeaders::TfrmHeaders(const GeneralSettings& general, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmHeaders"));
-    setWindowTitle(QStringLiteral("Header characteristics"));
+    setWindowTitle(tr("Header characteristics"));
 
-    rbHeader = named(new QRadioButton(QStringLiteral("Message Header")), "rbHeader");
-    rbReplyTomatch = named(new QRadioButton(QStringLiteral(
-                               "The Sender address does not match the 'Reply-to' address")),
-                           "rbReplyTomatch");
-    rbTo = named(new QRadioButton(QStringLiteral("The 'To' address does not contain:")), "rbTo");
-    rbFromEqualsTo =
-        named(new QRadioButton(QStringLiteral("The Sender address equals the 'To' address field")),
-              "rbFromEqualsTo");
+    rbHeader = named(new QRadioButton(tr("Message Header")), "rbHeader");
+    rbReplyTomatch =
+        named(new QRadioButton(tr("The Sender address does not match the 'Reply-to' address")),
+              "rbReplyTomatch");
+    rbTo = named(new QRadioButton(tr("The 'To' address does not contain:")), "rbTo");
+    rbFromEqualsTo = named(new QRadioButton(tr("The Sender address equals the 'To' address field")),
+                           "rbFromEqualsTo");
     auto* options = new QButtonGroup(this);
     for (QRadioButton* rb : {rbHeader, rbReplyTomatch, rbTo, rbFromEqualsTo})
         options->addButton(rb);
 
     cbWhat = conditionChoice(TextConditionCount);
     cbHeader = suggestionField(QStringLiteral("header"), "cbHeader");
-    cbCase = named(new QCheckBox(QStringLiteral("&Check if case matters (upper/lower)")), "cbCase");
+    cbCase = named(new QCheckBox(tr("&Check if case matters (upper/lower)")), "cbCase");
     edTo = named(new QLineEdit, "edTo");
-    lblMailBox = named(new QLabel(QStringLiteral("For Mailbox:")), "lblMailBox");
+    lblMailBox = named(new QLabel(tr("For Mailbox:")), "lblMailBox");
     cbMailBox = named(new QComboBox, "cbMailBox");
     cbMailBox->addItems(mailboxItems(general));
     cbMailBox->setCurrentIndex(cbMailBox->count() > 0 ? 0 : -1);
-    rbCheck = named(new QRadioButton(QStringLiteral("check &mark")), "rbCheck");
-    rbQuestion = named(new QRadioButton(QStringLiteral("&question mark")), "rbQuestion");
+    rbCheck = named(new QRadioButton(tr("check &mark")), "rbCheck");
+    rbQuestion = named(new QRadioButton(tr("&question mark")), "rbQuestion");
 
     auto* v = new QVBoxLayout(this);
-    v->addWidget(heading(QStringLiteral("The E-mail header characteristics")));
-    v->addWidget(note(QStringLiteral("If text in the e-mail header line follows any of these "
-                                     "patterns it will be marked for deletion since it looks like "
-                                     "a potential spam.")));
+    v->addWidget(heading(tr("The E-mail header characteristics")));
+    v->addWidget(note(tr("If text in the e-mail header line follows any of these "
+                         "patterns it will be marked for deletion since it looks like "
+                         "a potential spam.")));
     auto* g = new QGridLayout;
     g->setColumnMinimumWidth(0, 20);
     g->addWidget(rbHeader, 0, 0, 1, 3);

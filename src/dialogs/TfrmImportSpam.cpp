@@ -12,19 +12,19 @@ using namespace EditorParts;
 
 TfrmImportSpam::TfrmImportSpam(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmImportSpam"));
-    setWindowTitle(QStringLiteral("Import new keywords"));
+    setWindowTitle(tr("Import new keywords"));
     lblTitle = named(heading(QString()), "lblTitle");
     Memo1 = named(new QPlainTextEdit, "Memo1");
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* v = new QVBoxLayout(this);
     v->addWidget(lblTitle);
     v->addWidget(Memo1, 1);
-    v->addWidget(note(QStringLiteral(
-        "A quick way to enter new SPAM subject keywords is to paste them into the box above or "
-        "type them in.  They should be entered one per line.  This will allow you to quickly "
-        "expand the number of keywords that Quillmere searches for.")));
+    v->addWidget(note(
+        tr("A quick way to enter new SPAM subject keywords is to paste them into the box above or "
+           "type them in.  They should be entered one per line.  This will allow you to quickly "
+           "expand the number of keywords that Quillmere searches for.")));
     v->addWidget(okCancel(this, &btOK, &btCancel));
-    setTitle(QStringLiteral("Import spam keywords"));
+    setTitle(tr("Import spam keywords"));
     resize(440, 380);
 }
 

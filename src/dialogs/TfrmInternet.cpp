@@ -12,10 +12,10 @@ using namespace EditorParts;
 
 TfrmInternet::TfrmInternet(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmInternet"));
-    setWindowTitle(QStringLiteral("Internet WWW Country Suffixes"));
+    setWindowTitle(tr("Internet WWW Country Suffixes"));
     lvCountries = named(new QTreeWidget, "lvCountries");
     lvCountries->setRootIsDecorated(false);
-    lvCountries->setHeaderLabels({QStringLiteral("Abbreviation"), QStringLiteral("Country")});
+    lvCountries->setHeaderLabels({tr("Abbreviation"), tr("Country")});
     lvCountries->setAllColumnsShowFocus(true);
     for (const QString& entry : CountryEntries()) {
         auto* item = new QTreeWidgetItem(lvCountries, entry.split(QLatin1Char('\t')));
@@ -27,8 +27,8 @@ TfrmInternet::TfrmInternet(QWidget* parent) : QDialog(parent) {
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(lvCountries, 1);
-    v->addWidget(note(QStringLiteral("You may block e-mail from a particular country by selecting "
-                                     "one from the list above.")));
+    v->addWidget(note(tr("You may block e-mail from a particular country by selecting "
+                         "one from the list above.")));
     v->addWidget(okCancel(this, &btOK, &btCancel));
     resize(380, 440);
 }

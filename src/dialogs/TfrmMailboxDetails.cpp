@@ -40,7 +40,7 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
                                        QWidget* parent)
     : QDialog(parent), m_box(box), m_n(n), m_server(server.trimmed()), m_trusted(box.TrustedCert) {
     setObjectName(QStringLiteral("frmMailboxDetails"));
-    setWindowTitle(QStringLiteral("Mailbox %1 details").arg(n));
+    setWindowTitle(tr("Mailbox %1 details").arg(n));
     setModal(true);
 
     // Everything but OK and Cancel scrolls, so that the dialog fits a small or
@@ -49,9 +49,8 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
     m_body = body;
     auto* v = new QVBoxLayout(body);
     v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(wrapped(m_server.isEmpty()
-                             ? QStringLiteral("Mailbox %1 has no server yet.").arg(n)
-                             : QStringLiteral("Mailbox %1 on %2").arg(n).arg(m_server)));
+    v->addWidget(wrapped(m_server.isEmpty() ? tr("Mailbox %1 has no server yet.").arg(n)
+                                            : tr("Mailbox %1 on %2").arg(n).arg(m_server)));
 
     v->addWidget(buildProtocol());
 
@@ -61,7 +60,7 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
     for (MailSecurity s : Choices)
         cbSecurity->addItem(securityName(s), int(s));
     cbSecurity->setCurrentIndex(cbSecurity->findData(int(box.Security)));
-    form->addRow(QStringLiteral("Security:"), cbSecurity);
+    form->addRow(tr("Security:"), cbSecurity);
     v->addLayout(form);
 
     lblSecurityNote = wrapped({});
@@ -74,13 +73,13 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
     v->addWidget(buildSignIn());
 
     v->addSpacing(8);
-    v->addWidget(new QLabel(QStringLiteral("Trusted certificate (SHA-256 fingerprint):")));
+    v->addWidget(new QLabel(tr("Trusted certificate (SHA-256 fingerprint):")));
     auto* row = new QHBoxLayout;
     lblTrusted = new QLabel;
     lblTrusted->setObjectName(QStringLiteral("lblTrusted"));
     lblTrusted->setWordWrap(true);
     lblTrusted->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    btForget = new QPushButton(QStringLiteral("Forget"));
+    btForget = new QPushButton(tr("Forget"));
     btForget->setObjectName(QStringLiteral("btForget"));
     connect(btForget, &QPushButton::clicked, this, [this] {
         m_trusted.clear();
@@ -89,10 +88,10 @@ TfrmMailboxDetails::TfrmMailboxDetails(MailboxConfig& box, int n, const QString&
     row->addWidget(lblTrusted, 1);
     row->addWidget(btForget, 0, Qt::AlignTop);
     v->addLayout(row);
-    v->addWidget(wrapped(QStringLiteral(
-        "A certificate is trusted here when a check you started failed on it and you chose "
-        "\"Trust this certificate and check again\". Only that very certificate is accepted; "
-        "a server that shows another one fails again.")));
+    v->addWidget(wrapped(
+        tr("A certificate is trusted here when a check you started failed on it and you chose "
+           "\"Trust this certificate and check again\". Only that very certificate is accepted; "
+           "a server that shows another one fails again.")));
 
     v->addSpacing(8);
     v->addWidget(buildHeaderCache());
@@ -161,7 +160,7 @@ void TfrmMailboxDetails::showEvent(QShowEvent* event) {
 TfrmMailboxDetails::~TfrmMailboxDetails() = default;
 
 QGroupBox* TfrmMailboxDetails::buildProtocol() {
-    auto* group = new QGroupBox(QStringLiteral("Protocol and folders"));
+    auto* group = new QGroupBox(tr("Protocol and folders"));
     group->setObjectName(QStringLiteral("grpProtocol"));
     auto* v = new QVBoxLayout(group);
     m_protocolForm = new QFormLayout;
@@ -171,21 +170,21 @@ QGroupBox* TfrmMailboxDetails::buildProtocol() {
     cbProtocol->addItem(QStringLiteral("POP3"), int(MailProtocol::Pop3));
     cbProtocol->addItem(QStringLiteral("IMAP"), int(MailProtocol::Imap));
     cbProtocol->setCurrentIndex(cbProtocol->findData(int(m_box.Protocol)));
-    m_protocolForm->addRow(QStringLiteral("Protocol:"), cbProtocol);
+    m_protocolForm->addRow(tr("Protocol:"), cbProtocol);
     edFolder = new QLineEdit(m_box.Folder);
     edFolder->setObjectName(QStringLiteral("edFolder"));
     edFolder->setPlaceholderText(QStringLiteral("INBOX"));
-    m_protocolForm->addRow(QStringLiteral("Folder to check:"), edFolder);
+    m_protocolForm->addRow(tr("Folder to check:"), edFolder);
     cbSpamAction = new QComboBox;
     cbSpamAction->setObjectName(QStringLiteral("cbSpamAction"));
-    cbSpamAction->addItem(QStringLiteral("Move to the Junk folder"), int(SpamAction::Move));
-    cbSpamAction->addItem(QStringLiteral("Delete"), int(SpamAction::Delete));
+    cbSpamAction->addItem(tr("Move to the Junk folder"), int(SpamAction::Move));
+    cbSpamAction->addItem(tr("Delete"), int(SpamAction::Delete));
     cbSpamAction->setCurrentIndex(cbSpamAction->findData(int(m_box.Action)));
-    m_protocolForm->addRow(QStringLiteral("Spam:"), cbSpamAction);
+    m_protocolForm->addRow(tr("Spam:"), cbSpamAction);
     edJunkFolder = new QLineEdit(m_box.JunkFolder);
     edJunkFolder->setObjectName(QStringLiteral("edJunkFolder"));
-    edJunkFolder->setPlaceholderText(QStringLiteral("Found on the server"));
-    m_protocolForm->addRow(QStringLiteral("Junk folder:"), edJunkFolder);
+    edJunkFolder->setPlaceholderText(tr("Found on the server"));
+    m_protocolForm->addRow(tr("Junk folder:"), edJunkFolder);
     v->addLayout(m_protocolForm);
     lblProtocolNote = wrapped({});
     lblProtocolNote->setObjectName(QStringLiteral("lblProtocolNote"));
@@ -207,16 +206,16 @@ void TfrmMailboxDetails::showProtocolFields() {
     m_protocolForm->setRowVisible(edJunkFolder, imap && spamAction() == SpamAction::Move);
     QString text;
     if (!imap)
-        text = QStringLiteral("POP3 reaches only the inbox; marked messages are deleted for good.");
+        text = tr("POP3 reaches only the inbox; marked messages are deleted for good.");
     else if (spamAction() == SpamAction::Move)
-        text = QStringLiteral("Only sizes and headers are downloaded. Marked messages are moved "
-                              "into the Junk folder, where you can still get them back. Left "
-                              "empty, the Junk folder is the one the server marks as such, else "
-                              "\"Junk\" or \"Spam\", else a folder \"Junk\" made at the first "
-                              "move.");
+        text = tr("Only sizes and headers are downloaded. Marked messages are moved "
+                  "into the Junk folder, where you can still get them back. Left "
+                  "empty, the Junk folder is the one the server marks as such, else "
+                  "\"Junk\" or \"Spam\", else a folder \"Junk\" made at the first "
+                  "move.");
     else
-        text = QStringLiteral("Only sizes and headers are downloaded. Marked messages are deleted "
-                              "for good.");
+        text = tr("Only sizes and headers are downloaded. Marked messages are deleted "
+                  "for good.");
     lblProtocolNote->setText(text);
     if (isVisible()) fitHeight();
 }
@@ -230,7 +229,7 @@ SpamAction TfrmMailboxDetails::spamAction() const {
 }
 
 QGroupBox* TfrmMailboxDetails::buildSignIn() {
-    auto* group = new QGroupBox(QStringLiteral("Sign-in"));
+    auto* group = new QGroupBox(tr("Sign-in"));
     group->setObjectName(QStringLiteral("grpSignIn"));
     auto* v = new QVBoxLayout(group);
     m_signInForm = new QFormLayout;
@@ -244,10 +243,10 @@ QGroupBox* TfrmMailboxDetails::buildSignIn() {
 
     cbSignIn = new QComboBox;
     cbSignIn->setObjectName(QStringLiteral("cbSignIn"));
-    cbSignIn->addItem(QStringLiteral("Password"), int(MailSignIn::Password));
+    cbSignIn->addItem(tr("Password"), int(MailSignIn::Password));
     cbSignIn->addItem(QStringLiteral("OAuth2"), int(MailSignIn::OAuth2));
     cbSignIn->setCurrentIndex(cbSignIn->findData(int(m_box.SignIn)));
-    m_signInForm->addRow(QStringLiteral("Method:"), cbSignIn);
+    m_signInForm->addRow(tr("Method:"), cbSignIn);
 
     cbProvider = new QComboBox;
     cbProvider->setObjectName(QStringLiteral("cbProvider"));
@@ -255,32 +254,32 @@ QGroupBox* TfrmMailboxDetails::buildSignIn() {
         cbProvider->addItem(p.Name, p.Word);
     const int provider = cbProvider->findData(m_box.OAuth2.Provider.toLower());
     cbProvider->setCurrentIndex(provider >= 0 ? provider : cbProvider->count() - 1);
-    m_signInForm->addRow(QStringLiteral("Provider:"), cbProvider);
+    m_signInForm->addRow(tr("Provider:"), cbProvider);
 
     const OAuth2Settings& o = m_box.OAuth2;
     edClientId = line("edClientId", o.ClientId);
-    m_signInForm->addRow(QStringLiteral("Client ID:"), edClientId);
+    m_signInForm->addRow(tr("Client ID:"), edClientId);
     edClientSecret = line("edClientSecret", o.ClientSecret);
     edClientSecret->setEchoMode(QLineEdit::Password);
     UseStarPasswordCharacter(edClientSecret);
     if (!m_box.SecretsRead && o.ClientSecret.isEmpty())
-        edClientSecret->setPlaceholderText(QStringLiteral("(kept as stored)"));
-    m_signInForm->addRow(QStringLiteral("Client secret:"), edClientSecret);
+        edClientSecret->setPlaceholderText(tr("(kept as stored)"));
+    m_signInForm->addRow(tr("Client secret:"), edClientSecret);
     edAuthUrl = line("edAuthUrl", o.AuthorizationUrl);
-    m_signInForm->addRow(QStringLiteral("Authorization address:"), edAuthUrl);
+    m_signInForm->addRow(tr("Authorization address:"), edAuthUrl);
     edTokenUrl = line("edTokenUrl", o.TokenUrl);
-    m_signInForm->addRow(QStringLiteral("Token address:"), edTokenUrl);
+    m_signInForm->addRow(tr("Token address:"), edTokenUrl);
     edScope = line("edScope", o.Scope);
-    m_signInForm->addRow(QStringLiteral("Scope:"), edScope);
+    m_signInForm->addRow(tr("Scope:"), edScope);
     v->addLayout(m_signInForm);
 
     auto* row = new QHBoxLayout;
-    btSignIn = new QPushButton(QStringLiteral("Sign in..."));
+    btSignIn = new QPushButton(tr("Sign in..."));
     btSignIn->setObjectName(QStringLiteral("btSignIn"));
     btSignIn->setToolTip(
-        QStringLiteral("Opens the provider's sign-in page in your browser and stores the tokens "
-                       "it grants for this mailbox"));
-    btCancelSignIn = new QPushButton(QStringLiteral("Stop signing in"));
+        tr("Opens the provider's sign-in page in your browser and stores the tokens "
+           "it grants for this mailbox"));
+    btCancelSignIn = new QPushButton(tr("Stop signing in"));
     btCancelSignIn->setObjectName(QStringLiteral("btCancelSignIn"));
     lblSignInStatus = new QLabel;
     lblSignInStatus->setObjectName(QStringLiteral("lblSignInStatus"));
@@ -291,8 +290,8 @@ QGroupBox* TfrmMailboxDetails::buildSignIn() {
     row->addWidget(lblSignInStatus, 1);
     v->addLayout(row);
 
-    lblSignInUrl = wrapped(QStringLiteral(
-        "Sign in in the browser window that opened. If none did, open this address yourself:"));
+    lblSignInUrl = wrapped(
+        tr("Sign in in the browser window that opened. If none did, open this address yourself:"));
     lblSignInUrl->setObjectName(QStringLiteral("lblSignInUrl"));
     v->addWidget(lblSignInUrl);
     // An address is one long word: a read-only field shows it whole for
@@ -302,8 +301,8 @@ QGroupBox* TfrmMailboxDetails::buildSignIn() {
     edSignInUrl->setReadOnly(true);
     v->addWidget(edSignInUrl);
 
-    auto* store = wrapped(QStringLiteral("Passwords, client secrets and tokens are kept in %1.")
-                              .arg(SecretStore::backendText()));
+    auto* store = wrapped(
+        tr("Passwords, client secrets and tokens are kept in %1.").arg(SecretStore::backendText()));
     store->setObjectName(QStringLiteral("lblSecretStore"));
     v->addWidget(store);
 
@@ -323,12 +322,12 @@ QGroupBox* TfrmMailboxDetails::buildSignIn() {
 }
 
 QGroupBox* TfrmMailboxDetails::buildHeaderCache() {
-    auto* group = new QGroupBox(QStringLiteral("Headers of earlier checks"));
+    auto* group = new QGroupBox(tr("Headers of earlier checks"));
     group->setObjectName(QStringLiteral("grpHeaderCache"));
     auto* v = new QVBoxLayout(group);
-    cbCacheHeaders = new QCheckBox(
-        QStringLiteral("Keep the headers of listed messages, so that a check downloads only "
-                       "the new ones"));
+    cbCacheHeaders =
+        new QCheckBox(tr("Keep the headers of listed messages, so that a check downloads only "
+                         "the new ones"));
     cbCacheHeaders->setObjectName(QStringLiteral("cbCacheHeaders"));
     cbCacheHeaders->setChecked(m_box.CacheHeaders);
     v->addWidget(cbCacheHeaders);
@@ -336,10 +335,10 @@ QGroupBox* TfrmMailboxDetails::buildHeaderCache() {
     lblCache = new QLabel;
     lblCache->setObjectName(QStringLiteral("lblCache"));
     lblCache->setWordWrap(true);
-    btForgetCache = new QPushButton(QStringLiteral("Forget cached headers"));
+    btForgetCache = new QPushButton(tr("Forget cached headers"));
     btForgetCache->setObjectName(QStringLiteral("btForgetCache"));
-    btForgetCache->setToolTip(QStringLiteral("Removes the kept headers now; the next check "
-                                             "downloads every header again"));
+    btForgetCache->setToolTip(tr("Removes the kept headers now; the next check "
+                                 "downloads every header again"));
     connect(btForgetCache, &QPushButton::clicked, this, [this] {
         for (const QString& file : headerCacheFiles())
             QFile::remove(file);
@@ -348,10 +347,10 @@ QGroupBox* TfrmMailboxDetails::buildHeaderCache() {
     row->addWidget(lblCache, 1);
     row->addWidget(btForgetCache, 0, Qt::AlignTop);
     v->addLayout(row);
-    v->addWidget(wrapped(QStringLiteral(
-        "They are kept in your cache folder, readable by you alone. A message is taken from "
-        "there only while the server lists it under the same unique id and size; a deletion "
-        "always reads it from the server first.")));
+    v->addWidget(wrapped(
+        tr("They are kept in your cache folder, readable by you alone. A message is taken from "
+           "there only while the server lists it under the same unique id and size; a deletion "
+           "always reads it from the server first.")));
     return group;
 }
 
@@ -372,8 +371,8 @@ void TfrmMailboxDetails::showHeaderCache() {
         any = true;
         bytes += info.size();
     }
-    lblCache->setText(any ? QStringLiteral("Kept now: %1").arg(locale().formattedDataSize(bytes))
-                          : QStringLiteral("None kept now."));
+    lblCache->setText(any ? tr("Kept now: %1").arg(locale().formattedDataSize(bytes))
+                          : tr("None kept now."));
     btForgetCache->setEnabled(any);
 }
 
@@ -401,7 +400,7 @@ void TfrmMailboxDetails::showStoredSignIn() {
         // general settings asked it when they read the mailboxes.
         const std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(m_n, SecretAccess::NeverPrompt);
         if (!tokens || tokens->isEmpty()) {
-            lblSignInStatus->setText(QStringLiteral("Not signed in"));
+            lblSignInStatus->setText(tr("Not signed in"));
             return;
         }
         // Tokens granted for the other protocol's scope (kept from before there
@@ -411,12 +410,12 @@ void TfrmMailboxDetails::showStoredSignIn() {
         pop3.Protocol = MailProtocol::Pop3;
         const QString granted = tokens->Scope.isEmpty() ? pop3.effective().Scope : tokens->Scope;
         lblSignInStatus->setText(granted == now.effective().Scope
-                                     ? QStringLiteral("Signed in")
-                                     : QStringLiteral("Signed in for another protocol: sign in "
-                                                      "again for %1")
+                                     ? tr("Signed in")
+                                     : tr("Signed in for another protocol: sign in "
+                                          "again for %1")
                                            .arg(protocolName(protocol())));
     } catch (const Exception& e) {
-        lblSignInStatus->setText(e.message());
+        lblSignInStatus->setText(e.shown());
     }
 }
 
@@ -451,14 +450,14 @@ void TfrmMailboxDetails::startSignIn() {
         m_signIn->start();
     } catch (const Exception& e) {
         m_signIn.reset();
-        lblSignInStatus->setText(e.message());
+        lblSignInStatus->setText(e.shown());
         showSignInFields();
         return;
     }
     connect(m_signIn.get(), &OAuth2SignIn::finished, this, &TfrmMailboxDetails::signInFinished,
             Qt::QueuedConnection);
     const QUrl url = m_signIn->authorizationUrl();
-    lblSignInStatus->setText(QStringLiteral("Waiting for the browser..."));
+    lblSignInStatus->setText(tr("Waiting for the browser..."));
     edSignInUrl->setText(url.toString(QUrl::FullyEncoded));
     edSignInUrl->setCursorPosition(0);
     showSignInFields();
@@ -471,15 +470,15 @@ void TfrmMailboxDetails::signInFinished() {
     const QString error = m_signIn->errorText();
     // The sign-in object stays until the next one: it still answers the browser.
     if (!tokens) {
-        lblSignInStatus->setText(QStringLiteral("The sign-in failed: ") + error);
+        lblSignInStatus->setText(tr("The sign-in failed: ") + error);
     } else {
         try {
             StoreOAuth2Tokens(m_n, *tokens);
-            lblSignInStatus->setText(QStringLiteral("Signed in"));
+            lblSignInStatus->setText(tr("Signed in"));
         } catch (const Exception& e) {
-            lblSignInStatus->setText(QStringLiteral("Signed in, but the tokens could not be "
-                                                    "stored: ") +
-                                     e.message());
+            lblSignInStatus->setText(tr("Signed in, but the tokens could not be "
+                                        "stored: ") +
+                                     e.shown());
         }
     }
     showSignInFields();
@@ -490,8 +489,7 @@ MailSecurity TfrmMailboxDetails::security() const {
 }
 
 void TfrmMailboxDetails::showTrusted() {
-    lblTrusted->setText(m_trusted.isEmpty() ? QStringLiteral("None")
-                                            : readableFingerprint(m_trusted));
+    lblTrusted->setText(m_trusted.isEmpty() ? tr("None") : readableFingerprint(m_trusted));
     btForget->setEnabled(!m_trusted.isEmpty());
 }
 
@@ -500,24 +498,23 @@ void TfrmMailboxDetails::showSecurityNote() {
     const bool imap = protocol() == MailProtocol::Imap;
     switch (security()) {
     case MailSecurity::Tls:
-        text =
-            QStringLiteral("Encrypted from the start, usually on port %1.").arg(imap ? 993 : 995);
+        text = tr("Encrypted from the start, usually on port %1.").arg(imap ? 993 : 995);
         break;
     case MailSecurity::StartTlsRequired:
-        text = QStringLiteral("Encrypted with STARTTLS after connecting. When the server does "
-                              "not offer it, the check stops before your password is sent.");
+        text = tr("Encrypted with STARTTLS after connecting. When the server does "
+                  "not offer it, the check stops before your password is sent.");
         break;
     case MailSecurity::StartTlsOptional:
-        text = QStringLiteral("Encrypted with STARTTLS when the server offers it; otherwise "
-                              "your password goes out readable.");
+        text = tr("Encrypted with STARTTLS when the server offers it; otherwise "
+                  "your password goes out readable.");
         break;
     case MailSecurity::None:
-        text = QStringLiteral("Not encrypted: your password and your mail go out readable.");
+        text = tr("Not encrypted: your password and your mail go out readable.");
         break;
     }
     if (MailboxConfig::serverImpliesTls(m_server, protocol()) && security() != MailSecurity::Tls)
-        text += QStringLiteral(" The server field asks for TLS (%1 or port %2), so TLS is used all "
-                               "the same.")
+        text += tr(" The server field asks for TLS (%1 or port %2), so TLS is used all "
+                   "the same.")
                     .arg(MailboxConfig::secureScheme(protocol()))
                     .arg(imap ? 993 : 995);
     lblSecurityNote->setText(text);
@@ -535,9 +532,9 @@ void TfrmMailboxDetails::accept() {
     }
     if (signIn() == MailSignIn::OAuth2 &&
         !MailboxConfig::alwaysEncrypted(m_server, security(), protocol())) {
-        lblProblem->setText(QStringLiteral("OAuth2 is sent only over an encrypted connection: "
-                                           "choose \"TLS\" or \"STARTTLS required\" as the "
-                                           "security."));
+        lblProblem->setText(tr("OAuth2 is sent only over an encrypted connection: "
+                               "choose \"TLS\" or \"STARTTLS required\" as the "
+                               "security."));
         lblProblem->show();
         fitHeight();
         cbSecurity->setFocus();

@@ -12,10 +12,10 @@
 
 TfrmMarkForDeletion::TfrmMarkForDeletion(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmMarkForDeletion"));
-    setWindowTitle(QStringLiteral("Mark e-mail for deletion"));
+    setWindowTitle(tr("Mark e-mail for deletion"));
     setModal(true);
 
-    lblTitle = new QLabel(QStringLiteral("Mark these messages to delete"));
+    lblTitle = new QLabel(tr("Mark these messages to delete"));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont bold = lblTitle->font();
     bold.setBold(true);
@@ -32,18 +32,17 @@ TfrmMarkForDeletion::TfrmMarkForDeletion(QWidget* parent) : QDialog(parent) {
     grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
     grid->horizontalHeader()->setHighlightSections(false);
 
-    cbSubject =
-        new QCheckBox(QStringLiteral("Always &delete mail with these particular subject headings"));
+    cbSubject = new QCheckBox(tr("Always &delete mail with these particular subject headings"));
     cbSubject->setObjectName(QStringLiteral("cbSubject"));
     cbSubject->setChecked(true);
-    cbFrom = new QCheckBox(QStringLiteral("&Always delete mail from these particular senders"));
+    cbFrom = new QCheckBox(tr("&Always delete mail from these particular senders"));
     cbFrom->setObjectName(QStringLiteral("cbFrom"));
     cbFrom->setChecked(true);
 
-    btOK = new QPushButton(QStringLiteral("OK"));
+    btOK = new QPushButton(tr("OK"));
     btOK->setObjectName(QStringLiteral("btOK"));
     btOK->setDefault(true);
-    btCancel = new QPushButton(QStringLiteral("Cancel"));
+    btCancel = new QPushButton(tr("Cancel"));
     btCancel->setObjectName(QStringLiteral("btCancel"));
     connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -74,6 +73,6 @@ void TfrmMarkForDeletion::setRows(const QList<std::pair<QString, QString>>& rows
 }
 
 void TfrmMarkForDeletion::showEvent(QShowEvent* event) {
-    grid->setHorizontalHeaderLabels({QStringLiteral("Subject"), QStringLiteral("From")});
+    grid->setHorizontalHeaderLabels({tr("Subject"), tr("From")});
     QDialog::showEvent(event);
 }

@@ -16,23 +16,22 @@ using namespace EditorParts;
 TfrmOptionsFROM::TfrmOptionsFROM(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmOptionsFROM"));
-    setWindowTitle(QStringLiteral("Sender characteristics"));
+    setWindowTitle(tr("Sender characteristics"));
 
     cbDomain = named(new QComboBox, "cbDomain");
-    cbDomain->addItems({QStringLiteral("E-mail address"), QStringLiteral("Domain name")});
+    cbDomain->addItems({tr("E-mail address"), tr("Domain name")});
     cbWhat = conditionChoice(SenderConditionCount);
     edit1 = suggestionField(QStringLiteral("sender"), "edit1");
-    btAddress = named(new QPushButton(QStringLiteral("&Address...")), "btAddress");
-    btAddress->setToolTip(QStringLiteral("Take the address out of a name and address"));
-    rbCheck = named(new QRadioButton(QStringLiteral("&check mark")), "rbCheck");
-    rbQuestion = named(new QRadioButton(QStringLiteral("&question mark")), "rbQuestion");
+    btAddress = named(new QPushButton(tr("&Address...")), "btAddress");
+    btAddress->setToolTip(tr("Take the address out of a name and address"));
+    rbCheck = named(new QRadioButton(tr("&check mark")), "rbCheck");
+    rbQuestion = named(new QRadioButton(tr("&question mark")), "rbQuestion");
 
     auto* v = new QVBoxLayout(this);
-    v->addWidget(heading(QStringLiteral("The Sender characteristics")));
-    v->addWidget(note(QStringLiteral("If the sender matches the distinguishing characteristics "
-                                     "below it will be marked for deletion.")));
-    v->addWidget(
-        note(QStringLiteral("The sender's e-mail/domain address (as viewed on the main screen):")));
+    v->addWidget(heading(tr("The Sender characteristics")));
+    v->addWidget(note(tr("If the sender matches the distinguishing characteristics "
+                         "below it will be marked for deletion.")));
+    v->addWidget(note(tr("The sender's e-mail/domain address (as viewed on the main screen):")));
     auto* form = new QFormLayout;
     form->addRow(QString(), cbDomain);
     form->addRow(QString(), cbWhat);
@@ -41,10 +40,10 @@ TfrmOptionsFROM::TfrmOptionsFROM(Prompter& prompter, QWidget* parent)
     text->addWidget(btAddress);
     form->addRow(QString(), text);
     v->addLayout(form);
-    auto* hints = note(QStringLiteral("An e-mail address includes the domain.\n"
-                                      "The domain is after the @ symbol.\n"
-                                      "Half numeric:  ab12c3@example.com\n"
-                                      "All numeric:  123456@example.com"));
+    auto* hints = note(tr("An e-mail address includes the domain.\n"
+                          "The domain is after the @ symbol.\n"
+                          "Half numeric:  ab12c3@example.com\n"
+                          "All numeric:  123456@example.com"));
     hints->setObjectName(QStringLiteral("lblHints"));
     v->addWidget(hints);
     v->addLayout(countryRow(

@@ -72,7 +72,7 @@ TfrmOptionsMain::TfrmOptionsMain(SpamSettings& model, Blacklist& blacklist,
     : QDialog(parent), m_model(model), m_blacklist(blacklist), m_general(general),
       m_prompter(prompter) {
     setObjectName(QStringLiteral("frmOptionsMain"));
-    setWindowTitle(QStringLiteral("Spam Settings"));
+    setWindowTitle(tr("Spam Settings"));
     setModal(true);
     setSizeGripEnabled(true);
     ExecDialog = [](QDialog& d) { return d.exec(); };
@@ -83,18 +83,17 @@ TfrmOptionsMain::TfrmOptionsMain(SpamSettings& model, Blacklist& blacklist,
     m_pages[indexOf(RuleListKind::Exception)].list = &m_model.gridExcept;
 
     pages = named(new QTabWidget, "pages");
-    pages->addTab(buildListPage(RuleListKind::Subject, QString()), QStringLiteral("Subject"));
-    pages->addTab(buildListPage(RuleListKind::Header, QString()), QStringLiteral("Headers"));
-    pages->addTab(buildListPage(RuleListKind::Sender, QString()), QStringLiteral("Sender"));
-    pages->addTab(buildSizePage(), QStringLiteral("Size"));
-    pages->addTab(
-        buildListPage(RuleListKind::Exception,
-                      QStringLiteral("Always accept e-mail under the following "
-                                     "conditions. Message will be marked with a bitmap.")),
-        QStringLiteral("Exceptions"));
-    pages->addTab(buildBlacklistPage(), QStringLiteral("BlackList"));
-    pages->addTab(buildValidPage(), QStringLiteral("Valid Domains"));
-    pages->addTab(buildLearningPage(), QStringLiteral("Learning"));
+    pages->addTab(buildListPage(RuleListKind::Subject, QString()), tr("Subject"));
+    pages->addTab(buildListPage(RuleListKind::Header, QString()), tr("Headers"));
+    pages->addTab(buildListPage(RuleListKind::Sender, QString()), tr("Sender"));
+    pages->addTab(buildSizePage(), tr("Size"));
+    pages->addTab(buildListPage(RuleListKind::Exception,
+                                tr("Always accept e-mail under the following "
+                                   "conditions. Message will be marked with a bitmap.")),
+                  tr("Exceptions"));
+    pages->addTab(buildBlacklistPage(), tr("BlackList"));
+    pages->addTab(buildValidPage(), tr("Valid Domains"));
+    pages->addTab(buildLearningPage(), tr("Learning"));
     gridSubject = page(RuleListKind::Subject).view;
     gridHeader = page(RuleListKind::Header).view;
     gridFrom = page(RuleListKind::Sender).view;
@@ -132,7 +131,29 @@ TfrmOptionsMain::TfrmOptionsMain(SpamSettings& model, Blacklist& blacklist,
     }
     applyColumnWidths();
     pages->setCurrentIndex(0);
-    resize(640, 460);
+    resize(std::max(640, widthForTabsAndColumns()), 460);
+}
+
+int TfrmOptionsMain::widthForTabsAndColumns() {
+    // Measured with every page tab side by side and each list as wide as its
+    // columns; afterwards the dialog may be made narrower again.
+    const bool scrolls = pages->usesScrollButtons();
+    pages->setUsesScrollButtons(false);
+    for (RuleListKind kind : Kinds) {
+        QTableView* v = page(kind).view;
+        int w = v->verticalHeader()->sizeHint().width() + 2 * v->frameWidth() +
+                v->verticalScrollBar()->sizeHint().width();
+        for (int c = 0; c < v->model()->columnCount(); ++c)
+            if (!v->isColumnHidden(c)) w += v->columnWidth(c);
+        v->setMinimumWidth(w);
+    }
+    layout()->activate();
+    const int width = minimumSizeHint().width();
+    for (RuleListKind kind : Kinds)
+        page(kind).view->setMinimumWidth(0);
+    pages->setUsesScrollButtons(scrolls);
+    layout()->activate();
+    return width;
 }
 
 TfrmOptionsMain::~TfrmOptionsMain() {
@@ -203,10 +224,10 @@ QWidget* TfrmOptionsMain::buildListPage(RuleListKind kind, const QString& noteTe
     auto* side = new QVBoxLayout;
     auto* up = button(QString(), "btUp");
     up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    up->setToolTip(QStringLiteral("Move item up one row"));
+    up->setToolTip(tr("Move item up one row"));
     auto* down = button(QString(), "btDown");
     down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    down->setToolTip(QStringLiteral("Move item down one row"));
+    down->setToolTip(tr("Move item down one row"));
     side->addWidget(up);
     side->addWidget(down);
     side->addStretch(1);
@@ -214,16 +235,16 @@ QWidget* TfrmOptionsMain::buildListPage(RuleListKind kind, const QString& noteTe
     v->addLayout(body, 1);
 
     auto* row = new QHBoxLayout;
-    auto* insert = button(QStringLiteral("&Insert"), "btInsert");
-    auto* del = button(QStringLiteral("&Delete"), "btDelete");
-    auto* edit = button(QStringLiteral("&Edit"), "btEdit");
-    auto* print = button(QStringLiteral("&Print"), "btPrint");
-    auto* preview = button(QStringLiteral("Pre&view"), "btPreview");
-    preview->setToolTip(QStringLiteral("Show the print-out before printing it"));
+    auto* insert = button(tr("&Insert"), "btInsert");
+    auto* del = button(tr("&Delete"), "btDelete");
+    auto* edit = button(tr("&Edit"), "btEdit");
+    auto* print = button(tr("&Print"), "btPrint");
+    auto* preview = button(tr("Pre&view"), "btPreview");
+    preview->setToolTip(tr("Show the print-out before printing it"));
     for (QPushButton* b : {insert, del, edit, print, preview})
         row->addWidget(b);
     if (kind == RuleListKind::Subject || kind == RuleListKind::Exception) {
-        auto* import = button(QStringLiteral("I&mport"), "btImport");
+        auto* import = button(tr("I&mport"), "btImport");
         row->addWidget(import);
         connect(import, &QPushButton::clicked, this, [this, kind] { importClick(kind); });
     }
@@ -233,7 +254,7 @@ QWidget* TfrmOptionsMain::buildListPage(RuleListKind kind, const QString& noteTe
                            : kind == RuleListKind::Header ? QStringLiteral("lblHeaderCount")
                            : kind == RuleListKind::Sender ? QStringLiteral("lblFromCount")
                                                           : QStringLiteral("lblExceptCount"));
-    row->addWidget(new QLabel(QStringLiteral("Rules:")));
+    row->addWidget(new QLabel(tr("Rules:")));
     row->addWidget(p.count);
     v->addLayout(row);
 
@@ -256,8 +277,8 @@ QWidget* TfrmOptionsMain::buildSizePage() {
         g->setContentsMargins(0, 0, 0, 0);
         g->addWidget(box, 0, 0, 1, 4);
         g->addWidget(n, 1, 1);
-        g->addWidget(new QLabel(QStringLiteral("bytes, ")), 1, 2);
-        g->addWidget(new QLabel(QStringLiteral("then mark the message with a")), 2, 1, 1, 3);
+        g->addWidget(new QLabel(tr("bytes, ")), 1, 2);
+        g->addWidget(new QLabel(tr("then mark the message with a")), 2, 1, 1, 3);
         auto* marks = new QHBoxLayout;
         check->setIcon(MarkImages::icon(ImageCheck));
         question->setIcon(MarkImages::icon(ImageQuestion));
@@ -273,20 +294,18 @@ QWidget* TfrmOptionsMain::buildSizePage() {
         exclusive->addButton(question);
         return group;
     };
-    cbSmaller =
-        named(new QCheckBox(QStringLiteral("If the message size is smaller than")), "cbSmaller");
+    cbSmaller = named(new QCheckBox(tr("If the message size is smaller than")), "cbSmaller");
     nSmaller = named(new QSpinBox, "nSmaller");
     nSmaller->setRange(0, 100000);
     nSmaller->setSingleStep(1);
-    rbSmallerCheck = named(new QRadioButton(QStringLiteral("check mark")), "rbSmallerCheck");
-    rbSmallerQuestion = named(new QRadioButton(QStringLiteral("question")), "rbSmallerQuestion");
-    cbLarger =
-        named(new QCheckBox(QStringLiteral("If the message size is larger than")), "cbLarger");
+    rbSmallerCheck = named(new QRadioButton(tr("check mark")), "rbSmallerCheck");
+    rbSmallerQuestion = named(new QRadioButton(tr("question")), "rbSmallerQuestion");
+    cbLarger = named(new QCheckBox(tr("If the message size is larger than")), "cbLarger");
     nLarger = named(new QSpinBox, "nLarger");
     nLarger->setRange(0, 99999999);
     nLarger->setSingleStep(100);
-    rbLargerCheck = named(new QRadioButton(QStringLiteral("check mark")), "rbLargerCheck");
-    rbLargerQuestion = named(new QRadioButton(QStringLiteral("question")), "rbLargerQuestion");
+    rbLargerCheck = named(new QRadioButton(tr("check mark")), "rbLargerCheck");
+    rbLargerQuestion = named(new QRadioButton(tr("question")), "rbLargerQuestion");
     for (QSpinBox* n : {nSmaller, nLarger}) {
         n->setGroupSeparatorShown(false);
         n->setMinimumWidth(n->fontMetrics().horizontalAdvance(QStringLiteral("999999999")) + 40);
@@ -295,9 +314,9 @@ QWidget* TfrmOptionsMain::buildSizePage() {
     v->addSpacing(12);
     v->addWidget(limit(cbLarger, nLarger, rbLargerCheck, rbLargerQuestion));
     v->addSpacing(12);
-    v->addWidget(note(QStringLiteral("Note: Only messages with a check mark will be deleted.  The "
-                                     "question mark is to notify you of a potential spam message "
-                                     "to delete.")));
+    v->addWidget(note(tr("Note: Only messages with a check mark will be deleted.  The "
+                         "question mark is to notify you of a potential spam message "
+                         "to delete.")));
     v->addStretch(1);
     connect(cbSmaller, &QCheckBox::toggled, this, &TfrmOptionsMain::applySizeRules);
     connect(cbLarger, &QCheckBox::toggled, this, &TfrmOptionsMain::applySizeRules);
@@ -308,10 +327,10 @@ QWidget* TfrmOptionsMain::buildBlacklistPage() {
     auto* w = new QWidget;
     auto* v = new QVBoxLayout(w);
     auto* top = new QHBoxLayout;
-    cbKnownSpammers = named(
-        new QCheckBox(QStringLiteral("Compare e-mail with this list of known spammers. Will be "
-                                     "marked with :")),
-        "cbKnownSpammers");
+    cbKnownSpammers =
+        named(new QCheckBox(tr("Compare e-mail with this list of known spammers. Will be "
+                               "marked with :")),
+              "cbKnownSpammers");
     auto* mark = new QLabel;
     mark->setPixmap(MarkImages::icon(ImageBlacklist).pixmap(16, 16));
     top->addWidget(cbKnownSpammers);
@@ -326,22 +345,22 @@ QWidget* TfrmOptionsMain::buildBlacklistPage() {
     auto* body = new QHBoxLayout;
     body->addWidget(memoKnown, 1);
     auto* side = new QVBoxLayout;
-    auto* countBox = new QGroupBox(QStringLiteral("Spammers"));
+    auto* countBox = new QGroupBox(tr("Spammers"));
     auto* cv = new QVBoxLayout(countBox);
     lblSpamCount = named(new QLabel, "lblSpamCount");
     lblSpamCount->setAlignment(Qt::AlignCenter);
     cv->addWidget(lblSpamCount);
     side->addWidget(countBox);
-    btEditKnown = button(QStringLiteral("&Edit"), "btEditKnown");
-    btSaveKnown = button(QStringLiteral("&Save"), "btSaveKnown");
-    btCancelKnown = button(QStringLiteral("Cancel"), "btCancelKnown");
+    btEditKnown = button(tr("&Edit"), "btEditKnown");
+    btSaveKnown = button(tr("&Save"), "btSaveKnown");
+    btCancelKnown = button(tr("Cancel"), "btCancelKnown");
     side->addWidget(btEditKnown);
     side->addWidget(btSaveKnown);
     side->addWidget(btCancelKnown);
     side->addStretch(1);
     body->addLayout(side);
     v->addLayout(body, 1);
-    pnlSorting = named(new QLabel(QStringLiteral("Re-building list ... stand by")), "pnlSorting");
+    pnlSorting = named(new QLabel(tr("Re-building list ... stand by")), "pnlSorting");
     pnlSorting->setFrameShape(QFrame::Panel);
     pnlSorting->setFrameShadow(QFrame::Sunken);
     pnlSorting->setAlignment(Qt::AlignCenter);
@@ -359,16 +378,15 @@ QWidget* TfrmOptionsMain::buildBlacklistPage() {
 QWidget* TfrmOptionsMain::buildValidPage() {
     auto* w = new QWidget;
     auto* v = new QVBoxLayout(w);
-    cbValid = named(new QCheckBox(QStringLiteral(
-                        "Check for valid domain names within the senders e-mail address?")),
-                    "cbValid");
+    cbValid =
+        named(new QCheckBox(tr("Check for valid domain names within the senders e-mail address?")),
+              "cbValid");
     v->addWidget(cbValid);
     pnlValid = named(new QGroupBox, "pnlValid");
     auto* pv = new QVBoxLayout(pnlValid);
-    pv->addWidget(
-        note(QStringLiteral("If the domain name is invalid or unknown mark the message with:")));
-    rbCheck = named(new QRadioButton(QStringLiteral("&check mark")), "rbCheck");
-    rbQuestion = named(new QRadioButton(QStringLiteral("&question mark")), "rbQuestion");
+    pv->addWidget(note(tr("If the domain name is invalid or unknown mark the message with:")));
+    rbCheck = named(new QRadioButton(tr("&check mark")), "rbCheck");
+    rbQuestion = named(new QRadioButton(tr("&question mark")), "rbQuestion");
     rbCheck->setIcon(MarkImages::icon(ImageCheck));
     rbQuestion->setIcon(MarkImages::icon(ImageQuestion));
     auto* marks = new QHBoxLayout;
@@ -376,7 +394,7 @@ QWidget* TfrmOptionsMain::buildValidPage() {
     marks->addWidget(rbQuestion);
     marks->addStretch(1);
     pv->addLayout(marks);
-    pv->addWidget(note(QStringLiteral("Note: Only messages with a check mark will be deleted.")));
+    pv->addWidget(note(tr("Note: Only messages with a check mark will be deleted.")));
     auto* counter = new QHBoxLayout;
     edUnknown = named(new QLineEdit, "edUnknown");
     edUnknown->setReadOnly(true);
@@ -384,10 +402,10 @@ QWidget* TfrmOptionsMain::buildValidPage() {
     edUnknown->setMaximumWidth(
         edUnknown->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 16);
     counter->addWidget(edUnknown);
-    counter->addWidget(new QLabel(QStringLiteral("unknown domains have been detected")));
+    counter->addWidget(new QLabel(tr("unknown domains have been detected")));
     counter->addStretch(1);
     pv->addLayout(counter);
-    btReset = button(QStringLiteral("Reset counter"), "btReset");
+    btReset = button(tr("Reset counter"), "btReset");
     auto* reset = new QHBoxLayout;
     reset->addWidget(btReset);
     reset->addStretch(1);
@@ -402,21 +420,20 @@ QWidget* TfrmOptionsMain::buildValidPage() {
 QWidget* TfrmOptionsMain::buildLearningPage() {
     auto* w = new QWidget;
     auto* v = new QVBoxLayout(w);
-    cbLearning = named(new QCheckBox(QStringLiteral(
-                           "Learn from the mail I delete and keep, and mark what looks like it")),
-                       "cbLearning");
+    cbLearning = named(
+        new QCheckBox(tr("Learn from the mail I delete and keep, and mark what looks like it")),
+        "cbLearning");
     v->addWidget(cbLearning);
     pnlLearning = named(new QGroupBox, "pnlLearning");
     auto* pv = new QVBoxLayout(pnlLearning);
-    pv->addWidget(note(QStringLiteral(
-        "Only messages that no exception and no rule marked are judged, from their header "
-        "alone. It learns from the deletions you start in the list (what is deleted is spam, "
-        "what you keep is not), from the marks you remove by hand, and from \"Learn selected "
-        "message(s) as spam\" and \"as not spam\" in the list's menu.")));
-    pv->addWidget(note(QStringLiteral("Mark the messages it judges to be spam with:")));
-    rbLearnedCheck = named(new QRadioButton(QStringLiteral("c&heck mark")), "rbLearnedCheck");
-    rbLearnedQuestion =
-        named(new QRadioButton(QStringLiteral("q&uestion mark")), "rbLearnedQuestion");
+    pv->addWidget(note(
+        tr("Only messages that no exception and no rule marked are judged, from their header "
+           "alone. It learns from the deletions you start in the list (what is deleted is spam, "
+           "what you keep is not), from the marks you remove by hand, and from \"Learn selected "
+           "message(s) as spam\" and \"as not spam\" in the list's menu.")));
+    pv->addWidget(note(tr("Mark the messages it judges to be spam with:")));
+    rbLearnedCheck = named(new QRadioButton(tr("c&heck mark")), "rbLearnedCheck");
+    rbLearnedQuestion = named(new QRadioButton(tr("q&uestion mark")), "rbLearnedQuestion");
     rbLearnedCheck->setIcon(MarkImages::icon(ImageCheck));
     rbLearnedQuestion->setIcon(MarkImages::icon(ImageQuestion));
     auto* marks = new QHBoxLayout;
@@ -425,21 +442,21 @@ QWidget* TfrmOptionsMain::buildLearningPage() {
     marks->addStretch(1);
     pv->addLayout(marks);
     auto* cutoff = new QHBoxLayout;
-    cutoff->addWidget(new QLabel(QStringLiteral("Mark a message when its score reaches")));
+    cutoff->addWidget(new QLabel(tr("Mark a message when its score reaches")));
     nCutoff = named(new QSpinBox, "nCutoff");
     nCutoff->setRange(1, 99);
     nCutoff->setSuffix(QStringLiteral(" %"));
     cutoff->addWidget(nCutoff);
     cutoff->addStretch(1);
     pv->addLayout(cutoff);
-    pv->addWidget(note(QStringLiteral(
-        "Your provider's own domains, whose servers pass every message on (the domain of "
-        "your mail server is one already), separated by commas:")));
+    pv->addWidget(
+        note(tr("Your provider's own domains, whose servers pass every message on (the domain of "
+                "your mail server is one already), separated by commas:")));
     edOwnDomains = named(new QLineEdit, "edOwnDomains");
     pv->addWidget(edOwnDomains);
     lblLearned = named(note(QString()), "lblLearned");
     pv->addWidget(lblLearned);
-    btForget = button(QStringLiteral("Forget everything learned"), "btForget");
+    btForget = button(tr("Forget everything learned"), "btForget");
     auto* forget = new QHBoxLayout;
     forget->addWidget(btForget);
     forget->addStretch(1);
@@ -459,30 +476,29 @@ void TfrmOptionsMain::showLearnedCounts() {
     }
     btForget->setEnabled(true);
     if (!m_learned->isOpen() && !m_learned->error().isEmpty()) {
-        lblLearned->setText(QStringLiteral("What was learned cannot be read: %1. It is left as "
-                                           "it is until you choose to forget it.")
+        lblLearned->setText(tr("What was learned cannot be read: %1. It is left as "
+                               "it is until you choose to forget it.")
                                 .arg(m_learned->error()));
         return;
     }
-    lblLearned->setText(
-        QStringLiteral("Learned so far: %1 spam and %2 other messages. It judges once it has "
-                       "learned %3 of each.")
-            .arg(m_learned->spamCount())
-            .arg(m_learned->otherCount())
-            .arg(LearnedFilter::MinimumEach));
+    lblLearned->setText(tr("Learned so far: %1 spam and %2 other messages. It judges once it has "
+                           "learned %3 of each.")
+                            .arg(m_learned->spamCount())
+                            .arg(m_learned->otherCount())
+                            .arg(LearnedFilter::MinimumEach));
 }
 
 void TfrmOptionsMain::btForgetClick() {
     if (!m_learned) return;
-    if (m_prompter.message(QStringLiteral("Forget everything learned? The learned judgement "
-                                          "starts again from nothing."),
+    if (m_prompter.message(tr("Forget everything learned? The learned judgement "
+                              "starts again from nothing."),
                            Prompter::Icon::Question,
                            Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return;
     try {
         m_learned->forget();
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
     }
     showLearnedCounts();
 }
@@ -641,9 +657,9 @@ void TfrmOptionsMain::editClick(RuleListKind kind) {
     const int row = selectedRow(kind);
     if (p.list->cell(1, row).isEmpty()) {
         if (kind == RuleListKind::Sender)
-            m_prompter.information(QStringLiteral("Error: nothing selected to edit"));
+            m_prompter.information(tr("Error: nothing selected to edit"));
         else
-            m_prompter.error(QStringLiteral("Error: nothing selected to edit"));
+            m_prompter.error(tr("Error: nothing selected to edit"));
         return;
     }
     switch (kind) {
@@ -742,8 +758,8 @@ void TfrmOptionsMain::previewClick(RuleListKind kind) {
 
 void TfrmOptionsMain::importClick(RuleListKind kind) {
     ListPage& p = page(kind);
-    m_import->setTitle(kind == RuleListKind::Exception ? QStringLiteral("Import e-mail addresses")
-                                                       : QStringLiteral("Import spam keywords"));
+    m_import->setTitle(kind == RuleListKind::Exception ? tr("Import e-mail addresses")
+                                                       : tr("Import spam keywords"));
     if (ExecDialog(*m_import) == QDialog::Accepted) importRules(*p.list, m_import->lines());
     p.model->reload();
     // Saved whether the box was confirmed or not.
@@ -751,7 +767,7 @@ void TfrmOptionsMain::importClick(RuleListKind kind) {
         BusyCursor busy;
         m_model.Savesettings();
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
     }
     updateCounts();
 }
@@ -763,14 +779,14 @@ void TfrmOptionsMain::loadKnownEditor() {
     m_knownMissing = !QFileInfo::exists(path);
     if (m_knownMissing) {
         memoKnown->clear();
-        pnlSorting->setText(QStringLiteral("Could not locate the known spammer blacklist!"));
+        pnlSorting->setText(tr("Could not locate the known spammer blacklist!"));
         pnlSorting->show();
         btSaveKnown->hide();
         btCancelKnown->hide();
         btEditKnown->hide();
         return;
     }
-    pnlSorting->setText(QStringLiteral("Re-building list ... stand by"));
+    pnlSorting->setText(tr("Re-building list ... stand by"));
     pnlSorting->hide();
     btSaveKnown->show();
     btCancelKnown->show();
@@ -799,7 +815,7 @@ void TfrmOptionsMain::btEditKnownClick() {
 
 void TfrmOptionsMain::btSaveKnownClick() {
     BusyCursor busy;
-    pnlSorting->setText(QStringLiteral("Re-building list ... stand by"));
+    pnlSorting->setText(tr("Re-building list ... stand by"));
     pnlSorting->show();
     pnlSorting->repaint();
     const int firstVisible = memoKnown->verticalScrollBar()->value();
@@ -811,7 +827,7 @@ void TfrmOptionsMain::btSaveKnownClick() {
     try {
         m_blacklist.saveIfExists(Blacklist::defaultPath());
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
     }
     loadKnownEditor();
     if (firstVisible <= memoKnown->verticalScrollBar()->maximum())
@@ -829,8 +845,7 @@ void TfrmOptionsMain::btCancelKnownClick() {
 // --- Valid domains -------------------------------------------------------------------
 
 void TfrmOptionsMain::btResetClick() {
-    if (m_prompter.message(QStringLiteral("Really clear out unknown count?"),
-                           Prompter::Icon::Question,
+    if (m_prompter.message(tr("Really clear out unknown count?"), Prompter::Icon::Question,
                            Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
         edUnknown->setText(QStringLiteral("0"));
 }
@@ -848,7 +863,7 @@ void TfrmOptionsMain::accept() {
         BusyCursor busy;
         m_model.Savesettings();
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
         return;
     }
     if (btSaveKnown->isEnabled()) btSaveKnownClick();
@@ -861,7 +876,7 @@ void TfrmOptionsMain::reject() {
         BusyCursor busy;
         m_model.readSettings();
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
     }
     applyColumnWidths();
     modelToControls();

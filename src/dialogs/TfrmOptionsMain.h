@@ -158,6 +158,8 @@ private:
     QWidget* buildBlacklistPage();
     QWidget* buildValidPage();
     QWidget* buildLearningPage();
+    // The width that shows every page tab and each list's columns whole.
+    int widthForTabsAndColumns();
     // The counts learned, or why there are none.
     void showLearnedCounts();
     void btForgetClick();

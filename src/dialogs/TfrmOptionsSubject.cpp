@@ -16,21 +16,21 @@ using namespace EditorParts;
 TfrmOptionsSubject::TfrmOptionsSubject(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
     setObjectName(QStringLiteral("frmOptionsSubject"));
-    setWindowTitle(QStringLiteral("Subject line options"));
+    setWindowTitle(tr("Subject line options"));
 
     cbWhat = conditionChoice(SubjectConditionCount);
     edit1 = suggestionField(QStringLiteral("subject"), "edit1");
-    cbCase = named(new QCheckBox(QStringLiteral("&Check if case matters (upper/lower)")), "cbCase");
-    rbCheck = named(new QRadioButton(QStringLiteral("check &mark")), "rbCheck");
-    rbQuestion = named(new QRadioButton(QStringLiteral("&question mark")), "rbQuestion");
+    cbCase = named(new QCheckBox(tr("&Check if case matters (upper/lower)")), "cbCase");
+    rbCheck = named(new QRadioButton(tr("check &mark")), "rbCheck");
+    rbQuestion = named(new QRadioButton(tr("&question mark")), "rbQuestion");
 
     auto* v = new QVBoxLayout(this);
-    v->addWidget(heading(QStringLiteral("The Subject line characteristics")));
-    v->addWidget(note(QStringLiteral("If text in the subject line follows any of these patterns "
-                                     "it will be marked for deletion since it looks like a "
-                                     "potential spam.")));
+    v->addWidget(heading(tr("The Subject line characteristics")));
+    v->addWidget(note(tr("If text in the subject line follows any of these patterns "
+                         "it will be marked for deletion since it looks like a "
+                         "potential spam.")));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("The subject line:"), cbWhat);
+    form->addRow(tr("The subject line:"), cbWhat);
     form->addRow(QString(), edit1);
     form->addRow(QString(), cbCase);
     v->addLayout(form);

@@ -34,20 +34,20 @@ QSpinBox* numberField(const char* name, int max) {
 
 TfrmSelectDateRange::TfrmSelectDateRange(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSelectDateRange"));
-    setWindowTitle(QStringLiteral("Select Date Range"));
+    setWindowTitle(tr("Select Date Range"));
 
-    auto* heading = new QLabel(QStringLiteral("Select a date range"));
+    auto* heading = new QLabel(tr("Select a date range"));
     heading->setObjectName(QStringLiteral("lblHeading"));
     QFont big = heading->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
     heading->setFont(big);
 
-    rbBetween = new QRadioButton(QStringLiteral("between"));
+    rbBetween = new QRadioButton(tr("between"));
     rbBetween->setObjectName(QStringLiteral("rbBetween"));
-    rbMonths = new QRadioButton(QStringLiteral("during the previous"));
+    rbMonths = new QRadioButton(tr("during the previous"));
     rbMonths->setObjectName(QStringLiteral("rbMonths"));
-    rbDays = new QRadioButton(QStringLiteral("during the previous"));
+    rbDays = new QRadioButton(tr("during the previous"));
     rbDays->setObjectName(QStringLiteral("rbDays"));
     auto* group = new QButtonGroup(this);
     for (QRadioButton* rb : {rbBetween, rbMonths, rbDays}) {
@@ -71,14 +71,14 @@ TfrmSelectDateRange::TfrmSelectDateRange(QWidget* parent) : QDialog(parent) {
     auto* grid = new QGridLayout;
     grid->addWidget(rbBetween, 0, 0);
     grid->addWidget(dtStart, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("and")), 0, 2);
+    grid->addWidget(new QLabel(tr("and")), 0, 2);
     grid->addWidget(dtEnd, 0, 3);
     grid->addWidget(rbMonths, 1, 0);
     grid->addWidget(nMonths, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("months")), 1, 2, 1, 2);
+    grid->addWidget(new QLabel(tr("months")), 1, 2, 1, 2);
     grid->addWidget(rbDays, 2, 0);
     grid->addWidget(nDays, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("days")), 2, 2, 1, 2);
+    grid->addWidget(new QLabel(tr("days")), 2, 2, 1, 2);
     grid->setColumnStretch(4, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
