@@ -60,7 +60,9 @@ CountAxis CountAxisFor(qint64 largest, bool room) {
 qint64 WholeNumber(const QString& text) {
     bool ok = false;
     const qint64 n = text.toLongLong(&ok, 10);
-    if (!ok) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    if (!ok)
+        throw EConvertError(
+            TrText::translate("ChartData", "'%1' is not a valid integer value").arg(text));
     return n;
 }
 

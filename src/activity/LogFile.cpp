@@ -16,7 +16,8 @@ void LogFile::OpenLogFile(const QString& path) {
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         const QString reason = m_file.errorString();
         m_file.setFileName(QString());
-        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+        throw EFileError(
+            TrText::translate("LogFile", "Cannot open file \"%1\". %2").arg(path, reason));
     }
 }
 
@@ -24,7 +25,7 @@ void LogFile::WriteLogLine(const QString& text) {
     if (!IsOpen()) return;
     const QByteArray bytes = text.toUtf8() + "\r\n";
     if (m_file.write(bytes) != bytes.size() || !m_file.flush()) {
-        throw EFileError(QStringLiteral("Cannot write to file \"%1\". %2")
+        throw EFileError(TrText::translate("LogFile", "Cannot write to file \"%1\". %2")
                              .arg(m_file.fileName(), m_file.errorString()));
     }
 }
