@@ -25,6 +25,50 @@
         <source>'%1' is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Postfach</translation>
+    </message>
+    <message>
+        <source># Mail</source>
+        <translation>Anz. E-Mails</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Sender</source>
+        <translation>Absender</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domain</translation>
+    </message>
+    <message>
+        <source>All mailboxes</source>
+        <translation>Alle Postfächer</translation>
+    </message>
+    <message>
+        <source>%1 from %2 thru %3</source>
+        <translation>%1 vom %2 bis %3</translation>
+    </message>
+    <message>
+        <source>No data for %1</source>
+        <translation>Keine Daten für %1</translation>
+    </message>
 </context>
 <context>
     <name>Classifier</name>
@@ -505,6 +549,13 @@ SHA-256-Fingerabdruck: %5</translation>
     </message>
 </context>
 <context>
+    <name>LearnedFilter</name>
+    <message>
+        <source>The learned database is not open</source>
+        <translation>Die Datenbank des Gelernten ist nicht geöffnet</translation>
+    </message>
+</context>
+<context>
     <name>LearnedStore</name>
     <message>
         <source>The learned database %1 cannot be read (%2): it is left as it is, and nothing is learned or judged by it until it can be read or you forget everything learned</source>
@@ -532,6 +583,56 @@ SHA-256-Fingerabdruck: %5</translation>
     <message>
         <source>Cannot write to file "%1". %2</source>
         <translation>In die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>Unable to open log file. </source>
+        <translation>Die Protokolldatei kann nicht geöffnet werden. </translation>
+    </message>
+    <message>
+        <source>If you answer Yes, you will lose any statistics related to this log file. Really clear out log file?</source>
+        <translation>Wenn Sie mit Ja antworten, verlieren Sie alle Statistik zu dieser Protokolldatei. Protokolldatei wirklich leeren?</translation>
+    </message>
+</context>
+<context>
+    <name>LogReader</name>
+    <message>
+        <source>The activity log file does not exist!  Either you have cleared/deleted the activity log or you have not yet begun to use Quillmere.</source>
+        <translation>Die Protokolldatei existiert nicht!  Entweder haben Sie das Protokoll geleert oder gelöscht, oder Sie haben Quillmere noch nicht benutzt.</translation>
+    </message>
+    <message>
+        <source>Could not open Activity log file for reading!</source>
+        <translation>Die Protokolldatei konnte nicht zum Lesen geöffnet werden!</translation>
+    </message>
+</context>
+<context>
+    <name>MailboxConfig</name>
+    <message>
+        <source>Warning: You will have to re-enter your passwords for all of your mailboxes!  Sorry for the inconvenience.</source>
+        <translation>Warnung: Sie müssen die Passwörter all Ihrer Postfächer erneut eingeben!  Entschuldigen Sie die Unannehmlichkeiten.</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 has a server %2 but no mailbox</source>
+        <translation>Postfach %1 hat einen Server %2, aber keinen Benutzernamen</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 %2 has a blank server</source>
+        <translation>Postfach %1 %2 hat keinen Server</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 - the OAuth2 sign-in is incomplete. %2</source>
+        <translation>Postfach %1 - die OAuth2-Anmeldung ist unvollständig. %2</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 - %2</source>
+        <translation>Postfach %1 - %2</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 - OAuth2 is sent only over an encrypted connection: choose "TLS" or "STARTTLS required" as its security</source>
+        <translation>Postfach %1 - OAuth2 wird nur über eine verschlüsselte Verbindung gesendet: Wählen Sie „TLS“ oder „STARTTLS erforderlich“ als seine Sicherheit</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 - there is no password set</source>
+        <translation>Postfach %1 - es ist kein Passwort gesetzt</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1038,40 @@ SHA-256-Fingerabdruck: %5</translation>
     </message>
 </context>
 <context>
+    <name>ProfileLock</name>
+    <message>
+        <source>Quillmere is already running for this profile</source>
+        <translation>Quillmere läuft bereits für dieses Profil</translation>
+    </message>
+</context>
+<context>
+    <name>RuleEdits</name>
+    <message>
+        <source>The subject text cannot be blank</source>
+        <translation>Der Betrefftext darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The header text cannot be blank</source>
+        <translation>Der Kopfzeilentext darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The TO field cannot be blank</source>
+        <translation>Das TO-Feld darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The email line cannot be blank</source>
+        <translation>Die E-Mail-Zeile darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The domain line cannot be blank</source>
+        <translation>Die Domain-Zeile darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The subject line cannot be blank</source>
+        <translation>Die Betreffzeile darf nicht leer sein</translation>
+    </message>
+</context>
+<context>
     <name>RuleFile</name>
     <message>
         <source>File contains no data or corrupt file %1</source>
@@ -1011,6 +1146,17 @@ SHA-256-Fingerabdruck: %5</translation>
     <message>
         <source>Unable to write to %1: it cannot be read (%2), so it is left as it is</source>
         <translation>In %1 kann nicht geschrieben werden: Die Datei kann nicht gelesen werden (%2), daher bleibt sie, wie sie ist</translation>
+    </message>
+</context>
+<context>
+    <name>SpamSettings</name>
+    <message>
+        <source>Line %1 of %2 is neither a column width nor a cell: the file is left as it is until the spam settings are confirmed</source>
+        <translation>Zeile %1 von %2 ist weder eine Spaltenbreite noch eine Zelle: Die Datei bleibt, wie sie ist, bis die Spam-Einstellungen bestätigt werden</translation>
+    </message>
+    <message>
+        <source>The rules added to %1 are not saved: the file could not be read, so it is left as it is until the spam settings are confirmed</source>
+        <translation>Die zu %1 hinzugefügten Regeln sind nicht gespeichert: Die Datei konnte nicht gelesen werden und bleibt daher, wie sie ist, bis die Spam-Einstellungen bestätigt werden</translation>
     </message>
 </context>
 <context>

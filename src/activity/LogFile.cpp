@@ -3,6 +3,8 @@
 #include "mail/Exceptions.h"
 #include "settings/Prompter.h"
 
+#include <QCoreApplication>
+
 bool LogFile::IsBlank(const QString& path) {
     for (QChar c : path) {
         if (c != u' ' && c != u'\r' && c != u'\n' && c != QChar(8)) return false;
@@ -57,8 +59,9 @@ void LogFile::AppendLogEntry(const QString& path, const QString& text) {
 
 bool LogFile::ClearLogFile(const QString& path, Prompter& prompter) {
     const Prompter::Answer answer = prompter.message(
-        QStringLiteral("If you answer Yes, you will lose any statistics related to this log "
-                       "file. Really clear out log file?"),
+        QCoreApplication::translate("LogFile",
+                                    "If you answer Yes, you will lose any statistics related to "
+                                    "this log file. Really clear out log file?"),
         Prompter::Icon::Question, Prompter::Buttons::YesNo);
     if (answer != Prompter::Answer::Yes) return false;
     if (QFile::exists(path)) QFile::remove(path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mail/TrText.h"
 #include "mail/headers/Headers.h"
 #include "rules/LearnedStore.h"
 #include "rules/LearnedTokens.h"
@@ -75,7 +76,7 @@ public:
     // be opened or read; error() then says why and the file is left alone.
     bool open();
     bool isOpen() const { return m_open; }
-    const QString& error() const { return m_error; }
+    const QString& error() const { return m_error.shown(); }
     const QString& path() const;
 
     quint32 spamCount() const { return m_data.spam; }
@@ -129,6 +130,6 @@ private:
     std::unique_ptr<LearnedStore> m_store;
     LearnedData m_data;
     bool m_open = false;
-    QString m_error;
+    TrText m_error;
     quint64 m_generation = 0;
 };
