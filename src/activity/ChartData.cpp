@@ -4,6 +4,7 @@
 #include "mail/Exceptions.h"
 #include "settings/Clock.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
@@ -60,7 +61,9 @@ CountAxis CountAxisFor(qint64 largest, bool room) {
 qint64 WholeNumber(const QString& text) {
     bool ok = false;
     const qint64 n = text.toLongLong(&ok, 10);
-    if (!ok) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    if (!ok)
+        throw EConvertError(
+            TrText::translate("ChartData", "'%1' is not a valid integer value").arg(text));
     return n;
 }
 
@@ -75,14 +78,21 @@ ChartData::ChartData(ActivityRecords records)
     : ChartData(std::move(records), QLocale(), Clock::current()) {}
 
 QStringList ChartData::EmailTrafficColumns() {
-    return {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Server"),
-            QStringLiteral("Mailbox"), QStringLiteral("# Mail")};
+    return {QCoreApplication::translate("ChartData", "Date"),
+            QCoreApplication::translate("ChartData", "Time"),
+            QCoreApplication::translate("ChartData", "Server"),
+            QCoreApplication::translate("ChartData", "Mailbox"),
+            QCoreApplication::translate("ChartData", "# Mail")};
 }
 
 QStringList ChartData::SpamDeletedColumns() {
-    return {QStringLiteral("Date"),    QStringLiteral("Time"), QStringLiteral("Server"),
-            QStringLiteral("Mailbox"), QStringLiteral("Size"), QStringLiteral("Sender"),
-            QStringLiteral("Domain")};
+    return {QCoreApplication::translate("ChartData", "Date"),
+            QCoreApplication::translate("ChartData", "Time"),
+            QCoreApplication::translate("ChartData", "Server"),
+            QCoreApplication::translate("ChartData", "Mailbox"),
+            QCoreApplication::translate("ChartData", "Size"),
+            QCoreApplication::translate("ChartData", "Sender"),
+            QCoreApplication::translate("ChartData", "Domain")};
 }
 
 void ChartData::setRange(const QDateTime& start, const QDateTime& end) {
@@ -257,9 +267,14 @@ QString ChartData::titleFrom(const QDate& from) const {
     const int i = (SelectedMailbox >= 0 && SelectedMailbox < m_records.Mailboxes.size())
                       ? SelectedMailbox
                       : 0;
-    return m_records.Mailboxes.value(i) + QStringLiteral(" from ") +
-           m_locale.toString(from, QLocale::ShortFormat) + QStringLiteral(" thru ") +
-           m_locale.toString(m_end.date(), QLocale::ShortFormat);
+    // The records name every mailbox in English (the first entry is "All
+    // mailboxes"); the title is shown in the user's language.
+    const QString mailbox = i == 0 && m_records.Mailboxes.value(0) == LogReader::AllMailboxes()
+                                ? QCoreApplication::translate("ChartData", "All mailboxes")
+                                : m_records.Mailboxes.value(i);
+    return QCoreApplication::translate("ChartData", "%1 from %2 thru %3")
+        .arg(mailbox, m_locale.toString(from, QLocale::ShortFormat),
+             m_locale.toString(m_end.date(), QLocale::ShortFormat));
 }
 
 QString ChartData::Title() const {
@@ -329,7 +344,7 @@ bool ChartData::HasData(Chart chart) const {
 }
 
 QString ChartData::NoDataText() const {
-    return QStringLiteral("No data for ") + TitleLine();
+    return QCoreApplication::translate("ChartData", "No data for %1").arg(TitleLine());
 }
 
 CountAxis ChartData::AxisOf(Chart chart) const {

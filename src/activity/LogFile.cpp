@@ -3,6 +3,8 @@
 #include "mail/Exceptions.h"
 #include "settings/Prompter.h"
 
+#include <QCoreApplication>
+
 bool LogFile::IsBlank(const QString& path) {
     for (QChar c : path) {
         if (c != u' ' && c != u'\r' && c != u'\n' && c != QChar(8)) return false;
@@ -16,7 +18,8 @@ void LogFile::OpenLogFile(const QString& path) {
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         const QString reason = m_file.errorString();
         m_file.setFileName(QString());
-        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+        throw EFileError(
+            TrText::translate("LogFile", "Cannot open file \"%1\". %2").arg(path, reason));
     }
 }
 
@@ -24,7 +27,7 @@ void LogFile::WriteLogLine(const QString& text) {
     if (!IsOpen()) return;
     const QByteArray bytes = text.toUtf8() + "\r\n";
     if (m_file.write(bytes) != bytes.size() || !m_file.flush()) {
-        throw EFileError(QStringLiteral("Cannot write to file \"%1\". %2")
+        throw EFileError(TrText::translate("LogFile", "Cannot write to file \"%1\". %2")
                              .arg(m_file.fileName(), m_file.errorString()));
     }
 }
@@ -56,8 +59,9 @@ void LogFile::AppendLogEntry(const QString& path, const QString& text) {
 
 bool LogFile::ClearLogFile(const QString& path, Prompter& prompter) {
     const Prompter::Answer answer = prompter.message(
-        QStringLiteral("If you answer Yes, you will lose any statistics related to this log "
-                       "file. Really clear out log file?"),
+        QCoreApplication::translate("LogFile",
+                                    "If you answer Yes, you will lose any statistics related to "
+                                    "this log file. Really clear out log file?"),
         Prompter::Icon::Question, Prompter::Buttons::YesNo);
     if (answer != Prompter::Answer::Yes) return false;
     if (QFile::exists(path)) QFile::remove(path);

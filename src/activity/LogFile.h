@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -41,7 +42,9 @@ public:
     static bool ClearLogFile(const QString& path, Prompter& prompter);
 
     // The error shown when the log cannot be opened for viewing.
-    static QString ViewFailedText() { return QStringLiteral("Unable to open log file. "); }
+    static QString ViewFailedText() {
+        return QCoreApplication::translate("LogFile", "Unable to open log file. ");
+    }
 
     // One entry as open, write, close: a blank path writes nothing. When the log
     // is open already (a deletion holds it), the entry goes there and the log

@@ -5,6 +5,7 @@
 #include "mail/mime/Text.h"
 #include "settings/Clock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -175,13 +176,15 @@ QString LogReader::AllMailboxes() {
 }
 
 QString LogReader::MissingFileText() {
-    return QStringLiteral("The activity log file does not exist!  Either you have "
-                          "cleared/deleted the activity log or you have not yet begun to use "
-                          "Quillmere.");
+    return QCoreApplication::translate("LogReader",
+                                       "The activity log file does not exist!  Either you have "
+                                       "cleared/deleted the activity log or you have not yet "
+                                       "begun to use Quillmere.");
 }
 
 QString LogReader::UnreadableFileText() {
-    return QStringLiteral("Could not open Activity log file for reading!");
+    return QCoreApplication::translate("LogReader",
+                                       "Could not open Activity log file for reading!");
 }
 
 LogReader::LogReader(const QLocale& locale) : LogReader(locale, Clock::current()) {}

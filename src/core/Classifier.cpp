@@ -9,6 +9,7 @@
 #include "rules/LearnedFilter.h"
 #include "rules/SpamSettings.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -440,13 +441,15 @@ void Classifier::learnedJudgement(int index) {
     if (spam && m_rows[index].Mark == NoMark)
         m_rows[index].Mark = m_settings.Learning.Check ? CheckMark : QuestionMark;
     if (!WhyMode) return;
-    m_learnedWhy << QStringLiteral("Learned  :  score %1, cutoff %2: %3")
-                        .arg(QString::number(s.score, 'f', 2),
-                             QString::number(cutoff / 100.0, 'f', 2),
-                             spam ? QStringLiteral("like the spam you deleted")
-                                  : QStringLiteral("like the mail you kept"))
-                 << QStringLiteral("           toward spam: ") + weights(s.towardSpam)
-                 << QStringLiteral("           toward other mail: ") + weights(s.towardOther);
+    m_learnedWhy
+        << QCoreApplication::translate("Classifier", "Learned  :  score %1, cutoff %2: %3")
+               .arg(QString::number(s.score, 'f', 2), QString::number(cutoff / 100.0, 'f', 2),
+                    spam ? QCoreApplication::translate("Classifier", "like the spam you deleted")
+                         : QCoreApplication::translate("Classifier", "like the mail you kept"))
+        << QCoreApplication::translate("Classifier", "           toward spam: ") +
+               weights(s.towardSpam)
+        << QCoreApplication::translate("Classifier", "           toward other mail: ") +
+               weights(s.towardOther);
 }
 
 const Classifier::RuleSet& Classifier::rules(ListIndex which) {
@@ -559,7 +562,9 @@ bool Classifier::exceptionScan(Message& message, int& icon) {
             const QStringView sender = message.sender(true);
             matched = rule.form == Rule::DomainName ? EndsWithText(sender, rule.testMatch, true)
                                                     : StartsWithText(sender, rule.testMatch, true);
-            if (matched) whyExcept(rule.kind, QStringLiteral("Equals"), false, rule.match);
+            if (matched)
+                whyExcept(rule.kind, QCoreApplication::translate("Classifier", "Equals"), false,
+                          rule.match);
             break;
         }
         case Rule::SubjectException:
@@ -569,8 +574,9 @@ bool Classifier::exceptionScan(Message& message, int& icon) {
         case Rule::AnyHeader:
             message.eachPassingLine(rule, [&](qsizetype l) {
                 matched = true;
-                whyExcept(QStringLiteral("Any Header ") + message.headers()[l], rule.conditionText,
-                          rule.caseSensitive, rule.match);
+                whyExcept(QCoreApplication::translate("Classifier", "Any Header ") +
+                              message.headers()[l],
+                          rule.conditionText, rule.caseSensitive, rule.match);
                 return WhyMode;
             });
             break;
@@ -597,13 +603,15 @@ bool Classifier::tooBigSmall(const QString& size, bool& deleteFlag) {
     if (!n) return false;
     if (m_settings.Smaller.QSmaller && *n < m_settings.Smaller.Num) {
         deleteFlag = m_settings.Smaller.Check;
-        whyAdd(deleteFlag, QStringLiteral("Size"), QStringLiteral("smaller than"),
+        whyAdd(deleteFlag, QCoreApplication::translate("Classifier", "Size"),
+               QCoreApplication::translate("Classifier", "smaller than"),
                QString::number(m_settings.Smaller.Num), false);
         return true;
     }
     if (m_settings.Larger.QLarger && *n > m_settings.Larger.Num) {
         deleteFlag = m_settings.Larger.Check;
-        whyAdd(deleteFlag, QStringLiteral("Size"), QStringLiteral("larger than"),
+        whyAdd(deleteFlag, QCoreApplication::translate("Classifier", "Size"),
+               QCoreApplication::translate("Classifier", "larger than"),
                QString::number(m_settings.Larger.Num), false);
         return true;
     }
@@ -624,7 +632,8 @@ bool Classifier::subjectScan(Message& message, bool& deleteFlag) {
         matched = true;
         BumpUpGrid(m_settings.gridSubject, rule.row);
         deleteFlag = deleteFlag || rule.rowDeletes;
-        whyAdd(rule.rowDeletes, QStringLiteral("Subject"), rule.conditionText,
+        whyAdd(rule.rowDeletes, QCoreApplication::translate("Classifier", "Subject"),
+               rule.conditionText,
                ConditionUsesMatch(rule.condition) ? std::optional<QString>(rule.match)
                                                   : std::nullopt,
                rule.caseSensitive);
@@ -648,8 +657,9 @@ bool Classifier::senderScan(Message& message, bool& deleteFlag) {
         BumpUpGrid(m_settings.gridFrom, rule.row);
         deleteFlag = deleteFlag || rule.rowDeletes;
         whyAdd(rule.rowDeletes,
-               rule.part == Rule::SenderDomain ? QStringLiteral("Domain name")
-                                               : QStringLiteral("E-mail address"),
+               rule.part == Rule::SenderDomain
+                   ? QCoreApplication::translate("Classifier", "Domain name")
+                   : QCoreApplication::translate("Classifier", "E-mail address"),
                rule.conditionText,
                ConditionUsesMatch(rule.condition) ? std::optional<QString>(rule.match)
                                                   : std::nullopt,
@@ -678,8 +688,8 @@ bool Classifier::headerScan(Message& message, bool& deleteFlag) {
             message.eachPassingLine(rule, [&](qsizetype) {
                 rowMatched = true;
                 BumpUpGrid(m_settings.gridHeader, rule.row);
-                whyAdd(rule.rowDeletes, QStringLiteral("Header"), rule.conditionText, rule.match,
-                       rule.caseSensitive);
+                whyAdd(rule.rowDeletes, QCoreApplication::translate("Classifier", "Header"),
+                       rule.conditionText, rule.match, rule.caseSensitive);
                 return WhyMode || !rule.rowDeletes;
             });
         }
@@ -696,8 +706,9 @@ bool Classifier::toDoesNotContain(Message& message, const Rule& rule) {
     const QString& to = message.field(QStringLiteral("To"));
     if (to.isEmpty() || rule.finder.indexIn(message.field(QStringLiteral("To"), true)) >= 0)
         return false;
-    whyAdd(rule.rowDeletes, QStringLiteral("Header \"") + to + QLatin1Char('"'),
-           QStringLiteral("To does not contain"), rule.address, rule.caseSensitive);
+    whyAdd(rule.rowDeletes, QCoreApplication::translate("Classifier", "Header \"%1\"").arg(to),
+           QCoreApplication::translate("Classifier", "To does not contain"), rule.address,
+           rule.caseSensitive);
     return true;
 }
 
@@ -708,15 +719,19 @@ bool Classifier::senderForm(Message& message, const Rule& rule) {
         if (replyTo.isEmpty() || ContainsText(replyTo, from, false) ||
             ContainsText(from, replyTo, false))
             return false;
-        whyAdd(rule.rowDeletes, QStringLiteral("Header"), QStringLiteral("Sender"),
-               replyTo + QStringLiteral(" does not match Reply-to ") + from, false);
+        whyAdd(rule.rowDeletes, QCoreApplication::translate("Classifier", "Header"),
+               QCoreApplication::translate("Classifier", "Sender"),
+               QCoreApplication::translate("Classifier", "%1 does not match Reply-to %2")
+                   .arg(replyTo, from),
+               false);
         return true;
     }
     const QString to = addressPart(message.field(QStringLiteral("To")));
     if (to.isEmpty() || !(ContainsText(to, from, false) || ContainsText(from, to, false)))
         return false;
-    whyAdd(rule.rowDeletes, QStringLiteral("Header"), QStringLiteral("Sender"),
-           to + QStringLiteral(" equals To field ") + from, false);
+    whyAdd(rule.rowDeletes, QCoreApplication::translate("Classifier", "Header"),
+           QCoreApplication::translate("Classifier", "Sender"),
+           QCoreApplication::translate("Classifier", "%1 equals To field %2").arg(to, from), false);
     return true;
 }
 
@@ -725,7 +740,8 @@ bool Classifier::CheckDomain(int index, bool& deleteFlag) {
     if (!m_domains) return false;
     QString name;
     if (!m_domains->CheckDomain(m_headers(index), deleteFlag, name)) return false;
-    whyAdd(deleteFlag, name, QStringLiteral("is an"), QStringLiteral("Unknown domain"), false);
+    whyAdd(deleteFlag, name, QCoreApplication::translate("Classifier", "is an"),
+           QCoreApplication::translate("Classifier", "Unknown domain"), false);
     return true;
 }
 
@@ -751,13 +767,14 @@ void Classifier::BumpUpGrid(RuleList& grid, int row) {
 void Classifier::whyAdd(bool deleteFlag, const QString& name, const QString& condition,
                         const std::optional<QString>& match, bool caseSensitive) {
     if (!WhyMode) return;
-    const QString prefix = WhyException ? QStringLiteral("Exception : ")
-                           : deleteFlag ? QStringLiteral("Delete   : ")
-                                        : QStringLiteral("Question : ");
+    const QString prefix = WhyException ? QCoreApplication::translate("Classifier", "Exception : ")
+                           : deleteFlag ? QCoreApplication::translate("Classifier", "Delete   : ")
+                                        : QCoreApplication::translate("Classifier", "Question : ");
     QString line = prefix + QLatin1Char(' ') + name + QLatin1Char(' ') + condition;
     if (match)
         line += QStringLiteral(" \"") + *match + QStringLiteral("\" ") +
-                (caseSensitive ? QStringLiteral(" (Case Sensitive)") : QString());
+                (caseSensitive ? QCoreApplication::translate("Classifier", " (Case Sensitive)")
+                               : QString());
     memoWhy.append(line);
 }
 

@@ -57,10 +57,10 @@ public:
         if (m_s.m_refreshStop) m_s.m_refreshStop->stop();
         Q_EMIT m_s.canceled();
     }
-    void failed(QString& text) override {
-        m_s.m_failureAnnounced = true;
-        Q_EMIT m_s.failed(text);
-    }
+    // The client's announcement carries the English words only; the session
+    // announces the failure as it is raised (see announcingFailure), with the
+    // words of the user's language beside them.
+    void failed(QString&) override {}
 
     // How the rows of the listing under way write their dates.
     QString m_dateFormat;
@@ -71,8 +71,8 @@ private:
 
 MailboxSession::MailboxSession(SpamSettings& settings, const Blacklist& known,
                                UnknownDomainCheck* domains, const LearnedFilter* learned,
-                               Prompter& prompter,
-                               std::unique_ptr<MailClient> client, QObject* parent)
+                               Prompter& prompter, std::unique_ptr<MailClient> client,
+                               QObject* parent)
     : QObject(parent), m_prompter(prompter), m_events(std::make_unique<Events>(*this)),
       m_domains(domains) {
     m_classifier = std::make_unique<Classifier>(
@@ -226,17 +226,13 @@ Classifier::Explanation MailboxSession::explain(int index) {
 // --- Operations --------------------------------------------------------------------------------
 
 template <class Body> auto MailboxSession::announcingFailure(Body&& body) {
-    m_failureAnnounced = false;
     try {
         return body();
     } catch (const Exception& e) {
-        // Every failure is announced once, also those that do not come from
-        // the connection (a token that cannot be had, a locked keyring, a
+        // Every failure is announced once, whether it comes from the
+        // connection or not (a token that cannot be had, a locked keyring, a
         // record that cannot be written).
-        if (!m_failureAnnounced) {
-            QString text = e.message();
-            Q_EMIT failed(text);
-        }
+        Q_EMIT failed(e.text());
         throw;
     }
 }
@@ -315,7 +311,7 @@ DeletionOutcome MailboxSession::deleteMarked(const std::function<void(int index)
     announcingFailure([&] { m_client->remove(marked); });
     outcome.Accepted = m_accepted;
     outcome.Refused = outcome.Marked - m_accepted;
-    outcome.Note = m_client->removalNote();
+    outcome.Note = m_client->removalNoteText();
     return outcome;
 }
 
@@ -352,18 +348,26 @@ QString MailboxSession::accessToken(bool renew) {
 
 QString SlotAccessToken(int n, const MailAccount& account, const OAuth2Settings& settings,
                         SecretAccess access, bool renew, OAuth2RefreshStop* stop) {
-    const QString mailbox = QStringLiteral("Mailbox %1 (%2): ").arg(n).arg(account.UserName);
-    const QString advice = QStringLiteral(" Sign in again in the mailbox's details.");
+    // "Mailbox 2 (name): what went wrong. Sign in again ...".
+    const auto failure = [&](const TrText& what, bool signInAgain = true) {
+        TrText text =
+            TrText::translate("MailboxSession", "Mailbox %1 (%2): ").arg(n).arg(account.UserName) +
+            what;
+        if (signInAgain)
+            text = text +
+                   TrText::translate("MailboxSession", " Sign in again in the mailbox's details.");
+        return text;
+    };
     // A locked keyring that may not be asked fails with the store's own text.
     std::optional<OAuth2Tokens> tokens = ReadOAuth2Tokens(n, access);
     if (!tokens || tokens->isEmpty())
-        throw EOAuth2Error(mailbox + QStringLiteral("the mailbox has no OAuth2 sign-in yet.") +
-                           advice);
+        throw EOAuth2Error(
+            failure(TrText::translate("MailboxSession", "the mailbox has no OAuth2 sign-in yet.")));
     const auto withdrawn = [&](const QString& providerText) {
         return EOAuth2Error(
-            mailbox +
-            QStringLiteral("the OAuth2 sign-in has expired or was withdrawn (%1).").arg(providerText) +
-            advice);
+            failure(TrText::translate("MailboxSession",
+                                      "the OAuth2 sign-in has expired or was withdrawn (%1).")
+                        .arg(providerText)));
     };
     // A provider that refused these tokens is not asked again: only a new
     // sign-in helps.
@@ -375,20 +379,19 @@ QString SlotAccessToken(int n, const MailAccount& account, const OAuth2Settings&
     pop3.Protocol = MailProtocol::Pop3;
     const QString granted = tokens->Scope.isEmpty() ? pop3.effective().Scope : tokens->Scope;
     if (granted != settings.effective().Scope)
-        throw EOAuth2Error(mailbox +
-                           QStringLiteral("the OAuth2 sign-in was granted for %1, not for %2.")
-                               .arg(granted == pop3.effective().Scope
-                                        ? QStringLiteral("POP3")
-                                        : QStringLiteral("another scope"),
-                                    protocolName(account.Protocol)) +
-                           advice);
+        throw EOAuth2Error(
+            failure(TrText::translate("MailboxSession",
+                                      "the OAuth2 sign-in was granted for %1, not for %2.")
+                        .arg(granted == pop3.effective().Scope
+                                 ? TrText::plain(QStringLiteral("POP3"))
+                                 : TrText::translate("MailboxSession", "another scope"),
+                             TrText::plain(protocolName(account.Protocol)))));
     if (!renew && !tokens->needsRefresh(QDateTime::currentDateTimeUtc(), 60))
         return tokens->AccessToken;
     if (tokens->RefreshToken.isEmpty())
-        throw EOAuth2Error(mailbox +
-                           QStringLiteral("the OAuth2 access token has expired and the provider "
-                                          "gave no refresh token.") +
-                           advice);
+        throw EOAuth2Error(failure(TrText::translate(
+            "MailboxSession",
+            "the OAuth2 access token has expired and the provider gave no refresh token.")));
     OAuth2Tokens renewed;
     try {
         renewed = RefreshOAuth2Tokens(settings, *tokens, 30000, stop);
@@ -405,11 +408,14 @@ QString SlotAccessToken(int n, const MailAccount& account, const OAuth2Settings&
             throw withdrawn(e.message());
         }
         // The provider could not be asked: the sign-in itself may be fine.
-        throw EOAuth2Error(mailbox + QStringLiteral("the OAuth2 token could not be renewed: ") +
-                           e.message());
+        throw EOAuth2Error(
+            failure(TrText::translate("MailboxSession", "the OAuth2 token could not be renewed: ") +
+                        e.text(),
+                    false));
     } catch (const ETimedOutError&) {
-        throw ETimedOutError(mailbox +
-                             QStringLiteral("the OAuth2 provider did not answer in time."));
+        throw ETimedOutError(failure(
+            TrText::translate("MailboxSession", "the OAuth2 provider did not answer in time."),
+            false));
     }
     // A provider may hand out a new refresh token and withdraw the old one:
     // the new pair is stored before the token is used.

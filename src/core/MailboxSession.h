@@ -3,6 +3,7 @@
 #include "core/Classifier.h"
 #include "core/MessageRow.h"
 #include "mail/MailClient.h"
+#include "mail/TrText.h"
 #include "settings/MailboxConfig.h"
 
 #include <QList>
@@ -41,7 +42,7 @@ struct DeletionOutcome {
     int Accepted = 0;
     int Refused = 0;
     // What the person should know beyond the counts (see MailClient::removalNote).
-    QString Note;
+    TrText Note;
 };
 
 // One mailbox slot's session with its server. It privately owns the mail client
@@ -197,8 +198,9 @@ Q_SIGNALS:
     void closed();
     // The running operation was canceled.
     void canceled();
-    // An operation failed with this text (raised next).
-    void failed(const QString& text);
+    // An operation failed with this text, in English for the log and in the
+    // user's language for the screen; the failure is raised next.
+    void failed(const TrText& text);
 
 private:
     // What the client announces, turned into the session's rows and signals.
@@ -252,7 +254,6 @@ private:
     // The token refresh under way, which a cancel stops; null when none.
     OAuth2RefreshStop* m_refreshStop = nullptr;
     bool m_listing = false; // a listing runs: a cancel leaves no rows
-    bool m_failureAnnounced = false; // the running operation's failure was announced
     // The deletion under way.
     const std::function<void(int)>* m_record = nullptr;
     int m_deleteTotal = 0;

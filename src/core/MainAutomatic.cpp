@@ -72,9 +72,7 @@ void MainController::timerSweep() {
 void MainController::UpdateAutomaticCaptions(bool automatic, int minutes) {
     m_state.Caption = QStringLiteral("Quillmere");
     if (automatic) {
-        m_state.Caption += QStringLiteral(" - next e-mail check in %1 minute%2")
-                               .arg(minutes)
-                               .arg(minutes == 1 ? QString() : QStringLiteral("s"));
+        m_state.Caption = countdownCaption(minutes);
         m_state.lblTitle = m_state.Caption;
         m_state.Tray.Hint = m_state.Caption;
     } else {
@@ -98,7 +96,7 @@ void MainController::EnableAutomatic1Click(bool on) {
             SettingsStore::tree().WriteBool(QStringLiteral("General"), QStringLiteral("Automatic"),
                                             on);
         } catch (const Exception& e) {
-            m_prompter.error(e.message());
+            m_prompter.error(e.shown());
         }
         // Switching on keeps the countdown where it is; switching off resets it.
         if (!on) m_minutesLeft = m_general.Minutes;

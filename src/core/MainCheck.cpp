@@ -10,18 +10,12 @@
 
 #include <optional>
 
-namespace {
-
-const QString Standby = QStringLiteral("Retrieving messages ... standby");
-
-// The countdown caption: "Quillmere - next e-mail check in 2 minutes".
-QString countdownCaption(int minutes) {
-    return QStringLiteral("Quillmere - next e-mail check in %1 minute%2")
-        .arg(minutes)
-        .arg(minutes == 1 ? QString() : QStringLiteral("s"));
+QString MainController::countdownCaption(int minutes) {
+    // The English singular has a source text of its own, so that the English
+    // caption reads "1 minute" with no catalogue loaded.
+    return minutes == 1 ? tr("Quillmere - next e-mail check in %n minute", nullptr, minutes)
+                        : tr("Quillmere - next e-mail check in %n minutes", nullptr, minutes);
 }
-
-} // namespace
 
 QStringList MainController::mailboxChoiceEntries(int& preselected) const {
     QStringList entries;
@@ -30,8 +24,8 @@ QStringList MainController::mailboxChoiceEntries(int& preselected) const {
         const MailboxConfig& box = m_general.mailbox(n);
         if (box.Server.isEmpty()) continue;
         if (n == m_current) preselected = int(entries.size());
-        entries
-            << QStringLiteral("%1) Mailbox %2 - Server %3").arg(n).arg(box.UserName, box.Server);
+        // The slot number before ")" is what the choice is read back by.
+        entries << tr("%1) Mailbox %2 - Server %3").arg(n).arg(box.UserName, box.Server);
     }
     return entries;
 }
@@ -68,9 +62,12 @@ bool MainController::checkMailbox(std::optional<int> slot) {
     if (!load) return false; // the store's one-time step ran instead
     if (IsBlank(load->mailbox.UserName) || IsBlank(load->mailbox.Server)) {
         showFailure(IsBlank(load->mailbox.UserName)
-                        ? QStringLiteral("You need to enter your e-mail username in the settings.")
-                        : QStringLiteral(
-                              "You need to enter the name of your mail server in the settings."));
+                        ? TrText::translate("MainController",
+                                            "You need to enter your e-mail username in the "
+                                            "settings.")
+                        : TrText::translate("MainController",
+                                            "You need to enter the name of your mail server in "
+                                            "the settings."));
         openGeneralSettings();
         return false;
     }
@@ -97,8 +94,9 @@ bool MainController::checkMailbox(std::optional<int> slot) {
     const TimerHold hold(*this);
     setBusyExitFace();
     disableAllButtons();
-    if (progressShown()) showProgress(Standby);
-    m_state.Progress.Title = Standby;
+    const QString standby = tr("Retrieving messages ... standby");
+    if (progressShown()) showProgress(standby);
+    m_state.Progress.Title = standby;
     changed();
 
     m_untrustedCertificate.clear();
@@ -114,14 +112,14 @@ bool MainController::checkMailbox(std::optional<int> slot) {
                 throw;
             }
             if (!trustCertificate(e)) {
-                m_lastFailure = e.message(); // the question showed it
+                m_lastFailure = e.shown(); // the question showed it
                 return false;
             }
             m_session.check(serverToIndex(), OnlyOneMailbox());
         }
     } catch (const Exception& e) {
         if (progressShown()) throw;
-        m_swallowed = e.message(); // a hidden timer run goes on with what arrived
+        m_swallowed = e.shown(); // a hidden timer run goes on with what arrived
         failed = true;
     }
 
@@ -132,8 +130,8 @@ bool MainController::checkMailbox(std::optional<int> slot) {
 
     // A check that failed is logged as its error (by the session), never as a check.
     if (!failed)
-        writeLogLine(MailCheckEntry(int(rows().size()), m_session.userName(),
-                                    m_session.server(), stamp()));
+        writeLogLine(
+            MailCheckEntry(int(rows().size()), m_session.userName(), m_session.server(), stamp()));
 
     // Nothing waits: a manual check may end the program.
     if (rows().isEmpty() && !m_general.Automatic && m_general.Exit) {
@@ -150,7 +148,7 @@ bool MainController::checkMailbox(std::optional<int> slot) {
 
 bool MainController::trustCertificate(const ECertificateError& e) {
     const QString question =
-        e.message() + QStringLiteral("\n\nTrust this certificate and check again?");
+        e.shown() + QStringLiteral("\n\n") + tr("Trust this certificate and check again?");
     if (m_prompter.message(question, Prompter::Icon::Question, Prompter::Buttons::YesNo) !=
         Prompter::Answer::Yes)
         return false;
@@ -172,80 +170,77 @@ void MainController::followSession() {
     connect(s, &MailboxSession::rowsChanged, this, &MainController::rowsChanged);
 
     connect(s, &MailboxSession::opening, this, [this] {
-        m_state.Progress.lblMsg = QStringLiteral("Opening connection ... ");
+        m_state.Progress.lblMsg = tr("Opening connection ... ");
         m_state.Progress.BarVisible = false;
-        setStatus(QStringLiteral("Opening connection for %1 on %2")
-                      .arg(m_session.userName(), m_session.server()));
+        setStatus(
+            tr("Opening connection for %1 on %2").arg(m_session.userName(), m_session.server()));
     });
     connect(s, &MailboxSession::listing, this, [this] {
-        m_state.Progress.lblMsg = QStringLiteral("Updating headers ... ");
+        m_state.Progress.lblMsg = tr("Updating headers ... ");
         m_state.Progress.BarVisible = false;
-        setStatus(QStringLiteral("Updating headers"));
+        setStatus(tr("Updating headers"));
     });
     connect(s, &MailboxSession::checking, this, [this](int index, int total) {
-        setStatus(QStringLiteral("Checking message %1 of %2 total waiting messages")
-                      .arg(index + 1)
-                      .arg(total));
+        setStatus(
+            tr("Checking message %1 of %n total waiting messages", nullptr, total).arg(index + 1));
         ProgressState& p = m_state.Progress;
-        p.lblMsg = QStringLiteral("Message %1 of %2").arg(index + 1).arg(total);
+        p.lblMsg = tr("Message %1 of %2").arg(index + 1).arg(total);
         p.BarVisible = true;
         p.BarMax = total;
         p.BarPosition = index + 1;
         changed();
     });
     connect(s, &MailboxSession::listEnded, this, [this](int count) {
-        setStatus(QStringLiteral("%1 msg(s) for %2 on %3")
-                      .arg(count)
+        setStatus(tr("%n msg(s) for %1 on %2", nullptr, count)
                       .arg(m_session.userName(), m_session.server()));
         enableAllButtons();
         m_state.Progress.Visible = false;
         changed();
     });
     connect(s, &MailboxSession::transferring, this, [this] {
-        m_state.Progress.lblMsg = QStringLiteral("Transferring data ... ");
-        setStatus(QStringLiteral("Transferring data"));
+        m_state.Progress.lblMsg = tr("Transferring data ... ");
+        setStatus(tr("Transferring data"));
     });
     connect(s, &MailboxSession::transferred, this,
-            [this] { setStatus(QStringLiteral("Data has been transfered")); });
-    connect(s, &MailboxSession::closing, this,
-            [this] { setStatus(QStringLiteral("Closing connection")); });
-    connect(s, &MailboxSession::closed, this,
-            [this] { setStatus(QStringLiteral("Connection closed")); });
+            [this] { setStatus(tr("Data has been transfered")); });
+    connect(s, &MailboxSession::closing, this, [this] { setStatus(tr("Closing connection")); });
+    connect(s, &MailboxSession::closed, this, [this] { setStatus(tr("Connection closed")); });
     connect(s, &MailboxSession::canceled, this, [this] {
-        m_state.StatusText = QStringLiteral("Operation has been canceled");
+        m_state.StatusText = tr("Operation has been canceled");
         setIdleExitFace();
         m_state.Tray.HammerPicture = true;
         setListFace();
         writeLogLine(CanceledEntry(m_session.userName(), m_session.server(), stamp()));
     });
-    connect(s, &MailboxSession::failed, this, [this](const QString& message) {
-        m_state.StatusText = message;
+    connect(s, &MailboxSession::failed, this, [this](const TrText& message) {
+        // The screen in the user's language, the log in English: a log reads
+        // the same under every language.
+        m_state.StatusText = message.shown();
         setListFace();
-        writeLogLine(ErrorEntry(message, m_session.userName(), m_session.server(), stamp()));
+        writeLogLine(
+            ErrorEntry(message.english(), m_session.userName(), m_session.server(), stamp()));
     });
     connect(s, &MailboxSession::deleting, this, [this](int index, int done, int total) {
         const MessageRow row =
             index >= 0 && index < rows().size() ? rows().at(index) : MessageRow();
         ProgressState& p = m_state.Progress;
-        p.lblMsg = QStringLiteral("Deleting ") + row.Subject;
+        p.lblMsg = tr("Deleting %1").arg(row.Subject);
         p.BarVisible = true;
         p.BarMax = total;
         p.BarPosition = done;
-        setStatus(QStringLiteral("Deleting %1 %2").arg(index + 1).arg(row.Subject));
+        setStatus(tr("Deleting %1 %2").arg(index + 1).arg(row.Subject));
     });
     connect(s, &MailboxSession::deleteRefused, this, [this](int index) {
         const MessageRow row =
             index >= 0 && index < rows().size() ? rows().at(index) : MessageRow();
-        setStatus(
-            QStringLiteral("The server refused to delete %1 %2").arg(index + 1).arg(row.Subject));
+        setStatus(tr("The server refused to delete %1 %2").arg(index + 1).arg(row.Subject));
     });
     connect(s, &MailboxSession::fetching, this, [this](int index) {
-        m_state.Progress.lblMsg = QStringLiteral("Retrieving ... ");
-        setStatus(QStringLiteral("Retrieving %1").arg(index + 1));
+        m_state.Progress.lblMsg = tr("Retrieving ... ");
+        setStatus(tr("Retrieving %1").arg(index + 1));
     });
-    connect(s, &MailboxSession::fetched, this, [this](int index) {
-        setStatus(QStringLiteral("Message %1 retrieved").arg(index + 1));
-    });
+    connect(s, &MailboxSession::fetched, this,
+            [this](int index) { setStatus(tr("Message %1 retrieved").arg(index + 1)); });
 }
 
 // --- The automatic sweep ------------------------------------------------------------
@@ -268,7 +263,7 @@ void MainController::runSweep() {
     for (int n = 1; n <= MailboxConfig::Count && !found; ++n)
         found = sweepSlot(n);
     if (!found) {
-        m_state.Caption = QStringLiteral("Quillmere - No waiting messages found");
+        m_state.Caption = tr("Quillmere - No waiting messages found");
         m_state.lblTitle = m_state.Caption;
         m_state.Tray.Hint = m_state.Caption;
     }
@@ -290,7 +285,7 @@ bool MainController::sweepSlot(int n) {
     box.readFields(n);
     if (IsBlank(box.Server) || IsBlank(box.UserName)) return false;
 
-    m_state.Caption = QStringLiteral("Quillmere - Now checking e-mail for ") + box.UserName;
+    m_state.Caption = tr("Quillmere - Now checking e-mail for %1").arg(box.UserName);
     m_state.lblTitle = m_state.Caption;
     m_state.Tray.Hint = m_state.Caption;
     changed();
@@ -316,7 +311,7 @@ bool MainController::sweepSlot(int n) {
     Q_EMIT mailboxSwept(swept);
     if (rows().isEmpty()) return false;
     m_state.Caption =
-        QStringLiteral("Quillmere - MailBox %1 - %2 messages").arg(box.UserName).arg(rows().size());
+        tr("Quillmere - MailBox %1 - %n messages", nullptr, int(rows().size())).arg(box.UserName);
     m_state.Label1Visible = false;
     changed();
     shownView().ShowApplication();

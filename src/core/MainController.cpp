@@ -23,10 +23,10 @@
 
 namespace {
 const QString GeneralSection = QStringLiteral("General");
-const QString NoTrayText =
-    QStringLiteral("This desktop has no system tray, so Quillmere cannot hide there. Its main "
-                   "window stays on the screen instead; minimize it or close it to end the "
-                   "program.");
+const char* const NoTrayText = QT_TRANSLATE_NOOP(
+    "MainController", "This desktop has no system tray, so Quillmere cannot hide there. Its main "
+                      "window stays on the screen instead; minimize it or close it to end the "
+                      "program.");
 } // namespace
 
 namespace {
@@ -97,12 +97,12 @@ void MainController::FormCreate() {
         if (!m_session.load(m_current))
             m_general.loadMailboxes(m_prompter, m_session.secretAccess());
     } catch (const Exception& e) {
-        m_prompter.error(e.message()); // start-up goes on with what it has
+        m_prompter.error(e.shown()); // start-up goes on with what it has
     }
     try {
         m_spam.readSettings();
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
     }
     // A learned judgement that cannot be read is reported and left as it is;
     // the rules work without it.
@@ -191,9 +191,7 @@ void MainController::disableAllButtons() {
 }
 
 void MainController::ShowTotalCount() {
-    setStatus(QStringLiteral("Message Total: %1 Number Marked: %2")
-                  .arg(rows().size())
-                  .arg(MarkedCount()));
+    setStatus(tr("Message Total: %1 Number Marked: %2").arg(rows().size()).arg(MarkedCount()));
 }
 
 int MainController::serverToIndex() const {
@@ -228,7 +226,7 @@ bool MainController::command(Kind kind, const std::function<bool()>& body) {
     } catch (const std::exception& e) {
         // Ours, or a fault of the program: shown like any failure rather than
         // ending the program from the event loop.
-        showFailure(FailureText(e).shown());
+        showFailure(FailureText(e));
     }
     return false;
 }
@@ -298,9 +296,9 @@ void MainController::setStatus(const QString& text) {
     changed();
 }
 
-void MainController::showFailure(const QString& text) {
-    m_lastFailure = text;
-    m_prompter.error(text);
+void MainController::showFailure(const TrText& text) {
+    m_lastFailure = text.shown();
+    m_prompter.error(text.shown());
 }
 
 void MainController::writeLogLine(const QString& text) {
@@ -308,7 +306,7 @@ void MainController::writeLogLine(const QString& text) {
     try {
         m_log.AppendLogEntry(logPath(), text);
     } catch (const Exception& e) {
-        m_prompter.error(e.message());
+        m_prompter.error(e.shown());
     }
 }
 
@@ -319,15 +317,15 @@ QString MainController::stamp() const {
 void MainController::setIdleExitFace() {
     m_state.btExitFace = ExitFace::Idle;
     // Without a tray to hide in, the button ends the program.
-    m_state.btExitCaption = hidesToTray() ? QStringLiteral("Hide") : QStringLiteral("Goodbye");
-    m_state.Exit1Caption = QStringLiteral("Exit");
+    m_state.btExitCaption = hidesToTray() ? tr("Hide") : tr("Goodbye");
+    m_state.Exit1Caption = tr("Exit");
     changed();
 }
 
 void MainController::setBusyExitFace() {
     m_state.btExitFace = ExitFace::Busy;
-    m_state.btExitCaption = QStringLiteral("Cancel");
-    m_state.Exit1Caption = QStringLiteral("Cancel");
+    m_state.btExitCaption = tr("Cancel");
+    m_state.Exit1Caption = tr("Cancel");
     changed();
 }
 
@@ -366,6 +364,6 @@ void MainController::hideToTray() {
     shownView().ShowApplication();
     if (!m_toldNoTray) {
         m_toldNoTray = true;
-        m_prompter.information(NoTrayText);
+        m_prompter.information(tr(NoTrayText));
     }
 }

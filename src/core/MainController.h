@@ -7,6 +7,7 @@
 #include "core/MainViewState.h"
 #include "core/MessageRow.h"
 #include "core/UnknownDomain.h"
+#include "mail/TrText.h"
 #include "mail/dialup/Ras.h"
 #include "mail/dns/MXResolver.h"
 #include "mail/message/Message.h"
@@ -38,7 +39,7 @@ struct SweptMailbox {
     int Marked = 0;   // marked rows the check found
     int Deleted = 0;  // messages the sweep deleted there (the server accepted)
     int Refused = 0;  // marked messages whose deletion the server refused
-    QString Failure;  // the failure a hidden run swallowed; empty when none
+    QString Failure;  // the failure a hidden run swallowed, as shown; empty when none
 };
 
 // The settings models the dialogs edit, handed over once when the dialogs are
@@ -101,9 +102,7 @@ public:
     const GeneralSettings& general() const { return m_general; }
     const SpamSettings& spam() const { return m_spam; }
     // The one hand-over of the models the settings dialogs edit.
-    DialogModels dialogModels() {
-        return {m_general, m_spam, m_known, m_dialUpEntries, m_learned};
-    }
+    DialogModels dialogModels() { return {m_general, m_spam, m_known, m_dialUpEntries, m_learned}; }
     // Whether a check, a deletion, a sweep or an explanation runs now.
     bool OperationRunning() const { return m_operations > 0; }
     // Marked messages whose deletion the server refused in the last deletion.
@@ -366,7 +365,8 @@ private:
     int serverToIndex() const;
     // True exactly when slot 1 is the only slot with a server.
     bool OnlyOneMailbox() const;
-    void showFailure(const QString& text);
+    // Shows a failure in the user's language and keeps it as LastFailure.
+    void showFailure(const TrText& text);
     void writeLogLine(const QString& text);
     QString stamp() const;
     void setStatus(const QString& text);
@@ -380,6 +380,8 @@ private:
     // Started for the tray, and the desktop has one to hide in.
     bool hidesToTray() const;
     QStringList mailboxChoiceEntries(int& preselected) const;
+    // The countdown caption: "Quillmere - next e-mail check in 2 minutes".
+    static QString countdownCaption(int minutes);
     // Follows the session's announcements.
     void followSession();
     // Marks the state as changed: announced at once, or with the next batch
@@ -437,7 +439,7 @@ private:
     IdleWatch m_idle;
     int m_timerHolds = 0; // TimerHolds alive
     bool m_spamSettingsOpen = false;
-    int m_current = 1;     // the current mailbox slot
+    int m_current = 1;      // the current mailbox slot
     int m_minutesLeft = 10; // the automatic-mode countdown
     QString m_helpFile;
     // The message the body viewer shows, as last downloaded.
@@ -452,7 +454,7 @@ private:
     QString m_lastFailure;
     QString m_swallowed; // the failure a hidden timer run went on after
     QString m_untrustedCertificate;
-    int m_refused = 0;   // marked messages whose deletion the server refused
+    int m_refused = 0; // marked messages whose deletion the server refused
     bool m_toldNoTray = false;
 };
 

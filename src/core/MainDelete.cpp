@@ -55,9 +55,8 @@ void MainController::learnSelected(const QList<int>& selection, bool spam) {
 LearnedExample MainController::learnedExample(int index, bool spam) const {
     // Unique ids are unique within a mailbox only.
     const QString uid = m_session.uid(index);
-    const QString scoped = uid.isEmpty() ? QString()
-                                         : m_session.userName() + u'@' + m_session.server() +
-                                               u'/' + uid;
+    const QString scoped =
+        uid.isEmpty() ? QString() : m_session.userName() + u'@' + m_session.server() + u'/' + uid;
     const TmsHeaders& headers = m_session.headers(index);
     return {LearnedFilter::messageId(scoped, headers), headers, spam};
 }
@@ -67,14 +66,13 @@ void MainController::learn(const QList<LearnedExample>& step) {
     try {
         m_learned.learn(step);
     } catch (const Exception& e) {
-        showFailure(e.message());
+        showFailure(e.text());
         return;
     }
     int spam = 0;
     for (const LearnedExample& e : step)
         spam += e.spam ? 1 : 0;
-    setStatus(QStringLiteral("Learned %1 message(s) as spam and %2 as not spam")
-                  .arg(spam)
+    setStatus(tr("Learned %n message(s) as spam and %1 as not spam", nullptr, spam)
                   .arg(step.size() - spam));
 }
 
@@ -115,8 +113,7 @@ void MainController::btRemarkClick() {
         m_session.classify(-1);
         Q_EMIT rowsChanged();
         if (MarkedCount() == 0)
-            m_prompter.information(
-                QStringLiteral("None of the messages matched any of the spam criteria."));
+            m_prompter.information(tr("None of the messages matched any of the spam criteria."));
         ShowTotalCount();
         return true;
     });
@@ -148,7 +145,7 @@ DeletionOutcome MainController::DeleteMessages() {
     const bool manual = !m_general.Automatic && m_attended;
     if (marked == 0) {
         if (manual && m_general.Ask)
-            m_prompter.information(QStringLiteral("There were no messages marked to delete!"));
+            m_prompter.information(tr("There were no messages marked to delete!"));
         return {};
     }
     const MailAccount account = m_session.account();
@@ -156,8 +153,8 @@ DeletionOutcome MainController::DeleteMessages() {
         account.Protocol == MailProtocol::Imap && account.Action == SpamAction::Move;
     if (manual && m_general.Ask &&
         m_prompter.message(
-            moving ? QStringLiteral("Really move %1 messages into the Junk folder?").arg(marked)
-                   : QStringLiteral("Really delete %1 messages from server?").arg(marked),
+            moving ? tr("Really move %n messages into the Junk folder?", nullptr, marked)
+                   : tr("Really delete %n messages from server?", nullptr, marked),
             Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return {};
 
@@ -165,7 +162,7 @@ DeletionOutcome MainController::DeleteMessages() {
     // deletion and before the sign-off commits it; a block that cannot be
     // written ends the session without signing off, so nothing is deleted
     // without its record.
-    const QString deleting = QStringLiteral("Deleting messages ... standby");
+    const QString deleting = tr("Deleting messages ... standby");
     disableAllButtons();
     // A deletion a person started in the window teaches the learned judgement:
     // what the server deleted is spam, what the list leaves unmarked is not.
@@ -189,9 +186,8 @@ DeletionOutcome MainController::DeleteMessages() {
             // Throws when the block cannot be written: the session then ends
             // without signing off, and the server keeps the message.
             m_log.OpenLogFile(logPath());
-            m_log.WriteLogLines(DeleteSpamEntry(stamp(), m_session.server(),
-                                                m_session.userName(), row.Subject, row.Sender,
-                                                row.Size, row.Date));
+            m_log.WriteLogLines(DeleteSpamEntry(stamp(), m_session.server(), m_session.userName(),
+                                                row.Subject, row.Sender, row.Size, row.Date));
             if (teaches) lesson << learnedExample(index, true);
         });
     }
@@ -207,16 +203,17 @@ DeletionOutcome MainController::DeleteMessages() {
     m_session.clearRows();
     const bool left = total > accepted;
     if (!(left && manual && m_general.Launch)) {
-        if (progressShown()) showProgress(QStringLiteral("Retrieving messages ... standby"));
-        m_state.Progress.Title = QStringLiteral("Retrieving messages ... standby");
+        const QString standby = tr("Retrieving messages ... standby");
+        if (progressShown()) showProgress(standby);
+        m_state.Progress.Title = standby;
         changed();
         m_session.refresh();
     }
 
     enableAllButtons();
     setIdleExitFace();
-    m_state.StatusText = QStringLiteral("There were %1 messages deleted").arg(accepted);
-    m_state.Tray.Hint = QStringLiteral("%1 spams deleted").arg(accepted);
+    m_state.StatusText = tr("There were %n messages deleted", nullptr, accepted);
+    m_state.Tray.Hint = tr("%n spams deleted", nullptr, accepted);
     setListFace();
     m_state.Progress.Visible = false;
     changed();
@@ -224,11 +221,15 @@ DeletionOutcome MainController::DeleteMessages() {
     if (!outcome.Note.isEmpty())
         showFailure(outcome.Note);
     else if (m_refused > 0)
-        showFailure(QStringLiteral("The server refused to %1 %2 of the %3 marked messages; "
-                                   "they are still on the server.")
-                        .arg(moving ? QStringLiteral("move") : QStringLiteral("delete"))
-                        .arg(m_refused)
-                        .arg(marked));
+        showFailure((moving ? TrText::translate("MainController",
+                                                "The server refused to move %1 of the %n marked "
+                                                "messages; they are still on the server.",
+                                                nullptr, marked)
+                            : TrText::translate("MainController",
+                                                "The server refused to delete %1 of the %n marked "
+                                                "messages; they are still on the server.",
+                                                nullptr, marked))
+                        .arg(m_refused));
     if (left && progressShown() && m_general.Launch && m_attended) launchMailer();
     return outcome;
 }

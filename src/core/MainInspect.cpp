@@ -16,7 +16,8 @@
 #include <algorithm>
 
 namespace {
-const QString MoreThanOne = QStringLiteral(
+const char* const MoreThanOne = QT_TRANSLATE_NOOP(
+    "MainController",
     "You have selected more than one message to view.  Only one message can be viewed at one "
     "time.  The first one selected will be displayed.");
 const QString Asterisks(38, u'*');
@@ -55,13 +56,13 @@ void MainController::ListView1KeyUp() {
 
 void MainController::NadaSelected() {
     if (!rows().isEmpty())
-        m_prompter.information(QStringLiteral(
-            "No messages were selected.  To select one message click on a subject.  To select "
-            "multiple messages drag the mouse over the list of desired subjects."));
+        m_prompter.information(
+            tr("No messages were selected.  To select one message click on a subject.  To select "
+               "multiple messages drag the mouse over the list of desired subjects."));
     else
         m_prompter.information(
-            QStringLiteral("Either there are no e-mail messages waiting on the mail server or you "
-                           "have not yet clicked on the \"Check E-Mail\" button."));
+            tr("Either there are no e-mail messages waiting on the mail server or you "
+               "have not yet clicked on the \"Check E-Mail\" button."));
 }
 
 void MainController::btLaunchClick() {
@@ -75,7 +76,7 @@ void MainController::launchMailer() {
     playAlarmSound(false);
     const TimerHold hold(*this);
     if (IsBlank(m_general.Mailer)) {
-        m_prompter.error(QStringLiteral("Mail program not specified in the general settings. "));
+        m_prompter.error(tr("Mail program not specified in the general settings. "));
     } else if (m_shell.StartProgram(m_general.Mailer)) {
         disableAllButtons();
         m_session.clearRows();
@@ -83,7 +84,7 @@ void MainController::launchMailer() {
         m_session.cancel();
         enableAllButtons();
     } else {
-        m_prompter.error(QStringLiteral("Unable to launch mail program. "));
+        m_prompter.error(tr("Unable to launch mail program. "));
     }
 }
 
@@ -108,22 +109,22 @@ QStringList MainController::explain(const QList<int>& selection) {
         NadaSelected();
         return {};
     }
-    if (selection.size() > 1) m_prompter.information(MoreThanOne);
+    if (selection.size() > 1) m_prompter.information(tr(MoreThanOne));
 
     const MessageRow row = rows().at(first);
-    QStringList lines{QStringLiteral("Message from ") + row.Sender,
-                      QStringLiteral("Subject of   ") + row.Subject, QString()};
+    QStringList lines{tr("Message from %1").arg(row.Sender), tr("Subject of   %1").arg(row.Subject),
+                      QString()};
     const Classifier::Explanation why = m_session.explain(first);
     lines += why.Reasons;
     if (why.RowKept) { // a cancel during the domain look-up may have emptied the list
         if (lines.size() == 3)
-            lines << QStringLiteral(
+            lines << tr(
                 "Message was neither on the exception list nor on the list of matching criteria");
         lines += why.Learned;
         if (row.Mark == CheckMark && why.Mark != CheckMark)
-            lines << QStringLiteral("** You marked this message **");
+            lines << tr("** You marked this message **");
         if (row.Mark == NoMark && why.Mark != NoMark)
-            lines << QStringLiteral("** You un-marked this message **");
+            lines << tr("** You un-marked this message **");
     }
     shownView().ShowTextWindow(MainView::TextKind::Reasons, lines);
     return lines;
@@ -138,9 +139,7 @@ QStringList MainController::ViewHeader1Click(const QList<int>& selection) {
         if (!picked.isEmpty()) {
             for (int i : picked) {
                 const MessageRow& row = rows().at(i);
-                lines << Asterisks
-                      << QStringLiteral("Subject : ") + row.Subject + QStringLiteral(" Sender : ") +
-                             row.Sender
+                lines << Asterisks << tr("Subject : %1 Sender : %2").arg(row.Subject, row.Sender)
                       << Asterisks;
                 lines += m_session.headers(i);
             }
@@ -164,27 +163,27 @@ bool MainController::viewBody(const QList<int>& selection) {
     // 1.-2.
     const QList<int> picked = selectedOrSay(selection);
     if (picked.isEmpty()) return false;
-    if (picked.size() > 1) m_prompter.information(MoreThanOne);
+    if (picked.size() > 1) m_prompter.information(tr(MoreThanOne));
     const int k = picked.first();
     const QString size = rows().at(k).Size;
     if (size.toLongLong() > LargeMessage &&
-        m_prompter.message(
-            QStringLiteral("The message you have selected to view is quite large - ") + size +
-                QStringLiteral(" bytes. ") +
-                QStringLiteral("Are you sure you wish to download and view it?"),
-            Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        m_prompter.message(tr("The message you have selected to view is quite large - %1 bytes. "
+                              "Are you sure you wish to download and view it?")
+                               .arg(size),
+                           Prompter::Icon::Question,
+                           Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return false;
 
     // A failure ends the command with the progress window up and the buttons
     // off, until the user presses its cancel.
     disableAllButtons();
-    showProgress(QStringLiteral("Retrieving messages ... standby"));
+    showProgress(tr("Retrieving messages ... standby"));
     const QByteArray contents = m_session.fetch(k);
     // A message is the user's private mail: readable by the user alone.
     const QString file = messageFile(k);
     if (!TextFiles::replaceAtomically(file, contents,
                                       QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw EFileError(QStringLiteral("Unable to write to %1").arg(file));
+        throw EFileError(TrText::translate("MainController", "Unable to write to %1").arg(file));
     m_state.Progress.Visible = false;
     enableAllButtons();
 
@@ -254,7 +253,7 @@ void MainController::saveRulesAndRemark() {
     try {
         m_spam.Savesettings();
     } catch (const Exception& e) {
-        showFailure(e.message());
+        showFailure(e.text());
     }
     btRemarkClick();
 }
@@ -272,7 +271,7 @@ void MainController::btHelpClick() {
         playAlarmSound(false);
         const TimerHold hold(*this);
         if (!m_shell.OpenDocument(m_helpFile))
-            m_prompter.error(QStringLiteral("Unable to open help file - %1.").arg(m_helpFile));
+            m_prompter.error(tr("Unable to open help file - %1.").arg(m_helpFile));
         return true;
     };
     // The spam settings dialog runs as an operation; its own Help still opens.
@@ -284,8 +283,7 @@ void MainController::btHelpClick() {
 
 void MainController::Viewlogfile1Click() {
     command(Kind::Command, [this] {
-        if (!m_shell.OpenDocument(logPath()))
-            m_prompter.error(QStringLiteral("Unable to open log file. "));
+        if (!m_shell.OpenDocument(logPath())) m_prompter.error(tr("Unable to open log file. "));
         return true;
     });
 }

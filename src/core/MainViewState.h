@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The progress window "Retrieving ..." as the controller wants it shown.
@@ -26,7 +27,7 @@ struct TrayState {
     bool Busy = false;
     bool EnableAutomatic1Checked = false;
     bool DisableAutomatic1Checked = true;
-    QString Hint = QStringLiteral("Quillmere (right click)");
+    QString Hint = QCoreApplication::translate("MainViewState", "Quillmere (right click)");
 
     bool operator==(const TrayState&) const = default;
 };
@@ -44,18 +45,19 @@ enum class ListFace { Up, Down };
 struct MainViewState {
     // Status bar panel 0 never changes.
     static QString StatusPanel0() {
-        return QStringLiteral("Right click for more options, double click to mark");
+        return QCoreApplication::translate("MainViewState",
+                                           "Right click for more options, double click to mark");
     }
 
     QString Caption = QStringLiteral("Quillmere"); // the window caption
     QString lblTitle = QStringLiteral("Quillmere");
     bool Label1Visible = true;
-    QString StatusText =
-        QStringLiteral("Click \"Check e-mail\" to look at your mailbox"); // panel 1
+    QString StatusText = QCoreApplication::translate(
+        "MainViewState", "Click \"Check e-mail\" to look at your mailbox"); // panel 1
 
     ExitFace btExitFace = ExitFace::Idle;
-    QString btExitCaption = QStringLiteral("Goodbye");
-    QString Exit1Caption = QStringLiteral("Exit");
+    QString btExitCaption = QCoreApplication::translate("MainViewState", "Goodbye");
+    QString Exit1Caption = QCoreApplication::translate("MainViewState", "Exit");
 
     bool btListEnabled = true;
     bool btOptionsEnabled = true;

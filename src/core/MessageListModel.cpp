@@ -74,13 +74,13 @@ QVariant MessageListModel::headerData(int section, Qt::Orientation orientation, 
     if (role != Qt::DisplayRole) return {};
     switch (section) {
     case SubjectColumn:
-        return QStringLiteral("Subject");
+        return tr("Subject");
     case SenderColumn:
-        return QStringLiteral("Sender");
+        return tr("Sender");
     case SizeColumn:
-        return QStringLiteral("Size");
+        return tr("Size");
     case DateColumn:
-        return QStringLiteral("Date");
+        return tr("Date");
     }
     return {};
 }

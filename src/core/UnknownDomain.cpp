@@ -8,6 +8,8 @@
 #include "mail/headers/MailAddress.h"
 #include "rules/SpamSettings.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int NoSuchDomainText = 57019; // "Domain name does not exist"
 
@@ -45,8 +47,8 @@ MxAnswer ResolverMxLookup::lookup(const QString& domain) {
     } catch (const ESocketError&) {
         return MxAnswer::Unreachable;
     } catch (const EResolverError& e) {
-        return e.message() == LibraryText(NoSuchDomainText) ? MxAnswer::NoSuchDomain
-                                                            : MxAnswer::Failed;
+        return e.message() == LibraryText(NoSuchDomainText).english() ? MxAnswer::NoSuchDomain
+                                                                      : MxAnswer::Failed;
     } catch (const Exception&) {
         return MxAnswer::Failed;
     }
@@ -94,6 +96,6 @@ bool UnknownDomainCheck::CheckDomain(const TmsHeaders& headers, bool& deleteFlag
                                : addressDomain(headers.GetFieldValue(QStringLiteral("From")));
     if (domain.isEmpty()) return false;
     if (!qUnknownDomain(domain)) return false;
-    reasonName = QStringLiteral("Reply to or From (") + domain + QStringLiteral(") ");
+    reasonName = QCoreApplication::translate("Classifier", "Reply to or From (%1) ").arg(domain);
     return true;
 }

@@ -69,8 +69,12 @@ QUILL_DECLARE_EXCEPTION(EOAuth2Error)
 
 // The library's own message texts, by code (57000-57022, 57100-57118). Returns
 // an empty text for a code that has none.
-QString LibraryText(int code);
+TrText LibraryText(int code);
 
 // The text of a failure: ours carry their message; anything else is a fault of
 // the program, "Internal error: ..." with what it says.
 TrText FailureText(const std::exception& e);
+
+// text, unless a listener reworded its English into english: then that, the
+// same in every language.
+TrText Reworded(const TrText& text, const QString& english);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mail/MailProtocol.h"
+#include "mail/TrText.h"
 #include "mail/headers/Headers.h"
 #include "mail/oauth/OAuth2.h"
 #include "mail/transport/MailSecurity.h"
@@ -139,6 +140,8 @@ public:
     // (why removed messages are still to be seen in the folder, why some were
     // refused); empty when nothing.
     virtual QString removalNote() const { return {}; }
+    // The same, in English and in the user's language.
+    virtual TrText removalNoteText() const { return TrText::plain(removalNote()); }
     // Signs off a connection that is open.
     virtual void signOff() = 0;
     // Ends the running operation (or drops a kept connection) without signing off.

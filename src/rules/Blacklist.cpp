@@ -90,6 +90,6 @@ QByteArray Blacklist::toFileBytes() const {
 bool Blacklist::saveIfExists(const QString& path) const {
     if (!QFileInfo::exists(path)) return false;
     if (!TextFiles::replaceAtomically(path, toFileBytes()))
-        throw EFileError(QStringLiteral("Unable to write to %1").arg(path));
+        throw EFileError(TrText::translate("Blacklist", "Unable to write to %1").arg(path));
     return true;
 }

@@ -39,8 +39,10 @@ void keepStrongest(QList<LearnedWeight>& list, QList<double>& strengths, const L
     }
 }
 
-EFileError notOpen(const QString& error) {
-    return EFileError(error.isEmpty() ? QStringLiteral("The learned database is not open") : error);
+EFileError notOpen(const TrText& error) {
+    return EFileError(error.isEmpty()
+                          ? TrText::translate("LearnedFilter", "The learned database is not open")
+                          : error);
 }
 
 } // namespace
@@ -58,11 +60,11 @@ bool LearnedFilter::open() {
     try {
         m_data = m_store->load();
         m_open = true;
-        m_error.clear();
+        m_error = TrText();
     } catch (const EFileError& e) {
         m_data = {};
         m_open = false;
-        m_error = e.message();
+        m_error = e.text();
     }
     return m_open;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mail/TrText.h"
 #include "mail/headers/Headers.h"
 #include "rules/LearnedStore.h"
 #include "rules/LearnedTokens.h"
@@ -78,7 +79,7 @@ public:
     // be opened or read; error() then says why and the file is left alone.
     bool open();
     bool isOpen() const { return m_open; }
-    const QString& error() const { return m_error; }
+    const QString& error() const { return m_error.shown(); }
     const QString& path() const;
 
     quint32 spamCount() const { return m_data.spam; }
@@ -153,7 +154,7 @@ private:
     std::unique_ptr<LearnedStore> m_store;
     LearnedData m_data;
     bool m_open = false;
-    QString m_error;
+    TrText m_error;
     quint64 m_generation = 0;
     mutable Index m_index;
     mutable std::vector<quint64> m_keys;

@@ -62,10 +62,12 @@ LearnedStore::~LearnedStore() {
 }
 
 void LearnedStore::fail(const QString& why) const {
-    throw EFileError(QStringLiteral("The learned database %1 cannot be read (%2): it is left as it "
-                                    "is, and nothing is learned or judged by it until it can be "
-                                    "read or you forget everything learned")
-                         .arg(m_path, why));
+    throw EFileError(
+        TrText::translate("LearnedStore",
+                          "The learned database %1 cannot be read (%2): it is left as it "
+                          "is, and nothing is learned or judged by it until it can be "
+                          "read or you forget everything learned")
+            .arg(m_path, why));
 }
 
 void LearnedStore::openConnection(bool create) {
@@ -76,8 +78,8 @@ void LearnedStore::openConnection(bool create) {
         // Created private before SQLite writes anything into it.
         QFile file(m_path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            throw EFileError(
-                QStringLiteral("Unable to write to %1: %2").arg(m_path, file.errorString()));
+            throw EFileError(TrText::translate("LearnedStore", "Unable to write to %1: %2")
+                                 .arg(m_path, file.errorString()));
         file.setPermissions(Private);
     } else if (QFileInfo(m_path).permissions() & Shared) {
         QFile::setPermissions(m_path, Private);
@@ -184,10 +186,12 @@ QList<quint64> LearnedStore::messageTokens(const QString& id) {
 }
 
 void LearnedStore::apply(const LearnedChange& change) {
-    if (m_connection.isEmpty()) throw EFileError(QStringLiteral("%1 is not open").arg(m_path));
+    if (m_connection.isEmpty())
+        throw EFileError(TrText::translate("LearnedStore", "%1 is not open").arg(m_path));
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     const auto failWrite = [this](const QString& why) {
-        throw EFileError(QStringLiteral("Unable to write to %1: %2").arg(m_path, why));
+        throw EFileError(
+            TrText::translate("LearnedStore", "Unable to write to %1: %2").arg(m_path, why));
     };
     if (!db.transaction()) failWrite(db.lastError().text());
     try {
@@ -244,7 +248,8 @@ void LearnedStore::reset() {
         const QString file = m_path + QLatin1String(suffix);
         if (QFileInfo::exists(file) && !QFile::remove(file))
             throw EFileError(
-                QStringLiteral("Unable to write to %1: it cannot be removed").arg(file));
+                TrText::translate("LearnedStore", "Unable to write to %1: it cannot be removed")
+                    .arg(file));
     }
     load();
 }

@@ -3,6 +3,8 @@
 #include "mail/mime/Text.h"
 #include "settings/GeneralSettings.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString Yes = QStringLiteral("Yes");
 const QString No = QStringLiteral("No");
@@ -80,7 +82,7 @@ SubjectRuleFields subjectFieldsFromRow(const RuleList& list, int row) {
 
 QString subjectInputError(const SubjectRuleFields& f) {
     if (isTextCondition(f.condition) && IsBlankText(f.text))
-        return QStringLiteral("The subject text cannot be blank");
+        return QCoreApplication::translate("RuleEdits", "The subject text cannot be blank");
     return {};
 }
 
@@ -143,9 +145,9 @@ QString headerInputError(HeaderRuleFields& f) {
     f.toText = TrimRuleText(f.toText);
     f.headerText = TrimRuleText(f.headerText);
     if (f.kind == HeaderRuleFields::MessageHeader && f.headerText.isEmpty())
-        return QStringLiteral("The header text cannot be blank");
+        return QCoreApplication::translate("RuleEdits", "The header text cannot be blank");
     if (f.kind == HeaderRuleFields::ToMissing && f.toText.isEmpty())
-        return QStringLiteral("The TO field cannot be blank");
+        return QCoreApplication::translate("RuleEdits", "The TO field cannot be blank");
     return {};
 }
 
@@ -255,13 +257,16 @@ QString exceptionInputError(ExceptionRuleFields& f) {
     f.text = TrimRuleText(f.text);
     switch (f.kind) {
     case ExceptionRuleFields::EmailAddress:
-        if (f.email.isEmpty()) return QStringLiteral("The email line cannot be blank");
+        if (f.email.isEmpty())
+            return QCoreApplication::translate("RuleEdits", "The email line cannot be blank");
         break;
     case ExceptionRuleFields::DomainName:
-        if (f.domain.isEmpty()) return QStringLiteral("The domain line cannot be blank");
+        if (f.domain.isEmpty())
+            return QCoreApplication::translate("RuleEdits", "The domain line cannot be blank");
         break;
     case ExceptionRuleFields::HeaderLine:
-        if (f.text.isEmpty()) return QStringLiteral("The subject line cannot be blank");
+        if (f.text.isEmpty())
+            return QCoreApplication::translate("RuleEdits", "The subject line cannot be blank");
         break;
     }
     return {};

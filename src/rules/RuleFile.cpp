@@ -76,7 +76,8 @@ int RuleList::fromFileBytes(const QByteArray& bytes, const QString& path) {
         }
     }
     if (fileColumns <= 0 || fileRows <= 0 || fileRows > MaxRows)
-        throw EFileError(QStringLiteral("File contains no data or corrupt file %1").arg(path));
+        throw EFileError(
+            TrText::translate("RuleFile", "File contains no data or corrupt file %1").arg(path));
 
     // Columns beyond this list's own are dropped; a file with fewer gains empty ones.
     RuleList loaded(m_kind);
@@ -127,7 +128,7 @@ int RuleList::fromFileBytes(const QByteArray& bytes, const QString& path) {
 int RuleList::loadFromFile(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("File %1 not found").arg(path));
+        throw EFileError(TrText::translate("RuleFile", "File %1 not found").arg(path));
     const QByteArray bytes = f.readAll();
     f.close();
     return fromFileBytes(bytes, path);
@@ -156,5 +157,5 @@ QByteArray RuleList::toFileBytes() const {
 
 void RuleList::saveToFile(const QString& path) const {
     if (!TextFiles::replaceAtomically(path, toFileBytes()))
-        throw EFileError(QStringLiteral("Unable to write to %1").arg(path));
+        throw EFileError(TrText::translate("RuleFile", "Unable to write to %1").arg(path));
 }

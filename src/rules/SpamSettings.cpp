@@ -8,6 +8,13 @@
 #include <algorithm>
 
 namespace {
+// The texts one under the other.
+TrText joinedLines(const QList<TrText>& lines) {
+    TrText out;
+    for (const TrText& line : lines)
+        out = out.isEmpty() ? line : out + QStringLiteral("\n") + line;
+    return out;
+}
 const QString SmallerSection = QStringLiteral("Smaller");
 const QString LargerSection = QStringLiteral("Larger");
 const QString KnownSection = QStringLiteral("Known");
@@ -51,7 +58,7 @@ void SpamSettings::readSettings() {
 
     // Lines a list file holds that are no part of a list: the list loads without
     // them, but its file is kept as it is until the user confirms the settings.
-    QStringList foreign;
+    QList<TrText> foreign;
     const QList<RuleList*> all = lists();
     for (int i = 0; i < all.size(); ++i) {
         RuleList& list = *all[i];
@@ -62,13 +69,14 @@ void SpamSettings::readSettings() {
                 line = list.loadFromFile(path);
             } catch (const EFileError& e) {
                 keepRuleCounts();
-                foreign << e.message();
-                throw EFileError(foreign.join(QLatin1Char('\n')));
+                foreign << e.text();
+                throw EFileError(joinedLines(foreign));
             }
             if (line > 0) {
-                foreign << QStringLiteral("Line %1 of %2 is neither a column width nor a cell: "
-                                          "the file is left as it is until the spam settings "
-                                          "are confirmed")
+                foreign << TrText::translate("SpamSettings",
+                                             "Line %1 of %2 is neither a column width nor a "
+                                             "cell: the file is left as it is until the spam "
+                                             "settings are confirmed")
                                .arg(line)
                                .arg(path);
                 continue;
@@ -83,7 +91,7 @@ void SpamSettings::readSettings() {
     readValues();
     m_valuesWritable = true;
     keepRuleCounts();
-    if (!foreign.isEmpty()) throw EFileError(foreign.join(QLatin1Char('\n')));
+    if (!foreign.isEmpty()) throw EFileError(joinedLines(foreign));
 }
 
 void SpamSettings::readValues() {
@@ -125,16 +133,17 @@ void SpamSettings::writeValues() {
 }
 
 void SpamSettings::Savesettings() {
-    QStringList failures;
+    QList<TrText> failures;
     const QList<const RuleList*> all = std::as_const(*this).lists();
     for (int i = 0; i < all.size(); ++i) {
         if (!m_listWritable[i]) {
             // Rules added to a list whose file could not be read are named once.
             const int rules = rulesIn(*all[i]);
             if (rules > m_knownRules[i])
-                failures << QStringLiteral("The rules added to %1 are not saved: the file could "
-                                           "not be read, so it is left as it is until the spam "
-                                           "settings are confirmed")
+                failures << TrText::translate("SpamSettings",
+                                              "The rules added to %1 are not saved: the file "
+                                              "could not be read, so it is left as it is until "
+                                              "the spam settings are confirmed")
                                 .arg(listPath(*all[i]));
             m_knownRules[i] = rules;
             continue;
@@ -142,17 +151,17 @@ void SpamSettings::Savesettings() {
         try {
             all[i]->saveToFile(listPath(*all[i]));
         } catch (const EFileError& e) {
-            failures << e.message();
+            failures << e.text();
         }
     }
     if (m_valuesWritable) {
         try {
             writeValues();
         } catch (const EFileError& e) {
-            failures << e.message();
+            failures << e.text();
         }
     }
-    if (!failures.isEmpty()) throw EFileError(failures.join(QLatin1Char('\n')));
+    if (!failures.isEmpty()) throw EFileError(joinedLines(failures));
 }
 
 void SpamSettings::bumpUnknown() {

@@ -66,8 +66,8 @@ void Autostart::setEnabled(bool enabled, const QString& program) {
     const QString path = entryPath();
     if (enabled) {
         if (!TextFiles::replaceAtomically(path, entryText(program)))
-            throw EFileError(QStringLiteral("Unable to write to %1").arg(path));
+            throw EFileError(TrText::translate("Autostart", "Unable to write to %1").arg(path));
     } else if (QFile::exists(path) && !QFile::remove(path)) {
-        throw EFileError(QStringLiteral("Unable to remove %1").arg(path));
+        throw EFileError(TrText::translate("Autostart", "Unable to remove %1").arg(path));
     }
 }

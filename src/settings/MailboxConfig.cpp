@@ -5,15 +5,16 @@
 #include "settings/SettingsStore.h"
 #include "settings/StringCipher.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
 const QString Section = QStringLiteral("Server");
 const QString VersionIdent = QStringLiteral("Version161");
 const QString CurrentVersion = QStringLiteral("161");
-const QString ReenterWarning = QStringLiteral("Warning: You will have to re-enter your passwords "
-                                              "for all of your mailboxes!  Sorry for the "
-                                              "inconvenience.");
+const char* const ReenterWarning =
+    QT_TRANSLATE_NOOP("MailboxConfig", "Warning: You will have to re-enter your passwords for all "
+                                       "of your mailboxes!  Sorry for the inconvenience.");
 
 // Empties ident in the tree when it holds something: a write that would change
 // nothing is left out.
@@ -153,10 +154,15 @@ QString runCipher(TActionType action, const QString& input) {
 MailboxProblem CheckMailbox(int n, const MailboxConfig& box) {
     if (!box.Server.isEmpty() && box.UserName.isEmpty())
         return {MailboxProblem::UserName,
-                QStringLiteral("Mailbox %1 has a server %2 but no mailbox").arg(n).arg(box.Server)};
+                QCoreApplication::translate("MailboxConfig",
+                                            "Mailbox %1 has a server %2 but no mailbox")
+                    .arg(n)
+                    .arg(box.Server)};
     if (box.Server.isEmpty() && !box.UserName.isEmpty())
         return {MailboxProblem::Server,
-                QStringLiteral("Mailbox %1 %2 has a blank server").arg(n).arg(box.UserName)};
+                QCoreApplication::translate("MailboxConfig", "Mailbox %1 %2 has a blank server")
+                    .arg(n)
+                    .arg(box.UserName)};
     if (!box.Server.isEmpty() && box.SignIn == MailSignIn::OAuth2) {
         // No password: the token is sent, and only over an encrypted connection.
         OAuth2Settings settings = box.OAuth2;
@@ -165,22 +171,28 @@ MailboxProblem CheckMailbox(int n, const MailboxConfig& box) {
             settings.ClientSecret = QStringLiteral("(kept)");
         if (const QString missing = settings.missing(); !missing.isEmpty())
             return {MailboxProblem::SignIn,
-                    QStringLiteral("Mailbox %1 - the OAuth2 sign-in is incomplete. %2")
+                    QCoreApplication::translate("MailboxConfig",
+                                                "Mailbox %1 - the OAuth2 sign-in is incomplete. %2")
                         .arg(n)
                         .arg(missing)};
         if (const QString unsafe = settings.unsafeAddress(); !unsafe.isEmpty())
-            return {MailboxProblem::SignIn, QStringLiteral("Mailbox %1 - %2").arg(n).arg(unsafe)};
+            return {
+                MailboxProblem::SignIn,
+                QCoreApplication::translate("MailboxConfig", "Mailbox %1 - %2").arg(n).arg(unsafe)};
         if (!MailboxConfig::alwaysEncrypted(box.Server, box.Security, box.Protocol))
             return {MailboxProblem::SignIn,
-                    QStringLiteral("Mailbox %1 - OAuth2 is sent only over an encrypted "
-                                   "connection: choose \"TLS\" or \"STARTTLS required\" as "
-                                   "its security")
+                    QCoreApplication::translate("MailboxConfig",
+                                                "Mailbox %1 - OAuth2 is sent only over an "
+                                                "encrypted connection: choose \"TLS\" or "
+                                                "\"STARTTLS required\" as its security")
                         .arg(n)};
         return {};
     }
     if (!box.Server.isEmpty() && box.Password.isEmpty())
-        return {MailboxProblem::Password,
-                QStringLiteral("Mailbox %1 - there is no password set").arg(n)};
+        return {
+            MailboxProblem::Password,
+            QCoreApplication::translate("MailboxConfig", "Mailbox %1 - there is no password set")
+                .arg(n)};
     return {};
 }
 
@@ -394,7 +406,8 @@ std::optional<RemotePOPLoad> LoadRemotePOPSettings(int n, Prompter& prompter, Se
 
     tree.WriteString(Section, VersionIdent, CurrentVersion);
     if (!storedPassword.isEmpty()) {
-        prompter.message(ReenterWarning, Prompter::Icon::Warning, Prompter::Buttons::Ok);
+        prompter.message(QCoreApplication::translate("MailboxConfig", ReenterWarning),
+                         Prompter::Icon::Warning, Prompter::Buttons::Ok);
         for (int i = 1; i <= MailboxConfig::Count; ++i)
             tree.WriteString(Section, MailboxConfig::passwordIdent(i), QString());
     }

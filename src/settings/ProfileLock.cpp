@@ -2,6 +2,7 @@
 
 #include "settings/AppPaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -18,7 +19,8 @@ QString ProfileLock::lockFilePath() {
 }
 
 QString ProfileLock::busyText() {
-    return QStringLiteral("Quillmere is already running for this profile");
+    return QCoreApplication::translate("ProfileLock",
+                                       "Quillmere is already running for this profile");
 }
 
 bool ProfileLock::tryLock() {

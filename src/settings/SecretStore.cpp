@@ -48,16 +48,17 @@ QString keyringService() {
 }
 
 // What an ident holds, for messages: "the password of mailbox 3".
-QString describe(const QString& ident) {
+TrText describe(const QString& ident) {
     static const QRegularExpression pattern(
         QStringLiteral("^(Passwd|OAuth2Tokens|OAuth2Secret)(\\d+)$"));
     const QRegularExpressionMatch m = pattern.match(ident);
-    if (!m.hasMatch()) return QStringLiteral("the secret \"%1\"").arg(ident);
-    const QString what = m.captured(1) == QLatin1String("Passwd") ? QStringLiteral("password")
-                         : m.captured(1) == QLatin1String("OAuth2Tokens")
-                             ? QStringLiteral("sign-in tokens")
-                             : QStringLiteral("client secret");
-    return QStringLiteral("the %1 of mailbox %2").arg(what, m.captured(2));
+    if (!m.hasMatch()) return TrText::translate("SecretStore", "the secret \"%1\"").arg(ident);
+    const TrText what = m.captured(1) == QLatin1String("Passwd")
+                            ? TrText::translate("SecretStore", "the password of mailbox %1")
+                        : m.captured(1) == QLatin1String("OAuth2Tokens")
+                            ? TrText::translate("SecretStore", "the sign-in tokens of mailbox %1")
+                            : TrText::translate("SecretStore", "the client secret of mailbox %1");
+    return what.arg(m.captured(2));
 }
 
 // Whether the default collection is locked; false when the keyring cannot say
@@ -81,9 +82,10 @@ bool defaultCollectionLocked() {
 
 void refuseWhenLocked(const QString& ident, SecretAccess access) {
     if (access == SecretAccess::NeverPrompt && defaultCollectionLocked())
-        throw ESecretStoreError(QStringLiteral("The desktop keyring is locked, so %1 could not be "
-                                               "read; unlock it and check again")
-                                    .arg(describe(ident)));
+        throw ESecretStoreError(
+            TrText::translate("SecretStore", "The desktop keyring is locked, so %1 could not be "
+                                             "read; unlock it and check again")
+                .arg(describe(ident)));
 }
 
 // A keyring job owned by the caller while it runs and once it finished; one
@@ -127,12 +129,19 @@ private:
     bool m_finished = false;
 };
 
-[[noreturn]] void failJob(const QString& doing, const QString& ident, const QString& why) {
-    throw ESecretStoreError(
-        QStringLiteral("The desktop keyring could not %1 %2: %3").arg(doing, describe(ident), why));
+enum class Doing { Read, Store, Remove };
+
+[[noreturn]] void failJob(Doing doing, const QString& ident, const TrText& why) {
+    const TrText text =
+        doing == Doing::Read
+            ? TrText::translate("SecretStore", "The desktop keyring could not read %1: %2")
+        : doing == Doing::Store
+            ? TrText::translate("SecretStore", "The desktop keyring could not store %1: %2")
+            : TrText::translate("SecretStore", "The desktop keyring could not remove %1: %2");
+    throw ESecretStoreError(text.arg(describe(ident), why));
 }
 
-const QString NoAnswer = QStringLiteral("it did not answer in time");
+const char* const NoAnswer = QT_TRANSLATE_NOOP("SecretStore", "it did not answer in time");
 } // namespace
 
 SecretStore::Backend SecretStore::backend() {
@@ -166,10 +175,10 @@ std::optional<QString> SecretStore::read(const QString& ident, SecretAccess acce
         return inTree;
     refuseWhenLocked(ident, access);
     JobHandle<QKeychain::ReadPasswordJob> job(ident);
-    if (!job.run(access)) failJob(QStringLiteral("read"), ident, NoAnswer);
+    if (!job.run(access)) failJob(Doing::Read, ident, TrText::translate("SecretStore", NoAnswer));
     if (job->error() == QKeychain::EntryNotFound) return std::nullopt;
     if (job->error() != QKeychain::NoError)
-        failJob(QStringLiteral("read"), ident, job->errorString());
+        failJob(Doing::Read, ident, TrText::plain(job->errorString()));
     const QString secret = job->textData();
     if (secret.isEmpty()) return std::nullopt;
     return secret;
@@ -186,9 +195,10 @@ void SecretStore::write(const QString& ident, const QString& secret) {
     }
     JobHandle<QKeychain::WritePasswordJob> job(ident);
     job->setTextData(secret);
-    if (!job.run(SecretAccess::MayPrompt)) failJob(QStringLiteral("store"), ident, NoAnswer);
+    if (!job.run(SecretAccess::MayPrompt))
+        failJob(Doing::Store, ident, TrText::translate("SecretStore", NoAnswer));
     if (job->error() != QKeychain::NoError)
-        failJob(QStringLiteral("store"), ident, job->errorString());
+        failJob(Doing::Store, ident, TrText::plain(job->errorString()));
 }
 
 void SecretStore::remove(const QString& ident) {
@@ -199,9 +209,10 @@ void SecretStore::remove(const QString& ident) {
         return;
     }
     JobHandle<QKeychain::DeletePasswordJob> job(ident);
-    if (!job.run(SecretAccess::MayPrompt)) failJob(QStringLiteral("remove"), ident, NoAnswer);
+    if (!job.run(SecretAccess::MayPrompt))
+        failJob(Doing::Remove, ident, TrText::translate("SecretStore", NoAnswer));
     if (job->error() != QKeychain::NoError && job->error() != QKeychain::EntryNotFound)
-        failJob(QStringLiteral("remove"), ident, job->errorString());
+        failJob(Doing::Remove, ident, TrText::plain(job->errorString()));
 }
 
 bool SecretStore::inTree(const QString& ident) {
@@ -220,7 +231,7 @@ QString SecretStore::moveIntoKeyring(const QString& ident, SecretAccess access) 
         // Only now that the keyring holds it is the tree's copy removed.
         SettingsStore::tree().WriteString(Section, ident, {});
     } catch (const Exception& e) {
-        QString what = describe(ident);
+        QString what = describe(ident).english();
         what[0] = what[0].toUpper();
         return QStringLiteral("%1 stays in the settings file (enciphered), as the desktop keyring "
                               "did not take it: %2")

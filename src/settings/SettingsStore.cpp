@@ -90,7 +90,9 @@ std::optional<QString> SettingsGroup::readRaw(const QString& section, const QStr
     if (!raw) return std::nullopt;
     if (m_kind == SettingsStore::Kind::Ini) return iniValue(*raw);
     const std::optional<QString> value = unescapeTreeValue(*raw);
-    if (!value) throw EFileError(QStringLiteral("Invalid data type for '%1'").arg(ident));
+    if (!value)
+        throw EFileError(
+            TrText::translate("SettingsStore", "Invalid data type for '%1'").arg(ident));
     return value;
 }
 
@@ -116,10 +118,11 @@ bool SettingsGroup::hasSection(const QString& section) const {
 void SettingsGroup::failWrite(const QString& section, const QString& ident,
                               bool sectionExisted) const {
     if (m_kind == SettingsStore::Kind::Ini)
-        throw EFileError(QStringLiteral("Unable to write to %1").arg(m_path));
+        throw EFileError(TrText::translate("SettingsStore", "Unable to write to %1").arg(m_path));
     if (!sectionExisted)
-        throw EFileError(QStringLiteral("Failed to create key %1 [%2]").arg(m_path, section));
-    throw EFileError(QStringLiteral("Failed to set data for '%1'").arg(ident));
+        throw EFileError(TrText::translate("SettingsStore", "Failed to create key %1 [%2]")
+                             .arg(m_path, section));
+    throw EFileError(TrText::translate("SettingsStore", "Failed to set data for '%1'").arg(ident));
 }
 
 void SettingsGroup::WriteString(const QString& section, const QString& ident,
@@ -150,8 +153,9 @@ void SettingsGroup::WriteBool(const QString& section, const QString& ident, bool
 void SettingsGroup::commit() {
     if (!m_changed) return;
     if (!m_problem.isEmpty())
-        throw EFileError(QStringLiteral("Unable to write to %1: it cannot be read (%2), so it "
-                                        "is left as it is")
+        throw EFileError(TrText::translate("SettingsStore",
+                                           "Unable to write to %1: it cannot be read (%2), so it "
+                                           "is left as it is")
                              .arg(m_path, m_problem));
     const bool ok =
         m_kind == SettingsStore::Kind::Tree

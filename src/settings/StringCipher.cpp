@@ -34,7 +34,8 @@ int hexPair(const QString& text, qsizetype at) {
     const int hi = at < text.size() ? hexDigit(text[at]) : -1;
     const int lo = at + 1 < text.size() ? hexDigit(text[at + 1]) : -1;
     if (hi < 0 || lo < 0)
-        throw EConvertError(QStringLiteral("An enciphered password is not hexadecimal text"));
+        throw EConvertError(
+            TrText::translate("StringCipher", "An enciphered password is not hexadecimal text"));
     return hi * 16 + lo;
 }
 

@@ -147,7 +147,8 @@ void TagRas::Dial() {
         }
     }
     if (profilePath.isEmpty())
-        throw ERASError(QStringLiteral("The connection %1 does not exist").arg(m_serviceName));
+        throw ERASError(
+            TrText::translate("Exception", "The connection %1 does not exist").arg(m_serviceName));
 
     m_dialled = true;
     m_handle.clear();

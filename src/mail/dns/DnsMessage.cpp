@@ -12,7 +12,8 @@ constexpr int MaxNameBytes = 255;
 constexpr int MaxLabelBytes = 63;
 
 [[noreturn]] void malformed(const char* what) {
-    throw EResolverError(QStringLiteral("Malformed response: ") + QLatin1String(what));
+    throw EResolverError(TrText::translate("Exception", "Malformed response: ") +
+                         QLatin1String(what));
 }
 
 void appendWord(QByteArray& out, quint16 value) {
@@ -94,9 +95,9 @@ private:
     int m_pos = 0;
 };
 
-QString rcodeText(int rcode) {
+TrText rcodeText(int rcode) {
     if (rcode >= 1 && rcode <= 5) return LibraryText(57016 + rcode);
-    return QStringLiteral("Domain server Error #%1").arg(rcode);
+    return TrText::translate("Exception", "Domain server Error #%1").arg(rcode);
 }
 
 TDnsHeader readHeader(TDnsReader& in) {
@@ -135,7 +136,7 @@ TAnswerRec readAnswer(TDnsReader& in) {
 
 QByteArray EncodeDomainName(const QString& domain) {
     if (domain.isEmpty() || domain == QLatin1String("."))
-        throw EResolverError(QStringLiteral("No domain name to look up"));
+        throw EResolverError(TrText::translate("Exception", "No domain name to look up"));
     QStringList labels = domain.split(QLatin1Char('.'));
     if (labels.size() > 1 && labels.last().isEmpty())
         labels.removeLast(); // "example.com." names the same domain
@@ -143,7 +144,8 @@ QByteArray EncodeDomainName(const QString& domain) {
     for (const QString& label : labels) {
         if (label.isEmpty())
             throw EResolverError(
-                QStringLiteral("The domain name \"%1\" has an empty label").arg(domain));
+                TrText::translate("Exception", "The domain name \"%1\" has an empty label")
+                    .arg(domain));
         const bool ascii =
             std::all_of(label.cbegin(), label.cend(), [](QChar c) { return c.unicode() < 0x80; });
         QByteArray bytes = ascii ? label.toLatin1() : QUrl::toAce(label);
@@ -151,7 +153,8 @@ QByteArray EncodeDomainName(const QString& domain) {
             bytes = label.toUtf8(); // not a valid international label: sent as it is
         if (bytes.size() > MaxLabelBytes)
             throw EResolverError(
-                QStringLiteral("The domain name \"%1\" has a label longer than 63 bytes")
+                TrText::translate("Exception",
+                                  "The domain name \"%1\" has a label longer than 63 bytes")
                     .arg(domain));
         out.append(char(bytes.size()));
         out.append(bytes);
@@ -159,7 +162,8 @@ QByteArray EncodeDomainName(const QString& domain) {
     out.append('\0');
     if (out.size() > MaxNameBytes)
         throw EResolverError(
-            QStringLiteral("The domain name \"%1\" is longer than 255 bytes").arg(domain));
+            TrText::translate("Exception", "The domain name \"%1\" is longer than 255 bytes")
+                .arg(domain));
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "mail/Exceptions.h"
 #include "mail/dns/DnsMessage.h"
+#include "mail/transport/SocketErrors.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -121,7 +122,8 @@ void TmsMXResolver::open(QUdpSocket& socket) {
     QHostAddress server;
     if (!isIPv4(DNSAddress, &server))
         throw ESocketError(
-            QStringLiteral("The DNS server address \"%1\" is not a dotted IPv4 address")
+            TrText::translate("Exception",
+                              "The DNS server address \"%1\" is not a dotted IPv4 address")
                 .arg(DNSAddress));
     connect(&socket, &QAbstractSocket::errorOccurred, this, [this] { m_socketFailed = true; });
     // A UDP connect only records the peer: it completes at once, and from then
@@ -153,7 +155,7 @@ QByteArray TmsMXResolver::receive(QUdpSocket& socket) {
             }
         }
         if (m_socketFailed) raiseSocketError(socket);
-        if (const int code = takeNetworkError(socket)) throw ESocketError(qt_error_string(code));
+        if (const int code = takeNetworkError(socket)) throw ESocketError(SystemErrorText(code));
         if (m_counter.TimedOut) throw ETimedOutError(LibraryText(57000));
         if (m_canceled) throw ECanceledError(LibraryText(57001));
 
@@ -176,7 +178,8 @@ void TmsMXResolver::close(QUdpSocket& socket) {
 }
 
 void TmsMXResolver::raiseSocketError(const QUdpSocket& socket) {
-    QString text = socket.errorString();
-    if (text.isEmpty()) text = QStringLiteral("Error #%1").arg(int(socket.error()));
-    throw ESocketError(text);
+    const QString text = socket.errorString();
+    if (text.isEmpty())
+        throw ESocketError(TrText::translate("Exception", "Error #%1").arg(int(socket.error())));
+    throw ESocketError(QtText(text));
 }

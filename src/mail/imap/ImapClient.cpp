@@ -73,16 +73,16 @@ QByteArray ImapClient::folderName() const {
     return encodeFolderName(folder.isEmpty() ? QStringLiteral("INBOX") : folder);
 }
 
-void ImapClient::raise(const QString& text) {
-    QString t = text;
+void ImapClient::raise(const TrText& text) {
+    QString t = text.english();
     if (m_imap.OnError) m_imap.OnError(&m_imap, t);
-    throw ESocketError(t);
+    throw ESocketError(Reworded(text, t));
 }
 
 void ImapClient::list() {
     closeOnFailure([this] {
         forget();
-        m_note.clear();
+        m_note = TrText();
         m_imap.Connect();
         m_imap.setLiteralLimit(ImapConnection::HeaderLimit);
         if (m_listener) m_listener->listing();
@@ -307,9 +307,10 @@ void ImapClient::openListedFolder(bool writable) {
         m_imap.completeSelect(m_imap.sendSelect(m_listedFolder, writable, false));
     // The UIDs name the messages listed only while the folder keeps its UIDVALIDITY.
     if (m_imap.selected().uidValidity != m_uidValidity)
-        raise(QStringLiteral("IDs are different: the folder %1 was made anew on the server since "
-                             "it was checked (its UIDVALIDITY changed), so nothing was changed "
-                             "there. Check the mailbox again.")
+        raise(TrText::translate(
+                  "Exception", "IDs are different: the folder %1 was made anew on the server since "
+                               "it was checked (its UIDVALIDITY changed), so nothing was changed "
+                               "there. Check the mailbox again.")
                   .arg(decodeFolderName(m_listedFolder)));
 }
 
@@ -317,7 +318,7 @@ QByteArray ImapClient::fetch(int index) {
     if (index < 0 || index >= count()) return {};
     QByteArray body;
     closeOnFailure([this, index, &body] {
-        m_note.clear();
+        m_note = TrText();
         openListedFolder(false);
         if (m_listener) m_listener->transferring();
         if (m_listener) m_listener->fetching(index);
@@ -331,8 +332,9 @@ QByteArray ImapClient::fetch(int index) {
                    });
         m_imap.setLiteralLimit(ImapConnection::HeaderLimit);
         if (!got)
-            raise(QStringLiteral("Message %1 is no longer in %2 on the server. Check the mailbox "
-                                 "again.")
+            raise(TrText::translate(
+                      "Exception", "Message %1 is no longer in %2 on the server. Check the mailbox "
+                                   "again.")
                       .arg(index + 1)
                       .arg(decodeFolderName(m_listedFolder)));
         body = *got;
@@ -382,7 +384,7 @@ void ImapClient::announce(const QList<quint32>& batch, const QList<quint32>& don
 }
 
 void ImapClient::remove(const QList<int>& indexes) {
-    m_note.clear();
+    m_note = TrText();
     QList<quint32> uids;
     for (int i : indexes)
         if (i >= 0 && i < count() && !uids.contains(uidOf(i))) uids << uidOf(i);
@@ -421,8 +423,10 @@ void ImapClient::moveAll(const QList<quint32>& uids, const QByteArray& junk) {
                                           step, copyUid, false);
         copyUid(r);
         if (!r.ok()) {
-            m_note = QStringLiteral("The server refused to move messages into the folder %1: %2")
-                         .arg(m_junkName, QString::fromUtf8(r.summary()));
+            m_note =
+                TrText::translate("Exception",
+                                  "The server refused to move messages into the folder %1: %2")
+                    .arg(TrText::plain(m_junkName), TrText::plain(QString::fromUtf8(r.summary())));
             announce(batch, {});
             continue;
         }
@@ -452,9 +456,11 @@ void ImapClient::copyAndFlag(const QList<quint32>& uids, const QByteArray& junk)
                 m_imap.run("UID COPY " + uidSetText(batch) + ' ' + imapQuoted(junk),
                            QStringLiteral("UID COPY"), {}, false);
             if (!r.ok()) {
-                m_note = QStringLiteral("The server refused to copy messages into the folder "
-                                        "%1: %2")
-                             .arg(m_junkName, QString::fromUtf8(r.summary()));
+                m_note = TrText::translate("Exception",
+                                           "The server refused to copy messages into the folder "
+                                           "%1: %2")
+                             .arg(TrText::plain(m_junkName),
+                                  TrText::plain(QString::fromUtf8(r.summary())));
                 announce(batch, {});
                 continue;
             }
@@ -474,8 +480,9 @@ void ImapClient::copyAndFlag(const QList<quint32>& uids, const QByteArray& junk)
             m_imap.run("UID STORE " + uidSetText(taken) + " +FLAGS.SILENT (\\Deleted)",
                        QStringLiteral("UID STORE"), {}, false);
         if (!r.ok()) {
-            m_note = QStringLiteral("The server refused to flag messages as deleted: %1")
-                         .arg(QString::fromUtf8(r.summary()));
+            m_note =
+                TrText::translate("Exception", "The server refused to flag messages as deleted: %1")
+                    .arg(QString::fromUtf8(r.summary()));
             announce(batch, {});
             continue;
         }
@@ -489,25 +496,37 @@ void ImapClient::copyAndFlag(const QList<quint32>& uids, const QByteArray& junk)
             const ImapResponse r = m_imap.run("UID EXPUNGE " + uidSetText(batch),
                                               QStringLiteral("UID EXPUNGE"), {}, false);
             if (!r.ok())
-                m_note = QStringLiteral("The server did not expunge the messages flagged as "
-                                        "deleted, so they stay in %1 until your mail program "
-                                        "expunges it: %2")
-                             .arg(folder, QString::fromUtf8(r.summary()));
+                m_note =
+                    TrText::translate("Exception",
+                                      "The server did not expunge the messages flagged as "
+                                      "deleted, so they stay in %1 until your mail program "
+                                      "expunges it: %2")
+                        .arg(TrText::plain(folder), TrText::plain(QString::fromUtf8(r.summary())));
         }
     } else if (others.isEmpty()) {
         m_imap.run("EXPUNGE");
     } else {
-        m_note = QStringLiteral("%1 message(s) were %2flagged as deleted, but stay in %3 until "
-                                "your mail program expunges it: this server cannot expunge single "
-                                "messages (it does not offer UIDPLUS), and %4 other message(s) "
-                                "there are flagged as deleted too, which expunging now would "
-                                "remove.")
-                     .arg(flagged.size())
-                     .arg(junk.isEmpty()
-                              ? QString()
-                              : QStringLiteral("copied into the folder %1 and ").arg(m_junkName))
-                     .arg(folder)
-                     .arg(others.size());
+        m_note = junk.isEmpty()
+                     ? TrText::translate("Exception",
+                                         "%1 message(s) were flagged as deleted, but stay in %2 "
+                                         "until your mail program expunges it: this server cannot "
+                                         "expunge single messages (it does not offer UIDPLUS), and "
+                                         "%3 other message(s) there are flagged as deleted too, "
+                                         "which expunging now would remove.")
+                           .arg(flagged.size())
+                           .arg(folder)
+                           .arg(others.size())
+                     : TrText::translate("Exception",
+                                         "%1 message(s) were copied into the folder %2 and flagged "
+                                         "as deleted, but stay in %3 until your mail program "
+                                         "expunges it: this server cannot expunge single messages "
+                                         "(it does not offer UIDPLUS), and %4 other message(s) "
+                                         "there are flagged as deleted too, which expunging now "
+                                         "would remove.")
+                           .arg(flagged.size())
+                           .arg(m_junkName)
+                           .arg(folder)
+                           .arg(others.size());
     }
 }
 
@@ -557,8 +576,9 @@ QByteArray ImapClient::findJunkFolder() {
         m_junkName = decodeFolderName(m_junk);
     }
     if (m_junk == m_listedFolder)
-        raise(QStringLiteral("The folder checked, %1, is the Junk folder itself: choose another "
-                             "Junk folder or \"Delete\" as the spam action.")
+        raise(TrText::translate("Exception",
+                                "The folder checked, %1, is the Junk folder itself: choose another "
+                                "Junk folder or \"Delete\" as the spam action.")
                   .arg(m_junkName));
     return m_junk;
 }

@@ -54,7 +54,8 @@ public:
 
     QByteArray fetch(int index) override;
     void remove(const QList<int>& indexes) override;
-    QString removalNote() const override { return m_note; }
+    QString removalNote() const override { return m_note.english(); }
+    TrText removalNoteText() const override { return m_note; }
     void signOff() override;
     void cancel() override { m_imap.Cancel(); }
 
@@ -111,7 +112,7 @@ private:
     void copyAndFlag(const QList<quint32>& uids, const QByteArray& junk);
     // Announces every uid in done as removed, the others of batch as refused.
     void announce(const QList<quint32>& batch, const QList<quint32>& done);
-    [[noreturn]] void raise(const QString& text);
+    [[noreturn]] void raise(const TrText& text);
 
     ImapConnection m_imap;
     MailAccount m_account;
@@ -124,6 +125,6 @@ private:
     QByteArray m_listedFolder;
     QByteArray m_junk; // the Junk folder found on this connection
     QString m_junkName;
-    QString m_note;
+    TrText m_note;
     QHash<quint32, int> m_indexOf; // UID -> index of the listing
 };

@@ -44,9 +44,11 @@ void ImapConnection::Open() {
     if (UserName.isEmpty()) RaiseSocketError(57103);
     if (SignIn == MailSignIn::OAuth2) {
         if (!OnAccessToken) {
-            QString text = QStringLiteral("No OAuth2 sign-in is set up for this mailbox");
+            const TrText tr =
+                TrText::translate("Exception", "No OAuth2 sign-in is set up for this mailbox");
+            QString text = tr.english();
             if (OnError) OnError(this, text);
-            throw ESocketError(text);
+            throw ESocketError(Reworded(tr, text));
         }
     } else if (Password.isEmpty()) {
         RaiseSocketError(57104);
@@ -60,12 +62,13 @@ bool ImapConnection::offers(QByteArrayView cap) const {
 }
 
 void ImapConnection::expectReplyTo(const QString& step) {
-    setAwaiting(QStringLiteral("the reply to ") + step);
+    setAwaiting(TrText::translate("Exception", "the reply to %1").arg(step));
 }
 
-QString ImapConnection::failure(const ImapResponse& response, const QString& step) const {
-    return QString::fromUtf8(response.summary()) + QStringLiteral(" (the reply to ") + step +
-           QLatin1Char(')');
+TrText ImapConnection::failure(const ImapResponse& response, const QString& step) const {
+    return TrText::translate("Exception", "%1 (%2)")
+        .arg(TrText::plain(QString::fromUtf8(response.summary())),
+             TrText::translate("Exception", "the reply to %1").arg(step));
 }
 
 QByteArray ImapConnection::send(const QByteArray& command, const QString& step, bool queue) {
@@ -96,12 +99,14 @@ ImapResponse ImapConnection::readResponse() {
                 if (r.code.name == "HIGHESTMODSEQ" && r.code.number())
                     m_selected.highestModSeq = *r.code.number();
                 if (r.status == ImapResponse::Status::Bye && !m_loggingOut) {
-                    QString text = QStringLiteral("The server ended the session (%1) while "
-                                                  "waiting for %2")
-                                       .arg(QString::fromUtf8(r.summary()), awaiting());
+                    const TrText tr =
+                        TrText::translate("Exception",
+                                          "The server ended the session (%1) while waiting for %2")
+                            .arg(TrText::plain(QString::fromUtf8(r.summary())), awaiting());
+                    QString text = tr.english();
                     if (OnError) OnError(this, text);
                     Close();
-                    throw ESocketError(text);
+                    throw ESocketError(Reworded(tr, text));
                 }
             }
             LastReply = QString::fromUtf8(r.summary());
@@ -123,15 +128,17 @@ ImapResponse ImapConnection::complete(const QByteArray& tag, const QString& step
         ImapResponse r = readResponse();
         if (r.kind == ImapResponse::Kind::Tagged) {
             if (r.tag != tag)
-                throw EServerError(QStringLiteral("The server answered a command it was not "
-                                                  "sent: ") +
+                throw EServerError(TrText::translate("Exception",
+                                                     "The server answered a command it was not "
+                                                     "sent: ") +
                                    failure(r, step));
             if (okOnly && !r.ok()) throw EServerError(failure(r, step));
             return r;
         }
         if (r.kind == ImapResponse::Kind::Continuation)
-            throw EServerError(QStringLiteral("The server asks for more of a command that is "
-                                              "complete: ") +
+            throw EServerError(TrText::translate("Exception",
+                                                 "The server asks for more of a command that is "
+                                                 "complete: ") +
                                failure(r, step));
         if (untagged) untagged(r);
     }
@@ -181,21 +188,23 @@ void ImapConnection::askCapabilities() {
 void ImapConnection::Login() {
     closeOnFailure([this] {
         ResetState();
-        setAwaiting(QStringLiteral("the greeting"));
+        setAwaiting(TrText::translate("Exception", "the greeting"));
         ConnectSocket();
         const ImapResponse greeting = readResponse();
         if (greeting.kind != ImapResponse::Kind::Untagged ||
             (greeting.status != ImapResponse::Status::Ok &&
              greeting.status != ImapResponse::Status::PreAuth))
-            throw EServerError(QStringLiteral("The server's greeting is no IMAP greeting: ") +
-                               QString::fromUtf8(greeting.summary()));
+            throw EServerError(
+                TrText::translate("Exception", "The server's greeting is no IMAP greeting: ") +
+                QString::fromUtf8(greeting.summary()));
         const bool signedIn = greeting.status == ImapResponse::Status::PreAuth;
         if (!IsSecure()) {
             // Signed in before anything could be protected: only when the
             // mailbox does not ask for protection.
             if (signedIn && Security == MailSecurity::StartTlsRequired)
-                refuseSignIn(QStringLiteral("The server signed in without STARTTLS, which this "
-                                            "mailbox requires"));
+                refuseSignIn(TrText::translate("Exception",
+                                               "The server signed in without STARTTLS, which this "
+                                               "mailbox requires"));
             if (!signedIn) negotiateTls();
         }
         if (signedIn) return;
@@ -217,18 +226,20 @@ void ImapConnection::negotiateTls() {
     if (!m_capabilitiesKnown) askCapabilities();
     if (!offers("STARTTLS")) {
         if (required)
-            refuseSignIn(QStringLiteral("The server does not offer STARTTLS, which this mailbox "
-                                        "requires"));
+            refuseSignIn(TrText::translate("Exception",
+                                           "The server does not offer STARTTLS, which this mailbox "
+                                           "requires"));
         return;
     }
     const ImapResponse r = run("STARTTLS", QString(), {}, false);
     if (!r.ok()) {
         const QString reply = QString::fromUtf8(r.summary());
-        refuseSignIn(required ? QStringLiteral("The server refused STARTTLS, which this mailbox "
-                                               "requires: ") +
-                                    reply
-                              : QStringLiteral("The server refused STARTTLS, which it offered: ") +
-                                    reply);
+        refuseSignIn((required
+                          ? TrText::translate("Exception", "The server refused STARTTLS, "
+                                                           "which this mailbox requires: %1")
+                          : TrText::translate("Exception", "The server refused STARTTLS, which it "
+                                                           "offered: %1"))
+                         .arg(reply));
     }
     // Nothing received before the handshake counts, the capabilities least of all.
     m_reader.clear();
@@ -240,8 +251,9 @@ void ImapConnection::negotiateTls() {
 
 void ImapConnection::login() {
     if (offers("LOGINDISABLED"))
-        refuseSignIn(QStringLiteral("The server does not accept a password on this connection "
-                                    "(LOGINDISABLED)"));
+        refuseSignIn(TrText::translate("Exception",
+                                       "The server does not accept a password on this connection "
+                                       "(LOGINDISABLED)"));
     const QList<Piece> pieces = {
         {"LOGIN ", false}, astring(UserName.toUtf8()), {" ", false}, astring(Password.toUtf8())};
     const QString step = QStringLiteral("LOGIN"); // the user name and password are never shown
@@ -278,24 +290,29 @@ void ImapConnection::login() {
 // once and tried again in the same session.
 void ImapConnection::authenticateOAuth2() {
     if (!IsSecure())
-        refuseSignIn(QStringLiteral("OAuth2 is only sent over an encrypted connection, and this "
-                                    "one is not encrypted"));
+        refuseSignIn(TrText::translate("Exception",
+                                       "OAuth2 is only sent over an encrypted connection, and this "
+                                       "one is not encrypted"));
     QByteArray mechanism;
     if (offers("AUTH=OAUTHBEARER"))
         mechanism = "OAUTHBEARER";
     else if (offers("AUTH=XOAUTH2"))
         mechanism = "XOAUTH2";
     else
-        refuseSignIn(QStringLiteral("The server does not offer OAuth2 sign-in (OAUTHBEARER or "
-                                    "XOAUTH2)"));
+        refuseSignIn(TrText::translate("Exception",
+                                       "The server does not offer OAuth2 sign-in (OAUTHBEARER or "
+                                       "XOAUTH2)"));
     QString challenge;
     if (sendSaslToken(mechanism, OnAccessToken(false), &challenge)) return;
     const QString first = LastReply;
     if (Connected() && sendSaslToken(mechanism, OnAccessToken(true), &challenge)) return;
     QString text = LastReply.isEmpty() ? first : LastReply;
     if (!challenge.isEmpty()) text += QStringLiteral(" (") + challenge + QLatin1Char(')');
-    throw EServerError(text + QStringLiteral(" (the reply to AUTHENTICATE ") +
-                       QString::fromLatin1(mechanism) + QLatin1Char(')'));
+    throw EServerError(
+        TrText::translate("Exception", "%1 (%2)")
+            .arg(TrText::plain(text),
+                 TrText::translate("Exception", "the reply to %1")
+                     .arg(QStringLiteral("AUTHENTICATE ") + QString::fromLatin1(mechanism))));
 }
 
 bool ImapConnection::sendSaslToken(const QByteArray& mechanism, const QString& token,

@@ -20,7 +20,6 @@ class ImapConnection : public TmsMailBase {
 public:
     explicit ImapConnection(QObject* parent = nullptr);
 
-
     // A folder as SELECT or EXAMINE left it.
     struct Folder {
         QByteArray name;       // as sent (modified UTF-7)
@@ -74,7 +73,7 @@ public:
     bool hasSelected() const { return !m_selected.name.isEmpty(); }
 
     // What a failed response and the step it answered read like.
-    QString failure(const ImapResponse& response, const QString& step) const;
+    TrText failure(const ImapResponse& response, const QString& step) const;
 
     // For the IDLE watcher: the reader takes bytes that arrived outside a wait.
     ImapReader& reader() { return m_reader; }

@@ -134,7 +134,8 @@ void ImapIdle::readSome() {
     }
     if ((m_state == State::Starting || m_state == State::Idling || m_state == State::Ending) &&
         (m_imap.PeerClosed || m_imap.AsyncError || !m_imap.Connected()))
-        drop(m_imap.AsyncErrorText.isEmpty() ? LibraryText(57022) : m_imap.AsyncErrorText);
+        drop(m_imap.AsyncErrorText.isEmpty() ? LibraryText(57022).english()
+                                             : m_imap.AsyncErrorText);
 }
 
 void ImapIdle::handle(const ImapResponse& r) {

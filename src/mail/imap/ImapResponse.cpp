@@ -24,7 +24,7 @@ std::optional<quint64> digitsValue(QByteArrayView digits) {
     QByteArray line = bytes.first(lf < 0 ? bytes.size() : lf).toByteArray().left(120);
     for (char& c : line)
         if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
-    throw EServerError(QStringLiteral("The server's reply cannot be read (%1): %2")
+    throw EServerError(TrText::translate("Exception", "The server's reply cannot be read (%1): %2")
                            .arg(why, QString::fromLatin1(line.trimmed())));
 }
 
@@ -383,8 +383,9 @@ bool ImapReader::next(ImapResponse& response) {
             announcedLiteral(QByteArrayView(m_buffer).sliced(m_lineStart, lf - m_lineStart));
         if (literal >= 0) {
             if (literal > m_literalLimit)
-                throw EServerError(QStringLiteral("The server's reply is larger than %1 bytes")
-                                       .arg(m_literalLimit));
+                throw EServerError(
+                    TrText::translate("Exception", "The server's reply is larger than %1 bytes")
+                        .arg(m_literalLimit));
             m_literalEnd = lf + 1 + qsizetype(literal);
             continue;
         }

@@ -20,12 +20,12 @@ void TmsCustomMessage::LoadFromFile(const QString& FileName) {
     Clear();
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(
-            QStringLiteral("Cannot open \"%1\": %2").arg(FileName, file.errorString()));
+        throw EFileError(TrText::translate("Exception", "Cannot open \"%1\": %2")
+                             .arg(FileName, file.errorString()));
     const QByteArray raw = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw EFileError(
-            QStringLiteral("Cannot read \"%1\": %2").arg(FileName, file.errorString()));
+        throw EFileError(TrText::translate("Exception", "Cannot read \"%1\": %2")
+                             .arg(FileName, file.errorString()));
     TmsMessageDecoder(*this, raw).Decode();
 }
 

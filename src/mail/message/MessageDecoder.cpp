@@ -46,7 +46,7 @@ template <class Step> auto attachmentStep(Step&& step) {
     } catch (const EMessageParserError&) {
         throw;
     } catch (const Exception&) {
-        throw EMessageParserError(QStringLiteral("Error decoding the attachment"));
+        throw EMessageParserError(TrText::translate("Exception", "Error decoding the attachment"));
     }
 }
 
@@ -127,7 +127,7 @@ void TmsMessageDecoder::readHeaders(TmsHeaders& Headers) {
         const QByteArray line = readLine();
         if (m_eof || line.isEmpty()) return;
         if (line == kEndMarker)
-            throw EMessageParserError(QStringLiteral("Unable to retrieve headers"));
+            throw EMessageParserError(TrText::translate("Exception", "Unable to retrieve headers"));
         // A block without its empty line: the body begins with this line.
         if (!Headers.isEmpty() && !isHeaderLine(line)) {
             --m_index;
@@ -208,7 +208,8 @@ void TmsMessageDecoder::decodeMultipart() {
                                              m_top.GetFieldValue(QStringLiteral("Content-Type"))));
     for (;;) {
         const QByteArray line = readLine();
-        if (m_eof) throw EMessageParserError(QStringLiteral("Cannot find boundary"));
+        if (m_eof)
+            throw EMessageParserError(TrText::translate("Exception", "Cannot find boundary"));
         if (line == m_boundary) break;
     }
     if (decodeFirstPart()) attachmentLoop();
@@ -228,7 +229,8 @@ bool TmsMessageDecoder::decodeFirstPart() {
         m_insideAlternative = true;
         for (;;) {
             const QByteArray line = readLine();
-            if (m_eof) throw EMessageParserError(QStringLiteral("Cannot find boundary"));
+            if (m_eof)
+                throw EMessageParserError(TrText::translate("Exception", "Cannot find boundary"));
             if (line == m_boundary) break;
         }
         readHeaders(m_part);
@@ -275,7 +277,7 @@ bool TmsMessageDecoder::decodeFirstPart() {
             readLine();
         return false;
     }
-    if (m_eof) throw EMessageParserError(QStringLiteral("Cannot find boundary"));
+    if (m_eof) throw EMessageParserError(TrText::translate("Exception", "Cannot find boundary"));
     return true;
 }
 
@@ -363,7 +365,9 @@ void TmsMessageDecoder::attachmentLoop() {
         m_boundary = m_outerBoundary;
         for (;;) {
             const QByteArray line = readLine();
-            if (m_eof) throw EMessageParserError(QStringLiteral("Cannot find closing boundary"));
+            if (m_eof)
+                throw EMessageParserError(
+                    TrText::translate("Exception", "Cannot find closing boundary"));
             if (line == m_boundary + "--") return; // nothing after the alternatives
             if (line.startsWith(m_boundary)) break;
         }
@@ -423,7 +427,8 @@ void TmsMessageDecoder::restartPlain() {
 void TmsMessageDecoder::decodeSingleAttachment() {
     const QString contentType = m_top.GetFieldValue(QStringLiteral("Content-type"));
     if (contentType.isEmpty())
-        throw EMessageParserError(QStringLiteral("Missing required field: Content-Type"));
+        throw EMessageParserError(
+            TrText::translate("Exception", "Missing required field: Content-Type"));
     auto item = std::make_unique<TmsAttItem>();
     const bool uu = attachmentStep([&] { return describeItem(m_top, *item, false); });
     item->ContentType = FirstToken(contentType);
@@ -492,7 +497,7 @@ void TmsMessageDecoder::decodeUUAttachments() {
             } while (!m_eof && !IsUUBeginLine(latin(begin)));
         }
     } catch (const Exception&) {
-        throw EMessageParserError(QStringLiteral("Error decoding the attachment"));
+        throw EMessageParserError(TrText::translate("Exception", "Error decoding the attachment"));
     }
 }
 

@@ -11,7 +11,7 @@ int base64Value(char c) {
     if (c == '+') return 62;
     if (c == '/') return 63;
     if (c == '=') return 0;
-    throw EMessageParserError(QStringLiteral("Invalid Character"));
+    throw EMessageParserError(TrText::translate("Exception", "Invalid Character"));
 }
 
 } // namespace

@@ -58,7 +58,7 @@ void TQuotedPrintable::Decode() {
         QByteArray line = DecodeQuotedPrintableLine(raw, &soft);
         if (!soft && !(line.endsWith(char(26)))) line.append("\r\n");
         if (paragraph.size() + line.size() >= kParagraphLimit)
-            throw Exception(QStringLiteral("Paragraph is too large"));
+            throw Exception(TrText::translate("Exception", "Paragraph is too large"));
         paragraph.append(line);
         if (!soft) {
             m_output->write(paragraph);

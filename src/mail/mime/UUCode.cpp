@@ -10,7 +10,7 @@ namespace {
 int uuValue(char c) {
     if (c == ' ' || c == '`') return 0;
     if (c >= '!' && c <= '_') return c - 32;
-    throw EMessageParserError(QStringLiteral("Invalid Character"));
+    throw EMessageParserError(TrText::translate("Exception", "Invalid Character"));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrl>
+#include <string_view>
 
 QString signInWord(MailSignIn method) {
     return method == MailSignIn::OAuth2 ? QStringLiteral("oauth2") : QStringLiteral("password");
@@ -66,29 +67,48 @@ OAuth2Provider OAuth2Settings::effective() const {
 }
 
 QString OAuth2Settings::missing() const {
+    return missingText().shown();
+}
+
+TrText OAuth2Settings::missingText() const {
     const OAuth2Provider provider = effective();
     if (ClientId.trimmed().isEmpty())
-        return QStringLiteral("Enter the client ID of the application you registered with %1.")
-            .arg(provider.Word == QLatin1String("custom") ? QStringLiteral("your provider")
-                                                          : provider.Name);
+        return (provider.Word == QLatin1String("custom")
+                    ? TrText::translate("OAuth2Settings", "Enter the client ID of the application "
+                                                          "you registered with your provider.")
+                    : TrText::translate("OAuth2Settings", "Enter the client ID of the application "
+                                                          "you registered with %1.")
+                          .arg(provider.Name));
     if (provider.AuthorizationUrl.isEmpty() || provider.TokenUrl.isEmpty())
-        return QStringLiteral("Enter the provider's authorization and token addresses.");
+        return TrText::translate("OAuth2Settings",
+                                 "Enter the provider's authorization and token addresses.");
     if (provider.SecretRequired && ClientSecret.isEmpty())
-        return QStringLiteral("Enter the client secret %1 gave your application.")
+        return TrText::translate("OAuth2Settings",
+                                 "Enter the client secret %1 gave your application.")
             .arg(provider.Name);
     return {};
 }
 
 QString OAuth2Settings::unsafeAddress() const {
+    return unsafeAddressText().shown();
+}
+
+TrText OAuth2Settings::unsafeAddressText() const {
     const OAuth2Provider provider = effective();
     const std::pair<const char*, QString> addresses[] = {
         {"authorization", provider.AuthorizationUrl}, {"token", provider.TokenUrl}};
     for (const auto& [what, address] : addresses)
         if (!address.isEmpty() && !IsSafeOAuth2Address(address))
-            return QStringLiteral("The %1 address %2 is not an https address: the sign-in goes "
-                                  "only over https (or plain http to this computer's loopback "
-                                  "address).")
-                .arg(QLatin1String(what), address);
+            return (std::string_view(what) == "token"
+                        ? TrText::translate("OAuth2Settings",
+                                            "The token address %1 is not an https address: the "
+                                            "sign-in goes only over https (or plain http to this "
+                                            "computer's loopback address).")
+                        : TrText::translate("OAuth2Settings",
+                                            "The authorization address %1 is not an https "
+                                            "address: the sign-in goes only over https (or plain "
+                                            "http to this computer's loopback address)."))
+                .arg(address);
     return {};
 }
 

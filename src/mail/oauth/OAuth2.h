@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mail/MailProtocol.h"
+#include "mail/TrText.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -63,9 +64,13 @@ struct OAuth2Settings {
     // nothing is (a client id, for custom both addresses, the secret where the
     // provider requires one).
     QString missing() const;
+    // The same, in English and in the user's language.
+    TrText missingText() const;
     // Why an address in effect may not carry the sign-in, as a sentence; empty
     // when each is https, or http to a loopback address of this computer.
     QString unsafeAddress() const;
+    // The same, in English and in the user's language.
+    TrText unsafeAddressText() const;
 
     bool operator==(const OAuth2Settings&) const = default;
 };

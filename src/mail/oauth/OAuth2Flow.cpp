@@ -1,6 +1,7 @@
 #include "mail/oauth/OAuth2Flow.h"
 
 #include "mail/Exceptions.h"
+#include "mail/transport/SocketErrors.h"
 
 #include <QCryptographicHash>
 #include <QEventLoop>
@@ -49,7 +50,7 @@ QString providerError(const QString& error, const QString& description) {
 // failure as a text (the provider's error and description where it gave them).
 struct TokenAnswer {
     QVariantMap values;
-    QString failure;
+    TrText failure;
 };
 
 TokenAnswer readTokenAnswer(QNetworkReply* reply) {
@@ -57,13 +58,15 @@ TokenAnswer readTokenAnswer(QNetworkReply* reply) {
     const QByteArray body = reply->readAll();
     const QJsonObject object = QJsonDocument::fromJson(body).object();
     if (object.contains(QStringLiteral("error"))) {
-        answer.failure =
+        answer.failure = TrText::plain(
             providerError(object.value(QStringLiteral("error")).toString(),
-                          object.value(QStringLiteral("error_description")).toString());
+                          object.value(QStringLiteral("error_description")).toString()));
     } else if (reply->error() != QNetworkReply::NoError) {
-        answer.failure = QStringLiteral("The token request failed: ") + reply->errorString();
+        answer.failure = TrText::translate("OAuth2SignIn", "The token request failed: %1")
+                             .arg(QtText(reply->errorString()));
     } else if (!object.contains(QStringLiteral("access_token"))) {
-        answer.failure = QStringLiteral("The provider's answer holds no access token.");
+        answer.failure =
+            TrText::translate("OAuth2SignIn", "The provider's answer holds no access token.");
     } else {
         answer.values = object.toVariantMap();
     }
@@ -94,7 +97,7 @@ QByteArray page(const QString& text) {
 class LoopbackHandler : public QOAuthOobReplyHandler {
 public:
     std::function<void(const QUrl&)> onRedirect;
-    std::function<void(const QString&)> onTokenFailure;
+    std::function<void(const TrText&)> onTokenFailure;
 
     explicit LoopbackHandler(QObject* parent) : QOAuthOobReplyHandler(parent) {
         QObject::connect(&m_server, &QTcpServer::newConnection, this, [this] { accept(); });
@@ -182,10 +185,10 @@ struct OAuth2SignIn::Private {
     bool timedOut = false;
     bool redirected = false;
     std::optional<OAuth2Tokens> tokens;
-    QString error;
+    TrText error;
 
     // Ends the sign-in with text, unless it has ended.
-    void fail(const QString& text);
+    void fail(const TrText& text);
     // The redirect the browser ended on, from the loopback or pasted.
     void take(const QUrl& redirect);
 };
@@ -196,24 +199,26 @@ OAuth2SignIn::OAuth2SignIn(OAuth2Settings settings, QObject* parent)
 }
 
 OAuth2SignIn::~OAuth2SignIn() {
-    if (d->handler) d->handler->finish(QStringLiteral("The sign-in has ended."));
+    if (d->handler) d->handler->finish(tr("The sign-in has ended."));
     // Before the network access they use goes with d.
     delete d->flow;
     delete d->handler;
 }
 
 void OAuth2SignIn::start(quint16 port) {
-    if (d->started) throw EOAuth2Error(QStringLiteral("The sign-in has already started."));
-    const QString missing = d->settings.missing();
+    if (d->started)
+        throw EOAuth2Error(TrText::translate("OAuth2SignIn", "The sign-in has already started."));
+    const TrText missing = d->settings.missingText();
     if (!missing.isEmpty()) throw EOAuth2Error(missing);
-    const QString unsafe = d->settings.unsafeAddress();
+    const TrText unsafe = d->settings.unsafeAddressText();
     if (!unsafe.isEmpty()) throw EOAuth2Error(unsafe);
     const OAuth2Provider provider = d->settings.effective();
 
     d->handler = new LoopbackHandler(this);
     if (!d->handler->listen(port))
-        throw EOAuth2Error(QStringLiteral("No local port for the sign-in's redirect: ") +
-                           QStringLiteral("127.0.0.1:%1 is not free.").arg(port));
+        throw EOAuth2Error(TrText::translate("OAuth2SignIn", "No local port for the sign-in's "
+                                                             "redirect: 127.0.0.1:%1 is not free.")
+                               .arg(port));
     d->handler->keepPort();
     d->started = true;
 
@@ -255,20 +260,20 @@ void OAuth2SignIn::start(quint16 port) {
         tokens.Scope = d->settings.effective().Scope;
         d->tokens = tokens;
         d->finished = true;
-        d->handler->finish(QStringLiteral("You are signed in. You may close this window."));
+        d->handler->finish(tr("You are signed in. You may close this window."));
         Q_EMIT finished();
     });
-    d->handler->onTokenFailure = [this](const QString& text) { d->fail(text); };
+    d->handler->onTokenFailure = [this](const TrText& text) { d->fail(text); };
     d->handler->onRedirect = [this](const QUrl& url) { d->take(url); };
 
     d->flow->grant();
 }
 
-void OAuth2SignIn::Private::fail(const QString& text) {
+void OAuth2SignIn::Private::fail(const TrText& text) {
     if (finished) return;
     error = text;
     finished = true;
-    if (handler) handler->finish(QStringLiteral("The sign-in failed: ") + text);
+    if (handler) handler->finish(OAuth2SignIn::tr("The sign-in failed: %1").arg(text.shown()));
     Q_EMIT q->finished();
 }
 
@@ -277,12 +282,15 @@ void OAuth2SignIn::Private::take(const QUrl& redirect) {
     const QUrlQuery query(redirect);
     const QString error = formValue(query, QStringLiteral("error"));
     if (!error.isEmpty())
-        return fail(providerError(error, formValue(query, QStringLiteral("error_description"))));
+        return fail(TrText::plain(
+            providerError(error, formValue(query, QStringLiteral("error_description")))));
     if (formValue(query, QStringLiteral("state")) != flow->state())
-        return fail(QStringLiteral("The redirect does not belong to this sign-in (its state "
-                                   "differs)."));
+        return fail(TrText::translate("OAuth2SignIn", "The redirect does not belong to this "
+                                                      "sign-in (its state differs)."));
     const QString code = formValue(query, QStringLiteral("code"));
-    if (code.isEmpty()) return fail(QStringLiteral("The redirect carries no authorization code."));
+    if (code.isEmpty())
+        return fail(
+            TrText::translate("OAuth2SignIn", "The redirect carries no authorization code."));
     redirected = true;
     // The flow checks the state once more, decodes the code and asks for the
     // tokens.
@@ -300,7 +308,8 @@ void OAuth2SignIn::acceptRedirect(const QString& address) {
     if (!d->started || d->finished) return;
     const QUrl url = QUrl::fromUserInput(address.trimmed());
     if (!url.isValid() || !url.hasQuery())
-        return d->fail(QStringLiteral("The address holds no answer of the provider."));
+        return d->fail(
+            TrText::translate("OAuth2SignIn", "The address holds no answer of the provider."));
     d->take(url);
 }
 
@@ -311,7 +320,8 @@ void OAuth2SignIn::cancel() {
 }
 
 OAuth2Tokens OAuth2SignIn::wait(int timeoutMs) {
-    if (!d->started) throw EOAuth2Error(QStringLiteral("The sign-in has not started."));
+    if (!d->started)
+        throw EOAuth2Error(TrText::translate("OAuth2SignIn", "The sign-in has not started."));
     if (!d->finished) {
         QEventLoop loop;
         QTimer timer;
@@ -340,7 +350,7 @@ std::optional<OAuth2Tokens> OAuth2SignIn::tokens() const {
 }
 
 QString OAuth2SignIn::errorText() const {
-    return d->error;
+    return d->error.shown();
 }
 
 void OAuth2RefreshStop::stop() {
@@ -352,13 +362,14 @@ OAuth2Tokens RefreshOAuth2Tokens(const OAuth2Settings& settings, const OAuth2Tok
                                  int timeoutMs, OAuth2RefreshStop* stop) {
     if (stop && stop->stopped()) throw ECanceledError(LibraryText(57001));
     if (tokens.RefreshToken.isEmpty())
-        throw EOAuth2Error(QStringLiteral("There is no refresh token; sign in again."));
+        throw EOAuth2Error(
+            TrText::translate("OAuth2SignIn", "There is no refresh token; sign in again."));
     const OAuth2Provider provider = settings.effective();
     if (provider.TokenUrl.isEmpty())
-        throw EOAuth2Error(
-            QStringLiteral("Enter the provider's authorization and token addresses."));
+        throw EOAuth2Error(TrText::translate(
+            "OAuth2Settings", "Enter the provider's authorization and token addresses."));
     // The refresh token goes out only where nobody on the way can read it.
-    if (const QString unsafe = settings.unsafeAddress(); !unsafe.isEmpty())
+    if (const TrText unsafe = settings.unsafeAddressText(); !unsafe.isEmpty())
         throw EOAuth2Error(unsafe);
     // Form encoding: '+' and the like in a token must not turn into spaces.
     QByteArray body =

@@ -27,7 +27,8 @@ bool toInteger(const QString& text, int* value) {
 int integerOrThrow(const QString& text) {
     int value = 0;
     if (!toInteger(text, &value))
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw EConvertError(
+            TrText::translate("Exception", "'%1' is not a valid integer value").arg(text));
     return value;
 }
 
@@ -94,9 +95,11 @@ void TmsCustomPOP::CheckLogin() {
     if (UserName.isEmpty()) RaiseSocketError(57103);
     if (SignIn == MailSignIn::OAuth2) {
         if (!OnAccessToken) {
-            QString text = QStringLiteral("No OAuth2 sign-in is set up for this mailbox");
+            const TrText tr =
+                TrText::translate("Exception", "No OAuth2 sign-in is set up for this mailbox");
+            QString text = tr.english();
             if (OnError) OnError(this, text);
-            throw ESocketError(text);
+            throw ESocketError(Reworded(tr, text));
         }
         return;
     }
@@ -110,19 +113,21 @@ void TmsCustomPOP::Open() {
 }
 
 void TmsCustomPOP::expectReply(const QString& Step) {
-    setAwaiting(Step.isEmpty() ? QStringLiteral("the greeting")
-                               : QStringLiteral("the reply to ") + Step);
+    setAwaiting(Step.isEmpty() ? TrText::translate("Exception", "the greeting")
+                               : TrText::translate("Exception", "the reply to %1").arg(Step));
 }
 
-QString TmsCustomPOP::replyFailure(const QString& Detail) const {
+TrText TmsCustomPOP::replyFailure(const QString& Detail) const {
     // No line at all: the server closed the connection before the line was
     // complete (or sent an empty line).
     if (LastReply.isEmpty() && PeerClosed)
-        return QStringLiteral("Connection closed by the server in the middle of ") + awaiting();
-    QString text =
-        (LastReply.isEmpty() ? QStringLiteral("An empty line") : LastReply) + QStringLiteral(" (");
-    if (!Detail.isEmpty()) text += Detail + QStringLiteral("; ");
-    return text + awaiting() + QLatin1Char(')');
+        return TrText::translate("Exception", "%1 in the middle of %2")
+            .arg(LibraryText(57022), awaiting());
+    const TrText reply = LastReply.isEmpty() ? TrText::translate("Exception", "An empty line")
+                                             : TrText::plain(LastReply);
+    if (Detail.isEmpty()) return TrText::translate("Exception", "%1 (%2)").arg(reply, awaiting());
+    return TrText::translate("Exception", "%1 (%2; %3)")
+        .arg(reply, TrText::plain(Detail), awaiting());
 }
 
 void TmsCustomPOP::requirePositive(int code) {
@@ -182,18 +187,19 @@ void TmsCustomPOP::negotiateTls() {
     if (Security == MailSecurity::None) return;
     if (code != 1 || !offersStls(capabilities)) {
         if (required)
-            refuseSignIn(QStringLiteral("The server does not offer STARTTLS, which this mailbox "
-                                        "requires"));
+            refuseSignIn(TrText::translate("Exception", "The server does not offer STARTTLS, "
+                                                        "which this mailbox requires"));
         return;
     }
     sendCommand(QStringLiteral("STLS"));
     if (ReadReplyLine(LastReply) != 1) {
-        const QString reply = LastReply.isEmpty() ? LibraryText(57013) : LastReply;
-        refuseSignIn(required ? QStringLiteral("The server refused STARTTLS, which this mailbox "
-                                               "requires: ") +
-                                    reply
-                              : QStringLiteral("The server refused STARTTLS, which it offered: ") +
-                                    reply);
+        const TrText reply = LastReply.isEmpty() ? LibraryText(57013) : TrText::plain(LastReply);
+        refuseSignIn((required
+                          ? TrText::translate("Exception", "The server refused STARTTLS, "
+                                                           "which this mailbox requires: %1")
+                          : TrText::translate("Exception", "The server refused STARTTLS, which it "
+                                                           "offered: %1"))
+                         .arg(reply));
     }
     StartTls();
     sendCommand(QStringLiteral("CAPA"));
@@ -214,8 +220,9 @@ void TmsCustomPOP::readCapabilities(QByteArray& Capabilities) {
 // and tried again in the same session.
 void TmsCustomPOP::authenticateOAuth2() {
     if (!IsSecure())
-        refuseSignIn(QStringLiteral("OAuth2 is only sent over an encrypted connection, and this "
-                                    "one is not encrypted"));
+        refuseSignIn(TrText::translate("Exception",
+                                       "OAuth2 is only sent over an encrypted connection, and this "
+                                       "one is not encrypted"));
     const QList<QByteArray> mechanisms = saslMechanisms(m_capabilities);
     QByteArray mechanism;
     if (mechanisms.contains("OAUTHBEARER"))
@@ -223,8 +230,9 @@ void TmsCustomPOP::authenticateOAuth2() {
     else if (mechanisms.contains("XOAUTH2"))
         mechanism = "XOAUTH2";
     else
-        refuseSignIn(QStringLiteral("The server does not offer OAuth2 sign-in (OAUTHBEARER or "
-                                    "XOAUTH2)"));
+        refuseSignIn(TrText::translate("Exception",
+                                       "The server does not offer OAuth2 sign-in (OAUTHBEARER or "
+                                       "XOAUTH2)"));
     QString challenge;
     if (sendSaslToken(mechanism, OnAccessToken(false), &challenge)) return;
     if (Connected() && !LastReply.isEmpty() &&
@@ -292,9 +300,9 @@ void TmsCustomPOP::ReadStatistics() {
             rest.remove(0, 1);
         const qsizetype space = rest.indexOf(QLatin1Char(' '));
         if (rest.isEmpty())
-            throw EServerError(QStringLiteral("The server's reply to STAT gives no message "
-                                              "count: ") +
-                               LastReply);
+            throw EServerError(TrText::translate("Exception", "The server's reply to STAT gives "
+                                                              "no message count: %1")
+                                   .arg(LastReply));
         // A reply with the count alone still gives the count; the size then
         // stays unknown.
         MessageCount = integerOrThrow(space < 0 ? rest : rest.left(space));
@@ -355,8 +363,9 @@ bool TmsCustomPOP::readDeleteReply(int Index) {
     // session ends without committing anything.
     if (code == 0) throw EServerError(replyFailure());
     if (LastReply.isEmpty())
-        throw EServerError(QStringLiteral("The server closed the connection before it "
-                                          "answered the deletion of message %1")
+        throw EServerError(TrText::translate("Exception", "The server closed the connection "
+                                                          "before it answered the deletion of "
+                                                          "message %1")
                                .arg(Index + 1));
     const bool accepted = code == 1;
     if (accepted) {

@@ -84,7 +84,7 @@ protected:
     void command(const QString& Command, const QString& Step = QString());
     // The text of a failed reply: LastReply and the step it answered, with
     // Detail; its own text when the server closed in the middle of the line.
-    QString replyFailure(const QString& Detail = QString()) const;
+    TrText replyFailure(const QString& Detail = QString()) const;
     // Raises EServerError with replyFailure() unless code is positive.
     void requirePositive(int code);
     // The size in a LIST reply in LastReply (the word after the message

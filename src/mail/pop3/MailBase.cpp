@@ -11,13 +11,14 @@ void TmsMailBase::useAccount(const MailAccount& account) {
     TrustedFingerprint = account.TrustedFingerprint;
 }
 
-void TmsMailBase::refuseSignIn(const QString& reason) {
-    const QString suffix = SignIn == MailSignIn::OAuth2
-                               ? QStringLiteral("; no token was sent.")
-                               : QStringLiteral("; the password was not sent.");
-    QString text = reason + suffix;
+void TmsMailBase::refuseSignIn(const TrText& reason) {
+    const TrText tr =
+        SignIn == MailSignIn::OAuth2
+            ? TrText::translate("Exception", "%1; no token was sent.").arg(reason)
+            : TrText::translate("Exception", "%1; the password was not sent.").arg(reason);
+    QString text = tr.english();
     if (OnError) OnError(this, text);
-    throw ESocketError(text);
+    throw ESocketError(Reworded(tr, text));
 }
 
 void TmsMailBase::Connect() {

@@ -42,7 +42,7 @@ public:
 
 protected:
     // Reports reason through OnError and raises ESocketError: no sign-in.
-    [[noreturn]] void refuseSignIn(const QString& reason);
+    [[noreturn]] void refuseSignIn(const TrText& reason);
     // Runs step; when it raises, closes the connection (without signing off)
     // and passes the exception on.
     template <class Step> void closeOnFailure(Step&& step) {

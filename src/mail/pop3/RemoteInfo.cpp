@@ -4,7 +4,7 @@
 
 TmsRemoteInfoItem& TmsRemoteInfo::Items(int Index) {
     if (Index < 0 || Index >= Count())
-        throw Exception(QStringLiteral("List index out of bounds (%1)").arg(Index));
+        throw Exception(TrText::translate("Exception", "List index out of bounds (%1)").arg(Index));
     return *m_items[size_t(Index)];
 }
 

@@ -24,8 +24,8 @@ void TmsRemotePOP::SaveMessage(int Index, const QByteArray& Contents) {
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly) || file.write(Contents) != Contents.size() ||
         !file.commit())
-        throw EFileError(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(name, file.errorString()));
+        throw EFileError(TrText::translate("Exception", "Cannot create file \"%1\". %2")
+                             .arg(name, file.errorString()));
 }
 
 void TmsRemotePOP::readUidlReply(int Index, TmsRemoteInfoItem& Item, bool& Ok) {
@@ -88,7 +88,8 @@ std::vector<int> TmsRemotePOP::ParseListListing(const QByteArray& Block, int Cou
     for (int i = 0; i < Count; ++i)
         if (!given[size_t(i)])
             throw EServerError(
-                QStringLiteral("The server's reply to LIST leaves out message %1").arg(i + 1));
+                TrText::translate("Exception", "The server's reply to LIST leaves out message %1")
+                    .arg(i + 1));
     return sizes;
 }
 
@@ -112,9 +113,11 @@ std::vector<int> TmsRemotePOP::readListListing(int Count) {
 
 void TmsRemotePOP::requireTop() {
     if (OffersTop()) return;
-    QString text = QStringLiteral("The server does not offer TOP, which a check needs");
+    const TrText tr =
+        TrText::translate("Exception", "The server does not offer TOP, which a check needs");
+    QString text = tr.english();
     if (OnError) OnError(this, text);
-    throw ESocketError(text);
+    throw ESocketError(Reworded(tr, text));
 }
 
 void TmsRemotePOP::FetchInfo(int Index, TmsRemoteInfoItem& Item, bool WithUID, bool WithHeaders,

@@ -50,11 +50,11 @@ QString distinguishedName(const QSslCertificate& c, bool issuer) {
 
 // What a person needs to decide about a certificate, one line each after a
 // line break; empty for no certificate.
-QString certificateDetails(const QSslCertificate& c) {
+TrText certificateDetails(const QSslCertificate& c) {
     if (c.isNull()) return {};
     const QString format = QStringLiteral("yyyy-MM-dd HH:mm");
-    return QStringLiteral("\nSubject: %1\nIssuer: %2\nValid from %3 to %4 UTC\n"
-                          "SHA-256 fingerprint: %5")
+    return TrText::translate("Exception", "\nSubject: %1\nIssuer: %2\nValid from %3 to %4 UTC\n"
+                                          "SHA-256 fingerprint: %5")
         .arg(distinguishedName(c, false), distinguishedName(c, true),
              c.effectiveDate().toUTC().toString(format), c.expiryDate().toUTC().toString(format),
              readableFingerprint(certificateFingerprint(c)));
@@ -88,6 +88,7 @@ void TagSocket::ResetState() {
     AsyncError = false;
     AsyncErrorCode = 0;
     AsyncErrorText.clear();
+    m_asyncError = TrText();
     HostResolved = ServiceResolved = ConnectDone = Readable = Writable = PeerClosed = false;
     PendingRequest = 0;
 }
@@ -151,7 +152,7 @@ void TagSocket::hostFound(const QHostInfo& info) {
     if (info.error() != QHostInfo::NoError || info.addresses().isEmpty())
         setAsyncError(info.error() == QHostInfo::HostNotFound || info.addresses().isEmpty() ? 11001
                                                                                             : 11002,
-                      info.errorString());
+                      QtText(info.errorString()));
     else
         m_addresses = info.addresses();
     wake();
@@ -239,10 +240,11 @@ void TagSocket::createSocket() {
     });
 }
 
-void TagSocket::setAsyncError(int code, const QString& text) {
+void TagSocket::setAsyncError(int code, const TrText& text) {
     AsyncError = true;
     AsyncErrorCode = code;
-    AsyncErrorText = text;
+    AsyncErrorText = text.english();
+    m_asyncError = text;
 }
 
 bool TagSocket::peerReset() const {
@@ -271,8 +273,10 @@ void TagSocket::socketError(int error) {
         const bool reset = peerReset();
         if (!reset) PeerClosed = true;
         if (m_handshaking)
-            setAsyncError(57007, FormatLibraryText(57007, {host, reset ? SocketErrorText(10054)
-                                                                       : m_socket->errorString()}));
+            setAsyncError(57007,
+                          FormatLibraryText(57007, {TrText::plain(host),
+                                                    reset ? SocketErrorText(10054)
+                                                          : QtText(m_socket->errorString())}));
         else if (reset)
             setAsyncError(10054, SocketErrorText(10054));
     } else if (e == QAbstractSocket::SslHandshakeFailedError ||
@@ -281,17 +285,22 @@ void TagSocket::socketError(int error) {
         m_handshaking = false;
         if (!m_sslErrors.isEmpty()) {
             QStringList reasons;
-            for (const QSslError& se : std::as_const(m_sslErrors))
-                if (!reasons.contains(se.errorString())) reasons << se.errorString();
-            setAsyncError(57009,
-                          FormatLibraryText(57009, {host, reasons.join(QStringLiteral("; "))}) +
-                              certificateDetails(m_rejected));
+            TrText joined;
+            for (const QSslError& se : std::as_const(m_sslErrors)) {
+                if (reasons.contains(se.errorString())) continue;
+                reasons << se.errorString();
+                const TrText reason = QtText(se.errorString());
+                joined = joined.isEmpty() ? reason : joined + QStringLiteral("; ") + reason;
+            }
+            setAsyncError(57009, FormatLibraryText(57009, {TrText::plain(host), joined}) +
+                                     certificateDetails(m_rejected));
         } else {
-            setAsyncError(57007, FormatLibraryText(57007, {host, m_socket->errorString()}));
+            setAsyncError(57007, FormatLibraryText(57007, {TrText::plain(host),
+                                                           QtText(m_socket->errorString())}));
         }
     } else {
         const int code = SocketErrorCode(e);
-        setAsyncError(code, m_socket->errorString());
+        setAsyncError(code, QtText(m_socket->errorString()));
     }
     wake();
 }
@@ -356,46 +365,52 @@ void TagSocket::Cancel() {
 void TagSocket::RaiseSocketError(int Code) {
     if (Code == 0) return;
     m_counter.Stop();
-    QString text;
+    TrText tr;
     if (Code == AsyncErrorCode && !AsyncErrorText.isEmpty())
-        text = AsyncErrorText;
+        tr = m_asyncError;
     else if (Code >= 10000 && Code <= 11004)
-        text = SocketErrorText(Code);
+        tr = SocketErrorText(Code);
     else
-        text = LibraryText(Code);
-    if (text.isEmpty()) text = QStringLiteral("Error #%1").arg(Code);
-    if (Code == 10054) text = withAwaited(text);
+        tr = LibraryText(Code);
+    if (tr.isEmpty()) tr = TrText::translate("Exception", "Error #%1").arg(Code);
+    if (Code == 10054) tr = withAwaited(tr);
+    QString text = tr.english();
     if (OnError) OnError(this, text);
+    tr = Reworded(tr, text);
     // A reset connection is gone, and after a failed handshake or an
     // oversized reply nothing more may be sent or read on it.
     if (Code == 10054 || Code == 57006 || Code == 57007 || Code == 57009) Close();
     if (Code == 57009 && !m_rejected.isNull())
-        throw ECertificateError(text, certificateFingerprint(m_rejected));
-    throw ESocketError(text);
+        throw ECertificateError(tr, certificateFingerprint(m_rejected));
+    throw ESocketError(tr);
 }
 
-QString TagSocket::withAwaited(const QString& Text) const {
-    return m_awaiting.isEmpty() ? Text : Text + QStringLiteral(" while waiting for ") + m_awaiting;
+TrText TagSocket::withAwaited(const TrText& Text) const {
+    return m_awaiting.isEmpty()
+               ? Text
+               : TrText::translate("Exception", "%1 while waiting for %2").arg(Text, m_awaiting);
 }
 
 void TagSocket::raiseClosed(bool MidReply) {
     m_counter.Stop();
-    QString text;
+    TrText tr;
     if (!MidReply)
-        text = withAwaited(LibraryText(57022));
+        tr = withAwaited(LibraryText(57022));
     else if (m_awaiting.isEmpty())
-        text = LibraryText(57013);
+        tr = LibraryText(57013);
     else
-        text = LibraryText(57022) + QStringLiteral(" in the middle of ") + m_awaiting;
+        tr = TrText::translate("Exception", "%1 in the middle of %2")
+                 .arg(LibraryText(57022), m_awaiting);
+    QString text = tr.english();
     if (OnError) OnError(this, text);
     // Nothing more can come: the connection is of no further use.
     Close();
-    throw ESocketError(text);
+    throw ESocketError(Reworded(tr, text));
 }
 
 void TagSocket::RaiseTimedOut() {
     m_counter.Stop();
-    QString text = LibraryText(57000);
+    QString text = LibraryText(57000).english();
     if (OnError) OnError(this, text);
     if (PendingRequest != 0) {
         QHostInfo::abortHostLookup(PendingRequest);
@@ -407,7 +422,7 @@ void TagSocket::RaiseTimedOut() {
 
 void TagSocket::RaiseCanceled() {
     m_counter.Stop();
-    QString text = LibraryText(57001);
+    QString text = LibraryText(57001).english();
     if (OnError) OnError(this, text);
     throw ECanceledError(LibraryText(57001));
 }

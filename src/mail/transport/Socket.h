@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mail/TrText.h"
 #include "mail/transport/DialLink.h"
 #include "mail/transport/MailSecurity.h"
 #include "mail/transport/TimeCounter.h"
@@ -102,7 +103,7 @@ public:
     bool AsyncError = false;
     int AsyncErrorCode = 0;
     // The text that goes with AsyncErrorCode, when the socket gave one.
-    QString AsyncErrorText;
+    QString AsyncErrorText; // in English
     // Id of a host lookup in progress; 0 when none.
     int PendingRequest = 0;
 
@@ -170,8 +171,9 @@ protected:
     TTimeCounter& counter() { return m_counter; }
     // What the waits that follow are for ("the greeting", "the reply to STAT"):
     // a connection closed or reset during them names it in its failure text.
-    void setAwaiting(const QString& What) { m_awaiting = What; }
-    const QString& awaiting() const { return m_awaiting; }
+    void setAwaiting(const TrText& What) { m_awaiting = What; }
+    void setAwaiting(const QString& What) { m_awaiting = TrText::plain(What); }
+    const TrText& awaiting() const { return m_awaiting; }
 
 private:
     enum Stop { StopCanceled = 1, StopTimedOut = 2, StopAsyncError = 4 };
@@ -182,7 +184,7 @@ private:
     // reply began, or (MidReply) before a data block ended.
     [[noreturn]] void raiseClosed(bool MidReply);
     // The text of a lost connection with what was awaited.
-    QString withAwaited(const QString& Text) const;
+    TrText withAwaited(const TrText& Text) const;
     void finishHandshakeWait();
     void wake();
     bool bytesWaiting() const;
@@ -192,7 +194,9 @@ private:
     void createSocket();
     void hostFound(const QHostInfo& info);
     void socketError(int error);
-    void setAsyncError(int code, const QString& text);
+    void setAsyncError(int code, const TrText& text);
+    // AsyncErrorText with its words in the user's language.
+    TrText m_asyncError;
     bool peerReset() const;
     void closeDescriptorCopy();
 
@@ -208,5 +212,5 @@ private:
     QSslCertificate m_rejected;
     QList<QHostAddress> m_addresses;
     int m_descriptorCopy = -1;
-    QString m_awaiting;
+    TrText m_awaiting;
 };

@@ -199,10 +199,11 @@ void TagSocket::ReadToStream(QByteArray& Stream, int ExpectedSize, qint64 SizeLi
 // The rest of the block is still unread, so the connection cannot go on.
 void TagSocket::raiseTooLarge(qint64 SizeLimit) {
     m_counter.Stop();
-    QString text = FormatLibraryText(57014, {QString::number(SizeLimit)});
+    const TrText tr = FormatLibraryText(57014, {TrText::plain(QString::number(SizeLimit))});
+    QString text = tr.english();
     if (OnError) OnError(this, text);
     Close();
-    throw ESocketError(text);
+    throw ESocketError(Reworded(tr, text));
 }
 
 void TagSocket::StartTls() {
