@@ -2,6 +2,182 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Autostart</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Unable to remove %1</source>
+        <translation>%1 kann nicht entfernt werden</translation>
+    </message>
+</context>
+<context>
+    <name>Blacklist</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>ChartData</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Postfach</translation>
+    </message>
+    <message>
+        <source># Mail</source>
+        <translation>Anz. E-Mails</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Sender</source>
+        <translation>Absender</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domain</translation>
+    </message>
+    <message>
+        <source>All mailboxes</source>
+        <translation>Alle Postfächer</translation>
+    </message>
+    <message>
+        <source>%1 from %2 thru %3</source>
+        <translation>%1 vom %2 bis %3</translation>
+    </message>
+    <message>
+        <source>No data for %1</source>
+        <translation>Keine Daten für %1</translation>
+    </message>
+</context>
+<context>
+    <name>Classifier</name>
+    <message>
+        <source>Reply to or From (%1) </source>
+        <translation>Reply-to oder From (%1) </translation>
+    </message>
+    <message>
+        <source>Learned  :  score %1, cutoff %2: %3</source>
+        <translation>Gelernt  :  Wert %1, Schwelle %2: %3</translation>
+    </message>
+    <message>
+        <source>like the spam you deleted</source>
+        <translation>wie der Spam, den Sie gelöscht haben</translation>
+    </message>
+    <message>
+        <source>like the mail you kept</source>
+        <translation>wie die Post, die Sie behalten haben</translation>
+    </message>
+    <message>
+        <source>           toward spam: </source>
+        <translation>           in Richtung Spam: </translation>
+    </message>
+    <message>
+        <source>           toward other mail: </source>
+        <translation>           in Richtung anderer Post: </translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation>ist gleich</translation>
+    </message>
+    <message>
+        <source>Any Header </source>
+        <translation>Beliebige Kopfzeile </translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>smaller than</source>
+        <translation>kleiner als</translation>
+    </message>
+    <message>
+        <source>larger than</source>
+        <translation>größer als</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <source>Domain name</source>
+        <translation>Domainname</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Header &quot;%1&quot;</source>
+        <translation>Kopfzeile „%1“</translation>
+    </message>
+    <message>
+        <source>To does not contain</source>
+        <translation>To enthält nicht</translation>
+    </message>
+    <message>
+        <source>Sender</source>
+        <translation>Absender</translation>
+    </message>
+    <message>
+        <source>%1 does not match Reply-to %2</source>
+        <translation>%1 passt nicht zu Reply-to %2</translation>
+    </message>
+    <message>
+        <source>%1 equals To field %2</source>
+        <translation>%1 gleicht dem To-Feld %2</translation>
+    </message>
+    <message>
+        <source>is an</source>
+        <translation>ist eine</translation>
+    </message>
+    <message>
+        <source>Unknown domain</source>
+        <translation>unbekannte Domain</translation>
+    </message>
+    <message>
+        <source>Exception : </source>
+        <translation>Ausnahme : </translation>
+    </message>
+    <message>
+        <source>Delete   : </source>
+        <translation>Löschen  : </translation>
+    </message>
+    <message>
+        <source>Question : </source>
+        <translation>Frage    : </translation>
+    </message>
+    <message>
+        <source> (Case Sensitive)</source>
+        <translation> (Groß-/Kleinschreibung beachten)</translation>
+    </message>
+</context>
+<context>
     <name>EditorParts</name>
     <message>
         <source>OK</source>
@@ -400,6 +576,580 @@ SHA-256-Fingerabdruck: %5</translation>
     </message>
 </context>
 <context>
+    <name>LearnedFilter</name>
+    <message>
+        <source>The learned database is not open</source>
+        <translation>Die Datenbank des Gelernten ist nicht geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>LearnedStore</name>
+    <message>
+        <source>The learned database %1 cannot be read (%2): it is left as it is, and nothing is learned or judged by it until it can be read or you forget everything learned</source>
+        <translation>Die Datenbank des Gelernten %1 kann nicht gelesen werden (%2): Sie bleibt, wie sie ist, und nichts wird gelernt oder nach ihr beurteilt, bis sie gelesen werden kann oder Sie alles Gelernte vergessen</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>In %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not open</source>
+        <translation>%1 ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it cannot be removed</source>
+        <translation>In %1 kann nicht geschrieben werden: Die Datei kann nicht entfernt werden</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to file &quot;%1&quot;. %2</source>
+        <translation>In die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>Unable to open log file. </source>
+        <translation>Die Protokolldatei kann nicht geöffnet werden. </translation>
+    </message>
+    <message>
+        <source>If you answer Yes, you will lose any statistics related to this log file. Really clear out log file?</source>
+        <translation>Wenn Sie mit Ja antworten, verlieren Sie alle Statistik zu dieser Protokolldatei. Protokolldatei wirklich leeren?</translation>
+    </message>
+</context>
+<context>
+    <name>LogReader</name>
+    <message>
+        <source>The activity log file does not exist!  Either you have cleared/deleted the activity log or you have not yet begun to use Quillmere.</source>
+        <translation>Die Protokolldatei existiert nicht!  Entweder haben Sie das Protokoll geleert oder gelöscht, oder Sie haben Quillmere noch nicht benutzt.</translation>
+    </message>
+    <message>
+        <source>Could not open Activity log file for reading!</source>
+        <translation>Die Protokolldatei konnte nicht zum Lesen geöffnet werden!</translation>
+    </message>
+</context>
+<context>
+    <name>MailboxConfig</name>
+    <message>
+        <source>Warning: You will have to re-enter your passwords for all of your mailboxes!  Sorry for the inconvenience.</source>
+        <translation>Warnung: Sie müssen die Passwörter all Ihrer Postfächer erneut eingeben!  Entschuldigen Sie die Unannehmlichkeiten.</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 has a server %2 but no mailbox</source>
+        <translation>Postfach %1 hat einen Server %2, aber keinen Benutzernamen</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 %2 has a blank server</source>
+        <translation>Postfach %1 %2 hat keinen Server</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 - the OAuth2 sign-in is incomplete. %2</source>
+        <translation>Postfach %1 - die OAuth2-Anmeldung ist unvollständig. %2</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 - %2</source>
+        <translation>Postfach %1 - %2</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 - OAuth2 is sent only over an encrypted connection: choose &quot;TLS&quot; or &quot;STARTTLS required&quot; as its security</source>
+        <translation>Postfach %1 - OAuth2 wird nur über eine verschlüsselte Verbindung gesendet: Wählen Sie „TLS“ oder „STARTTLS erforderlich“ als seine Sicherheit</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 - there is no password set</source>
+        <translation>Postfach %1 - es ist kein Passwort gesetzt</translation>
+    </message>
+</context>
+<context>
+    <name>MailboxSession</name>
+    <message>
+        <source>Mailbox %1 (%2): </source>
+        <translation>Postfach %1 (%2): </translation>
+    </message>
+    <message>
+        <source> Sign in again in the mailbox&apos;s details.</source>
+        <translation> Melden Sie sich in den Details des Postfachs erneut an.</translation>
+    </message>
+    <message>
+        <source>the mailbox has no OAuth2 sign-in yet.</source>
+        <translation>Das Postfach hat noch keine OAuth2-Anmeldung.</translation>
+    </message>
+    <message>
+        <source>the OAuth2 sign-in has expired or was withdrawn (%1).</source>
+        <translation>Die OAuth2-Anmeldung ist abgelaufen oder wurde zurückgezogen (%1).</translation>
+    </message>
+    <message>
+        <source>the OAuth2 sign-in was granted for %1, not for %2.</source>
+        <translation>Die OAuth2-Anmeldung wurde für %1 erteilt, nicht für %2.</translation>
+    </message>
+    <message>
+        <source>another scope</source>
+        <translation>einen anderen Bereich</translation>
+    </message>
+    <message>
+        <source>the OAuth2 access token has expired and the provider gave no refresh token.</source>
+        <translation>Das OAuth2-Zugriffstoken ist abgelaufen, und der Anbieter hat kein Erneuerungstoken ausgegeben.</translation>
+    </message>
+    <message>
+        <source>the OAuth2 token could not be renewed: </source>
+        <translation>Das OAuth2-Token konnte nicht erneuert werden: </translation>
+    </message>
+    <message>
+        <source>the OAuth2 provider did not answer in time.</source>
+        <translation>Der OAuth2-Anbieter hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>MainController</name>
+    <message>
+        <source>This desktop has no system tray, so Quillmere cannot hide there. Its main window stays on the screen instead; minimize it or close it to end the program.</source>
+        <translation>Diese Arbeitsumgebung hat kein Benachrichtigungsfeld, daher kann sich Quillmere dort nicht verbergen. Das Hauptfenster bleibt stattdessen auf dem Bildschirm; minimieren Sie es, oder schließen Sie es, um das Programm zu beenden.</translation>
+    </message>
+    <message>
+        <source>Message Total: %1 Number Marked: %2</source>
+        <translation>Nachrichten insgesamt: %1, davon markiert: %2</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Goodbye</source>
+        <translation>Auf Wiedersehen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quillmere - next e-mail check in %n minute</source>
+        <translation>
+            <numerusform>Quillmere - nächste Prüfung der Post in %n Minute</numerusform>
+            <numerusform>Quillmere - nächste Prüfung der Post in %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Quillmere - next e-mail check in %n minutes</source>
+        <translation>
+            <numerusform>Quillmere - nächste Prüfung der Post in %n Minute</numerusform>
+            <numerusform>Quillmere - nächste Prüfung der Post in %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1) Mailbox %2 - Server %3</source>
+        <translation>%1) Postfach %2 - Server %3</translation>
+    </message>
+    <message>
+        <source>You need to enter your e-mail username in the settings.</source>
+        <translation>Sie müssen in den Einstellungen Ihren E-Mail-Benutzernamen eingeben.</translation>
+    </message>
+    <message>
+        <source>You need to enter the name of your mail server in the settings.</source>
+        <translation>Sie müssen in den Einstellungen den Namen Ihres Mailservers eingeben.</translation>
+    </message>
+    <message>
+        <source>Retrieving messages ... standby</source>
+        <translation>Nachrichten werden abgerufen ... bitte warten</translation>
+    </message>
+    <message>
+        <source>Trust this certificate and check again?</source>
+        <translation>Diesem Zertifikat vertrauen und erneut prüfen?</translation>
+    </message>
+    <message>
+        <source>Opening connection ... </source>
+        <translation>Verbindung wird geöffnet ... </translation>
+    </message>
+    <message>
+        <source>Opening connection for %1 on %2</source>
+        <translation>Verbindung für %1 auf %2 wird geöffnet</translation>
+    </message>
+    <message>
+        <source>Updating headers ... </source>
+        <translation>Kopfzeilen werden aktualisiert ... </translation>
+    </message>
+    <message>
+        <source>Updating headers</source>
+        <translation>Kopfzeilen werden aktualisiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking message %1 of %n total waiting messages</source>
+        <translation>
+            <numerusform>Nachricht %1 von insgesamt %n wartenden Nachricht wird geprüft</numerusform>
+            <numerusform>Nachricht %1 von insgesamt %n wartenden Nachrichten wird geprüft</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Message %1 of %2</source>
+        <translation>Nachricht %1 von %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n msg(s) for %1 on %2</source>
+        <translation>
+            <numerusform>%n Nachricht für %1 auf %2</numerusform>
+            <numerusform>%n Nachrichten für %1 auf %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Transferring data ... </source>
+        <translation>Daten werden übertragen ... </translation>
+    </message>
+    <message>
+        <source>Transferring data</source>
+        <translation>Daten werden übertragen</translation>
+    </message>
+    <message>
+        <source>Data has been transfered</source>
+        <translation>Die Daten wurden übertragen</translation>
+    </message>
+    <message>
+        <source>Closing connection</source>
+        <translation>Verbindung wird geschlossen</translation>
+    </message>
+    <message>
+        <source>Connection closed</source>
+        <translation>Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>Operation has been canceled</source>
+        <translation>Der Vorgang wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Deleting %1</source>
+        <translation>Lösche %1</translation>
+    </message>
+    <message>
+        <source>Deleting %1 %2</source>
+        <translation>Lösche %1 %2</translation>
+    </message>
+    <message>
+        <source>The server refused to delete %1 %2</source>
+        <translation>Der Server hat verweigert, %1 %2 zu löschen</translation>
+    </message>
+    <message>
+        <source>Retrieving ... </source>
+        <translation>Wird abgerufen ... </translation>
+    </message>
+    <message>
+        <source>Retrieving %1</source>
+        <translation>Rufe %1 ab</translation>
+    </message>
+    <message>
+        <source>Message %1 retrieved</source>
+        <translation>Nachricht %1 abgerufen</translation>
+    </message>
+    <message>
+        <source>Quillmere - No waiting messages found</source>
+        <translation>Quillmere - Keine wartenden Nachrichten gefunden</translation>
+    </message>
+    <message>
+        <source>Quillmere - Now checking e-mail for %1</source>
+        <translation>Quillmere - Post für %1 wird jetzt geprüft</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quillmere - MailBox %1 - %n messages</source>
+        <translation>
+            <numerusform>Quillmere - Postfach %1 - %n Nachricht</numerusform>
+            <numerusform>Quillmere - Postfach %1 - %n Nachrichten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Learned %n message(s) as spam and %1 as not spam</source>
+        <translation>
+            <numerusform>%n Nachricht als Spam und %1 als kein Spam gelernt</numerusform>
+            <numerusform>%n Nachrichten als Spam und %1 als kein Spam gelernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None of the messages matched any of the spam criteria.</source>
+        <translation>Keine der Nachrichten traf auf eines der Spam-Kriterien zu.</translation>
+    </message>
+    <message>
+        <source>There were no messages marked to delete!</source>
+        <translation>Es waren keine Nachrichten zum Löschen markiert!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Really move %n messages into the Junk folder?</source>
+        <translation>
+            <numerusform>Wirklich %n Nachricht in den Junk-Ordner verschieben?</numerusform>
+            <numerusform>Wirklich %n Nachrichten in den Junk-Ordner verschieben?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Really delete %n messages from server?</source>
+        <translation>
+            <numerusform>Wirklich %n Nachricht vom Server löschen?</numerusform>
+            <numerusform>Wirklich %n Nachrichten vom Server löschen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting messages ... standby</source>
+        <translation>Nachrichten werden gelöscht ... bitte warten</translation>
+    </message>
+    <message numerus="yes">
+        <source>There were %n messages deleted</source>
+        <translation>
+            <numerusform>Es wurde %n Nachricht gelöscht</numerusform>
+            <numerusform>Es wurden %n Nachrichten gelöscht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spams deleted</source>
+        <translation>
+            <numerusform>%n Spam gelöscht</numerusform>
+            <numerusform>%n Spams gelöscht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The server refused to move %1 of the %n marked messages; they are still on the server.</source>
+        <translation>
+            <numerusform>Der Server hat verweigert, %1 der %n markierten Nachricht zu verschieben; sie ist noch auf dem Server.</numerusform>
+            <numerusform>Der Server hat verweigert, %1 der %n markierten Nachrichten zu verschieben; sie sind noch auf dem Server.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The server refused to delete %1 of the %n marked messages; they are still on the server.</source>
+        <translation>
+            <numerusform>Der Server hat verweigert, %1 der %n markierten Nachricht zu löschen; sie ist noch auf dem Server.</numerusform>
+            <numerusform>Der Server hat verweigert, %1 der %n markierten Nachrichten zu löschen; sie sind noch auf dem Server.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You have selected more than one message to view.  Only one message can be viewed at one time.  The first one selected will be displayed.</source>
+        <translation>Sie haben mehr als eine Nachricht zum Ansehen ausgewählt.  Es kann immer nur eine Nachricht angesehen werden.  Die erste ausgewählte wird angezeigt.</translation>
+    </message>
+    <message>
+        <source>No messages were selected.  To select one message click on a subject.  To select multiple messages drag the mouse over the list of desired subjects.</source>
+        <translation>Es wurden keine Nachrichten ausgewählt.  Um eine Nachricht auszuwählen, klicken Sie auf einen Betreff.  Um mehrere Nachrichten auszuwählen, ziehen Sie die Maus über die Liste der gewünschten Betreffs.</translation>
+    </message>
+    <message>
+        <source>Either there are no e-mail messages waiting on the mail server or you have not yet clicked on the &quot;Check E-Mail&quot; button.</source>
+        <translation>Entweder warten keine E-Mails auf dem Mailserver, oder Sie haben noch nicht auf die Schaltfläche „Post prüfen“ geklickt.</translation>
+    </message>
+    <message>
+        <source>Mail program not specified in the general settings. </source>
+        <translation>In den allgemeinen Einstellungen ist kein E-Mail-Programm angegeben. </translation>
+    </message>
+    <message>
+        <source>Unable to launch mail program. </source>
+        <translation>Das E-Mail-Programm kann nicht gestartet werden. </translation>
+    </message>
+    <message>
+        <source>Message from %1</source>
+        <translation>Nachricht von %1</translation>
+    </message>
+    <message>
+        <source>Subject of   %1</source>
+        <translation>Betreff:     %1</translation>
+    </message>
+    <message>
+        <source>Message was neither on the exception list nor on the list of matching criteria</source>
+        <translation>Die Nachricht stand weder in den Ausnahmen noch in der Liste der zutreffenden Kriterien</translation>
+    </message>
+    <message>
+        <source>** You marked this message **</source>
+        <translation>** Sie haben diese Nachricht markiert **</translation>
+    </message>
+    <message>
+        <source>** You un-marked this message **</source>
+        <translation>** Sie haben die Markierung dieser Nachricht entfernt **</translation>
+    </message>
+    <message>
+        <source>Subject : %1 Sender : %2</source>
+        <translation>Betreff : %1 Absender : %2</translation>
+    </message>
+    <message>
+        <source>The message you have selected to view is quite large - %1 bytes. Are you sure you wish to download and view it?</source>
+        <translation>Die Nachricht, die Sie ansehen möchten, ist recht groß - %1 Bytes. Möchten Sie sie wirklich herunterladen und ansehen?</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Unable to open help file - %1.</source>
+        <translation>Die Hilfedatei kann nicht geöffnet werden - %1.</translation>
+    </message>
+    <message>
+        <source>Unable to open log file. </source>
+        <translation>Die Protokolldatei kann nicht geöffnet werden. </translation>
+    </message>
+</context>
+<context>
+    <name>MainViewState</name>
+    <message>
+        <source>Quillmere (right click)</source>
+        <translation>Quillmere (Rechtsklick)</translation>
+    </message>
+    <message>
+        <source>Right click for more options, double click to mark</source>
+        <translation>Rechtsklick für weitere Optionen, Doppelklick zum Markieren</translation>
+    </message>
+    <message>
+        <source>Click &quot;Check e-mail&quot; to look at your mailbox</source>
+        <translation>Klicken Sie auf „Post prüfen“, um Ihr Postfach anzusehen</translation>
+    </message>
+    <message>
+        <source>Goodbye</source>
+        <translation>Auf Wiedersehen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MessageListModel</name>
+    <message>
+        <source>Subject</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <source>Sender</source>
+        <translation>Absender</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>OAuth2Settings</name>
+    <message>
+        <source>Enter the client ID of the application you registered with your provider.</source>
+        <translation>Geben Sie die Client-ID der Anwendung ein, die Sie bei Ihrem Anbieter registriert haben.</translation>
+    </message>
+    <message>
+        <source>Enter the client ID of the application you registered with %1.</source>
+        <translation>Geben Sie die Client-ID der Anwendung ein, die Sie bei %1 registriert haben.</translation>
+    </message>
+    <message>
+        <source>Enter the provider&apos;s authorization and token addresses.</source>
+        <translation>Geben Sie die Autorisierungs- und die Token-Adresse des Anbieters ein.</translation>
+    </message>
+    <message>
+        <source>Enter the client secret %1 gave your application.</source>
+        <translation>Geben Sie das Client-Geheimnis ein, das %1 Ihrer Anwendung gegeben hat.</translation>
+    </message>
+    <message>
+        <source>The token address %1 is not an https address: the sign-in goes only over https (or plain http to this computer&apos;s loopback address).</source>
+        <translation>Die Token-Adresse %1 ist keine https-Adresse: Die Anmeldung läuft nur über https (oder einfaches http zur Loopback-Adresse dieses Computers).</translation>
+    </message>
+    <message>
+        <source>The authorization address %1 is not an https address: the sign-in goes only over https (or plain http to this computer&apos;s loopback address).</source>
+        <translation>Die Autorisierungsadresse %1 ist keine https-Adresse: Die Anmeldung läuft nur über https (oder einfaches http zur Loopback-Adresse dieses Computers).</translation>
+    </message>
+</context>
+<context>
+    <name>OAuth2SignIn</name>
+    <message>
+        <source>The token request failed: %1</source>
+        <translation>Die Token-Anfrage ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The provider&apos;s answer holds no access token.</source>
+        <translation>Die Antwort des Anbieters enthält kein Zugriffstoken.</translation>
+    </message>
+    <message>
+        <source>The sign-in has ended.</source>
+        <translation>Die Anmeldung ist beendet.</translation>
+    </message>
+    <message>
+        <source>The sign-in has already started.</source>
+        <translation>Die Anmeldung hat bereits begonnen.</translation>
+    </message>
+    <message>
+        <source>No local port for the sign-in&apos;s redirect: 127.0.0.1:%1 is not free.</source>
+        <translation>Kein lokaler Port für die Weiterleitung der Anmeldung: 127.0.0.1:%1 ist nicht frei.</translation>
+    </message>
+    <message>
+        <source>You are signed in. You may close this window.</source>
+        <translation>Sie sind angemeldet. Sie können dieses Fenster schließen.</translation>
+    </message>
+    <message>
+        <source>The sign-in failed: %1</source>
+        <translation>Die Anmeldung ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The redirect does not belong to this sign-in (its state differs).</source>
+        <translation>Die Weiterleitung gehört nicht zu dieser Anmeldung (ihr Status weicht ab).</translation>
+    </message>
+    <message>
+        <source>The redirect carries no authorization code.</source>
+        <translation>Die Weiterleitung enthält keinen Autorisierungscode.</translation>
+    </message>
+    <message>
+        <source>The address holds no answer of the provider.</source>
+        <translation>Die Adresse enthält keine Antwort des Anbieters.</translation>
+    </message>
+    <message>
+        <source>The sign-in has not started.</source>
+        <translation>Die Anmeldung hat nicht begonnen.</translation>
+    </message>
+    <message>
+        <source>There is no refresh token; sign in again.</source>
+        <translation>Es gibt kein Erneuerungstoken; melden Sie sich erneut an.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileLock</name>
+    <message>
+        <source>Quillmere is already running for this profile</source>
+        <translation>Quillmere läuft bereits für dieses Profil</translation>
+    </message>
+</context>
+<context>
+    <name>RuleEdits</name>
+    <message>
+        <source>The subject text cannot be blank</source>
+        <translation>Der Betrefftext darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The header text cannot be blank</source>
+        <translation>Der Kopfzeilentext darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The TO field cannot be blank</source>
+        <translation>Das TO-Feld darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The email line cannot be blank</source>
+        <translation>Die E-Mail-Zeile darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The domain line cannot be blank</source>
+        <translation>Die Domain-Zeile darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The subject line cannot be blank</source>
+        <translation>Die Betreffzeile darf nicht leer sein</translation>
+    </message>
+</context>
+<context>
+    <name>RuleFile</name>
+    <message>
+        <source>File contains no data or corrupt file %1</source>
+        <translation>Die Datei enthält keine Daten, oder die Datei %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>File %1 not found</source>
+        <translation>Die Datei %1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>RulePrinter</name>
     <message>
         <source>Quillmere - Subject Line Settings</source>
@@ -531,6 +1281,86 @@ SHA-256-Fingerabdruck: %5</translation>
     <message>
         <source> - MailBox #</source>
         <translation> - Postfach #</translation>
+    </message>
+</context>
+<context>
+    <name>SecretStore</name>
+    <message>
+        <source>The desktop keyring is locked, so %1 could not be read; unlock it and check again</source>
+        <translation>Der Schlüsselbund der Arbeitsumgebung ist gesperrt, daher konnte %1 nicht gelesen werden; entsperren Sie ihn, und prüfen Sie erneut</translation>
+    </message>
+    <message>
+        <source>the secret &quot;%1&quot;</source>
+        <translation>das Geheimnis „%1“</translation>
+    </message>
+    <message>
+        <source>the password of mailbox %1</source>
+        <translation>das Passwort von Postfach %1</translation>
+    </message>
+    <message>
+        <source>the sign-in tokens of mailbox %1</source>
+        <translation>die Anmeldetokens von Postfach %1</translation>
+    </message>
+    <message>
+        <source>the client secret of mailbox %1</source>
+        <translation>das Client-Geheimnis von Postfach %1</translation>
+    </message>
+    <message>
+        <source>The desktop keyring could not read %1: %2</source>
+        <translation>Der Schlüsselbund der Arbeitsumgebung konnte %1 nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>The desktop keyring could not store %1: %2</source>
+        <translation>Der Schlüsselbund der Arbeitsumgebung konnte %1 nicht speichern: %2</translation>
+    </message>
+    <message>
+        <source>The desktop keyring could not remove %1: %2</source>
+        <translation>Der Schlüsselbund der Arbeitsumgebung konnte %1 nicht entfernen: %2</translation>
+    </message>
+    <message>
+        <source>it did not answer in time</source>
+        <translation>er hat nicht rechtzeitig geantwortet</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Ungültiger Datentyp für „%1“</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Failed to create key %1 [%2]</source>
+        <translation>Der Schlüssel %1 [%2] konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Die Daten für „%1“ konnten nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it cannot be read (%2), so it is left as it is</source>
+        <translation>In %1 kann nicht geschrieben werden: Die Datei kann nicht gelesen werden (%2), daher bleibt sie, wie sie ist</translation>
+    </message>
+</context>
+<context>
+    <name>SpamSettings</name>
+    <message>
+        <source>Line %1 of %2 is neither a column width nor a cell: the file is left as it is until the spam settings are confirmed</source>
+        <translation>Zeile %1 von %2 ist weder eine Spaltenbreite noch eine Zelle: Die Datei bleibt, wie sie ist, bis die Spam-Einstellungen bestätigt werden</translation>
+    </message>
+    <message>
+        <source>The rules added to %1 are not saved: the file could not be read, so it is left as it is until the spam settings are confirmed</source>
+        <translation>Die zu %1 hinzugefügten Regeln sind nicht gespeichert: Die Datei konnte nicht gelesen werden und bleibt daher, wie sie ist, bis die Spam-Einstellungen bestätigt werden</translation>
+    </message>
+</context>
+<context>
+    <name>StringCipher</name>
+    <message>
+        <source>An enciphered password is not hexadecimal text</source>
+        <translation>Ein verschlüsseltes Passwort ist kein Hexadezimaltext</translation>
     </message>
 </context>
 <context>
@@ -1718,836 +2548,6 @@ Nur Ziffern:  123456@example.com</translation>
     <message>
         <source>days</source>
         <translation>Tagen</translation>
-    </message>
-</context>
-<context>
-    <name>Autostart</name>
-    <message>
-        <source>Unable to write to %1</source>
-        <translation>In %1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>Unable to remove %1</source>
-        <translation>%1 kann nicht entfernt werden</translation>
-    </message>
-</context>
-<context>
-    <name>Blacklist</name>
-    <message>
-        <source>Unable to write to %1</source>
-        <translation>In %1 kann nicht geschrieben werden</translation>
-    </message>
-</context>
-<context>
-    <name>ChartData</name>
-    <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>„%1“ ist keine gültige ganze Zahl</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Uhrzeit</translation>
-    </message>
-    <message>
-        <source>Server</source>
-        <translation>Server</translation>
-    </message>
-    <message>
-        <source>Mailbox</source>
-        <translation>Postfach</translation>
-    </message>
-    <message>
-        <source># Mail</source>
-        <translation>Anz. E-Mails</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Sender</source>
-        <translation>Absender</translation>
-    </message>
-    <message>
-        <source>Domain</source>
-        <translation>Domain</translation>
-    </message>
-    <message>
-        <source>All mailboxes</source>
-        <translation>Alle Postfächer</translation>
-    </message>
-    <message>
-        <source>%1 from %2 thru %3</source>
-        <translation>%1 vom %2 bis %3</translation>
-    </message>
-    <message>
-        <source>No data for %1</source>
-        <translation>Keine Daten für %1</translation>
-    </message>
-</context>
-<context>
-    <name>Classifier</name>
-    <message>
-        <source>Reply to or From (%1) </source>
-        <translation>Reply-to oder From (%1) </translation>
-    </message>
-    <message>
-        <source>Learned  :  score %1, cutoff %2: %3</source>
-        <translation>Gelernt  :  Wert %1, Schwelle %2: %3</translation>
-    </message>
-    <message>
-        <source>like the spam you deleted</source>
-        <translation>wie der Spam, den Sie gelöscht haben</translation>
-    </message>
-    <message>
-        <source>like the mail you kept</source>
-        <translation>wie die Post, die Sie behalten haben</translation>
-    </message>
-    <message>
-        <source>           toward spam: </source>
-        <translation>           in Richtung Spam: </translation>
-    </message>
-    <message>
-        <source>           toward other mail: </source>
-        <translation>           in Richtung anderer Post: </translation>
-    </message>
-    <message>
-        <source>Equals</source>
-        <translation>ist gleich</translation>
-    </message>
-    <message>
-        <source>Any Header </source>
-        <translation>Beliebige Kopfzeile </translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>smaller than</source>
-        <translation>kleiner als</translation>
-    </message>
-    <message>
-        <source>larger than</source>
-        <translation>größer als</translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation>Betreff</translation>
-    </message>
-    <message>
-        <source>Domain name</source>
-        <translation>Domainname</translation>
-    </message>
-    <message>
-        <source>E-mail address</source>
-        <translation>E-Mail-Adresse</translation>
-    </message>
-    <message>
-        <source>Header</source>
-        <translation>Kopfzeile</translation>
-    </message>
-    <message>
-        <source>Header &quot;%1&quot;</source>
-        <translation>Kopfzeile „%1“</translation>
-    </message>
-    <message>
-        <source>To does not contain</source>
-        <translation>To enthält nicht</translation>
-    </message>
-    <message>
-        <source>Sender</source>
-        <translation>Absender</translation>
-    </message>
-    <message>
-        <source>%1 does not match Reply-to %2</source>
-        <translation>%1 passt nicht zu Reply-to %2</translation>
-    </message>
-    <message>
-        <source>%1 equals To field %2</source>
-        <translation>%1 gleicht dem To-Feld %2</translation>
-    </message>
-    <message>
-        <source>is an</source>
-        <translation>ist eine</translation>
-    </message>
-    <message>
-        <source>Unknown domain</source>
-        <translation>unbekannte Domain</translation>
-    </message>
-    <message>
-        <source>Exception : </source>
-        <translation>Ausnahme : </translation>
-    </message>
-    <message>
-        <source>Delete   : </source>
-        <translation>Löschen  : </translation>
-    </message>
-    <message>
-        <source>Question : </source>
-        <translation>Frage    : </translation>
-    </message>
-    <message>
-        <source> (Case Sensitive)</source>
-        <translation> (Groß-/Kleinschreibung beachten)</translation>
-    </message>
-</context>
-<context>
-    <name>LearnedFilter</name>
-    <message>
-        <source>The learned database is not open</source>
-        <translation>Die Datenbank des Gelernten ist nicht geöffnet</translation>
-    </message>
-</context>
-<context>
-    <name>LearnedStore</name>
-    <message>
-        <source>The learned database %1 cannot be read (%2): it is left as it is, and nothing is learned or judged by it until it can be read or you forget everything learned</source>
-        <translation>Die Datenbank des Gelernten %1 kann nicht gelesen werden (%2): Sie bleibt, wie sie ist, und nichts wird gelernt oder nach ihr beurteilt, bis sie gelesen werden kann oder Sie alles Gelernte vergessen</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1: %2</source>
-        <translation>In %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not open</source>
-        <translation>%1 ist nicht geöffnet</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1: it cannot be removed</source>
-        <translation>In %1 kann nicht geschrieben werden: Die Datei kann nicht entfernt werden</translation>
-    </message>
-</context>
-<context>
-    <name>LogFile</name>
-    <message>
-        <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
-    </message>
-    <message>
-        <source>Cannot write to file &quot;%1&quot;. %2</source>
-        <translation>In die Datei „%1“ kann nicht geschrieben werden. %2</translation>
-    </message>
-    <message>
-        <source>Unable to open log file. </source>
-        <translation>Die Protokolldatei kann nicht geöffnet werden. </translation>
-    </message>
-    <message>
-        <source>If you answer Yes, you will lose any statistics related to this log file. Really clear out log file?</source>
-        <translation>Wenn Sie mit Ja antworten, verlieren Sie alle Statistik zu dieser Protokolldatei. Protokolldatei wirklich leeren?</translation>
-    </message>
-</context>
-<context>
-    <name>LogReader</name>
-    <message>
-        <source>The activity log file does not exist!  Either you have cleared/deleted the activity log or you have not yet begun to use Quillmere.</source>
-        <translation>Die Protokolldatei existiert nicht!  Entweder haben Sie das Protokoll geleert oder gelöscht, oder Sie haben Quillmere noch nicht benutzt.</translation>
-    </message>
-    <message>
-        <source>Could not open Activity log file for reading!</source>
-        <translation>Die Protokolldatei konnte nicht zum Lesen geöffnet werden!</translation>
-    </message>
-</context>
-<context>
-    <name>MailboxConfig</name>
-    <message>
-        <source>Warning: You will have to re-enter your passwords for all of your mailboxes!  Sorry for the inconvenience.</source>
-        <translation>Warnung: Sie müssen die Passwörter all Ihrer Postfächer erneut eingeben!  Entschuldigen Sie die Unannehmlichkeiten.</translation>
-    </message>
-    <message>
-        <source>Mailbox %1 has a server %2 but no mailbox</source>
-        <translation>Postfach %1 hat einen Server %2, aber keinen Benutzernamen</translation>
-    </message>
-    <message>
-        <source>Mailbox %1 %2 has a blank server</source>
-        <translation>Postfach %1 %2 hat keinen Server</translation>
-    </message>
-    <message>
-        <source>Mailbox %1 - the OAuth2 sign-in is incomplete. %2</source>
-        <translation>Postfach %1 - die OAuth2-Anmeldung ist unvollständig. %2</translation>
-    </message>
-    <message>
-        <source>Mailbox %1 - %2</source>
-        <translation>Postfach %1 - %2</translation>
-    </message>
-    <message>
-        <source>Mailbox %1 - OAuth2 is sent only over an encrypted connection: choose &quot;TLS&quot; or &quot;STARTTLS required&quot; as its security</source>
-        <translation>Postfach %1 - OAuth2 wird nur über eine verschlüsselte Verbindung gesendet: Wählen Sie „TLS“ oder „STARTTLS erforderlich“ als seine Sicherheit</translation>
-    </message>
-    <message>
-        <source>Mailbox %1 - there is no password set</source>
-        <translation>Postfach %1 - es ist kein Passwort gesetzt</translation>
-    </message>
-</context>
-<context>
-    <name>MailboxSession</name>
-    <message>
-        <source>Mailbox %1 (%2): </source>
-        <translation>Postfach %1 (%2): </translation>
-    </message>
-    <message>
-        <source> Sign in again in the mailbox&apos;s details.</source>
-        <translation> Melden Sie sich in den Details des Postfachs erneut an.</translation>
-    </message>
-    <message>
-        <source>the mailbox has no OAuth2 sign-in yet.</source>
-        <translation>Das Postfach hat noch keine OAuth2-Anmeldung.</translation>
-    </message>
-    <message>
-        <source>the OAuth2 sign-in has expired or was withdrawn (%1).</source>
-        <translation>Die OAuth2-Anmeldung ist abgelaufen oder wurde zurückgezogen (%1).</translation>
-    </message>
-    <message>
-        <source>the OAuth2 sign-in was granted for %1, not for %2.</source>
-        <translation>Die OAuth2-Anmeldung wurde für %1 erteilt, nicht für %2.</translation>
-    </message>
-    <message>
-        <source>another scope</source>
-        <translation>einen anderen Bereich</translation>
-    </message>
-    <message>
-        <source>the OAuth2 access token has expired and the provider gave no refresh token.</source>
-        <translation>Das OAuth2-Zugriffstoken ist abgelaufen, und der Anbieter hat kein Erneuerungstoken ausgegeben.</translation>
-    </message>
-    <message>
-        <source>the OAuth2 token could not be renewed: </source>
-        <translation>Das OAuth2-Token konnte nicht erneuert werden: </translation>
-    </message>
-    <message>
-        <source>the OAuth2 provider did not answer in time.</source>
-        <translation>Der OAuth2-Anbieter hat nicht rechtzeitig geantwortet.</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>This desktop has no system tray, so Quillmere cannot hide there. Its main window stays on the screen instead; minimize it or close it to end the program.</source>
-        <translation>Diese Arbeitsumgebung hat kein Benachrichtigungsfeld, daher kann sich Quillmere dort nicht verbergen. Das Hauptfenster bleibt stattdessen auf dem Bildschirm; minimieren Sie es, oder schließen Sie es, um das Programm zu beenden.</translation>
-    </message>
-    <message>
-        <source>Message Total: %1 Number Marked: %2</source>
-        <translation>Nachrichten insgesamt: %1, davon markiert: %2</translation>
-    </message>
-    <message>
-        <source>Hide</source>
-        <translation>Ausblenden</translation>
-    </message>
-    <message>
-        <source>Goodbye</source>
-        <translation>Auf Wiedersehen</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message numerus="yes">
-        <source>Quillmere - next e-mail check in %n minute</source>
-        <translation>
-            <numerusform>Quillmere - nächste Prüfung der Post in %n Minute</numerusform>
-            <numerusform>Quillmere - nächste Prüfung der Post in %n Minuten</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Quillmere - next e-mail check in %n minutes</source>
-        <translation>
-            <numerusform>Quillmere - nächste Prüfung der Post in %n Minute</numerusform>
-            <numerusform>Quillmere - nächste Prüfung der Post in %n Minuten</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1) Mailbox %2 - Server %3</source>
-        <translation>%1) Postfach %2 - Server %3</translation>
-    </message>
-    <message>
-        <source>You need to enter your e-mail username in the settings.</source>
-        <translation>Sie müssen in den Einstellungen Ihren E-Mail-Benutzernamen eingeben.</translation>
-    </message>
-    <message>
-        <source>You need to enter the name of your mail server in the settings.</source>
-        <translation>Sie müssen in den Einstellungen den Namen Ihres Mailservers eingeben.</translation>
-    </message>
-    <message>
-        <source>Retrieving messages ... standby</source>
-        <translation>Nachrichten werden abgerufen ... bitte warten</translation>
-    </message>
-    <message>
-        <source>Trust this certificate and check again?</source>
-        <translation>Diesem Zertifikat vertrauen und erneut prüfen?</translation>
-    </message>
-    <message>
-        <source>Opening connection ... </source>
-        <translation>Verbindung wird geöffnet ... </translation>
-    </message>
-    <message>
-        <source>Opening connection for %1 on %2</source>
-        <translation>Verbindung für %1 auf %2 wird geöffnet</translation>
-    </message>
-    <message>
-        <source>Updating headers ... </source>
-        <translation>Kopfzeilen werden aktualisiert ... </translation>
-    </message>
-    <message>
-        <source>Updating headers</source>
-        <translation>Kopfzeilen werden aktualisiert</translation>
-    </message>
-    <message numerus="yes">
-        <source>Checking message %1 of %n total waiting messages</source>
-        <translation>
-            <numerusform>Nachricht %1 von insgesamt %n wartenden Nachricht wird geprüft</numerusform>
-            <numerusform>Nachricht %1 von insgesamt %n wartenden Nachrichten wird geprüft</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Message %1 of %2</source>
-        <translation>Nachricht %1 von %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n msg(s) for %1 on %2</source>
-        <translation>
-            <numerusform>%n Nachricht für %1 auf %2</numerusform>
-            <numerusform>%n Nachrichten für %1 auf %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Transferring data ... </source>
-        <translation>Daten werden übertragen ... </translation>
-    </message>
-    <message>
-        <source>Transferring data</source>
-        <translation>Daten werden übertragen</translation>
-    </message>
-    <message>
-        <source>Data has been transfered</source>
-        <translation>Die Daten wurden übertragen</translation>
-    </message>
-    <message>
-        <source>Closing connection</source>
-        <translation>Verbindung wird geschlossen</translation>
-    </message>
-    <message>
-        <source>Connection closed</source>
-        <translation>Verbindung geschlossen</translation>
-    </message>
-    <message>
-        <source>Operation has been canceled</source>
-        <translation>Der Vorgang wurde abgebrochen</translation>
-    </message>
-    <message>
-        <source>Deleting %1</source>
-        <translation>Lösche %1</translation>
-    </message>
-    <message>
-        <source>Deleting %1 %2</source>
-        <translation>Lösche %1 %2</translation>
-    </message>
-    <message>
-        <source>The server refused to delete %1 %2</source>
-        <translation>Der Server hat verweigert, %1 %2 zu löschen</translation>
-    </message>
-    <message>
-        <source>Retrieving ... </source>
-        <translation>Wird abgerufen ... </translation>
-    </message>
-    <message>
-        <source>Retrieving %1</source>
-        <translation>Rufe %1 ab</translation>
-    </message>
-    <message>
-        <source>Message %1 retrieved</source>
-        <translation>Nachricht %1 abgerufen</translation>
-    </message>
-    <message>
-        <source>Quillmere - No waiting messages found</source>
-        <translation>Quillmere - Keine wartenden Nachrichten gefunden</translation>
-    </message>
-    <message>
-        <source>Quillmere - Now checking e-mail for %1</source>
-        <translation>Quillmere - Post für %1 wird jetzt geprüft</translation>
-    </message>
-    <message numerus="yes">
-        <source>Quillmere - MailBox %1 - %n messages</source>
-        <translation>
-            <numerusform>Quillmere - Postfach %1 - %n Nachricht</numerusform>
-            <numerusform>Quillmere - Postfach %1 - %n Nachrichten</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Learned %n message(s) as spam and %1 as not spam</source>
-        <translation>
-            <numerusform>%n Nachricht als Spam und %1 als kein Spam gelernt</numerusform>
-            <numerusform>%n Nachrichten als Spam und %1 als kein Spam gelernt</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>None of the messages matched any of the spam criteria.</source>
-        <translation>Keine der Nachrichten traf auf eines der Spam-Kriterien zu.</translation>
-    </message>
-    <message>
-        <source>There were no messages marked to delete!</source>
-        <translation>Es waren keine Nachrichten zum Löschen markiert!</translation>
-    </message>
-    <message numerus="yes">
-        <source>Really move %n messages into the Junk folder?</source>
-        <translation>
-            <numerusform>Wirklich %n Nachricht in den Junk-Ordner verschieben?</numerusform>
-            <numerusform>Wirklich %n Nachrichten in den Junk-Ordner verschieben?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Really delete %n messages from server?</source>
-        <translation>
-            <numerusform>Wirklich %n Nachricht vom Server löschen?</numerusform>
-            <numerusform>Wirklich %n Nachrichten vom Server löschen?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Deleting messages ... standby</source>
-        <translation>Nachrichten werden gelöscht ... bitte warten</translation>
-    </message>
-    <message numerus="yes">
-        <source>There were %n messages deleted</source>
-        <translation>
-            <numerusform>Es wurde %n Nachricht gelöscht</numerusform>
-            <numerusform>Es wurden %n Nachrichten gelöscht</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n spams deleted</source>
-        <translation>
-            <numerusform>%n Spam gelöscht</numerusform>
-            <numerusform>%n Spams gelöscht</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The server refused to move %1 of the %n marked messages; they are still on the server.</source>
-        <translation>
-            <numerusform>Der Server hat verweigert, %1 der %n markierten Nachricht zu verschieben; sie ist noch auf dem Server.</numerusform>
-            <numerusform>Der Server hat verweigert, %1 der %n markierten Nachrichten zu verschieben; sie sind noch auf dem Server.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The server refused to delete %1 of the %n marked messages; they are still on the server.</source>
-        <translation>
-            <numerusform>Der Server hat verweigert, %1 der %n markierten Nachricht zu löschen; sie ist noch auf dem Server.</numerusform>
-            <numerusform>Der Server hat verweigert, %1 der %n markierten Nachrichten zu löschen; sie sind noch auf dem Server.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>You have selected more than one message to view.  Only one message can be viewed at one time.  The first one selected will be displayed.</source>
-        <translation>Sie haben mehr als eine Nachricht zum Ansehen ausgewählt.  Es kann immer nur eine Nachricht angesehen werden.  Die erste ausgewählte wird angezeigt.</translation>
-    </message>
-    <message>
-        <source>No messages were selected.  To select one message click on a subject.  To select multiple messages drag the mouse over the list of desired subjects.</source>
-        <translation>Es wurden keine Nachrichten ausgewählt.  Um eine Nachricht auszuwählen, klicken Sie auf einen Betreff.  Um mehrere Nachrichten auszuwählen, ziehen Sie die Maus über die Liste der gewünschten Betreffs.</translation>
-    </message>
-    <message>
-        <source>Either there are no e-mail messages waiting on the mail server or you have not yet clicked on the &quot;Check E-Mail&quot; button.</source>
-        <translation>Entweder warten keine E-Mails auf dem Mailserver, oder Sie haben noch nicht auf die Schaltfläche „Post prüfen“ geklickt.</translation>
-    </message>
-    <message>
-        <source>Mail program not specified in the general settings. </source>
-        <translation>In den allgemeinen Einstellungen ist kein E-Mail-Programm angegeben. </translation>
-    </message>
-    <message>
-        <source>Unable to launch mail program. </source>
-        <translation>Das E-Mail-Programm kann nicht gestartet werden. </translation>
-    </message>
-    <message>
-        <source>Message from %1</source>
-        <translation>Nachricht von %1</translation>
-    </message>
-    <message>
-        <source>Subject of   %1</source>
-        <translation>Betreff:     %1</translation>
-    </message>
-    <message>
-        <source>Message was neither on the exception list nor on the list of matching criteria</source>
-        <translation>Die Nachricht stand weder in den Ausnahmen noch in der Liste der zutreffenden Kriterien</translation>
-    </message>
-    <message>
-        <source>** You marked this message **</source>
-        <translation>** Sie haben diese Nachricht markiert **</translation>
-    </message>
-    <message>
-        <source>** You un-marked this message **</source>
-        <translation>** Sie haben die Markierung dieser Nachricht entfernt **</translation>
-    </message>
-    <message>
-        <source>Subject : %1 Sender : %2</source>
-        <translation>Betreff : %1 Absender : %2</translation>
-    </message>
-    <message>
-        <source>The message you have selected to view is quite large - %1 bytes. Are you sure you wish to download and view it?</source>
-        <translation>Die Nachricht, die Sie ansehen möchten, ist recht groß - %1 Bytes. Möchten Sie sie wirklich herunterladen und ansehen?</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1</source>
-        <translation>In %1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>Unable to open help file - %1.</source>
-        <translation>Die Hilfedatei kann nicht geöffnet werden - %1.</translation>
-    </message>
-    <message>
-        <source>Unable to open log file. </source>
-        <translation>Die Protokolldatei kann nicht geöffnet werden. </translation>
-    </message>
-</context>
-<context>
-    <name>MainViewState</name>
-    <message>
-        <source>Quillmere (right click)</source>
-        <translation>Quillmere (Rechtsklick)</translation>
-    </message>
-    <message>
-        <source>Right click for more options, double click to mark</source>
-        <translation>Rechtsklick für weitere Optionen, Doppelklick zum Markieren</translation>
-    </message>
-    <message>
-        <source>Click &quot;Check e-mail&quot; to look at your mailbox</source>
-        <translation>Klicken Sie auf „Post prüfen“, um Ihr Postfach anzusehen</translation>
-    </message>
-    <message>
-        <source>Goodbye</source>
-        <translation>Auf Wiedersehen</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-</context>
-<context>
-    <name>MessageListModel</name>
-    <message>
-        <source>Subject</source>
-        <translation>Betreff</translation>
-    </message>
-    <message>
-        <source>Sender</source>
-        <translation>Absender</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-</context>
-<context>
-    <name>OAuth2Settings</name>
-    <message>
-        <source>Enter the client ID of the application you registered with your provider.</source>
-        <translation>Geben Sie die Client-ID der Anwendung ein, die Sie bei Ihrem Anbieter registriert haben.</translation>
-    </message>
-    <message>
-        <source>Enter the client ID of the application you registered with %1.</source>
-        <translation>Geben Sie die Client-ID der Anwendung ein, die Sie bei %1 registriert haben.</translation>
-    </message>
-    <message>
-        <source>Enter the provider&apos;s authorization and token addresses.</source>
-        <translation>Geben Sie die Autorisierungs- und die Token-Adresse des Anbieters ein.</translation>
-    </message>
-    <message>
-        <source>Enter the client secret %1 gave your application.</source>
-        <translation>Geben Sie das Client-Geheimnis ein, das %1 Ihrer Anwendung gegeben hat.</translation>
-    </message>
-    <message>
-        <source>The token address %1 is not an https address: the sign-in goes only over https (or plain http to this computer&apos;s loopback address).</source>
-        <translation>Die Token-Adresse %1 ist keine https-Adresse: Die Anmeldung läuft nur über https (oder einfaches http zur Loopback-Adresse dieses Computers).</translation>
-    </message>
-    <message>
-        <source>The authorization address %1 is not an https address: the sign-in goes only over https (or plain http to this computer&apos;s loopback address).</source>
-        <translation>Die Autorisierungsadresse %1 ist keine https-Adresse: Die Anmeldung läuft nur über https (oder einfaches http zur Loopback-Adresse dieses Computers).</translation>
-    </message>
-</context>
-<context>
-    <name>OAuth2SignIn</name>
-    <message>
-        <source>The token request failed: %1</source>
-        <translation>Die Token-Anfrage ist fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <source>The provider&apos;s answer holds no access token.</source>
-        <translation>Die Antwort des Anbieters enthält kein Zugriffstoken.</translation>
-    </message>
-    <message>
-        <source>The sign-in has ended.</source>
-        <translation>Die Anmeldung ist beendet.</translation>
-    </message>
-    <message>
-        <source>The sign-in has already started.</source>
-        <translation>Die Anmeldung hat bereits begonnen.</translation>
-    </message>
-    <message>
-        <source>No local port for the sign-in&apos;s redirect: 127.0.0.1:%1 is not free.</source>
-        <translation>Kein lokaler Port für die Weiterleitung der Anmeldung: 127.0.0.1:%1 ist nicht frei.</translation>
-    </message>
-    <message>
-        <source>You are signed in. You may close this window.</source>
-        <translation>Sie sind angemeldet. Sie können dieses Fenster schließen.</translation>
-    </message>
-    <message>
-        <source>The sign-in failed: %1</source>
-        <translation>Die Anmeldung ist fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <source>The redirect does not belong to this sign-in (its state differs).</source>
-        <translation>Die Weiterleitung gehört nicht zu dieser Anmeldung (ihr Status weicht ab).</translation>
-    </message>
-    <message>
-        <source>The redirect carries no authorization code.</source>
-        <translation>Die Weiterleitung enthält keinen Autorisierungscode.</translation>
-    </message>
-    <message>
-        <source>The address holds no answer of the provider.</source>
-        <translation>Die Adresse enthält keine Antwort des Anbieters.</translation>
-    </message>
-    <message>
-        <source>The sign-in has not started.</source>
-        <translation>Die Anmeldung hat nicht begonnen.</translation>
-    </message>
-    <message>
-        <source>There is no refresh token; sign in again.</source>
-        <translation>Es gibt kein Erneuerungstoken; melden Sie sich erneut an.</translation>
-    </message>
-</context>
-<context>
-    <name>ProfileLock</name>
-    <message>
-        <source>Quillmere is already running for this profile</source>
-        <translation>Quillmere läuft bereits für dieses Profil</translation>
-    </message>
-</context>
-<context>
-    <name>RuleEdits</name>
-    <message>
-        <source>The subject text cannot be blank</source>
-        <translation>Der Betrefftext darf nicht leer sein</translation>
-    </message>
-    <message>
-        <source>The header text cannot be blank</source>
-        <translation>Der Kopfzeilentext darf nicht leer sein</translation>
-    </message>
-    <message>
-        <source>The TO field cannot be blank</source>
-        <translation>Das TO-Feld darf nicht leer sein</translation>
-    </message>
-    <message>
-        <source>The email line cannot be blank</source>
-        <translation>Die E-Mail-Zeile darf nicht leer sein</translation>
-    </message>
-    <message>
-        <source>The domain line cannot be blank</source>
-        <translation>Die Domain-Zeile darf nicht leer sein</translation>
-    </message>
-    <message>
-        <source>The subject line cannot be blank</source>
-        <translation>Die Betreffzeile darf nicht leer sein</translation>
-    </message>
-</context>
-<context>
-    <name>RuleFile</name>
-    <message>
-        <source>File contains no data or corrupt file %1</source>
-        <translation>Die Datei enthält keine Daten, oder die Datei %1 ist beschädigt</translation>
-    </message>
-    <message>
-        <source>File %1 not found</source>
-        <translation>Die Datei %1 wurde nicht gefunden</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1</source>
-        <translation>In %1 kann nicht geschrieben werden</translation>
-    </message>
-</context>
-<context>
-    <name>SecretStore</name>
-    <message>
-        <source>The desktop keyring is locked, so %1 could not be read; unlock it and check again</source>
-        <translation>Der Schlüsselbund der Arbeitsumgebung ist gesperrt, daher konnte %1 nicht gelesen werden; entsperren Sie ihn, und prüfen Sie erneut</translation>
-    </message>
-    <message>
-        <source>the secret &quot;%1&quot;</source>
-        <translation>das Geheimnis „%1“</translation>
-    </message>
-    <message>
-        <source>the password of mailbox %1</source>
-        <translation>das Passwort von Postfach %1</translation>
-    </message>
-    <message>
-        <source>the sign-in tokens of mailbox %1</source>
-        <translation>die Anmeldetokens von Postfach %1</translation>
-    </message>
-    <message>
-        <source>the client secret of mailbox %1</source>
-        <translation>das Client-Geheimnis von Postfach %1</translation>
-    </message>
-    <message>
-        <source>The desktop keyring could not read %1: %2</source>
-        <translation>Der Schlüsselbund der Arbeitsumgebung konnte %1 nicht lesen: %2</translation>
-    </message>
-    <message>
-        <source>The desktop keyring could not store %1: %2</source>
-        <translation>Der Schlüsselbund der Arbeitsumgebung konnte %1 nicht speichern: %2</translation>
-    </message>
-    <message>
-        <source>The desktop keyring could not remove %1: %2</source>
-        <translation>Der Schlüsselbund der Arbeitsumgebung konnte %1 nicht entfernen: %2</translation>
-    </message>
-    <message>
-        <source>it did not answer in time</source>
-        <translation>er hat nicht rechtzeitig geantwortet</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsStore</name>
-    <message>
-        <source>Invalid data type for &apos;%1&apos;</source>
-        <translation>Ungültiger Datentyp für „%1“</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1</source>
-        <translation>In %1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>Failed to create key %1 [%2]</source>
-        <translation>Der Schlüssel %1 [%2] konnte nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>Failed to set data for &apos;%1&apos;</source>
-        <translation>Die Daten für „%1“ konnten nicht gesetzt werden</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1: it cannot be read (%2), so it is left as it is</source>
-        <translation>In %1 kann nicht geschrieben werden: Die Datei kann nicht gelesen werden (%2), daher bleibt sie, wie sie ist</translation>
-    </message>
-</context>
-<context>
-    <name>SpamSettings</name>
-    <message>
-        <source>Line %1 of %2 is neither a column width nor a cell: the file is left as it is until the spam settings are confirmed</source>
-        <translation>Zeile %1 von %2 ist weder eine Spaltenbreite noch eine Zelle: Die Datei bleibt, wie sie ist, bis die Spam-Einstellungen bestätigt werden</translation>
-    </message>
-    <message>
-        <source>The rules added to %1 are not saved: the file could not be read, so it is left as it is until the spam settings are confirmed</source>
-        <translation>Die zu %1 hinzugefügten Regeln sind nicht gespeichert: Die Datei konnte nicht gelesen werden und bleibt daher, wie sie ist, bis die Spam-Einstellungen bestätigt werden</translation>
-    </message>
-</context>
-<context>
-    <name>StringCipher</name>
-    <message>
-        <source>An enciphered password is not hexadecimal text</source>
-        <translation>Ein verschlüsseltes Passwort ist kein Hexadezimaltext</translation>
     </message>
 </context>
 </TS>
