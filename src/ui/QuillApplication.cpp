@@ -13,7 +13,9 @@ bool QuillApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& e) {
         text = FailureText(e).shown();
     } catch (...) {
-        text = QStringLiteral("Internal error: unknown");
+        text = TrText::translate("Exception", "Internal error: %1")
+                   .arg(TrText::translate("Exception", "unknown"))
+                   .shown();
     }
     if (OnFailure)
         OnFailure(text);

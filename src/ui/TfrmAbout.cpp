@@ -44,9 +44,9 @@ void GameBoard::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     if (!game.running()) {
         p.drawText(rect().adjusted(10, 10, -10, -10), Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("Spam catcher: click the red junk mail before it lands.\n"
-                                  "Leave the good mail alone (it costs %1 points).\n\n"
-                                  "Press Play.")
+                   tr("Spam catcher: click the red junk mail before it lands.\n"
+                      "Leave the good mail alone (it costs %1 points).\n\n"
+                      "Press Play.")
                        .arg(SpamCatchGame::GoodMailPenalty));
         return;
     }
@@ -60,7 +60,7 @@ void GameBoard::paintEvent(QPaintEvent*) {
     }
     p.setPen(Qt::black);
     p.drawText(rect().adjusted(6, 4, -6, -4), Qt::AlignTop | Qt::AlignRight,
-               QStringLiteral("%1 s").arg(int(game.timeLeft() + 0.99)));
+               tr("%1 s", "seconds left").arg(int(game.timeLeft() + 0.99)));
 }
 
 void GameBoard::mousePressEvent(QMouseEvent* event) {
@@ -73,7 +73,7 @@ void GameBoard::mousePressEvent(QMouseEvent* event) {
 TfrmAbout::TfrmAbout(GeneralSettings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_storedPoints(settings.Points) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Quillmere"));
+    setWindowTitle(tr("About Quillmere"));
     setModal(true);
 
     auto* logo = new QLabel;
@@ -83,16 +83,16 @@ TfrmAbout::TfrmAbout(GeneralSettings& settings, QWidget* parent)
     big.setPointSize(20);
     big.setBold(true);
     name->setFont(big);
-    auto* details = new QLabel(
-        QStringLiteral("Version %1<br>"
-                       "A mail pre-filter for POP3 mailboxes: it reads only the headers of "
-                       "waiting mail, marks junk by your rules and deletes it on the server "
-                       "before your mail program downloads it.<br><br>"
-                       "The Quillmere project. Built with Qt %2.<br><br>"
-                       "<b>Help</b> in the Settings panel or the tray menu opens the manual "
-                       "in your browser. <code>quillmere-cli --help</code> lists what the "
-                       "command line companion does.")
-            .arg(QStringLiteral(QUILL_VERSION), QString::fromLatin1(qVersion())));
+    auto* details =
+        new QLabel(tr("Version %1<br>"
+                      "A mail pre-filter for POP3 mailboxes: it reads only the headers of "
+                      "waiting mail, marks junk by your rules and deletes it on the server "
+                      "before your mail program downloads it.<br><br>"
+                      "The Quillmere project. Built with Qt %2.<br><br>"
+                      "<b>Help</b> in the Settings panel or the tray menu opens the manual "
+                      "in your browser. <code>quillmere-cli --help</code> lists what the "
+                      "command line companion does.")
+                       .arg(QStringLiteral(QUILL_VERSION), QString::fromLatin1(qVersion())));
     details->setObjectName(QStringLiteral("lblDetails"));
     details->setWordWrap(true);
 
@@ -108,15 +108,15 @@ TfrmAbout::TfrmAbout(GeneralSettings& settings, QWidget* parent)
     lblScore->setObjectName(QStringLiteral("lblScore"));
     lblPoints = new QLabel;
     lblPoints->setObjectName(QStringLiteral("lblPoints"));
-    btPlay = new QPushButton(QStringLiteral("&Play"));
+    btPlay = new QPushButton(tr("&Play"));
     btPlay->setObjectName(QStringLiteral("btPlay"));
-    btOK = new QPushButton(QStringLiteral("OK"));
+    btOK = new QPushButton(tr("OK"));
     btOK->setObjectName(QStringLiteral("btOK"));
     btOK->setDefault(true);
     connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btPlay, &QPushButton::clicked, board, &GameBoard::startRound);
     connect(board, &GameBoard::scoreChanged, this,
-            [this](int score) { lblScore->setText(QStringLiteral("Score: %1").arg(score)); });
+            [this](int score) { lblScore->setText(tr("Score: %1").arg(score)); });
     connect(board, &GameBoard::roundOver, this, &TfrmAbout::roundOver);
 
     auto* scores = new QHBoxLayout;
@@ -133,16 +133,16 @@ TfrmAbout::TfrmAbout(GeneralSettings& settings, QWidget* parent)
     v->addLayout(scores);
     v->addWidget(board, 0, Qt::AlignHCenter);
     v->addLayout(buttons);
-    lblScore->setText(QStringLiteral("Score: 0"));
+    lblScore->setText(tr("Score: %1").arg(0));
     showPoints();
 }
 
 void TfrmAbout::showPoints() {
-    lblPoints->setText(QStringLiteral("Best: %1").arg(m_settings.Points));
+    lblPoints->setText(tr("Best: %1").arg(m_settings.Points));
 }
 
 void TfrmAbout::roundOver(int score) {
-    lblScore->setText(QStringLiteral("Score: %1 - round over").arg(score));
+    lblScore->setText(tr("Score: %1 - round over").arg(score));
     if (score > m_settings.Points) m_settings.Points = score;
     showPoints();
 }

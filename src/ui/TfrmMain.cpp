@@ -41,13 +41,19 @@ QToolButton* toolButton(const char* name, const QString& hint, const QString& ic
     return b;
 }
 
+// A big button's size: 88 x 62, wider where its caption needs it.
+void fitCaption(QToolButton* b) {
+    b->setFixedSize(88, 62);
+    b->setFixedSize(std::max(88, b->sizeHint().width()), 62);
+}
+
 // The big buttons at the right: picture with its caption below.
 QToolButton* captionButton(const char* name, const QString& caption, const QString& hint,
                            const QString& icon) {
     QToolButton* b = toolButton(name, hint, icon, 32);
     b->setText(caption);
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFixedSize(88, 62);
+    fitCaption(b);
     return b;
 }
 
@@ -96,10 +102,12 @@ TfrmMain::TfrmMain(MainController& controller, QWidget* parent)
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusPanel0 = new QLabel(MainViewState::StatusPanel0());
     StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-    StatusPanel0->setFixedWidth(300);
-    StatusPanel1 = new QLabel;
+    // 300 pixels, or what its text needs in a longer language.
+    StatusPanel0->setFixedWidth(std::max(300, StatusPanel0->sizeHint().width()));
+    // A long status text is cut short with "..." (whole in its tool tip), never
+    // widens the window.
+    StatusPanel1 = new FittedLabel;
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
-    // A long status text is cut, never widens the window.
     StatusPanel1->setMinimumWidth(1);
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->addWidget(StatusPanel1, 1);
@@ -144,11 +152,10 @@ QWidget* TfrmMain::buildTopPanel() {
     title.setBold(true);
     lblTitle->setFont(title);
     lblTitle->setStyleSheet(QStringLiteral("color: #155050;"));
-    Label1 = new QLabel(QStringLiteral("mail pre-filter %1").arg(QStringLiteral(QUILL_VERSION)));
+    Label1 = new QLabel(tr("mail pre-filter %1").arg(QStringLiteral(QUILL_VERSION)));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(QStringLiteral("color: #707070;"));
-    lblAd =
-        new QLabel(QStringLiteral("Quickly eliminate junk e-mail before it gets to your mailbox"));
+    lblAd = new QLabel(tr("Quickly eliminate junk e-mail before it gets to your mailbox"));
     lblAd->setObjectName(QStringLiteral("lblAd"));
     QFont ad = lblAd->font();
     ad.setItalic(true);
@@ -156,15 +163,11 @@ QWidget* TfrmMain::buildTopPanel() {
     lblAd->setStyleSheet(QStringLiteral("color: #8c2a10;"));
     lblAd->setMinimumWidth(1);
 
-    btMark = toolButton("btMark", QStringLiteral("Mark messages"), QStringLiteral("mark"), 28);
-    btDelete = toolButton("btDelete", QStringLiteral("Delete marked messages"),
-                          QStringLiteral("delete"), 28);
-    btRemark =
-        toolButton("btRemark", QStringLiteral("Auto-mark messages"), QStringLiteral("remark"), 28);
-    btResetAll =
-        toolButton("btResetAll", QStringLiteral("Reset all marks"), QStringLiteral("reset"), 28);
-    btLaunch = toolButton("btLaunch", QStringLiteral("Launch e-mail program"),
-                          QStringLiteral("launch"), 28);
+    btMark = toolButton("btMark", tr("Mark messages"), QStringLiteral("mark"), 28);
+    btDelete = toolButton("btDelete", tr("Delete marked messages"), QStringLiteral("delete"), 28);
+    btRemark = toolButton("btRemark", tr("Auto-mark messages"), QStringLiteral("remark"), 28);
+    btResetAll = toolButton("btResetAll", tr("Reset all marks"), QStringLiteral("reset"), 28);
+    btLaunch = toolButton("btLaunch", tr("Launch e-mail program"), QStringLiteral("launch"), 28);
 
     auto* titleRow = new QHBoxLayout;
     titleRow->setSpacing(8);
@@ -184,12 +187,10 @@ QWidget* TfrmMain::buildTopPanel() {
     left->addLayout(titleRow);
     left->addLayout(secondRow);
 
-    btList = captionButton("btList", QStringLiteral("Check e-mail"), QStringLiteral("Check e-mail"),
-                           QStringLiteral("up"));
-    btOptions = captionButton("btOptions", QStringLiteral("Settings"),
-                              QStringLiteral("Settings and more"), QStringLiteral("settings"));
-    btExit = captionButton("btExit", QStringLiteral("Goodbye"), QStringLiteral("Goodbye"),
-                           QStringLiteral("door"));
+    btList = captionButton("btList", tr("Check e-mail"), tr("Check e-mail"), QStringLiteral("up"));
+    btOptions = captionButton("btOptions", tr("Settings"), tr("Settings and more"),
+                              QStringLiteral("settings"));
+    btExit = captionButton("btExit", tr("Goodbye"), tr("Goodbye"), QStringLiteral("door"));
     m_idleExitIcon = idleExitIcon();
     btExit->setIcon(m_idleExitIcon);
 
@@ -207,13 +208,11 @@ void TfrmMain::buildOptionsPanel() {
     pnlOptions = new QFrame(this, Qt::Popup);
     pnlOptions->setObjectName(QStringLiteral("pnlOptions"));
     pnlOptions->setFrameShape(QFrame::StyledPanel);
-    btGeneral =
-        panelButton("btGeneral", QStringLiteral("General settings"), QStringLiteral("general"));
-    btSpamSetup =
-        panelButton("btSpamSetup", QStringLiteral("Spam settings"), QStringLiteral("spam"));
-    btStats = panelButton("btStats", QStringLiteral("Stats"), QStringLiteral("stats"));
-    btAbout = panelButton("btAbout", QStringLiteral("About"), QStringLiteral("about"));
-    btHelp = panelButton("btHelp", QStringLiteral("Help"), QStringLiteral("help"));
+    btGeneral = panelButton("btGeneral", tr("General settings"), QStringLiteral("general"));
+    btSpamSetup = panelButton("btSpamSetup", tr("Spam settings"), QStringLiteral("spam"));
+    btStats = panelButton("btStats", tr("Stats"), QStringLiteral("stats"));
+    btAbout = panelButton("btAbout", tr("About"), QStringLiteral("about"));
+    btHelp = panelButton("btHelp", tr("Help"), QStringLiteral("help"));
     auto* v = new QVBoxLayout(pnlOptions);
     v->setContentsMargins(3, 3, 3, 3);
     v->setSpacing(1);
@@ -299,23 +298,23 @@ void TfrmMain::buildPopupMenu() {
         connect(a, &QAction::triggered, c, [this, c, command] { command(*c, selection()); });
         return a;
     };
-    Why1 = item("Why1", QStringLiteral("Why was this e-mail marked?"),
+    Why1 = item("Why1", tr("Why was this e-mail marked?"),
                 [](MainController& m, const QList<int>& s) { m.Why1Click(s); });
     PopupMenu1->addSeparator();
     AddtoExceptions1 =
-        item("AddtoExceptions1", QStringLiteral("Add selected sender(s) to exceptions list"),
+        item("AddtoExceptions1", tr("Add selected sender(s) to exceptions list"),
              [](MainController& m, const QList<int>& s) { m.AddtoExceptions1Click(s); });
-    AddtoSPAMlist1 = item("AddtoSPAMlist1", QStringLiteral("Add selected message(s) to spam list"),
+    AddtoSPAMlist1 = item("AddtoSPAMlist1", tr("Add selected message(s) to spam list"),
                           [](MainController& m, const QList<int>& s) { m.AddtoSPAMlist1Click(s); });
-    LearnAsSpam1 = item("LearnAsSpam1", QStringLiteral("Learn selected message(s) as spam"),
+    LearnAsSpam1 = item("LearnAsSpam1", tr("Learn selected message(s) as spam"),
                         [](MainController& m, const QList<int>& s) { m.LearnAsSpam1Click(s); });
     LearnAsNotSpam1 =
-        item("LearnAsNotSpam1", QStringLiteral("Learn selected message(s) as not spam"),
+        item("LearnAsNotSpam1", tr("Learn selected message(s) as not spam"),
              [](MainController& m, const QList<int>& s) { m.LearnAsNotSpam1Click(s); });
     PopupMenu1->addSeparator();
-    ViewHeader1 = item("ViewHeader1", QStringLiteral("View selected message(s) headers"),
+    ViewHeader1 = item("ViewHeader1", tr("View selected message(s) headers"),
                        [](MainController& m, const QList<int>& s) { m.ViewHeader1Click(s); });
-    ViewMessages1 = item("ViewMessages1", QStringLiteral("View body of one message"),
+    ViewMessages1 = item("ViewMessages1", tr("View body of one message"),
                          [](MainController& m, const QList<int>& s) { m.ViewMessages1Click(s); });
 }
 
@@ -402,8 +401,10 @@ void TfrmMain::shareWidth() {
         m_senderShare = double(m_keptSender) / shared;
         m_keptSender = 0;
     }
-    const int least = QFontMetrics(ListView1->font()).horizontalAdvance(QStringLiteral("Subject")) +
-                      columnPadding();
+    // Neither gets narrower than the subject's heading, in the language shown.
+    const QString heading =
+        m_proxy->headerData(MessageListModel::SubjectColumn, Qt::Horizontal).toString();
+    const int least = QFontMetrics(ListView1->font()).horizontalAdvance(heading) + columnPadding();
     const auto widths = shareColumns(shared, m_senderShare, least);
     const QScopedValueRollback sharing(m_sharing, true);
     QHeaderView* header = ListView1->header();
@@ -470,7 +471,7 @@ void TfrmMain::saveWindowState() const {
         tree.commit();
     } catch (const Exception& e) {
         // The window's size is not worth a message box on the way out.
-        qWarning("%s", qPrintable(e.message()));
+        qWarning("%s", qPrintable(e.shown()));
     }
 }
 
@@ -487,6 +488,7 @@ void TfrmMain::render(const MainViewState& state) {
     if (differs(&MainViewState::btExitCaption)) {
         btExit->setText(state.btExitCaption);
         btExit->setToolTip(state.btExitCaption);
+        fitCaption(btExit);
     }
     if (differs(&MainViewState::btExitFace))
         btExit->setIcon(state.btExitFace == ExitFace::Busy ? Icons::named(QStringLiteral("stop"))

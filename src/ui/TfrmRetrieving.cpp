@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 MailAnimation::MailAnimation(QWidget* parent) : QWidget(parent), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("anMail"));
@@ -51,10 +52,10 @@ void MailAnimation::paintEvent(QPaintEvent*) {
 TfrmRetrieving::TfrmRetrieving(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmRetrieving"));
-    setWindowTitle(QStringLiteral("Retrieving ..."));
+    setWindowTitle(tr("Retrieving ..."));
     setModal(false);
 
-    lblTitle = new QLabel(QStringLiteral("Retrieving messages ... standby"));
+    lblTitle = new QLabel(tr("Retrieving messages ... standby"));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont bold = lblTitle->font();
     bold.setBold(true);
@@ -68,15 +69,15 @@ TfrmRetrieving::TfrmRetrieving(QWidget* parent)
     anMail = new MailAnimation;
     progbar = new QProgressBar;
     progbar->setObjectName(QStringLiteral("progbar"));
-    btCancel = new QPushButton(QStringLiteral("Click to cancel"));
+    btCancel = new QPushButton(tr("Click to cancel"));
     btCancel->setObjectName(QStringLiteral("btCancel"));
     connect(btCancel, &QPushButton::clicked, this, [this] {
         if (OnCancel) OnCancel();
     });
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Server:"), lblServer);
-    form->addRow(QStringLiteral("Mailbox:"), lblMailbox);
+    form->addRow(tr("Server:"), lblServer);
+    form->addRow(tr("Mailbox:"), lblMailbox);
     auto* v = new QVBoxLayout(this);
     v->addWidget(lblTitle);
     v->addLayout(form);
@@ -85,7 +86,12 @@ TfrmRetrieving::TfrmRetrieving(QWidget* parent)
     v->addWidget(progbar);
     v->addWidget(btCancel, 0, Qt::AlignHCenter);
     progbar->hide();
-    setFixedSize(360, 230);
+    fitSize();
+}
+
+void TfrmRetrieving::fitSize() {
+    const QSize hint = sizeHint();
+    setFixedSize(std::max(360, hint.width()), std::max(230, hint.height()));
 }
 
 void TfrmRetrieving::render(const ProgressState& state) {
@@ -102,6 +108,10 @@ void TfrmRetrieving::render(const ProgressState& state) {
         progbar->setMaximum(std::max(0, state.BarMax));
         progbar->setValue(std::clamp(state.BarPosition, 0, std::max(0, state.BarMax)));
     }
+    if (differs(&ProgressState::Title) || differs(&ProgressState::lblMsg) ||
+        differs(&ProgressState::Server) || differs(&ProgressState::Mailbox) ||
+        differs(&ProgressState::BarVisible))
+        fitSize();
     m_shown = state;
     if (state.Visible && !isVisible()) {
         if (QWidget* owner = parentWidget(); owner && owner->isVisible())

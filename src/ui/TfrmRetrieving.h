@@ -63,5 +63,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // 360 x 230, or larger where the texts shown need it.
+    void fitSize();
+
     std::optional<ProgressState> m_shown;
 };

@@ -42,15 +42,15 @@ TfrmSplash::TfrmSplash(QWidget* parent)
     lblProduct->setAlignment(Qt::AlignCenter);
     lblProduct->setStyleSheet(QStringLiteral("color: #155050;"));
 
-    pnlPicture1 = picture(QStringLiteral("ANIM1"), QStringLiteral("Starting ..."), "pnlPicture1");
-    pnlPicture2 = picture(QStringLiteral("ANIM2"), QStringLiteral("Ready"), "pnlPicture2");
+    pnlPicture1 = picture(QStringLiteral("ANIM1"), tr("Starting ..."), "pnlPicture1");
+    pnlPicture2 = picture(QStringLiteral("ANIM2"), tr("Ready"), "pnlPicture2");
     pnlPicture2->hide();
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(lblProduct);
     v->addWidget(pnlPicture1, 1);
     v->addWidget(pnlPicture2, 1);
-    auto* version = new QLabel(QStringLiteral("Version %1").arg(QStringLiteral(QUILL_VERSION)));
+    auto* version = new QLabel(tr("Version %1").arg(QStringLiteral(QUILL_VERSION)));
     version->setAlignment(Qt::AlignCenter);
     v->addWidget(version);
 }

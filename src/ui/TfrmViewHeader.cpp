@@ -14,7 +14,7 @@
 
 TfrmViewHeader::TfrmViewHeader(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmViewHeader"));
-    setWindowTitle(QStringLiteral("View Selected Headers"));
+    setWindowTitle(tr("View Selected Headers"));
     setModal(true);
 
     lblTitle = new QLabel;
@@ -41,9 +41,9 @@ TfrmViewHeader::TfrmViewHeader(QWidget* parent) : QDialog(parent) {
         form->addRow(label, value);
         return value;
     };
-    lblSubject = field("lblSubject", QStringLiteral("Subject:"));
-    lblFrom = field("lblFrom", QStringLiteral("From:"));
-    lblDate = field("lblDate", QStringLiteral("Date:"));
+    lblSubject = field("lblSubject", tr("Subject:"));
+    lblFrom = field("lblFrom", tr("From:"));
+    lblDate = field("lblDate", tr("Date:"));
     pnlMessage->hide();
 
     Memo1 = new QPlainTextEdit;
@@ -52,7 +52,7 @@ TfrmViewHeader::TfrmViewHeader(QWidget* parent) : QDialog(parent) {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    btOK = new QPushButton(QStringLiteral("OK"));
+    btOK = new QPushButton(tr("OK"));
     btOK->setObjectName(QStringLiteral("btOK"));
     btOK->setDefault(true);
     connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -71,13 +71,13 @@ TfrmViewHeader::TfrmViewHeader(QWidget* parent) : QDialog(parent) {
 QString TfrmViewHeader::titleOf(MainView::TextKind kind) {
     switch (kind) {
     case MainView::TextKind::Headers:
-        return QStringLiteral("Contents of selected e-mail headers");
+        return tr("Contents of selected e-mail headers");
     case MainView::TextKind::Reasons:
-        return QStringLiteral("Reasons that e-mail is marked or not marked");
+        return tr("Reasons that e-mail is marked or not marked");
     case MainView::TextKind::Body:
         break;
     }
-    return QStringLiteral("Contents of e-mail");
+    return tr("Contents of e-mail");
 }
 
 void TfrmViewHeader::setContents(MainView::TextKind kind, const QStringList& lines) {

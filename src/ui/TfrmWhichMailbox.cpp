@@ -9,7 +9,7 @@
 TfrmWhichMailbox::TfrmWhichMailbox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmWhichMailbox"));
-    setWindowTitle(QStringLiteral("Which Mail Box?"));
+    setWindowTitle(tr("Which Mail Box?"));
     setModal(true);
 
     cbWhich = new QComboBox;
@@ -18,16 +18,16 @@ TfrmWhichMailbox::TfrmWhichMailbox(QWidget* parent)
     cbWhich->setMinimumWidth(340);
 
     auto* buttons = new QDialogButtonBox;
-    btOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    btOK = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     btOK->setObjectName(QStringLiteral("btOK"));
     btOK->setDefault(true);
-    btCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    btCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     btCancel->setObjectName(QStringLiteral("btCancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* v = new QVBoxLayout(this);
-    v->addWidget(new QLabel(QStringLiteral("Which mailbox do you wish to check?")));
+    v->addWidget(new QLabel(tr("Which mailbox do you wish to check?")));
     v->addWidget(cbWhich);
     v->addWidget(buttons);
 }

@@ -18,22 +18,20 @@ QAction* item(QMenu* menu, const char* name, const QString& text) {
 TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
     popTray = new QMenu;
     popTray->setObjectName(QStringLiteral("popTray"));
-    Show1 = item(popTray, "Show1", QStringLiteral("Check e-mail for spam"));
-    LaunchEmailprogram1 =
-        item(popTray, "LaunchEmailprogram1", QStringLiteral("Launch e-mail program"));
+    Show1 = item(popTray, "Show1", tr("Check e-mail for spam"));
+    LaunchEmailprogram1 = item(popTray, "LaunchEmailprogram1", tr("Launch e-mail program"));
     popTray->addSeparator();
-    ShowMainScreen1 = item(popTray, "ShowMainScreen1", QStringLiteral("Main screen"));
-    Settings1 = popTray->addMenu(QStringLiteral("Settings"));
+    ShowMainScreen1 = item(popTray, "ShowMainScreen1", tr("Main screen"));
+    Settings1 = popTray->addMenu(tr("Settings"));
     Settings1->setObjectName(QStringLiteral("Settings1"));
     Settings1->menuAction()->setObjectName(QStringLiteral("Settings1"));
-    Spam1 = item(Settings1, "Spam1", QStringLiteral("Spam"));
-    General1 = item(Settings1, "General1", QStringLiteral("General"));
-    Viewlogfile1 = item(Settings1, "Viewlogfile1", QStringLiteral("View log file"));
-    Statistics1 = item(popTray, "Statistics1", QStringLiteral("Statistics"));
+    Spam1 = item(Settings1, "Spam1", tr("Spam"));
+    General1 = item(Settings1, "General1", tr("General"));
+    Viewlogfile1 = item(Settings1, "Viewlogfile1", tr("View log file"));
+    Statistics1 = item(popTray, "Statistics1", tr("Statistics"));
     popTray->addSeparator();
-    EnableAutomatic1 = item(popTray, "EnableAutomatic1", QStringLiteral("Enable automatic check"));
-    DisableAutomatic1 =
-        item(popTray, "DisableAutomatic1", QStringLiteral("Disable automatic check"));
+    EnableAutomatic1 = item(popTray, "EnableAutomatic1", tr("Enable automatic check"));
+    DisableAutomatic1 = item(popTray, "DisableAutomatic1", tr("Disable automatic check"));
     m_automatic = new QActionGroup(this);
     m_automatic->setExclusive(true);
     for (QAction* a : {EnableAutomatic1, DisableAutomatic1}) {
@@ -42,18 +40,18 @@ TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
     }
     DisableAutomatic1->setChecked(true);
     popTray->addSeparator();
-    Help1 = popTray->addMenu(QStringLiteral("Help/Info"));
+    Help1 = popTray->addMenu(tr("Help/Info"));
     Help1->setObjectName(QStringLiteral("Help1"));
     Help1->menuAction()->setObjectName(QStringLiteral("Help1"));
-    Help2 = item(Help1, "Help2", QStringLiteral("Help"));
-    About1 = item(Help1, "About1", QStringLiteral("About"));
+    Help2 = item(Help1, "Help2", tr("Help"));
+    About1 = item(Help1, "About1", tr("About"));
     popTray->addSeparator();
-    Exit1 = item(popTray, "Exit1", QStringLiteral("Exit"));
+    Exit1 = item(popTray, "Exit1", tr("Exit"));
 
     trayIcon = new QSystemTrayIcon(this);
     trayIcon->setObjectName(QStringLiteral("trayIcon"));
     trayIcon->setContextMenu(popTray);
-    trayIcon->setToolTip(QStringLiteral("Quillmere (right click)"));
+    trayIcon->setToolTip(tr("Quillmere (right click)"));
 
     m_animation = new QTimer(this);
     m_animation->setInterval(AnimationMs);

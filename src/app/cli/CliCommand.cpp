@@ -20,6 +20,19 @@ CliCommand::CliCommand(const char* n, const char* u, const char* s, Handler h)
     registry().push_back(this);
 }
 
+QString CliCommand::usageText() const {
+    // An empty text is no message: it stays empty.
+    return *usage ? tr(usage) : QString();
+}
+
+QString CliCommand::summaryText() const {
+    return tr(summary);
+}
+
+QString CliCommand::usageLine() const {
+    return tr("usage: quillmere-cli %1 %2").arg(QLatin1String(name), usageText());
+}
+
 std::vector<const CliCommand*> CliCommand::all()
 {
     auto list = registry();
@@ -44,7 +57,7 @@ int cliUsage(const char* name)
 {
     for (const CliCommand* c : CliCommand::all()) {
         if (std::strcmp(c->name, name) == 0) {
-            cliErr() << "usage: quillmere-cli " << c->name << ' ' << c->usage << Qt::endl;
+            cliErr() << c->usageLine() << Qt::endl;
             break;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 #include <vector>
@@ -16,8 +17,11 @@ enum CliExit {
 };
 
 // One subcommand of quillmere-cli. Each command file defines a static instance,
-// which registers itself; main() dispatches on the first argument.
+// which registers itself; main() dispatches on the first argument. The usage and
+// summary are English source texts, marked with QT_TRANSLATE_NOOP("CliCommand", ...)
+// and translated where they are printed.
 class CliCommand {
+    Q_DECLARE_TR_FUNCTIONS(CliCommand)
 public:
     using Handler = int (*)(const QStringList& args);
 
@@ -27,6 +31,13 @@ public:
     const char* usage;   // arguments after the name, for --help
     const char* summary; // one line for --help
     Handler handler;
+
+    // The usage in the user's language (option names stay as they are).
+    QString usageText() const;
+    // The summary in the user's language.
+    QString summaryText() const;
+    // "usage: quillmere-cli NAME USAGE" in the user's language.
+    QString usageLine() const;
 
     // Every registered command, sorted by name.
     static std::vector<const CliCommand*> all();

@@ -4,9 +4,9 @@
 
 Prompter::Answer ConsolePrompter::message(const QString& text, Icon icon, Buttons buttons)
 {
-    const char* kind = icon == Icon::Error     ? "error: "
-                       : icon == Icon::Warning ? "warning: "
-                                               : "";
+    const QString kind = icon == Icon::Error     ? ConsolePrompter::tr("error: ")
+                         : icon == Icon::Warning ? ConsolePrompter::tr("warning: ")
+                                                 : QString();
     cliErr() << kind << text << Qt::endl;
     switch (buttons) {
     case Buttons::Ok:

@@ -25,12 +25,12 @@ int HeadlessSession::check(int slot) {
     if (c.checkSlot(slot)) return ExitOk;
     if (!c.untrustedCertificate().isEmpty())
         // Nobody is asked here: the user decides with the fingerprint in hand.
-        cliErr() << "To trust this certificate for mailbox " << c.rowsSlot()
-                 << ", check its fingerprint and run:\n  quillmere-cli mailbox " << c.rowsSlot()
-                 << " --trust-fingerprint " << readableFingerprint(c.untrustedCertificate())
-                 << Qt::endl;
+        cliErr() << tr("To trust this certificate for mailbox %1, check its fingerprint and run:")
+                        .arg(c.rowsSlot())
+                 << "\n  quillmere-cli mailbox " << c.rowsSlot() << " --trust-fingerprint "
+                 << readableFingerprint(c.untrustedCertificate()) << Qt::endl;
     if (c.LastFailure().isEmpty())
-        cliErr() << "mailbox " << (slot != 0 ? slot : c.currentSlot()) << " was not checked"
+        cliErr() << tr("mailbox %1 was not checked").arg(slot != 0 ? slot : c.currentSlot())
                  << Qt::endl;
     return ExitFailure;
 }
@@ -42,7 +42,9 @@ bool takeMailboxOption(QStringList& args, int& slot, const char* command) {
     bool ok = false;
     slot = args.value(at + 1).toInt(&ok);
     if (!ok || !MailboxConfig::isSlot(slot)) {
-        cliErr() << "quillmere-cli " << command << ": --mailbox takes a slot number from 1 to 12"
+        cliErr() << HeadlessSession::tr(
+                        "quillmere-cli %1: --mailbox takes a slot number from 1 to 12")
+                        .arg(QLatin1String(command))
                  << Qt::endl;
         return false;
     }
@@ -55,13 +57,13 @@ QString markName(int mark) {
     case NoMark:
         return QStringLiteral("-");
     case CheckMark:
-        return QStringLiteral("delete");
+        return HeadlessSession::tr("delete", "mark");
     case QuestionMark:
-        return QStringLiteral("question");
+        return HeadlessSession::tr("question", "mark");
     case BlacklistMark:
-        return QStringLiteral("blacklist");
+        return HeadlessSession::tr("blacklist", "mark");
     }
-    return QStringLiteral("exception %1").arg(mark);
+    return HeadlessSession::tr("exception %1", "mark").arg(mark);
 }
 
 void printRows(const MainController& controller, bool markedOnly) {
@@ -69,7 +71,7 @@ void printRows(const MainController& controller, bool markedOnly) {
     for (int i = 0; i < rows.size(); ++i) {
         const MessageRow& row = rows[i];
         if (markedOnly && !isMarked(row.Mark)) continue;
-        cliOut() << QStringLiteral("%1  %2  %3  (%4, %5 bytes, %6)")
+        cliOut() << HeadlessSession::tr("%1  %2  %3  (%4, %5 bytes, %6)")
                         .arg(i, 3)
                         .arg(markName(row.Mark), -12)
                         .arg(row.Subject, row.Sender, row.Size, row.Date)

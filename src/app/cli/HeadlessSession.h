@@ -7,6 +7,7 @@
 #include "core/Shell.h"
 #include "settings/ProfileLock.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <memory>
 
@@ -36,6 +37,7 @@ public:
 // unattended (nothing prompts, no timer runs), holding the profile lock while
 // it runs.
 class HeadlessSession {
+    Q_DECLARE_TR_FUNCTIONS(HeadlessSession)
 public:
     HeadlessView view;
     ConsolePrompter prompter;

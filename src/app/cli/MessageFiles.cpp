@@ -1,10 +1,14 @@
 #include "MessageFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
+struct MessageFiles {
+    Q_DECLARE_TR_FUNCTIONS(MessageFiles)
+};
 
 // The header of one message: its lines up to the first empty one.
 TmsHeaders headerOf(QByteArrayView raw) {
@@ -49,7 +53,7 @@ void splitMailbox(const QString& path, const QByteArray& raw, QList<FoundMessage
 bool readFile(const QString& path, QList<FoundMessage>& found, QString& error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        error = MessageFiles::tr("Cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
     const QByteArray raw = file.readAll();
@@ -67,7 +71,7 @@ bool readMessages(const QStringList& paths, QList<FoundMessage>& found, QString&
     for (const QString& path : paths) {
         const QFileInfo info(path);
         if (!info.exists()) {
-            error = QStringLiteral("Cannot read %1: no such file or folder").arg(path);
+            error = MessageFiles::tr("Cannot read %1: no such file or folder").arg(path);
             return false;
         }
         if (!info.isDir()) {

@@ -4,6 +4,9 @@
 #include "HeadlessSession.h"
 
 namespace {
+struct CliCheck {
+    Q_DECLARE_TR_FUNCTIONS(CliCheck)
+};
 
 // A JSON string: quotes, backslashes and control characters escaped.
 QString jsonString(const QString& text) {
@@ -69,17 +72,22 @@ int run(const QStringList& arguments) {
     if (json) {
         printJson(c);
     } else {
-        cliOut() << "mailbox " << c.rowsSlot() << ": " << c.rowsUserName() << " on "
-                 << c.rowsServer() << ", " << c.rows().size() << " message(s), "
-                 << c.MarkedCount() << " marked\n";
+        cliOut() << CliCheck::tr("mailbox %1: %2 on %3, %n message(s), %4 marked", nullptr,
+                                 int(c.rows().size()))
+                        .arg(QString::number(c.rowsSlot()), c.rowsUserName(), c.rowsServer(),
+                             QString::number(c.MarkedCount()))
+                 << '\n';
         printRows(c);
     }
     return ExitOk;
 }
 
-const CliCommand command("check", "[--mailbox N] [--json] [--no-cache]",
-                         "check the current mailbox (or slot N) as \"Check e-mail\" does: log the "
-                         "check, save the rule hits, and print every message with its mark; "
-                         "--no-cache downloads every header and leaves the header cache as it is",
-                         run);
+const CliCommand
+    command("check", QT_TRANSLATE_NOOP("CliCommand", "[--mailbox N] [--json] [--no-cache]"),
+            QT_TRANSLATE_NOOP("CliCommand", "check the current mailbox (or slot N) as \"Check "
+                                            "e-mail\" does: log the check, save the rule hits, and "
+                                            "print every message with its mark; --no-cache "
+                                            "downloads every header and leaves the header cache as "
+                                            "it is"),
+            run);
 } // namespace

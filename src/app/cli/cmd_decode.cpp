@@ -7,6 +7,9 @@
 #include <QJsonObject>
 
 namespace {
+struct CliDecode {
+    Q_DECLARE_TR_FUNCTIONS(CliDecode)
+};
 
 // "Name <address>", or the address alone when there is no name.
 QString senderText(const TmsMailAddress& sender) {
@@ -16,19 +19,21 @@ QString senderText(const TmsMailAddress& sender) {
 
 void printText(const TmsMessage& m) {
     QTextStream& out = cliOut();
-    out << "Subject: " << m.Subject << '\n'
-        << "Sender: " << senderText(m.Sender) << '\n'
-        << "Content type: " << m.ContentType << '\n'
-        << "Character set: " << CharSetName(m.CharSet) << '\n'
-        << "Encoding: " << EncodingName(m.Encoding) << '\n'
+    out << CliDecode::tr("Subject: %1").arg(m.Subject) << '\n'
+        << CliDecode::tr("Sender: %1").arg(senderText(m.Sender)) << '\n'
+        << CliDecode::tr("Content type: %1").arg(m.ContentType) << '\n'
+        << CliDecode::tr("Character set: %1").arg(CharSetName(m.CharSet)) << '\n'
+        << CliDecode::tr("Encoding: %1").arg(EncodingName(m.Encoding)) << '\n'
         << '\n';
     for (const QString& line : m.Body)
         out << line << '\n';
     if (m.Attachments.Count() > 0) out << '\n';
     for (int i = 0; i < m.Attachments.Count(); ++i) {
         const TmsAttItem* a = m.Attachments.Items(i);
-        out << "Attachment: " << a->FileName() << " (" << a->ContentType << ", kind " << a->Kind
-            << ", " << a->Data.size() << " bytes)\n";
+        out << CliDecode::tr("Attachment: %1 (%2, kind %3, %4 bytes)")
+                   .arg(a->FileName(), a->ContentType, QString::number(int(a->Kind)),
+                        QString::number(a->Data.size()))
+            << '\n';
     }
 }
 
@@ -75,10 +80,12 @@ int runDecode(const QStringList& args) {
     return ExitOk;
 }
 
-const CliCommand decode("decode", "FILE [--json]",
-                        "Decodes a stored message file as the body viewer does: subject, "
-                        "sender, content type, character set and encoding markers, the body "
-                        "lines and one line per attachment",
+const CliCommand decode("decode", QT_TRANSLATE_NOOP("CliCommand", "FILE [--json]"),
+                        QT_TRANSLATE_NOOP("CliCommand",
+                                          "Decodes a stored message file as the body viewer does: "
+                                          "subject, sender, content type, character set and "
+                                          "encoding markers, the body lines and one line per "
+                                          "attachment"),
                         runDecode);
 
 } // namespace

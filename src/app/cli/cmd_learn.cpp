@@ -7,18 +7,30 @@
 #include "settings/SettingsStore.h"
 
 namespace {
+struct CliLearn {
+    Q_DECLARE_TR_FUNCTIONS(CliLearn)
+};
 
+// "1 spam message", "2 spam messages": one source text for one, a plural one for the rest.
 QString plural(qsizetype n, const char* one, const char* many) {
-    return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
+    return n == 1 ? CliLearn::tr(one) : CliLearn::tr(many, nullptr, int(n));
 }
 
 void printCounts(const LearnedFilter& filter) {
-    cliOut() << "Learned so far: " << plural(filter.spamCount(), "spam message", "spam messages")
-             << ", " << plural(filter.otherCount(), "other message", "other messages") << ", "
-             << plural(filter.tokenCount(), "token", "tokens") << '\n';
+    cliOut() << CliLearn::tr("Learned so far: %1, %2, %3")
+                    .arg(plural(filter.spamCount(), QT_TRANSLATE_NOOP("CliLearn", "1 spam message"),
+                                QT_TRANSLATE_N_NOOP("CliLearn", "%n spam messages")),
+                         plural(filter.otherCount(),
+                                QT_TRANSLATE_NOOP("CliLearn", "1 other message"),
+                                QT_TRANSLATE_N_NOOP("CliLearn", "%n other messages")),
+                         plural(filter.tokenCount(), QT_TRANSLATE_NOOP("CliLearn", "1 token"),
+                                QT_TRANSLATE_N_NOOP("CliLearn", "%n tokens")))
+             << '\n';
     if (!filter.ready())
-        cliOut() << "The learned judgement marks messages once " << LearnedFilter::MinimumEach
-                 << " of each are learned.\n";
+        cliOut() << CliLearn::tr(
+                        "The learned judgement marks messages once %1 of each are learned.")
+                        .arg(LearnedFilter::MinimumEach)
+                 << '\n';
 }
 
 int run(const QStringList& args) {
@@ -46,7 +58,7 @@ int run(const QStringList& args) {
     LearnedFilter filter;
     if (forget) {
         filter.forget(); // a failure reaches main(), which prints its text
-        cliOut() << "Forgot everything learned (" << filter.path() << ")\n";
+        cliOut() << CliLearn::tr("Forgot everything learned (%1)").arg(filter.path()) << '\n';
         return ExitOk;
     }
     filter.tokenizer.ownDomains =
@@ -63,19 +75,27 @@ int run(const QStringList& args) {
         step.append({LearnedFilter::messageId(QString(), m.headers), m.headers, spam});
     const QList<LearnedFilter::Outcome> outcomes = filter.learn(step);
     const auto count = [&](LearnedFilter::Outcome o) { return outcomes.count(o); };
-    cliOut() << "Learned " << plural(count(LearnedFilter::Outcome::Learned), "message", "messages")
-             << " as " << (spam ? "spam" : "other mail") << ", moved "
-             << count(LearnedFilter::Outcome::Relearned) << " over from "
-             << (spam ? "other mail" : "spam") << "; " << count(LearnedFilter::Outcome::Unchanged)
-             << " were learned so before\n";
+    const QString learned =
+        plural(count(LearnedFilter::Outcome::Learned), QT_TRANSLATE_NOOP("CliLearn", "1 message"),
+               QT_TRANSLATE_N_NOOP("CliLearn", "%n messages"));
+    const QString moved = QString::number(count(LearnedFilter::Outcome::Relearned));
+    const QString before = QString::number(count(LearnedFilter::Outcome::Unchanged));
+    cliOut() << (spam ? CliLearn::tr("Learned %1 as spam, moved %2 over from other mail; %3 were "
+                                     "learned so before")
+                      : CliLearn::tr("Learned %1 as other mail, moved %2 over from spam; %3 were "
+                                     "learned so before"))
+                    .arg(learned, moved, before)
+             << '\n';
     printCounts(filter);
     return ExitOk;
 }
 
-const CliCommand command("learn", "spam|ham PATH... | forget",
-                         "teach the learned judgement that the messages in PATH (message files, "
-                         "mailbox files, Maildir folders) are spam or other mail, judged by their "
-                         "header; forget starts anew with nothing learned",
+const CliCommand command("learn", QT_TRANSLATE_NOOP("CliCommand", "spam|ham PATH... | forget"),
+                         QT_TRANSLATE_NOOP("CliCommand",
+                                           "teach the learned judgement that the messages in PATH "
+                                           "(message files, mailbox files, Maildir folders) are "
+                                           "spam or other mail, judged by their header; forget "
+                                           "starts anew with nothing learned"),
                          run);
 
 } // namespace

@@ -18,6 +18,10 @@
 namespace {
 const QString Server = QStringLiteral("Server");
 
+struct CliMailbox {
+    Q_DECLARE_TR_FUNCTIONS(CliMailbox)
+};
+
 int currentSlot() {
     return MailboxConfig::readCurrentSlot(SettingsStore::tree());
 }
@@ -30,40 +34,42 @@ void printSlot(int n, int current) {
     const QString& server = box.Server;
     const QString& user = box.UserName;
     // The password may be in the keyring; one that is locked is not asked.
-    QString password = QStringLiteral("(empty)");
+    // "(set)" is padded to the width of "(empty)" so that the columns after it line up.
+    QString password = CliMailbox::tr("(empty)");
     try {
         if (SecretStore::read(MailboxConfig::passwordIdent(n), SecretAccess::NeverPrompt))
-            password = QStringLiteral("(set)  ");
+            password = CliMailbox::tr("(set)  ");
     } catch (const ESecretStoreError&) {
-        password = QStringLiteral("(locked)");
+        password = CliMailbox::tr("(locked)");
     }
     cliOut() << (n == current ? "* " : "  ") << QString::number(n).rightJustified(2) << "  "
              << (server.isEmpty() ? QStringLiteral("-") : server).leftJustified(30) << ' '
              << (user.isEmpty() ? QStringLiteral("-") : user).leftJustified(24) << ' '
-             << "password " << password;
+             << CliMailbox::tr("password %1").arg(password);
     if (!server.isEmpty()) {
         cliOut() << "  " << securityWord(box.Security);
         if (box.Protocol == MailProtocol::Imap) {
-            cliOut() << "  imap folder " << box.Folder << "  spam ";
+            cliOut() << "  " << CliMailbox::tr("imap folder %1").arg(box.Folder) << "  ";
             if (box.Action == SpamAction::Delete)
-                cliOut() << "delete";
+                cliOut() << CliMailbox::tr("spam delete");
             else
-                cliOut() << "move to "
-                         << (box.JunkFolder.isEmpty() ? QStringLiteral("(the Junk folder)")
-                                                      : box.JunkFolder);
+                cliOut() << CliMailbox::tr("spam move to %1")
+                                .arg(box.JunkFolder.isEmpty() ? CliMailbox::tr("(the Junk folder)")
+                                                              : box.JunkFolder);
         }
         if (!box.TrustedCert.isEmpty())
-            cliOut() << "  trusts " << readableFingerprint(box.TrustedCert);
+            cliOut() << "  "
+                     << CliMailbox::tr("trusts %1").arg(readableFingerprint(box.TrustedCert));
         if (box.SignIn == MailSignIn::OAuth2) {
-            QString tokens = QStringLiteral("not signed in");
+            QString tokens = CliMailbox::tr("not signed in");
             try {
                 const std::optional<OAuth2Tokens> stored =
                     ReadOAuth2Tokens(n, SecretAccess::NeverPrompt);
                 if (stored && !stored->isEmpty())
-                    tokens = stored->Refused.isEmpty() ? QStringLiteral("signed in")
-                                                       : QStringLiteral("sign-in refused");
+                    tokens = stored->Refused.isEmpty() ? CliMailbox::tr("signed in")
+                                                       : CliMailbox::tr("sign-in refused");
             } catch (const ESecretStoreError&) {
-                tokens = QStringLiteral("locked");
+                tokens = CliMailbox::tr("locked");
             }
             cliOut() << "  oauth2 " << box.OAuth2.effective().Word << " (" << tokens << ')';
         }
@@ -126,10 +132,11 @@ constexpr int SignInWaitMs = 15 * 60 * 1000;
 OAuth2Tokens signIn(const OAuth2Settings& settings) {
     OAuth2SignIn flow(settings);
     flow.start();
-    cliOut() << "Open this address in a browser and sign in:\n"
+    cliOut() << CliMailbox::tr("Open this address in a browser and sign in:") << '\n'
              << flow.authorizationUrl().toString(QUrl::FullyEncoded) << '\n'
-             << "When the browser runs on another machine, paste the address it ends on here "
-                "and press Enter.\n";
+             << CliMailbox::tr("When the browser runs on another machine, paste the address it "
+                               "ends on here and press Enter.")
+             << '\n';
     cliOut().flush();
     StdinLines lines([&flow](const QString& line) { flow.acceptRedirect(line); });
     const OAuth2Tokens tokens = flow.wait(SignInWaitMs);
@@ -146,8 +153,9 @@ int run(const QStringList& arguments) {
         const int current = currentSlot();
         for (int n = 1; n <= MailboxConfig::Count; ++n)
             printSlot(n, current);
-        cliOut() << "Passwords, client secrets and tokens are kept in "
-                 << SecretStore::backendText() << ".\n";
+        cliOut() << CliMailbox::tr("Passwords, client secrets and tokens are kept in %1.")
+                        .arg(SecretStore::backendText())
+                 << '\n';
         return ExitOk;
     }
 
@@ -188,17 +196,20 @@ int run(const QStringList& arguments) {
                               : normalizedFingerprint(text);
             if (fingerprint->isEmpty() && !text.isEmpty() &&
                 text.compare(QLatin1String("none"), Qt::CaseInsensitive) != 0) {
-                cliErr() << "quillmere-cli mailbox: " << text
-                         << " is not a SHA-256 fingerprint (64 hexadecimal digits, pairs may be "
-                            "separated by ':')"
+                cliErr() << CliMailbox::tr("quillmere-cli mailbox: %1 is not a SHA-256 "
+                                           "fingerprint (64 hexadecimal digits, pairs may be "
+                                           "separated by ':')")
+                                .arg(text)
                          << Qt::endl;
                 return ExitUsage;
             }
         } else if (arg == QLatin1String("--oauth2") && !args.isEmpty()) {
             provider = args.takeFirst().trimmed().toLower();
             if (!OAuth2ProviderFromWord(*provider)) {
-                cliErr() << "quillmere-cli mailbox: " << *provider
-                         << " is not an OAuth2 provider (google, microsoft, custom)" << Qt::endl;
+                cliErr() << CliMailbox::tr("quillmere-cli mailbox: %1 is not an OAuth2 provider "
+                                           "(google, microsoft, custom)")
+                                .arg(*provider)
+                         << Qt::endl;
                 return ExitUsage;
             }
         } else if (arg == QLatin1String("--client-id") && !args.isEmpty()) {
@@ -233,7 +244,7 @@ int run(const QStringList& arguments) {
         if (const QString problem =
                 MailboxConfig::serverTextProblem(*server, protocol.value_or(stored.Protocol));
             !problem.isEmpty()) {
-            cliErr() << "quillmere-cli mailbox: " << problem << Qt::endl;
+            cliErr() << CliMailbox::tr("quillmere-cli mailbox: %1").arg(problem) << Qt::endl;
             return cliUsage("mailbox");
         }
     }
@@ -252,11 +263,11 @@ int run(const QStringList& arguments) {
         try {
             box.read(slot, SecretAccess::NeverPrompt);
         } catch (const EConvertError& e) {
-            cliErr() << e.message() << Qt::endl; // the old password is unreadable: none
+            cliErr() << e.shown() << Qt::endl; // the old password is unreadable: none
             box.Password.clear();
         } catch (const ESecretStoreError& e) {
             // The stored secrets stay as they are unless a new password is given.
-            cliErr() << e.message() << Qt::endl;
+            cliErr() << e.shown() << Qt::endl;
         }
         // A slot taken into use starts with the new mailbox's protection.
         if (server && box.Server.isEmpty()) box.Security = MailboxConfig{}.Security;
@@ -284,7 +295,7 @@ int run(const QStringList& arguments) {
             // The sign-in comes first: a mailbox is changed only by one that
             // succeeded, and settings it would refuse are not tried.
             if (!problem.text.isEmpty()) {
-                cliErr() << "error: " << problem.text << Qt::endl;
+                cliErr() << CliMailbox::tr("error: %1").arg(problem.text) << Qt::endl;
                 return ExitFailure;
             }
             try {
@@ -292,20 +303,21 @@ int run(const QStringList& arguments) {
                 box.store(slot);
                 StoreOAuth2Tokens(slot, tokens);
             } catch (const Exception& e) {
-                cliErr() << "error: the OAuth2 sign-in failed: " << e.message() << Qt::endl;
+                cliErr() << CliMailbox::tr("error: the OAuth2 sign-in failed: %1").arg(e.shown())
+                         << Qt::endl;
                 return ExitFailure;
             }
-            cliOut() << "Signed in\n";
+            cliOut() << CliMailbox::tr("Signed in") << '\n';
         } else if (problem.field == MailboxProblem::SignIn) {
             // A sign-in the settings refuse is not stored: the slot stays as it was.
-            cliErr() << "error: " << problem.text << Qt::endl;
+            cliErr() << CliMailbox::tr("error: %1").arg(problem.text) << Qt::endl;
             return ExitFailure;
         } else {
             // A slot still missing a field is stored as the general settings
             // store it, and named.
             box.store(slot);
             if (!problem.text.isEmpty()) {
-                cliErr() << "error: " << problem.text << Qt::endl;
+                cliErr() << CliMailbox::tr("error: %1").arg(problem.text) << Qt::endl;
                 rc = ExitFailure;
             }
         }
@@ -320,26 +332,29 @@ int run(const QStringList& arguments) {
     return rc;
 }
 
-const CliCommand
-    command("mailbox",
-            "[N [--server HOST] [--user NAME] [--password-stdin] [--protocol pop3|imap] "
-            "[--folder NAME] [--spam-folder NAME] [--spam-action move|delete] "
-            "[--security tls|starttls|starttls-optional|none] [--trust-fingerprint SHA256] "
-            "[--oauth2 google|microsoft|custom --client-id ID [--client-secret-stdin] "
-            "[--auth-url URL --token-url URL [--scope SCOPE]]] [--sign-in password|oauth2]] "
-            "[--current N]",
-            "list the twelve mailbox slots (passwords only as set or empty, OAuth2 as signed in "
-            "or not), store slot N as the general settings do (the password read from the first "
-            "line of standard input; a new mailbox is POP3 and requires STARTTLS, or uses TLS on "
-            "port 995 (IMAP: 993); --protocol imap checks the folder --folder (INBOX) and moves "
-            "spam into the Junk folder (--spam-folder names it; \"\" finds it on the server) or, "
-            "with --spam-action delete, deletes it; "
-            "--trust-fingerprint accepts the server certificate with that SHA-256 fingerprint "
-            "although it fails verification, \"\" forgets it), or make slot N the current one; "
-            "--oauth2 signs slot N in with OAuth2 through the application you registered with "
-            "the provider (the client secret read from the first line of standard input): it "
-            "prints the address to open and waits for the browser, or for the address the "
-            "browser ended on pasted on standard input; --sign-in password goes back to the "
-            "password",
-            run);
+const CliCommand command(
+    "mailbox",
+    QT_TRANSLATE_NOOP("CliCommand",
+                      "[N [--server HOST] [--user NAME] [--password-stdin] [--protocol pop3|imap] "
+                      "[--folder NAME] [--spam-folder NAME] [--spam-action move|delete] "
+                      "[--security tls|starttls|starttls-optional|none] [--trust-fingerprint "
+                      "SHA256] [--oauth2 google|microsoft|custom --client-id ID "
+                      "[--client-secret-stdin] [--auth-url URL --token-url URL [--scope SCOPE]]] "
+                      "[--sign-in password|oauth2]] [--current N]"),
+    QT_TRANSLATE_NOOP(
+        "CliCommand",
+        "list the twelve mailbox slots (passwords only as set or empty, OAuth2 as signed in "
+        "or not), store slot N as the general settings do (the password read from the first "
+        "line of standard input; a new mailbox is POP3 and requires STARTTLS, or uses TLS on "
+        "port 995 (IMAP: 993); --protocol imap checks the folder --folder (INBOX) and moves "
+        "spam into the Junk folder (--spam-folder names it; \"\" finds it on the server) or, "
+        "with --spam-action delete, deletes it; "
+        "--trust-fingerprint accepts the server certificate with that SHA-256 fingerprint "
+        "although it fails verification, \"\" forgets it), or make slot N the current one; "
+        "--oauth2 signs slot N in with OAuth2 through the application you registered with "
+        "the provider (the client secret read from the first line of standard input): it "
+        "prints the address to open and waits for the browser, or for the address the "
+        "browser ended on pasted on standard input; --sign-in password goes back to the "
+        "password"),
+    run);
 } // namespace

@@ -4,6 +4,9 @@
 #include "mail/dns/MXResolver.h"
 
 namespace {
+struct CliMx {
+    Q_DECLARE_TR_FUNCTIONS(CliMx)
+};
 
 // Reads "ADDRESS" or "ADDRESS:PORT" into the resolver; false when the port is
 // not a number from 1 to 65535.
@@ -28,7 +31,7 @@ int runMx(const QStringList& args) {
         const QString& arg = args[i];
         if (arg == QLatin1String("--server") && i + 1 < args.size()) {
             if (!setServer(resolver, args[++i])) {
-                cliErr() << "quillmere-cli mx: \"" << args[i] << "\" is not ADDRESS[:PORT]"
+                cliErr() << CliMx::tr("quillmere-cli mx: \"%1\" is not ADDRESS[:PORT]").arg(args[i])
                          << Qt::endl;
                 return ExitUsage;
             }
@@ -51,10 +54,11 @@ int runMx(const QStringList& args) {
     return ExitOk;
 }
 
-const CliCommand mx("mx", "DOMAIN [--server ADDRESS[:PORT]]",
-                    "Lists the mail exchangers of DOMAIN, lowest preference first, one "
-                    "\"preference exchange\" line each (server: the system's first IPv4 name "
-                    "server)",
+const CliCommand mx("mx", QT_TRANSLATE_NOOP("CliCommand", "DOMAIN [--server ADDRESS[:PORT]]"),
+                    QT_TRANSLATE_NOOP("CliCommand",
+                                      "Lists the mail exchangers of DOMAIN, lowest preference "
+                                      "first, one \"preference exchange\" line each (server: the "
+                                      "system's first IPv4 name server)"),
                     runMx);
 
 } // namespace

@@ -13,23 +13,27 @@
 #include <cstdio>
 
 namespace {
+struct CliRules {
+    Q_DECLARE_TR_FUNCTIONS(CliRules)
+};
+
 QString title(RuleListKind kind) {
     switch (kind) {
     case RuleListKind::Subject:
-        return QStringLiteral("Subject rules");
+        return CliRules::tr("Subject rules");
     case RuleListKind::Header:
-        return QStringLiteral("Header rules");
+        return CliRules::tr("Header rules");
     case RuleListKind::Sender:
-        return QStringLiteral("Sender rules");
+        return CliRules::tr("Sender rules");
     case RuleListKind::Exception:
-        return QStringLiteral("Exceptions");
+        return CliRules::tr("Exceptions");
     }
     return {};
 }
 
 QString imageName(int image) {
-    if (image == ImageCheck) return QStringLiteral("delete");
-    if (image == ImageQuestion) return QStringLiteral("question");
+    if (image == ImageCheck) return CliRules::tr("delete", "mark");
+    if (image == ImageQuestion) return CliRules::tr("question", "mark");
     return QString::number(image);
 }
 
@@ -59,7 +63,7 @@ QList<QStringList> tableOf(const RuleList& list) {
     const bool exception = list.kind() == RuleListKind::Exception;
     const QStringList headings = list.headings();
     QStringList head{QStringLiteral("#"),
-                     exception ? QStringLiteral("Picture") : QStringLiteral("Mark")};
+                     exception ? CliRules::tr("Picture") : CliRules::tr("Mark")};
     for (int c = exception ? 0 : 1; c < (exception ? RuleList::PictureColumn : 6); ++c)
         head << headings[c];
     QList<QStringList> rows{head};
@@ -79,7 +83,7 @@ bool readLines(const QString& name, QStringList& lines) {
     const bool open = stdinput ? file.open(stdin, QIODevice::ReadOnly)
                                : (file.setFileName(name), file.open(QIODevice::ReadOnly));
     if (!open) {
-        cliErr() << "Cannot read " << name << ": " << file.errorString() << Qt::endl;
+        cliErr() << CliRules::tr("Cannot read %1: %2").arg(name, file.errorString()) << Qt::endl;
         return false;
     }
     QString text = TextFiles::decode(file.readAll());
@@ -107,7 +111,7 @@ int runImport(const QStringList& args) {
     try {
         settings.readSettings();
     } catch (const EFileError& e) {
-        failure = e.message();
+        failure = e.shown();
     }
     // A list that could not be loaded is never written over: nothing changes.
     if (!settings.isWritable(list)) {
@@ -119,11 +123,13 @@ int runImport(const QStringList& args) {
     try {
         settings.Savesettings();
     } catch (const EFileError& e) {
-        cliErr() << e.message() << Qt::endl;
+        cliErr() << e.shown() << Qt::endl;
         return ExitFailure;
     }
-    cliOut() << "Added " << added << (added == 1 ? " rule" : " rules") << " to "
-             << SpamSettings::listPath(list) << '\n';
+    cliOut() << (added == 1 ? CliRules::tr("Added 1 rule to %1")
+                            : CliRules::tr("Added %n rules to %1", nullptr, added))
+                    .arg(SpamSettings::listPath(list))
+             << '\n';
     return ExitOk;
 }
 
@@ -134,24 +140,26 @@ int run(const QStringList& args) {
     SpamSettings settings;
     for (RuleList* list : settings.lists()) {
         const QString path = SpamSettings::listPath(*list);
-        cliOut() << title(list->kind()) << " (" << path << "): ";
+        cliOut() << CliRules::tr("%1 (%2): ").arg(title(list->kind()), path);
         if (!QFileInfo::exists(path)) {
-            cliOut() << "no file, no rules\n\n";
+            cliOut() << CliRules::tr("no file, no rules") << "\n\n";
             continue;
         }
         try {
             list->loadFromFile(path);
         } catch (const EFileError& e) {
-            cliOut() << "not readable\n\n";
-            cliErr() << e.message() << Qt::endl;
+            cliOut() << CliRules::tr("not readable") << "\n\n";
+            cliErr() << e.shown() << Qt::endl;
             rc = ExitFailure;
             continue;
         }
         if (list->isEmpty()) {
-            cliOut() << "no rules\n\n";
+            cliOut() << CliRules::tr("no rules") << "\n\n";
             continue;
         }
-        cliOut() << list->ruleCount() << (list->ruleCount() == 1 ? " rule\n" : " rules\n");
+        const int rules = list->ruleCount();
+        cliOut() << (rules == 1 ? CliRules::tr("1 rule") : CliRules::tr("%n rules", nullptr, rules))
+                 << '\n';
         printTable(tableOf(*list));
         cliOut() << '\n';
     }
@@ -159,35 +167,43 @@ int run(const QStringList& args) {
     Blacklist blacklist;
     const QString path = Blacklist::defaultPath();
     blacklist.load(path);
-    cliOut() << "Blacklist (" << path << "): ";
+    cliOut() << CliRules::tr("Blacklist (%1): ").arg(path);
     if (!QFileInfo::exists(path))
-        cliOut() << "no file\n";
+        cliOut() << CliRules::tr("no file") << '\n';
     else
-        cliOut() << blacklist.count() << (blacklist.count() == 1 ? " entry\n" : " entries\n");
+        cliOut() << (blacklist.count() == 1
+                         ? CliRules::tr("1 entry")
+                         : CliRules::tr("%n entries", nullptr, int(blacklist.count())))
+                 << '\n';
     for (const QString& entry : blacklist.entries())
         cliOut() << "  " << entry << '\n';
 
     // The learned counts; the listing never creates the database.
     LearnedFilter learned;
-    cliOut() << "\nLearned judgement (" << learned.path() << "): ";
+    cliOut() << '\n' << CliRules::tr("Learned judgement (%1): ").arg(learned.path());
     if (!QFileInfo::exists(learned.path())) {
-        cliOut() << "nothing learned\n";
+        cliOut() << CliRules::tr("nothing learned") << '\n';
     } else if (!learned.open()) {
-        cliOut() << "not readable\n";
+        cliOut() << CliRules::tr("not readable") << '\n';
         cliErr() << learned.error() << Qt::endl;
         rc = ExitFailure;
     } else {
-        cliOut() << learned.spamCount() << " spam, " << learned.otherCount() << " other, "
-                 << learned.tokenCount() << " tokens"
-                 << (learned.ready() ? QStringLiteral("\n")
-                                     : QStringLiteral(" (judges once %1 of each are learned)\n")
-                                           .arg(LearnedFilter::MinimumEach));
+        cliOut() << CliRules::tr("%1 spam, %2 other, %3 tokens")
+                        .arg(learned.spamCount())
+                        .arg(learned.otherCount())
+                        .arg(learned.tokenCount());
+        if (!learned.ready())
+            cliOut() << CliRules::tr(" (judges once %1 of each are learned)")
+                            .arg(LearnedFilter::MinimumEach);
+        cliOut() << '\n';
     }
     return rc;
 }
 
-const CliCommand command("rules", "[import subject|exceptions FILE]",
-                         "show the subject, header, sender and exception rules and the "
-                         "blacklist, or add one rule per line of FILE (- for standard input)",
-                         run);
+const CliCommand
+    command("rules", QT_TRANSLATE_NOOP("CliCommand", "[import subject|exceptions FILE]"),
+            QT_TRANSLATE_NOOP("CliCommand", "show the subject, header, sender and exception rules "
+                                            "and the blacklist, or add one rule per line of FILE "
+                                            "(- for standard input)"),
+            run);
 } // namespace

@@ -10,6 +10,9 @@
 #include <QJsonObject>
 
 namespace {
+struct CliScore {
+    Q_DECLARE_TR_FUNCTIONS(CliScore)
+};
 
 QJsonArray weightsJson(const QList<LearnedWeight>& list) {
     QJsonArray a;
@@ -56,9 +59,12 @@ int run(const QStringList& args) {
         }
     }
     if (!filter.ready() && !json)
-        cliErr() << "Not judged: " << filter.spamCount() << " spam and " << filter.otherCount()
-                 << " other messages are learned, and the learned judgement needs "
-                 << LearnedFilter::MinimumEach << " of each" << Qt::endl;
+        cliErr() << CliScore::tr("Not judged: %1 spam and %2 other messages are learned, and the "
+                                 "learned judgement needs %3 of each")
+                        .arg(filter.spamCount())
+                        .arg(filter.otherCount())
+                        .arg(LearnedFilter::MinimumEach)
+                 << Qt::endl;
 
     QJsonArray messages;
     for (const FoundMessage& m : std::as_const(found)) {
@@ -74,12 +80,13 @@ int run(const QStringList& args) {
             continue;
         }
         if (!s.judged) {
-            cliOut() << m.where << ": not judged\n";
+            cliOut() << CliScore::tr("%1: not judged").arg(m.where) << '\n';
             continue;
         }
         cliOut() << m.where << ": " << QString::number(s.score, 'f', 3) << '\n'
-                 << "  toward spam: " << weightsText(s.towardSpam) << '\n'
-                 << "  toward other mail: " << weightsText(s.towardOther) << '\n';
+                 << "  " << CliScore::tr("toward spam: %1").arg(weightsText(s.towardSpam)) << '\n'
+                 << "  " << CliScore::tr("toward other mail: %1").arg(weightsText(s.towardOther))
+                 << '\n';
     }
     if (json) {
         const QJsonObject o{{"learned", QJsonObject{{"spam", qint64(filter.spamCount())},
@@ -91,9 +98,11 @@ int run(const QStringList& args) {
     return ExitOk;
 }
 
-const CliCommand command("score", "FILE... [--json]",
-                         "the learned judgement of each message in FILE (0: other mail, 1: spam) "
-                         "from its header, with the tokens that weighed most either way",
+const CliCommand command("score", QT_TRANSLATE_NOOP("CliCommand", "FILE... [--json]"),
+                         QT_TRANSLATE_NOOP("CliCommand",
+                                           "the learned judgement of each message in FILE (0: "
+                                           "other mail, 1: spam) from its header, with the tokens "
+                                           "that weighed most either way"),
                          run);
 
 } // namespace

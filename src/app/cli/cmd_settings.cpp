@@ -6,9 +6,13 @@
 #include "settings/SettingsKeys.h"
 
 namespace {
+struct CliSettings {
+    Q_DECLARE_TR_FUNCTIONS(CliSettings)
+};
+
 QString shown(const SettingsKey& key) {
     const QString value = key.readEffective();
-    if (key.secret) return value.isEmpty() ? QStringLiteral("(empty)") : QStringLiteral("(set)");
+    if (key.secret) return value.isEmpty() ? CliSettings::tr("(empty)") : CliSettings::tr("(set)");
     return value;
 }
 
@@ -25,15 +29,18 @@ int printAll() {
         bool& header = tree ? treeHeader : iniHeader;
         if (!header) {
             cliOut() << (iniHeader || treeHeader ? "\n" : "")
-                     << (tree ? "# settings tree: " : "# settings file: ") << key.openStore().path()
+                     << (tree ? CliSettings::tr("# settings tree: %1")
+                              : CliSettings::tr("# settings file: %1"))
+                            .arg(key.openStore().path())
                      << '\n';
             header = true;
         }
         try {
             printKey(key);
         } catch (const Exception& e) {
-            cliOut() << key.section << '/' << key.ident << "=(unreadable)\n";
-            cliErr() << e.message() << Qt::endl;
+            cliOut() << key.section << '/' << key.ident << '=' << CliSettings::tr("(unreadable)")
+                     << '\n';
+            cliErr() << e.shown() << Qt::endl;
             rc = ExitFailure;
         }
     }
@@ -45,8 +52,11 @@ const SettingsKey* parseKey(const QString& arg) {
     const SettingsKey* key =
         slash > 0 ? FindSettingsKey(arg.left(slash), arg.mid(slash + 1)) : nullptr;
     if (!key)
-        cliErr() << "quillmere-cli settings: unknown key \"" << arg
-                 << "\" (quillmere-cli settings lists them)" << Qt::endl;
+        cliErr()
+            << CliSettings::tr(
+                   "quillmere-cli settings: unknown key \"%1\" (quillmere-cli settings lists them)")
+                   .arg(arg)
+            << Qt::endl;
     return key;
 }
 
@@ -58,11 +68,15 @@ int run(const QStringList& args) {
     if (args.size() == 2) {
         const std::optional<QString> text = key->storedText(args[1]);
         if (!text) {
-            cliErr() << "quillmere-cli settings: " << key->section << '/' << key->ident
-                     << (key->type == SettingsKey::Type::Boolean
-                             ? " takes true, false, 1 or 0"
-                             : " takes a number (decimal, or hexadecimal after 0x)")
-                     << ", not \"" << args[1] << '"' << Qt::endl;
+            const QString name = key->section + u'/' + key->ident;
+            cliErr() << (key->type == SettingsKey::Type::Boolean
+                             ? CliSettings::tr("quillmere-cli settings: %1 takes true, false, 1 or "
+                                               "0, not \"%2\"")
+                             : CliSettings::tr(
+                                   "quillmere-cli settings: %1 takes a number (decimal, "
+                                   "or hexadecimal after 0x), not \"%2\""))
+                            .arg(name, args[1])
+                     << Qt::endl;
             return ExitUsage;
         }
         ProfileLock lock;
@@ -73,9 +87,11 @@ int run(const QStringList& args) {
     return ExitOk;
 }
 
-const CliCommand command("settings", "[SECTION/IDENT [VALUE]]",
-                         "show every setting with its effective value, show one, or write "
-                         "VALUE into one (a number in decimal or after 0x; true, false, 1 or 0 "
-                         "for a switch, stored as 1 or 0; passwords show only as set or empty)",
+const CliCommand command("settings", QT_TRANSLATE_NOOP("CliCommand", "[SECTION/IDENT [VALUE]]"),
+                         QT_TRANSLATE_NOOP("CliCommand",
+                                           "show every setting with its effective value, show "
+                                           "one, or write VALUE into one (a number in decimal or "
+                                           "after 0x; true, false, 1 or 0 for a switch, stored as "
+                                           "1 or 0; passwords show only as set or empty)"),
                          run);
 } // namespace

@@ -12,6 +12,10 @@
 namespace {
 const char* const kName = "stats";
 
+struct CliStats {
+    Q_DECLARE_TR_FUNCTIONS(CliStats)
+};
+
 struct Options {
     QString log;
     std::optional<QString> mailbox;
@@ -22,7 +26,7 @@ struct Options {
 // Parses the arguments; prints the problem and returns false when they are wrong.
 bool parse(const QStringList& args, Options& o) {
     const auto fail = [](const QString& why) {
-        cliErr() << "stats: " << why << Qt::endl;
+        cliErr() << CliStats::tr("stats: %1").arg(why) << Qt::endl;
         return false;
     };
     const auto number = [&](const QString& text, int lo, int hi, int& out) {
@@ -41,29 +45,29 @@ bool parse(const QStringList& args, Options& o) {
             o.mailbox = args[++i];
         } else if (a == QLatin1String("--between") || a == QLatin1String("--months") ||
                    a == QLatin1String("--days")) {
-            if (o.range) return fail(QStringLiteral("give one of --between, --months and --days"));
+            if (o.range) return fail(CliStats::tr("give one of --between, --months and --days"));
             DateRangeChoice c;
             if (a == QLatin1String("--between")) {
-                if (left < 2) return fail(QStringLiteral("--between needs two dates"));
+                if (left < 2) return fail(CliStats::tr("--between needs two dates"));
                 c.start = QDate::fromString(args[i + 1], Qt::ISODate);
                 c.end = QDate::fromString(args[i + 2], Qt::ISODate);
                 if (!c.start.isValid() || !c.end.isValid())
-                    return fail(QStringLiteral("dates are written as 2026-12-08"));
+                    return fail(CliStats::tr("dates are written as 2026-12-08"));
                 // As in the date range window: an end before the start becomes the start.
                 if (c.start > c.end) c.end = c.start;
                 i += 2;
             } else if (a == QLatin1String("--months")) {
                 c.kind = DateRangeChoice::Months;
                 if (left < 1 || !number(args[++i], 1, 12, c.months))
-                    return fail(QStringLiteral("--months takes a number from 1 to 12"));
+                    return fail(CliStats::tr("--months takes a number from 1 to 12"));
             } else {
                 c.kind = DateRangeChoice::Days;
                 if (left < 1 || !number(args[++i], 1, 365, c.days))
-                    return fail(QStringLiteral("--days takes a number from 1 to 365"));
+                    return fail(CliStats::tr("--days takes a number from 1 to 365"));
             }
             o.range = c;
         } else {
-            return fail(QStringLiteral("unexpected argument \"%1\"").arg(a));
+            return fail(CliStats::tr("unexpected argument \"%1\"").arg(a));
         }
     }
     return true;
@@ -242,7 +246,9 @@ void printTable(QTextStream& out, const QString& title, const QStringList& colum
 
 void printSlots(QTextStream& out, const QString& title, const QStringList& labels,
                 const SlotSeries& s) {
-    out << '\n' << title << "\tE-mail Check\tNumber Found\tNumber Deleted\n";
+    out << '\n'
+        << title << '\t' << CliStats::tr("E-mail Check") << '\t' << CliStats::tr("Number Found")
+        << '\t' << CliStats::tr("Number Deleted") << '\n';
     for (int i = 0; i < labels.size(); ++i)
         out << labels[i] << '\t' << s.Checks[i] << '\t' << s.Found[i] << '\t' << s.Deleted[i]
             << '\n';
@@ -251,25 +257,29 @@ void printSlots(QTextStream& out, const QString& title, const QStringList& label
 void printText(const ChartData& d) {
     QTextStream& out = cliOut();
     out << d.Title() << '\n';
-    out << "Mailboxes: " << d.Records().Mailboxes.join(QStringLiteral(", ")) << '\n';
-    printTable(out, QStringLiteral("Email traffic"), ChartData::EmailTrafficColumns(),
+    out << CliStats::tr("Mailboxes: %1").arg(d.Records().Mailboxes.join(QStringLiteral(", ")))
+        << '\n';
+    printTable(out, CliStats::tr("Email traffic"), ChartData::EmailTrafficColumns(),
                d.EmailTraffic);
-    printTable(out, QStringLiteral("Spam Deleted"), ChartData::SpamDeletedColumns(), d.SpamDeleted);
-    printSlots(out, QStringLiteral("Day of week"), d.DayOfWeekLabels(), d.DayOfWeek);
-    printSlots(out, QStringLiteral("Hour of day"), d.HourOfDayLabels(), d.HourOfDay);
-    out << "\nDay by day\n";
-    const std::pair<const char*, const QList<DayPoint>*> series[] = {
-        {"E-mail Check", &d.DayByDay.Checks},
-        {"Number Found", &d.DayByDay.Found},
-        {"Number Deleted", &d.DayByDay.Deleted}};
+    printTable(out, CliStats::tr("Spam Deleted"), ChartData::SpamDeletedColumns(), d.SpamDeleted);
+    printSlots(out, CliStats::tr("Day of week"), d.DayOfWeekLabels(), d.DayOfWeek);
+    printSlots(out, CliStats::tr("Hour of day"), d.HourOfDayLabels(), d.HourOfDay);
+    out << '\n' << CliStats::tr("Day by day") << '\n';
+    const std::pair<QString, const QList<DayPoint>*> series[] = {
+        {CliStats::tr("E-mail Check"), &d.DayByDay.Checks},
+        {CliStats::tr("Number Found"), &d.DayByDay.Found},
+        {CliStats::tr("Number Deleted"), &d.DayByDay.Deleted}};
     for (const auto& [name, points] : series) {
         for (const DayPoint& p : *points)
             out << name << '\t' << p.Date.toString(Qt::ISODate) << '\t' << p.Value << '\n';
     }
-    out << "\n% Deleted\nNormal E-mail\t" << d.Pie.Normal << "\nSpam Deleted\t" << d.Pie.Deleted
-        << '\n';
-    const std::pair<const char*, const QList<TallyEntry>*> tallies[] = {
-        {"Top 10 Spam Domains", &d.TopDomains}, {"Top 10 Spammers", &d.TopSpammers}};
+    out << '\n'
+        << CliStats::tr("% Deleted") << '\n'
+        << CliStats::tr("Normal E-mail") << '\t' << d.Pie.Normal << '\n'
+        << CliStats::tr("Spam Deleted") << '\t' << d.Pie.Deleted << '\n';
+    const std::pair<QString, const QList<TallyEntry>*> tallies[] = {
+        {CliStats::tr("Top 10 Spam Domains"), &d.TopDomains},
+        {CliStats::tr("Top 10 Spammers"), &d.TopSpammers}};
     for (const auto& [name, entries] : tallies) {
         out << '\n' << name << '\n';
         for (const TallyEntry& e : *entries)
@@ -294,8 +304,9 @@ int run(const QStringList& args) {
             if (list[i].compare(*o.mailbox, Qt::CaseInsensitive) == 0) data.SelectedMailbox = i;
         }
         if (data.SelectedMailbox < 0) {
-            cliErr() << "stats: the activity log has no mailbox \"" << *o.mailbox << '"'
-                     << Qt::endl;
+            cliErr()
+                << CliStats::tr("stats: the activity log has no mailbox \"%1\"").arg(*o.mailbox)
+                << Qt::endl;
             return ExitFailure;
         }
     }
@@ -314,8 +325,9 @@ int run(const QStringList& args) {
 
 const CliCommand
     command(kName,
-            "[--log FILE] [--mailbox NAME] [--between DATE DATE | --months N | --days N] [--json]",
-            "statistics of the activity log: tables, charts' series, spam share, top ten (dates as "
-            "2026-12-08)",
+            QT_TRANSLATE_NOOP("CliCommand", "[--log FILE] [--mailbox NAME] [--between DATE DATE | "
+                                            "--months N | --days N] [--json]"),
+            QT_TRANSLATE_NOOP("CliCommand", "statistics of the activity log: tables, charts' "
+                                            "series, spam share, top ten (dates as 2026-12-08)"),
             run);
 } // namespace

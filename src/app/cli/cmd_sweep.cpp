@@ -4,6 +4,9 @@
 #include "HeadlessSession.h"
 
 namespace {
+struct CliSweep {
+    Q_DECLARE_TR_FUNCTIONS(CliSweep)
+};
 int run(const QStringList& args) {
     if (!args.isEmpty()) return cliUsage("sweep");
 
@@ -13,19 +16,21 @@ int run(const QStringList& args) {
 
     bool failed = false;
     QObject::connect(&c, &MainController::mailboxSwept, [&failed](const SweptMailbox& m) {
-        cliOut() << "mailbox " << m.Slot << ": " << m.UserName << " on " << m.Server << " - ";
+        const QString mailbox =
+            CliSweep::tr("mailbox %1: %2 on %3").arg(QString::number(m.Slot), m.UserName, m.Server);
+        cliOut() << mailbox << " - ";
         if (!m.Failure.isEmpty()) {
             // A failed check counts nothing: its reason goes to standard error.
-            cliOut() << "not checked\n";
+            cliOut() << CliSweep::tr("not checked") << '\n';
             cliOut().flush();
             failed = true;
-            cliErr() << "mailbox " << m.Slot << ": " << m.UserName << " on " << m.Server << ": "
-                     << m.Failure << Qt::endl;
+            cliErr() << mailbox << ": " << m.Failure << Qt::endl;
             return;
         }
-        cliOut() << m.Messages << " message(s), " << m.Marked << " marked, " << m.Deleted
-                 << " deleted";
-        if (m.Refused > 0) cliOut() << ", " << m.Refused << " refused by the server";
+        cliOut() << CliSweep::tr("%n message(s), %1 marked, %2 deleted", nullptr, m.Messages)
+                        .arg(m.Marked)
+                        .arg(m.Deleted);
+        if (m.Refused > 0) cliOut() << CliSweep::tr(", %1 refused by the server").arg(m.Refused);
         cliOut() << '\n';
         cliOut().flush();
     });
@@ -33,16 +38,18 @@ int run(const QStringList& args) {
 
     const bool waiting = !c.general().Kill && !c.rows().isEmpty();
     if (waiting) {
-        cliOut() << "mail waits in mailbox " << c.rowsSlot() << ":\n";
+        cliOut() << CliSweep::tr("mail waits in mailbox %1:").arg(c.rowsSlot()) << '\n';
         printRows(c);
     }
     if (failed || !c.LastFailure().isEmpty()) return ExitFailure;
     return waiting ? ExitMailWaiting : ExitOk;
 }
 
-const CliCommand command("sweep", "",
-                         "one unattended sweep over every configured mailbox: one line per "
-                         "mailbox; with \"Kill\" set it deletes marked spam everywhere, otherwise "
-                         "it stops at the first mailbox with mail and exits with status 3",
-                         run);
+const CliCommand command(
+    "sweep", "",
+    QT_TRANSLATE_NOOP("CliCommand", "one unattended sweep over every configured mailbox: "
+                                    "one line per mailbox; with \"Kill\" set it deletes "
+                                    "marked spam everywhere, otherwise it stops at the first "
+                                    "mailbox with mail and exits with status 3"),
+    run);
 } // namespace

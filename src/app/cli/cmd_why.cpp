@@ -3,6 +3,9 @@
 #include "HeadlessSession.h"
 
 namespace {
+struct CliWhy {
+    Q_DECLARE_TR_FUNCTIONS(CliWhy)
+};
 int run(const QStringList& arguments) {
     QStringList args = arguments;
     int slot = 0;
@@ -16,8 +19,12 @@ int run(const QStringList& arguments) {
     if (const int rc = session.check(slot); rc != ExitOk) return rc;
     MainController& c = session.controller();
     if (index >= c.rows().size()) {
-        cliErr() << "quillmere-cli why: mailbox " << c.rowsSlot() << " has no message " << index << " ("
-                 << c.rows().size() << " message(s), numbered from 0)" << Qt::endl;
+        cliErr() << CliWhy::tr("quillmere-cli why: mailbox %1 has no message %2 (%n message(s), "
+                               "numbered from 0)",
+                               nullptr, int(c.rows().size()))
+                        .arg(c.rowsSlot())
+                        .arg(index)
+                 << Qt::endl;
         return ExitFailure;
     }
     for (const QString& line : c.Why1Click({index}))
@@ -25,8 +32,9 @@ int run(const QStringList& arguments) {
     return ExitOk;
 }
 
-const CliCommand command("why", "INDEX [--mailbox N]",
-                         "check the mailbox and explain why message INDEX (from 0) has its mark, "
-                         "as the \"Why\" window does",
+const CliCommand command("why", QT_TRANSLATE_NOOP("CliCommand", "INDEX [--mailbox N]"),
+                         QT_TRANSLATE_NOOP("CliCommand",
+                                           "check the mailbox and explain why message INDEX (from "
+                                           "0) has its mark, as the \"Why\" window does"),
                          run);
 } // namespace

@@ -10,11 +10,13 @@
 namespace {
 void printHelp(QTextStream& s)
 {
-    s << "quillmere-cli " << QUILL_VERSION
-      << ": Quillmere's mail pre-filter from the command line.\n\n"
-      << "usage: quillmere-cli COMMAND [ARGS...]\n\ncommands:\n";
+    s << CliCommand::tr("quillmere-cli %1: Quillmere's mail pre-filter from the command line.")
+             .arg(QStringLiteral(QUILL_VERSION))
+      << "\n\n"
+      << CliCommand::tr("usage: quillmere-cli COMMAND [ARGS...]") << "\n\n"
+      << CliCommand::tr("commands:") << '\n';
     for (const CliCommand* c : CliCommand::all()) {
-        s << "  " << c->name << ' ' << c->usage << "\n      " << c->summary << '\n';
+        s << "  " << c->name << ' ' << c->usageText() << "\n      " << c->summaryText() << '\n';
     }
     s.flush();
 }
@@ -42,8 +44,7 @@ int main(int argc, char** argv)
     for (const CliCommand* c : CliCommand::all()) {
         if (name == QLatin1String(c->name)) {
             if (args.contains(QLatin1String("--help"))) {
-                cliOut() << "usage: quillmere-cli " << c->name << ' ' << c->usage << "\n  "
-                         << c->summary << Qt::endl;
+                cliOut() << c->usageLine() << "\n  " << c->summaryText() << Qt::endl;
                 return ExitOk;
             }
             try {
@@ -53,12 +54,13 @@ int main(int argc, char** argv)
                 return rc;
             } catch (const Exception& e) {
                 cliOut().flush();
-                cliErr() << e.message() << Qt::endl;
+                cliErr() << e.shown() << Qt::endl;
                 return ExitFailure;
             }
         }
     }
-    cliErr() << "quillmere-cli: unknown command \"" << name << "\" (see quillmere-cli --help)"
+    cliErr() << CliCommand::tr("quillmere-cli: unknown command \"%1\" (see quillmere-cli --help)")
+                    .arg(name)
              << Qt::endl;
     return ExitUsage;
 }

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     try {
         controller.general().save();
     } catch (const Exception& e) {
-        prompter.error(e.message());
+        prompter.error(e.shown());
     }
     return rc;
 }
