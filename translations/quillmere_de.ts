@@ -2938,7 +2938,7 @@ Drücken Sie „Spielen“.</translation>
     </message>
     <message>
         <source>Quickly eliminate junk e-mail before it gets to your mailbox</source>
-        <translation>Spam schnell beseitigen, bevor er Ihr Postfach erreicht</translation>
+        <translation>Spam beseitigen, bevor er Ihr Postfach erreicht</translation>
     </message>
     <message>
         <source>Mark messages</source>
