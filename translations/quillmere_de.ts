@@ -832,6 +832,981 @@
     </message>
 </context>
 <context>
+    <name>Countries</name>
+    <message>
+        <source>Afghanistan</source>
+        <translation>Afghanistan</translation>
+    </message>
+    <message>
+        <source>Albania</source>
+        <translation>Albanien</translation>
+    </message>
+    <message>
+        <source>Algeria</source>
+        <translation>Algerien</translation>
+    </message>
+    <message>
+        <source>American Samoa</source>
+        <translation>Amerikanisch-Samoa</translation>
+    </message>
+    <message>
+        <source>Andorra</source>
+        <translation>Andorra</translation>
+    </message>
+    <message>
+        <source>Angola</source>
+        <translation>Angola</translation>
+    </message>
+    <message>
+        <source>Anguilla</source>
+        <translation>Anguilla</translation>
+    </message>
+    <message>
+        <source>Antarctica</source>
+        <translation>Antarktis</translation>
+    </message>
+    <message>
+        <source>Antigua and Barbuda</source>
+        <translation>Antigua und Barbuda</translation>
+    </message>
+    <message>
+        <source>Argentina</source>
+        <translation>Argentinien</translation>
+    </message>
+    <message>
+        <source>Armenia</source>
+        <translation>Armenien</translation>
+    </message>
+    <message>
+        <source>Aruba</source>
+        <translation>Aruba</translation>
+    </message>
+    <message>
+        <source>Ascension Island</source>
+        <translation>Ascension</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Österreich</translation>
+    </message>
+    <message>
+        <source>Azerbaijan</source>
+        <translation>Aserbaidschan</translation>
+    </message>
+    <message>
+        <source>Bahamas</source>
+        <translation>Bahamas</translation>
+    </message>
+    <message>
+        <source>Bahrain</source>
+        <translation>Bahrain</translation>
+    </message>
+    <message>
+        <source>Bangladesh</source>
+        <translation>Bangladesch</translation>
+    </message>
+    <message>
+        <source>Barbados</source>
+        <translation>Barbados</translation>
+    </message>
+    <message>
+        <source>Belarus</source>
+        <translation>Belarus</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgien</translation>
+    </message>
+    <message>
+        <source>Belize</source>
+        <translation>Belize</translation>
+    </message>
+    <message>
+        <source>Benin</source>
+        <translation>Benin</translation>
+    </message>
+    <message>
+        <source>Bermuda</source>
+        <translation>Bermuda</translation>
+    </message>
+    <message>
+        <source>Bhutan</source>
+        <translation>Bhutan</translation>
+    </message>
+    <message>
+        <source>Bolivia</source>
+        <translation>Bolivien</translation>
+    </message>
+    <message>
+        <source>Bosnia and Herzegovina</source>
+        <translation>Bosnien und Herzegowina</translation>
+    </message>
+    <message>
+        <source>Botswana</source>
+        <translation>Botsuana</translation>
+    </message>
+    <message>
+        <source>Bouvet Island</source>
+        <translation>Bouvet-Insel</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brasilien</translation>
+    </message>
+    <message>
+        <source>British Indian Ocean Territory</source>
+        <translation>Britisches Territorium im Indischen Ozean</translation>
+    </message>
+    <message>
+        <source>Brunei Darussalam</source>
+        <translation>Brunei</translation>
+    </message>
+    <message>
+        <source>Bulgaria</source>
+        <translation>Bulgarien</translation>
+    </message>
+    <message>
+        <source>Burkina Faso</source>
+        <translation>Burkina Faso</translation>
+    </message>
+    <message>
+        <source>Burundi</source>
+        <translation>Burundi</translation>
+    </message>
+    <message>
+        <source>Cambodia</source>
+        <translation>Kambodscha</translation>
+    </message>
+    <message>
+        <source>Cameroon</source>
+        <translation>Kamerun</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>Cape Verde</source>
+        <translation>Kap Verde</translation>
+    </message>
+    <message>
+        <source>Cayman Islands</source>
+        <translation>Kaimaninseln</translation>
+    </message>
+    <message>
+        <source>Central African Republic</source>
+        <translation>Zentralafrikanische Republik</translation>
+    </message>
+    <message>
+        <source>Chad</source>
+        <translation>Tschad</translation>
+    </message>
+    <message>
+        <source>Chile</source>
+        <translation>Chile</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <source>Christmas Island</source>
+        <translation>Weihnachtsinsel</translation>
+    </message>
+    <message>
+        <source>Cocos (Keeling) Islands</source>
+        <translation>Kokos-(Keeling-)Inseln</translation>
+    </message>
+    <message>
+        <source>Colombia</source>
+        <translation>Kolumbien</translation>
+    </message>
+    <message>
+        <source>Comoros</source>
+        <translation>Komoren</translation>
+    </message>
+    <message>
+        <source>Congo, Democratic People&apos;s Republic</source>
+        <translation>Kongo, Demokratische Republik</translation>
+    </message>
+    <message>
+        <source>Congo, Republic of</source>
+        <translation>Kongo, Republik</translation>
+    </message>
+    <message>
+        <source>Cook Islands</source>
+        <translation>Cookinseln</translation>
+    </message>
+    <message>
+        <source>Costa Rica</source>
+        <translation>Costa Rica</translation>
+    </message>
+    <message>
+        <source>Cote D&apos;Ivoire (Ivory Coast)</source>
+        <translation>Côte d’Ivoire (Elfenbeinküste)</translation>
+    </message>
+    <message>
+        <source>Croatia (Hrvatska)</source>
+        <translation>Kroatien (Hrvatska)</translation>
+    </message>
+    <message>
+        <source>Cuba</source>
+        <translation>Kuba</translation>
+    </message>
+    <message>
+        <source>Cyprus</source>
+        <translation>Zypern</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Tschechische Republik</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dänemark</translation>
+    </message>
+    <message>
+        <source>Djibouti</source>
+        <translation>Dschibuti</translation>
+    </message>
+    <message>
+        <source>Dominica</source>
+        <translation>Dominica</translation>
+    </message>
+    <message>
+        <source>Dominican Republic</source>
+        <translation>Dominikanische Republik</translation>
+    </message>
+    <message>
+        <source>East Timor</source>
+        <translation>Osttimor</translation>
+    </message>
+    <message>
+        <source>Ecuador</source>
+        <translation>Ecuador</translation>
+    </message>
+    <message>
+        <source>Egypt</source>
+        <translation>Ägypten</translation>
+    </message>
+    <message>
+        <source>El Salvador</source>
+        <translation>El Salvador</translation>
+    </message>
+    <message>
+        <source>Equatorial Guinea</source>
+        <translation>Äquatorialguinea</translation>
+    </message>
+    <message>
+        <source>Eritrea</source>
+        <translation>Eritrea</translation>
+    </message>
+    <message>
+        <source>Estonia</source>
+        <translation>Estland</translation>
+    </message>
+    <message>
+        <source>Ethiopia</source>
+        <translation>Äthiopien</translation>
+    </message>
+    <message>
+        <source>Falkland Islands (Malvinas)</source>
+        <translation>Falklandinseln (Malwinen)</translation>
+    </message>
+    <message>
+        <source>Faroe Islands</source>
+        <translation>Färöer</translation>
+    </message>
+    <message>
+        <source>Fiji</source>
+        <translation>Fidschi</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finnland</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>French Guiana</source>
+        <translation>Französisch-Guyana</translation>
+    </message>
+    <message>
+        <source>French Polynesia</source>
+        <translation>Französisch-Polynesien</translation>
+    </message>
+    <message>
+        <source>French Southern Territories</source>
+        <translation>Französische Süd- und Antarktisgebiete</translation>
+    </message>
+    <message>
+        <source>Gabon</source>
+        <translation>Gabun</translation>
+    </message>
+    <message>
+        <source>Gambia</source>
+        <translation>Gambia</translation>
+    </message>
+    <message>
+        <source>Georgia</source>
+        <translation>Georgien</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>Ghana</source>
+        <translation>Ghana</translation>
+    </message>
+    <message>
+        <source>Gibraltar</source>
+        <translation>Gibraltar</translation>
+    </message>
+    <message>
+        <source>Greece</source>
+        <translation>Griechenland</translation>
+    </message>
+    <message>
+        <source>Greenland</source>
+        <translation>Grönland</translation>
+    </message>
+    <message>
+        <source>Grenada</source>
+        <translation>Grenada</translation>
+    </message>
+    <message>
+        <source>Guadeloupe</source>
+        <translation>Guadeloupe</translation>
+    </message>
+    <message>
+        <source>Guam</source>
+        <translation>Guam</translation>
+    </message>
+    <message>
+        <source>Guatemala</source>
+        <translation>Guatemala</translation>
+    </message>
+    <message>
+        <source>Guinea</source>
+        <translation>Guinea</translation>
+    </message>
+    <message>
+        <source>Guinea-Bissau</source>
+        <translation>Guinea-Bissau</translation>
+    </message>
+    <message>
+        <source>Guyana</source>
+        <translation>Guyana</translation>
+    </message>
+    <message>
+        <source>Haiti</source>
+        <translation>Haiti</translation>
+    </message>
+    <message>
+        <source>Heard and McDonald Islands</source>
+        <translation>Heard und McDonaldinseln</translation>
+    </message>
+    <message>
+        <source>Holy See (Vatican City State)</source>
+        <translation>Heiliger Stuhl (Vatikanstadt)</translation>
+    </message>
+    <message>
+        <source>Honduras</source>
+        <translation>Honduras</translation>
+    </message>
+    <message>
+        <source>Hong Kong</source>
+        <translation>Hongkong</translation>
+    </message>
+    <message>
+        <source>Hungary</source>
+        <translation>Ungarn</translation>
+    </message>
+    <message>
+        <source>Iceland</source>
+        <translation>Island</translation>
+    </message>
+    <message>
+        <source>India</source>
+        <translation>Indien</translation>
+    </message>
+    <message>
+        <source>Indonesia</source>
+        <translation>Indonesien</translation>
+    </message>
+    <message>
+        <source>Iran (Islamic Republic of)</source>
+        <translation>Iran</translation>
+    </message>
+    <message>
+        <source>Iraq</source>
+        <translation>Irak</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irland</translation>
+    </message>
+    <message>
+        <source>Isle of Man</source>
+        <translation>Insel Man</translation>
+    </message>
+    <message>
+        <source>Israel</source>
+        <translation>Israel</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Jamaica</source>
+        <translation>Jamaika</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japan</translation>
+    </message>
+    <message>
+        <source>Jersey</source>
+        <translation>Jersey</translation>
+    </message>
+    <message>
+        <source>Jordan</source>
+        <translation>Jordanien</translation>
+    </message>
+    <message>
+        <source>Kazakhstan</source>
+        <translation>Kasachstan</translation>
+    </message>
+    <message>
+        <source>Kenya</source>
+        <translation>Kenia</translation>
+    </message>
+    <message>
+        <source>Kiribati</source>
+        <translation>Kiribati</translation>
+    </message>
+    <message>
+        <source>Korea (North)</source>
+        <translation>Korea (Nord)</translation>
+    </message>
+    <message>
+        <source>Korea (South)</source>
+        <translation>Korea (Süd)</translation>
+    </message>
+    <message>
+        <source>Kuwait</source>
+        <translation>Kuwait</translation>
+    </message>
+    <message>
+        <source>Kyrgyzstan</source>
+        <translation>Kirgisistan</translation>
+    </message>
+    <message>
+        <source>Lao, People&apos;s Democratic Republic</source>
+        <translation>Laos</translation>
+    </message>
+    <message>
+        <source>Latvia</source>
+        <translation>Lettland</translation>
+    </message>
+    <message>
+        <source>Lebanon</source>
+        <translation>Libanon</translation>
+    </message>
+    <message>
+        <source>Lesotho</source>
+        <translation>Lesotho</translation>
+    </message>
+    <message>
+        <source>Liberia</source>
+        <translation>Liberia</translation>
+    </message>
+    <message>
+        <source>Libya</source>
+        <translation>Libyen</translation>
+    </message>
+    <message>
+        <source>Liechtenstein</source>
+        <translation>Liechtenstein</translation>
+    </message>
+    <message>
+        <source>Lithuania</source>
+        <translation>Litauen</translation>
+    </message>
+    <message>
+        <source>Luxembourg</source>
+        <translation>Luxemburg</translation>
+    </message>
+    <message>
+        <source>Macau</source>
+        <translation>Macau</translation>
+    </message>
+    <message>
+        <source>Macedonia</source>
+        <translation>Mazedonien</translation>
+    </message>
+    <message>
+        <source>Madagascar</source>
+        <translation>Madagaskar</translation>
+    </message>
+    <message>
+        <source>Malawi</source>
+        <translation>Malawi</translation>
+    </message>
+    <message>
+        <source>Malaysia</source>
+        <translation>Malaysia</translation>
+    </message>
+    <message>
+        <source>Maldives</source>
+        <translation>Malediven</translation>
+    </message>
+    <message>
+        <source>Mali</source>
+        <translation>Mali</translation>
+    </message>
+    <message>
+        <source>Malta</source>
+        <translation>Malta</translation>
+    </message>
+    <message>
+        <source>Marshall Islands</source>
+        <translation>Marshallinseln</translation>
+    </message>
+    <message>
+        <source>Martinique</source>
+        <translation>Martinique</translation>
+    </message>
+    <message>
+        <source>Mauritania</source>
+        <translation>Mauretanien</translation>
+    </message>
+    <message>
+        <source>Mauritius</source>
+        <translation>Mauritius</translation>
+    </message>
+    <message>
+        <source>Mayotte</source>
+        <translation>Mayotte</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexiko</translation>
+    </message>
+    <message>
+        <source>Micronesia</source>
+        <translation>Mikronesien</translation>
+    </message>
+    <message>
+        <source>Moldova</source>
+        <translation>Moldau</translation>
+    </message>
+    <message>
+        <source>Monaco</source>
+        <translation>Monaco</translation>
+    </message>
+    <message>
+        <source>Mongolia</source>
+        <translation>Mongolei</translation>
+    </message>
+    <message>
+        <source>Montserrat</source>
+        <translation>Montserrat</translation>
+    </message>
+    <message>
+        <source>Morocco</source>
+        <translation>Marokko</translation>
+    </message>
+    <message>
+        <source>Mozambique</source>
+        <translation>Mosambik</translation>
+    </message>
+    <message>
+        <source>Myanmar</source>
+        <translation>Myanmar</translation>
+    </message>
+    <message>
+        <source>Namibia</source>
+        <translation>Namibia</translation>
+    </message>
+    <message>
+        <source>Nauru</source>
+        <translation>Nauru</translation>
+    </message>
+    <message>
+        <source>Nepal</source>
+        <translation>Nepal</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Niederlande</translation>
+    </message>
+    <message>
+        <source>Netherlands Antilles</source>
+        <translation>Niederländische Antillen</translation>
+    </message>
+    <message>
+        <source>New Caledonia</source>
+        <translation>Neukaledonien</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Neuseeland</translation>
+    </message>
+    <message>
+        <source>Nicaragua</source>
+        <translation>Nicaragua</translation>
+    </message>
+    <message>
+        <source>Niger</source>
+        <translation>Niger</translation>
+    </message>
+    <message>
+        <source>Nigeria</source>
+        <translation>Nigeria</translation>
+    </message>
+    <message>
+        <source>Niue</source>
+        <translation>Niue</translation>
+    </message>
+    <message>
+        <source>Norfolk Island</source>
+        <translation>Norfolkinsel</translation>
+    </message>
+    <message>
+        <source>Northern Mariana Islands</source>
+        <translation>Nördliche Marianen</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norwegen</translation>
+    </message>
+    <message>
+        <source>Oman</source>
+        <translation>Oman</translation>
+    </message>
+    <message>
+        <source>Pakistan</source>
+        <translation>Pakistan</translation>
+    </message>
+    <message>
+        <source>Palau</source>
+        <translation>Palau</translation>
+    </message>
+    <message>
+        <source>Panama</source>
+        <translation>Panama</translation>
+    </message>
+    <message>
+        <source>Papua New Guinea</source>
+        <translation>Papua-Neuguinea</translation>
+    </message>
+    <message>
+        <source>Paraguay</source>
+        <translation>Paraguay</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Philippines</source>
+        <translation>Philippinen</translation>
+    </message>
+    <message>
+        <source>Pitcairn Island</source>
+        <translation>Pitcairninseln</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polen</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Puerto Rico</source>
+        <translation>Puerto Rico</translation>
+    </message>
+    <message>
+        <source>Qatar</source>
+        <translation>Katar</translation>
+    </message>
+    <message>
+        <source>Reunion Island</source>
+        <translation>Réunion</translation>
+    </message>
+    <message>
+        <source>Romania</source>
+        <translation>Rumänien</translation>
+    </message>
+    <message>
+        <source>Russian Federation</source>
+        <translation>Russland</translation>
+    </message>
+    <message>
+        <source>Rwanda</source>
+        <translation>Ruanda</translation>
+    </message>
+    <message>
+        <source>Saint Kitts and Nevis</source>
+        <translation>St. Kitts und Nevis</translation>
+    </message>
+    <message>
+        <source>Saint Lucia</source>
+        <translation>St. Lucia</translation>
+    </message>
+    <message>
+        <source>Saint Vincent and the Grenadines</source>
+        <translation>St. Vincent und die Grenadinen</translation>
+    </message>
+    <message>
+        <source>Samoa</source>
+        <translation>Samoa</translation>
+    </message>
+    <message>
+        <source>San Marino</source>
+        <translation>San Marino</translation>
+    </message>
+    <message>
+        <source>Sao Tome and Principe</source>
+        <translation>São Tomé und Príncipe</translation>
+    </message>
+    <message>
+        <source>Saudi Arabia</source>
+        <translation>Saudi-Arabien</translation>
+    </message>
+    <message>
+        <source>Senegal</source>
+        <translation>Senegal</translation>
+    </message>
+    <message>
+        <source>Seychelles</source>
+        <translation>Seychellen</translation>
+    </message>
+    <message>
+        <source>Sierra Leone</source>
+        <translation>Sierra Leone</translation>
+    </message>
+    <message>
+        <source>Singapore</source>
+        <translation>Singapur</translation>
+    </message>
+    <message>
+        <source>Slovakia (Slovak Republic)</source>
+        <translation>Slowakei (Slowakische Republik)</translation>
+    </message>
+    <message>
+        <source>Slovenia</source>
+        <translation>Slowenien</translation>
+    </message>
+    <message>
+        <source>Solomon Islands</source>
+        <translation>Salomoninseln</translation>
+    </message>
+    <message>
+        <source>Somalia</source>
+        <translation>Somalia</translation>
+    </message>
+    <message>
+        <source>South Africa</source>
+        <translation>Südafrika</translation>
+    </message>
+    <message>
+        <source>South Georgia and Sandwich Isl.</source>
+        <translation>Südgeorgien und die Südlichen Sandwichinseln</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Spanien</translation>
+    </message>
+    <message>
+        <source>Sri Lanka</source>
+        <translation>Sri Lanka</translation>
+    </message>
+    <message>
+        <source>St. Helena</source>
+        <translation>St. Helena</translation>
+    </message>
+    <message>
+        <source>St. Pierre and Miquelon</source>
+        <translation>St. Pierre und Miquelon</translation>
+    </message>
+    <message>
+        <source>Sudan</source>
+        <translation>Sudan</translation>
+    </message>
+    <message>
+        <source>Suriname</source>
+        <translation>Suriname</translation>
+    </message>
+    <message>
+        <source>Svalbard and Jan Mayen Islands</source>
+        <translation>Svalbard und Jan Mayen</translation>
+    </message>
+    <message>
+        <source>Swaziland</source>
+        <translation>Swasiland</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Schweden</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Schweiz</translation>
+    </message>
+    <message>
+        <source>Syrian Arab Republic</source>
+        <translation>Syrien</translation>
+    </message>
+    <message>
+        <source>Taiwan, Republic of China</source>
+        <translation>Taiwan</translation>
+    </message>
+    <message>
+        <source>Tajikistan</source>
+        <translation>Tadschikistan</translation>
+    </message>
+    <message>
+        <source>Tanzania</source>
+        <translation>Tansania</translation>
+    </message>
+    <message>
+        <source>Thailand</source>
+        <translation>Thailand</translation>
+    </message>
+    <message>
+        <source>Togo</source>
+        <translation>Togo</translation>
+    </message>
+    <message>
+        <source>Tokelau</source>
+        <translation>Tokelau</translation>
+    </message>
+    <message>
+        <source>Tonga</source>
+        <translation>Tonga</translation>
+    </message>
+    <message>
+        <source>Trinidad and Tobago</source>
+        <translation>Trinidad und Tobago</translation>
+    </message>
+    <message>
+        <source>Tunisia</source>
+        <translation>Tunesien</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Türkei</translation>
+    </message>
+    <message>
+        <source>Turkmenistan</source>
+        <translation>Turkmenistan</translation>
+    </message>
+    <message>
+        <source>Turks and Caicos Islands</source>
+        <translation>Turks- und Caicosinseln</translation>
+    </message>
+    <message>
+        <source>Tuvalu</source>
+        <translation>Tuvalu</translation>
+    </message>
+    <message>
+        <source>Uganda</source>
+        <translation>Uganda</translation>
+    </message>
+    <message>
+        <source>Ukraine</source>
+        <translation>Ukraine</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates</source>
+        <translation>Vereinigte Arabische Emirate</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Vereinigtes Königreich</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>U.S. Minor Outlying Islands</source>
+        <translation>Kleinere Amerikanische Überseeinseln</translation>
+    </message>
+    <message>
+        <source>Uruguay</source>
+        <translation>Uruguay</translation>
+    </message>
+    <message>
+        <source>Uzbekistan</source>
+        <translation>Usbekistan</translation>
+    </message>
+    <message>
+        <source>Vanuatu</source>
+        <translation>Vanuatu</translation>
+    </message>
+    <message>
+        <source>Vatican City State (Holy See)</source>
+        <translation>Vatikanstadt (Heiliger Stuhl)</translation>
+    </message>
+    <message>
+        <source>Venezuela</source>
+        <translation>Venezuela</translation>
+    </message>
+    <message>
+        <source>Viet Nam</source>
+        <translation>Vietnam</translation>
+    </message>
+    <message>
+        <source>Virgin Islands (British)</source>
+        <translation>Britische Jungferninseln</translation>
+    </message>
+    <message>
+        <source>Virgin Islands (U.S.)</source>
+        <translation>Amerikanische Jungferninseln</translation>
+    </message>
+    <message>
+        <source>Wallis and Futuna Islands</source>
+        <translation>Wallis und Futuna</translation>
+    </message>
+    <message>
+        <source>Western Sahara</source>
+        <translation>Westsahara</translation>
+    </message>
+    <message>
+        <source>Yemen</source>
+        <translation>Jemen</translation>
+    </message>
+    <message>
+        <source>Yugoslavia</source>
+        <translation>Jugoslawien</translation>
+    </message>
+    <message>
+        <source>Zaire</source>
+        <translation>Zaire</translation>
+    </message>
+    <message>
+        <source>Zambia</source>
+        <translation>Sambia</translation>
+    </message>
+    <message>
+        <source>Zimbabwe</source>
+        <translation>Simbabwe</translation>
+    </message>
+</context>
+<context>
     <name>EditorParts</name>
     <message>
         <source>OK</source>
@@ -1855,6 +2830,50 @@ Drücken Sie „Spielen“.</translation>
         <source>The subject line cannot be blank</source>
         <translation>Die Betreffzeile darf nicht leer sein</translation>
     </message>
+    <message>
+        <source>Contains</source>
+        <translation>Enthält</translation>
+    </message>
+    <message>
+        <source>Contains (whole word)</source>
+        <translation>Enthält (ganzes Wort)</translation>
+    </message>
+    <message>
+        <source>Equals (exact match)</source>
+        <translation>Ist gleich (genaue Übereinstimmung)</translation>
+    </message>
+    <message>
+        <source>Starts with</source>
+        <translation>Beginnt mit</translation>
+    </message>
+    <message>
+        <source>Ends with</source>
+        <translation>Endet mit</translation>
+    </message>
+    <message>
+        <source>Is blank or empty</source>
+        <translation>Ist leer</translation>
+    </message>
+    <message>
+        <source>Is all UPPERCASE</source>
+        <translation>Ist ganz in GROSSBUCHSTABEN</translation>
+    </message>
+    <message>
+        <source>Is ALL numeric</source>
+        <translation>Besteht NUR aus Ziffern</translation>
+    </message>
+    <message>
+        <source>Is at least 1/2 numeric</source>
+        <translation>Besteht mindestens zur Hälfte aus Ziffern</translation>
+    </message>
+    <message>
+        <source>Starts with a number</source>
+        <translation>Beginnt mit einer Ziffer</translation>
+    </message>
+    <message>
+        <source>%1) %2 - server %3</source>
+        <translation>%1) %2 – Server %3</translation>
+    </message>
 </context>
 <context>
     <name>RuleFile</name>
@@ -2101,6 +3120,113 @@ Drücken Sie „Spielen“.</translation>
     <message>
         <source>Page %1</source>
         <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>TagRas</name>
+    <message>
+        <source>Initializing...</source>
+        <translation>Initialisieren ...</translation>
+    </message>
+    <message>
+        <source>Dialing...</source>
+        <translation>Wählen ...</translation>
+    </message>
+    <message>
+        <source>Verifying user name and password</source>
+        <translation>Benutzername und Passwort werden geprüft</translation>
+    </message>
+    <message>
+        <source>User name and password verified</source>
+        <translation>Benutzername und Passwort geprüft</translation>
+    </message>
+    <message>
+        <source>Logging on to Network</source>
+        <translation>Anmeldung am Netzwerk</translation>
+    </message>
+    <message>
+        <source>Successfully connected</source>
+        <translation>Verbindung hergestellt</translation>
+    </message>
+    <message>
+        <source>The connection failed for an unknown reason</source>
+        <translation>Die Verbindung ist aus unbekanntem Grund fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The connection was ended</source>
+        <translation>Die Verbindung wurde beendet</translation>
+    </message>
+    <message>
+        <source>The connection was ended by the user</source>
+        <translation>Die Verbindung wurde vom Benutzer beendet</translation>
+    </message>
+    <message>
+        <source>The device of the connection was disconnected</source>
+        <translation>Das Gerät der Verbindung wurde getrennt</translation>
+    </message>
+    <message>
+        <source>The service that provides the connection stopped</source>
+        <translation>Der Dienst, der die Verbindung bereitstellt, wurde beendet</translation>
+    </message>
+    <message>
+        <source>The connection got no valid IP configuration</source>
+        <translation>Die Verbindung hat keine gültige IP-Konfiguration erhalten</translation>
+    </message>
+    <message>
+        <source>The connection attempt timed out</source>
+        <translation>Beim Verbindungsversuch ist die Zeit überschritten worden</translation>
+    </message>
+    <message>
+        <source>The service that provides the connection did not start in time</source>
+        <translation>Der Dienst, der die Verbindung bereitstellt, ist nicht rechtzeitig gestartet</translation>
+    </message>
+    <message>
+        <source>The service that provides the connection failed to start</source>
+        <translation>Der Dienst, der die Verbindung bereitstellt, konnte nicht starten</translation>
+    </message>
+    <message>
+        <source>The password or other secrets of the connection were not given</source>
+        <translation>Das Passwort oder andere Geheimnisse der Verbindung wurden nicht angegeben</translation>
+    </message>
+    <message>
+        <source>Login failed</source>
+        <translation>Anmeldung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The connection was removed</source>
+        <translation>Die Verbindung wurde entfernt</translation>
+    </message>
+    <message>
+        <source>A connection this one depends on failed</source>
+        <translation>Eine Verbindung, von der diese abhängt, ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The device of the connection could not be set up</source>
+        <translation>Das Gerät der Verbindung konnte nicht eingerichtet werden</translation>
+    </message>
+    <message>
+        <source>The device of the connection was removed</source>
+        <translation>Das Gerät der Verbindung wurde entfernt</translation>
+    </message>
+    <message>
+        <source>TagRas component was unable to detect
+RAS on your system.</source>
+        <translation>Auf diesem System wurde keine Unterstützung
+für Wählverbindungen gefunden.</translation>
+    </message>
+    <message>
+        <source>This property can be set only before
+establishing the connection</source>
+        <translation>Diese Einstellung lässt sich nur vor dem
+Aufbau der Verbindung ändern</translation>
+    </message>
+    <message>
+        <source>Invalid service name</source>
+        <translation>Ungültiger Verbindungsname</translation>
+    </message>
+    <message>
+        <source>RAS error no %1</source>
+        <translation>Fehler Nr. %1 der Wählverbindung</translation>
     </message>
 </context>
 <context>
@@ -3488,6 +4614,17 @@ Nur Ziffern:  123456@example.com</translation>
     <message>
         <source>Which mailbox do you wish to check?</source>
         <translation>Welches Postfach möchten Sie prüfen?</translation>
+    </message>
+</context>
+<context>
+    <name>TmsMessageDecoder</name>
+    <message>
+        <source>The following error has been occured while processing the message:</source>
+        <translation>Beim Verarbeiten der Nachricht ist folgender Fehler aufgetreten:</translation>
+    </message>
+    <message>
+        <source>The original message will be stored as an attachment</source>
+        <translation>Die ursprüngliche Nachricht wird als Anhang gespeichert</translation>
     </message>
 </context>
 <context>

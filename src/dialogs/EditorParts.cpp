@@ -39,7 +39,7 @@ QComboBox* conditionChoice(int count) {
     auto* c = named(new QComboBox, "cbWhat");
     const QList<ConditionItem>& items = ConditionItems();
     for (int i = 0; i < count && i < items.size(); ++i)
-        c->addItem(items[i].shown);
+        c->addItem(QCoreApplication::translate("RuleEdits", items[i].shown.toUtf8().constData()));
     return c;
 }
 

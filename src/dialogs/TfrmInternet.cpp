@@ -1,5 +1,6 @@
 #include "dialogs/TfrmInternet.h"
 
+#include "dialogs/CountryNames.h"
 #include "dialogs/EditorParts.h"
 #include "rules/RuleEdits.h"
 
@@ -18,7 +19,9 @@ TfrmInternet::TfrmInternet(QWidget* parent) : QDialog(parent) {
     lvCountries->setHeaderLabels({tr("Abbreviation"), tr("Country")});
     lvCountries->setAllColumnsShowFocus(true);
     for (const QString& entry : CountryEntries()) {
-        auto* item = new QTreeWidgetItem(lvCountries, entry.split(QLatin1Char('\t')));
+        const QStringList parts = entry.split(QLatin1Char('\t'));
+        auto* item = new QTreeWidgetItem(
+            lvCountries, {parts.value(0), countryNameShown(parts.value(1))});
         item->setData(0, Qt::UserRole, entry);
     }
     lvCountries->setCurrentItem(lvCountries->topLevelItem(0));

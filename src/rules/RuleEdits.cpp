@@ -27,16 +27,16 @@ QString yesNo(bool b) {
 
 const QList<ConditionItem>& ConditionItems() {
     static const QList<ConditionItem> items{
-        {QStringLiteral("Contains"), QStringLiteral("Contains")},
-        {QStringLiteral("Contains (whole word)"), QStringLiteral("Contains (whole word)")},
-        {QStringLiteral("Equals (exact match)"), QStringLiteral("Equals")},
-        {QStringLiteral("Starts with"), QStringLiteral("Starts with")},
-        {QStringLiteral("Ends with"), QStringLiteral("Ends with")},
-        {QStringLiteral("Is blank or empty"), QStringLiteral("Is blank")},
-        {QStringLiteral("Is all UPPERCASE"), QStringLiteral("Is UPPERCASE")},
-        {QStringLiteral("Is ALL numeric"), QStringLiteral("All numeric")},
-        {QStringLiteral("Is at least 1/2 numeric"), QStringLiteral("50% numeric")},
-        {QStringLiteral("Starts with a number"), QStringLiteral("First char numeric")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("RuleEdits", "Contains")), QStringLiteral("Contains")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("RuleEdits", "Contains (whole word)")), QStringLiteral("Contains (whole word)")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("RuleEdits", "Equals (exact match)")), QStringLiteral("Equals")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("RuleEdits", "Starts with")), QStringLiteral("Starts with")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("RuleEdits", "Ends with")), QStringLiteral("Ends with")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("RuleEdits", "Is blank or empty")), QStringLiteral("Is blank")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("RuleEdits", "Is all UPPERCASE")), QStringLiteral("Is UPPERCASE")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("RuleEdits", "Is ALL numeric")), QStringLiteral("All numeric")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("RuleEdits", "Is at least 1/2 numeric")), QStringLiteral("50% numeric")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("RuleEdits", "Starts with a number")), QStringLiteral("First char numeric")},
     };
     return items;
 }
@@ -107,7 +107,9 @@ QStringList mailboxItems(const GeneralSettings& general) {
     for (int n = 1; n <= MailboxConfig::Count; ++n) {
         const MailboxConfig& m = general.mailbox(n);
         if (!m.Server.isEmpty())
-            items << QStringLiteral("%1) %2 - server %3").arg(n).arg(m.UserName, m.Server);
+            items << QCoreApplication::translate("RuleEdits", "%1) %2 - server %3")
+                         .arg(n)
+                         .arg(m.UserName, m.Server);
     }
     return items;
 }

@@ -15,7 +15,7 @@ class GeneralSettings;
 
 // One item of a condition choice: the text shown and the word stored.
 struct ConditionItem {
-    QString shown;
+    QString shown; // in English: shown through QCoreApplication::translate("RuleEdits", ...)
     QString word;
 };
 // The ten condition items in their order; the subject editor offers the first

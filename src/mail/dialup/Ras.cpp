@@ -3,6 +3,7 @@
 #include "mail/Exceptions.h"
 #include "mail/dialup/NmDialService.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <algorithm>
 
@@ -18,46 +19,50 @@ TagRas::~TagRas() = default;
 QString TagRas::StatusText(int state) {
     switch (state) {
     case 0:
-        return QStringLiteral("Initializing...");
+        return QCoreApplication::translate("TagRas", "Initializing...");
     case 1:
     case 2:
     case 3:
     case 4:
-        return QStringLiteral("Dialing...");
+        return QCoreApplication::translate("TagRas", "Dialing...");
     case 5:
     case 19:
-        return QStringLiteral("Verifying user name and password");
+        return QCoreApplication::translate("TagRas", "Verifying user name and password");
     case 14:
-        return QStringLiteral("User name and password verified");
+        return QCoreApplication::translate("TagRas", "User name and password verified");
     case 21:
-        return QStringLiteral("Logging on to Network");
+        return QCoreApplication::translate("TagRas", "Logging on to Network");
     case RASCS_Connected:
-        return QStringLiteral("Successfully connected");
+        return QCoreApplication::translate("TagRas", "Successfully connected");
     default:
         return QString();
     }
 }
 
 QString TagRas::ReasonText(int reason) {
+    return ReasonTr(reason).english();
+}
+
+TrText TagRas::ReasonTr(int reason) {
     static const char* const texts[] = {
-        "The connection failed for an unknown reason",
-        "The connection was ended",
-        "The connection was ended by the user",
-        "The device of the connection was disconnected",
-        "The service that provides the connection stopped",
-        "The connection got no valid IP configuration",
-        "The connection attempt timed out",
-        "The service that provides the connection did not start in time",
-        "The service that provides the connection failed to start",
-        "The password or other secrets of the connection were not given",
-        "Login failed",
-        "The connection was removed",
-        "A connection this one depends on failed",
-        "The device of the connection could not be set up",
-        "The device of the connection was removed",
+        QT_TRANSLATE_NOOP("TagRas", "The connection failed for an unknown reason"),
+        QT_TRANSLATE_NOOP("TagRas", "The connection was ended"),
+        QT_TRANSLATE_NOOP("TagRas", "The connection was ended by the user"),
+        QT_TRANSLATE_NOOP("TagRas", "The device of the connection was disconnected"),
+        QT_TRANSLATE_NOOP("TagRas", "The service that provides the connection stopped"),
+        QT_TRANSLATE_NOOP("TagRas", "The connection got no valid IP configuration"),
+        QT_TRANSLATE_NOOP("TagRas", "The connection attempt timed out"),
+        QT_TRANSLATE_NOOP("TagRas", "The service that provides the connection did not start in time"),
+        QT_TRANSLATE_NOOP("TagRas", "The service that provides the connection failed to start"),
+        QT_TRANSLATE_NOOP("TagRas", "The password or other secrets of the connection were not given"),
+        QT_TRANSLATE_NOOP("TagRas", "Login failed"),
+        QT_TRANSLATE_NOOP("TagRas", "The connection was removed"),
+        QT_TRANSLATE_NOOP("TagRas", "A connection this one depends on failed"),
+        QT_TRANSLATE_NOOP("TagRas", "The device of the connection could not be set up"),
+        QT_TRANSLATE_NOOP("TagRas", "The device of the connection was removed"),
     };
-    if (reason < 0 || reason >= int(std::size(texts))) return QString();
-    return QString::fromLatin1(texts[reason]);
+    if (reason < 0 || reason >= int(std::size(texts))) return {};
+    return TrText::translate("TagRas", texts[reason]);
 }
 
 QString TagRas::ErrorText(int code, const QString& text) {
@@ -84,16 +89,16 @@ QStringList TagRas::Entries() {
 
 void TagRas::setService(const QString& name) {
     auto refuse = [this](const char* text) {
-        if (OnServiceError) OnServiceError(this, QString::fromLatin1(text));
+        if (OnServiceError) OnServiceError(this, QCoreApplication::translate("TagRas", text));
     };
     if (name.isEmpty()) {
         m_serviceName.clear();
     } else if (!RASAvailable()) {
-        refuse("TagRas component was unable to detect\nRAS on your system.");
+        refuse(QT_TRANSLATE_NOOP("TagRas", "TagRas component was unable to detect\nRAS on your system."));
     } else if (m_connected) {
-        refuse("This property can be set only before\nestablishing the connection");
+        refuse(QT_TRANSLATE_NOOP("TagRas", "This property can be set only before\nestablishing the connection"));
     } else if (!Entries().contains(name)) {
-        refuse("Invalid service name");
+        refuse(QT_TRANSLATE_NOOP("TagRas", "Invalid service name"));
         m_serviceName.clear();
     } else {
         m_serviceName = name;
@@ -179,7 +184,10 @@ void TagRas::Dial() {
 
     if (m_failed) {
         HangUp();
-        throw ERASError(ErrorText(m_lastError, ReasonText(m_lastError)));
+        const TrText reason = ReasonTr(m_lastError);
+        throw ERASError(reason.isEmpty()
+                            ? TrText::translate("TagRas", "RAS error no %1").arg(m_lastError)
+                            : reason);
     }
     if (m_canceled) throw ECanceledError(LibraryText(57001));
     if (m_counter.TimedOut) throw ETimedOutError(LibraryText(57000));

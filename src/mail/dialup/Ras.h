@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mail/TrText.h"
+
 #include "mail/transport/DialLink.h"
 #include "mail/transport/TimeCounter.h"
 
@@ -80,6 +82,8 @@ public:
     static QString StatusText(int state);
     // The text for a network manager's reason code; empty when it has none.
     static QString ReasonText(int reason);
+    // The same, in English and in the user's language.
+    static TrText ReasonTr(int reason);
     // An ERASError's message: text, or "RAS error no " and the code without one.
     static QString ErrorText(int code, const QString& text);
     // The code of the last failure a dial was told of (a reason code).

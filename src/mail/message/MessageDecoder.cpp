@@ -9,6 +9,7 @@
 #include "mail/mime/UUCode.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <memory>
 
@@ -147,7 +148,7 @@ void TmsMessageDecoder::Decode() {
         else
             decodePlain();
     } catch (const EMessageParserError& e) {
-        appendErrorBody(e.message());
+        appendErrorBody(e.shown());
     }
     m_message.Body =
         (m_body.isEmpty() ? m_enclosedBody : bodyText(m_body, m_charset)) + m_errorLines;
@@ -503,8 +504,11 @@ void TmsMessageDecoder::decodeUUAttachments() {
 
 void TmsMessageDecoder::appendErrorBody(const QString& Text) {
     m_errorLines = {
-        QStringLiteral("The following error has been occured while processing the message:"), Text,
-        QStringLiteral("The original message will be stored as an attachment")};
+        QCoreApplication::translate("TmsMessageDecoder",
+                                    "The following error has been occured while processing the message:"),
+        Text,
+        QCoreApplication::translate("TmsMessageDecoder",
+                                    "The original message will be stored as an attachment")};
     auto item = std::make_unique<TmsAttItem>();
     item->setFileName(QStringLiteral("original.eml"));
     item->ContentType = QStringLiteral("message/rfc822");
