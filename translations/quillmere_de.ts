@@ -2674,11 +2674,11 @@ Drücken Sie „Spielen“.</translation>
     </message>
     <message>
         <source>Right click for more options, double click to mark</source>
-        <translation>Rechtsklick für weitere Optionen, Doppelklick zum Markieren</translation>
+        <translation>Rechtsklick: Optionen, Doppelklick: markieren</translation>
     </message>
     <message>
         <source>Click &quot;Check e-mail&quot; to look at your mailbox</source>
-        <translation>Klicken Sie auf „Post prüfen“, um Ihr Postfach anzusehen</translation>
+        <translation>„Post prüfen“ zeigt Ihr Postfach</translation>
     </message>
     <message>
         <source>Goodbye</source>
