@@ -225,22 +225,11 @@ void ImapConnection::negotiateTls() {
     const bool required = Security == MailSecurity::StartTlsRequired;
     if (!m_capabilitiesKnown) askCapabilities();
     if (!offers("STARTTLS")) {
-        if (required)
-            refuseSignIn(TrText::translate("Exception",
-                                           "The server does not offer STARTTLS, which this mailbox "
-                                           "requires"));
+        refuseWithoutStartTls(required);
         return;
     }
     const ImapResponse r = run("STARTTLS", QString(), {}, false);
-    if (!r.ok()) {
-        const QString reply = QString::fromUtf8(r.summary());
-        refuseSignIn((required
-                          ? TrText::translate("Exception", "The server refused STARTTLS, "
-                                                           "which this mailbox requires: %1")
-                          : TrText::translate("Exception", "The server refused STARTTLS, which it "
-                                                           "offered: %1"))
-                         .arg(reply));
-    }
+    if (!r.ok()) refuseStartTls(required, TrText::plain(QString::fromUtf8(r.summary())));
     // Nothing received before the handshake counts, the capabilities least of all.
     m_reader.clear();
     StartTls();

@@ -186,21 +186,13 @@ void TmsCustomPOP::negotiateTls() {
     if (code == 1) readCapabilities(capabilities);
     if (Security == MailSecurity::None) return;
     if (code != 1 || !offersStls(capabilities)) {
-        if (required)
-            refuseSignIn(TrText::translate("Exception", "The server does not offer STARTTLS, "
-                                                        "which this mailbox requires"));
+        refuseWithoutStartTls(required);
         return;
     }
     sendCommand(QStringLiteral("STLS"));
-    if (ReadReplyLine(LastReply) != 1) {
-        const TrText reply = LastReply.isEmpty() ? LibraryText(57013) : TrText::plain(LastReply);
-        refuseSignIn((required
-                          ? TrText::translate("Exception", "The server refused STARTTLS, "
-                                                           "which this mailbox requires: %1")
-                          : TrText::translate("Exception", "The server refused STARTTLS, which it "
-                                                           "offered: %1"))
-                         .arg(reply));
-    }
+    if (ReadReplyLine(LastReply) != 1)
+        refuseStartTls(required,
+                       LastReply.isEmpty() ? LibraryText(57013) : TrText::plain(LastReply));
     StartTls();
     sendCommand(QStringLiteral("CAPA"));
     if (ReadReplyLine(LastReply) == 1) {

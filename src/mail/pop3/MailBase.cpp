@@ -21,6 +21,20 @@ void TmsMailBase::refuseSignIn(const TrText& reason) {
     throw ESocketError(Reworded(tr, text));
 }
 
+void TmsMailBase::refuseWithoutStartTls(bool required) {
+    if (required)
+        refuseSignIn(TrText::translate("Exception", "The server does not offer STARTTLS, "
+                                                    "which this mailbox requires"));
+}
+
+void TmsMailBase::refuseStartTls(bool required, const TrText& reply) {
+    refuseSignIn((required ? TrText::translate("Exception", "The server refused STARTTLS, "
+                                                            "which this mailbox requires: %1")
+                           : TrText::translate("Exception", "The server refused STARTTLS, which it "
+                                                            "offered: %1"))
+                     .arg(reply));
+}
+
 void TmsMailBase::Connect() {
     if (Connected() && PeerClosed) Close();
     if (Connected()) return;

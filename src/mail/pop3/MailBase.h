@@ -43,6 +43,11 @@ public:
 protected:
     // Reports reason through OnError and raises ESocketError: no sign-in.
     [[noreturn]] void refuseSignIn(const TrText& reason);
+    // The server offers no STARTTLS: refuses the sign-in when the mailbox
+    // requires it, else returns and the session goes on unencrypted.
+    void refuseWithoutStartTls(bool required);
+    // The server refused STARTTLS with reply: refuses the sign-in.
+    [[noreturn]] void refuseStartTls(bool required, const TrText& reply);
     // Runs step; when it raises, closes the connection (without signing off)
     // and passes the exception on.
     template <class Step> void closeOnFailure(Step&& step) {
